@@ -1,0 +1,24 @@
+#include "platform/QtSetup.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <clocale>
+
+void platformSetupApplication()
+{
+    // QApplication takes LC_NUMERIC from the environment; "%f" and atof must not follow it.
+    std::setlocale(LC_NUMERIC, "C");
+
+    // IPAGothic is metric compatible with the gothic faces the texts are laid out for.
+    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+    QFont::insertSubstitution(QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"));
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+    QFont::insertSubstitution(QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"));
+
+    static QTranslator translator;
+    if (translator.load(QStringLiteral("qtbase_ja"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&translator);
+}

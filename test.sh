@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test.
+#   ./test.sh             plain build (warnings as errors)
+#   ./test.sh --sanitize  the same suite built with AddressSanitizer + UndefinedBehaviorSanitizer
+#   ./test.sh --all       both, one after the other
+set -euo pipefail
+top=$(cd "$(dirname "$0")" && pwd)
+mode=${1:-plain}
+"$top/tools/install-deps.sh"
+
+run_suite() {
+  local dir=$1
+  shift
+  "$top/tools/build.sh" "$dir" -DTRACELET_WERROR=ON "$@"
+  (cd "$dir" && ctest --output-on-failure --timeout 600 -j "$(nproc)")
+}
+
+case "$mode" in
+  plain) run_suite "$top/build" ;;
+  --sanitize)
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+    export LSAN_OPTIONS=suppressions=$top/tools/lsan.supp:print_suppressions=0
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    run_suite "$top/build-asan" -DTRACELET_SANITIZE=ON -DTRACELET_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug ;;
+  --all)
+    "$0" plain
+    "$0" --sanitize ;;
+  *) echo "usage: $0 [--sanitize|--all]" >&2; exit 2 ;;
+esac

@@ -1,0 +1,26 @@
+#include "app/CommandLine.h"
+
+namespace {
+const char *const kUsage = "usage: tracelet                 open the window\n"
+                           "       tracelet stats DATA.csv [--x COL] [--y COL] [--start ROW]\n"
+                           "                      [--frame XTOP,XBOTTOM,YTOP,YBOTTOM]\n"
+                           "       tracelet route POINTS.csv -o ROUTE.csv [--linear | --curve]\n"
+                           "                      [--divisions N] [--move-time MS] [--zoom 0|1|2]\n"
+                           "                      [--start ROW]\n"
+                           "       tracelet --help | --version\n";
+}
+
+int runCommandLine(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
+{
+    const std::string &command = args.front();
+    if (command == "--help" || command == "-h") {
+        out << kUsage;
+        return 0;
+    }
+    if (command == "--version") {
+        out << "tracelet " << TRACELET_VERSION << "\n";
+        return 0;
+    }
+    err << "tracelet: unknown command '" << command << "'\n" << kUsage;
+    return 2;
+}

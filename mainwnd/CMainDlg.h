@@ -1,0 +1,81 @@
+#pragma once
+
+// The main window: the picture area, the run, play and tool buttons, the read-outs and the
+// slider. Its handlers are spread over one file per command group.
+
+#include "mainwnd/GdiState.h"
+#include "mainwnd/RunState.h"
+#include "platform/CDialog.h"
+#include "platform/Controls.h"
+
+#include <QImage>
+
+class CMainDlg : public CDialog
+{
+public:
+    explicit CMainDlg(CWnd *parent = nullptr);
+    // Tests and the headless renderer give each window its own state.
+    CMainDlg(RunState &state, GdiState &gdi, CWnd *parent = nullptr);
+    ~CMainDlg() override;
+
+    BOOL OnInitDialog() override;
+    BOOL DestroyWindow() override;
+    void DoDataExchange(CDataExchange *dx) override;
+    BOOL PreTranslateMessage(MSG *msg) override;
+    bool OnMessage(const MSG &msg) override;
+
+    // The tick routine's entry: user value 1 runs the path tick, 2 the correlation tick.
+    void OnTick(DWORD_PTR type);
+
+    RunState &state() { return rs; }
+    GdiState &gdi() { return gs; }
+    CEdit &editTime() { return m_editTime; }
+    CEdit &editZoom() { return m_editZoom; }
+    CEdit &editX() { return m_editX; }
+    CEdit &editY() { return m_editY; }
+    CSliderCtrl &slider() { return m_sliderPosition; }
+
+    // Message handlers, named after their commands.
+    void OnSysCommand(UINT id, long param);
+    void OnPaint();
+    void OnQueryDragIcon();
+    void OnKillFocus(CWnd *newFocus);
+    void OnTimer(UINT id);
+    void OnPathRunStop();
+    void OnPlayPause();
+    void OnMouseMove(UINT flags, POINT point);
+    void OnLButtonDown(UINT flags, POINT point);
+    void OnScrollDown();
+    void OnScrollUp();
+    void OnScrollRight();
+    void OnScrollLeft();
+    void OnZoomIn();
+    void OnZoomOut();
+    void OnTeachCorrection();
+    void OnCorrelationRunStop();
+    void OnSliderReleasedCapture(LRESULT *result);
+    void OnSliderCustomDraw(LRESULT *result);
+    void OnSliderMode();
+
+    // Shown on a bitmap button from now on, whatever its state.
+    void setButtonFace(CBitmapButton &button, const RECT &rect, int bitmapId);
+    // Kills every clock (window timers 1 to 3 and the tick); the caller then waits.
+    void killClocks();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    RunState &rs;
+    GdiState &gs;
+
+    CEdit m_editTime;
+    CSliderCtrl m_sliderPosition;
+    CEdit m_editZoom;
+    CEdit m_editY;
+    CEdit m_editX;
+    QImage m_hIcon;
+    bool m_initialised = false; // start-up got past the bitmap buttons
+};
+
+// The multimedia timer procedure: dispatches to the main window by user value.
+void timerProc(UINT timerId, UINT message, DWORD_PTR user, DWORD_PTR, DWORD_PTR);

@@ -1,0 +1,7 @@
+#include "mainwnd/GdiState.h"
+
+GdiState &gdiState()
+{
+    static GdiState state;
+    return state;
+}

@@ -1,0 +1,3 @@
+#include "mainwnd/CMainDlg.h"
+
+void CMainDlg::OnPlayPause() { }

@@ -1,0 +1,5 @@
+#include "mainwnd/CMainDlg.h"
+
+void CMainDlg::OnMouseMove(UINT, POINT) { Default(); }
+void CMainDlg::OnLButtonDown(UINT, POINT) { Default(); }
+void CMainDlg::OnTeachCorrection() { }

@@ -1,0 +1,298 @@
+#include "platform/CDialog.h"
+
+#include "platform/CBitmapButton.h"
+#include "platform/CanvasWidget.h"
+#include "platform/DialogWidget.h"
+#include "platform/Resources.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+BOOL CMenu::AppendMenu(UINT flags, UINT id, const std::string &text)
+{
+    m_items.push_back(Item { flags, id, text });
+    return TRUE;
+}
+
+void DDX_Control(CDataExchange *dx, int id, CWnd &control)
+{
+    if (dx && dx->dialog())
+        control.Attach(dx->dialog()->controlWidget(id));
+}
+
+CDialog::CDialog(const DialogTemplate &dialogTemplate, CWnd *parent)
+    : m_template(dialogTemplate)
+    , m_parent(parent)
+{
+}
+
+CDialog::~CDialog()
+{
+    if (auto *d = qobject_cast<DialogWidget *>(widget()))
+        d->detach();
+    CWnd::DestroyWindow();
+}
+
+int CDialog::DoModal()
+{
+    Create();
+    const int result = m_ended ? m_result : platform().runModalLoop(*this);
+    DestroyWindow();
+    return result;
+}
+
+bool CDialog::Create()
+{
+    m_ended = false;
+    m_result = 0;
+    buildWidgets();
+    CDataExchange dx(this);
+    DoDataExchange(&dx);
+    return OnInitDialog() != FALSE;
+}
+
+void CDialog::EndDialog(int result)
+{
+    m_result = result;
+    m_ended = true;
+    if (auto *d = qobject_cast<QDialog *>(widget()))
+        d->QDialog::done(result);
+}
+
+QWidget *CDialog::controlWidget(int id) const
+{
+    auto it = m_controls.find(id);
+    return it == m_controls.end() ? nullptr : it->second.data();
+}
+
+CWnd *CDialog::GetDlgItem(int id)
+{
+    QWidget *w = controlWidget(id);
+    if (!w)
+        return nullptr;
+    auto &wrapper = m_itemWrappers[id];
+    if (!wrapper)
+        wrapper = std::make_unique<CWnd>();
+    wrapper->Attach(w);
+    return wrapper.get();
+}
+
+void CDialog::PressButton(int id)
+{
+    MSG msg;
+    msg.message = WM_COMMAND;
+    msg.code = BN_CLICKED;
+    msg.id = id;
+    if (OnMessage(msg))
+        return;
+    if (id == IDOK)
+        OnOK();
+    else if (id == IDCANCEL)
+        OnCancel();
+}
+
+CMenu *CDialog::GetSystemMenu(BOOL) { return &m_systemMenu; }
+
+BOOL CDialog::DestroyWindow()
+{
+    if (auto *d = qobject_cast<DialogWidget *>(widget()))
+        d->detach();
+    m_itemWrappers.clear();
+    m_controls.clear();
+    return CWnd::DestroyWindow();
+}
+
+bool CDialog::OnMessage(const MSG &msg)
+{
+    for (const MessageMapEntry &entry : GetMessageMap()) {
+        if (entry.message != msg.message)
+            continue;
+        const bool perControl = msg.message == WM_COMMAND || msg.message == WM_NOTIFY;
+        if (perControl && (entry.code != msg.code || entry.id != msg.id))
+            continue;
+        entry.handler(*this, msg);
+        return true;
+    }
+    return false;
+}
+
+void CDialog::deliverMouse(UINT message, QPoint clientPos, UINT flags)
+{
+    MSG msg;
+    msg.message = message;
+    msg.pt = POINT { clientPos.x(), clientPos.y() };
+    msg.flags = flags;
+    PreTranslateMessage(&msg);
+    OnMessage(msg);
+}
+
+void CDialog::showSystemMenu(QPoint globalPos)
+{
+    if (m_systemMenu.items().empty())
+        return;
+    QMenu menu(widget());
+    for (const CMenu::Item &item : m_systemMenu.items()) {
+        if (item.flags & MF_SEPARATOR) {
+            menu.addSeparator();
+            continue;
+        }
+        const UINT id = item.id;
+        menu.addAction(QString::fromStdString(item.text), [this, id] {
+            MSG msg;
+            msg.message = WM_SYSCOMMAND;
+            msg.id = static_cast<int>(id);
+            OnMessage(msg);
+        });
+    }
+    menu.exec(globalPos);
+}
+
+namespace {
+
+Qt::Alignment alignmentOf(unsigned style)
+{
+    if (style & CS_RIGHT)
+        return Qt::AlignRight | Qt::AlignVCenter;
+    if (style & CS_CENTER)
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+QWidget *createControl(const ControlTemplate &c, DialogWidget *dialog)
+{
+    const QString text = QString::fromStdString(c.text);
+    switch (c.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::DefPushButton: {
+        auto *b = new QPushButton(text, dialog);
+        b->setAutoDefault(false);
+        b->setDefault(c.kind == ControlKind::DefPushButton);
+        return b;
+    }
+    case ControlKind::Edit: {
+        if (c.style & CS_MULTILINE) {
+            auto *e = new QPlainTextEdit(dialog);
+            e->setReadOnly(c.style & CS_READONLY);
+            if (c.style & CS_NOBORDER)
+                e->setFrameShape(QFrame::NoFrame);
+            return e;
+        }
+        auto *e = new QLineEdit(dialog);
+        e->setReadOnly(c.style & CS_READONLY);
+        e->setAlignment(alignmentOf(c.style));
+        e->setFrame(!(c.style & CS_NOBORDER));
+        e->setTextMargins(0, 0, 0, 0);
+        return e;
+    }
+    case ControlKind::Static: {
+        auto *l = new QLabel(text, dialog);
+        l->setTextFormat(Qt::PlainText);
+        l->setWordWrap(true);
+        l->setAlignment((c.style & (CS_RIGHT | CS_CENTER) ? alignmentOf(c.style) : Qt::AlignLeft)
+            | Qt::AlignTop);
+        if (c.style & CS_SUNKEN)
+            l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        dialog->routeMouseFrom(l);
+        return l;
+    }
+    case ControlKind::GroupBox: {
+        auto *g = new QGroupBox(text, dialog);
+        dialog->routeMouseFrom(g);
+        return g;
+    }
+    case ControlKind::CheckBox:
+        return new QCheckBox(text, dialog);
+    case ControlKind::RadioButton:
+        return new QRadioButton(text, dialog);
+    case ControlKind::Trackbar: {
+        auto *s = new QSlider(Qt::Horizontal, dialog);
+        s->setTickPosition(QSlider::NoTicks);
+        return s;
+    }
+    case ControlKind::Picture: {
+        auto *p = new CanvasWidget(loadResourceBitmap(std::stoi(c.text)), dialog);
+        dialog->routeMouseFrom(p);
+        return p;
+    }
+    case ControlKind::Icon: {
+        auto *l = new QLabel(dialog);
+        l->setPixmap(QPixmap::fromImage(loadResourceIcon(std::stoi(c.text), 32)));
+        return l;
+    }
+    case ControlKind::OwnerDrawButton:
+        return new BitmapButtonWidget(dialog);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void CDialog::buildWidgets()
+{
+    auto *dialog = new DialogWidget(this, m_parent ? m_parent->widget() : nullptr);
+    dialog->setWindowTitle(QString::fromStdString(m_template.caption));
+    QFont font(QString::fromStdString(m_template.fontFace));
+    font.setPixelSize(m_template.fontPoints * 96 / 72);
+    dialog->setFont(font);
+    dialog->setFixedSize(dluToPixelsX(m_template.width), dluToPixelsY(m_template.height));
+    Qt::WindowFlags flags
+        = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (m_template.minimizeBox)
+        flags |= Qt::WindowMinimizeButtonHint;
+    dialog->setWindowFlags(flags);
+    const QIcon icon(QPixmap::fromImage(loadResourceIcon(128, 32)));
+    dialog->setWindowIcon(icon);
+
+    m_controls.clear();
+    m_itemWrappers.clear();
+    std::vector<QWidget *> groups;
+    for (const ControlTemplate &c : m_template.controls) {
+        QWidget *w = createControl(c, dialog);
+        const QRect r(
+            dluToPixelsX(c.x), dluToPixelsY(c.y), dluToPixelsX(c.width), dluToPixelsY(c.height));
+        if (c.kind == ControlKind::Picture || c.kind == ControlKind::Icon)
+            w->move(r.topLeft());
+        else
+            w->setGeometry(r);
+        if (c.style & CS_HIDDEN)
+            w->setHidden(true);
+        if (c.style & CS_DISABLED)
+            w->setEnabled(false);
+        if (c.style & CS_NOTABSTOP)
+            w->setFocusPolicy(Qt::ClickFocus);
+        if (c.kind == ControlKind::GroupBox)
+            groups.push_back(w);
+        if (c.id != IDC_STATIC)
+            m_controls[c.id] = w;
+
+        const int id = c.id;
+        if (auto *button = qobject_cast<QAbstractButton *>(w))
+            QObject::connect(
+                button, &QAbstractButton::clicked, dialog, [this, id] { PressButton(id); });
+        if (auto *slider = qobject_cast<QSlider *>(w)) {
+            auto notify = [this, id](int code) {
+                MSG msg;
+                msg.message = WM_NOTIFY;
+                msg.code = code;
+                msg.id = id;
+                OnMessage(msg);
+            };
+            // The slider repaints (custom draw) whenever it moves, by mouse or keyboard.
+            QObject::connect(
+                slider, &QSlider::valueChanged, dialog, [notify] { notify(NM_CUSTOMDRAW); });
+            QObject::connect(
+                slider, &QSlider::sliderReleased, dialog, [notify] { notify(NM_RELEASEDCAPTURE); });
+        }
+    }
+    // Group boxes frame the controls inside them and must not cover them.
+    for (QWidget *g : groups)
+        g->lower();
+    Attach(dialog);
+}

@@ -1,0 +1,67 @@
+#include "platform/DialogWidget.h"
+
+#include "platform/CDialog.h"
+#include "platform/CanvasWidget.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+
+DialogWidget::DialogWidget(CDialog *owner, QWidget *parent)
+    : QDialog(parent)
+    , m_owner(owner)
+{
+    setMouseTracking(true);
+    installEventFilter(this);
+}
+
+void DialogWidget::routeMouseFrom(QWidget *w)
+{
+    w->setMouseTracking(true);
+    w->installEventFilter(this);
+}
+
+void DialogWidget::reject()
+{
+    if (m_owner)
+        m_owner->PressButton(IDCANCEL);
+    else
+        QDialog::reject();
+}
+
+void DialogWidget::accept()
+{
+    if (m_owner)
+        m_owner->PressButton(IDOK);
+    else
+        QDialog::accept();
+}
+
+bool DialogWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *w = qobject_cast<QWidget *>(watched);
+    if (!m_owner || !w)
+        return QDialog::eventFilter(watched, event);
+    const auto type = event->type();
+    if (type == QEvent::MouseMove || type == QEvent::MouseButtonPress) {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        const QPoint client
+            = w == this ? mouse->position().toPoint() : w->mapTo(this, mouse->position().toPoint());
+        UINT flags = 0;
+        if (mouse->buttons() & Qt::LeftButton)
+            flags |= 0x0001; // MK_LBUTTON
+        if (type == QEvent::MouseMove)
+            m_owner->deliverMouse(WM_MOUSEMOVE, client, flags);
+        else if (mouse->button() == Qt::LeftButton)
+            m_owner->deliverMouse(WM_LBUTTONDOWN, client, flags);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void DialogWidget::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The system menu's own items, offered where Linux desktops give no window menu; not over
+    // the picture area, where the right button belongs to the picture.
+    QWidget *under = childAt(event->pos());
+    if (m_owner && !qobject_cast<CanvasWidget *>(under))
+        m_owner->showSystemMenu(event->globalPos());
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+// The few Win32 types, messages and constants the windows code speaks in.
+
+#include <cstdint>
+
+using UINT = unsigned int;
+using BOOL = int;
+using DWORD = std::uint32_t;
+using DWORD_PTR = std::uintptr_t;
+using LRESULT = long;
+
+inline constexpr BOOL TRUE = 1;
+inline constexpr BOOL FALSE = 0;
+
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+
+struct POINT
+{
+    int x = 0;
+    int y = 0;
+};
+
+struct RECT
+{
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+struct WINDOWPLACEMENT
+{
+    RECT rcNormalPosition;
+};
+
+// Messages a message map can name. Control notifications carry the control id.
+enum : UINT {
+    WM_PAINT = 0x000F,
+    WM_KILLFOCUS = 0x0008,
+    WM_QUERYDRAGICON = 0x0037,
+    WM_COMMAND = 0x0111,
+    WM_SYSCOMMAND = 0x0112,
+    WM_TIMER = 0x0113,
+    WM_NOTIFY = 0x004E,
+    WM_MOUSEMOVE = 0x0200,
+    WM_LBUTTONDOWN = 0x0201,
+    WM_LBUTTONUP = 0x0202,
+};
+
+// Notification codes, combined with WM_COMMAND or WM_NOTIFY and a control id in a map entry.
+enum : int {
+    BN_CLICKED = 0,
+    NM_CUSTOMDRAW = -12,
+    NM_RELEASEDCAPTURE = -16,
+};
+
+// A message as handlers see it.
+struct MSG
+{
+    UINT message = 0;
+    int code = 0; // notification code
+    int id = 0; // control id, timer id or system command
+    POINT pt; // client coordinates of mouse messages
+    UINT flags = 0; // mouse key flags
+};
+
+// File dialog flags (only recorded; the Qt dialogs follow their own conventions).
+enum : DWORD {
+    OFN_HIDEREADONLY = 0x00000004,
+    OFN_OVERWRITEPROMPT = 0x00000002,
+    OFN_FILEMUSTEXIST = 0x00001000,
+    OFN_CREATEPROMPT = 0x00002000,
+};
+
+enum : UINT {
+    TIME_ONESHOT = 0,
+    TIME_PERIODIC = 1,
+};
+
+enum : UINT {
+    MF_STRING = 0x0000,
+    MF_SEPARATOR = 0x0800,
+};

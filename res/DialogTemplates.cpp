@@ -1,0 +1,138 @@
+#include "res/DialogTemplates.h"
+
+#include "res/ResourceIds.h"
+
+using K = ControlKind;
+
+const DialogTemplate &mainDialogTemplate()
+{
+    static const DialogTemplate t {
+        IDD_TRACELET_DIALOG,
+        "Tracelet",
+        363,
+        261,
+        "ＭＳ Ｐゴシック",
+        9,
+        true,
+        {
+            { 1, K::DefPushButton, "OK", 252, 0, 50, 14, CS_HIDDEN },
+            { 2, K::PushButton, "ｷｬﾝｾﾙ", 307, 241, 50, 14 },
+            { 1002, K::Picture, "129", 3, 2, 300, 233 },
+            { 1000, K::OwnerDrawButton, "", 6, 243, 29, 15 },
+            { 1005, K::OwnerDrawButton, "", 39, 243, 29, 15 },
+            { 1008, K::OwnerDrawButton, "", 75, 243, 32, 14 },
+            { IDC_STATIC, K::Static, "時間", 130, 243, 18, 12, CS_CENTER },
+            { 1044, K::Edit, "", 148, 243, 33, 12, CS_READONLY | CS_RIGHT },
+            { IDC_STATIC, K::Static, "X値", 202, 243, 11, 11 },
+            { 1016, K::Edit, "", 216, 243, 33, 12, CS_READONLY | CS_RIGHT | CS_NOTABSTOP },
+            { IDC_STATIC, K::Static, "Y値", 255, 243, 12, 11 },
+            { 1017, K::Edit, "", 268, 243, 33, 12, CS_READONLY | CS_RIGHT | CS_NOTABSTOP },
+            { IDC_STATIC, K::GroupBox, "相関図ﾂｰﾙ", 306, 7, 54, 59 },
+            { 1007, K::OwnerDrawButton, "", 309, 21, 43, 12 },
+            { 1043, K::Trackbar, "", 309, 42, 48, 16 },
+            { IDC_STATIC, K::GroupBox, "経路図ﾂｰﾙ", 306, 75, 54, 156 },
+            { 1029, K::OwnerDrawButton, "", 309, 90, 42, 12, CS_NOTABSTOP },
+            { 1024, K::PushButton, "In", 310, 113, 21, 14 },
+            { 1025, K::PushButton, "Out", 334, 113, 21, 14 },
+            { 1026, K::Edit, "", 310, 130, 45, 12, CS_READONLY | CS_CENTER },
+            { 1020, K::PushButton, "↑", 325, 151, 14, 16 },
+            { 1023, K::PushButton, "←", 309, 169, 15, 15 },
+            { 1022, K::PushButton, "→", 341, 169, 15, 15 },
+            { 1021, K::PushButton, "↓", 325, 186, 14, 15 },
+        },
+    };
+    return t;
+}
+
+const DialogTemplate &aboutDialogTemplate()
+{
+    static const DialogTemplate t {
+        IDD_ABOUTBOX,
+        "Traceletのﾊﾞｰｼﾞｮﾝ情報",
+        235,
+        55,
+        "ＭＳ Ｐゴシック",
+        9,
+        false,
+        {
+            { IDC_STATIC, K::Icon, "128", 11, 17, 20, 20 },
+            { IDC_STATIC, K::Static, "Tracelet Version 1.0", 40, 10, 119, 8 },
+            { IDC_STATIC, K::Static, "Copyright (C) Tracelet developers", 40, 25, 119, 8 },
+            { 1, K::DefPushButton, "OK", 178, 7, 50, 14 },
+        },
+    };
+    return t;
+}
+
+const DialogTemplate &confirmDialogTemplate()
+{
+    static const DialogTemplate t {
+        IDD_CONFIRM,
+        "OK　or　キャンセル",
+        187,
+        93,
+        "ＭＳ Ｐゴシック",
+        9,
+        false,
+        {
+            { 1034, K::Edit, "", 7, 7, 173, 54, CS_MULTILINE | CS_READONLY | CS_NOBORDER },
+            { 1, K::DefPushButton, "OK", 72, 72, 50, 14 },
+            { 2, K::PushButton, "ｷｬﾝｾﾙ", 130, 72, 50, 14 },
+        },
+    };
+    return t;
+}
+
+const DialogTemplate &corrSetupDialogTemplate()
+{
+    static const DialogTemplate t {
+        IDD_CORR_SETUP,
+        "相関図セットアップ",
+        291,
+        229,
+        "ＭＳ Ｐゴシック",
+        9,
+        false,
+        {
+            { IDC_STATIC, K::Static, "データファイル", 7, 7, 50, 9 },
+            { 1006, K::Edit, "", 7, 18, 259, 12, CS_READONLY },
+            { 1000, K::PushButton, "...", 267, 18, 17, 11 },
+            { IDC_STATIC, K::GroupBox, "データ指定", 7, 43, 165, 107 },
+            { IDC_STATIC, K::Static, "データ １ (X軸)", 18, 61, 48, 9 },
+            { 1034, K::Edit, "", 77, 58, 29, 12 },
+            { IDC_STATIC, K::Static, "列目をﾃﾞｰﾀとする。", 110, 61, 58, 9 },
+            { IDC_STATIC, K::Static, "データ １ (Y軸)", 18, 78, 48, 9 },
+            { 1035, K::Edit, "", 77, 74, 29, 12 },
+            { IDC_STATIC, K::Static, "列目をﾃﾞｰﾀとする。", 110, 77, 58, 9 },
+            { 1032, K::CheckBox, "データ ２ (X軸)", 17, 94, 58, 11, CS_DISABLED },
+            { 1036, K::Edit, "", 77, 92, 29, 12, CS_DISABLED },
+            { IDC_STATIC, K::Static, "列目をﾃﾞｰﾀとする。", 110, 95, 58, 9, CS_DISABLED },
+            { IDC_STATIC, K::Static, "データ ２ (Y軸)", 28, 111, 46, 9, CS_DISABLED },
+            { 1037, K::Edit, "", 77, 107, 29, 12, CS_DISABLED },
+            { IDC_STATIC, K::Static, "列目をﾃﾞｰﾀとする。", 110, 110, 58, 9, CS_DISABLED },
+            { IDC_STATIC, K::Static, "データ 開始行", 18, 131, 48, 9 },
+            { 1040, K::Edit, "", 77, 128, 29, 12 },
+            { IDC_STATIC, K::Static, "行目をﾃﾞｰﾀとする。", 110, 131, 58, 9 },
+            { 1038, K::CheckBox, "プロット速度を設定する。", 7, 158, 81, 11 },
+            { 1039, K::Edit, "", 92, 157, 33, 12 },
+            { IDC_STATIC, K::Static, "(msec 50～　)", 128, 159, 50, 9 },
+            { IDC_STATIC, K::GroupBox, "枠スケール設定", 175, 43, 109, 107 },
+            { 1041, K::CheckBox, "オートスケールとする。", 183, 59, 84, 11 },
+            { IDC_STATIC, K::Static, "top", 207, 80, 29, 9, CS_CENTER },
+            { IDC_STATIC, K::Static, "bottom", 243, 80, 29, 9, CS_CENTER },
+            { IDC_STATIC, K::Static, "X軸：", 183, 93, 22, 9 },
+            { 1042, K::Edit, "", 207, 91, 29, 12 },
+            { 1043, K::Edit, "", 243, 91, 29, 12 },
+            { IDC_STATIC, K::Static, "Y軸：", 183, 109, 22, 9 },
+            { 1044, K::Edit, "", 207, 107, 29, 12 },
+            { 1045, K::Edit, "", 243, 107, 29, 12 },
+            { IDC_STATIC, K::Static, "セットアップファイル", 7, 179, 73, 10 },
+            { 1010, K::Edit, "", 7, 189, 259, 12, CS_READONLY },
+            { 1005, K::PushButton, "...", 267, 189, 17, 11 },
+            { 1007, K::PushButton, "ｾｯﾄｱｯﾌﾟ保存", 7, 208, 50, 14 },
+            { 1, K::DefPushButton, "OK", 182, 208, 50, 14 },
+            { 2, K::PushButton, "ｷｬﾝｾﾙ", 234, 208, 50, 14 },
+        },
+    };
+    return t;
+}

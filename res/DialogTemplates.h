@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/DialogTemplate.h"
+
+// The dialog templates of the program, as tables.
+const DialogTemplate &mainDialogTemplate(); // 102
+const DialogTemplate &aboutDialogTemplate(); // 100
+const DialogTemplate &confirmDialogTemplate(); // 148
+const DialogTemplate &corrSetupDialogTemplate(); // 142

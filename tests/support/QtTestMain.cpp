@@ -1,8 +1,8 @@
+#include "platform/QtSetup.h"
+
 #include <QApplication>
 #include <clocale>
 #include <gtest/gtest.h>
-
-#include "platform/QtSetup.h"
 
 // Widgets and fonts need an application object; tests run it on the offscreen platform.
 int main(int argc, char **argv)

@@ -1,0 +1,199 @@
+#include "../support/ScenarioFixture.h"
+#include "platform/CBitmapButton.h"
+
+#include <QLineEdit>
+#include <QSlider>
+
+namespace {
+
+using MainWindowTest = ScenarioTest;
+
+TEST_F(MainWindowTest, startup_setsEveryInitialValueOfTheRunState)
+{
+    ASSERT_TRUE(initOk);
+    EXPECT_EQ(rs->tickPeriodMs, 350);
+    EXPECT_FALSE(rs->playing);
+    EXPECT_FALSE(rs->dataReady);
+    EXPECT_EQ(rs->plotIndex, 0);
+    EXPECT_EQ(rs->lastIndex, 0);
+    EXPECT_FALSE(
+        rs->backgroundGiven || rs->characterGiven || rs->character2Given || rs->dataFileGiven);
+    EXPECT_FALSE(rs->characterBlink);
+    EXPECT_EQ(rs->characterFrame, 1);
+    EXPECT_EQ(rs->sourceMode, 0);
+    EXPECT_EQ(rs->decimationStep, 1);
+    EXPECT_EQ(rs->originX, 0.0);
+    EXPECT_EQ(rs->originY, 0.0);
+    EXPECT_EQ(rs->viewSrcX + rs->viewSrcY + rs->viewDstX + rs->viewDstY, 0);
+    EXPECT_EQ(rs->zoomIndex, 0);
+    EXPECT_EQ(rs->zoomFactors, (std::array<double, 3> { 1.0, 0.5, 0.25 }));
+    EXPECT_EQ(rs->viewWidth, 525);
+    EXPECT_EQ(rs->viewHeight, 350);
+    EXPECT_FALSE(rs->viewReanchor);
+    EXPECT_EQ(rs->splineDegree, 2);
+    EXPECT_EQ(rs->divisionCount, 20);
+    EXPECT_FALSE(rs->teachPointPicked);
+    EXPECT_FALSE(rs->sliderMode || rs->pathSetupDone || rs->corrSetupDone || rs->sliderFirstMarker);
+    EXPECT_EQ(rs->corrOffsetX, 0);
+    EXPECT_EQ(rs->corrOffsetY, 0);
+    EXPECT_FALSE(rs->startupDirectory.empty());
+    EXPECT_FALSE(rs->pauseHeld || rs->endReached);
+    EXPECT_EQ(rs->dataX.size(), static_cast<std::size_t>(kPointCapacity));
+    EXPECT_EQ(rs->teachY.size(), static_cast<std::size_t>(kPointCapacity));
+    EXPECT_EQ(rs->firstRowPlotSpeed.size(), 1u);
+}
+
+TEST_F(MainWindowTest, startup_showsZoomLabelSliderAndTheWindowGeometry)
+{
+    EXPECT_EQ(text(1026), "等倍");
+    EXPECT_EQ(dlg->slider().GetPos(), 1);
+    EXPECT_EQ(dlg->slider().GetRangeMin(), 1);
+    EXPECT_EQ(dlg->slider().GetRangeMax(), 100);
+    EXPECT_EQ(dlg->slider().GetPageSize(), 5);
+    EXPECT_EQ(dlg->widget()->windowTitle(), QStringLiteral("Tracelet"));
+    EXPECT_EQ(dlg->widget()->size(), QSize(363 * 7 / 4, 261 * 12 / 8));
+    const QImage picture = canvas();
+    EXPECT_EQ(picture.size(), QSize(525, 351));
+    EXPECT_EQ(canvasPixel(300, 200), RGB(255, 255, 255));
+    EXPECT_EQ(rs->canvasRect.left, 5);
+    EXPECT_EQ(rs->canvasRect.top, 3);
+    EXPECT_EQ(rs->canvasRect.right - rs->canvasRect.left, 525);
+    EXPECT_EQ(rs->canvasRect.bottom - rs->canvasRect.top, 351);
+}
+
+TEST_F(MainWindowTest, tooltips_areOnExactlyTheElevenControls)
+{
+    const std::map<int, QString> expected {
+        { 1008, "再生/一時停止" },
+        { 1029, "教示中のﾎﾟｲﾝﾄ修正" },
+        { 1024, "ｽﾞｰﾑｲﾝ" },
+        { 1025, "ｽﾞｰﾑｱｳﾄ" },
+        { 1020, "上ｽｸﾛｰﾙ" },
+        { 1022, "右ｽｸﾛｰﾙ" },
+        { 1023, "左ｽｸﾛｰﾙ" },
+        { 1021, "下ｽｸﾛｰﾙ" },
+        { 1000, "経路図実行/終了" },
+        { 1005, "相関図実行/終了" },
+        { 1007, "相関図 データ位置スライダ指定" },
+    };
+    int withTip = 0;
+    for (QWidget *w : dlg->widget()->findChildren<QWidget *>()) {
+        if (w->toolTip().isEmpty())
+            continue;
+        ++withTip;
+        auto match = std::find_if(expected.begin(), expected.end(),
+            [&](const auto &e) { return dlg->controlWidget(e.first) == w; });
+        ASSERT_NE(match, expected.end()) << w->toolTip().toStdString();
+        EXPECT_EQ(w->toolTip(), match->second);
+    }
+    EXPECT_EQ(withTip, 11);
+}
+
+TEST_F(MainWindowTest, startup_givesEachBitmapButtonItsIdleFaceAndSize)
+{
+    for (auto [id, width] :
+        { std::pair { 1008, 48 }, { 1000, 48 }, { 1005, 48 }, { 1029, 81 }, { 1007, 81 } }) {
+        auto *button = qobject_cast<BitmapButtonWidget *>(dlg->controlWidget(id));
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->size(), QSize(width, 20)) << id;
+        EXPECT_FALSE(button->upFace().isNull());
+        EXPECT_NE(button->upFace(), button->downFace()) << id; // pressed shows the active face
+    }
+    EXPECT_EQ(gs->button1005Rect.right, 48);
+    EXPECT_EQ(gs->button1007Rect.bottom, 20);
+}
+
+TEST_F(MainWindowTest, startup_selectsFontsPensAndTextColours)
+{
+    ASSERT_NE(gs->canvasDC, nullptr);
+    EXPECT_NE(gs->canvasDCPreviousFont, nullptr);
+    EXPECT_NE(gs->overlayDCPreviousFont, nullptr);
+    // The overlay's pen is the dark green frame pen: a line drawn now has its colour.
+    gs->overlayDC.SelectObject(&gs->bitmap134);
+    gs->overlayDC.MoveTo(0, 5);
+    gs->overlayDC.LineTo(10, 5);
+    EXPECT_EQ(gs->overlayDC.GetPixel(3, 5), RGB(0, 127, 11));
+}
+
+TEST_F(MainWindowTest, teardown_stopsTheClocksAndWaitsBeforeReleasing)
+{
+    rs->mmTimerId = timeSetEvent(50, 1, timerProc, 2, TIME_PERIODIC);
+    dlg->SetTimer(1, 200);
+    dlg->SetTimer(3, 300);
+    EXPECT_EQ(scripted.activeTicks(), 1u);
+    dlg->DestroyWindow();
+    EXPECT_EQ(scripted.activeTicks(), 0u);
+    EXPECT_FALSE(scripted.hasTimer(dlg.get(), 1));
+    EXPECT_FALSE(scripted.hasTimer(dlg.get(), 3));
+    EXPECT_EQ(scripted.sleptMs(), 500);
+    EXPECT_TRUE(rs->dataX.empty());
+    EXPECT_TRUE(rs->teachX.empty());
+    EXPECT_EQ(gs->canvasDC, nullptr);
+    dlg.reset();
+}
+
+TEST_F(MainWindowTest, escapeOrCancel_endsTheModalLoopWithCancel)
+{
+    click(2);
+    EXPECT_TRUE(dlg->IsEnded());
+    EXPECT_EQ(dlg->Result(), IDCANCEL);
+}
+
+TEST_F(MainWindowTest, aboutItem_opensTheAboutBox)
+{
+    const auto &items = dlg->GetSystemMenu(FALSE)->items();
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_TRUE(items[0].flags & MF_SEPARATOR);
+    EXPECT_EQ(items[1].text, "Tracelet のﾊﾞｰｼﾞｮﾝ情報(&A)...");
+    scripted.expectDialog(100, { ScriptedPlatform::click(1) });
+    MSG msg;
+    msg.message = WM_SYSCOMMAND;
+    msg.id = static_cast<int>(items[1].id);
+    dlg->OnMessage(msg);
+    EXPECT_EQ(scripted.shownDialogs(), std::vector<int> { 100 });
+}
+
+class FailedStartupTest : public ScenarioTest
+{
+protected:
+    void SetUp() override
+    {
+        CBitmapButton::failSubclassForTesting(1005);
+        ScenarioTest::SetUp();
+    }
+};
+
+TEST_F(FailedStartupTest, failedSubclassing_returnsFalse_andTheButtonsDoNothingHarmful)
+{
+    EXPECT_FALSE(initOk);
+    EXPECT_EQ(gs->canvasDC, nullptr); // nothing after the buttons was created
+    for (int id : { 1000, 1005, 1008, 1007, 1029, 1024, 1025, 1020, 1021, 1022, 1023 })
+        click(id);
+    EXPECT_FALSE(dlg->IsEnded());
+    EXPECT_TRUE(scripted.shownDialogs().empty());
+    click(2);
+    EXPECT_EQ(dlg->Result(), IDCANCEL);
+}
+
+class FontFailureTest : public ScenarioTest
+{
+protected:
+    void SetUp() override
+    {
+        CFont::failCreationForTesting(true);
+        ScenarioTest::SetUp();
+        CFont::failCreationForTesting(false);
+    }
+};
+
+TEST_F(FontFailureTest, fontsThatCannotBeCreated_areNotSelected_andStartupCompletes)
+{
+    EXPECT_TRUE(initOk);
+    EXPECT_EQ(gs->canvasDCPreviousFont, nullptr);
+    EXPECT_EQ(gs->overlayDCPreviousFont, nullptr);
+    // Text still draws with the DC's own font.
+    gs->overlayDC.SelectObject(&gs->bitmap134);
+    EXPECT_TRUE(gs->overlayDC.TextOut(10, 10, "12"));
+}
+
+} // namespace

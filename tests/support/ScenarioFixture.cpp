@@ -1,0 +1,74 @@
+#include "ScenarioFixture.h"
+
+#include "res/TraceletResources.h"
+
+#include <fstream>
+#include <random>
+
+void ScenarioTest::SetUp()
+{
+    registerTraceletResources();
+    installPlatform(&scripted);
+    rs = std::make_unique<RunState>();
+    gs = std::make_unique<GdiState>();
+    dlg = std::make_unique<CMainDlg>(*rs, *gs);
+    initOk = dlg->Create();
+}
+
+void ScenarioTest::TearDown()
+{
+    if (dlg)
+        dlg->DestroyWindow();
+    dlg.reset();
+    gs.reset();
+    rs.reset();
+    installPlatform(nullptr);
+    EXPECT_TRUE(scripted.problems().empty()) << scripted.problems().front();
+    if (!m_tempDir.empty())
+        std::filesystem::remove_all(m_tempDir);
+}
+
+void ScenarioTest::click(int id)
+{
+    auto *button = qobject_cast<QAbstractButton *>(dlg->controlWidget(id));
+    ASSERT_NE(button, nullptr) << "no button " << id;
+    button->click();
+}
+
+std::string ScenarioTest::text(int id)
+{
+    CWnd *item = dlg->GetDlgItem(id);
+    return item ? item->GetWindowText() : std::string();
+}
+
+QImage ScenarioTest::canvas() const
+{
+    auto *c = qobject_cast<CanvasWidget *>(dlg->controlWidget(1002));
+    return c ? c->image() : QImage();
+}
+
+COLORREF ScenarioTest::canvasPixel(int x, int y) const
+{
+    const QRgb p = canvas().pixel(x, y);
+    return RGB(qRed(p), qGreen(p), qBlue(p));
+}
+
+std::filesystem::path ScenarioTest::tempDir()
+{
+    if (m_tempDir.empty()) {
+        std::random_device rd;
+        m_tempDir = std::filesystem::temp_directory_path()
+            / ("tracelet-scenario-" + std::to_string(rd()) + std::to_string(rd()));
+        std::filesystem::create_directories(m_tempDir);
+    }
+    return m_tempDir;
+}
+
+std::filesystem::path ScenarioTest::writeFile(const std::string &name, const std::string &contents)
+{
+    const auto path = tempDir() / name;
+    std::ofstream(path, std::ios::binary) << contents;
+    return path;
+}
+
+std::filesystem::path ScenarioTest::samplesDir() { return TRACELET_SAMPLES_DIR; }

@@ -1,0 +1,42 @@
+#pragma once
+
+// A main window on the scripted platform, driven as a person would: press a button, answer the
+// dialogs from a script, advance the clock; then look at state, texts, messages and pixels.
+
+#include "mainwnd/CMainDlg.h"
+#include "platform/CanvasWidget.h"
+#include "platform/ScriptedPlatform.h"
+
+#include <QAbstractButton>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+class ScenarioTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Clicks the control as a person would (its clicked signal, so the message map runs).
+    void click(int id);
+    std::string text(int id);
+    QImage canvas() const;
+    COLORREF canvasPixel(int x, int y) const;
+    // A fresh folder for this test's files, removed afterwards.
+    std::filesystem::path tempDir();
+    std::filesystem::path writeFile(const std::string &name, const std::string &contents);
+    static std::filesystem::path samplesDir();
+
+    ScriptedPlatform scripted;
+    std::unique_ptr<RunState> rs;
+    std::unique_ptr<GdiState> gs;
+    std::unique_ptr<CMainDlg> dlg;
+    bool initOk = false;
+
+private:
+    std::filesystem::path m_tempDir;
+};
+
+using Step = ScriptedPlatform::Step;

@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/cli/CoreCommands.h"
+
 namespace {
 const char *const kUsage = "usage: tracelet                 open the window\n"
                            "       tracelet stats DATA.csv [--x COL] [--y COL] [--start ROW]\n"
@@ -21,6 +23,8 @@ int runCommandLine(const std::vector<std::string> &args, std::ostream &out, std:
         out << "tracelet " << TRACELET_VERSION << "\n";
         return 0;
     }
+    if (command == "stats" || command == "route")
+        return runCoreCommand(args, out, err);
     err << "tracelet: unknown command '" << command << "'\n" << kUsage;
     return 2;
 }

@@ -1,3 +1,74 @@
-#include "mainwnd/CMainDlg.h"
+// The play/pause button: starts, pauses and resumes the animation of the running mode.
 
-void CMainDlg::OnPlayPause() { }
+#include "correlation/ui/CorrelationDrawing.h"
+#include "mainwnd/CMainDlg.h"
+#include "mainwnd/ClockTasks.h"
+#include "path/core/TeachingRoute.h"
+#include "res/ResourceIds.h"
+
+void CMainDlg::OnPlayPause()
+{
+    if (rs.playing) {
+        setButtonFace(gs.button1008, gs.button1008Rect, IDB_PLAY_IDLE);
+        rs.playing = false;
+        if (rs.pathRunning) {
+            if (rs.endReached) {
+                timeKillEvent(rs.mmTimerId);
+                rs.endReached = false;
+            } else {
+                rs.pauseHeld = true; // the clock runs on; each tick redraws the current point
+            }
+        } else if (rs.corrRunning) {
+            timeKillEvent(rs.mmTimerId);
+            if (rs.plotIndex != 0)
+                gs.plotDC.SelectObject(&gs.bitmap137);
+        }
+        return;
+    }
+    if (!rs.dataReady || rs.sourceMode == 2)
+        return;
+
+    if (rs.pathRunning && rs.backgroundLoaded) {
+        setButtonFace(gs.button1008, gs.button1008Rect, IDB_PLAY_ACTIVE);
+        rs.playing = true;
+        gs.plotDC.SelectObject(&gs.penMagenta2);
+        if (rs.sourceMode == 1) {
+            const auto result
+                = buildTeachingRoute(rs, [](int ms) { Sleep(static_cast<DWORD>(ms)); });
+            if (result == TeachingRouteResult::TooManyPoints)
+                AfxMessageBox(
+                    std::string(teachingCapacityMessage(rs.teachCount, rs.curveInterpolation)));
+        }
+        if (rs.plotIndex == rs.lastIndex) {
+            const int w = rs.backgroundWidth, h = rs.backgroundHeight;
+            gs.plotDC.BitBlt(0, 0, w, h, &gs.backgroundDC, 0, 0, SRCCOPY);
+            gs.zoomDC.BitBlt(0, 0, w, h, &gs.backgroundDC, 0, 0, SRCCOPY);
+            rs.plotIndex = 0;
+        }
+        KillTimer(1);
+        if (rs.pauseHeld)
+            rs.pauseHeld = false;
+        else
+            rs.mmTimerId = timeSetEvent(
+                static_cast<UINT>(std::max(rs.tickPeriodMs, 0)), 1, timerProc, 1, TIME_PERIODIC);
+        if (rs.characterBlink)
+            SetTimer(2, 300);
+        return;
+    }
+
+    if (rs.corrRunning && !rs.sliderMode && rs.plotPeriodMs > 0) {
+        setButtonFace(gs.button1008, gs.button1008Rect, IDB_PLAY_ACTIVE);
+        rs.playing = true;
+        rs.tickPeriodMs = rs.plotPeriodMs;
+        timeKillEvent(rs.mmTimerId);
+        gs.plotDC.SelectObject(&gs.bitmap137);
+        if (rs.plotIndex == rs.lastIndex) {
+            rs.plotIndex = 0;
+            clearLayer(rs, gs, gs.plotDC);
+        } else if (rs.plotIndex == 0) {
+            clearLayer(rs, gs, gs.plotDC);
+        }
+        rs.mmTimerId
+            = timeSetEvent(static_cast<UINT>(rs.tickPeriodMs), 1, timerProc, 2, TIME_PERIODIC);
+    }
+}

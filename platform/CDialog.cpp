@@ -194,7 +194,8 @@ QWidget *createControl(const ControlTemplate &c, DialogWidget *dialog)
     case ControlKind::Static: {
         auto *l = new QLabel(text, dialog);
         l->setTextFormat(Qt::PlainText);
-        l->setWordWrap(true);
+        // Only statics tall enough for two lines wrap; a short label stays on one line.
+        l->setWordWrap(dluToPixelsY(c.height) >= 24);
         l->setAlignment((c.style & (CS_RIGHT | CS_CENTER) ? alignmentOf(c.style) : Qt::AlignLeft)
             | Qt::AlignTop);
         if (c.style & CS_SUNKEN)

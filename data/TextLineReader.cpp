@@ -1,0 +1,65 @@
+#include "data/TextLineReader.h"
+
+#include <cstring>
+
+namespace {
+constexpr std::size_t kChunkSize = 64 * 1024;
+}
+
+TextLineReader::TextLineReader(const std::string &path)
+    : m_file(std::fopen(path.c_str(), "rb"))
+{
+    if (m_file)
+        m_chunk.resize(kChunkSize);
+}
+
+bool TextLineReader::refill()
+{
+    if (!m_file)
+        return false;
+    m_pos = 0;
+    m_end = std::fread(m_chunk.data(), 1, m_chunk.size(), m_file.get());
+    return m_end > 0;
+}
+
+int TextLineReader::nextByte()
+{
+    if (m_pos == m_end && !refill())
+        return EOF;
+    return static_cast<unsigned char>(m_chunk[m_pos++]);
+}
+
+int TextLineReader::peekByte()
+{
+    if (m_pos == m_end && !refill())
+        return EOF;
+    return static_cast<unsigned char>(m_chunk[m_pos]);
+}
+
+std::optional<std::string_view> TextLineReader::readLine()
+{
+    std::size_t length = 0;
+    while (length < kBufferSize - 1) {
+        int c = nextByte();
+        if (c == EOF)
+            break;
+        if (c == '\r' && peekByte() == '\n')
+            c = nextByte();
+        m_piece[length++] = static_cast<char>(c);
+        if (c == '\n')
+            break;
+    }
+    if (length == 0)
+        return std::nullopt;
+    const void *nul = std::memchr(m_piece.data(), '\0', length);
+    if (nul)
+        length = static_cast<std::size_t>(static_cast<const char *>(nul) - m_piece.data());
+    return std::string_view(m_piece.data(), length);
+}
+
+std::string_view withoutLineFeed(std::string_view line)
+{
+    if (!line.empty() && line.back() == '\n')
+        line.remove_suffix(1);
+    return line;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Reads a text file as fgets with a 500-byte buffer does on a text-mode stream: CR LF arrives as a
+// single LF, and each read yields at most 499 bytes, up to and including the first LF. A longer
+// line therefore arrives in several pieces, each of which the callers treat as a line.
+class TextLineReader
+{
+public:
+    static constexpr std::size_t kBufferSize = 500;
+
+    explicit TextLineReader(const std::string &path);
+
+    bool isOpen() const { return m_file != nullptr; }
+
+    // The next piece as the C string functions see it (cut at an embedded NUL byte); nothing at
+    // the end of the file. The view stays valid until the next call.
+    std::optional<std::string_view> readLine();
+
+private:
+    int nextByte();
+    int peekByte();
+    bool refill();
+
+    struct FileCloser
+    {
+        void operator()(std::FILE *file) const { std::fclose(file); }
+    };
+    std::unique_ptr<std::FILE, FileCloser> m_file;
+    std::vector<char> m_chunk;
+    std::size_t m_pos = 0;
+    std::size_t m_end = 0;
+    std::array<char, kBufferSize> m_piece {};
+};
+
+// A line without its trailing line feed (the last line of a file may have none).
+std::string_view withoutLineFeed(std::string_view line);

@@ -1,0 +1,17 @@
+#pragma once
+
+struct RunState;
+
+// Pixel of the frame's data centre on the canvas, and the pixels one frame width of data spans.
+inline constexpr int kFrameCentrePixelX = 267;
+inline constexpr int kFrameCentrePixelY = 175;
+inline constexpr double kFramePixels = 299.0;
+
+// Sets frame bounds, scales, centres and offsets of both axes from the widened data range
+// (automatic scale, symmetric about 0) or from the manual frame values. A zero range gives the
+// scale 1.0.
+void computeFrame(RunState &state);
+
+// Canvas pixel of a data value.
+int toPixelX(const RunState &state, double x);
+int toPixelY(const RunState &state, double y);

@@ -1,0 +1,145 @@
+#include "path/core/CharacterSprite.h"
+
+#include "data/TruncToInt.h"
+#include "mainwnd/RunState.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <fstream>
+
+namespace {
+
+constexpr std::size_t kFileHeaderSize = 14;
+constexpr std::size_t kInfoHeaderSize = 40;
+constexpr std::size_t kPixelOffsetField = 10;
+constexpr std::size_t kWidthField = 18;
+constexpr std::size_t kHeightField = 22;
+constexpr std::size_t kBitCountField = 28;
+constexpr std::size_t kPixelBytes = 3;
+
+std::uint32_t readU32(const std::vector<std::uint8_t> &bytes, std::size_t at)
+{
+    return static_cast<std::uint32_t>(bytes[at]) | static_cast<std::uint32_t>(bytes[at + 1]) << 8
+        | static_cast<std::uint32_t>(bytes[at + 2]) << 16
+        | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
+}
+
+std::int32_t readI32(const std::vector<std::uint8_t> &bytes, std::size_t at)
+{
+    return static_cast<std::int32_t>(readU32(bytes, at));
+}
+
+std::uint16_t readU16(const std::vector<std::uint8_t> &bytes, std::size_t at)
+{
+    return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
+}
+
+RunState::CharacterSlot *slotOf(RunState &state, int slot)
+{
+    if (slot < 1 || slot > static_cast<int>(state.characterSlots.size()))
+        return nullptr;
+    return &state.characterSlots[static_cast<std::size_t>(slot - 1)];
+}
+
+bool readWholeFile(const std::string &path, std::vector<std::uint8_t> &buffer)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return false;
+    file.seekg(0, std::ios::end);
+    const std::streamoff size = file.tellg();
+    if (size < 0)
+        return false;
+    file.seekg(0, std::ios::beg);
+    buffer.assign(static_cast<std::size_t>(size), 0);
+    return static_cast<bool>(file.read(reinterpret_cast<char *>(buffer.data()), size));
+}
+
+bool isTrueColour(const std::vector<std::uint8_t> &bytes)
+{
+    return bytes.size() >= kFileHeaderSize + kInfoHeaderSize && bytes[0] == 'B'
+        && readU16(bytes, kBitCountField) == 24;
+}
+
+} // namespace
+
+std::string_view characterLoadMessage(CharacterLoadResult result)
+{
+    switch (result) {
+    case CharacterLoadResult::Loaded:
+    case CharacterLoadResult::Unreadable:
+        return {};
+    case CharacterLoadResult::NotTrueColour:
+        return "２４ビットフルカラービットマップのキャラクタにしてください";
+    case CharacterLoadResult::WrongSize:
+        return "キャラサイズ違反 32×32 ピクセルにしてください。";
+    }
+    return {};
+}
+
+CharacterLoadResult loadCharacterBitmap(RunState &state, const std::string &path, int slot)
+{
+    RunState::CharacterSlot *target = slotOf(state, slot);
+    state.charFileBuffer.clear();
+    for (RunState::CharacterSlot &each : state.characterSlots)
+        each.rotated.clear();
+    if (!target || !readWholeFile(path, state.charFileBuffer)) {
+        state.charFileBuffer.clear();
+        return CharacterLoadResult::Unreadable;
+    }
+    const std::vector<std::uint8_t> &bytes = state.charFileBuffer;
+    if (!isTrueColour(bytes)) {
+        state.charFileBuffer.clear();
+        return CharacterLoadResult::NotTrueColour;
+    }
+    if (readI32(bytes, kWidthField) != kCharacterSide
+        || readI32(bytes, kHeightField) != kCharacterSide)
+        return CharacterLoadResult::WrongSize;
+    const std::uint64_t bitsOffset = readU32(bytes, kPixelOffsetField);
+    if (bitsOffset + kCharacterBytes > bytes.size()) {
+        state.charFileBuffer.clear();
+        return CharacterLoadResult::NotTrueColour;
+    }
+    target->infoOffset = kFileHeaderSize;
+    target->bitsOffset = static_cast<std::size_t>(bitsOffset);
+    target->width = kCharacterSide;
+    target->height = kCharacterSide;
+    target->stride = kCharacterStride;
+    target->rotated.assign(kCharacterBytes, 0);
+    return CharacterLoadResult::Loaded;
+}
+
+bool rotateCharacter(RunState &state, int slot, double degrees)
+{
+    RunState::CharacterSlot *target = slotOf(state, slot);
+    if (!target || target->rotated.size() != static_cast<std::size_t>(kCharacterBytes)
+        || target->bitsOffset + kCharacterBytes > state.charFileBuffer.size())
+        return false;
+    std::uint8_t *pixels = state.charFileBuffer.data() + target->bitsOffset;
+    std::vector<std::uint8_t> &work = target->rotated;
+    std::fill(work.begin(), work.end(), std::uint8_t { 0xFF });
+    const double theta = degrees * 0.017453292519943295;
+    const double s = std::sin(theta);
+    const double c = std::cos(theta);
+    const int half = kCharacterSide / 2;
+    for (int i = 0; i < kCharacterSide; ++i) {
+        const int dy = i - half;
+        for (int j = 0; j < kCharacterSide; ++j) {
+            const int dx = j - half;
+            const int u = half + truncToInt(dx * c - dy * s);
+            const int v = half + truncToInt(dx * s + dy * c);
+            if (u < 0 || u >= kCharacterSide || v < 0 || v >= kCharacterSide)
+                continue;
+            const std::uint8_t *from = pixels + v * kCharacterStride + u * 3;
+            std::copy(from, from + kPixelBytes, work.data() + i * kCharacterStride + j * 3);
+        }
+    }
+    std::copy(work.begin(), work.end(), pixels);
+    for (std::size_t p = 0; p < work.size(); p += kPixelBytes) {
+        const bool white = pixels[p] == 0xFF && pixels[p + 1] == 0xFF && pixels[p + 2] == 0xFF;
+        std::fill_n(
+            work.data() + p, kPixelBytes, white ? std::uint8_t { 0 } : std::uint8_t { 0xFF });
+    }
+    return true;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+// The 32 x 32 24-bit character bitmap: read and checked on every tick, turned to the point's
+// direction, with a mask in which white stays transparent.
+
+#include <string>
+#include <string_view>
+
+struct RunState;
+
+inline constexpr int kCharacterSide = 32;
+inline constexpr int kCharacterStride = 96;
+inline constexpr int kCharacterBytes = kCharacterStride * kCharacterSide;
+
+enum class CharacterLoadResult {
+    Loaded,
+    Unreadable, // missing or unreadable file
+    NotTrueColour, // not a 24-bit bitmap, or shorter than its headers and pixels claim
+    WrongSize, // not 32 x 32 pixels (a top-down bitmap included)
+};
+
+// The text for the user; empty for Loaded and Unreadable, which has no message of its own.
+std::string_view characterLoadMessage(CharacterLoadResult result);
+
+// Reads the file into charFileBuffer and points slot 1 or 2 at its header and pixels. Any slot
+// that pointed into the previous buffer loses its image.
+CharacterLoadResult loadCharacterBitmap(RunState &state, const std::string &path, int slot);
+
+// Turns the slot's image clockwise by degrees about pixel (16, 16), nearest-pixel sampling, and
+// leaves the mask in the slot's work buffer: white where the turned image has colour, black
+// where it is white. False when the slot holds no loaded image.
+bool rotateCharacter(RunState &state, int slot, double degrees);

@@ -1,0 +1,36 @@
+#pragma once
+
+// The teaching points turned into a route: straight or curved, divisionCount steps per gap, a
+// compass direction for every step, written to the teaching-output file.
+
+#include "path/core/CurveInterpolation.h"
+
+#include <string_view>
+
+struct RunState;
+
+enum class TeachingRouteResult {
+    Built, // route built and written; the run plays it
+    BuiltFileNotWritten, // route built and playing, but the output file could not be written
+    TooFewPoints, // fewer than two teaching points: dataReady cleared, nothing else changed
+    TooManyPoints, // the route would not fit its arrays: nothing changed
+};
+
+// Whether pointCount teaching points at divisionCount steps fit the route arrays: at most
+// kPointCapacity route points, and for the curve method at most kSplineStride teaching points.
+bool teachingRouteFits(int pointCount, int divisionCount, bool curve);
+
+// The refusal shown when pointCount teaching points do not fit.
+std::string_view teachingCapacityMessage(int pointCount, bool curve);
+
+void interpolateLinear(RunState &state);
+
+// Compass bearing (degrees clockwise from up) of every step from first to last; the last point
+// keeps the bearing of the step that reached it. A step of zero length keeps the bearing of the
+// step before it; leading zero-length steps take the first real step's bearing (0 if none).
+void computeDirections(RunState &state, int first, int last);
+
+// Interpolates (straight lines unless curveInterpolation is set; the curve falls back to straight
+// lines for fewer than three points or a singular system), computes directions, writes the output
+// file and switches the run to play the route.
+TeachingRouteResult buildTeachingRoute(RunState &state, const SleepFunction &sleep);

@@ -1,0 +1,186 @@
+#include "app/cli/RouteCommand.h"
+
+#include "app/cli/CommandLine.h"
+#include "data/CsvReader.h"
+#include "data/NumberText.h"
+#include "mainwnd/RunState.h"
+#include "path/core/TeachingRoute.h"
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+// The ranges the path setup accepts.
+constexpr int kMinDivisions = 1;
+constexpr int kMaxDivisions = 100;
+constexpr int kMinMoveTimeMs = 10;
+constexpr int kMaxMoveTimeMs = 10000;
+constexpr int kMaxStartRow = 10000;
+
+struct RouteOptions
+{
+    std::string pointsFile;
+    std::string routeFile;
+    bool curve = false;
+    int divisions = 10;
+    int moveTimeMs = 1000;
+    int zoomIndex = 0;
+    int startRow = 1;
+};
+
+bool readInt(const CommandArguments &parsed, std::string_view name, int &target)
+{
+    const auto text = parsed.value(name);
+    if (!text)
+        return true;
+    const auto value = parseWholeInt(*text);
+    if (!value)
+        return false;
+    target = *value;
+    return true;
+}
+
+std::optional<RouteOptions> parseRouteOptions(const CommandArguments &parsed, std::string &error)
+{
+    RouteOptions options;
+    if (parsed.positional.size() != 1) {
+        error = "expected exactly one teaching-point file";
+        return std::nullopt;
+    }
+    options.pointsFile = parsed.positional.front();
+    const auto output = parsed.value("-o");
+    if (!output || output->empty()) {
+        error = "the route file is missing (-o ROUTE.csv)";
+        return std::nullopt;
+    }
+    options.routeFile = std::string(*output);
+    if (parsed.flag("--linear") && parsed.flag("--curve")) {
+        error = "--linear and --curve exclude each other";
+        return std::nullopt;
+    }
+    options.curve = parsed.flag("--curve");
+    if (!readInt(parsed, "--divisions", options.divisions)
+        || !readInt(parsed, "--move-time", options.moveTimeMs)
+        || !readInt(parsed, "--zoom", options.zoomIndex)
+        || !readInt(parsed, "--start", options.startRow)) {
+        error = "option values are whole numbers";
+        return std::nullopt;
+    }
+    if (options.zoomIndex < 0 || options.zoomIndex > 2) {
+        error = "--zoom is 0, 1 or 2";
+        return std::nullopt;
+    }
+    if (options.startRow < 1 || options.startRow > kMaxStartRow) {
+        error = "--start is a line from 1 to 10000";
+        return std::nullopt;
+    }
+    return options;
+}
+
+// Out-of-range settings are refused as the path setup refuses them.
+std::optional<std::string> settingsError(const RouteOptions &options)
+{
+    if (options.divisions < kMinDivisions || options.divisions > kMaxDivisions)
+        return "divisions must lie from 1 to 100, not " + formatInt(options.divisions);
+    if (options.moveTimeMs < kMinMoveTimeMs || options.moveTimeMs > kMaxMoveTimeMs)
+        return "move time must lie from 10 to 10000 ms, not " + formatInt(options.moveTimeMs);
+    return std::nullopt;
+}
+
+void loadTeachingPoints(RunState &state, const RouteOptions &options)
+{
+    state.dataFilePath = options.pointsFile;
+    state.xColumn = 1;
+    state.yColumn = 2;
+    state.useYColumn = true;
+    state.dataStartRow = options.startRow;
+    const int rows = loadDataColumns(state, false);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(rows); ++i) {
+        state.teachX[i] = state.dataX[i];
+        state.teachY[i] = state.dataY[i];
+    }
+    state.teachCount = rows;
+}
+
+void applyRouteSettings(RunState &state, const RouteOptions &options)
+{
+    state.dataFilePath = options.routeFile;
+    state.curveInterpolation = options.curve;
+    state.linearInterpolation = !options.curve;
+    state.divisionCount = options.divisions;
+    state.teachMoveTimeMs = options.moveTimeMs;
+    state.plotPeriodMs = options.moveTimeMs / options.divisions;
+    state.zoomIndex = options.zoomIndex;
+}
+
+} // namespace
+
+void printRouteUsage(std::ostream &stream)
+{
+    stream << "Usage: tracelet route POINTS.csv -o ROUTE.csv [--linear | --curve] [--divisions N]\n"
+              "                      [--move-time MS] [--zoom 0|1|2] [--start ROW]\n"
+              "\n"
+              "Builds the route through teaching points (x in column 1, y in column 2) as play in\n"
+              "teaching mode does, and writes it as a path data file.\n"
+              "\n"
+              "  -o ROUTE.csv     route file to write\n"
+              "  --linear         straight lines between the points (default)\n"
+              "  --curve          quadratic B-spline through the points\n"
+              "  --divisions N    steps between two teaching points, 1 to 100 (default 10)\n"
+              "  --move-time MS   time from one teaching point to the next, 10 to 10000 ms\n"
+              "                   (default 1000)\n"
+              "  --zoom 0|1|2     zoom step a curve is sampled at: coordinates x1, x2, x4\n"
+              "                   (default 0)\n"
+              "  --start ROW      line of the first point, 1 to 10000 (default 1)\n"
+              "  -h, --help       show this help\n";
+}
+
+int runRouteCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
+{
+    std::string error;
+    const OptionSpec spec { { "-o", "--divisions", "--move-time", "--zoom", "--start" },
+        { "--linear", "--curve" } };
+    const auto parsed = parseArguments(args, spec, error);
+    if (parsed && parsed->help) {
+        printRouteUsage(out);
+        return kExitOk;
+    }
+    const auto options = parsed ? parseRouteOptions(*parsed, error) : std::nullopt;
+    if (!options) {
+        err << "tracelet route: " << error << "\n";
+        printRouteUsage(err);
+        return kExitUsage;
+    }
+    if (const auto problem = settingsError(*options)) {
+        err << "tracelet route: " << *problem << "\n";
+        return kExitUsage;
+    }
+    if (!isReadableFile(options->pointsFile)) {
+        err << "tracelet route: cannot read " << options->pointsFile << "\n";
+        return kExitFailed;
+    }
+    auto state = std::make_unique<RunState>();
+    loadTeachingPoints(*state, *options);
+    applyRouteSettings(*state, *options);
+    switch (buildTeachingRoute(*state, [](int) {})) {
+    case TeachingRouteResult::Built:
+        return kExitOk;
+    case TeachingRouteResult::BuiltFileNotWritten:
+        err << "tracelet route: cannot write " << options->routeFile << "\n";
+        return kExitFailed;
+    case TeachingRouteResult::TooFewPoints:
+        err << "tracelet route: a route needs at least two teaching points; " << options->pointsFile
+            << " holds " << formatInt(state->teachCount) << "\n";
+        return kExitFailed;
+    case TeachingRouteResult::TooManyPoints:
+        err << "tracelet route: too many teaching points: " << formatInt(state->teachCount)
+            << (options->curve && state->teachCount > kSplineStride
+                       ? " (the curve method takes at most 1000)"
+                       : " at " + formatInt(options->divisions)
+                           + " divisions make more than 10000 route points")
+            << "\n";
+        return kExitFailed;
+    }
+    return kExitFailed;
+}

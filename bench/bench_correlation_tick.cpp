@@ -1,0 +1,75 @@
+// One correlation tick at 10,000 points: statistics over all of them, the two full-size copies
+// between the plot and patch layers, and the composition onto the canvas.
+
+#include "mainwnd/CMainDlg.h"
+#include "mainwnd/ClockTasks.h"
+#include "platform/QtSetup.h"
+#include "platform/ScriptedPlatform.h"
+#include "res/TraceletResources.h"
+
+#include <QApplication>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+void BM_CorrelationTickAt10000Points(benchmark::State &state)
+{
+    ScriptedPlatform scripted;
+    installPlatform(&scripted);
+    RunState rs;
+    GdiState gs;
+    CMainDlg dlg(rs, gs);
+    dlg.Create();
+
+    for (int i = 0; i < kPointCapacity; ++i) {
+        rs.dataX[i] = std::sin(i * 0.37) * 80.0;
+        rs.dataY[i] = rs.dataX[i] * 0.5 + std::cos(i * 0.11) * 30.0;
+    }
+    rs.lastIndex = kPointCapacity - 1;
+    rs.corrAutoScale = true;
+    rs.frameXMax = 100;
+    rs.frameXMin = -100;
+    rs.frameYMax = 100;
+    rs.frameYMin = -100;
+    rs.corrRunning = true;
+    rs.playing = true;
+    gs.plotDC.SelectObject(&gs.bitmap137);
+    gs.overlayDC.SelectObject(&gs.bitmap134);
+    gs.patchDC.SelectObject(&gs.bitmap145);
+    rs.corrScaleX = rs.corrScaleY = 299.0 / 200.0;
+
+    std::vector<double> micros;
+    for (auto _ : state) {
+        rs.plotIndex = kPointCapacity - 2; // the tick before the last: statistics over 9,999 + 1
+        const auto start = std::chrono::steady_clock::now();
+        correlationTick(dlg);
+        micros.push_back(
+            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+                .count());
+    }
+    std::sort(micros.begin(), micros.end());
+    state.counters["median_us"] = micros[micros.size() / 2];
+    state.counters["p99_us"] = micros[std::min(micros.size() - 1, micros.size() * 99 / 100)];
+    dlg.DestroyWindow();
+    installPlatform(nullptr);
+}
+BENCHMARK(BM_CorrelationTickAt10000Points)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    platformSetupApplication();
+    registerTraceletResources();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -49,9 +49,10 @@ struct CDC::State
     CPen *pen = CPen::stock();
     Stroke stroke;
     CBrush *brush = CBrush::stock();
-    QRgb fill = toPixel(RGB(255, 255, 255));
-    CFont *font = CFont::stock();
-    // Empty for the stock font, which needs the application object and so is made late.
+    QRgb fill = rgb32FromColorref(RGB(255, 255, 255));
+    // Both empty for the stock font: fonts need the application object, which may not exist
+    // yet when a process-wide DC is constructed.
+    CFont *font = nullptr;
     std::optional<QFont> qfont;
     COLORREF textColor = RGB(0, 0, 0);
     COLORREF bkColor = RGB(255, 255, 255);
@@ -112,7 +113,7 @@ CPen *CDC::SelectObject(CPen *pen)
 {
     if (!pen || !pen->IsValid() || d->kind == State::Kind::None)
         return nullptr;
-    d->stroke = { pen->width(), toPixel(pen->color()) };
+    d->stroke = { pen->width(), rgb32FromColorref(pen->color()) };
     return std::exchange(d->pen, pen);
 }
 
@@ -120,7 +121,7 @@ CBrush *CDC::SelectObject(CBrush *brush)
 {
     if (!brush || !brush->IsValid() || d->kind == State::Kind::None)
         return nullptr;
-    d->fill = toPixel(brush->color());
+    d->fill = rgb32FromColorref(brush->color());
     return std::exchange(d->brush, brush);
 }
 
@@ -129,7 +130,8 @@ CFont *CDC::SelectObject(CFont *font)
     if (!font || !font->font() || d->kind == State::Kind::None)
         return nullptr;
     d->qfont = *font->font();
-    return std::exchange(d->font, font);
+    CFont *replaced = std::exchange(d->font, font);
+    return replaced ? replaced : CFont::stock();
 }
 
 void CDC::forgetBitmapObject(const CBitmap *bitmap)
@@ -231,9 +233,9 @@ bool CDC::TextOut(QPoint point, const std::string &utf8)
     QPainter painter(image);
     painter.setClipRect(clipped);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.fillRect(cell, QColor::fromRgb(toPixel(d->bkColor)));
+    painter.fillRect(cell, QColor::fromRgb(rgb32FromColorref(d->bkColor)));
     painter.setFont(font);
-    painter.setPen(QColor::fromRgb(toPixel(d->textColor)));
+    painter.setPen(QColor::fromRgb(rgb32FromColorref(d->textColor)));
     painter.drawText(QPoint(point.x(), point.y() + metrics.ascent()), text);
     painter.end();
     changed(clipped);
@@ -245,7 +247,7 @@ bool CDC::FillSolidRect(QRect rect, COLORREF color)
     if (d->kind == State::Kind::None || !inRange(rect))
         return false;
     if (QImage *image = target())
-        changed(GdiPainter(*image).fillRect(rect, toPixel(color)));
+        changed(GdiPainter(*image).fillRect(rect, rgb32FromColorref(color)));
     return true;
 }
 
@@ -307,5 +309,5 @@ COLORREF CDC::GetPixel(QPoint point) const
     const QImage *image = target();
     if (!image || !image->rect().contains(point))
         return RGB(255, 255, 255);
-    return toColorref(image->pixel(point));
+    return colorrefFromRgb32(image->pixel(point));
 }

@@ -16,11 +16,11 @@ constexpr int GetGValue(COLORREF c) { return static_cast<int>((c >> 8) & 0xFF); 
 constexpr int GetBValue(COLORREF c) { return static_cast<int>((c >> 16) & 0xFF); }
 
 // Surfaces hold QImage::Format_RGB32 pixels (0xFFRRGGBB).
-constexpr QRgb toPixel(COLORREF c)
+constexpr QRgb rgb32FromColorref(COLORREF c)
 {
     return 0xFF000000u | (c & 0x0000FF00u) | ((c & 0xFFu) << 16) | ((c >> 16) & 0xFFu);
 }
-constexpr COLORREF toColorref(QRgb pixel)
+constexpr COLORREF colorrefFromRgb32(QRgb pixel)
 {
     return (pixel & 0x0000FF00u) | ((pixel >> 16) & 0xFFu) | ((pixel & 0xFFu) << 16);
 }

@@ -3,6 +3,7 @@
 #include "app/cli/CommandLine.h"
 #include "data/CsvReader.h"
 #include "data/NumberText.h"
+#include "data/TextLineReader.h"
 #include "mainwnd/RunState.h"
 #include "path/core/TeachingRoute.h"
 
@@ -88,6 +89,18 @@ std::optional<std::string> settingsError(const RouteOptions &options)
     return std::nullopt;
 }
 
+// The reader stops at kPointCapacity rows; a further data line means the points did not all fit.
+bool morePointsThanCapacity(const RouteOptions &options)
+{
+    TextLineReader reader(options.pointsFile);
+    for (int line = 1; line < options.startRow + kPointCapacity; ++line) {
+        if (!reader.readLine())
+            return false;
+    }
+    const auto next = reader.readLine();
+    return next && next->size() >= 2;
+}
+
 void loadTeachingPoints(RunState &state, const RouteOptions &options)
 {
     state.dataFilePath = options.pointsFile;
@@ -162,6 +175,11 @@ int runRouteCommand(const std::vector<std::string> &args, std::ostream &out, std
     }
     auto state = std::make_unique<RunState>();
     loadTeachingPoints(*state, *options);
+    if (state->teachCount == kPointCapacity && morePointsThanCapacity(*options)) {
+        err << "tracelet route: too many teaching points: more than " << formatInt(kPointCapacity)
+            << " in " << options->pointsFile << "\n";
+        return kExitFailed;
+    }
     applyRouteSettings(*state, *options);
     switch (buildTeachingRoute(*state, [](int) {})) {
     case TeachingRouteResult::Built:

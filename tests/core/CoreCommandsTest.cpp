@@ -157,6 +157,19 @@ TEST(RouteCommand, tooManyPointsWritesNothing)
     EXPECT_FALSE(std::filesystem::exists(route));
 }
 
+TEST(RouteCommand, pointsBeyondTheReadersCapacityAreRefused)
+{
+    TempDir dir;
+    std::string text;
+    for (int i = 0; i <= 10000; ++i)
+        text += std::to_string(i) + ",1\n";
+    const std::string route = dir.file("route.csv");
+    const Result r = run({ "route", dir.write("p.csv", text), "-o", route, "--divisions", "1" });
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("more than 10000"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(route));
+}
+
 TEST(CoreCommands, helpGoesToStandardOutput)
 {
     const Result stats = run({ "stats", "--help" });

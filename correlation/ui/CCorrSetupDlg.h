@@ -1,0 +1,65 @@
+#pragma once
+
+#include "mainwnd/RunState.h"
+#include "platform/CDialog.h"
+#include "platform/Controls.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// The correlation setup: data file, columns, first row, plot speed and frame scale. Results go
+// straight into the shared state; the dialog keeps nothing of its own.
+class CCorrSetupDlg : public CDialog
+{
+public:
+    explicit CCorrSetupDlg(RunState &rs, CWnd *parent = nullptr);
+
+    void DoDataExchange(CDataExchange *dx) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+
+    void OnBrowseDataFile(); // button 1000
+    void OnOpenSetup(); // button 1005
+    void OnSaveSetup(); // button 1007
+
+    // Index of each field's flag in corrSetupChanged.
+    enum Field : std::size_t {
+        kYBottom = 0,
+        kYTop,
+        kXBottom,
+        kXTop,
+        kAutoScale,
+        kStartRow,
+        kPlotSpeed,
+        kYColumn,
+        kXColumn,
+        kDataFile,
+    };
+
+private:
+    void showCurrentSetup();
+    void showDefaults();
+    void takeFrameValue(const CEdit &edit, double &stored, Field field);
+    void takeColumn(const CEdit &edit, int &stored, Field field);
+    void applyLoadedLine(int fileLine, std::string_view text);
+    bool saveable() const;
+    // An edit's text as a 20-byte buffer reads it: at most 19 bytes.
+    static std::string fieldText(const CEdit &edit);
+
+    RunState &rs;
+    CEdit m_editYBottom;
+    CEdit m_editYTop;
+    CEdit m_editXBottom;
+    CEdit m_editXTop;
+    CButton m_checkAutoScale;
+    CButton m_checkPlotSpeed;
+    CEdit m_editStartRow;
+    CEdit m_editDataFile;
+    CEdit m_editSetupFile;
+    CEdit m_editPlotSpeed;
+    CEdit m_editYColumn;
+    CEdit m_editXColumn;
+
+    DECLARE_MESSAGE_MAP()
+};

@@ -39,7 +39,8 @@ void startCorrelationRun(CMainDlg &w, RunState &rs, GdiState &gs)
     clearLayer(rs, gs, gs.overlayDC);
     drawFrame(rs, gs);
 
-    if (rs.plotPeriodMs == 0 && rowCount > 0) {
+    // A plot speed below 1 (a setup file may hold one) means no plot speed: draw everything now.
+    if (rs.plotPeriodMs <= 0 && rowCount > 0) {
         CPen *previous = gs.plotDC.SelectObject(&gs.penRed1);
         for (int i = 0; i <= rs.lastIndex; ++i)
             drawPointCircle(gs.plotDC, toPixelX(rs, rs.dataX[i]), toPixelY(rs, rs.dataY[i]));

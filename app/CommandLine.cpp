@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/RenderCommand.h"
 #include "app/cli/CoreCommands.h"
 
 namespace {
@@ -9,6 +10,8 @@ const char *const kUsage = "usage: tracelet                 open the window\n"
                            "       tracelet route POINTS.csv -o ROUTE.csv [--linear | --curve]\n"
                            "                      [--divisions N] [--move-time MS] [--zoom 0|1|2]\n"
                            "                      [--start ROW]\n"
+                           "       tracelet render SETUP.kvs -o OUT.png|OUT.gif\n"
+                           "                      [--frames-every MS] [--size-limit N]\n"
                            "       tracelet --help | --version\n";
 }
 
@@ -25,6 +28,8 @@ int runCommandLine(const std::vector<std::string> &args, std::ostream &out, std:
     }
     if (command == "stats" || command == "route")
         return runCoreCommand(args, out, err);
+    if (command == "render")
+        return renderCommand(args, out, err);
     err << "tracelet: unknown command '" << command << "'\n" << kUsage;
     return 2;
 }

@@ -1,0 +1,68 @@
+#include "app/RenderSession.h"
+
+#include "app/cli/CommandLine.h"
+#include "platform/CanvasWidget.h"
+#include "res/ResourceIds.h"
+#include "res/TraceletResources.h"
+
+#include <QAbstractButton>
+
+RenderSession::RenderSession()
+    : m_previousPlatform(&platform())
+{
+    registerTraceletResources();
+    installPlatform(&scripted);
+    m_window = std::make_unique<CMainDlg>(*rs, *gs);
+    m_created = m_window->Create();
+}
+
+RenderSession::~RenderSession()
+{
+    m_window->DestroyWindow();
+    m_window.reset();
+    installPlatform(m_previousPlatform);
+}
+
+bool RenderSession::press(int id)
+{
+    auto *button = qobject_cast<QAbstractButton *>(m_window->controlWidget(id));
+    if (button)
+        button->click();
+    return button != nullptr;
+}
+
+QImage RenderSession::picture() const
+{
+    auto *canvas = qobject_cast<CanvasWidget *>(m_window->controlWidget(1002));
+    return canvas ? canvas->image().copy(0, 0, 525, 350) : QImage();
+}
+
+std::optional<RenderScene> startCorrelationScene(
+    RenderSession &session, const std::filesystem::path &setupFile, std::string &error)
+{
+    using P = ScriptedPlatform;
+    const std::string setupName = setupFile.filename().string();
+    session.scripted.answerFileDialog(setupFile.string());
+    // Cancel only runs when OK left the dialog open (no data file).
+    session.scripted.expectDialog(
+        IDD_CORR_SETUP, { P::click(1005), P::click(IDOK), P::click(IDCANCEL) });
+    // A new or changed setup asks to be saved first; rendering never writes setup files.
+    session.scripted.expectDialog(IDD_CONFIRM, { P::click(IDCANCEL) });
+    session.press(1005);
+
+    const RunState &rs = *session.rs;
+    if (!session.scripted.messages().empty())
+        error = setupName + ": " + session.scripted.messages().front();
+    else if (!session.scripted.problems().empty())
+        error = "unexpected dialog: " + session.scripted.problems().front();
+    else if (!rs.corrRunning)
+        error = setupName + ": the setup was not accepted";
+    else if (!rs.dataReady && !isReadableFile(rs.dataFilePath))
+        error = "cannot read the data file " + rs.dataFilePath + " named in " + setupName;
+    else if (!rs.dataReady)
+        error = rs.dataFilePath + " holds no data rows from row " + std::to_string(rs.dataStartRow)
+            + " on";
+    if (!error.empty())
+        return std::nullopt;
+    return RenderScene { rs.plotPeriodMs, rs.lastIndex + 1, [&rs] { return rs.playing; } };
+}

@@ -1,5 +1,6 @@
 #include "data/TextLineReader.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -40,9 +41,20 @@ std::optional<std::string_view> TextLineReader::readLine()
 {
     std::size_t length = 0;
     while (length < kBufferSize - 1) {
-        int c = nextByte();
-        if (c == EOF)
+        if (m_pos == m_end && !refill())
             break;
+        // Plain bytes go over in one run; CR and LF are looked at one by one.
+        const char *run = m_chunk.data() + m_pos;
+        const std::size_t room = std::min(kBufferSize - 1 - length, m_end - m_pos);
+        std::size_t plain = 0;
+        while (plain < room && run[plain] != '\n' && run[plain] != '\r')
+            ++plain;
+        std::memcpy(m_piece.data() + length, run, plain);
+        length += plain;
+        m_pos += plain;
+        if (plain == room)
+            continue;
+        int c = nextByte();
         if (c == '\r' && peekByte() == '\n')
             c = nextByte();
         m_piece[length++] = static_cast<char>(c);

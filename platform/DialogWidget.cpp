@@ -53,6 +53,9 @@ bool DialogWidget::eventFilter(QObject *watched, QEvent *event)
             m_owner->deliverMouse(WM_MOUSEMOVE, client, flags);
         else if (mouse->button() == Qt::LeftButton)
             m_owner->deliverMouse(WM_LBUTTONDOWN, client, flags);
+        // Taken here, so that Qt does not pass it on to the dialog a second time.
+        if (w != this && (type == QEvent::MouseMove || mouse->button() == Qt::LeftButton))
+            return true;
     }
     return QDialog::eventFilter(watched, event);
 }

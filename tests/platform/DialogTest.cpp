@@ -4,7 +4,9 @@
 #include "platform/QtPlatform.h"
 #include "platform/ScriptedPlatform.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -144,6 +146,52 @@ TEST_F(DialogTest, fileDialog_returnsScriptedAnswer_andRecordsTheRequest)
     ASSERT_EQ(scripted.fileRequests().size(), 2u);
     EXPECT_TRUE(scripted.fileRequests()[0].open);
     EXPECT_EQ(scripted.fileRequests()[1].defaultExtension, ".kvs");
+}
+
+// Mouse input over passive controls reaches the dialog in its own client coordinates.
+class MouseDlg : public CDialog
+{
+public:
+    MouseDlg()
+        : CDialog(testTemplateWithLabel())
+    {
+    }
+    static DialogTemplate testTemplateWithLabel()
+    {
+        DialogTemplate t = testTemplate();
+        t.controls.push_back({ 20, ControlKind::Static, "label", 40, 20, 40, 20 });
+        return t;
+    }
+    void OnMouseMove(UINT, POINT p) { moves.push_back(p); }
+    void OnLButtonDown(UINT, POINT p) { clicks.push_back(p); }
+    std::vector<POINT> moves, clicks;
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(MouseDlg)
+ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONDOWN()
+END_MESSAGE_MAP()
+
+TEST_F(DialogTest, mouseOverAPassiveControl_reachesTheDialogInClientCoordinates)
+{
+    MouseDlg dlg;
+    dlg.Create();
+    QWidget *label = dlg.controlWidget(20);
+    ASSERT_EQ(label->pos(), QPoint(70, 30));
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 6), label->mapToGlobal(QPointF(5, 6)),
+        Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(label, &move);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(7, 8), label->mapToGlobal(QPointF(7, 8)),
+        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(label, &press);
+    ASSERT_EQ(dlg.moves.size(), 1u);
+    EXPECT_EQ(dlg.moves[0].x, 75);
+    EXPECT_EQ(dlg.moves[0].y, 36);
+    ASSERT_EQ(dlg.clicks.size(), 1u);
+    EXPECT_EQ(dlg.clicks[0].x, 77);
+    EXPECT_EQ(dlg.clicks[0].y, 38);
+    dlg.DestroyWindow();
 }
 
 TEST(FileDialogFilter, win32PairsBecomeQtFilters)

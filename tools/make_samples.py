@@ -431,7 +431,7 @@ their files relatively).
 - `correlation_positive.csv`: 200 rows of height_cm, weight_kg, positively correlated (LF line ends).
 - `correlation_negative.csv`: 150 rows of outdoor_temp_c, heating_kwh, negatively correlated (CR LF line ends).
 - `correlation_2500.csv`: 2,500 rows of sensor_a, sensor_b, moderately correlated, both signs.
-- `correlation_positive.kvs`: correlation setup for correlation_positive.csv, 100 ms per point, automatic scale.
+- `correlation_positive.kvs`: correlation setup for correlation_positive.csv, 100 ms per point, fixed frame X 130..200, Y 20..90.
 - `correlation_negative.kvs`: correlation setup for correlation_negative.csv, 50 ms per point, fixed frame X -10..40, Y 0..60.
 - `correlation_2500.kvs`: correlation setup for correlation_2500.csv, no plot speed (all points at once), automatic scale.
 - `path_walk.csv`: 300 rows X, Y, direction, interpolation speed, PLOT speed: a walk along the roads of bitmap1.bmp (y up, bearing clockwise from up; 1000 and 50 ms on the first row).
@@ -457,7 +457,7 @@ def main():
     write_text(at("path_walk.csv"), path_walk(), crlf=False)
     write_text(at("teach_points.csv"), teach_points(), crlf=False)
     write_text(at("correlation_positive.kvs"),
-               kvs("correlation_positive.csv", 100, True, (100, -100, 100, -100)), crlf=True)
+               kvs("correlation_positive.csv", 100, False, (200, 130, 90, 20)), crlf=True)
     write_text(at("correlation_negative.kvs"),
                kvs("correlation_negative.csv", 50, False, (40, -10, 60, 0)), crlf=True)
     write_text(at("correlation_2500.kvs"),

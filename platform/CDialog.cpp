@@ -253,6 +253,7 @@ void CDialog::buildWidgets()
 
     m_controls.clear();
     m_itemWrappers.clear();
+    m_systemMenu = CMenu(); // every window starts with a fresh system menu
     std::vector<QWidget *> groups;
     for (const ControlTemplate &c : m_template.controls) {
         QWidget *w = createControl(c, dialog);

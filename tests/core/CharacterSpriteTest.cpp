@@ -6,166 +6,105 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
 
+using Marks = std::vector<std::pair<int, int>>; // column, row (rows bottom-up)
+
 struct Bmp
 {
-    int width = 32;
-    int height = 32;
-    int bitCount = 24;
+    std::int64_t width = 32;
+    std::int64_t height = 32;
+    std::int64_t bitCount = 24;
     char signature = 'B';
-    std::uint32_t pixelOffset = 54;
+    std::int64_t pixelOffset = 54;
     std::size_t pixelBytes = 3072;
 };
 
-void put(std::string &bytes, std::size_t at, std::uint32_t value, int size)
-{
-    for (int i = 0; i < size; ++i)
-        bytes[at + static_cast<std::size_t>(i)] = static_cast<char>(value >> (8 * i) & 0xFF);
-}
+std::size_t offset(int column, int row) { return static_cast<std::size_t>(row * 96 + column * 3); }
 
-// A white character with coloured marks (blue, green, red per pixel; rows bottom-up).
-std::string bmpBytes(const Bmp &bmp, const std::vector<std::pair<int, int>> &marks = {})
+// A white character with red marks; header fields little-endian.
+std::string bmpBytes(const Bmp &bmp, const Marks &marks = {})
 {
     std::string bytes(54 + bmp.pixelBytes, '\xFF');
     bytes[0] = bmp.signature;
     bytes[1] = 'M';
-    put(bytes, 10, bmp.pixelOffset, 4);
-    put(bytes, 14, 40, 4);
-    put(bytes, 18, static_cast<std::uint32_t>(bmp.width), 4);
-    put(bytes, 22, static_cast<std::uint32_t>(bmp.height), 4);
-    put(bytes, 26, 1, 2);
-    put(bytes, 28, static_cast<std::uint32_t>(bmp.bitCount), 2);
+    const std::pair<std::size_t, std::int64_t> fields[] = { { 10, bmp.pixelOffset }, { 14, 40 },
+        { 18, bmp.width }, { 22, bmp.height }, { 26, 1 }, { 28, bmp.bitCount } };
+    for (auto [at, value] : fields)
+        for (std::size_t i = 0; i < 4; ++i)
+            bytes[at + i] = static_cast<char>(value >> (8 * i) & 0xFF);
     for (auto [column, row] : marks)
-        put(bytes, 54 + static_cast<std::size_t>(row * 96 + column * 3), 0xFF0000, 3);
+        bytes.replace(54 + offset(column, row), 3, "\0\0\xFF", 3);
     return bytes;
 }
 
-bool isMarked(const RunState &state, int slot, int column, int row)
+bool isMarked(const RunState &state, int column, int row)
 {
-    const auto &s = state.characterSlots[static_cast<std::size_t>(slot - 1)];
-    const std::uint8_t *p = state.charFileBuffer.data() + s.bitsOffset + row * 96 + column * 3;
+    const std::uint8_t *p
+        = state.charFileBuffer.data() + state.characterSlots[0].bitsOffset + offset(column, row);
     return p[0] == 0 && p[1] == 0 && p[2] == 0xFF;
 }
 
-struct LoadCase
+TEST(CharacterSprite, loadChecksFormatSizeAndLength)
 {
-    const char *name;
-    Bmp bmp;
-    CharacterLoadResult expected;
-};
-
-class LoadCharacter : public testing::TestWithParam<LoadCase>
-{
-};
-
-TEST_P(LoadCharacter, checksFormatSizeAndLength)
-{
+    using R = CharacterLoadResult;
+    const std::tuple<const char *, Bmp, R> rows[] = {
+        { "good", Bmp {}, R::Loaded },
+        { "notB", Bmp { .signature = 'X' }, R::NotTrueColour },
+        { "eightBit", Bmp { .bitCount = 8 }, R::NotTrueColour },
+        { "tooWide", Bmp { .width = 64 }, R::WrongSize },
+        { "topDown", Bmp { .height = -32 }, R::WrongSize },
+        { "pixelsCutShort", Bmp { .pixelBytes = 3000 }, R::NotTrueColour },
+        { "lyingPixelOffset", Bmp { .pixelOffset = 0xFFFFFFF0 }, R::NotTrueColour },
+    };
     TempDir dir;
+    for (const auto &[name, bmp, expected] : rows) {
+        RunState state;
+        EXPECT_EQ(loadCharacterBitmap(state, dir.write("c.bmp", bmpBytes(bmp)), 1), expected)
+            << name;
+    }
     RunState state;
-    const std::string path = dir.write("c.bmp", bmpBytes(GetParam().bmp));
-    EXPECT_EQ(loadCharacterBitmap(state, path, 1), GetParam().expected);
-}
-
-Bmp with(void (*change)(Bmp &))
-{
-    Bmp bmp;
-    change(bmp);
-    return bmp;
-}
-
-INSTANTIATE_TEST_SUITE_P(Files, LoadCharacter,
-    testing::Values(LoadCase { "good", Bmp {}, CharacterLoadResult::Loaded },
-        LoadCase {
-            "notB", with([](Bmp &b) { b.signature = 'X'; }), CharacterLoadResult::NotTrueColour },
-        LoadCase {
-            "eightBit", with([](Bmp &b) { b.bitCount = 8; }), CharacterLoadResult::NotTrueColour },
-        LoadCase { "tooWide", with([](Bmp &b) { b.width = 64; }), CharacterLoadResult::WrongSize },
-        LoadCase {
-            "topDown", with([](Bmp &b) { b.height = -32; }), CharacterLoadResult::WrongSize },
-        LoadCase { "pixelsCutShort", with([](Bmp &b) { b.pixelBytes = 3000; }),
-            CharacterLoadResult::NotTrueColour },
-        LoadCase { "lyingPixelOffset", with([](Bmp &b) { b.pixelOffset = 0xFFFFFFF0; }),
-            CharacterLoadResult::NotTrueColour }),
-    [](const auto &row) { return std::string(row.param.name); });
-
-TEST(CharacterSprite, fileShorterThanItsHeadersFailsLikeAWrongFormat)
-{
-    TempDir dir;
-    RunState state;
-    EXPECT_EQ(loadCharacterBitmap(state, dir.write("c.bmp", "BM\x10"), 1),
-        CharacterLoadResult::NotTrueColour);
-    EXPECT_EQ(
-        loadCharacterBitmap(state, dir.file("missing.bmp"), 1), CharacterLoadResult::Unreadable);
+    EXPECT_EQ(loadCharacterBitmap(state, dir.write("c.bmp", "BM\x10"), 1), R::NotTrueColour);
+    EXPECT_EQ(loadCharacterBitmap(state, dir.file("missing.bmp"), 1), R::Unreadable);
     EXPECT_FALSE(rotateCharacter(state, 1, 0.0));
 }
 
-TEST(CharacterSprite, messagesAreTheUsersTexts)
+TEST(CharacterSprite, rotationTurnsClockwiseAboutTheCentre)
 {
-    EXPECT_EQ(characterLoadMessage(CharacterLoadResult::NotTrueColour),
-        "２４ビットフルカラービットマップのキャラクタにしてください");
-    EXPECT_EQ(characterLoadMessage(CharacterLoadResult::WrongSize),
-        "キャラサイズ違反 32×32 ピクセルにしてください。");
-    EXPECT_TRUE(characterLoadMessage(CharacterLoadResult::Loaded).empty());
+    const std::tuple<double, int, int> rows[]
+        = { { 0.0, 20, 16 }, { 90.0, 16, 12 }, { 180.0, 12, 16 } };
+    TempDir dir;
+    for (const auto &[degrees, column, row] : rows) {
+        SCOPED_TRACE(degrees);
+        RunState state;
+        ASSERT_EQ(loadCharacterBitmap(state, dir.write("c.bmp", bmpBytes({}, { { 20, 16 } })), 1),
+            CharacterLoadResult::Loaded);
+        ASSERT_TRUE(rotateCharacter(state, 1, degrees));
+        EXPECT_TRUE(isMarked(state, column, row));
+        EXPECT_EQ(isMarked(state, 20, 16), degrees == 0.0);
+        const auto &mask = state.characterSlots[0].rotated;
+        EXPECT_EQ(mask[offset(column, row)], 0xFF);
+        EXPECT_EQ(mask[offset(5, 5)], 0x00);
+    }
 }
 
-class RotateCharacter : public testing::Test
+TEST(CharacterSprite, uncoveredCornersAreTransparentAndAnotherLoadReleasesTheSlot)
 {
-protected:
-    void load(const std::vector<std::pair<int, int>> &marks)
-    {
-        ASSERT_EQ(loadCharacterBitmap(state, dir.write("c.bmp", bmpBytes(Bmp {}, marks)), 1),
-            CharacterLoadResult::Loaded);
-    }
-
     TempDir dir;
     RunState state;
-};
-
-TEST_F(RotateCharacter, zeroDegreesKeepsTheImageAndMasksColour)
-{
-    load({ { 20, 16 }, { 0, 0 } });
-    ASSERT_TRUE(rotateCharacter(state, 1, 0.0));
-    EXPECT_TRUE(isMarked(state, 1, 20, 16));
-    EXPECT_TRUE(isMarked(state, 1, 0, 0));
-    const auto &mask = state.characterSlots[0].rotated;
-    EXPECT_EQ(mask[static_cast<std::size_t>(16 * 96 + 20 * 3)], 0xFF);
-    EXPECT_EQ(mask[static_cast<std::size_t>(5 * 96 + 5 * 3)], 0x00);
-}
-
-TEST_F(RotateCharacter, quarterTurnMovesRightOfCentreBelowIt)
-{
-    load({ { 20, 16 } });
-    ASSERT_TRUE(rotateCharacter(state, 1, 90.0));
-    EXPECT_TRUE(isMarked(state, 1, 16, 12));
-    EXPECT_FALSE(isMarked(state, 1, 20, 16));
-}
-
-TEST_F(RotateCharacter, halfTurnMovesRightOfCentreLeftOfIt)
-{
-    load({ { 20, 16 } });
-    ASSERT_TRUE(rotateCharacter(state, 1, 180.0));
-    EXPECT_TRUE(isMarked(state, 1, 12, 16));
-}
-
-TEST_F(RotateCharacter, uncoveredCornersAreTransparent)
-{
-    std::vector<std::pair<int, int>> all;
-    for (int row = 0; row < 32; ++row)
-        for (int column = 0; column < 32; ++column)
-            all.emplace_back(column, row);
-    load(all);
+    Marks all;
+    for (int i = 0; i < 32 * 32; ++i)
+        all.emplace_back(i % 32, i / 32);
+    ASSERT_EQ(loadCharacterBitmap(state, dir.write("c.bmp", bmpBytes({}, all)), 1),
+        CharacterLoadResult::Loaded);
     ASSERT_TRUE(rotateCharacter(state, 1, 45.0));
-    const auto &mask = state.characterSlots[0].rotated;
-    EXPECT_EQ(mask[0], 0x00); // corner pixel (0, 0): white after turning, so transparent
-    EXPECT_EQ(mask[static_cast<std::size_t>(16 * 96 + 16 * 3)], 0xFF);
-}
+    EXPECT_EQ(state.characterSlots[0].rotated[0], 0x00);
+    EXPECT_EQ(state.characterSlots[0].rotated[offset(16, 16)], 0xFF);
 
-TEST_F(RotateCharacter, loadingTheOtherSlotReleasesThisOne)
-{
-    load({});
-    ASSERT_EQ(loadCharacterBitmap(state, dir.write("d.bmp", bmpBytes(Bmp {})), 2),
+    ASSERT_EQ(loadCharacterBitmap(state, dir.write("d.bmp", bmpBytes({})), 2),
         CharacterLoadResult::Loaded);
     EXPECT_FALSE(rotateCharacter(state, 1, 0.0));
     EXPECT_TRUE(rotateCharacter(state, 2, 0.0));

@@ -3,20 +3,38 @@
 #include "data/RangeWidening.h"
 #include "mainwnd/RunState.h"
 
+#include <array>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <tuple>
 
 namespace {
 
-RunState automaticFrame(int xMax, int xMin, int yMax, int yMin)
+constexpr int kMax = std::numeric_limits<int>::max();
+constexpr int kMin = std::numeric_limits<int>::min();
+
+using Bounds = std::array<int, 4>; // X max, X min, Y max, Y min
+
+Bounds bounds(const RunState &s) { return { s.frameXMax, s.frameXMin, s.frameYMax, s.frameYMin }; }
+
+RunState automaticFrame(const Bounds &widened)
 {
     RunState state;
     state.corrAutoScale = true;
-    state.frameXMax = xMax;
-    state.frameXMin = xMin;
-    state.frameYMax = yMax;
-    state.frameYMin = yMin;
+    std::tie(state.frameXMax, state.frameXMin, state.frameYMax, state.frameYMin)
+        = std::tuple(widened[0], widened[1], widened[2], widened[3]);
+    computeFrame(state);
+    return state;
+}
+
+RunState manualFrame(double xTop, double xBottom, double yTop, double yBottom)
+{
+    RunState state;
+    state.corrFrameXTop = xTop;
+    state.corrFrameXBottom = xBottom;
+    state.corrFrameYTop = yTop;
+    state.corrFrameYBottom = yBottom;
     computeFrame(state);
     return state;
 }
@@ -27,67 +45,24 @@ TEST(CorrFrame, automaticScaleIsSymmetricWithTheLargerMagnitude)
     state.corrAutoScale = true;
     widenFrameRange(state, 57.3, 2.1, 1);
     widenFrameRange(state, -12, -987, 2);
-    EXPECT_EQ(state.frameXMax, 60);
-    EXPECT_EQ(state.frameXMin, 0);
     computeFrame(state);
-    EXPECT_EQ(state.frameXMin, -60);
-    EXPECT_EQ(state.frameXMax, 60);
+    EXPECT_EQ(bounds(state), (Bounds { 60, -60, 1070, -1070 }));
     EXPECT_DOUBLE_EQ(state.corrScaleX, 299.0 / 120.0);
     EXPECT_EQ(state.frameCentreX, 0.0);
     EXPECT_EQ(state.corrOffsetX, 0);
     EXPECT_EQ(toPixelX(state, 57.3), 409);
-    EXPECT_EQ(state.frameYMax, 1070);
-    EXPECT_EQ(state.frameYMin, -1070);
-}
 
-TEST(CorrFrame, automaticEdgesMapOntoTheFrameLines)
-{
-    const RunState state = automaticFrame(60, 0, 20, -5);
-    EXPECT_EQ(toPixelX(state, -60), 117);
-    EXPECT_EQ(toPixelX(state, 60), 416);
-    EXPECT_EQ(toPixelY(state, 20), 25);
-    EXPECT_EQ(toPixelY(state, -20), 324);
-}
-
-TEST(CorrFrame, equalPositiveBoundsStaySymmetric)
-{
-    const RunState state = automaticFrame(5, 5, -7, -7);
-    EXPECT_EQ(state.frameXMax, 5);
-    EXPECT_EQ(state.frameXMin, -5);
-    EXPECT_GT(state.corrScaleX, 0.0);
-    EXPECT_EQ(state.frameYMax, 7);
-    EXPECT_EQ(state.frameYMin, -7);
-}
-
-TEST(CorrFrame, zeroRangeGivesScaleOne)
-{
-    const RunState automatic = automaticFrame(0, 0, 0, 0);
-    EXPECT_EQ(automatic.corrScaleX, 1.0);
-    EXPECT_EQ(automatic.corrScaleY, 1.0);
-
-    RunState manual;
-    manual.corrFrameXTop = 5.5;
-    manual.corrFrameXBottom = 5.2;
-    manual.corrFrameYTop = -3.0;
-    manual.corrFrameYBottom = -3.9;
-    computeFrame(manual);
-    EXPECT_EQ(manual.corrScaleX, 1.0);
-    EXPECT_EQ(manual.frameCentreX, 5.0);
-    EXPECT_EQ(manual.corrOffsetX, 5);
-    EXPECT_EQ(manual.corrScaleY, 1.0);
-    EXPECT_EQ(toPixelX(manual, 5.0), 267);
+    const RunState edges = automaticFrame({ 60, 0, 20, -5 });
+    EXPECT_EQ(toPixelX(edges, -60), 117);
+    EXPECT_EQ(toPixelY(edges, 20), 25);
+    EXPECT_EQ(toPixelY(edges, -20), 324);
+    EXPECT_EQ(bounds(automaticFrame({ 5, 5, -7, -7 })), (Bounds { 5, -5, 7, -7 }));
 }
 
 TEST(CorrFrame, manualFrameTruncatesAndCentres)
 {
-    RunState state;
-    state.corrFrameXTop = 100.9;
-    state.corrFrameXBottom = -50.2;
-    state.corrFrameYTop = 20.0;
-    state.corrFrameYBottom = -20.0;
-    computeFrame(state);
-    EXPECT_EQ(state.frameXMax, 100);
-    EXPECT_EQ(state.frameXMin, -50);
+    const RunState state = manualFrame(100.9, -50.2, 20.0, -20.0);
+    EXPECT_EQ(bounds(state), (Bounds { 100, -50, 20, -20 }));
     EXPECT_NEAR(state.corrScaleX, 1.99333, 1e-5);
     EXPECT_EQ(state.frameCentreX, 25.0);
     EXPECT_EQ(state.corrOffsetX, 49);
@@ -95,21 +70,28 @@ TEST(CorrFrame, manualFrameTruncatesAndCentres)
     EXPECT_EQ(toPixelY(state, 0.0), 175);
 }
 
+TEST(CorrFrame, zeroRangeGivesScaleOne)
+{
+    const RunState automatic = automaticFrame({ 0, 0, 0, 0 });
+    EXPECT_EQ(automatic.corrScaleX, 1.0);
+    EXPECT_EQ(automatic.corrScaleY, 1.0);
+    const RunState manual = manualFrame(5.5, 5.2, -3.0, -3.9);
+    EXPECT_EQ(manual.corrScaleX, 1.0);
+    EXPECT_EQ(manual.corrScaleY, 1.0);
+    EXPECT_EQ(manual.corrOffsetX, 5);
+    EXPECT_EQ(toPixelX(manual, 5.0), 267);
+}
+
 TEST(CorrFrame, extremeBoundsAndValuesStayDefined)
 {
-    constexpr int kMin = std::numeric_limits<int>::min();
-    const RunState state = automaticFrame(0, kMin, kMin, kMin);
-    EXPECT_EQ(state.frameXMax, std::numeric_limits<int>::max());
-    EXPECT_EQ(state.frameXMin, -std::numeric_limits<int>::max());
+    const RunState state = automaticFrame({ 0, kMin, kMin, kMin });
+    EXPECT_EQ(state.frameXMax, kMax);
+    EXPECT_EQ(state.frameXMin, -kMax);
     EXPECT_GT(state.corrScaleX, 0.0);
     EXPECT_EQ(toPixelX(state, std::nan("")), 0);
-    EXPECT_EQ(toPixelX(state, 1e300), std::numeric_limits<int>::max());
+    EXPECT_EQ(toPixelX(state, 1e300), kMax);
     EXPECT_EQ(toPixelY(state, 1e300), kMin);
-
-    RunState manual;
-    manual.corrFrameXTop = 1e300;
-    manual.corrFrameXBottom = -1e300;
-    computeFrame(manual);
+    const RunState manual = manualFrame(1e300, -1e300, 100, -100);
     EXPECT_TRUE(std::isfinite(manual.corrScaleX));
     EXPECT_EQ(manual.corrOffsetX, 0);
 }

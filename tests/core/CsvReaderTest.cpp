@@ -1,162 +1,136 @@
 #include "data/CsvReader.h"
 
 #include "TempDir.h"
+#include "data/TextLineReader.h"
 #include "mainwnd/RunState.h"
 
+#include <array>
 #include <gtest/gtest.h>
+#include <limits>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
+
+using Lines = std::vector<std::string>;
+
+Lines readLines(const TempDir &dir, const std::string &bytes)
+{
+    TextLineReader reader(dir.write("a.txt", bytes));
+    Lines lines;
+    while (const auto line = reader.readLine())
+        lines.emplace_back(*line);
+    return lines;
+}
+
+TEST(TextLineReader, crLfBecomesLfLongLinesComeIn499BytePiecesAndNulEndsALine)
+{
+    TempDir dir;
+    EXPECT_EQ(readLines(dir, "a\r\nb\rc\r\n\r\nlast"), (Lines { "a\n", "b\rc\n", "\n", "last" }));
+    const std::string x(499, 'x'), y(499, 'y');
+    EXPECT_EQ(readLines(dir, x + std::string(101, 'x') + "\r\n" + y + "\n"),
+        (Lines { x, std::string(101, 'x') + "\n", y, "\n" }));
+    EXPECT_EQ(readLines(dir, std::string("ab\0cd\nef\n", 9)), (Lines { "ab", "ef\n" }));
+    // 655 lines of 100 bytes, then a CR LF that straddles the 64 KiB read buffer.
+    std::string text;
+    for (int i = 0; i < 655; ++i)
+        text += std::string(99, 'z') + "\n";
+    const Lines lines = readLines(dir, text + std::string(35, 'z') + "\r\nend");
+    EXPECT_EQ(lines[655], std::string(35, 'z') + "\n");
+    EXPECT_EQ(lines[656], "end");
+    TextLineReader missing(dir.file("missing.txt"));
+    EXPECT_FALSE(missing.isOpen() || missing.readLine());
+}
 
 class CsvReader : public testing::Test
 {
 protected:
-    int load(std::string_view text, int startRow = 1, bool path = false)
+    int load(const std::string &text, int startRow = 1, bool path = false)
     {
         state.dataFilePath = dir.write("data.csv", text);
         state.dataStartRow = startRow;
         return loadDataColumns(state, path);
     }
 
-    void SetUp() override
-    {
-        state.xColumn = 1;
-        state.yColumn = 2;
-        state.useYColumn = true;
-    }
-
     TempDir dir;
     RunState state;
 };
 
-TEST_F(CsvReader, headingOnlyGivesNoRowsAndLastIndexMinusOne)
+TEST_F(CsvReader, onlyAHeadingOnlyFileResetsLastIndexWhenNoRowIsRead)
 {
+    state.lastIndex = 5;
     state.frameXMax = 77;
+    EXPECT_EQ(load("x,y\n", 3), 0); // the file ends within the headings
+    EXPECT_EQ(state.lastIndex, 5);
+    state.dataFilePath = dir.file("missing.csv");
+    EXPECT_EQ(loadDataColumns(state, false), 0);
+    EXPECT_EQ(state.lastIndex, 5);
     EXPECT_EQ(load("x,y\n", 2), 0);
     EXPECT_EQ(state.lastIndex, -1);
     EXPECT_EQ(state.frameXMax, 77);
 }
 
-TEST_F(CsvReader, fileEndingInTheHeadingLeavesLastIndex)
+TEST_F(CsvReader, fieldsSplitAtEveryCommaAndKeepEarlierLinesValues)
 {
-    state.lastIndex = 5;
-    EXPECT_EQ(load("x,y\n", 3), 0);
-    EXPECT_EQ(state.lastIndex, 5);
+    using V = std::vector<double>;
+    const double inf = std::numeric_limits<double>::infinity();
+    // name, text, X column, Y column, X and Y of every row read
+    const std::tuple<const char *, std::string, int, int, V, V> rows[] = {
+        { "headingAtRowOneReadsAsZeros", "x,y\n3,4\n", 1, 2, { 0, 3 }, { 0, 4 } },
+        { "blankLineEndsTheData", "1,2\r\n3,4\r\n\r\n5,6\r\n", 1, 2, { 1, 3 }, { 2, 4 } },
+        { "shortLineKeepsEarlierFields", "3,4\n5\n", 1, 2, { 3, 5 }, { 4, 4 } },
+        { "emptyLeadingAndTrailingFields", "1.5,,3\n,7\n4,5,\n", 1, 3, { 1.5, 0, 4 }, { 3, 3, 0 } },
+        { "lastLineEndingInAComma", "1,2,3\n4,,", 2, 3, { 2, 0 }, { 3, 0 } },
+        { "columnsOutsideTheTable", "1,2\n", 0, 1025, { 0 }, { 0 } },
+        { "trailingTextAndExponent", "1e3 ,  2.5abc\n", 1, 2, { 1000 }, { 2.5 } },
+        { "overlongLineGoesOnAsARow", "7," + std::string(600, '9') + "\n", 1, 2, { 7, 1e103 },
+            { inf, inf } },
+    };
+    state.useYColumn = true;
+    for (const auto &[name, text, xColumn, yColumn, x, y] : rows) {
+        SCOPED_TRACE(name);
+        state.xColumn = xColumn;
+        state.yColumn = yColumn;
+        const int count = load(text);
+        EXPECT_EQ(state.lastIndex, count - 1);
+        EXPECT_EQ(V(state.dataX.begin(), state.dataX.begin() + count), x);
+        EXPECT_EQ(V(state.dataY.begin(), state.dataY.begin() + count), y);
+    }
 }
 
-TEST_F(CsvReader, missingFileChangesNothing)
+TEST_F(CsvReader, rowsBeyondTheCapacityAreIgnoredAndReadRowsWidenTheFrame)
 {
-    state.lastIndex = 5;
-    state.dataFilePath = dir.file("missing.csv");
-    EXPECT_EQ(loadDataColumns(state, false), 0);
-    EXPECT_EQ(state.lastIndex, 5);
-}
-
-TEST_F(CsvReader, firstRowOneReadsTheHeadingAsZeros)
-{
-    EXPECT_EQ(load("x,y\n3,4\n"), 2);
-    EXPECT_EQ(state.dataX[0], 0.0);
-    EXPECT_EQ(state.dataY[0], 0.0);
-    EXPECT_EQ(state.dataX[1], 3.0);
-}
-
-TEST_F(CsvReader, blankLineEndsTheData)
-{
-    EXPECT_EQ(load("1,2\r\n3,4\r\n\r\n5,6\r\n"), 2);
-    EXPECT_EQ(state.lastIndex, 1);
-}
-
-TEST_F(CsvReader, shortLineKeepsFieldsOfEarlierLines)
-{
-    EXPECT_EQ(load("3,4\n5\n"), 2);
-    EXPECT_EQ(state.dataX[1], 5.0);
-    EXPECT_EQ(state.dataY[1], 4.0);
-}
-
-TEST_F(CsvReader, fieldsSplitAtEveryComma)
-{
-    state.yColumn = 3;
-    load("1.5,,3\n,7\n4,5,\n");
-    EXPECT_EQ(state.dataX[0], 1.5);
-    EXPECT_EQ(state.dataY[0], 3.0);
-    EXPECT_EQ(state.dataX[1], 0.0);
-    EXPECT_EQ(state.dataY[1], 3.0); // ",7" reaches only two fields
-    EXPECT_EQ(state.dataY[2], 0.0); // field 3 holds only the line feed
-}
-
-TEST_F(CsvReader, lastLineEndingInACommaEmptiesBothSides)
-{
-    state.xColumn = 2;
-    state.yColumn = 3;
-    load("1,2,3\n4,,");
-    EXPECT_EQ(state.dataX[1], 0.0);
-    EXPECT_EQ(state.dataY[1], 0.0);
-}
-
-TEST_F(CsvReader, columnsOutsideTheFieldTableReadAsZero)
-{
-    state.xColumn = 0;
-    state.yColumn = 1025;
-    EXPECT_EQ(load("1,2\n"), 1);
-    EXPECT_EQ(state.dataX[0], 0.0);
-    EXPECT_EQ(state.dataY[0], 0.0);
-}
-
-TEST_F(CsvReader, valuesConvertWithTrailingTextAndExponents)
-{
-    load("1e3 ,  2.5abc\n");
-    EXPECT_EQ(state.dataX[0], 1000.0);
-    EXPECT_EQ(state.dataY[0], 2.5);
-}
-
-TEST_F(CsvReader, rowsBeyondTheCapacityAreIgnored)
-{
-    std::string text;
-    for (int i = 0; i < kPointCapacity + 5; ++i)
-        text += std::to_string(i) + "," + std::to_string(-i) + "\n";
+    std::string text = "12,3\n987,47\n";
+    for (int i = 2; i < kPointCapacity + 5; ++i)
+        text += std::to_string(i) + ",5\n";
+    state.xColumn = 1;
     EXPECT_EQ(load(text), kPointCapacity);
-    EXPECT_EQ(state.lastIndex, kPointCapacity - 1);
-    EXPECT_EQ(state.dataX[kPointCapacity - 1], kPointCapacity - 1.0);
+    EXPECT_EQ(state.lastIndex, 9999);
+    EXPECT_EQ(state.dataX[9999], 9999.0);
+    state.useYColumn = true;
+    state.yColumn = 2;
+    load("12,3\n987,47\n");
+    EXPECT_EQ((std::array { state.frameXMax, state.frameXMin, state.frameYMax, state.frameYMin }),
+        (std::array { 1070, -70, 50, 0 }));
 }
 
-TEST_F(CsvReader, overlongLineContinuesAsARowOfItsOwn)
+TEST_F(CsvReader, pathColumnsReadDirectionAndFirstRowSpeedsOnlyForThePath)
 {
-    const std::string longLine = "7," + std::string(600, '9') + "\n";
-    EXPECT_EQ(load(longLine), 2);
-    EXPECT_EQ(state.dataX[0], 7.0);
-    EXPECT_DOUBLE_EQ(state.dataX[1], 1e103);
-}
-
-TEST_F(CsvReader, pathColumnsReadDirectionAndFirstRowSpeeds)
-{
+    state.xColumn = 1;
     state.directionColumn = 3;
     state.interpSpeedColumn = 4;
     state.plotSpeedColumn = 5;
     state.useDirectionColumn = state.useInterpSpeedColumn = state.usePlotSpeedColumn = true;
-    EXPECT_EQ(load("X,Y,D,I,P\n1,2,90,1000,-50.9\n3,4,180,7,8\n", 2, true), 2);
-    EXPECT_EQ(state.dataDirection[1], 180.0);
-    EXPECT_EQ(state.firstRowInterpSpeed[0], 1000.0);
-    EXPECT_EQ(state.firstRowPlotSpeed[0], -50.9);
-    EXPECT_EQ(state.tickPeriodMs, -50);
-}
-
-TEST_F(CsvReader, correlationReadSkipsPathColumns)
-{
-    state.directionColumn = 3;
-    state.useDirectionColumn = state.usePlotSpeedColumn = true;
-    state.plotSpeedColumn = 3;
-    load("1,2,90\n");
+    const std::string text = "X,Y,D,I,P\n1,2,90,1000,-50.9\n3,4,180,7,8\n";
+    EXPECT_EQ(load(text, 2, false), 2);
     EXPECT_EQ(state.dataDirection[0], 0.0);
     EXPECT_EQ(state.tickPeriodMs, 350);
-}
-
-TEST_F(CsvReader, readRowsWidenBothFrameRanges)
-{
-    load("12,3\n987,47\n");
-    EXPECT_EQ(state.frameXMax, 1070);
-    EXPECT_EQ(state.frameXMin, -70);
-    EXPECT_EQ(state.frameYMax, 50);
-    EXPECT_EQ(state.frameYMin, 0);
+    EXPECT_EQ(load(text, 2, true), 2);
+    EXPECT_EQ(
+        std::tie(state.dataDirection[1], state.firstRowInterpSpeed[0], state.firstRowPlotSpeed[0]),
+        std::tuple(180.0, 1000.0, -50.9));
+    EXPECT_EQ(state.tickPeriodMs, -50);
 }
 
 } // namespace

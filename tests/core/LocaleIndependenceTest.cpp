@@ -5,9 +5,9 @@
 #include "data/NumberText.h"
 #include "mainwnd/RunState.h"
 #include "path/core/PathSetupFile.h"
-#include "path/core/TeachingRoute.h"
 
 #include <clocale>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
@@ -17,38 +17,30 @@ namespace {
 // Everything the core reads and writes, as bytes, for comparison across locales.
 std::string everyOutput(const TempDir &dir)
 {
-    std::string all;
     RunState state;
     state.dataFilePath = dir.write("d.csv", "1.5,2.25\n-3.75e1,4.5\n");
     state.xColumn = 1;
     state.yColumn = 2;
     state.useYColumn = true;
     loadDataColumns(state, false);
-    all += formatFixed(state.dataX[0], 6) + formatFixed(state.dataY[1], 6) + "\n";
+    std::string all = formatFixed(state.dataX[0], 6) + formatFixed(state.dataY[1], 6) + "\n";
 
     CorrSetupValues corr;
     corr.frameXTop = 12.25;
     writeCorrSetupFile(dir.file("a.kvs"), corr);
-    all += TempDir::read(dir.file("a.kvs"));
     applyCorrSetupLine(state, 8, "12.25");
-    all += formatFixed(state.corrFrameXTop, 6) + "\n";
+    all += TempDir::read(dir.file("a.kvs")) + formatFixed(state.corrFrameXTop, 6) + "\n";
 
     PathSetupValues path;
     path.originX = -50.7;
     writePathSetupFile(dir.file("a.kvt"), path);
     all += TempDir::read(dir.file("a.kvt"));
 
-    state.teachX[0] = 0.5;
-    state.teachX[1] = 100.25;
-    state.teachCount = 2;
-    state.divisionCount = 3;
-    state.linearInterpolation = true;
-    state.dataFilePath = dir.file("route.csv");
-    buildTeachingRoute(state, [](int) {});
-    all += TempDir::read(dir.file("route.csv"));
-
     std::ostringstream out, err;
     runCoreCommand({ "stats", dir.file("d.csv"), "--frame", "10.5,-10.5,5.5,-5.5" }, out, err);
+    runCoreCommand(
+        { "route", dir.file("d.csv"), "-o", dir.file("r.csv"), "--divisions", "3" }, out, err);
+    all += TempDir::read(dir.file("r.csv"));
     return all + out.str();
 }
 

@@ -6,62 +6,34 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <limits>
-#include <string>
+#include <tuple>
 
 namespace {
 
-struct DoubleCase
-{
-    const char *name;
-    const char *text;
-    double expected;
-};
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr int kMax = std::numeric_limits<int>::max();
+constexpr int kMin = std::numeric_limits<int>::min();
 
-class ParseDouble : public testing::TestWithParam<DoubleCase>
+TEST(ParseDouble, takesTheLongestDecimalPrefixAsAtofDoes)
 {
-};
-
-TEST_P(ParseDouble, takesTheLongestDecimalPrefix)
-{
-    EXPECT_EQ(parseDouble(GetParam().text), GetParam().expected) << GetParam().text;
-}
-
-INSTANTIATE_TEST_SUITE_P(AtofRules, ParseDouble,
-    testing::Values(DoubleCase { "plain", "1.5", 1.5 },
-        DoubleCase { "leadingSpaceAndTrailingText", " \t-2.5e3xyz", -2500.0 },
-        DoubleCase { "leadingPlusAndBarePoint", "+.5", 0.5 },
-        DoubleCase { "trailingPoint", "5.", 5.0 },
-        DoubleCase { "trailingLineFeed", "12.25\n", 12.25 },
-        DoubleCase { "leadingLineFeed", "\n3", 3.0 },
-        DoubleCase { "exponentWithoutDigitsIgnored", "1e", 1.0 },
-        DoubleCase { "exponentSignWithoutDigitsIgnored", "1e+", 1.0 },
-        DoubleCase { "exponentWithPlus", "1e+3", 1000.0 }, DoubleCase { "empty", "", 0.0 },
-        DoubleCase { "pointAlone", ".", 0.0 }, DoubleCase { "signAlone", "-", 0.0 },
-        DoubleCase { "letters", "abc", 0.0 }, DoubleCase { "commaIsNoPoint", "1,5", 1.0 },
-        DoubleCase { "hexIsNotRead", "0x10", 0.0 }, DoubleCase { "infIsNotRead", "inf", 0.0 },
-        DoubleCase { "overflow", "1e400", std::numeric_limits<double>::infinity() },
-        DoubleCase { "negativeOverflow", "-1e400", -std::numeric_limits<double>::infinity() },
-        DoubleCase { "underflow", "1e-400", 0.0 },
-        DoubleCase { "manyDigitsUnderflow", "0.000000000000000000001e-390", 0.0 }),
-    [](const auto &row) { return std::string(row.param.name); });
-
-TEST(ParseDouble, keepsTheSignOfZero)
-{
+    const std::tuple<const char *, double> rows[]
+        = { { " \t-2.5e3xyz", -2500.0 }, { "+.5", 0.5 }, { "5.", 5.0 }, { "\n3", 3.0 },
+              { "12.25\n", 12.25 }, { "1e", 1.0 }, { "1e+", 1.0 }, { "", 0.0 }, { ".", 0.0 },
+              { "-", 0.0 }, { "1,5", 1.0 }, { "0x10", 0.0 }, { "inf", 0.0 }, { "1e400", kInf },
+              { "-1e400", -kInf }, { "1e-400", 0.0 }, { "0.000000000000000000001e-390", 0.0 } };
+    for (const auto &[text, expected] : rows)
+        EXPECT_EQ(parseDouble(text), expected) << '"' << text << '"';
     EXPECT_TRUE(std::signbit(parseDouble("-0")));
     EXPECT_FALSE(std::signbit(parseDouble("-")));
 }
 
 TEST(ParseInt, followsAtoiAndSaturates)
 {
-    EXPECT_EQ(parseInt("  42abc"), 42);
-    EXPECT_EQ(parseInt("-17"), -17);
-    EXPECT_EQ(parseInt("+8"), 8);
-    EXPECT_EQ(parseInt("3.9"), 3);
-    EXPECT_EQ(parseInt("x1"), 0);
-    EXPECT_EQ(parseInt(""), 0);
-    EXPECT_EQ(parseInt("99999999999999999999"), std::numeric_limits<int>::max());
-    EXPECT_EQ(parseInt("-99999999999"), std::numeric_limits<int>::min());
-    EXPECT_EQ(parseInt("-2147483648"), std::numeric_limits<int>::min());
+    const std::tuple<const char *, int> rows[]
+        = { { "  42abc", 42 }, { "-17", -17 }, { "3.9", 3 }, { "x1", 0 },
+              { "99999999999999999999", kMax }, { "-99999999999", kMin }, { "-2147483648", kMin } };
+    for (const auto &[text, expected] : rows)
+        EXPECT_EQ(parseInt(text), expected) << text;
 }
 
 TEST(FormatFixed, matchesPrintfInTheCLocaleIncludingTies)
@@ -82,14 +54,10 @@ TEST(FormatFixed, matchesPrintfInTheCLocaleIncludingTies)
 
 TEST(TruncToInt, isDefinedForEveryDouble)
 {
-    EXPECT_EQ(truncToInt(2.9), 2);
-    EXPECT_EQ(truncToInt(-2.9), -2);
-    EXPECT_EQ(truncToInt(std::nan("")), 0);
-    EXPECT_EQ(truncToInt(1e300), std::numeric_limits<int>::max());
-    EXPECT_EQ(
-        truncToInt(-std::numeric_limits<double>::infinity()), std::numeric_limits<int>::min());
-    EXPECT_EQ(truncToInt(2147483647.9), std::numeric_limits<int>::max());
-    EXPECT_EQ(truncToInt(-2147483648.9), std::numeric_limits<int>::min());
+    const std::tuple<double, int> rows[] = { { -2.9, -2 }, { std::nan(""), 0 },
+        { 2147483647.9, kMax }, { -2147483648.9, kMin }, { 1e300, kMax }, { -kInf, kMin } };
+    for (const auto &[value, expected] : rows)
+        EXPECT_EQ(truncToInt(value), expected) << value;
 }
 
 } // namespace

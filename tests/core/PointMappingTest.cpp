@@ -2,51 +2,39 @@
 
 #include "mainwnd/RunState.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(PointMapping, pointLandsFromTheLowerLeftCorner)
-{
-    RunState state;
-    state.backgroundHeight = 400;
-    const MappedPoint p = mapPathPoint(state, 100, 50);
-    EXPECT_EQ(p.bx, 100);
-    EXPECT_EQ(p.by, 350);
-    EXPECT_EQ(p.px, 100);
-    EXPECT_EQ(p.py, 350);
-}
+using Pixels = std::array<int, 4>; // bx, by, px, py
 
-TEST(PointMapping, originsShiftThePoint)
+Pixels pixels(const MappedPoint &p) { return { p.bx, p.by, p.px, p.py }; }
+
+TEST(PointMapping, pointLandsFromTheLowerLeftShiftedByOriginZoomAndView)
 {
     RunState state;
     state.backgroundHeight = 400;
+    EXPECT_EQ(pixels(mapPathPoint(state, 100, 50)), (Pixels { 100, 350, 100, 350 }));
+
     state.originX = -50.7;
     state.originY = 20.5;
-    const MappedPoint p = mapPathPoint(state, 0, 30.5);
-    EXPECT_EQ(p.xr, 50.0);
-    EXPECT_EQ(p.yr, 10.0);
-    EXPECT_EQ(p.by, 390);
+    const MappedPoint shifted = mapPathPoint(state, 0, 30.5);
+    EXPECT_EQ(shifted.xr, 50.0);
+    EXPECT_EQ(shifted.yr, 10.0);
+    EXPECT_EQ(shifted.by, 390);
+
+    RunState zoomed;
+    zoomed.backgroundHeight = 1000;
+    zoomed.zoomIndex = 2;
+    zoomed.viewSrcX = 10;
+    zoomed.viewSrcY = 650;
+    EXPECT_EQ(pixels(mapPathPoint(zoomed, 103, 401)), (Pixels { 25, 899, 15, 249 }));
 }
 
-TEST(PointMapping, zoomAndViewOffsetsApply)
+TEST(PointMapping, hugeValuesSaturate)
 {
-    RunState state;
-    state.backgroundHeight = 1000;
-    state.zoomIndex = 2;
-    state.viewSrcX = 10;
-    state.viewSrcY = 650;
-    const MappedPoint p = mapPathPoint(state, 103, 401);
-    EXPECT_EQ(p.bx, 25);
-    EXPECT_EQ(p.by, 899);
-    EXPECT_EQ(p.px, 15);
-    EXPECT_EQ(p.py, 249);
-}
-
-TEST(PointMapping, hugeValuesStayDefined)
-{
-    RunState state;
-    const MappedPoint p = mapPathPoint(state, 1e300, -1e300);
+    const MappedPoint p = mapPathPoint(RunState {}, 1e300, -1e300);
     EXPECT_EQ(p.bx, 2147483647);
     EXPECT_EQ(p.by, 2147483647);
 }

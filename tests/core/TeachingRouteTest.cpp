@@ -4,201 +4,141 @@
 #include "data/NumberText.h"
 #include "mainwnd/RunState.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 namespace {
 
+using Points = std::vector<std::pair<double, double>>;
+
 const SleepFunction kNoWait = [](int) {};
 
-void setTeachingPoints(RunState &state, const std::vector<std::pair<double, double>> &points)
+// A straight route (or a curve) through the points, written into dir.
+RunState routeState(const TempDir &dir, const Points &points, int divisions, bool curve = false)
 {
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        state.teachX[i] = points[i].first;
-        state.teachY[i] = points[i].second;
-    }
+    RunState state;
+    for (std::size_t i = 0; i < points.size(); ++i)
+        std::tie(state.teachX[i], state.teachY[i]) = points[i];
     state.teachCount = static_cast<int>(points.size());
+    state.divisionCount = divisions;
+    state.curveInterpolation = curve;
+    state.linearInterpolation = !curve;
+    state.dataFilePath = dir.file("route.csv");
+    return state;
 }
 
-void setRoute(RunState &state, const std::vector<std::pair<double, double>> &points)
+RunState stepsState(const Points &points)
 {
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        state.dataX[i] = points[i].first;
-        state.dataY[i] = points[i].second;
-    }
+    RunState state;
+    for (std::size_t i = 0; i < points.size(); ++i)
+        std::tie(state.dataX[i], state.dataY[i]) = points[i];
+    std::fill(state.dataDirection.begin(), state.dataDirection.end(), 77.0);
+    computeDirections(state, 0, static_cast<int>(points.size()) - 1);
+    return state;
 }
 
-TEST(TeachingRoute, straightRouteDividesEachGap)
+// "Ｘ軸データ,Y軸データ,方向データ,補間速度,ＰＬＯＴ速度" as iconv -t CP932 gives it.
+const std::string kHeading = "\x82\x77\x8e\xb2\x83\x66\x81\x5b\x83\x5e,\x59\x8e\xb2\x83\x66\x81"
+                             "\x5b\x83\x5e,\x95\xfb\x8c\xfc\x83\x66\x81\x5b\x83\x5e,\x95\xe2\x8a"
+                             "\xd4\x91\xac\x93\x78,\x82\x6f\x82\x6b\x82\x6e\x82\x73\x91\xac\x93"
+                             "\x78\r\n";
+
+TEST(TeachingRoute, straightRouteDividesEachGapPlaysAndIsWrittenWithCrLf)
 {
     TempDir dir;
-    RunState state;
-    setTeachingPoints(state, { { 0, 0 }, { 100, 0 } });
-    state.linearInterpolation = true;
-    state.divisionCount = 4;
-    state.dataFilePath = dir.file("route.csv");
+    RunState state = routeState(dir, { { 0, 0 }, { 100, 0 } }, 4);
+    state.teachMoveTimeMs = 1000;
+    state.plotPeriodMs = 50;
     ASSERT_EQ(buildTeachingRoute(state, kNoWait), TeachingRouteResult::Built);
     EXPECT_EQ(state.lastIndex, 4);
     EXPECT_EQ(state.sourceMode, 3);
     EXPECT_EQ(state.plotIndex, 0);
-    for (int i = 0; i <= 4; ++i) {
-        EXPECT_EQ(state.dataX[static_cast<std::size_t>(i)], 25.0 * i);
-        EXPECT_EQ(state.dataY[static_cast<std::size_t>(i)], 0.0);
-        EXPECT_EQ(state.dataDirection[static_cast<std::size_t>(i)], 90.0);
+    EXPECT_EQ(TempDir::read(state.dataFilePath),
+        kHeading
+            + "0.000000,0.000000,90.000000,1000,50\r\n25.000000,0.000000,90.000000\r\n"
+              "50.000000,0.000000,90.000000\r\n75.000000,0.000000,90.000000\r\n"
+              "100.000000,0.000000,90.000000\r\n");
+}
+
+TEST(TeachingRoute, stepDirectionIsACompassBearing)
+{
+    const std::tuple<double, double, const char *> rows[]
+        = { { 0, 5, "-0.000076" }, { 0, -5, "180.000076" }, { 7, 7, "44.999962" },
+              { 3, 4, "36.869853" }, { 5, 0, "90.000000" }, { -5, 0, "270.000000" },
+              { 5, -5, "135.000038" }, { -5, -5, "224.999962" } };
+    for (const auto &[dx, dy, printed] : rows) {
+        const RunState state = stepsState({ { 10, 10 }, { 10 + dx, 10 + dy } });
+        EXPECT_EQ(formatFixed(state.dataDirection[0], 6), printed);
+        EXPECT_EQ(state.dataDirection[1], state.dataDirection[0]);
     }
 }
 
-struct DirectionCase
-{
-    const char *name;
-    double dx, dy;
-    const char *printed;
-};
-
-class StepDirection : public testing::TestWithParam<DirectionCase>
-{
-};
-
-TEST_P(StepDirection, isACompassBearing)
-{
-    RunState state;
-    setRoute(state, { { 10, 10 }, { 10 + GetParam().dx, 10 + GetParam().dy } });
-    computeDirections(state, 0, 1);
-    EXPECT_EQ(formatFixed(state.dataDirection[0], 6), GetParam().printed);
-    EXPECT_EQ(state.dataDirection[1], state.dataDirection[0]);
-}
-
-INSTANTIATE_TEST_SUITE_P(Steps, StepDirection,
-    testing::Values(DirectionCase { "up", 0, 5, "-0.000076" },
-        DirectionCase { "down", 0, -5, "180.000076" },
-        DirectionCase { "upRight", 7, 7, "44.999962" },
-        DirectionCase { "threeFour", 3, 4, "36.869853" },
-        DirectionCase { "right", 5, 0, "90.000000" }, DirectionCase { "left", -5, 0, "270.000000" },
-        DirectionCase { "downRight", 5, -5, "135.000038" },
-        DirectionCase { "upLeft", -5, 5, "315.000038" },
-        DirectionCase { "downLeft", -5, -5, "224.999962" }),
-    [](const auto &row) { return std::string(row.param.name); });
-
 TEST(TeachingRoute, zeroLengthStepsTakeANeighbouringBearing)
 {
-    RunState state;
-    setRoute(state, { { 0, 0 }, { 0, 0 }, { 5, 0 }, { 5, 0 }, { 5, -5 }, { 5, -5 } });
-    computeDirections(state, 0, 5);
+    const RunState state
+        = stepsState({ { 0, 0 }, { 0, 0 }, { 5, 0 }, { 5, 0 }, { 5, -5 }, { 5, -5 } });
     const std::vector<double> expected { 90.0, 90.0, 90.0, 180.000076, 180.000076, 180.000076 };
     for (std::size_t i = 0; i < expected.size(); ++i)
         EXPECT_NEAR(state.dataDirection[i], expected[i], 1e-6) << i;
-
-    RunState still;
-    setRoute(still, { { 3, 3 }, { 3, 3 } });
-    still.dataDirection[0] = 77.0;
-    computeDirections(still, 0, 1);
+    const RunState still = stepsState({ { 3, 3 }, { 3, 3 } });
     EXPECT_EQ(still.dataDirection[0], 0.0);
     EXPECT_EQ(still.dataDirection[1], 0.0);
-}
-
-TEST(TeachingRoute, straightTeachingRouteHasOneBearing)
-{
-    TempDir dir;
-    RunState state;
-    setTeachingPoints(state, { { 0, 0 }, { 30, 40 }, { 60, 80 }, { 90, 120 } });
-    state.linearInterpolation = true;
-    state.divisionCount = 7;
-    state.dataFilePath = dir.file("route.csv");
-    ASSERT_EQ(buildTeachingRoute(state, kNoWait), TeachingRouteResult::Built);
-    for (int i = 0; i <= state.lastIndex; ++i)
-        EXPECT_NEAR(state.dataDirection[static_cast<std::size_t>(i)], 36.869853, 1e-5);
 }
 
 TEST(TeachingRoute, fewerThanTwoPointsBuildNothing)
 {
     TempDir dir;
-    RunState state;
-    setTeachingPoints(state, { { 1, 1 } });
-    state.linearInterpolation = true;
+    RunState state = routeState(dir, { { 1, 1 } }, 4);
     state.dataReady = true;
-    state.dataFilePath = dir.file("route.csv");
     EXPECT_EQ(buildTeachingRoute(state, kNoWait), TeachingRouteResult::TooFewPoints);
     EXPECT_FALSE(state.dataReady);
     EXPECT_EQ(state.sourceMode, 0);
-    EXPECT_EQ(dir.entryCount(), 0u);
+    EXPECT_EQ(dir.entryCount(), 0);
 }
 
-struct CapacityCase
+TEST(TeachingRoute, routesBeyondTheArraysAreRefusedWithoutAFile)
 {
-    const char *name;
-    int points;
-    int divisions;
-    bool curve;
-    bool fits;
-};
-
-class RouteCapacity : public testing::TestWithParam<CapacityCase>
-{
-};
-
-TEST_P(RouteCapacity, refusesRoutesBeyondTheArrays)
-{
-    const CapacityCase &c = GetParam();
-    EXPECT_EQ(teachingRouteFits(c.points, c.divisions, c.curve), c.fits);
-    if (c.fits)
-        return;
-    TempDir dir;
-    RunState state;
-    for (int i = 0; i < c.points; ++i)
-        state.teachX[static_cast<std::size_t>(i)] = 10.0 * i;
-    state.teachCount = c.points;
-    state.divisionCount = c.divisions;
-    state.curveInterpolation = c.curve;
-    state.linearInterpolation = !c.curve;
-    state.dataFilePath = dir.file("route.csv");
-    EXPECT_EQ(buildTeachingRoute(state, kNoWait), TeachingRouteResult::TooManyPoints);
-    EXPECT_EQ(state.sourceMode, 0);
-    EXPECT_EQ(dir.entryCount(), 0u);
-}
-
-INSTANTIATE_TEST_SUITE_P(Limits, RouteCapacity,
-    testing::Values(CapacityCase { "hundredAtHundred", 100, 100, false, true },
-        CapacityCase { "hundredOneAtHundred", 101, 100, false, false },
-        CapacityCase { "tenThousandAtOne", 10000, 1, false, true },
-        CapacityCase { "thousandCurve", 1000, 10, true, true },
-        CapacityCase { "thousandOneCurve", 1001, 1, true, false },
-        CapacityCase { "zeroDivisions", 10, 0, false, false }),
-    [](const auto &row) { return std::string(row.param.name); });
-
-TEST(TeachingRoute, capacityMessageNamesTheLimitThatWasHit)
-{
+    const std::tuple<const char *, int, int, bool, bool> rows[] = {
+        // name, points, divisions, curve, fits
+        { "hundredAtHundred", 100, 100, false, true },
+        { "hundredOneAtHundred", 101, 100, false, false },
+        { "tenThousandAtOne", 10000, 1, false, true },
+        { "thousandCurve", 1000, 10, true, true },
+        { "thousandOneCurve", 1001, 1, true, false },
+        { "zeroDivisions", 10, 0, false, false },
+    };
+    for (const auto &[name, count, divisions, curve, fits] : rows) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(teachingRouteFits(count, divisions, curve), fits);
+        if (fits)
+            continue;
+        TempDir dir;
+        RunState state = routeState(dir, Points(static_cast<std::size_t>(count)), divisions, curve);
+        EXPECT_EQ(buildTeachingRoute(state, kNoWait), TeachingRouteResult::TooManyPoints);
+        EXPECT_EQ(state.sourceMode, 0);
+        EXPECT_EQ(dir.entryCount(), 0);
+    }
     EXPECT_EQ(teachingCapacityMessage(1001, true),
         "教示ﾎﾟｲﾝﾄが多すぎます。曲線補間は1000ﾎﾟｲﾝﾄ以下にしてください。");
     EXPECT_EQ(teachingCapacityMessage(500, true),
         "教示ﾎﾟｲﾝﾄが多すぎます。補間後のﾎﾟｲﾝﾄ数を10000以下にしてください。");
 }
 
-TEST(TeachingRoute, curveWithTwoPointsFallsBackToStraightLines)
+TEST(TeachingRoute, curveWithTwoPointsFallsBackToStraightLinesAndPlaysWithoutItsFile)
 {
     TempDir dir;
-    RunState state;
-    setTeachingPoints(state, { { 0, 0 }, { 100, 50 } });
-    state.curveInterpolation = true;
-    state.divisionCount = 2;
+    RunState state = routeState(dir, { { 0, 0 }, { 100, 50 } }, 2, true);
     state.zoomIndex = 1;
-    state.dataFilePath = dir.file("route.csv");
-    ASSERT_EQ(buildTeachingRoute(state, kNoWait), TeachingRouteResult::Built);
-    EXPECT_EQ(state.dataX[1], 50.0);
-    EXPECT_EQ(state.dataY[1], 25.0);
-    EXPECT_EQ(state.dataX[2], 100.0);
-}
-
-TEST(TeachingRoute, unwritableFileStillPlaysTheRoute)
-{
-    TempDir dir;
-    RunState state;
-    setTeachingPoints(state, { { 0, 0 }, { 10, 0 } });
-    state.linearInterpolation = true;
-    state.divisionCount = 2;
     state.plotPeriodMs = 40;
     state.dataFilePath = dir.file("missing/route.csv");
     EXPECT_EQ(buildTeachingRoute(state, kNoWait), TeachingRouteResult::BuiltFileNotWritten);
+    EXPECT_EQ(state.dataX[1], 50.0);
+    EXPECT_EQ(state.dataY[1], 25.0);
+    EXPECT_EQ(state.dataX[2], 100.0);
     EXPECT_EQ(state.sourceMode, 3);
     EXPECT_EQ(state.lastIndex, 2);
     EXPECT_EQ(state.tickPeriodMs, 40);

@@ -16,9 +16,9 @@ public:
     TempDir()
     {
         static std::atomic<unsigned> counter { 0 };
-        std::random_device seed;
         m_path = std::filesystem::temp_directory_path()
-            / ("tracelet-core-" + std::to_string(seed()) + "-" + std::to_string(counter++));
+            / ("tracelet-core-" + std::to_string(std::random_device {}()) + "-"
+                + std::to_string(counter++));
         std::filesystem::create_directories(m_path);
     }
     ~TempDir()
@@ -26,10 +26,7 @@ public:
         std::error_code ec;
         std::filesystem::remove_all(m_path, ec);
     }
-    TempDir(const TempDir &) = delete;
-    TempDir &operator=(const TempDir &) = delete;
 
-    const std::filesystem::path &path() const { return m_path; }
     std::string file(std::string_view name) const { return (m_path / name).string(); }
 
     std::string write(std::string_view name, std::string_view bytes) const
@@ -43,13 +40,13 @@ public:
     static std::string read(const std::string &path)
     {
         std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
     }
 
-    std::size_t entryCount() const
+    std::ptrdiff_t entryCount() const
     {
-        return static_cast<std::size_t>(std::distance(
-            std::filesystem::directory_iterator(m_path), std::filesystem::directory_iterator()));
+        return std::distance(
+            std::filesystem::directory_iterator(m_path), std::filesystem::directory_iterator());
     }
 
 private:

@@ -37,6 +37,7 @@ TEST(TextLineReader, crLfBecomesLfLongLinesComeIn499BytePiecesAndNulEndsALine)
     for (int i = 0; i < 655; ++i)
         text += std::string(99, 'z') + "\n";
     const Lines lines = readLines(dir, text + std::string(35, 'z') + "\r\nend");
+    ASSERT_EQ(lines.size(), 657u);
     EXPECT_EQ(lines[655], std::string(35, 'z') + "\n");
     EXPECT_EQ(lines[656], "end");
     TextLineReader missing(dir.file("missing.txt"));

@@ -25,10 +25,8 @@ struct FileDialogRequest
 class TimerTarget
 {
 public:
+    virtual ~TimerTarget() = default;
     virtual void OnTimerExpired(UINT id) = 0;
-
-protected:
-    ~TimerTarget() = default;
 };
 
 class Platform

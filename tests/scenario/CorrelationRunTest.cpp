@@ -303,6 +303,21 @@ TEST_F(CorrelationRunTest, afterStopAndRestart_theFrameIsDarkGreenAgain)
     EXPECT_EQ(canvasPixel(200, 25), kFrameGreen);
 }
 
+TEST_F(CorrelationRunTest, columnBeyondTheFieldTable_andZeroRangeManualFrame_drawSafely)
+{
+    scripted.answerFileDialog(csv({ { 1, 2 }, { 2, 5 }, { 3, 4 } }));
+    scripted.expectDialog(IDD_CORR_SETUP,
+        { ScriptedPlatform::click(1000), ScriptedPlatform::setText(1040, "2"),
+            ScriptedPlatform::setText(1034, "2000"), ScriptedPlatform::setCheck(1041, false),
+            ScriptedPlatform::setText(1042, "5.5"), ScriptedPlatform::setText(1043, "5.2"),
+            ScriptedPlatform::click(1) });
+    scripted.expectDialog(IDD_CONFIRM, { ScriptedPlatform::click(2) });
+    click(1005);
+    ASSERT_TRUE(rs->corrRunning);
+    EXPECT_EQ(rs->corrScaleX, 1.0); // top and bottom both cut to 5: a usable scale
+    EXPECT_TRUE(canvasShowsText(421, 295, "相関係数 : ERR  ")); // every X reads 0.0
+}
+
 TEST_F(CorrelationRunTest, fileWithoutDataRows_showsTheEmptyFrame_andPlayDoesNothing)
 {
     startRun(writeFile("empty.csv", "x,y\n").string(), 100);

@@ -21,29 +21,26 @@ TEST(ConfirmDialogTest, showsTheQuestion_onlyOkAnswersOk)
     RunState rs;
     rs.confirmMessage = "前回設定内容が存在します。修正しますか？";
     QString shown;
-    const auto escape = [](CDialog &d) {
+    int row = 0;
+    const Step read = SP::call([&](CDialog &d) {
+        shown = qobject_cast<QPlainTextEdit *>(d.controlWidget(1034))->toPlainText();
+    });
+    const Step escape = SP::call([](CDialog &d) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QApplication::sendEvent(d.widget(), &press);
-    };
-    const auto close = [](CDialog &d) {
+    });
+    const Step closeBox = SP::call([](CDialog &d) {
         d.widget()->show();
         d.widget()->close();
-    };
-    const std::pair<Step, int> answers[]
-        = { { SP::click(IDOK), IDOK }, { SP::click(IDCANCEL), IDCANCEL },
-              { SP::call(escape), IDCANCEL }, { SP::call(close), IDCANCEL } };
-    for (const auto &[answer, result] : answers) {
-        SCOPED_TRACE(result);
-        shown.clear();
-        scripted.expectDialog(IDD_CONFIRM,
-            { SP::call([&](CDialog &d) {
-                 shown = qobject_cast<QPlainTextEdit *>(d.controlWidget(1034))->toPlainText();
-             }),
-                answer });
+    });
+    for (const auto &[steps, result] : { std::pair { std::vector { read, SP::click(IDOK) }, IDOK },
+             { { SP::click(IDCANCEL) }, IDCANCEL }, { { escape }, IDCANCEL },
+             { { closeBox }, IDCANCEL } }) {
+        scripted.expectDialog(IDD_CONFIRM, steps);
         CConfirmDlg dlg(rs);
-        EXPECT_EQ(dlg.DoModal(), result);
-        EXPECT_EQ(shown.toStdString(), rs.confirmMessage);
+        EXPECT_EQ(dlg.DoModal(), result) << "row " << row++;
     }
+    EXPECT_EQ(shown.toStdString(), rs.confirmMessage);
     installPlatform(nullptr);
     EXPECT_TRUE(scripted.problems().empty());
 }

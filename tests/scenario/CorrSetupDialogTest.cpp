@@ -114,31 +114,54 @@ protected:
 TEST_F(CorrSetupDialogTest, firstOpening_showsDefaults_okWithoutDataFileReportsAndStaysOpen)
 {
     rs.corrSetupChanged.fill(true);
-    Shown shown, afterOk;
-    EXPECT_EQ(run({ snapshot(shown), SP::click(IDOK), snapshot(afterOk), SP::click(IDCANCEL) }),
+    const std::string file = dir.write("keep.kvs", "old contents");
+    Shown shown, afterOk, afterCancel;
+    // A cancelled choice withdraws the data file chosen before, though its path stays shown.
+    EXPECT_EQ(run({ snapshot(shown), SP::click(IDOK), snapshot(afterOk), browse("C:\\data\\a.csv"),
+                  browse(std::nullopt), snapshot(afterCancel), SP::click(IDOK), saveAs(file),
+                  SP::click(IDCANCEL) }),
         IDCANCEL);
 
     EXPECT_EQ(shown, kDefaults);
     EXPECT_FALSE(afterOk.empty());
-    EXPECT_EQ(scripted.messages(), Messages { kNoDataFile });
-    EXPECT_EQ(std::tuple(rs.xColumn, rs.yColumn, rs.dataStartRow, rs.plotPeriodMs),
-        std::tuple(1, 2, 1, 50));
-    EXPECT_EQ(flags(rs), "0000000000");
+    EXPECT_EQ(afterCancel[1006], "C:/data/a.csv\n");
+    EXPECT_EQ(scripted.messages(), (Messages { kNoDataFile, kNoDataFile, kBadSetupContents }));
+    EXPECT_EQ(TempDir::read(file), "old contents");
+    EXPECT_EQ(std::tuple(rs.dataFilePath, rs.xColumn, rs.yColumn, rs.dataStartRow, rs.plotPeriodMs),
+        std::tuple("C:\\data\\a.csv", 1, 2, 1, 50));
+    EXPECT_EQ(flags(rs), "0000000001");
     EXPECT_FALSE(rs.corrSetupDone);
 }
 
-TEST_F(CorrSetupDialogTest, ok_afterChoosingDataFile_asksToSave_declined_closes)
+TEST_F(CorrSetupDialogTest, ok_afterChoosingDataFile_asksToSave_declinedCloses_acceptedSaves)
 {
     EXPECT_EQ(run({ browse("C:\\data\\a.csv"), SP::click(IDOK) }, IDCANCEL), IDOK);
-
     EXPECT_EQ(
         rs.confirmMessage, "設定内容は、新規もしくは変更されています。設定内容を保存しますか？");
-    EXPECT_EQ(rs.dataFilePath, "C:\\data\\a.csv");
     EXPECT_EQ(flags(rs), "0000100001"); // the fresh state had no automatic scale yet
     EXPECT_TRUE(rs.corrSetupDone);
-    const FileDialogRequest &request = scripted.fileRequests().at(0);
-    EXPECT_EQ(std::tuple(request.open, request.filter, request.defaultExtension),
+    const FileDialogRequest &csv = scripted.fileRequests().at(0);
+    EXPECT_EQ(std::tuple(csv.open, csv.filter, csv.defaultExtension),
         std::tuple(true, "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||", ".csv"));
+
+    // Automatic scale saves the fixed frame. With the plot speed box off OK stores 0 and writes 0,
+    // the save then stores the edit's number again.
+    rs = RunState();
+    const std::string file = dir.file("s.kvs");
+    EXPECT_EQ(run({ browse("/data/a.csv"), SP::setText(1042, "5.0"), SP::setText(1043, "-3.0"),
+                      SP::click(IDOK), saveAs(file) },
+                  IDOK),
+        IDOK);
+    EXPECT_EQ(TempDir::read(file),
+        setupFile({ kMagic, "/data/a.csv", "1", "2", "1", "0", "1", "100.0", "-100.0", "100.0",
+            "-100.0" }));
+    EXPECT_EQ(
+        stored(rs), std::tuple("/data/a.csv", 1, 2, 1, 50, true, 100.0, -100.0, 100.0, -100.0));
+    EXPECT_EQ(flags(rs), "0000000000");
+    const FileDialogRequest &save = scripted.fileRequests().at(2);
+    EXPECT_EQ(std::tuple(save.open, save.filter, save.defaultExtension, save.flags),
+        std::tuple(false, kSetupFilter, ".kvs",
+            DWORD { OFN_CREATEPROMPT | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT }));
 }
 
 TEST_F(CorrSetupDialogTest, ok_overAcceptedSetup_takesValidFields_flagsChangesByIndex)
@@ -147,17 +170,8 @@ TEST_F(CorrSetupDialogTest, ok_overAcceptedSetup_takesValidFields_flagsChangesBy
     const auto edit = [](int id, const char *text) {
         return std::vector { SP::setCheck(1038, true), SP::setText(id, text) };
     };
-    const struct
-    {
-        std::vector<Step> edits;
-        std::string message;
-        int xColumn, yColumn, plotPeriodMs;
-        double yBottom;
-        std::string flags;
-    } rows[] = {
-        { edit(1034, "1"), "", 1, 2, 200, -100, "0000000000" },
+    const std::tuple<std::vector<Step>, std::string, int, int, int, double, std::string> rows[] = {
         { edit(1034, "0"), kBadColumn, 1, 2, 200, -100, "0000000000" },
-        { edit(1034, "abc"), kBadColumn, 1, 2, 200, -100, "0000000000" },
         { edit(1034, "10000"), "", 10000, 2, 200, -100, "0000000010" },
         { edit(1035, "10001"), kBadColumn, 1, 2, 200, -100, "0000000000" },
         { edit(1035, "7"), "", 1, 7, 200, -100, "0000000100" },
@@ -171,19 +185,18 @@ TEST_F(CorrSetupDialogTest, ok_overAcceptedSetup_takesValidFields_flagsChangesBy
               SP::setText(1044, "100"), SP::setText(1045, " -1e1xyz") },
             "", 1, 2, 200, -10, "1001100000" },
     };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(testing::Message() << "row " << &row - rows);
+    for (const auto &[edits, message, xColumn, yColumn, plotPeriodMs, yBottom, changes] : rows) {
+        SCOPED_TRACE(testing::Message() << "row with " << edits.size() << " edits, " << changes);
         acceptEarlierSetup();
         scripted.clearMessages();
-        std::vector<Step> steps = row.edits;
+        std::vector<Step> steps = edits;
         steps.push_back(SP::click(IDOK));
-        const bool changed = row.flags != "0000000000";
-        EXPECT_EQ(run(steps, changed ? std::optional(IDCANCEL) : std::nullopt), IDOK);
         EXPECT_EQ(
-            scripted.messages(), row.message.empty() ? Messages {} : Messages { row.message });
+            run(steps, changes != "0000000000" ? std::optional(IDCANCEL) : std::nullopt), IDOK);
+        EXPECT_EQ(scripted.messages(), message.empty() ? Messages {} : Messages { message });
         EXPECT_EQ(std::tuple(rs.xColumn, rs.yColumn, rs.plotPeriodMs, rs.corrFrameYBottom),
-            std::tuple(row.xColumn, row.yColumn, row.plotPeriodMs, row.yBottom));
-        EXPECT_EQ(flags(rs), row.flags);
+            std::tuple(xColumn, yColumn, plotPeriodMs, yBottom));
+        EXPECT_EQ(flags(rs), changes);
     }
 }
 
@@ -202,38 +215,14 @@ TEST_F(CorrSetupDialogTest, ok_rowRefused_staysOpen_fixedRowThenCloses)
     EXPECT_EQ(scripted.shownDialogs(), std::vector<int> { IDD_CORR_SETUP });
 }
 
-TEST_F(CorrSetupDialogTest, ok_acceptedSave_autoScaleAndNoPlotSpeed_writesFixedFrameAndZero)
-{
-    // With the plot speed box off OK stores 0, the save then stores the edit's number again.
-    const std::string file = dir.file("s.kvs");
-    EXPECT_EQ(run({ browse("/data/a.csv"), SP::setText(1042, "5.0"), SP::setText(1043, "-3.0"),
-                      SP::click(IDOK), saveAs(file) },
-                  IDOK),
-        IDOK);
-
-    EXPECT_EQ(TempDir::read(file),
-        setupFile({ kMagic, "/data/a.csv", "1", "2", "1", "0", "1", "100.0", "-100.0", "100.0",
-            "-100.0" }));
-    EXPECT_EQ(
-        stored(rs), std::tuple("/data/a.csv", 1, 2, 1, 50, true, 100.0, -100.0, 100.0, -100.0));
-    EXPECT_EQ(flags(rs), "0000000000");
-    const FileDialogRequest &request = scripted.fileRequests().at(1);
-    EXPECT_EQ(std::tuple(request.open, request.filter, request.defaultExtension, request.flags),
-        std::tuple(false, kSetupFilter, ".kvs",
-            DWORD { OFN_CREATEPROMPT | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT }));
-}
-
 TEST_F(CorrSetupDialogTest, save_appendsKvsUnlessNameEndsInIt)
 {
     for (const auto &[chosen, written] : { std::pair { "abc", "abc.kvs" },
              { "abc.KVS", "abc.KVS.kvs" }, { "abc.kvs", "abc.kvs" } }) {
         SCOPED_TRACE(chosen);
         TempDir folder;
-        Shown shown;
-        run({ browse("/data/a.csv"), saveAs(folder.file(chosen)), snapshot(shown),
-            SP::click(IDCANCEL) });
+        run({ browse("/data/a.csv"), saveAs(folder.file(chosen)), SP::click(IDCANCEL) });
         EXPECT_EQ(rs.setupFilePath, folder.file(written));
-        EXPECT_EQ(shown[1010], folder.file(chosen) + "\n");
         EXPECT_EQ(static_cast<int>(folder.entryCount()), 1);
         EXPECT_NE(TempDir::read(folder.file(written)), "");
     }
@@ -247,7 +236,6 @@ TEST_F(CorrSetupDialogTest, save_invalidSetup_refused_existingFileUntouched)
         { manual, SP::setText(1044, "-1"), SP::setText(1045, "1") },
         { manual, SP::setText(1042, "1e999") }, // overflows to infinity
         { SP::setText(1034, "0") },
-        { SP::setText(1040, "x") },
     };
     const std::string file = dir.write("keep.kvs", "old contents");
     for (const std::vector<Step> &edits : rows) {
@@ -262,65 +250,59 @@ TEST_F(CorrSetupDialogTest, save_invalidSetup_refused_existingFileUntouched)
     }
 }
 
-TEST_F(CorrSetupDialogTest, browseCancelled_afterChoosing_okReportsNoDataFile_saveRefused)
-{
-    const std::string file = dir.write("keep.kvs", "old contents");
-    Shown shown;
-    run({ browse("C:\\data\\a.csv"), browse(std::nullopt), snapshot(shown), SP::click(IDOK),
-        saveAs(file), SP::click(IDCANCEL) });
-
-    EXPECT_EQ(shown[1006], "C:/data/a.csv\n");
-    EXPECT_EQ(rs.dataFilePath, "C:\\data\\a.csv");
-    EXPECT_EQ(scripted.messages(), (Messages { kNoDataFile, kBadSetupContents }));
-    EXPECT_EQ(TempDir::read(file), "old contents");
-}
-
-TEST_F(CorrSetupDialogTest, load_completeFile_appliesEveryLineAndClearsFlags)
+TEST_F(CorrSetupDialogTest, load_completeFile_showsEveryLine_saveThenLoadRoundTrips)
 {
     // The last line has no line break and is still read whole.
-    const std::string file = dir.write("full.kvs",
-        setupFile({ kMagic, "D:\\x\\run.csv", "3", "5", "2", "100", "0", "50.0", "-50.0", "20.0" })
-            + "-20.5");
+    const std::string lines = setupFile(
+        { kMagic, "D:\\x\\run.csv", "3", "5", "2", "100", "0", "50.0", "-50.0", "20.0" });
+    const std::string file = dir.write("full.kvs", lines + "-20.5"), copy = dir.file("copy.kvs");
     Shown shown;
+    std::string flagsAfterLoad;
     // A refused OK leaves change flags set (data file, Y column) for the load to clear.
     run({ browse("/data/a.csv"), SP::setText(1035, "9"), SP::setText(1040, "0"), SP::click(IDOK),
-        load(file), snapshot(shown), SP::click(IDCANCEL) });
+        load(file), snapshot(shown), SP::call([&](CDialog &) { flagsAfterLoad = flags(rs); }),
+        saveAs(copy), SP::click(IDCANCEL) });
 
     EXPECT_EQ(scripted.messages(), Messages { kBadRow });
     const Shown expected { { 1006, "D:/x/run.csv\n" }, { 1010, file + "\n" }, { 1034, "3" },
         { 1035, "5" }, { 1038, "1" }, { 1039, "100" }, { 1040, "2" }, { 1041, "0" },
         { 1042, "50.0" }, { 1043, "-50.0" }, { 1044, "20.0" }, { 1045, "-20.5" } };
     EXPECT_EQ(shown, expected);
-    EXPECT_EQ(
-        stored(rs), std::tuple("D:\\x\\run.csv", 3, 5, 2, 100, false, 50.0, -50.0, 20.0, -20.5));
-    EXPECT_EQ(flags(rs), "0000000000");
+    EXPECT_EQ(flagsAfterLoad, "0000000000");
+    EXPECT_EQ(TempDir::read(copy), lines + "-20.5\r\n");
     const FileDialogRequest &request = scripted.fileRequests().at(1);
     EXPECT_EQ(std::tuple(request.open, request.filter, request.defaultExtension, request.flags),
         std::tuple(true, kSetupFilter, ".kvs", DWORD { OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT }));
+
+    rs = RunState();
+    Shown cancelled;
+    // A cancelled or unreadable load only shows the chosen name; OK after a complete load asks
+    // nothing.
+    run({ fileButton(1005, std::nullopt), snapshot(cancelled), load(dir.file("missing.kvs")),
+        load(copy), SP::click(IDOK) });
+    EXPECT_EQ(cancelled[1010], "");
+    EXPECT_EQ(scripted.messages().size(), 1u);
+    EXPECT_EQ(
+        stored(rs), std::tuple("D:\\x\\run.csv", 3, 5, 2, 100, false, 50.0, -50.0, 20.0, -20.5));
+    EXPECT_EQ(scripted.shownDialogs(), (std::vector<int> { IDD_CORR_SETUP, IDD_CORR_SETUP }));
 }
 
-TEST_F(CorrSetupDialogTest, load_negativePlotSpeed_meansNoPlotSpeed)
+TEST_F(CorrSetupDialogTest, load_negativePlotSpeedOrCutFile_showsWhatWasRead)
 {
-    const std::string file = dir.write("neg.kvs",
+    const std::string negative = dir.write("neg.kvs",
         setupFile({ kMagic, "/d.csv", "1", "2", "1", "-5", "1", "1.0", "-1.0", "1.0", "-1.0" }));
-    Shown shown;
-    run({ SP::setCheck(1038, true), load(file), snapshot(shown), SP::click(IDCANCEL) });
-    EXPECT_EQ(std::pair(shown[1039], shown[1038]), std::pair(std::string(), std::string("0")));
-}
-
-TEST_F(CorrSetupDialogTest, load_fileCutAfterLine5_appliesWhatWasReadAndReports)
-{
-    const std::string file
+    const std::string cut
         = dir.write("cut.kvs", setupFile({ kMagic, "/d/cut.csv", "4", "6", "3" }));
-    Shown shown;
-    run({ load(file), snapshot(shown), SP::click(IDCANCEL) });
+    Shown afterNegative, afterCut;
+    run({ SP::setCheck(1038, true), load(negative), snapshot(afterNegative), load(cut),
+        snapshot(afterCut), SP::click(IDCANCEL) });
 
-    EXPECT_EQ(scripted.messages(), Messages { kBadSetupFile });
-    Shown expected = kDefaults;
-    expected[1006] = "/d/cut.csv\n";
-    expected[1010] = file + "\n";
+    EXPECT_EQ(afterNegative[1039] + "|" + afterNegative[1038], "|0");
+    EXPECT_EQ(scripted.messages(), Messages { kBadSetupFile }); // from the cut file only
+    Shown expected = afterNegative;
+    std::tie(expected[1006], expected[1010]) = std::tuple("/d/cut.csv\n", cut + "\n");
     std::tie(expected[1034], expected[1035], expected[1040]) = std::tuple("4", "6", "3");
-    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(afterCut, expected);
     EXPECT_EQ(std::tuple(rs.dataFilePath, rs.xColumn, rs.yColumn, rs.dataStartRow),
         std::tuple("/d/cut.csv", 4, 6, 3));
 }
@@ -341,31 +323,6 @@ TEST_F(CorrSetupDialogTest, load_badMagic_reportsAndAppliesNothing)
         EXPECT_EQ(std::tuple(rs.dataFilePath, shown[1034], flags(rs)),
             std::tuple("/data/a.csv", "1", "0000000001"));
     }
-}
-
-TEST_F(CorrSetupDialogTest, saveThenLoad_roundTripsEveryField)
-{
-    const std::string file = dir.file("trip.kvs");
-    run({ browse("C:\\data\\run.csv"), SP::setText(1034, "3"), SP::setText(1035, "5"),
-        SP::setText(1040, "2"), SP::setCheck(1038, true), SP::setText(1039, "100"),
-        SP::setCheck(1041, false), SP::setText(1042, "50"), SP::setText(1043, "-50"),
-        SP::setText(1044, "20"), SP::setText(1045, "-20"), saveAs(file), SP::click(IDCANCEL) });
-    EXPECT_EQ(TempDir::read(file),
-        setupFile({ kMagic, "C:\\data\\run.csv", "3", "5", "2", "100", "0", "50.0", "-50.0", "20.0",
-            "-20.0" }));
-
-    rs = RunState();
-    Shown cancelled;
-    // A cancelled or unreadable load only shows the chosen name; OK after a complete load asks
-    // nothing.
-    run({ fileButton(1005, std::nullopt), snapshot(cancelled), load(dir.file("missing.kvs")),
-        load(file), SP::click(IDOK) });
-
-    EXPECT_EQ(cancelled[1010], "");
-    EXPECT_TRUE(scripted.messages().empty());
-    EXPECT_EQ(
-        stored(rs), std::tuple("C:\\data\\run.csv", 3, 5, 2, 100, false, 50.0, -50.0, 20.0, -20.0));
-    EXPECT_EQ(scripted.shownDialogs(), (std::vector<int> { IDD_CORR_SETUP, IDD_CORR_SETUP }));
 }
 
 } // namespace

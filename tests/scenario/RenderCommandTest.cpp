@@ -7,7 +7,6 @@
 
 #include <QImage>
 #include <QImageReader>
-#include <gif_lib.h>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/stat.h>
@@ -17,13 +16,8 @@ namespace {
 const QRgb kDarkGreen = qRgb(0, 127, 11);
 const QRgb kRed = qRgb(255, 0, 0);
 
-struct RenderResult
-{
-    int status;
-    std::string err;
-};
-
-RenderResult render(std::vector<std::string> args)
+// The exit status and what went to standard error.
+std::pair<int, std::string> render(std::vector<std::string> args)
 {
     args.insert(args.begin(), "render");
     std::ostringstream out, err;
@@ -60,29 +54,25 @@ std::string writeSmallSetup(const TempDir &dir, int plotSpeedMs, const std::stri
     return dir.write("small.kvs", corrSetup("1", plotSpeedMs, xTop));
 }
 
-// Frame delays in centiseconds; empty when the file is no GIF.
-std::vector<int> gifDelays(const std::string &path)
+// The delay after each frame in milliseconds, as a viewer reads them; the last frame into `last`.
+std::vector<int> gifDelays(const std::string &path, QImage *last = nullptr)
 {
+    QImageReader reader(QString::fromStdString(path));
     std::vector<int> delays;
-    int error = 0;
-    GifFileType *gif = DGifOpenFileName(path.c_str(), &error);
-    if (gif && DGifSlurp(gif) == GIF_OK)
-        for (int i = 0; i < gif->ImageCount; ++i) {
-            GraphicsControlBlock control {};
-            DGifSavedExtensionToGCB(gif, i, &control);
-            delays.push_back(control.DelayTime);
-        }
-    if (gif)
-        DGifCloseFile(gif, &error);
+    for (QImage frame = reader.read(); !frame.isNull(); frame = reader.read()) {
+        delays.push_back(reader.nextImageDelay());
+        if (last)
+            *last = frame.convertToFormat(QImage::Format_RGB32);
+    }
     return delays;
 }
 
 TEST(RenderCommandTest, allAtOnceSample_writesFramePointsAndReadouts)
 {
     TempDir dir;
-    const RenderResult run
+    const auto [status, err]
         = render({ TRACELET_SAMPLES_DIR "/correlation_2500.kvs", "-o", dir.file("s.png") });
-    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(status, 0) << err;
 
     const QImage picture = readImage(dir.file("s.png"));
     ASSERT_EQ(picture.size(), QSize(525, 350));
@@ -95,48 +85,45 @@ TEST(RenderCommandTest, allAtOnceSample_writesFramePointsAndReadouts)
 
 TEST(RenderCommandTest, animation_givesTheFramesAskedFor_loopsAndEndsOnTheFinishedPicture)
 {
-    const struct
-    {
-        std::vector<std::string> options;
-        int frames, delayCs;
-    } rows[] = { { {}, 7, 10 }, { { "--frames-every", "300" }, 3, 30 },
-        { { "--frames-every", "50" }, 14, 5 }, { { "--size-limit", "2" }, 2, 35 } };
+    // Options, frame count, delay of every frame but the last (ms).
+    const std::tuple<std::vector<std::string>, int, int> rows[]
+        = { { {}, 7, 100 }, { { "--frames-every", "300" }, 3, 300 },
+              { { "--frames-every", "50" }, 14, 50 }, { { "--size-limit", "2" }, 2, 350 } };
     TempDir dir;
-    const std::string setup = writeSmallSetup(dir, 100);
-    ASSERT_EQ(render({ setup, "-o", dir.file("end.png") }).status, 0);
-    for (const auto &row : rows) {
-        SCOPED_TRACE(testing::PrintToString(row.options));
-        std::vector<std::string> args { setup, "-o", dir.file("anim.gif") };
-        args.insert(args.end(), row.options.begin(), row.options.end());
-        ASSERT_EQ(render(args).status, 0);
+    const std::string setup = writeSmallSetup(dir, 100), gif = dir.file("anim.gif");
+    ASSERT_EQ(render({ setup, "-o", dir.file("end.png") }).first, 0);
+    for (const auto &[options, frames, delayMs] : rows) {
+        SCOPED_TRACE(testing::PrintToString(options));
+        std::vector<std::string> args { setup, "-o", gif };
+        args.insert(args.end(), options.begin(), options.end());
+        ASSERT_EQ(render(args).first, 0);
 
-        const std::vector<int> delays = gifDelays(dir.file("anim.gif"));
-        ASSERT_EQ(static_cast<int>(delays.size()), row.frames);
-        for (std::size_t i = 0; i + 1 < delays.size(); ++i)
-            EXPECT_EQ(delays[i], row.delayCs) << "frame " << i;
-        EXPECT_EQ(delays.back(), std::max(200, row.delayCs)); // rests on the end
-        const std::string bytes = TempDir::read(dir.file("anim.gif"));
+        QImage last;
+        const std::vector<int> delays = gifDelays(gif, &last);
+        ASSERT_EQ(static_cast<int>(delays.size()), frames);
+        EXPECT_EQ(std::count(delays.begin(), delays.end() - 1, delayMs), frames - 1);
+        EXPECT_EQ(delays.back(), std::max(2000, delayMs)); // rests on the end
+        EXPECT_EQ(last, readImage(dir.file("end.png")));
+        const std::string bytes = TempDir::read(gif);
         EXPECT_EQ(bytes.substr(0, 6), "GIF89a");
         EXPECT_NE(bytes.find(std::string("NETSCAPE2.0\x03\x01\x00\x00", 15)), std::string::npos);
-
-        QImageReader reader(QString::fromStdString(dir.file("anim.gif")));
-        QImage last;
-        for (QImage next = reader.read(); !next.isNull(); next = reader.read())
-            last = next;
-        EXPECT_EQ(last.convertToFormat(QImage::Format_RGB32), readImage(dir.file("end.png")));
     }
 }
 
-TEST(RenderCommandTest, stillSetup_isOneFrame_filesGetTheUsualPermissions)
+TEST(RenderCommandTest, stillSetup_isOneFrame_writesOnlyItsOutputsWithTheUsualPermissions)
 {
+    // The edit keeps 19 characters of this frame value, so OK sees a changed setup and asks to
+    // save it; rendering declines and leaves the folder as it was.
     TempDir dir;
-    const std::string setup = writeSmallSetup(dir, 0);
+    const std::string setup = writeSmallSetup(dir, 0, "0.00000000000000000012");
     const mode_t previous = umask(022);
-    const int gifStatus = render({ setup, "-o", dir.file("a.gif") }).status;
-    const int pngStatus = render({ setup, "-o", dir.file("a.png") }).status;
+    const int gifStatus = render({ setup, "-o", dir.file("a.gif") }).first;
+    const int pngStatus = render({ setup, "-o", dir.file("a.png") }).first;
     umask(previous);
     ASSERT_EQ(std::pair(gifStatus, pngStatus), std::pair(0, 0));
     EXPECT_EQ(gifDelays(dir.file("a.gif")).size(), 1u);
+    EXPECT_EQ(static_cast<int>(dir.entryCount()), 4);
+    EXPECT_EQ(TempDir::read(setup), corrSetup("1", 0, "0.00000000000000000012"));
     for (const char *name : { "a.gif", "a.png" }) {
         struct stat info = {};
         ASSERT_EQ(stat(dir.file(name).c_str(), &info), 0);
@@ -144,25 +131,10 @@ TEST(RenderCommandTest, stillSetup_isOneFrame_filesGetTheUsualPermissions)
     }
 }
 
-TEST(RenderCommandTest, setupTheDialogReadsDifferently_isNotSavedOnTheWay)
-{
-    // The edit keeps 19 characters of this frame value, so OK sees a changed setup and asks to
-    // save it; rendering declines and leaves the folder as it was.
-    TempDir dir;
-    const RenderResult run
-        = render({ writeSmallSetup(dir, 0, "0.00000000000000000012"), "-o", dir.file("out.png") });
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(static_cast<int>(dir.entryCount()), 3);
-}
-
 TEST(RenderCommandTest, badInput_failsWithStatusOne_andWritesNothing)
 {
-    const struct
-    {
-        std::string setup; // empty: the setup file does not exist
-        const char *data; // written as points.csv when given
-        const char *errorMentions;
-    } rows[] = {
+    // Setup text (empty: no setup file), points.csv (nullptr: none), what the error mentions.
+    const std::tuple<std::string, const char *, const char *> rows[] = {
         { "", nullptr, "cannot read" },
         { "x,y\n1,2\n", nullptr, "not a correlation setup" },
         { "KVT_GRIDWALK_SETUP\r\nmap.bmp\r\n", nullptr, "path setup" },
@@ -172,17 +144,16 @@ TEST(RenderCommandTest, badInput_failsWithStatusOne_andWritesNothing)
         { corrSetup("1", 0), nullptr, "cannot read the data file points.csv" },
         { corrSetup("1", 100), "x,y\n", "no data rows" },
     };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.errorMentions);
+    for (const auto &[setup, data, mentions] : rows) {
         TempDir dir;
-        if (!row.setup.empty())
-            dir.write("bad.kvs", row.setup);
-        if (row.data)
-            dir.write("points.csv", row.data);
-        const RenderResult run = render({ dir.file("bad.kvs"), "-o", dir.file("out.gif") });
-        EXPECT_EQ(run.status, 1);
-        EXPECT_NE(run.err.find(row.errorMentions), std::string::npos) << run.err;
-        EXPECT_FALSE(std::filesystem::exists(dir.file("out.gif")));
+        if (!setup.empty())
+            dir.write("bad.kvs", setup);
+        if (data)
+            dir.write("points.csv", data);
+        const auto [status, err] = render({ dir.file("bad.kvs"), "-o", dir.file("out.gif") });
+        EXPECT_EQ(status, 1) << mentions;
+        EXPECT_NE(err.find(mentions), std::string::npos) << err;
+        EXPECT_FALSE(std::filesystem::exists(dir.file("out.gif"))) << mentions;
     }
 }
 
@@ -195,9 +166,9 @@ TEST(RenderCommandTest, badUsage_givesStatusTwoWithTheUsage_helpGivesZero)
         { kvs, "-o", "out.png", "--frames-every", "100" },
         { kvs, "-o", "out.gif", "--fps", "10" } };
     for (const auto &args : bad) {
-        const RenderResult run = render(args);
-        EXPECT_EQ(run.status, 2) << ::testing::PrintToString(args);
-        EXPECT_NE(run.err.find("Usage: tracelet render"), std::string::npos);
+        const auto [status, err] = render(args);
+        EXPECT_EQ(status, 2) << ::testing::PrintToString(args);
+        EXPECT_NE(err.find("Usage: tracelet render"), std::string::npos);
     }
     std::ostringstream out, err;
     EXPECT_EQ(runCommandLine({ "render", "--help" }, out, err), 0);

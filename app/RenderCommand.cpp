@@ -244,8 +244,8 @@ std::optional<std::string> render(const RenderOptions &options, std::string &err
 int renderCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
 {
     std::string error;
-    const OptionSpec spec { { "-o", "--frames-every", "--size-limit" }, {} };
-    const auto parsed = parseArguments(args, spec, error);
+    const OptionSpec accepted { { "-o", "--frames-every", "--size-limit" }, {} };
+    const auto parsed = parseArguments(args, accepted, error);
     if (parsed && parsed->help) {
         printRenderUsage(out);
         return kExitOk;

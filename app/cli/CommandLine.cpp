@@ -27,7 +27,7 @@ std::optional<std::string_view> CommandArguments::value(std::string_view name) c
 }
 
 std::optional<CommandArguments> parseArguments(
-    const std::vector<std::string> &args, const OptionSpec &spec, std::string &error)
+    const std::vector<std::string> &args, const OptionSpec &accepted, std::string &error)
 {
     CommandArguments parsed;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -42,11 +42,11 @@ std::optional<CommandArguments> parseArguments(
         }
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
-        if (contains(spec.withoutValue, name) && equals == std::string::npos) {
+        if (contains(accepted.withoutValue, name) && equals == std::string::npos) {
             parsed.flags.insert(name);
             continue;
         }
-        if (!contains(spec.withValue, name)) {
+        if (!contains(accepted.withValue, name)) {
             error = "unknown option '" + arg + "'";
             return std::nullopt;
         }

@@ -33,7 +33,7 @@ struct OptionSpec
 
 // Arguments after the subcommand; an unknown option or a missing value gives nothing and error.
 std::optional<CommandArguments> parseArguments(
-    const std::vector<std::string> &args, const OptionSpec &spec, std::string &error);
+    const std::vector<std::string> &args, const OptionSpec &accepted, std::string &error);
 
 std::optional<int> parseWholeInt(std::string_view text);
 std::optional<double> parseWholeDouble(std::string_view text); // finite values only

@@ -152,9 +152,9 @@ void printRouteUsage(std::ostream &stream)
 int runRouteCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
 {
     std::string error;
-    const OptionSpec spec { { "-o", "--divisions", "--move-time", "--zoom", "--start" },
+    const OptionSpec accepted { { "-o", "--divisions", "--move-time", "--zoom", "--start" },
         { "--linear", "--curve" } };
-    const auto parsed = parseArguments(args, spec, error);
+    const auto parsed = parseArguments(args, accepted, error);
     if (parsed && parsed->help) {
         printRouteUsage(out);
         return kExitOk;

@@ -113,8 +113,7 @@ BOOL CMainDlg::OnInitDialog()
         f.button.GetClientRect(&f.rect);
     }
 
-    rs.reallocatePointArrays();
-    rs.reallocateTeachArrays();
+    rs.reallocateAllArrays();
 
     gs.canvasWnd = GetDlgItem(1002);
     gs.canvasDC = gs.canvasWnd ? gs.canvasWnd->GetDC() : nullptr;

@@ -18,9 +18,10 @@ struct RunState
 {
     RunState();
 
-    // "Release and allocate anew": the point arrays get fresh blocks of the full capacity.
+    // "Release and allocate anew", with fresh zero-filled blocks: the point arrays and the
+    // first-row interpolation speed (correlation stop), or all seven arrays (start-up, path stop).
     void reallocatePointArrays();
-    void reallocateTeachArrays();
+    void reallocateAllArrays();
     // Releases the curve-interpolation buffers; a released buffer is simply empty.
     void releaseSplineBuffers();
 

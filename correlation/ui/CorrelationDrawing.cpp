@@ -4,6 +4,7 @@
 #include "correlation/core/CorrStatistics.h"
 #include "correlation/core/RegressionLine.h"
 #include "data/NumberText.h"
+#include "mainwnd/ClockTasks.h"
 
 void clearLayer(RunState &rs, GdiState &gs, CDC &layer)
 {
@@ -86,3 +87,13 @@ void drawPointCircle(CDC &layer, int px, int py)
 }
 
 void drawPointDisc(CDC &layer, int px, int py) { layer.Ellipse(px - 2, py - 2, px + 3, py + 3); }
+
+void composeToCanvas(RunState &, GdiState &gs)
+{
+    gs.composeDC.SelectObject(&gs.bitmap129);
+    gs.composeDC.BitBlt(0, 0, 525, 350, &gs.overlayDC, 0, 0, SRCCOPY);
+    // Both layers are drawn on white: AND shows the marks of both.
+    gs.composeDC.BitBlt(0, 0, 525, 350, &gs.plotDC, 0, 0, SRCAND);
+    if (gs.canvasDC)
+        gs.canvasDC->BitBlt(0, 0, 525, 350, &gs.composeDC, 0, 0, SRCCOPY);
+}

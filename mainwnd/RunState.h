@@ -18,8 +18,8 @@ struct RunState
 {
     RunState();
 
-    // "Release and allocate anew", with fresh zero-filled blocks: the point arrays and the
-    // first-row interpolation speed (correlation stop), or all seven arrays (start-up, path stop).
+    // Fresh zero-filled blocks in place of the old ones: the point arrays and the first-row
+    // interpolation speed (correlation stop), or all seven arrays (start-up, path stop).
     void reallocatePointArrays();
     void reallocateAllArrays();
     // Releases the curve-interpolation buffers; a released buffer is simply empty.

@@ -6,119 +6,92 @@
 
 namespace {
 
-struct Recorder : TimerTarget
-{
-    std::vector<std::pair<long long, UINT>> fired;
-    ScriptedPlatform *clock = nullptr;
-    void OnTimerExpired(UINT id) override { fired.emplace_back(clock->nowMs(), id); }
-};
-
-std::vector<long long> g_tickTimes;
 ScriptedPlatform *g_clock = nullptr;
+std::vector<long long> g_ticks; // time * 10 + the tick's user value
 void recordTick(UINT, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR)
 {
-    g_tickTimes.push_back(g_clock->nowMs() * 10 + static_cast<long long>(user));
+    g_ticks.push_back(g_clock->nowMs() * 10 + static_cast<long long>(user));
 }
+
+using Fired = std::vector<std::pair<long long, UINT>>;
+struct Recorder : TimerTarget
+{
+    Fired fired;
+    void OnTimerExpired(UINT id) override { fired.emplace_back(g_clock->nowMs(), id); }
+};
 
 class ClockTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        installPlatform(&clock);
-        g_clock = &clock;
-        g_tickTimes.clear();
-        target.clock = &clock;
+        installPlatform(g_clock = &clock);
+        g_ticks.clear();
     }
     void TearDown() override { installPlatform(nullptr); }
     ScriptedPlatform clock;
     Recorder target;
 };
 
-TEST_F(ClockTest, periodicTick_keepsDriftFreeScheduleAndCarriesUserValue)
+TEST_F(ClockTest, periodicTick_keepsDriftFreeSchedule_andOnceKilledNeverFiresAgain)
 {
+    EXPECT_EQ(timeSetEvent(0, 1, recordTick, 1, TIME_PERIODIC), 0u); // below 1 ms: refused
+    EXPECT_EQ(clock.activeTicks(), 0u);
+    EXPECT_EQ(timeKillEvent(0), 0u);
     const UINT id = timeSetEvent(50, 1, recordTick, 2, TIME_PERIODIC);
     ASSERT_NE(id, 0u);
     clock.advance(30);
     clock.advance(30); // 60: one tick at 50
     clock.advance(140); // 200: ticks at 100, 150, 200
-    EXPECT_EQ(g_tickTimes, (std::vector<long long> { 502, 1002, 1502, 2002 }));
-}
-
-TEST_F(ClockTest, periodBelowOneMillisecond_isRefusedWithIdZero)
-{
-    EXPECT_EQ(timeSetEvent(0, 1, recordTick, 1, TIME_PERIODIC), 0u);
-    EXPECT_EQ(clock.activeTicks(), 0u);
-    EXPECT_EQ(timeKillEvent(0), 0u); // killing id 0 does nothing
-}
-
-TEST_F(ClockTest, killedTick_neverFiresAgain_andKillingTwiceIsHarmless)
-{
-    const UINT id = timeSetEvent(10, 1, recordTick, 1, TIME_PERIODIC);
-    clock.advance(25);
+    EXPECT_EQ(g_ticks, (std::vector<long long> { 502, 1002, 1502, 2002 }));
     timeKillEvent(id);
     timeKillEvent(id);
     clock.advance(100);
-    EXPECT_EQ(g_tickTimes.size(), 2u);
+    EXPECT_EQ(g_ticks.size(), 4u);
 }
 
-TEST_F(ClockTest, windowTimers_fireInTimeOrder_andRestartOnSetTimerAgain)
+TEST_F(ClockTest, windowTimers_fireInTimeOrder_restartOnSetTimer_andStopWhenKilled)
 {
     clock.setTimer(&target, 1, 200);
     clock.setTimer(&target, 3, 300);
     clock.advance(600);
-    const std::vector<std::pair<long long, UINT>> expected { { 200, 1 }, { 300, 3 }, { 400, 1 },
-        { 600, 1 }, { 600, 3 } };
-    EXPECT_EQ(target.fired, expected);
-
-    target.fired.clear();
+    EXPECT_EQ(target.fired, (Fired { { 200, 1 }, { 300, 3 }, { 400, 1 }, { 600, 1 }, { 600, 3 } }));
     clock.advance(100); // 700
     clock.setTimer(&target, 1, 200); // restarts: next at 900, not 800
-    clock.advance(200);
-    ASSERT_FALSE(target.fired.empty());
-    EXPECT_EQ(target.fired.front(), (std::pair<long long, UINT> { 900, 1 }));
-}
-
-TEST_F(ClockTest, killTimer_stopsOnlyThatTimer_andKillTimersStopsAllOfATarget)
-{
-    clock.setTimer(&target, 1, 100);
-    clock.setTimer(&target, 2, 100);
-    clock.killTimer(&target, 1);
+    clock.killTimer(&target, 3);
     clock.killTimer(&target, 7); // not running: nothing happens
-    clock.advance(100);
-    ASSERT_EQ(target.fired.size(), 1u);
-    EXPECT_EQ(target.fired.front().second, 2u);
+    target.fired.clear();
+    clock.advance(200);
+    EXPECT_EQ(target.fired, (Fired { { 900, 1 } }));
+    clock.setTimer(&target, 2, 100);
     clock.killTimers(&target);
     clock.advance(500);
     EXPECT_EQ(target.fired.size(), 1u);
 }
 
-TEST_F(ClockTest, sleep_movesTheClockWithoutFiring_thenALateTickFiresOnceAndKeepsSchedule)
+TEST_F(ClockTest, sleep_movesTheClockWithoutFiring_thenAnOverdueTickFiresOnceAndKeepsSchedule)
 {
     timeSetEvent(100, 1, recordTick, 1, TIME_PERIODIC);
     Sleep(500);
-    EXPECT_TRUE(g_tickTimes.empty());
+    EXPECT_TRUE(g_ticks.empty());
     EXPECT_EQ(clock.nowMs(), 500);
     clock.advance(150); // 650: the overdue ticks fire once, then the schedule goes on at 600
-    EXPECT_EQ(g_tickTimes, (std::vector<long long> { 5001, 6001 }));
-    clock.advance(50); // 700
-    EXPECT_EQ(g_tickTimes.back(), 7001);
+    clock.advance(50);
+    EXPECT_EQ(g_ticks, (std::vector<long long> { 5001, 6001, 7001 }));
 }
 
-TEST_F(ClockTest, tickThatStopsItself_isSafe)
+TEST_F(ClockTest, tickThatStopsItself_firesOnce)
 {
     static UINT selfId = 0;
-    static int calls = 0;
-    calls = 0;
     selfId = timeSetEvent(
         10, 1,
         [](UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {
-            ++calls;
+            g_ticks.push_back(0);
             timeKillEvent(selfId);
         },
         0, TIME_PERIODIC);
     clock.advance(100);
-    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(g_ticks.size(), 1u);
 }
 
 } // namespace

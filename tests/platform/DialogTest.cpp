@@ -5,38 +5,25 @@
 #include "platform/ScriptedPlatform.h"
 
 #include <QCoreApplication>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
 namespace {
 
-DialogTemplate testTemplate()
-{
-    return DialogTemplate {
-        7,
-        "テスト",
-        100,
-        60,
-        "ＭＳ Ｐゴシック",
-        9,
-        false,
-        {
-            { 10, ControlKind::Edit, "", 4, 4, 40, 12, CS_RIGHT },
-            { 11, ControlKind::CheckBox, "check", 4, 20, 40, 10 },
-            { 12, ControlKind::PushButton, "...", 50, 4, 20, 12 },
-            { 1, ControlKind::DefPushButton, "OK", 4, 40, 40, 14 },
-            { 2, ControlKind::PushButton, "ｷｬﾝｾﾙ", 50, 40, 40, 14 },
-        },
-    };
-}
+using S = ScriptedPlatform;
 
-// OK refuses an empty edit, as a dialog's own validation does.
-class ValidatingDlg : public CDialog
+// OK refuses an empty edit, as a dialog's own validation does; mouse input is recorded.
+class TestDlg : public CDialog
 {
 public:
-    ValidatingDlg()
-        : CDialog(testTemplate())
+    TestDlg()
+        : CDialog({ 7, "テスト", 100, 60, "ＭＳ Ｐゴシック", 9, false,
+            { { 10, ControlKind::Edit, "", 4, 4, 40, 12, CS_RIGHT },
+                { 11, ControlKind::CheckBox, "check", 4, 20, 40, 10 },
+                { 12, ControlKind::PushButton, "...", 50, 4, 20, 12 },
+                { 20, ControlKind::Static, "label", 40, 20, 40, 20 },
+                { 1, ControlKind::DefPushButton, "OK", 4, 40, 40, 14 },
+                { 2, ControlKind::PushButton, "ｷｬﾝｾﾙ", 50, 40, 40, 14 } } })
     {
     }
     void DoDataExchange(CDataExchange *dx) override
@@ -60,17 +47,21 @@ public:
         CDialog::OnOK();
     }
     void OnBrowse() { ++browsed; }
+    void OnMouseMove(UINT, POINT p) { mouse.emplace_back(p.x, p.y); }
+    void OnLButtonDown(UINT, POINT p) { mouse.emplace_back(-p.x, -p.y); }
 
     CEdit edit;
     CButton check;
     std::string seen;
-    int checked = -1;
-    int browsed = 0;
+    int checked = -1, browsed = 0;
+    std::vector<std::pair<int, int>> mouse; // a press is recorded negated
     DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(ValidatingDlg)
+BEGIN_MESSAGE_MAP(TestDlg)
 ON_BN_CLICKED(12, OnBrowse)
+ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
 class DialogTest : public ::testing::Test
@@ -84,11 +75,9 @@ protected:
 TEST_F(DialogTest, script_runsInitValidationAndHandlers_untilTheDialogEnds)
 {
     scripted.expectDialog(7,
-        { ScriptedPlatform::setText(10, ""), ScriptedPlatform::click(12),
-            ScriptedPlatform::click(1), ScriptedPlatform::setText(10, "42"),
-            ScriptedPlatform::setCheck(11, true), ScriptedPlatform::click(1),
-            ScriptedPlatform::click(12) });
-    ValidatingDlg dlg;
+        { S::setText(10, ""), S::click(12), S::click(1), S::setText(10, "42"),
+            S::setCheck(11, true), S::click(1), S::click(12) });
+    TestDlg dlg;
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.seen, "42");
     EXPECT_EQ(dlg.checked, 1);
@@ -100,45 +89,51 @@ TEST_F(DialogTest, script_runsInitValidationAndHandlers_untilTheDialogEnds)
 
 TEST_F(DialogTest, dialogLeftOpenOrUnscripted_isCancelledAndReported)
 {
-    scripted.expectDialog(7, { ScriptedPlatform::setText(10, "") });
-    ValidatingDlg left;
+    scripted.expectDialog(7, { S::setText(10, "") });
+    TestDlg left, unscripted;
     EXPECT_EQ(left.DoModal(), IDCANCEL);
-    ValidatingDlg unscripted;
     EXPECT_EQ(unscripted.DoModal(), IDCANCEL);
     EXPECT_EQ(scripted.problems().size(), 2u);
 }
 
-TEST_F(DialogTest, controls_arePlacedInDialogUnitsOfSevenByTwelve)
+TEST_F(DialogTest, createdDialog_placesControlsInDialogUnits_andForwardsMouseOverAPassiveControl)
 {
-    ValidatingDlg dlg;
+    TestDlg dlg;
     dlg.Create();
-    EXPECT_EQ(dlg.widget()->size(), QSize(175, 90));
+    EXPECT_EQ(dlg.widget()->size(), QSize(175, 90)); // 7×12 dialog units
     EXPECT_EQ(dlg.controlWidget(12)->geometry(), QRect(87, 6, 35, 18));
     EXPECT_EQ(dlg.edit.GetWindowText(), "init");
+    QWidget *label = dlg.controlWidget(20);
+    ASSERT_EQ(label->pos(), QPoint(70, 30));
+    const auto send = [label](QEvent::Type type, Qt::MouseButton button, QPointF p) {
+        QMouseEvent event(type, p, label->mapToGlobal(p), button, button, Qt::NoModifier);
+        QCoreApplication::sendEvent(label, &event);
+    };
+    send(QEvent::MouseMove, Qt::NoButton, { 5, 6 });
+    send(QEvent::MouseButtonPress, Qt::LeftButton, { 7, 8 });
+    EXPECT_EQ(dlg.mouse, (std::vector<std::pair<int, int>> { { 75, 36 }, { -77, -38 } }));
     dlg.DestroyWindow();
 }
 
 TEST_F(DialogTest, getWindowText_limitsBytes_withoutCuttingACharacter)
 {
-    ValidatingDlg dlg;
+    TestDlg dlg;
     dlg.Create();
     dlg.edit.SetWindowText("12345678901234567890123");
     char buffer[20];
     EXPECT_EQ(dlg.edit.GetWindowText(buffer, 20), 19);
     EXPECT_STREQ(buffer, "1234567890123456789");
     dlg.edit.SetWindowText("ab等倍"); // 2 + 3 + 3 bytes
-    char small[5];
-    EXPECT_EQ(dlg.edit.GetWindowText(small, 5), 2);
-    EXPECT_STREQ(small, "ab");
+    EXPECT_EQ(dlg.edit.GetWindowText(buffer, 5), 2);
+    EXPECT_STREQ(buffer, "ab");
     dlg.DestroyWindow();
 }
 
-TEST_F(DialogTest, fileDialog_returnsScriptedAnswer_andRecordsTheRequest)
+TEST_F(DialogTest, fileDialog_answersFromTheScript_recordsRequests_andConvertsWin32Filters)
 {
     scripted.answerFileDialog("/tmp/a.csv");
     scripted.answerFileDialog(std::nullopt);
-    CFileDialog open(
-        TRUE, ".csv", nullptr, OFN_HIDEREADONLY, "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||");
+    CFileDialog open(TRUE, ".csv", nullptr, OFN_HIDEREADONLY, "CSV|*.csv||");
     EXPECT_EQ(open.DoModal(), IDOK);
     EXPECT_EQ(open.GetPathName(), "/tmp/a.csv");
     CFileDialog save(FALSE, ".kvs", nullptr, OFN_CREATEPROMPT, "");
@@ -146,56 +141,7 @@ TEST_F(DialogTest, fileDialog_returnsScriptedAnswer_andRecordsTheRequest)
     ASSERT_EQ(scripted.fileRequests().size(), 2u);
     EXPECT_TRUE(scripted.fileRequests()[0].open);
     EXPECT_EQ(scripted.fileRequests()[1].defaultExtension, ".kvs");
-}
 
-// Mouse input over passive controls reaches the dialog in its own client coordinates.
-class MouseDlg : public CDialog
-{
-public:
-    MouseDlg()
-        : CDialog(testTemplateWithLabel())
-    {
-    }
-    static DialogTemplate testTemplateWithLabel()
-    {
-        DialogTemplate t = testTemplate();
-        t.controls.push_back({ 20, ControlKind::Static, "label", 40, 20, 40, 20 });
-        return t;
-    }
-    void OnMouseMove(UINT, POINT p) { moves.push_back(p); }
-    void OnLButtonDown(UINT, POINT p) { clicks.push_back(p); }
-    std::vector<POINT> moves, clicks;
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(MouseDlg)
-ON_WM_MOUSEMOVE()
-ON_WM_LBUTTONDOWN()
-END_MESSAGE_MAP()
-
-TEST_F(DialogTest, mouseOverAPassiveControl_reachesTheDialogInClientCoordinates)
-{
-    MouseDlg dlg;
-    dlg.Create();
-    QWidget *label = dlg.controlWidget(20);
-    ASSERT_EQ(label->pos(), QPoint(70, 30));
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 6), label->mapToGlobal(QPointF(5, 6)),
-        Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(label, &move);
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(7, 8), label->mapToGlobal(QPointF(7, 8)),
-        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(label, &press);
-    ASSERT_EQ(dlg.moves.size(), 1u);
-    EXPECT_EQ(dlg.moves[0].x, 75);
-    EXPECT_EQ(dlg.moves[0].y, 36);
-    ASSERT_EQ(dlg.clicks.size(), 1u);
-    EXPECT_EQ(dlg.clicks[0].x, 77);
-    EXPECT_EQ(dlg.clicks[0].y, 38);
-    dlg.DestroyWindow();
-}
-
-TEST(FileDialogFilter, win32PairsBecomeQtFilters)
-{
     EXPECT_EQ(qtFilterFromWin32("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||"),
         "CSV Files (*.csv);;All Files (*.*)");
     EXPECT_EQ(qtFilterFromWin32("Pictures|*.bmp;*.png||"), "Pictures (*.bmp *.png)");

@@ -1,7 +1,6 @@
 #include "../support/ScenarioFixture.h"
 #include "platform/CBitmapButton.h"
 
-#include <QLineEdit>
 #include <QSlider>
 
 namespace {
@@ -40,7 +39,7 @@ TEST_F(MainWindowTest, startup_setsEveryStartValue_evenOverScrambledState)
     EXPECT_EQ(rs->dataX.size() + rs->teachY.size(), 2u * kPointCapacity);
 }
 
-TEST_F(MainWindowTest, startup_showsZoomLabelSliderAndTheWindowGeometry)
+TEST_F(MainWindowTest, startup_buildsTheWindowItsControlsTipsButtonFacesAndPens)
 {
     EXPECT_EQ(text(1026), "等倍");
     CSliderCtrl &slider = dlg->slider();
@@ -48,45 +47,29 @@ TEST_F(MainWindowTest, startup_showsZoomLabelSliderAndTheWindowGeometry)
                   slider.GetPageSize() }),
         (std::vector { 1, 1, 100, 5 }));
     EXPECT_EQ(dlg->widget()->windowTitle(), QStringLiteral("Tracelet"));
-    EXPECT_EQ(dlg->widget()->size(), QSize(363 * 7 / 4, 261 * 12 / 8));
+    EXPECT_EQ(dlg->widget()->size(), QSize(635, 391));
     EXPECT_EQ(canvas().size(), QSize(525, 351));
     EXPECT_EQ(canvasPixel(300, 200), RGB(255, 255, 255));
-    EXPECT_EQ(rs->canvasRect.left, 5);
-    EXPECT_EQ(rs->canvasRect.top, 3);
-    EXPECT_EQ(rs->canvasRect.right - rs->canvasRect.left, 525);
-    EXPECT_EQ(rs->canvasRect.bottom - rs->canvasRect.top, 351);
-}
+    const auto &r = rs->canvasRect;
+    EXPECT_EQ((std::vector { r.left, r.top, r.right - r.left, r.bottom - r.top }),
+        (std::vector { 5, 3, 525, 351 }));
 
-TEST_F(MainWindowTest, tooltips_areOnExactlyTheElevenControls)
-{
-    const std::map<int, QString> expected {
-        { 1008, "再生/一時停止" },
-        { 1029, "教示中のﾎﾟｲﾝﾄ修正" },
-        { 1024, "ｽﾞｰﾑｲﾝ" },
-        { 1025, "ｽﾞｰﾑｱｳﾄ" },
-        { 1020, "上ｽｸﾛｰﾙ" },
-        { 1022, "右ｽｸﾛｰﾙ" },
-        { 1023, "左ｽｸﾛｰﾙ" },
-        { 1021, "下ｽｸﾛｰﾙ" },
-        { 1000, "経路図実行/終了" },
-        { 1005, "相関図実行/終了" },
-        { 1007, "相関図 データ位置スライダ指定" },
-    };
+    const std::map<int, QString> tips { { 1008, "再生/一時停止" }, { 1029, "教示中のﾎﾟｲﾝﾄ修正" },
+        { 1024, "ｽﾞｰﾑｲﾝ" }, { 1025, "ｽﾞｰﾑｱｳﾄ" }, { 1020, "上ｽｸﾛｰﾙ" }, { 1022, "右ｽｸﾛｰﾙ" },
+        { 1023, "左ｽｸﾛｰﾙ" }, { 1021, "下ｽｸﾛｰﾙ" }, { 1000, "経路図実行/終了" },
+        { 1005, "相関図実行/終了" }, { 1007, "相関図 データ位置スライダ指定" } };
     int withTip = 0;
     for (QWidget *w : dlg->widget()->findChildren<QWidget *>()) {
         if (w->toolTip().isEmpty())
             continue;
         ++withTip;
-        auto match = std::find_if(expected.begin(), expected.end(),
+        auto match = std::find_if(tips.begin(), tips.end(),
             [&](const auto &e) { return dlg->controlWidget(e.first) == w; });
-        ASSERT_NE(match, expected.end()) << w->toolTip().toStdString();
+        ASSERT_NE(match, tips.end()) << w->toolTip().toStdString();
         EXPECT_EQ(w->toolTip(), match->second);
     }
     EXPECT_EQ(withTip, 11);
-}
 
-TEST_F(MainWindowTest, startup_givesEachBitmapButtonItsIdleFaceAndSize)
-{
     for (auto [id, width] :
         { std::pair { 1008, 48 }, { 1000, 48 }, { 1005, 48 }, { 1029, 81 }, { 1007, 81 } }) {
         auto *button = qobject_cast<BitmapButtonWidget *>(dlg->controlWidget(id));
@@ -97,10 +80,7 @@ TEST_F(MainWindowTest, startup_givesEachBitmapButtonItsIdleFaceAndSize)
     }
     EXPECT_EQ(gs->button1005Rect.right, 48);
     EXPECT_EQ(gs->button1007Rect.bottom, 20);
-}
 
-TEST_F(MainWindowTest, startup_selectsFontsPensAndTextColours)
-{
     ASSERT_NE(gs->canvasDC, nullptr);
     EXPECT_NE(gs->canvasDCPreviousFont, nullptr);
     EXPECT_NE(gs->overlayDCPreviousFont, nullptr);
@@ -116,26 +96,16 @@ TEST_F(MainWindowTest, teardown_stopsTheClocksAndWaitsBeforeReleasing)
     rs->mmTimerId = timeSetEvent(50, 1, timerProc, 2, TIME_PERIODIC);
     dlg->SetTimer(1, 200);
     dlg->SetTimer(3, 300);
-    EXPECT_EQ(scripted.activeTicks(), 1u);
+    ASSERT_EQ(scripted.activeTicks(), 1u);
     dlg->DestroyWindow();
     EXPECT_EQ(scripted.activeTicks(), 0u);
-    EXPECT_FALSE(scripted.hasTimer(dlg.get(), 1));
-    EXPECT_FALSE(scripted.hasTimer(dlg.get(), 3));
+    EXPECT_FALSE(scripted.hasTimer(dlg.get(), 1) || scripted.hasTimer(dlg.get(), 3));
     EXPECT_EQ(scripted.sleptMs(), 500);
-    EXPECT_TRUE(rs->dataX.empty());
-    EXPECT_TRUE(rs->teachX.empty());
+    EXPECT_TRUE(rs->dataX.empty() && rs->teachX.empty());
     EXPECT_EQ(gs->canvasDC, nullptr);
-    dlg.reset();
 }
 
-TEST_F(MainWindowTest, escapeOrCancel_endsTheModalLoopWithCancel)
-{
-    click(2);
-    EXPECT_TRUE(dlg->IsEnded());
-    EXPECT_EQ(dlg->Result(), IDCANCEL);
-}
-
-TEST_F(MainWindowTest, aboutItem_opensTheAboutBox)
+TEST_F(MainWindowTest, aboutItem_opensTheAboutBox_andCancelEndsTheWindowWithCancel)
 {
     const auto &items = dlg->GetSystemMenu(FALSE)->items();
     ASSERT_EQ(items.size(), 2u);
@@ -147,21 +117,16 @@ TEST_F(MainWindowTest, aboutItem_opensTheAboutBox)
     msg.id = static_cast<int>(items[1].id);
     dlg->OnMessage(msg);
     EXPECT_EQ(scripted.shownDialogs(), std::vector<int> { 100 });
+    click(2);
+    EXPECT_TRUE(dlg->IsEnded());
+    EXPECT_EQ(dlg->Result(), IDCANCEL);
 }
 
-class FailedStartupTest : public ScenarioTest
+TEST_F(MainWindowTest, failedSubclassing_returnsFalse_andTheButtonsDoNothingHarmful)
 {
-protected:
-    void SetUp() override
-    {
-        CBitmapButton::failSubclassForTesting(1005);
-        ScenarioTest::SetUp();
-    }
-};
-
-TEST_F(FailedStartupTest, failedSubclassing_returnsFalse_andTheButtonsDoNothingHarmful)
-{
-    EXPECT_FALSE(initOk);
+    dlg->DestroyWindow();
+    CBitmapButton::failSubclassForTesting(1005);
+    EXPECT_FALSE(dlg->Create());
     EXPECT_EQ(gs->canvasDC, nullptr); // nothing after the buttons was created
     for (int id : { 1000, 1005, 1008, 1007, 1029, 1024, 1025, 1020, 1021, 1022, 1023 })
         click(id);
@@ -171,24 +136,16 @@ TEST_F(FailedStartupTest, failedSubclassing_returnsFalse_andTheButtonsDoNothingH
     EXPECT_EQ(dlg->Result(), IDCANCEL);
 }
 
-class FontFailureTest : public ScenarioTest
+TEST_F(MainWindowTest, fontsThatCannotBeCreated_areNotSelected_andStartupCompletes)
 {
-protected:
-    void SetUp() override
-    {
-        CFont::failCreationForTesting(true);
-        ScenarioTest::SetUp();
-        CFont::failCreationForTesting(false);
-    }
-};
-
-TEST_F(FontFailureTest, fontsThatCannotBeCreated_areNotSelected_andStartupCompletes)
-{
-    EXPECT_TRUE(initOk);
+    dlg->DestroyWindow();
+    CFont::failCreationForTesting(true);
+    const bool created = dlg->Create();
+    CFont::failCreationForTesting(false);
+    EXPECT_TRUE(created);
     EXPECT_EQ(gs->canvasDCPreviousFont, nullptr);
     EXPECT_EQ(gs->overlayDCPreviousFont, nullptr);
-    // Text still draws with the DC's own font.
-    gs->overlayDC.SelectObject(&gs->bitmap134);
+    gs->overlayDC.SelectObject(&gs->bitmap134); // text still draws with the DC's own font
     EXPECT_TRUE(gs->overlayDC.TextOut(10, 10, "12"));
 }
 

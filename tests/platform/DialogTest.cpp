@@ -96,7 +96,7 @@ TEST_F(DialogTest, dialogLeftOpenOrUnscripted_isCancelledAndReported)
     EXPECT_EQ(scripted.problems().size(), 2u);
 }
 
-TEST_F(DialogTest, createdDialog_placesControlsInDialogUnits_andForwardsMouseOverAPassiveControl)
+TEST_F(DialogTest, createdDialog_placesControlsInDialogUnits_forwardsMouse_andLimitsTextBytes)
 {
     TestDlg dlg;
     dlg.Create();
@@ -112,13 +112,7 @@ TEST_F(DialogTest, createdDialog_placesControlsInDialogUnits_andForwardsMouseOve
     send(QEvent::MouseMove, Qt::NoButton, { 5, 6 });
     send(QEvent::MouseButtonPress, Qt::LeftButton, { 7, 8 });
     EXPECT_EQ(dlg.mouse, (std::vector<std::pair<int, int>> { { 75, 36 }, { -77, -38 } }));
-    dlg.DestroyWindow();
-}
-
-TEST_F(DialogTest, getWindowText_limitsBytes_withoutCuttingACharacter)
-{
-    TestDlg dlg;
-    dlg.Create();
+    // GetWindowText limits bytes without cutting a character.
     dlg.edit.SetWindowText("12345678901234567890123");
     char buffer[20];
     EXPECT_EQ(dlg.edit.GetWindowText(buffer, 20), 19);

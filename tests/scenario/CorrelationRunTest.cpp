@@ -1,16 +1,15 @@
 #include "../support/ScenarioFixture.h"
 #include "res/ResourceIds.h"
 
-#include <QSlider>
 #include <sstream>
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kFrameGreen = RGB(0, 127, 11);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kAzure = RGB(0, 127, 255);
-constexpr COLORREF kCyan = RGB(0, 255, 255);
+using S = ScriptedPlatform;
+constexpr COLORREF kWhite = RGB(255, 255, 255), kFrameGreen = RGB(0, 127, 11),
+                   kRed = RGB(255, 0, 0), kAzure = RGB(0, 127, 255), kCyan = RGB(0, 255, 255);
+const std::string kNoReadout(12, ' ');
+const QRect kFrame(117, 25, 300, 300);
 
 class CorrelationRunTest : public ScenarioTest
 {
@@ -25,24 +24,23 @@ protected:
     }
 
     // Presses the correlation button and fills the setup dialog as a person would: the data
-    // file through "...", the first row 2, a plot speed when given; the save question is declined.
-    void startRun(const std::string &dataFile, int plotSpeed)
+    // file through "...", the first row 2, a plot speed when given, then any further steps; the
+    // save question is declined.
+    void startRun(const std::string &dataFile, int plotSpeed, std::vector<Step> steps = {})
     {
         scripted.answerFileDialog(dataFile);
-        std::vector<Step> steps { ScriptedPlatform::click(1000),
-            ScriptedPlatform::setText(1040, "2") };
-        if (plotSpeed > 0) {
-            steps.push_back(ScriptedPlatform::setCheck(1038, true));
-            steps.push_back(ScriptedPlatform::setText(1039, std::to_string(plotSpeed)));
-        }
-        steps.push_back(ScriptedPlatform::click(1));
+        steps.insert(steps.begin(), { S::click(1000), S::setText(1040, "2") });
+        if (plotSpeed > 0)
+            steps.insert(steps.end(),
+                { S::setCheck(1038, true), S::setText(1039, std::to_string(plotSpeed)) });
+        steps.push_back(S::click(1));
         scripted.expectDialog(IDD_CORR_SETUP, steps);
-        scripted.expectDialog(IDD_CONFIRM, { ScriptedPlatform::click(2) });
+        scripted.expectDialog(IDD_CONFIRM, { S::click(2) });
         click(1005);
     }
 
-    // The read-outs' text drawn the way the overlay draws it, for comparing pixels.
-    QImage referenceText(const std::string &text)
+    // Whether the canvas shows exactly that read-out cell at (x, y), drawn as the overlay draws it.
+    bool canvasShowsText(int x, int y, const std::string &text)
     {
         CDC dc;
         dc.CreateCompatibleDC(nullptr);
@@ -53,15 +51,9 @@ protected:
         dc.SelectObject(&gs->smallFont);
         dc.SetTextColor(kFrameGreen);
         dc.TextOut(0, 0, text);
-        return dc.image()->copy();
-    }
-
-    // Whether the canvas shows exactly that text cell at (x, y).
-    bool canvasShowsText(int x, int y, const std::string &text)
-    {
         // Ten rows: the next read-out's cell covers the eleventh.
         const int width = std::min(120, 525 - x);
-        return canvas().copy(x, y, width, 10) == referenceText(text).copy(0, 0, width, 10);
+        return canvas().copy(x, y, width, 10) == dc.image()->copy(0, 0, width, 10);
     }
 
     bool regionHas(QRect region, COLORREF colour)
@@ -73,86 +65,88 @@ protected:
         return false;
     }
 
-    // Plays until the animation stops by itself.
     void playToEnd()
     {
         for (int i = 0; i < 100000 && rs->playing; ++i)
             scripted.advance(rs->plotPeriodMs);
     }
 
+    int pixelX(double x) const { return 267 + static_cast<int>(x * rs->corrScaleX); }
+    int pixelY(double y) const { return 175 - static_cast<int>(y * rs->corrScaleY); }
+
 private:
     int m_files = 0;
 };
 
-TEST_F(CorrelationRunTest, firstPress_opensTheSetupWithItsDefaults_andCancelStartsNothing)
+TEST_F(CorrelationRunTest, allAtOnce_drawsEverything_andAfterStopAndRestartTheFrameIsGreenAgain)
 {
-    std::map<int, std::string> shown;
-    int autoScale = -1, plotSpeed = -1;
+    std::map<int, std::string> shown; // the first press shows the defaults; cancel starts nothing
     scripted.expectDialog(IDD_CORR_SETUP,
-        { ScriptedPlatform::call([&](CDialog &d) {
+        { S::call([&](CDialog &d) {
              for (int id : { 1034, 1035, 1040, 1039, 1042, 1043, 1044, 1045 })
                  shown[id] = d.GetDlgItem(id)->GetWindowText();
              CButton b;
-             b.Attach(d.controlWidget(1041));
-             autoScale = b.GetCheck();
-             b.Attach(d.controlWidget(1038));
-             plotSpeed = b.GetCheck();
+             for (int id : { 1041, 1038 }) {
+                 b.Attach(d.controlWidget(id));
+                 shown[id] = std::to_string(b.GetCheck());
+             }
          }),
-            ScriptedPlatform::click(2) });
+            S::click(2) });
     click(1005);
-    const std::map<int, std::string> expected { { 1034, "1" }, { 1035, "2" }, { 1040, "1" },
+    const std::map<int, std::string> defaults { { 1034, "1" }, { 1035, "2" }, { 1040, "1" },
         { 1039, "50" }, { 1042, "100.0" }, { 1043, "-100.0" }, { 1044, "100.0" },
-        { 1045, "-100.0" } };
-    EXPECT_EQ(shown, expected);
-    EXPECT_EQ(autoScale, 1);
-    EXPECT_EQ(plotSpeed, 0);
-    EXPECT_FALSE(rs->corrRunning);
-    EXPECT_FALSE(scripted.hasTimer(dlg.get(), 3));
-}
+        { 1045, "-100.0" }, { 1041, "1" }, { 1038, "0" } };
+    EXPECT_EQ(shown, defaults);
+    EXPECT_FALSE(rs->corrRunning || scripted.hasTimer(dlg.get(), 3));
 
-TEST_F(CorrelationRunTest, allAtOnce_drawsFramePointsLinesAndReadoutsOverAllPoints)
-{
     startRun(csv({ { 1, 2 }, { 2, 4 }, { 3, 6 } }), 0);
     ASSERT_TRUE(rs->corrRunning);
     EXPECT_TRUE(scripted.hasTimer(dlg.get(), 3));
     // Frame lines, one pixel short at their ends.
-    EXPECT_EQ(canvasPixel(200, 25), kFrameGreen);
-    EXPECT_EQ(canvasPixel(117, 100), kFrameGreen);
-    EXPECT_EQ(canvasPixel(417, 100), kFrameGreen);
+    for (auto [x, y] : { std::pair { 200, 25 }, { 117, 100 }, { 417, 100 } })
+        EXPECT_EQ(canvasPixel(x, y), kFrameGreen) << x << ',' << y;
     EXPECT_EQ(canvasPixel(437, 175), kWhite); // the X axis ends before 437
     // Means 2 and 4, r = 1: the read-outs over all three points.
     EXPECT_TRUE(canvasShowsText(421, 295, "相関係数 : 1.00 "));
     EXPECT_TRUE(canvasShowsText(421, 305, "X平均値  : 2.0 "));
     EXPECT_TRUE(canvasShowsText(421, 315, "Y平均値  : 4.0 "));
     // Points as red circles (outline only), the regression line cyan, mean lines azure.
-    const int px = 267 + static_cast<int>(3 * rs->corrScaleX),
-              py = 175 - static_cast<int>(6 * rs->corrScaleY);
-    EXPECT_TRUE(regionHas(QRect(px - 2, py - 2, 5, 5), kRed));
-    EXPECT_TRUE(regionHas(QRect(117, 25, 300, 300), kCyan));
-    EXPECT_TRUE(regionHas(QRect(117, 25, 300, 300), kAzure));
-    EXPECT_EQ(rs->plotIndex, 0);
+    EXPECT_TRUE(regionHas(QRect(pixelX(3) - 2, pixelY(6) - 2, 5, 5), kRed));
+    EXPECT_TRUE(regionHas(kFrame, kCyan));
+    EXPECT_TRUE(regionHas(kFrame, kAzure));
     EXPECT_TRUE(rs->dataReady);
+
+    click(1005); // stop, then the same run again
+    scripted.expectDialog(IDD_CONFIRM, { S::click(1) });
+    scripted.expectDialog(IDD_CORR_SETUP, { S::click(1000), S::click(1) });
+    scripted.answerFileDialog(csv({ { 1, 2 }, { 2, 4 }, { 3, 6 } }));
+    scripted.expectDialog(IDD_CONFIRM, { S::click(2) });
+    click(1005);
+    ASSERT_TRUE(rs->corrRunning);
+    EXPECT_EQ(canvasPixel(200, 25), kFrameGreen);
 }
 
-TEST_F(CorrelationRunTest, plotSpeed_animatesPointByPoint_withoutRepeatingOrSkippingAcrossAPause)
+// One run: time read-out, pause and resume, the end, slider mode, play after the end, stop.
+TEST_F(CorrelationRunTest, plotSpeed_animatesPointByPoint_toTheEnd_restarts_andStops)
 {
     std::vector<std::pair<double, double>> points;
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < 20; ++i)
         points.emplace_back(i * 5.0, (i % 3) * 7.0 + i);
     startRun(csv(points), 100);
     ASSERT_TRUE(rs->corrRunning);
     EXPECT_EQ(rs->plotPeriodMs, 100);
-    EXPECT_FALSE(regionHas(QRect(117, 25, 300, 300), kRed)); // only the frame so far
-    EXPECT_TRUE(canvasShowsText(421, 295, "            ")); // read-outs empty
+    EXPECT_FALSE(regionHas(kFrame, kRed)); // only the frame so far
+    EXPECT_TRUE(canvasShowsText(421, 295, kNoReadout));
 
     click(1008);
     ASSERT_TRUE(rs->playing);
     scripted.advance(100);
     EXPECT_EQ(rs->plotIndex, 1);
-    EXPECT_TRUE(canvasShowsText(421, 295, "            ")); // no read-outs after the first point
-    scripted.advance(500);
+    EXPECT_TRUE(canvasShowsText(421, 295, kNoReadout)); // none after the first point
+    scripted.advance(550);
     EXPECT_EQ(rs->plotIndex, 6); // points 0..5 drawn
-    EXPECT_FALSE(canvasShowsText(421, 295, "            "));
+    EXPECT_FALSE(canvasShowsText(421, 295, kNoReadout));
+    EXPECT_EQ(text(1044), "0.50"); // timer 3 at 600 ms saw five points plotted
 
     click(1008); // pause
     EXPECT_FALSE(rs->playing);
@@ -161,38 +155,44 @@ TEST_F(CorrelationRunTest, plotSpeed_animatesPointByPoint_withoutRepeatingOrSkip
     click(1008); // resume: the next tick draws point 6
     scripted.advance(100);
     EXPECT_EQ(rs->plotIndex, 7);
-    EXPECT_EQ(rs->lastPointX, 267 + static_cast<int>(30 * rs->corrScaleX));
+    EXPECT_EQ(rs->lastPointX, pixelX(30));
 
     playToEnd();
     EXPECT_EQ(rs->plotIndex, rs->lastIndex);
     EXPECT_EQ(scripted.activeTicks(), 0u);
     // The last point stays highlighted: an azure disc, the earlier ones red circles.
-    EXPECT_EQ(canvasPixel(rs->lastPointX, rs->lastPointY), kAzure);
-}
-
-TEST_F(CorrelationRunTest, playAfterTheEnd_restartsOnAnEmptyPlotLayer)
-{
-    startRun(csv({ { 10, 10 }, { 20, 30 }, { 30, 20 } }), 50);
-    click(1008);
-    playToEnd();
     const int lastX = rs->lastPointX, lastY = rs->lastPointY;
+    EXPECT_EQ(canvasPixel(lastX, lastY), kAzure);
+
+    click(1007); // slider mode shows a position's time and refuses play
+    dlg->slider().SetPos(11);
+    EXPECT_EQ(text(1044), "1.00");
     click(1008);
+    EXPECT_FALSE(rs->playing);
+    click(1007);
+
+    click(1008); // play after the end starts over on an empty plot layer
     EXPECT_EQ(rs->plotIndex, 0);
     EXPECT_EQ(gs->plotDC.GetPixel(lastX, lastY), kWhite);
-    scripted.advance(50);
+    scripted.advance(100);
     EXPECT_EQ(rs->plotIndex, 1);
-}
 
-TEST_F(CorrelationRunTest, timeReadout_countsPlottedPointsInTwoDecimals)
-{
-    std::vector<std::pair<double, double>> points;
-    for (int i = 0; i < 20; ++i)
-        points.emplace_back(i, i * i);
-    startRun(csv(points), 100);
-    click(1008);
-    scripted.advance(650);
-    const std::string shown = text(1044);
-    EXPECT_EQ(shown, "0.50"); // timer 3 at 600 ms saw five points plotted
+    click(1005); // stop
+    EXPECT_FALSE(rs->corrRunning || rs->playing || rs->dataFileGiven);
+    EXPECT_EQ(scripted.activeTicks(), 0u);
+    EXPECT_FALSE(scripted.hasTimer(dlg.get(), 3));
+    EXPECT_EQ(scripted.sleptMs(), 500);
+    EXPECT_TRUE(rs->corrSetupDone);
+    std::string question, shownRow;
+    scripted.expectDialog(IDD_CONFIRM,
+        { S::call([&](CDialog &d) { question = d.GetDlgItem(1034)->GetWindowText(); }),
+            S::click(1) });
+    scripted.expectDialog(IDD_CORR_SETUP,
+        { S::call([&](CDialog &d) { shownRow = d.GetDlgItem(1040)->GetWindowText(); }),
+            S::click(2) });
+    click(1005);
+    EXPECT_EQ(question, "前回設定内容が存在します。修正しますか？");
+    EXPECT_EQ(shownRow, "2"); // the previous settings, not the defaults
 }
 
 TEST_F(CorrelationRunTest, oneRow_playsTheOnePointAndStopsWithEmptyReadouts)
@@ -202,7 +202,7 @@ TEST_F(CorrelationRunTest, oneRow_playsTheOnePointAndStopsWithEmptyReadouts)
     scripted.advance(100);
     EXPECT_FALSE(rs->playing);
     EXPECT_EQ(rs->plotIndex, 0);
-    EXPECT_TRUE(canvasShowsText(421, 295, "            "));
+    EXPECT_TRUE(canvasShowsText(421, 295, kNoReadout));
     // On the plot layer: on the canvas the disc here sits on the frame line.
     EXPECT_EQ(gs->plotDC.GetPixel(rs->lastPointX, rs->lastPointY), kAzure);
 }
@@ -226,10 +226,8 @@ TEST_F(CorrelationRunTest, sliderMarker_restoresARedCircleExactly_andStartsAfres
     EXPECT_EQ(text(1017), "50.00");
     EXPECT_EQ(text(1044), ""); // no plot speed: no time position
     dlg->slider().SetPos(3);
-    // The circle of point 2 is back exactly as it was.
-    const int x = 267 + static_cast<int>(50 * rs->corrScaleX),
-              y = 175 - static_cast<int>(50 * rs->corrScaleY);
-    EXPECT_EQ(canvas().copy(x - 10, y - 10, 20, 20), before.copy(x - 10, y - 10, 20, 20));
+    const QRect around(pixelX(50) - 10, pixelY(50) - 10, 20, 20);
+    EXPECT_EQ(canvas().copy(around), before.copy(around)); // point 2's circle is back exactly
 
     click(1007); // off: the last marker stays
     EXPECT_FALSE(rs->sliderMode);
@@ -240,19 +238,6 @@ TEST_F(CorrelationRunTest, sliderMarker_restoresARedCircleExactly_andStartsAfres
     EXPECT_EQ(gs->plotDC.GetPixel(rs->sliderMarkerX, rs->sliderMarkerY), kCyan);
 }
 
-TEST_F(CorrelationRunTest, sliderWithPlotSpeed_showsTheTimePosition_andBlocksPlay)
-{
-    std::vector<std::pair<double, double>> points;
-    for (int i = 0; i < 20; ++i)
-        points.emplace_back(i, 2 * i);
-    startRun(csv(points), 100);
-    click(1007);
-    dlg->slider().SetPos(11);
-    EXPECT_EQ(text(1044), "1.00");
-    click(1008);
-    EXPECT_FALSE(rs->playing);
-}
-
 TEST_F(CorrelationRunTest, manyRows_setTheSliderRangeAndPageSize)
 {
     startRun((samplesDir() / "correlation_2500.csv").string(), 0);
@@ -260,59 +245,11 @@ TEST_F(CorrelationRunTest, manyRows_setTheSliderRangeAndPageSize)
     EXPECT_EQ(dlg->slider().GetPageSize(), 25);
 }
 
-TEST_F(CorrelationRunTest, stop_endsTheRunAndTheNextPressOffersThePreviousSettings)
-{
-    startRun(csv({ { 1, 1 }, { 2, 3 } }), 100);
-    click(1008);
-    scripted.advance(100);
-    click(1005); // stop
-    EXPECT_FALSE(rs->corrRunning);
-    EXPECT_FALSE(rs->playing);
-    EXPECT_EQ(scripted.activeTicks(), 0u);
-    EXPECT_FALSE(scripted.hasTimer(dlg.get(), 3));
-    EXPECT_EQ(scripted.sleptMs(), 500);
-    EXPECT_FALSE(rs->dataFileGiven);
-    EXPECT_TRUE(rs->corrSetupDone);
-
-    std::string question;
-    std::string shownRow;
-    scripted.expectDialog(IDD_CONFIRM,
-        { ScriptedPlatform::call(
-              [&](CDialog &d) { question = d.GetDlgItem(1034)->GetWindowText(); }),
-            ScriptedPlatform::click(1) });
-    scripted.expectDialog(IDD_CORR_SETUP,
-        { ScriptedPlatform::call(
-              [&](CDialog &d) { shownRow = d.GetDlgItem(1040)->GetWindowText(); }),
-            ScriptedPlatform::click(2) });
-    click(1005);
-    EXPECT_EQ(question, "前回設定内容が存在します。修正しますか？");
-    EXPECT_EQ(shownRow, "2"); // the previous settings, not the defaults
-}
-
-TEST_F(CorrelationRunTest, afterStopAndRestart_theFrameIsDarkGreenAgain)
-{
-    startRun(csv({ { 1, 1 }, { 2, 3 }, { 3, 2 } }), 0);
-    click(1005);
-    scripted.expectDialog(IDD_CONFIRM, { ScriptedPlatform::click(1) });
-    scripted.expectDialog(
-        IDD_CORR_SETUP, { ScriptedPlatform::click(1000), ScriptedPlatform::click(1) });
-    scripted.answerFileDialog(csv({ { 1, 1 }, { 2, 3 }, { 3, 2 } }));
-    scripted.expectDialog(IDD_CONFIRM, { ScriptedPlatform::click(2) });
-    click(1005);
-    ASSERT_TRUE(rs->corrRunning);
-    EXPECT_EQ(canvasPixel(200, 25), kFrameGreen);
-}
-
 TEST_F(CorrelationRunTest, columnBeyondTheFieldTable_andZeroRangeManualFrame_drawSafely)
 {
-    scripted.answerFileDialog(csv({ { 1, 2 }, { 2, 5 }, { 3, 4 } }));
-    scripted.expectDialog(IDD_CORR_SETUP,
-        { ScriptedPlatform::click(1000), ScriptedPlatform::setText(1040, "2"),
-            ScriptedPlatform::setText(1034, "2000"), ScriptedPlatform::setCheck(1041, false),
-            ScriptedPlatform::setText(1042, "5.5"), ScriptedPlatform::setText(1043, "5.2"),
-            ScriptedPlatform::click(1) });
-    scripted.expectDialog(IDD_CONFIRM, { ScriptedPlatform::click(2) });
-    click(1005);
+    startRun(csv({ { 1, 2 }, { 2, 5 }, { 3, 4 } }), 0,
+        { S::setText(1034, "2000"), S::setCheck(1041, false), S::setText(1042, "5.5"),
+            S::setText(1043, "5.2") });
     ASSERT_TRUE(rs->corrRunning);
     EXPECT_EQ(rs->corrScaleX, 1.0); // top and bottom both cut to 5: a usable scale
     EXPECT_TRUE(canvasShowsText(421, 295, "相関係数 : ERR  ")); // every X reads 0.0

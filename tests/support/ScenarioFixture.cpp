@@ -35,12 +35,6 @@ void ScenarioTest::click(int id)
     button->click();
 }
 
-std::string ScenarioTest::text(int id)
-{
-    CWnd *item = dlg->GetDlgItem(id);
-    return item ? item->GetWindowText() : std::string();
-}
-
 QImage ScenarioTest::canvas() const
 {
     auto *c = qobject_cast<CanvasWidget *>(dlg->controlWidget(1002));
@@ -56,9 +50,8 @@ COLORREF ScenarioTest::canvasPixel(int x, int y) const
 std::filesystem::path ScenarioTest::tempDir()
 {
     if (m_tempDir.empty()) {
-        std::random_device rd;
         m_tempDir = std::filesystem::temp_directory_path()
-            / ("tracelet-scenario-" + std::to_string(rd()) + std::to_string(rd()));
+            / ("tracelet-scenario-" + std::to_string(std::random_device {}()));
         std::filesystem::create_directories(m_tempDir);
     }
     return m_tempDir;
@@ -66,9 +59,6 @@ std::filesystem::path ScenarioTest::tempDir()
 
 std::filesystem::path ScenarioTest::writeFile(const std::string &name, const std::string &contents)
 {
-    const auto path = tempDir() / name;
-    std::ofstream(path, std::ios::binary) << contents;
-    return path;
+    std::ofstream(tempDir() / name, std::ios::binary) << contents;
+    return tempDir() / name;
 }
-
-std::filesystem::path ScenarioTest::samplesDir() { return TRACELET_SAMPLES_DIR; }

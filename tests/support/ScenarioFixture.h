@@ -21,13 +21,16 @@ protected:
 
     // Clicks the control as a person would (its clicked signal, so the message map runs).
     void click(int id);
-    std::string text(int id);
+    std::string text(int id)
+    {
+        return dlg->GetDlgItem(id) ? dlg->GetDlgItem(id)->GetWindowText() : "";
+    }
     QImage canvas() const;
     COLORREF canvasPixel(int x, int y) const;
     // A fresh folder for this test's files, removed afterwards.
     std::filesystem::path tempDir();
     std::filesystem::path writeFile(const std::string &name, const std::string &contents);
-    static std::filesystem::path samplesDir();
+    static std::filesystem::path samplesDir() { return TRACELET_SAMPLES_DIR; }
 
     ScriptedPlatform scripted;
     std::unique_ptr<RunState> rs;

@@ -32,7 +32,7 @@ void CMainDlg::OnTimer(UINT id)
         }
         break;
     case 3:
-        composeToCanvas(rs, gs);
+        composeToCanvas(gs);
         if (rs.corrRunning && !rs.sliderMode && rs.plotPeriodMs > 0 && rs.playing) {
             const long long ms = static_cast<long long>(rs.plotPeriodMs) * rs.plotIndex;
             std::snprintf(text, sizeof text, "%.2f", static_cast<double>(ms) * 0.001);

@@ -10,4 +10,4 @@ class CMainDlg;
 void pathTick(CMainDlg &window);
 void correlationTick(CMainDlg &window);
 // Overlay and plot layers combined (white is transparent) and shown on the canvas.
-void composeToCanvas(RunState &rs, GdiState &gs);
+void composeToCanvas(GdiState &gs);

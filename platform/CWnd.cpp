@@ -73,12 +73,6 @@ int CWnd::GetWindowText(char *buffer, int maxCount) const
     return static_cast<int>(n);
 }
 
-void CWnd::Invalidate()
-{
-    if (m_widget)
-        m_widget->update();
-}
-
 void CWnd::InvalidateRect(const RECT *rect)
 {
     if (!m_widget)
@@ -109,20 +103,6 @@ BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT *placement) const
     placement->rcNormalPosition
         = RECT { g.left(), g.top(), g.left() + g.width(), g.top() + g.height() };
     return TRUE;
-}
-
-void CWnd::EnableWindow(bool enable)
-{
-    if (m_widget)
-        m_widget->setEnabled(enable);
-}
-
-bool CWnd::IsWindowEnabled() const { return m_widget && m_widget->isEnabled(); }
-
-void CWnd::ShowWindow(bool show)
-{
-    if (m_widget)
-        m_widget->setVisible(show);
 }
 
 UINT CWnd::SetTimer(UINT id, UINT periodMs)

@@ -29,14 +29,10 @@ public:
     // Copies at most maxCount − 1 bytes (never a partial character) and a terminating zero.
     int GetWindowText(char *buffer, int maxCount) const;
 
-    void Invalidate();
     void InvalidateRect(const RECT *rect);
     void GetClientRect(RECT *rect) const;
     // The normal position in the parent's client coordinates.
     BOOL GetWindowPlacement(WINDOWPLACEMENT *placement) const;
-    void EnableWindow(bool enable);
-    bool IsWindowEnabled() const;
-    void ShowWindow(bool show);
 
     UINT SetTimer(UINT id, UINT periodMs);
     BOOL KillTimer(UINT id);

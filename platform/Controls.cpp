@@ -69,7 +69,6 @@ BOOL CToolTipCtrl::Create(CWnd *parent, DWORD)
 {
     // Qt shows a widget's tool tip by itself; the control only needs to know its owner.
     Attach(parent ? parent->widget() : nullptr);
-    m_count = 0;
     return parent != nullptr;
 }
 
@@ -78,6 +77,5 @@ BOOL CToolTipCtrl::AddTool(CWnd *tool, const std::string &text)
     if (!tool || !tool->widget())
         return FALSE;
     tool->widget()->setToolTip(QString::fromStdString(text));
-    ++m_count;
     return TRUE;
 }

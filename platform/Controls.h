@@ -38,8 +38,4 @@ class CToolTipCtrl : public CWnd
 public:
     BOOL Create(CWnd *parent, DWORD style = 0);
     BOOL AddTool(CWnd *tool, const std::string &text);
-    int GetToolCount() const { return m_count; }
-
-private:
-    int m_count = 0;
 };

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <chrono>
 #include <thread>
+#include <vector>
 
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
@@ -105,15 +106,12 @@ void QtPlatform::killTimer(TimerTarget *target, UINT id)
 
 void QtPlatform::killTimers(TimerTarget *target)
 {
-    for (auto it = m_timers.begin(); it != m_timers.end();) {
-        if (it->first.first == target) {
-            it->second->stop();
-            it->second.release()->deleteLater();
-            it = m_timers.erase(it);
-        } else {
-            ++it;
-        }
-    }
+    std::vector<UINT> ids;
+    for (const auto &[key, timer] : m_timers)
+        if (key.first == target)
+            ids.push_back(key.second);
+    for (UINT id : ids)
+        killTimer(target, id);
 }
 
 UINT QtPlatform::startTick(UINT periodMs, std::function<void()> tick)

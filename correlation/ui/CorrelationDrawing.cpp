@@ -88,7 +88,7 @@ void drawPointCircle(CDC &layer, int px, int py)
 
 void drawPointDisc(CDC &layer, int px, int py) { layer.Ellipse(px - 2, py - 2, px + 3, py + 3); }
 
-void composeToCanvas(RunState &, GdiState &gs)
+void composeToCanvas(GdiState &gs)
 {
     gs.composeDC.SelectObject(&gs.bitmap129);
     gs.composeDC.BitBlt(0, 0, 525, 350, &gs.overlayDC, 0, 0, SRCCOPY);

@@ -47,7 +47,7 @@ void startCorrelationRun(CMainDlg &w, RunState &rs, GdiState &gs)
         gs.plotDC.SelectObject(previous);
         drawStatistics(rs, gs, rs.lastIndex, gs.overlayDC);
     }
-    composeToCanvas(rs, gs);
+    composeToCanvas(gs);
 
     rs.corrRunning = true;
     w.SetTimer(3, 300);
@@ -133,7 +133,7 @@ void correlationTick(CMainDlg &w)
     gs.plotDC.SelectObject(gs.savedPen);
     gs.plotDC.SelectObject(gs.savedBrush);
 
-    composeToCanvas(rs, gs);
+    composeToCanvas(gs);
 
     rs.plotIndex = i + 1;
     if (rs.plotIndex > rs.lastIndex) {

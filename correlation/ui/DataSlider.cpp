@@ -42,7 +42,7 @@ void showSliderPosition(CMainDlg &w)
     gs.plotDC.SelectObject(gs.savedPen);
     gs.plotDC.SelectObject(gs.savedBrush);
 
-    composeToCanvas(rs, gs);
+    composeToCanvas(gs);
 
     w.editX().SetWindowText(formatFixed(rs.dataX[i], 2));
     w.editY().SetWindowText(formatFixed(rs.dataY[i], 2));

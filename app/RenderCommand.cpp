@@ -8,6 +8,7 @@
 #include "data/TextLineReader.h"
 #include "path/core/PathSetupFile.h"
 #include "platform/QtSetup.h"
+#include "res/ControlIds.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -217,7 +218,7 @@ std::optional<std::string> render(const RenderOptions &options, std::string &err
     if (!scene)
         return std::nullopt;
     const bool animated = scene->periodMs > 0;
-    if (animated && !(session.press(1008) && scene->animating())) {
+    if (animated && !(session.press(IDC_PLAY_PAUSE) && scene->animating())) {
         error = "the animation did not start";
         return std::nullopt;
     }

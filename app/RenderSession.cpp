@@ -2,6 +2,7 @@
 
 #include "app/cli/CommandLine.h"
 #include "platform/CanvasWidget.h"
+#include "res/ControlIds.h"
 #include "res/ResourceIds.h"
 #include "res/TraceletResources.h"
 
@@ -33,7 +34,7 @@ bool RenderSession::press(int id)
 
 QImage RenderSession::picture() const
 {
-    auto *canvas = qobject_cast<CanvasWidget *>(m_window->controlWidget(1002));
+    auto *canvas = qobject_cast<CanvasWidget *>(m_window->controlWidget(IDC_CANVAS));
     return canvas ? canvas->image().copy(0, 0, 525, 350) : QImage();
 }
 
@@ -45,10 +46,10 @@ std::optional<RenderScene> startCorrelationScene(
     session.scripted.answerFileDialog(setupFile.string());
     // Cancel only runs when OK left the dialog open (no data file).
     session.scripted.expectDialog(
-        IDD_CORR_SETUP, { P::click(1005), P::click(IDOK), P::click(IDCANCEL) });
+        IDD_CORR_SETUP, { P::click(IDC_CORR_LOAD_SETUP), P::click(IDOK), P::click(IDCANCEL) });
     // A new or changed setup asks to be saved first; rendering never writes setup files.
     session.scripted.expectDialog(IDD_CONFIRM, { P::click(IDCANCEL) });
-    session.press(1005);
+    session.press(IDC_CORR_RUN);
 
     const RunState &rs = *session.rs;
     if (!session.scripted.messages().empty())

@@ -38,9 +38,9 @@ void BM_CorrelationTickAt10000Points(benchmark::State &state)
     rs.frameYMin = -100;
     rs.corrRunning = true;
     rs.playing = true;
-    gs.plotDC.SelectObject(&gs.bitmap137);
-    gs.overlayDC.SelectObject(&gs.bitmap134);
-    gs.patchDC.SelectObject(&gs.bitmap145);
+    gs.plotDC.SelectObject(&gs.plotLayer);
+    gs.overlayDC.SelectObject(&gs.overlayLayer);
+    gs.patchDC.SelectObject(&gs.patchLayer);
     rs.corrScaleX = rs.corrScaleY = 299.0 / 200.0;
 
     std::vector<double> micros;

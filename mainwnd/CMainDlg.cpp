@@ -2,6 +2,7 @@
 
 #include "mainwnd/CAboutDlg.h"
 #include "platform/Resources.h"
+#include "res/ControlIds.h"
 #include "res/DialogTemplates.h"
 #include "res/ResourceIds.h"
 
@@ -15,23 +16,23 @@ BEGIN_MESSAGE_MAP(CMainDlg)
 ON_WM_SYSCOMMAND()
 ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
-ON_BN_CLICKED(1000, OnPathRunStop)
+ON_BN_CLICKED(IDC_PATH_RUN, OnPathRunStop)
 ON_WM_TIMER()
-ON_BN_CLICKED(1008, OnPlayPause)
+ON_BN_CLICKED(IDC_PLAY_PAUSE, OnPlayPause)
 ON_WM_MOUSEMOVE()
 ON_WM_LBUTTONDOWN()
-ON_BN_CLICKED(1021, OnScrollDown)
-ON_BN_CLICKED(1020, OnScrollUp)
-ON_BN_CLICKED(1022, OnScrollRight)
-ON_BN_CLICKED(1023, OnScrollLeft)
+ON_BN_CLICKED(IDC_SCROLL_DOWN, OnScrollDown)
+ON_BN_CLICKED(IDC_SCROLL_UP, OnScrollUp)
+ON_BN_CLICKED(IDC_SCROLL_RIGHT, OnScrollRight)
+ON_BN_CLICKED(IDC_SCROLL_LEFT, OnScrollLeft)
 ON_WM_KILLFOCUS()
-ON_BN_CLICKED(1024, OnZoomIn)
-ON_BN_CLICKED(1025, OnZoomOut)
-ON_BN_CLICKED(1029, OnTeachCorrection)
-ON_BN_CLICKED(1005, OnCorrelationRunStop)
-ON_NOTIFY(NM_RELEASEDCAPTURE, 1043, OnSliderReleasedCapture)
-ON_NOTIFY(NM_CUSTOMDRAW, 1043, OnSliderCustomDraw)
-ON_BN_CLICKED(1007, OnSliderMode)
+ON_BN_CLICKED(IDC_ZOOM_IN, OnZoomIn)
+ON_BN_CLICKED(IDC_ZOOM_OUT, OnZoomOut)
+ON_BN_CLICKED(IDC_TEACH_CORRECTION, OnTeachCorrection)
+ON_BN_CLICKED(IDC_CORR_RUN, OnCorrelationRunStop)
+ON_NOTIFY(NM_RELEASEDCAPTURE, IDC_SLIDER_POSITION, OnSliderReleasedCapture)
+ON_NOTIFY(NM_CUSTOMDRAW, IDC_SLIDER_POSITION, OnSliderCustomDraw)
+ON_BN_CLICKED(IDC_SLIDER_MODE, OnSliderMode)
 END_MESSAGE_MAP()
 
 CMainDlg::CMainDlg(CWnd *parent)
@@ -55,11 +56,11 @@ CMainDlg::~CMainDlg()
 
 void CMainDlg::DoDataExchange(CDataExchange *dx)
 {
-    DDX_Control(dx, 1044, m_editTime);
-    DDX_Control(dx, 1043, m_sliderPosition);
-    DDX_Control(dx, 1026, m_editZoom);
-    DDX_Control(dx, 1017, m_editY);
-    DDX_Control(dx, 1016, m_editX);
+    DDX_Control(dx, IDC_EDIT_TIME, m_editTime);
+    DDX_Control(dx, IDC_SLIDER_POSITION, m_sliderPosition);
+    DDX_Control(dx, IDC_EDIT_ZOOM, m_editZoom);
+    DDX_Control(dx, IDC_EDIT_Y, m_editY);
+    DDX_Control(dx, IDC_EDIT_X, m_editX);
 }
 
 BOOL CMainDlg::OnInitDialog()
@@ -77,14 +78,16 @@ BOOL CMainDlg::OnInitDialog()
     // The icon (WM_SETICON) was set on the window when its widgets were built.
 
     WINDOWPLACEMENT placement;
-    if (CWnd *canvas = GetDlgItem(1002); canvas && canvas->GetWindowPlacement(&placement)) {
+    if (CWnd *canvas = GetDlgItem(IDC_CANVAS); canvas && canvas->GetWindowPlacement(&placement)) {
         const RECT &r = placement.rcNormalPosition;
         rs.canvasRect = RunState::Rect { r.left, r.top, r.right, r.bottom };
     }
 
-    if (!gs.button1029.SubclassDlgItem(1029, this) || !gs.button1008.SubclassDlgItem(1008, this)
-        || !gs.button1000.SubclassDlgItem(1000, this) || !gs.button1005.SubclassDlgItem(1005, this)
-        || !gs.button1007.SubclassDlgItem(1007, this))
+    if (!gs.teachCorrectionButton.SubclassDlgItem(IDC_TEACH_CORRECTION, this)
+        || !gs.playButton.SubclassDlgItem(IDC_PLAY_PAUSE, this)
+        || !gs.pathRunButton.SubclassDlgItem(IDC_PATH_RUN, this)
+        || !gs.corrRunButton.SubclassDlgItem(IDC_CORR_RUN, this)
+        || !gs.sliderModeButton.SubclassDlgItem(IDC_SLIDER_MODE, this))
         return FALSE;
 
     struct Face
@@ -95,16 +98,16 @@ BOOL CMainDlg::OnInitDialog()
         RECT &rect;
     };
     const Face faces[] = {
-        { gs.button1008, 1008, IDB_PLAY_IDLE, IDB_PLAY_ACTIVE, gs.button1008Wnd,
-            gs.button1008Rect },
-        { gs.button1000, 1000, IDB_PATH_IDLE, IDB_PATH_ACTIVE, gs.button1000Wnd,
-            gs.button1000Rect },
-        { gs.button1029, 1029, IDB_TEACH_IDLE, IDB_TEACH_ACTIVE, gs.button1029Wnd,
-            gs.button1029Rect },
-        { gs.button1005, 1005, IDB_CORR_IDLE, IDB_CORR_ACTIVE, gs.button1005Wnd,
-            gs.button1005Rect },
-        { gs.button1007, 1007, IDB_SLIDER_IDLE, IDB_SLIDER_ACTIVE, gs.button1007Wnd,
-            gs.button1007Rect },
+        { gs.playButton, IDC_PLAY_PAUSE, IDB_PLAY_IDLE, IDB_PLAY_ACTIVE, gs.playButtonWnd,
+            gs.playButtonRect },
+        { gs.pathRunButton, IDC_PATH_RUN, IDB_PATH_IDLE, IDB_PATH_ACTIVE, gs.pathRunButtonWnd,
+            gs.pathRunButtonRect },
+        { gs.teachCorrectionButton, IDC_TEACH_CORRECTION, IDB_TEACH_IDLE, IDB_TEACH_ACTIVE,
+            gs.teachCorrectionButtonWnd, gs.teachCorrectionButtonRect },
+        { gs.corrRunButton, IDC_CORR_RUN, IDB_CORR_IDLE, IDB_CORR_ACTIVE, gs.corrRunButtonWnd,
+            gs.corrRunButtonRect },
+        { gs.sliderModeButton, IDC_SLIDER_MODE, IDB_SLIDER_IDLE, IDB_SLIDER_ACTIVE,
+            gs.sliderModeButtonWnd, gs.sliderModeButtonRect },
     };
     for (const Face &f : faces) {
         f.button.LoadBitmaps(f.up, f.down);
@@ -115,7 +118,7 @@ BOOL CMainDlg::OnInitDialog()
 
     rs.reallocateAllArrays();
 
-    gs.canvasWnd = GetDlgItem(1002);
+    gs.canvasWnd = GetDlgItem(IDC_CANVAS);
     gs.canvasDC = gs.canvasWnd ? gs.canvasWnd->GetDC() : nullptr;
 
     gs.backgroundDC.CreateCompatibleDC(gs.canvasDC);
@@ -125,10 +128,10 @@ BOOL CMainDlg::OnInitDialog()
     gs.overlayDC.CreateCompatibleDC(gs.canvasDC);
     gs.patchDC.CreateCompatibleDC(gs.canvasDC);
 
-    LoadBitmap(gs.bitmap129, IDB_CANVAS);
-    LoadBitmap(gs.bitmap137, IDB_PLOT);
-    LoadBitmap(gs.bitmap134, IDB_OVERLAY);
-    LoadBitmap(gs.bitmap145, IDB_PATCH);
+    LoadBitmap(gs.canvasBitmap, IDB_CANVAS);
+    LoadBitmap(gs.plotLayer, IDB_PLOT);
+    LoadBitmap(gs.overlayLayer, IDB_OVERLAY);
+    LoadBitmap(gs.patchLayer, IDB_PATCH);
 
     rs.tickPeriodMs = 350;
     rs.playing = false;
@@ -170,17 +173,17 @@ BOOL CMainDlg::OnInitDialog()
 
     gs.toolTip.Create(this, 0);
     const std::pair<int, const char *> tools[] = {
-        { 1008, "再生/一時停止" },
-        { 1029, "教示中のﾎﾟｲﾝﾄ修正" },
-        { 1024, "ｽﾞｰﾑｲﾝ" },
-        { 1025, "ｽﾞｰﾑｱｳﾄ" },
-        { 1020, "上ｽｸﾛｰﾙ" },
-        { 1022, "右ｽｸﾛｰﾙ" },
-        { 1023, "左ｽｸﾛｰﾙ" },
-        { 1021, "下ｽｸﾛｰﾙ" },
-        { 1000, "経路図実行/終了" },
-        { 1005, "相関図実行/終了" },
-        { 1007, "相関図 データ位置スライダ指定" },
+        { IDC_PLAY_PAUSE, "再生/一時停止" },
+        { IDC_TEACH_CORRECTION, "教示中のﾎﾟｲﾝﾄ修正" },
+        { IDC_ZOOM_IN, "ｽﾞｰﾑｲﾝ" },
+        { IDC_ZOOM_OUT, "ｽﾞｰﾑｱｳﾄ" },
+        { IDC_SCROLL_UP, "上ｽｸﾛｰﾙ" },
+        { IDC_SCROLL_RIGHT, "右ｽｸﾛｰﾙ" },
+        { IDC_SCROLL_LEFT, "左ｽｸﾛｰﾙ" },
+        { IDC_SCROLL_DOWN, "下ｽｸﾛｰﾙ" },
+        { IDC_PATH_RUN, "経路図実行/終了" },
+        { IDC_CORR_RUN, "相関図実行/終了" },
+        { IDC_SLIDER_MODE, "相関図 データ位置スライダ指定" },
     };
     for (const auto &[id, text] : tools)
         gs.toolTip.AddTool(GetDlgItem(id), text);

@@ -13,7 +13,7 @@ struct GdiState
     CDC *canvasDC = nullptr; // the window DC of the picture area, held from start-up to teardown
     CDC backgroundDC, composeDC, plotDC, zoomDC, overlayDC, patchDC;
 
-    CBitmap bitmap129, bitmap134, bitmap137, bitmap145;
+    CBitmap canvasBitmap, overlayLayer, plotLayer, patchLayer;
     CBitmap plotBitmap, zoomBitmap, backgroundHandle;
 
     CPen penMagenta2, penGreen2, penTeal2, penRed2, penWhite2, penRed1, penAzure1, penCyan1,
@@ -26,10 +26,11 @@ struct GdiState
     CBrush *savedBrush = nullptr;
 
     CToolTipCtrl toolTip;
-    CBitmapButton button1008, button1000, button1029, button1005, button1007;
-    CWnd *button1008Wnd = nullptr, *button1000Wnd = nullptr, *button1029Wnd = nullptr,
-         *button1005Wnd = nullptr, *button1007Wnd = nullptr;
-    RECT button1008Rect, button1000Rect, button1029Rect, button1005Rect, button1007Rect;
+    CBitmapButton playButton, pathRunButton, teachCorrectionButton, corrRunButton, sliderModeButton;
+    CWnd *playButtonWnd = nullptr, *pathRunButtonWnd = nullptr, *teachCorrectionButtonWnd = nullptr,
+         *corrRunButtonWnd = nullptr, *sliderModeButtonWnd = nullptr;
+    RECT playButtonRect, pathRunButtonRect, teachCorrectionButtonRect, corrRunButtonRect,
+        sliderModeButtonRect;
 };
 
 GdiState &gdiState();

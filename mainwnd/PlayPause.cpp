@@ -9,7 +9,7 @@
 void CMainDlg::OnPlayPause()
 {
     if (rs.playing) {
-        setButtonFace(gs.button1008, gs.button1008Rect, IDB_PLAY_IDLE);
+        setButtonFace(gs.playButton, gs.playButtonRect, IDB_PLAY_IDLE);
         rs.playing = false;
         if (rs.pathRunning) {
             if (rs.endReached) {
@@ -21,7 +21,7 @@ void CMainDlg::OnPlayPause()
         } else if (rs.corrRunning) {
             timeKillEvent(rs.mmTimerId);
             if (rs.plotIndex != 0)
-                gs.plotDC.SelectObject(&gs.bitmap137);
+                gs.plotDC.SelectObject(&gs.plotLayer);
         }
         return;
     }
@@ -29,7 +29,7 @@ void CMainDlg::OnPlayPause()
         return;
 
     if (rs.pathRunning && rs.backgroundLoaded) {
-        setButtonFace(gs.button1008, gs.button1008Rect, IDB_PLAY_ACTIVE);
+        setButtonFace(gs.playButton, gs.playButtonRect, IDB_PLAY_ACTIVE);
         rs.playing = true;
         gs.plotDC.SelectObject(&gs.penMagenta2);
         if (rs.sourceMode == 1) {
@@ -57,11 +57,11 @@ void CMainDlg::OnPlayPause()
     }
 
     if (rs.corrRunning && !rs.sliderMode && rs.plotPeriodMs > 0) {
-        setButtonFace(gs.button1008, gs.button1008Rect, IDB_PLAY_ACTIVE);
+        setButtonFace(gs.playButton, gs.playButtonRect, IDB_PLAY_ACTIVE);
         rs.playing = true;
         rs.tickPeriodMs = rs.plotPeriodMs;
         timeKillEvent(rs.mmTimerId);
-        gs.plotDC.SelectObject(&gs.bitmap137);
+        gs.plotDC.SelectObject(&gs.plotLayer);
         if (rs.plotIndex == rs.lastIndex) {
             rs.plotIndex = 0;
             clearLayer(rs, gs, gs.plotDC);

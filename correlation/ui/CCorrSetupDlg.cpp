@@ -3,6 +3,7 @@
 #include "data/NumberText.h"
 #include "mainwnd/DisplayPath.h"
 #include "path/ui/CConfirmDlg.h"
+#include "res/ControlIds.h"
 #include "res/DialogTemplates.h"
 
 #include <algorithm>
@@ -17,9 +18,9 @@ constexpr int kSourceDataFile = 3;
 } // namespace
 
 BEGIN_MESSAGE_MAP(CCorrSetupDlg)
-ON_BN_CLICKED(1000, OnBrowseDataFile)
-ON_BN_CLICKED(1005, OnOpenSetup)
-ON_BN_CLICKED(1007, OnSaveSetup)
+ON_BN_CLICKED(IDC_CORR_BROWSE_DATA, OnBrowseDataFile)
+ON_BN_CLICKED(IDC_CORR_LOAD_SETUP, OnOpenSetup)
+ON_BN_CLICKED(IDC_CORR_SAVE_SETUP, OnSaveSetup)
 END_MESSAGE_MAP()
 
 CCorrSetupDlg::CCorrSetupDlg(RunState &state, CWnd *parent)
@@ -31,18 +32,18 @@ CCorrSetupDlg::CCorrSetupDlg(RunState &state, CWnd *parent)
 void CCorrSetupDlg::DoDataExchange(CDataExchange *dx)
 {
     CDialog::DoDataExchange(dx);
-    DDX_Control(dx, 1045, m_editYBottom);
-    DDX_Control(dx, 1044, m_editYTop);
-    DDX_Control(dx, 1043, m_editXBottom);
-    DDX_Control(dx, 1042, m_editXTop);
-    DDX_Control(dx, 1041, m_checkAutoScale);
-    DDX_Control(dx, 1038, m_checkPlotSpeed);
-    DDX_Control(dx, 1040, m_editStartRow);
-    DDX_Control(dx, 1006, m_editDataFile);
-    DDX_Control(dx, 1010, m_editSetupFile);
-    DDX_Control(dx, 1039, m_editPlotSpeed);
-    DDX_Control(dx, 1035, m_editYColumn);
-    DDX_Control(dx, 1034, m_editXColumn);
+    DDX_Control(dx, IDC_CORR_Y_BOTTOM, m_editYBottom);
+    DDX_Control(dx, IDC_CORR_Y_TOP, m_editYTop);
+    DDX_Control(dx, IDC_CORR_X_BOTTOM, m_editXBottom);
+    DDX_Control(dx, IDC_CORR_X_TOP, m_editXTop);
+    DDX_Control(dx, IDC_CORR_AUTO_SCALE, m_checkAutoScale);
+    DDX_Control(dx, IDC_CORR_PLOT_SPEED_CHECK, m_checkPlotSpeed);
+    DDX_Control(dx, IDC_CORR_START_ROW, m_editStartRow);
+    DDX_Control(dx, IDC_CORR_DATA_FILE, m_editDataFile);
+    DDX_Control(dx, IDC_CORR_SETUP_FILE, m_editSetupFile);
+    DDX_Control(dx, IDC_CORR_PLOT_SPEED, m_editPlotSpeed);
+    DDX_Control(dx, IDC_CORR_Y_COLUMN, m_editYColumn);
+    DDX_Control(dx, IDC_CORR_X_COLUMN, m_editXColumn);
 }
 
 BOOL CCorrSetupDlg::OnInitDialog()

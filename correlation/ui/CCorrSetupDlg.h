@@ -19,9 +19,9 @@ public:
     BOOL OnInitDialog() override;
     void OnOK() override;
 
-    void OnBrowseDataFile(); // button 1000
-    void OnOpenSetup(); // button 1005
-    void OnSaveSetup(); // button 1007
+    void OnBrowseDataFile(); // "..." beside the data file
+    void OnOpenSetup(); // "..." beside the setup file
+    void OnSaveSetup(); // ｾｯﾄｱｯﾌﾟ保存
 
     // Index of each field's flag in corrSetupChanged.
     enum Field : std::size_t {

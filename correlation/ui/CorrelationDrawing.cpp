@@ -90,7 +90,7 @@ void drawPointDisc(CDC &layer, int px, int py) { layer.Ellipse(px - 2, py - 2, p
 
 void composeToCanvas(GdiState &gs)
 {
-    gs.composeDC.SelectObject(&gs.bitmap129);
+    gs.composeDC.SelectObject(&gs.canvasBitmap);
     gs.composeDC.BitBlt(0, 0, 525, 350, &gs.overlayDC, 0, 0, SRCCOPY);
     // Both layers are drawn on white: AND shows the marks of both.
     gs.composeDC.BitBlt(0, 0, 525, 350, &gs.plotDC, 0, 0, SRCAND);

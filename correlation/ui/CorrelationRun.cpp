@@ -33,9 +33,9 @@ void startCorrelationRun(CMainDlg &w, RunState &rs, GdiState &gs)
     if (rowCount == 0)
         rs.dataReady = false;
 
-    gs.plotDC.SelectObject(&gs.bitmap137);
+    gs.plotDC.SelectObject(&gs.plotLayer);
     clearLayer(rs, gs, gs.plotDC);
-    gs.overlayDC.SelectObject(&gs.bitmap134);
+    gs.overlayDC.SelectObject(&gs.overlayLayer);
     clearLayer(rs, gs, gs.overlayDC);
     drawFrame(rs, gs);
 
@@ -51,21 +51,21 @@ void startCorrelationRun(CMainDlg &w, RunState &rs, GdiState &gs)
 
     rs.corrRunning = true;
     w.SetTimer(3, 300);
-    w.setButtonFace(gs.button1005, gs.button1005Rect, IDB_CORR_ACTIVE);
+    w.setButtonFace(gs.corrRunButton, gs.corrRunButtonRect, IDB_CORR_ACTIVE);
     rs.pathSetupDone = false;
 }
 
 void stopCorrelationRun(CMainDlg &w, RunState &rs, GdiState &gs)
 {
     if (rs.playing) {
-        w.setButtonFace(gs.button1008, gs.button1008Rect, IDB_PLAY_IDLE);
+        w.setButtonFace(gs.playButton, gs.playButtonRect, IDB_PLAY_IDLE);
         rs.playing = false;
     }
     w.killClocks();
     Sleep(500);
 
     if (rs.sliderMode) {
-        w.setButtonFace(gs.button1007, gs.button1007Rect, IDB_SLIDER_IDLE);
+        w.setButtonFace(gs.sliderModeButton, gs.sliderModeButtonRect, IDB_SLIDER_IDLE);
         rs.sliderMode = false;
     }
     rs.reallocatePointArrays();
@@ -75,10 +75,10 @@ void stopCorrelationRun(CMainDlg &w, RunState &rs, GdiState &gs)
     rs.sourceMode = 0;
     rs.zoomIndex = 0;
     rs.viewReanchor = false;
-    gs.plotDC.SelectObject(&gs.bitmap137);
+    gs.plotDC.SelectObject(&gs.plotLayer);
     clearLayer(rs, gs, gs.plotDC);
     rs.corrRunning = false;
-    w.setButtonFace(gs.button1005, gs.button1005Rect, IDB_CORR_IDLE);
+    w.setButtonFace(gs.corrRunButton, gs.corrRunButtonRect, IDB_CORR_IDLE);
 }
 
 } // namespace
@@ -106,11 +106,11 @@ void correlationTick(CMainDlg &w)
     if (i < 0 || i > rs.lastIndex || i >= kPointCapacity) {
         timeKillEvent(rs.mmTimerId);
         rs.playing = false;
-        w.setButtonFace(gs.button1008, gs.button1008Rect, IDB_PLAY_IDLE);
+        w.setButtonFace(gs.playButton, gs.playButtonRect, IDB_PLAY_IDLE);
         return;
     }
 
-    gs.plotDC.SelectObject(&gs.bitmap137);
+    gs.plotDC.SelectObject(&gs.plotLayer);
     gs.savedPen = gs.plotDC.SelectObject(&gs.penRed1);
     gs.savedBrush = gs.plotDC.SelectObject(&gs.brushRed);
     const int px = toPixelX(rs, rs.dataX[i]);
@@ -120,7 +120,7 @@ void correlationTick(CMainDlg &w)
         gs.plotDC.BitBlt(0, 0, 525, 350, &gs.patchDC, 0, 0, SRCCOPY);
         drawPointCircle(gs.plotDC, rs.lastPointX, rs.lastPointY);
     }
-    gs.patchDC.SelectObject(&gs.bitmap145);
+    gs.patchDC.SelectObject(&gs.patchLayer);
     gs.patchDC.BitBlt(0, 0, 525, 350, &gs.plotDC, 0, 0, SRCCOPY);
     if (i > 0)
         drawStatistics(rs, gs, i, gs.plotDC);
@@ -138,7 +138,7 @@ void correlationTick(CMainDlg &w)
     rs.plotIndex = i + 1;
     if (rs.plotIndex > rs.lastIndex) {
         rs.plotIndex = rs.lastIndex;
-        w.setButtonFace(gs.button1008, gs.button1008Rect, IDB_PLAY_IDLE);
+        w.setButtonFace(gs.playButton, gs.playButtonRect, IDB_PLAY_IDLE);
         rs.playing = false;
         timeKillEvent(rs.mmTimerId);
         rs.pauseHeld = false;

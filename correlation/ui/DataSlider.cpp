@@ -22,13 +22,13 @@ void showSliderPosition(CMainDlg &w)
     const int i
         = std::clamp(w.slider().GetPos() - 1, 0, std::min(rs.lastIndex, kPointCapacity - 1));
 
-    gs.plotDC.SelectObject(&gs.bitmap137);
+    gs.plotDC.SelectObject(&gs.plotLayer);
     gs.savedPen = gs.plotDC.SelectObject(&gs.penCyan1);
     gs.savedBrush = gs.plotDC.SelectObject(&gs.brushCyan);
     const int px = toPixelX(rs, rs.dataX[i]);
     const int py = toPixelY(rs, rs.dataY[i]);
 
-    gs.patchDC.SelectObject(&gs.bitmap145);
+    gs.patchDC.SelectObject(&gs.patchLayer);
     if (rs.sliderFirstMarker)
         rs.sliderFirstMarker = false;
     else
@@ -56,16 +56,16 @@ void showSliderPosition(CMainDlg &w)
 void CMainDlg::OnSliderMode()
 {
     if (rs.sliderMode) {
-        setButtonFace(gs.button1007, gs.button1007Rect, IDB_SLIDER_IDLE);
+        setButtonFace(gs.sliderModeButton, gs.sliderModeButtonRect, IDB_SLIDER_IDLE);
         rs.sliderMode = false;
-        gs.patchDC.SelectObject(&gs.bitmap145);
+        gs.patchDC.SelectObject(&gs.patchLayer);
         gs.savedPen = gs.patchDC.SelectObject(&gs.penWhite2);
         gs.savedBrush = gs.patchDC.SelectObject(&gs.brushWhite);
         gs.patchDC.Rectangle(0, 0, 20, 80);
         gs.patchDC.SelectObject(gs.savedPen);
         gs.patchDC.SelectObject(gs.savedBrush);
     } else if (!rs.playing && rs.corrRunning) {
-        setButtonFace(gs.button1007, gs.button1007Rect, IDB_SLIDER_ACTIVE);
+        setButtonFace(gs.sliderModeButton, gs.sliderModeButtonRect, IDB_SLIDER_ACTIVE);
         rs.sliderMode = true;
         rs.sliderFirstMarker = true;
     }

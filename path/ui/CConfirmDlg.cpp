@@ -1,5 +1,6 @@
 #include "path/ui/CConfirmDlg.h"
 
+#include "res/ControlIds.h"
 #include "res/DialogTemplates.h"
 
 CConfirmDlg::CConfirmDlg(RunState &state, CWnd *parent)
@@ -11,7 +12,7 @@ CConfirmDlg::CConfirmDlg(RunState &state, CWnd *parent)
 void CConfirmDlg::DoDataExchange(CDataExchange *dx)
 {
     CDialog::DoDataExchange(dx);
-    DDX_Control(dx, 1034, m_editMessage);
+    DDX_Control(dx, IDC_CONFIRM_TEXT, m_editMessage);
 }
 
 BOOL CConfirmDlg::OnInitDialog()

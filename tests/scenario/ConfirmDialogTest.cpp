@@ -1,5 +1,6 @@
 #include "path/ui/CConfirmDlg.h"
 #include "platform/ScriptedPlatform.h"
+#include "res/ControlIds.h"
 #include "res/ResourceIds.h"
 #include "res/TraceletResources.h"
 
@@ -23,7 +24,7 @@ TEST(ConfirmDialogTest, showsTheQuestion_onlyOkAnswersOk)
     QString shown;
     int row = 0;
     const Step read = SP::call([&](CDialog &d) {
-        shown = qobject_cast<QPlainTextEdit *>(d.controlWidget(1034))->toPlainText();
+        shown = qobject_cast<QPlainTextEdit *>(d.controlWidget(IDC_CONFIRM_TEXT))->toPlainText();
     });
     const Step escape = SP::call([](CDialog &d) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);

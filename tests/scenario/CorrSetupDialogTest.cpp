@@ -1,6 +1,7 @@
 #include "../core/TempDir.h"
 #include "correlation/ui/CCorrSetupDlg.h"
 #include "platform/ScriptedPlatform.h"
+#include "res/ControlIds.h"
 #include "res/ResourceIds.h"
 #include "res/TraceletResources.h"
 
@@ -29,9 +30,11 @@ const std::string kSetupFilter = "ｾｯﾄｱｯﾌﾟ Files (*.kvs)|*.kvs|All 
 // Texts of the edits and states ("0"/"1") of the check boxes at one moment of a script. A
 // snapshot after the dialog has closed does not run, so an empty one means "already closed".
 using Shown = std::map<int, std::string>;
-const Shown kDefaults { { 1006, "" }, { 1010, "" }, { 1034, "1" }, { 1035, "2" }, { 1038, "0" },
-    { 1039, "50" }, { 1040, "1" }, { 1041, "1" }, { 1042, "100.0" }, { 1043, "-100.0" },
-    { 1044, "100.0" }, { 1045, "-100.0" } };
+const Shown kDefaults { { IDC_CORR_DATA_FILE, "" }, { IDC_CORR_SETUP_FILE, "" },
+    { IDC_CORR_X_COLUMN, "1" }, { IDC_CORR_Y_COLUMN, "2" }, { IDC_CORR_PLOT_SPEED_CHECK, "0" },
+    { IDC_CORR_PLOT_SPEED, "50" }, { IDC_CORR_START_ROW, "1" }, { IDC_CORR_AUTO_SCALE, "1" },
+    { IDC_CORR_X_TOP, "100.0" }, { IDC_CORR_X_BOTTOM, "-100.0" }, { IDC_CORR_Y_TOP, "100.0" },
+    { IDC_CORR_Y_BOTTOM, "-100.0" } };
 
 Step snapshot(Shown &out)
 {
@@ -39,8 +42,9 @@ Step snapshot(Shown &out)
         for (const auto &[id, unused] : kDefaults) {
             CButton control;
             control.Attach(d.controlWidget(id));
-            out[id] = id == 1038 || id == 1041 ? std::to_string(control.GetCheck())
-                                               : control.GetWindowText();
+            out[id] = id == IDC_CORR_PLOT_SPEED_CHECK || id == IDC_CORR_AUTO_SCALE
+                ? std::to_string(control.GetCheck())
+                : control.GetWindowText();
         }
     });
 }
@@ -95,9 +99,12 @@ protected:
         scripted.answerFileDialog(std::move(path));
         return SP::click(id);
     }
-    Step browse(std::optional<std::string> path) { return fileButton(1000, std::move(path)); }
-    Step load(const std::string &path) { return fileButton(1005, path); }
-    Step saveAs(const std::string &path) { return fileButton(1007, path); }
+    Step browse(std::optional<std::string> path)
+    {
+        return fileButton(IDC_CORR_BROWSE_DATA, std::move(path));
+    }
+    Step load(const std::string &path) { return fileButton(IDC_CORR_LOAD_SETUP, path); }
+    Step saveAs(const std::string &path) { return fileButton(IDC_CORR_SAVE_SETUP, path); }
     // A setup accepted earlier: the dialog opens showing it, with nothing changed.
     void acceptEarlierSetup()
     {
@@ -123,7 +130,7 @@ TEST_F(CorrSetupDialogTest, firstOpening_showsDefaults_okWithoutDataFileReportsA
 
     EXPECT_EQ(shown, kDefaults);
     EXPECT_FALSE(afterOk.empty());
-    EXPECT_EQ(afterCancel[1006], "C:/data/a.csv\n");
+    EXPECT_EQ(afterCancel[IDC_CORR_DATA_FILE], "C:/data/a.csv\n");
     EXPECT_EQ(scripted.messages(), (Messages { kNoDataFile, kNoDataFile, kBadSetupContents }));
     EXPECT_EQ(TempDir::read(file), "old contents");
     EXPECT_EQ(flags(rs), "0000000001");
@@ -145,8 +152,8 @@ TEST_F(CorrSetupDialogTest, ok_afterChoosingDataFile_asksToSave_declinedCloses_a
     // the save then stores the edit's number again.
     rs = RunState();
     const std::string file = dir.file("s.kvs");
-    run({ browse("/data/a.csv"), SP::setText(1042, "5.0"), SP::setText(1043, "-3.0"),
-            SP::click(IDOK), saveAs(file) },
+    run({ browse("/data/a.csv"), SP::setText(IDC_CORR_X_TOP, "5.0"),
+            SP::setText(IDC_CORR_X_BOTTOM, "-3.0"), SP::click(IDOK), saveAs(file) },
         IDOK);
     EXPECT_EQ(TempDir::read(file),
         setupFile({ kMagic, "/data/a.csv", "1", "2", "1", "0", "1", "100.0", "-100.0", "100.0",
@@ -165,24 +172,25 @@ TEST_F(CorrSetupDialogTest, ok_overAcceptedSetup_takesValidFields_flagsChangesBy
     // A refused field keeps its stored value and the dialog closes; only a change asks to save.
     // A refused row keeps it open (last row): the second OK finds column 4 stored already.
     const auto edit = [](int id, const char *text) {
-        return std::vector { SP::setCheck(1038, true), SP::setText(id, text) };
+        return std::vector { SP::setCheck(IDC_CORR_PLOT_SPEED_CHECK, true), SP::setText(id, text) };
     };
     const std::tuple<std::vector<Step>, std::string, int, int, int, double, std::string> rows[] = {
-        { edit(1034, "0"), kBadColumn, 1, 2, 200, -100, "0000000000" },
-        { edit(1034, "10000"), "", 10000, 2, 200, -100, "0000000010" },
-        { edit(1035, "10001"), kBadColumn, 1, 2, 200, -100, "0000000000" },
-        { edit(1035, "7"), "", 1, 7, 200, -100, "0000000100" },
-        { edit(1040, "3"), "", 1, 2, 200, -100, "0000010000" },
-        { edit(1039, "49"), kBadPlotSpeed, 1, 2, 200, -100, "0000000000" },
-        { edit(1039, "10001"), kBadPlotSpeed, 1, 2, 200, -100, "0000000000" },
-        { edit(1039, "50"), "", 1, 2, 50, -100, "0000001000" },
-        { edit(1039, "10000"), "", 1, 2, 10000, -100, "0000001000" },
-        { { SP::setCheck(1038, false) }, "", 1, 2, 0, -100, "0000000000" },
-        { { SP::setCheck(1041, false), SP::setText(1042, "50"), SP::setText(1043, "-100.0"),
-              SP::setText(1044, "100"), SP::setText(1045, " -1e1xyz") },
+        { edit(IDC_CORR_X_COLUMN, "0"), kBadColumn, 1, 2, 200, -100, "0000000000" },
+        { edit(IDC_CORR_X_COLUMN, "10000"), "", 10000, 2, 200, -100, "0000000010" },
+        { edit(IDC_CORR_Y_COLUMN, "10001"), kBadColumn, 1, 2, 200, -100, "0000000000" },
+        { edit(IDC_CORR_Y_COLUMN, "7"), "", 1, 7, 200, -100, "0000000100" },
+        { edit(IDC_CORR_START_ROW, "3"), "", 1, 2, 200, -100, "0000010000" },
+        { edit(IDC_CORR_PLOT_SPEED, "49"), kBadPlotSpeed, 1, 2, 200, -100, "0000000000" },
+        { edit(IDC_CORR_PLOT_SPEED, "10001"), kBadPlotSpeed, 1, 2, 200, -100, "0000000000" },
+        { edit(IDC_CORR_PLOT_SPEED, "50"), "", 1, 2, 50, -100, "0000001000" },
+        { edit(IDC_CORR_PLOT_SPEED, "10000"), "", 1, 2, 10000, -100, "0000001000" },
+        { { SP::setCheck(IDC_CORR_PLOT_SPEED_CHECK, false) }, "", 1, 2, 0, -100, "0000000000" },
+        { { SP::setCheck(IDC_CORR_AUTO_SCALE, false), SP::setText(IDC_CORR_X_TOP, "50"),
+              SP::setText(IDC_CORR_X_BOTTOM, "-100.0"), SP::setText(IDC_CORR_Y_TOP, "100"),
+              SP::setText(IDC_CORR_Y_BOTTOM, " -1e1xyz") },
             "", 1, 2, 200, -10, "1001100000" },
-        { { SP::setText(1034, "4"), SP::setText(1040, "0"), SP::click(IDOK),
-              SP::setText(1040, "1") },
+        { { SP::setText(IDC_CORR_X_COLUMN, "4"), SP::setText(IDC_CORR_START_ROW, "0"),
+              SP::click(IDOK), SP::setText(IDC_CORR_START_ROW, "1") },
             kBadRow, 4, 2, 200, -100, "0000000000" },
     };
     for (const auto &row : rows) {
@@ -219,12 +227,13 @@ TEST_F(CorrSetupDialogTest, save_appendsKvsUnlessNameEndsInIt)
 
 TEST_F(CorrSetupDialogTest, save_invalidSetup_refused_existingFileUntouched)
 {
-    const Step manual = SP::setCheck(1041, false);
+    const Step manual = SP::setCheck(IDC_CORR_AUTO_SCALE, false);
     const std::vector<std::vector<Step>> rows {
-        { manual, SP::setText(1042, "5"), SP::setText(1043, "5.0") }, // X top == X bottom
-        { manual, SP::setText(1044, "-1"), SP::setText(1045, "1") },
-        { manual, SP::setText(1042, "1e999") }, // overflows to infinity
-        { SP::setText(1034, "0") },
+        { manual, SP::setText(IDC_CORR_X_TOP, "5"),
+            SP::setText(IDC_CORR_X_BOTTOM, "5.0") }, // X top == X bottom
+        { manual, SP::setText(IDC_CORR_Y_TOP, "-1"), SP::setText(IDC_CORR_Y_BOTTOM, "1") },
+        { manual, SP::setText(IDC_CORR_X_TOP, "1e999") }, // overflows to infinity
+        { SP::setText(IDC_CORR_X_COLUMN, "0") },
     };
     const std::string file = dir.write("keep.kvs", "old contents");
     for (const std::vector<Step> &edits : rows) {
@@ -248,14 +257,18 @@ TEST_F(CorrSetupDialogTest, load_completeFile_showsEveryLine_saveThenLoadRoundTr
     Shown shown;
     std::string flagsAfterLoad;
     // A refused OK leaves change flags set (data file, Y column) for the load to clear.
-    run({ browse("/data/a.csv"), SP::setText(1035, "9"), SP::setText(1040, "0"), SP::click(IDOK),
-        load(file), snapshot(shown), SP::call([&](CDialog &) { flagsAfterLoad = flags(rs); }),
-        saveAs(copy), SP::click(IDCANCEL) });
+    run({ browse("/data/a.csv"), SP::setText(IDC_CORR_Y_COLUMN, "9"),
+        SP::setText(IDC_CORR_START_ROW, "0"), SP::click(IDOK), load(file), snapshot(shown),
+        SP::call([&](CDialog &) { flagsAfterLoad = flags(rs); }), saveAs(copy),
+        SP::click(IDCANCEL) });
 
     EXPECT_EQ(scripted.messages(), Messages { kBadRow });
-    const Shown expected { { 1006, "D:/x/run.csv\n" }, { 1010, file + "\n" }, { 1034, "3" },
-        { 1035, "5" }, { 1038, "1" }, { 1039, "100" }, { 1040, "2" }, { 1041, "0" },
-        { 1042, "50.0" }, { 1043, "-50.0" }, { 1044, "20.0" }, { 1045, "-20.5" } };
+    const Shown expected { { IDC_CORR_DATA_FILE, "D:/x/run.csv\n" },
+        { IDC_CORR_SETUP_FILE, file + "\n" }, { IDC_CORR_X_COLUMN, "3" },
+        { IDC_CORR_Y_COLUMN, "5" }, { IDC_CORR_PLOT_SPEED_CHECK, "1" },
+        { IDC_CORR_PLOT_SPEED, "100" }, { IDC_CORR_START_ROW, "2" }, { IDC_CORR_AUTO_SCALE, "0" },
+        { IDC_CORR_X_TOP, "50.0" }, { IDC_CORR_X_BOTTOM, "-50.0" }, { IDC_CORR_Y_TOP, "20.0" },
+        { IDC_CORR_Y_BOTTOM, "-20.5" } };
     EXPECT_EQ(shown, expected);
     EXPECT_EQ(flagsAfterLoad, "0000000000");
     EXPECT_EQ(TempDir::read(copy), lines + "-20.5\r\n");
@@ -267,9 +280,9 @@ TEST_F(CorrSetupDialogTest, load_completeFile_showsEveryLine_saveThenLoadRoundTr
     Shown cancelled;
     // A cancelled or unreadable load only shows the chosen name; OK after a complete load asks
     // nothing.
-    run({ fileButton(1005, std::nullopt), snapshot(cancelled), load(dir.file("missing.kvs")),
-        load(copy), SP::click(IDOK) });
-    EXPECT_EQ(cancelled[1010], "");
+    run({ fileButton(IDC_CORR_LOAD_SETUP, std::nullopt), snapshot(cancelled),
+        load(dir.file("missing.kvs")), load(copy), SP::click(IDOK) });
+    EXPECT_EQ(cancelled[IDC_CORR_SETUP_FILE], "");
     EXPECT_EQ(scripted.messages(), Messages { kBadRow }); // nothing new
     EXPECT_EQ(
         stored(rs), std::tuple("D:\\x\\run.csv", 3, 5, 2, 100, false, 50.0, -50.0, 20.0, -20.5));
@@ -283,14 +296,17 @@ TEST_F(CorrSetupDialogTest, load_negativePlotSpeedOrCutFile_showsWhatWasRead)
     const std::string cut
         = dir.write("cut.kvs", setupFile({ kMagic, "/d/cut.csv", "4", "6", "3" }));
     Shown afterNegative, afterCut;
-    run({ SP::setCheck(1038, true), load(negative), snapshot(afterNegative), load(cut),
-        snapshot(afterCut), SP::click(IDCANCEL) });
+    run({ SP::setCheck(IDC_CORR_PLOT_SPEED_CHECK, true), load(negative), snapshot(afterNegative),
+        load(cut), snapshot(afterCut), SP::click(IDCANCEL) });
 
-    EXPECT_EQ(afterNegative[1039] + "|" + afterNegative[1038], "|0");
+    EXPECT_EQ(
+        afterNegative[IDC_CORR_PLOT_SPEED] + "|" + afterNegative[IDC_CORR_PLOT_SPEED_CHECK], "|0");
     EXPECT_EQ(scripted.messages(), Messages { kBadSetupFile }); // from the cut file only
     Shown expected = afterNegative;
-    std::tie(expected[1006], expected[1010]) = std::tuple("/d/cut.csv\n", cut + "\n");
-    std::tie(expected[1034], expected[1035], expected[1040]) = std::tuple("4", "6", "3");
+    std::tie(expected[IDC_CORR_DATA_FILE], expected[IDC_CORR_SETUP_FILE])
+        = std::tuple("/d/cut.csv\n", cut + "\n");
+    std::tie(expected[IDC_CORR_X_COLUMN], expected[IDC_CORR_Y_COLUMN], expected[IDC_CORR_START_ROW])
+        = std::tuple("4", "6", "3");
     EXPECT_EQ(afterCut, expected);
     EXPECT_EQ(std::tuple(rs.dataFilePath, rs.xColumn, rs.yColumn, rs.dataStartRow),
         std::tuple("/d/cut.csv", 4, 6, 3));
@@ -309,7 +325,7 @@ TEST_F(CorrSetupDialogTest, load_badMagic_reportsAndAppliesNothing)
         run({ browse("/data/a.csv"), load(dir.write("bad.kvs", bytes)), snapshot(shown),
             SP::click(IDCANCEL) });
         EXPECT_EQ(scripted.messages(), Messages { kBadSetupFile });
-        EXPECT_EQ(std::tuple(rs.dataFilePath, shown[1034], flags(rs)),
+        EXPECT_EQ(std::tuple(rs.dataFilePath, shown[IDC_CORR_X_COLUMN], flags(rs)),
             std::tuple("/data/a.csv", "1", "0000000001"));
     }
 }

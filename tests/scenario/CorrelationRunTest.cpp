@@ -1,4 +1,5 @@
 #include "../support/ScenarioFixture.h"
+#include "res/ControlIds.h"
 #include "res/ResourceIds.h"
 
 #include <sstream>
@@ -29,14 +30,16 @@ protected:
     void startRun(const std::string &dataFile, int plotSpeed, std::vector<Step> steps = {})
     {
         scripted.answerFileDialog(dataFile);
-        steps.insert(steps.begin(), { S::click(1000), S::setText(1040, "2") });
+        steps.insert(
+            steps.begin(), { S::click(IDC_CORR_BROWSE_DATA), S::setText(IDC_CORR_START_ROW, "2") });
         if (plotSpeed > 0)
             steps.insert(steps.end(),
-                { S::setCheck(1038, true), S::setText(1039, std::to_string(plotSpeed)) });
+                { S::setCheck(IDC_CORR_PLOT_SPEED_CHECK, true),
+                    S::setText(IDC_CORR_PLOT_SPEED, std::to_string(plotSpeed)) });
         steps.push_back(S::click(1));
         scripted.expectDialog(IDD_CORR_SETUP, steps);
         scripted.expectDialog(IDD_CONFIRM, { S::click(2) });
-        click(1005);
+        click(IDC_CORR_RUN);
     }
 
     // Whether the canvas shows exactly that read-out cell at (x, y), drawn as the overlay draws it.
@@ -83,18 +86,22 @@ TEST_F(CorrelationRunTest, allAtOnce_drawsEverything_andAfterStopAndRestartTheFr
     std::map<int, std::string> shown; // the first press shows the defaults; cancel starts nothing
     scripted.expectDialog(IDD_CORR_SETUP,
         { S::call([&](CDialog &d) {
-             for (int id : { 1034, 1035, 1040, 1039, 1042, 1043, 1044, 1045 })
+             for (int id :
+                 { IDC_CORR_X_COLUMN, IDC_CORR_Y_COLUMN, IDC_CORR_START_ROW, IDC_CORR_PLOT_SPEED,
+                     IDC_CORR_X_TOP, IDC_CORR_X_BOTTOM, IDC_CORR_Y_TOP, IDC_CORR_Y_BOTTOM })
                  shown[id] = d.GetDlgItem(id)->GetWindowText();
-             for (int id : { 1041, 1038 })
+             for (int id : { IDC_CORR_AUTO_SCALE, IDC_CORR_PLOT_SPEED_CHECK })
                  shown[id] = qobject_cast<QAbstractButton *>(d.controlWidget(id))->isChecked()
                      ? "1"
                      : "0";
          }),
             S::click(2) });
-    click(1005);
-    const std::map<int, std::string> defaults { { 1034, "1" }, { 1035, "2" }, { 1040, "1" },
-        { 1039, "50" }, { 1042, "100.0" }, { 1043, "-100.0" }, { 1044, "100.0" },
-        { 1045, "-100.0" }, { 1041, "1" }, { 1038, "0" } };
+    click(IDC_CORR_RUN);
+    const std::map<int, std::string> defaults { { IDC_CORR_X_COLUMN, "1" },
+        { IDC_CORR_Y_COLUMN, "2" }, { IDC_CORR_START_ROW, "1" }, { IDC_CORR_PLOT_SPEED, "50" },
+        { IDC_CORR_X_TOP, "100.0" }, { IDC_CORR_X_BOTTOM, "-100.0" }, { IDC_CORR_Y_TOP, "100.0" },
+        { IDC_CORR_Y_BOTTOM, "-100.0" }, { IDC_CORR_AUTO_SCALE, "1" },
+        { IDC_CORR_PLOT_SPEED_CHECK, "0" } };
     EXPECT_EQ(shown, defaults);
     EXPECT_FALSE(rs->corrRunning || scripted.hasTimer(dlg.get(), 3));
 
@@ -115,12 +122,12 @@ TEST_F(CorrelationRunTest, allAtOnce_drawsEverything_andAfterStopAndRestartTheFr
     EXPECT_TRUE(regionHas(kFrame, kAzure));
     EXPECT_TRUE(rs->dataReady);
 
-    click(1005); // stop, then the same run again
+    click(IDC_CORR_RUN); // stop, then the same run again
     scripted.expectDialog(IDD_CONFIRM, { S::click(1) });
-    scripted.expectDialog(IDD_CORR_SETUP, { S::click(1000), S::click(1) });
+    scripted.expectDialog(IDD_CORR_SETUP, { S::click(IDC_CORR_BROWSE_DATA), S::click(1) });
     scripted.answerFileDialog(csv({ { 1, 2 }, { 2, 4 }, { 3, 6 } }));
     scripted.expectDialog(IDD_CONFIRM, { S::click(2) });
-    click(1005);
+    click(IDC_CORR_RUN);
     ASSERT_TRUE(rs->corrRunning);
     EXPECT_EQ(canvasPixel(200, 25), kFrameGreen);
 }
@@ -136,20 +143,20 @@ TEST_F(CorrelationRunTest, plotSpeed_animatesPointByPoint_toTheEnd_restarts_andS
     EXPECT_FALSE(regionHas(kFrame, kRed)); // only the frame so far
     EXPECT_TRUE(canvasShowsText(421, 295, kNoReadout));
 
-    click(1008);
+    click(IDC_PLAY_PAUSE);
     scripted.advance(100);
     EXPECT_EQ(rs->plotIndex, 1);
     EXPECT_TRUE(canvasShowsText(421, 295, kNoReadout)); // none after the first point
     scripted.advance(550);
     EXPECT_EQ(rs->plotIndex, 6); // points 0..5 drawn
     EXPECT_FALSE(canvasShowsText(421, 295, kNoReadout));
-    EXPECT_EQ(text(1044), "0.50"); // timer 3 at 600 ms saw five points plotted
+    EXPECT_EQ(text(IDC_EDIT_TIME), "0.50"); // timer 3 at 600 ms saw five points plotted
 
-    click(1008); // pause
+    click(IDC_PLAY_PAUSE); // pause
     EXPECT_FALSE(rs->playing);
     scripted.advance(1000);
     EXPECT_EQ(rs->plotIndex, 6);
-    click(1008); // resume: the next tick draws point 6
+    click(IDC_PLAY_PAUSE); // resume: the next tick draws point 6
     scripted.advance(100);
     EXPECT_EQ(rs->plotIndex, 7);
     EXPECT_EQ(rs->lastPointX, pixelX(30));
@@ -161,20 +168,20 @@ TEST_F(CorrelationRunTest, plotSpeed_animatesPointByPoint_toTheEnd_restarts_andS
     const int lastX = rs->lastPointX, lastY = rs->lastPointY;
     EXPECT_EQ(canvasPixel(lastX, lastY), kAzure);
 
-    click(1007); // slider mode shows a position's time and refuses play
+    click(IDC_SLIDER_MODE); // slider mode shows a position's time and refuses play
     dlg->slider().SetPos(11);
-    EXPECT_EQ(text(1044), "1.00");
-    click(1008);
+    EXPECT_EQ(text(IDC_EDIT_TIME), "1.00");
+    click(IDC_PLAY_PAUSE);
     EXPECT_FALSE(rs->playing);
-    click(1007);
+    click(IDC_SLIDER_MODE);
 
-    click(1008); // play after the end starts over on an empty plot layer
+    click(IDC_PLAY_PAUSE); // play after the end starts over on an empty plot layer
     EXPECT_EQ(rs->plotIndex, 0);
     EXPECT_EQ(gs->plotDC.GetPixel(lastX, lastY), kWhite);
     scripted.advance(100);
     EXPECT_EQ(rs->plotIndex, 1);
 
-    click(1005); // stop
+    click(IDC_CORR_RUN); // stop
     EXPECT_FALSE(rs->corrRunning || rs->playing || rs->dataFileGiven);
     EXPECT_EQ(scripted.activeTicks(), 0u);
     EXPECT_FALSE(scripted.hasTimer(dlg.get(), 3));
@@ -182,12 +189,13 @@ TEST_F(CorrelationRunTest, plotSpeed_animatesPointByPoint_toTheEnd_restarts_andS
     EXPECT_TRUE(rs->corrSetupDone);
     std::string question, shownRow;
     scripted.expectDialog(IDD_CONFIRM,
-        { S::call([&](CDialog &d) { question = d.GetDlgItem(1034)->GetWindowText(); }),
+        { S::call([&](CDialog &d) { question = d.GetDlgItem(IDC_CONFIRM_TEXT)->GetWindowText(); }),
             S::click(1) });
     scripted.expectDialog(IDD_CORR_SETUP,
-        { S::call([&](CDialog &d) { shownRow = d.GetDlgItem(1040)->GetWindowText(); }),
+        { S::call(
+              [&](CDialog &d) { shownRow = d.GetDlgItem(IDC_CORR_START_ROW)->GetWindowText(); }),
             S::click(2) });
-    click(1005);
+    click(IDC_CORR_RUN);
     EXPECT_EQ(question, "前回設定内容が存在します。修正しますか？");
     EXPECT_EQ(shownRow, "2"); // the previous settings, not the defaults
 }
@@ -195,7 +203,7 @@ TEST_F(CorrelationRunTest, plotSpeed_animatesPointByPoint_toTheEnd_restarts_andS
 TEST_F(CorrelationRunTest, oneRow_playsTheOnePointAndStopsWithEmptyReadouts)
 {
     startRun(csv({ { 4, 4 } }), 100);
-    click(1008);
+    click(IDC_PLAY_PAUSE);
     scripted.advance(100);
     EXPECT_FALSE(rs->playing);
     EXPECT_EQ(rs->plotIndex, 0);
@@ -214,21 +222,21 @@ TEST_F(CorrelationRunTest, sliderMarker_restoresARedCircleExactly_andStartsAfres
 {
     startRun(csv({ { 10, 10 }, { 50, 50 }, { 90, 20 } }), 0);
     const QImage before = canvas();
-    click(1007);
+    click(IDC_SLIDER_MODE);
     ASSERT_TRUE(rs->sliderMode);
     dlg->slider().SetPos(2);
     // The marker is on the plot layer; on the canvas the X mean line crosses it.
     EXPECT_EQ(gs->plotDC.GetPixel(rs->sliderMarkerX, rs->sliderMarkerY), kCyan);
-    EXPECT_EQ(text(1016), "50.00");
-    EXPECT_EQ(text(1017), "50.00");
-    EXPECT_EQ(text(1044), ""); // no plot speed: no time position
+    EXPECT_EQ(text(IDC_EDIT_X), "50.00");
+    EXPECT_EQ(text(IDC_EDIT_Y), "50.00");
+    EXPECT_EQ(text(IDC_EDIT_TIME), ""); // no plot speed: no time position
     dlg->slider().SetPos(3);
     const QRect around(pixelX(50) - 10, pixelY(50) - 10, 20, 20);
     EXPECT_EQ(canvas().copy(around), before.copy(around)); // point 2's circle is back exactly
 
-    click(1007); // off: the last marker stays
+    click(IDC_SLIDER_MODE); // off: the last marker stays
     EXPECT_FALSE(rs->sliderMode);
-    click(1007); // on again: the first marker restores nothing
+    click(IDC_SLIDER_MODE); // on again: the first marker restores nothing
     EXPECT_TRUE(rs->sliderFirstMarker);
     dlg->slider().SetPos(1);
     EXPECT_FALSE(rs->sliderFirstMarker);
@@ -245,8 +253,8 @@ TEST_F(CorrelationRunTest, manyRows_setTheSliderRangeAndPageSize)
 TEST_F(CorrelationRunTest, columnBeyondTheFieldTable_andZeroRangeManualFrame_drawSafely)
 {
     startRun(csv({ { 1, 2 }, { 2, 5 }, { 3, 4 } }), 0,
-        { S::setText(1034, "2000"), S::setCheck(1041, false), S::setText(1042, "5.5"),
-            S::setText(1043, "5.2") });
+        { S::setText(IDC_CORR_X_COLUMN, "2000"), S::setCheck(IDC_CORR_AUTO_SCALE, false),
+            S::setText(IDC_CORR_X_TOP, "5.5"), S::setText(IDC_CORR_X_BOTTOM, "5.2") });
     ASSERT_TRUE(rs->corrRunning);
     EXPECT_EQ(rs->corrScaleX, 1.0); // top and bottom both cut to 5: a usable scale
     EXPECT_TRUE(canvasShowsText(421, 295, "相関係数 : ERR  ")); // every X reads 0.0
@@ -257,7 +265,7 @@ TEST_F(CorrelationRunTest, fileWithoutDataRows_showsTheEmptyFrame_andPlayDoesNot
     startRun(writeFile("empty.csv", "x,y\n").string(), 100);
     ASSERT_TRUE(rs->corrRunning);
     EXPECT_FALSE(rs->dataReady);
-    click(1008);
+    click(IDC_PLAY_PAUSE);
     EXPECT_FALSE(rs->playing);
     EXPECT_EQ(scripted.activeTicks(), 0u);
 }

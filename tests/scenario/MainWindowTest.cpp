@@ -1,5 +1,6 @@
 #include "../support/ScenarioFixture.h"
 #include "platform/CBitmapButton.h"
+#include "res/ControlIds.h"
 
 #include <QSlider>
 
@@ -41,7 +42,7 @@ TEST_F(MainWindowTest, startup_setsEveryStartValue_evenOverScrambledState)
 
 TEST_F(MainWindowTest, startup_buildsTheWindowItsControlsTipsButtonFacesAndPens)
 {
-    EXPECT_EQ(text(1026), "等倍");
+    EXPECT_EQ(text(IDC_EDIT_ZOOM), "等倍");
     CSliderCtrl &slider = dlg->slider();
     EXPECT_EQ((std::vector { slider.GetPos(), slider.GetRangeMin(), slider.GetRangeMax(),
                   slider.GetPageSize() }),
@@ -54,10 +55,12 @@ TEST_F(MainWindowTest, startup_buildsTheWindowItsControlsTipsButtonFacesAndPens)
     EXPECT_EQ((std::vector { r.left, r.top, r.right - r.left, r.bottom - r.top }),
         (std::vector { 5, 3, 525, 351 }));
 
-    const std::map<int, QString> tips { { 1008, "再生/一時停止" }, { 1029, "教示中のﾎﾟｲﾝﾄ修正" },
-        { 1024, "ｽﾞｰﾑｲﾝ" }, { 1025, "ｽﾞｰﾑｱｳﾄ" }, { 1020, "上ｽｸﾛｰﾙ" }, { 1022, "右ｽｸﾛｰﾙ" },
-        { 1023, "左ｽｸﾛｰﾙ" }, { 1021, "下ｽｸﾛｰﾙ" }, { 1000, "経路図実行/終了" },
-        { 1005, "相関図実行/終了" }, { 1007, "相関図 データ位置スライダ指定" } };
+    const std::map<int, QString> tips { { IDC_PLAY_PAUSE, "再生/一時停止" },
+        { IDC_TEACH_CORRECTION, "教示中のﾎﾟｲﾝﾄ修正" }, { IDC_ZOOM_IN, "ｽﾞｰﾑｲﾝ" },
+        { IDC_ZOOM_OUT, "ｽﾞｰﾑｱｳﾄ" }, { IDC_SCROLL_UP, "上ｽｸﾛｰﾙ" }, { IDC_SCROLL_RIGHT, "右ｽｸﾛｰﾙ" },
+        { IDC_SCROLL_LEFT, "左ｽｸﾛｰﾙ" }, { IDC_SCROLL_DOWN, "下ｽｸﾛｰﾙ" },
+        { IDC_PATH_RUN, "経路図実行/終了" }, { IDC_CORR_RUN, "相関図実行/終了" },
+        { IDC_SLIDER_MODE, "相関図 データ位置スライダ指定" } };
     std::map<QWidget *, QString> expected, shown; // exactly the eleven controls have tips
     for (const auto &[id, tip] : tips)
         expected[dlg->controlWidget(id)] = tip;
@@ -66,22 +69,22 @@ TEST_F(MainWindowTest, startup_buildsTheWindowItsControlsTipsButtonFacesAndPens)
             shown[w] = w->toolTip();
     EXPECT_EQ(shown, expected);
 
-    for (auto [id, width] :
-        { std::pair { 1008, 48 }, { 1000, 48 }, { 1005, 48 }, { 1029, 81 }, { 1007, 81 } }) {
+    for (auto [id, width] : { std::pair { IDC_PLAY_PAUSE, 48 }, { IDC_PATH_RUN, 48 },
+             { IDC_CORR_RUN, 48 }, { IDC_TEACH_CORRECTION, 81 }, { IDC_SLIDER_MODE, 81 } }) {
         auto *button = qobject_cast<BitmapButtonWidget *>(dlg->controlWidget(id));
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->size(), QSize(width, 20)) << id;
         EXPECT_FALSE(button->upFace().isNull());
         EXPECT_NE(button->upFace(), button->downFace()) << id; // pressed shows the active face
     }
-    EXPECT_EQ(gs->button1005Rect.right, 48);
-    EXPECT_EQ(gs->button1007Rect.bottom, 20);
+    EXPECT_EQ(gs->corrRunButtonRect.right, 48);
+    EXPECT_EQ(gs->sliderModeButtonRect.bottom, 20);
 
     ASSERT_NE(gs->canvasDC, nullptr);
     EXPECT_NE(gs->canvasDCPreviousFont, nullptr);
     EXPECT_NE(gs->overlayDCPreviousFont, nullptr);
     // The overlay's pen is the dark green frame pen: a line drawn now has its colour.
-    gs->overlayDC.SelectObject(&gs->bitmap134);
+    gs->overlayDC.SelectObject(&gs->overlayLayer);
     gs->overlayDC.MoveTo(0, 5);
     gs->overlayDC.LineTo(10, 5);
     EXPECT_EQ(gs->overlayDC.GetPixel(3, 5), RGB(0, 127, 11));
@@ -121,10 +124,12 @@ TEST_F(MainWindowTest, aboutItem_opensTheAboutBox_andCancelEndsTheWindowWithCanc
 TEST_F(MainWindowTest, failedSubclassing_returnsFalse_andTheButtonsDoNothingHarmful)
 {
     dlg->DestroyWindow();
-    CBitmapButton::failSubclassForTesting(1005);
+    CBitmapButton::failSubclassForTesting(IDC_CORR_RUN);
     EXPECT_FALSE(dlg->Create());
     EXPECT_EQ(gs->canvasDC, nullptr); // nothing after the buttons was created
-    for (int id : { 1000, 1005, 1008, 1007, 1029, 1024, 1025, 1020, 1021, 1022, 1023 })
+    for (int id : { IDC_PATH_RUN, IDC_CORR_RUN, IDC_PLAY_PAUSE, IDC_SLIDER_MODE,
+             IDC_TEACH_CORRECTION, IDC_ZOOM_IN, IDC_ZOOM_OUT, IDC_SCROLL_UP, IDC_SCROLL_DOWN,
+             IDC_SCROLL_RIGHT, IDC_SCROLL_LEFT })
         click(id);
     EXPECT_FALSE(dlg->IsEnded());
     EXPECT_TRUE(scripted.shownDialogs().empty());
@@ -141,7 +146,7 @@ TEST_F(MainWindowTest, fontsThatCannotBeCreated_areNotSelected_andStartupComplet
     EXPECT_TRUE(created);
     EXPECT_EQ(gs->canvasDCPreviousFont, nullptr);
     EXPECT_EQ(gs->overlayDCPreviousFont, nullptr);
-    gs->overlayDC.SelectObject(&gs->bitmap134); // text still draws with the DC's own font
+    gs->overlayDC.SelectObject(&gs->overlayLayer); // text still draws with the DC's own font
     EXPECT_TRUE(gs->overlayDC.TextOut(10, 10, "12"));
 }
 

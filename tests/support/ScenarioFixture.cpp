@@ -1,5 +1,6 @@
 #include "ScenarioFixture.h"
 
+#include "res/ControlIds.h"
 #include "res/TraceletResources.h"
 
 #include <fstream>
@@ -37,7 +38,7 @@ void ScenarioTest::click(int id)
 
 QImage ScenarioTest::canvas() const
 {
-    auto *c = qobject_cast<CanvasWidget *>(dlg->controlWidget(1002));
+    auto *c = qobject_cast<CanvasWidget *>(dlg->controlWidget(IDC_CANVAS));
     return c ? c->image() : QImage();
 }
 

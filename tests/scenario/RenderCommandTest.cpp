@@ -136,12 +136,13 @@ TEST(RenderCommandTest, badInput_failsWithStatusOne_andWritesNothing)
     // Setup text (empty: no setup file), points.csv (nullptr: none), what the error mentions.
     const std::tuple<std::string, const char *, const char *> rows[] = {
         { "", nullptr, "cannot read" },
-        { "x,y\n1,2\n", nullptr, "not a correlation setup" },
-        { "KVT_GRIDWALK_SETUP\r\nmap.bmp\r\n", nullptr, "path setup" },
+        { "x,y\n1,2\n", nullptr, "not a correlation or path setup" },
+        { "KVT_GRIDWALK_SETUP\r\nmap.bmp\r\n", nullptr,
+            "bad.kvs: セットアップファイルに誤りがあります" },
         { setupFileText(kCorrSetupMagic, { "points.csv", "1", "2" }), "x,y\n1,2\n",
             "セットアップファイルに誤りがあります" },
         { corrSetup("0", 0), "1,2\n", "列指定不正です。" },
-        { corrSetup("1", 0), nullptr, "cannot read the data file points.csv" },
+        { corrSetup("1", 0), nullptr, "points.csv named in bad.kvs" },
         { corrSetup("1", 100), "x,y\n", "no data rows" },
     };
     for (const auto &[setup, data, mentions] : rows) {

@@ -178,7 +178,10 @@ std::optional<std::string> pngBytes(const QImage &picture)
 // Lets the animation run to its last point on the manual clock.
 bool playToTheEnd(RenderSession &session, const RenderScene &scene, std::string &error)
 {
-    session.scripted.advance(static_cast<long long>(scene.points + 1) * scene.periodMs);
+    // Point by point, so that the picture is the one of the moment the last point is drawn (a
+    // path run goes on redrawing it, with the character frames still alternating).
+    for (int i = 0; i <= scene.points && scene.animating(); ++i)
+        session.scripted.advance(scene.periodMs);
     if (scene.animating())
         error = "the animation did not end";
     return !scene.animating();

@@ -157,6 +157,9 @@ struct RunState
     bool pathDataFileChanged = false;
     std::array<bool, kCorrSetupFieldCount> corrSetupChanged {};
     std::string confirmMessage;
+    // The origin of the last accepted path setup: a stop clears originX and originY, and keeping
+    // the previous settings brings it back with the files.
+    double keptOriginX = 0.0, keptOriginY = 0.0;
 };
 
 // The one process-wide instance the window works on. Core functions take a RunState& instead.

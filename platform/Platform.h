@@ -40,7 +40,7 @@ public:
     virtual int runModalLoop(CDialog &dialog) = 0;
     virtual void messageBox(const std::string &text) = 0;
     // A message that does not wait: the window stays usable while it shows. A new notice
-    // replaces the one still showing, so there is never more than one.
+    // joins the one still showing, so there is never more than one box.
     virtual void showNotice(const std::string &text) = 0;
     // The chosen full path, or nothing when the person cancelled.
     virtual std::optional<std::string> fileDialog(const FileDialogRequest &request) = 0;

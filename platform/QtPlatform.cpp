@@ -34,13 +34,18 @@ void QtPlatform::messageBox(const std::string &text)
 
 void QtPlatform::showNotice(const std::string &text)
 {
-    if (!m_notice) {
-        m_notice = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Tracelet"), QString(),
-            QMessageBox::Ok, QApplication::activeWindow());
-        m_notice->setWindowModality(Qt::NonModal);
-        m_notice->setAttribute(Qt::WA_DeleteOnClose);
+    const QString added = QString::fromStdString(text);
+    if (m_notice && m_notice->isVisible()) {
+        m_notice->setText(m_notice->text() + QStringLiteral("\n\n") + added);
+    } else {
+        if (!m_notice) {
+            m_notice = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Tracelet"), QString(),
+                QMessageBox::Ok, QApplication::activeWindow());
+            m_notice->setWindowModality(Qt::NonModal);
+            m_notice->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        m_notice->setText(added);
     }
-    m_notice->setText(QString::fromStdString(text));
     m_notice->show();
     m_notice->raise();
 }

@@ -63,6 +63,8 @@ BOOL CPathSetupDlg::OnInitDialog()
     m_radioCurve.SetCheck(0);
     if (rs.pathSetupDone) {
         showPath(m_editBackgroundFile, rs.backgroundFilePath, rs.backgroundGiven);
+        rs.originX = rs.keptOriginX;
+        rs.originY = rs.keptOriginY;
         showOrigin();
         showPath(m_editCharacterFile, rs.characterFilePath, rs.characterGiven);
         showPath(m_editCharacter2File, rs.character2FilePath, rs.character2Given);
@@ -150,6 +152,8 @@ void CPathSetupDlg::OnOK()
         rs.plotPeriodMs = rs.teachMoveTimeMs / rs.divisionCount;
     }
     rs.pathSetupDone = true;
+    rs.keptOriginX = rs.originX;
+    rs.keptOriginY = rs.originY;
 
     if (anyChanged()) {
         rs.confirmMessage = "設定内容は、新規もしくは変更されています。設定内容を保存しますか？";

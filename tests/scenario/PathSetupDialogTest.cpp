@@ -98,6 +98,14 @@ TEST_F(PathSetupDialogTest, choosingFilesAndOrigin_savesSevenLines_thatLoadBackI
                   rs->dataStartRow),
         std::tuple(1, 2, 3, 5, 2));
     click(IDC_PATH_RUN); // stop: origin, files and flags back to their start
+    EXPECT_EQ(std::pair(rs->originX, rs->originY), std::pair(0.0, 0.0));
+
+    // Keeping the previous settings brings back its files and its origin.
+    scripted.expectDialog(IDD_CONFIRM, { S::click(IDOK) });
+    scripted.expectDialog(IDD_PATH_SETUP,
+        { expectField(IDC_PATH_ORIGIN_X, "-50.000000"), expectField(IDC_PATH_ORIGIN_Y, "12.000000"),
+            expectField(IDC_PATH_DATA_FILE, toDisplayPath(walk)), S::click(IDCANCEL) });
+    click(IDC_PATH_RUN);
 
     // Declining the previous settings opens the defaults; the load brings the file back, from
     // a file dialog that opens in the setup file's folder.

@@ -67,6 +67,9 @@ public:
 private:
     void startPathRun();
     void stopPathRun();
+    // Play in teaching mode: the points interpolated, written and switched to play. False, after
+    // saying why, when the route cannot be built.
+    bool routeTeachingPoints();
 
     RunState &rs;
     GdiState &gs;

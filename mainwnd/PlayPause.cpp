@@ -3,7 +3,6 @@
 #include "correlation/ui/CorrelationDrawing.h"
 #include "mainwnd/CMainDlg.h"
 #include "mainwnd/ClockTasks.h"
-#include "path/core/TeachingRoute.h"
 #include "path/ui/PathView.h"
 #include "res/ResourceIds.h"
 
@@ -26,20 +25,20 @@ void CMainDlg::OnPlayPause()
         }
         return;
     }
+    if (rs.pathRunning && rs.sourceMode == 1 && !rs.dataReady) {
+        AfxMessageBox("教示ポイントを2点以上指定してから再生してください。");
+        return;
+    }
     if (!rs.dataReady || rs.sourceMode == 2)
         return;
 
     if (rs.pathRunning && rs.backgroundLoaded) {
+        // Taught points become the route first; a route that cannot be built starts nothing.
+        if (rs.sourceMode == 1 && !routeTeachingPoints())
+            return;
         setButtonFace(gs.playButton, gs.playButtonRect, IDB_PLAY_ACTIVE);
         rs.playing = true;
         gs.plotDC.SelectObject(&gs.penMagenta2);
-        if (rs.sourceMode == 1) {
-            const auto result
-                = buildTeachingRoute(rs, [](int ms) { Sleep(static_cast<DWORD>(ms)); });
-            if (result == TeachingRouteResult::TooManyPoints)
-                AfxMessageBox(
-                    std::string(teachingCapacityMessage(rs.teachCount, rs.curveInterpolation)));
-        }
         // At the last point with the clock stopped the run is over; held there, it resumes.
         if (rs.plotIndex == rs.lastIndex && !rs.pauseHeld) {
             // A clean background at the zoom in use: the trajectory starts again from point 0.

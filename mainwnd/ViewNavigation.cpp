@@ -11,12 +11,19 @@
 namespace {
 
 constexpr int kSourceTeaching = 1;
+constexpr int kSourceCorrecting = 2;
 constexpr int kScrollStep = 150;
 constexpr std::array<const char *, 3> kZoomLabels { "等倍", "1/2倍", "1/4倍" };
 
 double zoomOf(const RunState &rs)
 {
     return rs.zoomFactors[static_cast<std::size_t>(std::clamp(rs.zoomIndex, 0, 2))];
+}
+
+// Teaching points are entered and corrected at full size only.
+bool teaching(const RunState &rs)
+{
+    return rs.sourceMode == kSourceTeaching || rs.sourceMode == kSourceCorrecting;
 }
 
 // The trajectory so far drawn again at the new scale, through the point the tick draws next,
@@ -41,7 +48,7 @@ void redrawAtZoom(RunState &rs, GdiState &gs)
 
 void CMainDlg::OnZoomIn()
 {
-    if (!rs.dataReady || rs.zoomIndex <= 0 || rs.sourceMode == kSourceTeaching || !rs.pathRunning)
+    if (!rs.dataReady || rs.zoomIndex <= 0 || teaching(rs) || !rs.pathRunning)
         return;
     rs.zoomIndex -= 1;
     redrawAtZoom(rs, gs);
@@ -55,7 +62,7 @@ void CMainDlg::OnZoomIn()
 
 void CMainDlg::OnZoomOut()
 {
-    if (!rs.dataReady || rs.zoomIndex >= 2 || rs.sourceMode == kSourceTeaching || !rs.pathRunning)
+    if (!rs.dataReady || rs.zoomIndex >= 2 || teaching(rs) || !rs.pathRunning)
         return;
     rs.zoomIndex += 1;
     redrawAtZoom(rs, gs);

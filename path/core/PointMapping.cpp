@@ -9,10 +9,12 @@
 namespace {
 
 // A positive origin is subtracted as it is; a negative one is added by its whole part.
-double fromOrigin(double value, double origin)
+double originShift(double origin)
 {
-    return origin > 0 ? value - origin : value + std::fabs(static_cast<double>(truncToInt(origin)));
+    return origin > 0 ? origin : static_cast<double>(truncToInt(origin));
 }
+
+double fromOrigin(double value, double origin) { return value - originShift(origin); }
 
 } // namespace
 
@@ -29,4 +31,9 @@ MappedPoint mapPathPoint(const RunState &state, double x, double y)
     p.px = truncToInt(p.xr * z - state.viewSrcX);
     p.py = truncToInt(height - p.yr * z - state.viewSrcY);
     return p;
+}
+
+DataPoint dataFromBackground(const RunState &state, double fromLeft, double fromBottom)
+{
+    return { fromLeft + originShift(state.originX), fromBottom + originShift(state.originY) };
 }

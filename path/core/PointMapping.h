@@ -14,3 +14,12 @@ struct MappedPoint
 };
 
 MappedPoint mapPathPoint(const RunState &state, double x, double y);
+
+// The data coordinates of a place on the background at full size, given from its left edge and up
+// from its bottom edge: the inverse of the mapping, so that a point taught there plays there.
+struct DataPoint
+{
+    double x = 0.0;
+    double y = 0.0;
+};
+DataPoint dataFromBackground(const RunState &state, double fromLeft, double fromBottom);

@@ -13,6 +13,7 @@
 namespace {
 
 constexpr int kSourceTeaching = 1;
+constexpr int kSourceCorrecting = 2;
 constexpr int kSourceDataFile = 3;
 // The start-up period, used when a data file gives none that a clock can run at.
 constexpr int kDefaultTickPeriodMs = 350;
@@ -96,6 +97,8 @@ void CMainDlg::stopPathRun()
     }
     killClocks();
     setButtonFace(gs.pathRunButton, gs.pathRunButtonRect, IDB_PATH_IDLE);
+    if (rs.sourceMode == kSourceCorrecting)
+        setButtonFace(gs.teachCorrectionButton, gs.teachCorrectionButtonRect, IDB_TEACH_IDLE);
     rs.pauseHeld = false;
     rs.pathRunning = false;
     rs.dataReady = false;

@@ -1,0 +1,248 @@
+#include "../support/PathScenario.h"
+#include "app/cli/CoreCommands.h"
+#include "data/NumberText.h"
+#include "res/ControlIds.h"
+#include "res/ResourceIds.h"
+
+#include <QAbstractButton>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+using S = ScriptedPlatform;
+constexpr COLORREF kTeal = RGB(0, 212, 212), kRed = RGB(255, 0, 0), kGreen = RGB(0, 215, 52);
+const std::string kTooClose = "教示ﾎﾟｲﾝﾄの間隔が十分でない。";
+
+class TeachingTest : public PathScenario
+{
+protected:
+    // A teaching run over the background of `kvt`, its route written to `route`.
+    void startTeaching(const std::string &kvt, const std::string &route, bool curve,
+        int divisions = 4, int moveTimeMs = 1000)
+    {
+        scripted.answerFileDialog(kvt);
+        scripted.answerFileDialog(route);
+        scripted.expectDialog(IDD_PATH_SETUP,
+            { S::click(IDC_PATH_LOAD_SETUP), S::call([](CDialog &d) {
+                 qobject_cast<QAbstractButton *>(d.controlWidget(IDC_PATH_TEACHING))->click();
+             }),
+                S::setCheck(IDC_PATH_CURVE, curve), S::setCheck(IDC_PATH_LINEAR, !curve),
+                S::setText(IDC_PATH_DIVISIONS, std::to_string(divisions)),
+                S::setText(IDC_PATH_MOVE_TIME, std::to_string(moveTimeMs)), S::click(IDOK) });
+        scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) });
+        click(IDC_PATH_RUN);
+        scripted.clearMessages(); // the teaching check box explains itself
+        scripted.advance(200); // the one refresh of timer 1
+    }
+    // The mouse at a pixel of the picture area, as the window receives it.
+    void mouse(UINT message, int x, int y)
+    {
+        MSG msg;
+        msg.message = message;
+        msg.pt = POINT { rs->canvasRect.left + x, rs->canvasRect.top + y };
+        dlg->OnMessage(msg);
+    }
+    void clickAt(int x, int y)
+    {
+        mouse(WM_MOUSEMOVE, x, y);
+        mouse(WM_LBUTTONDOWN, x, y);
+    }
+    bool ringAt(int x, int y, COLORREF colour)
+    {
+        int found = 0;
+        for (int dy = -3; dy <= 3; ++dy)
+            for (int dx = -3; dx <= 3; ++dx)
+                found += canvasPixel(x + dx, y + dy) == colour ? 1 : 0;
+        return found >= 8 && canvasPixel(x, y) != colour;
+    }
+    std::pair<double, double> taught(int k) const
+    {
+        return { rs->teachX[static_cast<std::size_t>(k)], rs->teachY[static_cast<std::size_t>(k)] };
+    }
+    static std::pair<std::string, std::string> readOut(const char *x, const char *y)
+    {
+        return { x, y };
+    }
+    std::string read(const std::string &path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return { std::istreambuf_iterator<char>(in), {} };
+    }
+};
+
+TEST_F(TeachingTest, clicksAddPointsThreePixelsApart_withRingsCrosshairAndReadOutsInViewCoordinates)
+{
+    // 625 wide: one scroll right shows columns 100..624; rows 650..999 are shown.
+    startTeaching(setupFile("map.kvt", background("map.bmp", 625, 1000), 0, 0, "", "", ""),
+        (tempDir() / "route.csv").string(), false);
+    EXPECT_FALSE(scripted.hasTimer(dlg.get(), 1));
+    click(IDC_ZOOM_OUT); // points are taught at full size
+    EXPECT_EQ(text(IDC_EDIT_ZOOM), "等倍");
+    click(IDC_SCROLL_RIGHT);
+    ASSERT_EQ(std::pair(rs->viewSrcX, rs->viewSrcY), std::pair(100, 650));
+
+    mouse(WM_MOUSEMOVE, 0, 0); // the top-left pixel of the picture
+    EXPECT_EQ(std::pair(text(IDC_EDIT_X), text(IDC_EDIT_Y)), readOut("100.00", "350.00"));
+    mouse(WM_MOUSEMOVE, 200, 100);
+    EXPECT_EQ(std::pair(text(IDC_EDIT_X), text(IDC_EDIT_Y)), readOut("300.00", "250.00"));
+    EXPECT_EQ(canvasPixel(200, 20), kGreen); // the crosshair over the map
+    EXPECT_EQ(canvasPixel(20, 100), kGreen);
+    EXPECT_EQ(shownBackgroundPixel(150, 50), std::pair(250, 700 % 251));
+    mouse(WM_MOUSEMOVE, 0, 350); // below the view: nothing changes
+    EXPECT_EQ(text(IDC_EDIT_Y), "250.00");
+
+    clickAt(200, 100); // the first point is always taken
+    EXPECT_EQ(rs->teachCount, 1);
+    EXPECT_FALSE(rs->dataReady);
+    EXPECT_TRUE(ringAt(200, 100, kTeal));
+    clickAt(202, 102); // 2.83 from it
+    clickAt(203, 100); // exactly 3
+    clickAt(300, 100);
+    clickAt(201, 100); // near the first point, but only the previous one counts
+    clickAt(201, 100);
+    EXPECT_EQ(scripted.messages(), (std::vector<std::string> { kTooClose, kTooClose }));
+    EXPECT_EQ(rs->teachCount, 4);
+    EXPECT_TRUE(rs->dataReady);
+    EXPECT_EQ(taught(1), std::pair(303.0, 250.0));
+    EXPECT_EQ(std::tuple(rs->splinePointCount, rs->splineKnotCount, rs->outputPointCount),
+        std::tuple(4, 7, 13));
+
+    // Play needs no zoom and no correction: it builds the route at once.
+    scripted.clearMessages();
+    click(IDC_PLAY_PAUSE);
+    EXPECT_EQ(rs->sourceMode, 3);
+    EXPECT_EQ(rs->lastIndex, 12);
+}
+
+TEST_F(TeachingTest, correctionPicksTheFirstPointInReach_movesItCheckingOnlyItsNeighbours)
+{
+    startTeaching(setupFile("map.kvt", background("map.bmp", 600, 400), 0, 0, "", "", ""),
+        (tempDir() / "route.csv").string(), false);
+    click(IDC_TEACH_CORRECTION); // needs two points first
+    EXPECT_TRUE(showsFace(IDC_TEACH_CORRECTION, IDB_TEACH_IDLE));
+    for (auto [x, y] : { std::pair { 100, 100 }, { 200, 100 }, { 300, 100 }, { 102, 100 } })
+        clickAt(x, y);
+    ASSERT_EQ(rs->teachCount, 4);
+
+    click(IDC_TEACH_CORRECTION);
+    EXPECT_EQ(rs->sourceMode, 2);
+    EXPECT_TRUE(showsFace(IDC_TEACH_CORRECTION, IDB_TEACH_ACTIVE));
+    click(IDC_PLAY_PAUSE); // no play while correcting
+    EXPECT_FALSE(rs->playing || scripted.activeTicks());
+
+    clickAt(203, 100); // |dx| = 3 picks nothing
+    EXPECT_FALSE(rs->teachPointPicked);
+    clickAt(101, 102); // points 0 and 3 both within reach: the first entered wins
+    ASSERT_TRUE(rs->teachPointPicked);
+    EXPECT_EQ(rs->teachSelectedIndex, 0);
+    EXPECT_TRUE(ringAt(100, 100, kRed));
+    EXPECT_TRUE(ringAt(200, 100, kTeal));
+
+    // Point 0 moves next to point 3 (not a neighbour), but not next to point 1.
+    clickAt(198, 101);
+    EXPECT_EQ(scripted.messages(), std::vector<std::string> { kTooClose });
+    EXPECT_TRUE(rs->teachPointPicked);
+    clickAt(110, 104);
+    EXPECT_FALSE(rs->teachPointPicked);
+    EXPECT_EQ(taught(0), std::pair(110.0, 246.0));
+    EXPECT_TRUE(ringAt(110, 104, kTeal));
+    EXPECT_FALSE(ringAt(100, 100, kRed)); // the old red ring is wiped
+
+    // The last point checks only the one before it: it may go right beside point 0.
+    clickAt(102, 100);
+    EXPECT_EQ(rs->teachSelectedIndex, 3);
+    clickAt(108, 104);
+    EXPECT_EQ(taught(3), std::pair(108.0, 246.0));
+    EXPECT_EQ(scripted.messages().size(), 1u);
+
+    // The pick survives the correction toggle.
+    clickAt(300, 100);
+    EXPECT_EQ(rs->teachSelectedIndex, 2);
+    click(IDC_TEACH_CORRECTION);
+    EXPECT_EQ(rs->sourceMode, 1);
+    EXPECT_TRUE(rs->teachPointPicked);
+    EXPECT_TRUE(showsFace(IDC_TEACH_CORRECTION, IDB_TEACH_IDLE));
+    click(IDC_TEACH_CORRECTION);
+    clickAt(301, 200);
+    EXPECT_EQ(taught(2), std::pair(301.0, 150.0));
+
+    click(IDC_PATH_RUN); // a stop gives the correction button its idle face again
+    EXPECT_TRUE(showsFace(IDC_TEACH_CORRECTION, IDB_TEACH_IDLE));
+}
+
+TEST_F(TeachingTest, playWritesTheSameRouteAsTheCommandLine_andPlaysItWhereItWasTaught)
+{
+    // Origin (-50, -50): the points are stored and written in data coordinates.
+    const std::string kvt
+        = setupFile("map.kvt", background("map.bmp", 800, 400), -50, -50, "", "", "");
+    for (const bool curve : { false, true }) {
+        const std::string route = (tempDir() / (curve ? "curve.csv" : "line.csv")).string();
+        if (rs->pathSetupDone)
+            scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) });
+        startTeaching(kvt, route, curve, 4, 1000);
+        click(IDC_PLAY_PAUSE); // one point is not a route
+        EXPECT_EQ(scripted.messages(),
+            std::vector<std::string> { "教示ポイントを2点以上指定してから再生してください。" });
+        EXPECT_FALSE(rs->playing || scripted.activeTicks());
+        const std::vector<std::pair<int, int>> clicks { { 40, 300 }, { 140, 200 }, { 300, 250 },
+            { 420, 120 } };
+        for (auto [x, y] : clicks)
+            clickAt(x, y);
+        EXPECT_EQ(taught(0), std::pair(40.0 - 50, 400 - (300 + 50) - 50.0));
+
+        click(IDC_PLAY_PAUSE);
+        ASSERT_TRUE(rs->playing);
+        EXPECT_EQ(
+            std::tuple(rs->sourceMode, rs->lastIndex, rs->tickPeriodMs), std::tuple(3, 12, 250));
+        ticks(1);
+        // The first route point lands on the first click.
+        EXPECT_EQ(std::pair(rs->lastPointX, rs->lastPointY), std::pair(40, 350));
+
+        std::ostringstream points;
+        points << "x,y\n";
+        for (std::size_t k = 0; k < clicks.size(); ++k)
+            points << formatFixed(rs->teachX[k], 6) << ',' << formatFixed(rs->teachY[k], 6) << '\n';
+        const std::string pointsFile = writeFile("points.csv", points.str()).string();
+        const std::string expected = (tempDir() / "expected.csv").string();
+        std::ostringstream out, err;
+        std::vector<std::string> args { "route", pointsFile, "-o", expected, "--divisions", "4",
+            "--move-time", "1000", "--start", "2", curve ? "--curve" : "--linear" };
+        ASSERT_EQ(runCoreCommand(args, out, err), 0) << err.str();
+        EXPECT_EQ(read(route), read(expected)) << (curve ? "curve" : "line");
+        click(IDC_PATH_RUN);
+        scripted.clearMessages();
+    }
+}
+
+TEST_F(TeachingTest, tooManyPoints_anUnwritableRouteFile_andAZeroPeriod_areToldPlainly)
+{
+    const std::string kvt = setupFile("map.kvt", background("map.bmp", 800, 400), 0, 0, "", "", "");
+    // 100 divisions: 101 points make 10,001 route points. The 101st click is refused.
+    std::filesystem::create_directories(tempDir() / "out");
+    const std::string route = (tempDir() / "out" / "route.csv").string();
+    startTeaching(kvt, route, false, 100, 10);
+    for (int k = 0; k < 101; ++k)
+        clickAt(10 + (k % 50) * 10, 20 + (k / 50) * 10);
+    EXPECT_EQ(rs->teachCount, 100);
+    EXPECT_EQ(scripted.messages(),
+        std::vector<std::string> {
+            "教示ﾎﾟｲﾝﾄが多すぎます。補間後のﾎﾟｲﾝﾄ数を10000以下にしてください。" });
+
+    // The route file's folder is gone; the route still plays, at the fastest a clock can run.
+    std::filesystem::remove_all(tempDir() / "out");
+    scripted.clearMessages();
+    click(IDC_PLAY_PAUSE);
+    EXPECT_EQ(scripted.messages(),
+        (std::vector<std::string> {
+            "教示ポイントの保存先ファイルに書き込めませんでした。経路はこのまま再生します。\n"
+                + route,
+            "教示ポイント間の移動速度を分割数で割った間隔が 1 msec 未満です。1 msec "
+            "間隔で再生します。" }));
+    EXPECT_TRUE(rs->playing);
+    EXPECT_EQ(rs->tickPeriodMs, 1);
+    ticks(50);
+    EXPECT_EQ(rs->plotIndex, 50);
+}
+
+} // namespace

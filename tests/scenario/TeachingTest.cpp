@@ -77,8 +77,6 @@ TEST_F(TeachingTest, clicksAddPointsThreePixelsApart_withRingsCrosshairAndReadOu
     startTeaching(setupFile("map.kvt", background("map.bmp", 625, 1000), 0, 0, "", "", ""),
         (tempDir() / "route.csv").string(), false);
     EXPECT_FALSE(scripted.hasTimer(dlg.get(), 1));
-    click(IDC_ZOOM_OUT); // points are taught at full size
-    EXPECT_EQ(text(IDC_EDIT_ZOOM), "等倍");
     click(IDC_SCROLL_RIGHT);
     ASSERT_EQ(std::pair(rs->viewSrcX, rs->viewSrcY), std::pair(100, 650));
 
@@ -108,7 +106,10 @@ TEST_F(TeachingTest, clicksAddPointsThreePixelsApart_withRingsCrosshairAndReadOu
     EXPECT_EQ(std::tuple(rs->splinePointCount, rs->splineKnotCount, rs->outputPointCount),
         std::tuple(4, 7, 13));
 
-    // Play needs no zoom and no correction: it builds the route at once.
+    click(IDC_ZOOM_OUT); // points are taught at full size
+    EXPECT_EQ(text(IDC_EDIT_ZOOM), "等倍");
+
+    // Play builds the route at once.
     scripted.clearMessages();
     click(IDC_PLAY_PAUSE);
     EXPECT_EQ(rs->sourceMode, 3);
@@ -128,12 +129,14 @@ TEST_F(TeachingTest, correctionPicksTheFirstPointInReach_movesItCheckingOnlyItsN
     click(IDC_TEACH_CORRECTION);
     EXPECT_EQ(rs->sourceMode, 2);
     EXPECT_TRUE(showsFace(IDC_TEACH_CORRECTION, IDB_TEACH_ACTIVE));
-    click(IDC_PLAY_PAUSE); // no play while correcting
+    click(IDC_PLAY_PAUSE); // no play and no zoom while correcting
+    click(IDC_ZOOM_OUT);
     EXPECT_FALSE(rs->playing || scripted.activeTicks());
+    EXPECT_EQ(text(IDC_EDIT_ZOOM), "等倍");
 
     clickAt(203, 100); // |dx| = 3 picks nothing
     EXPECT_FALSE(rs->teachPointPicked);
-    clickAt(101, 102); // points 0 and 3 both within reach: the first entered wins
+    clickAt(102, 102); // points 0 and 3 both within reach: the first entered wins
     ASSERT_TRUE(rs->teachPointPicked);
     EXPECT_EQ(rs->teachSelectedIndex, 0);
     EXPECT_TRUE(ringAt(100, 100, kRed));

@@ -32,6 +32,24 @@ TEST(PointMapping, pointLandsFromTheLowerLeftShiftedByOriginZoomAndView)
     EXPECT_EQ(pixels(mapPathPoint(zoomed, 103, 401)), (Pixels { 25, 899, 15, 249 }));
 }
 
+TEST(PointMapping, aPlaceTurnedIntoDataMapsBackOntoThatPlace)
+{
+    RunState state;
+    state.backgroundHeight = 600;
+    for (auto [ox, oy] : { std::pair { 0.0, 0.0 }, { -50.0, -50.0 }, { -50.7, 12.25 } }) {
+        state.originX = ox;
+        state.originY = oy;
+        for (auto [column, row] : { std::pair { 0, 599 }, { 40, 350 }, { 799, 0 } }) {
+            const DataPoint data = dataFromBackground(state, column, 600 - row);
+            const MappedPoint back = mapPathPoint(state, data.x, data.y);
+            EXPECT_EQ(std::pair(back.bx, back.by), std::pair(column, row)) << ox << ',' << oy;
+        }
+    }
+    state.originX = state.originY = -50.0;
+    const DataPoint corner = dataFromBackground(state, 0, 0);
+    EXPECT_EQ(std::pair(corner.x, corner.y), std::pair(-50.0, -50.0));
+}
+
 TEST(PointMapping, hugeValuesSaturate)
 {
     const MappedPoint p = mapPathPoint(RunState {}, 1e300, -1e300);

@@ -206,7 +206,8 @@ bool playToTheEnd(RenderSession &session, const RenderScene &scene, std::string 
 }
 
 // The file's bytes, or nothing with error set.
-std::optional<std::string> render(const RenderOptions &options, std::string &error)
+std::optional<std::string> render(
+    const RenderOptions &options, std::string &error, std::string &warning)
 {
     WorkingDirectory inSetupFolder(options.setupFile.parent_path());
     RenderSession session;
@@ -217,6 +218,7 @@ std::optional<std::string> render(const RenderOptions &options, std::string &err
     const auto scene = startCorrelationScene(session, options.setupFile, error);
     if (!scene)
         return std::nullopt;
+    warning = scene->dataWarning;
     const bool animated = scene->periodMs > 0;
     if (animated && !(session.press(IDC_PLAY_PAUSE) && scene->animating())) {
         error = "the animation did not start";
@@ -278,7 +280,11 @@ int renderCommand(const std::vector<std::string> &args, std::ostream &out, std::
     options->outputFile = fs::absolute(options->outputFile);
 
     const auto application = ensureApplication();
-    const auto bytes = render(*options, error);
+    std::string warning;
+    const auto bytes = render(*options, error, warning);
+    if (!warning.empty())
+        err << "tracelet render: " << options->setupFile.filename().string() << ": " << warning
+            << "\n";
     if (!bytes) {
         err << "tracelet render: " << error << "\n";
         return kExitFailed;

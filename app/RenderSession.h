@@ -43,6 +43,7 @@ struct RenderScene
     int periodMs = 0; // per plotted point; 0 when the whole picture is drawn at once
     int points = 0;
     std::function<bool()> animating;
+    std::string dataWarning; // what the window said about fields of the data file, if anything
 };
 
 // Runs the correlation command with the setup file loaded in its dialog, from the current folder.

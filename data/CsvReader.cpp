@@ -174,12 +174,14 @@ int loadDataColumns(RunState &state, bool withPathColumns, DataReadReport *repor
     DataReadReport scratch;
     DataReadReport &found = report ? *report : scratch;
     found = DataReadReport {};
-    found.path = state.dataFilePath;
+    // Named in full, so that the person sees where a relative name was looked for.
+    std::error_code error;
+    const auto full = std::filesystem::absolute(state.dataFilePath, error);
+    found.path = error ? state.dataFilePath : full.lexically_normal().string();
     found.startRow = std::max(state.dataStartRow, 1);
 
     TextLineReader reader(state.dataFilePath);
     // A folder opens on some systems and then reads as empty; it is no data file either.
-    std::error_code error;
     if (!reader.isOpen() || std::filesystem::is_directory(state.dataFilePath, error)) {
         found.outcome = whyNotOpened(state.dataFilePath);
         return 0;

@@ -124,19 +124,15 @@ struct LabelLayout
     int width = 0; // from the first inked column to the last
 };
 
-// The largest crisp size, up to four pixels less than the face above and below, at which the
-// label's ink, set with two blank columns between characters (one if need be), leaves a blank
-// column inside each bevel; kanji lose strokes in any tighter set.
+// The largest gothic, up to four pixels less than the face above and below, whose ink, set with
+// two blank columns between characters (one if need be), leaves a blank column inside each bevel;
+// kanji lose strokes in any tighter set.
 LabelLayout layoutLabel(const QString &label, const ButtonFace &f)
 {
-    std::vector<int> sizes = crispGothicSizes();
-    if (sizes.empty())
-        sizes = { 7, 8, 9, 10, 11, 12 };
-    std::erase_if(sizes, [&](int size) { return size > f.height - 8; });
     const int room = f.width - 4;
     LabelLayout layout;
-    for (auto size = sizes.rbegin(); size != sizes.rend(); ++size) {
-        layout.font = gothicFont(*size);
+    for (int size = f.height - 8; size > 6; --size) {
+        layout.font = gothicFont(size);
         layout.glyphs = measureGlyphs(label, layout.font);
         int ink = 0;
         for (const Glyph &g : layout.glyphs)

@@ -92,8 +92,6 @@ std::vector<int> loadCrispGothicStrikes(const QStringList &folders)
     return sizes;
 }
 
-std::vector<int> crispGothicSizes() { return loadedSizes(); }
-
 QFont gothicFont(int pixelSize)
 {
     const auto &sizes = loadedSizes();

@@ -16,9 +16,9 @@
 QStringList crispGothicFolders();
 
 // Loads, once, the strikes of the first folder that has usable ones (see crispStrikesIn), for
-// gothicFont to serve. Returns the pixel sizes now served by strikes, smallest first.
+// gothicFont to serve. Returns the pixel sizes served by strikes, smallest first; once some are
+// loaded, later calls return them without looking again.
 std::vector<int> loadCrispGothicStrikes(const QStringList &folders);
-std::vector<int> crispGothicSizes();
 // Adds the strikes of one folder whose metrics fit the cells to the application's fonts and
 // returns their sizes; missing, unreadable or damaged files and other metrics are passed over.
 std::vector<int> crispStrikesIn(const QString &folder);

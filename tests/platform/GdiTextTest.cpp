@@ -73,7 +73,7 @@ TEST(GdiText, boldStrike_isEmboldenedWithinItsCell)
 // breaks on a damaged font file.
 TEST(GothicFonts, sizesWithoutStrikesAndBrokenFolders_keepTheScalableGothic)
 {
-    const auto sizes = crispGothicSizes();
+    const auto sizes = loadCrispGothicStrikes({});
     EXPECT_EQ(sizes, (std::vector<int> { 10, 12, 14, 16 }));
     EXPECT_EQ(QFontInfo(gothicFont(11)).family(), QStringLiteral("IPAGothic"));
     EXPECT_EQ(QFontInfo(gothicFont(10)).family(), QStringLiteral("Biwidth"));
@@ -86,7 +86,7 @@ TEST(GothicFonts, sizesWithoutStrikesAndBrokenFolders_keepTheScalableGothic)
     EXPECT_TRUE(crispStrikesIn(empty.path()).empty());
     EXPECT_TRUE(crispStrikesIn(broken.path()).empty());
     EXPECT_TRUE(crispStrikesIn(QStringLiteral("/no/such/folder")).empty());
-    EXPECT_EQ(crispGothicSizes(), sizes); // what was loaded stays
+    EXPECT_EQ(loadCrispGothicStrikes({}), sizes); // what was loaded stays
 }
 
 } // namespace

@@ -210,7 +210,6 @@ int loadDataColumns(RunState &state, bool withPathColumns, DataReadReport *repor
     }
     const int rows = static_cast<int>(r);
     state.lastIndex = rows - 1;
-    found.rows = rows;
     checker.finish(rows);
     if (rows == 0) {
         if (reader.lineNumber() == 0)

@@ -35,7 +35,6 @@ struct DataReadReport
     int startRow = 1; // the first line read as data (1 when no heading line is skipped)
     Outcome outcome = Outcome::Read;
     int linesInFile = 0; // for EndsBeforeStartRow: how many lines the file has
-    int rows = 0;
     std::array<ColumnFindings, RoleCount> columns {};
     // The first data line holds no number in any column read and every later row is clean: it
     // is most likely a heading line, and the data starts one line further down.

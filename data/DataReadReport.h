@@ -31,7 +31,7 @@ struct DataReadReport
         int firstMissingLine = 0;
     };
 
-    std::string path;
+    std::string path; // the data file, named in full
     int startRow = 1; // the first line read as data (1 when no heading line is skipped)
     Outcome outcome = Outcome::Read;
     int linesInFile = 0; // for EndsBeforeStartRow: how many lines the file has

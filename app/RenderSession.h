@@ -43,8 +43,12 @@ struct RenderScene
     int periodMs = 0; // per plotted point; 0 when the whole picture is drawn at once
     int points = 0;
     std::function<bool()> animating;
-    std::string dataWarning; // what the window said about fields of the data file, if anything
 };
+
+// Runs the path command with the setup file loaded in its dialog. Nothing, with error set, when the
+// setup was refused, the background failed or the data file gave no points.
+std::optional<RenderScene> startPathScene(
+    RenderSession &session, const std::filesystem::path &setupFile, std::string &error);
 
 // Runs the correlation command with the setup file loaded in its dialog, from the current folder.
 // Nothing, with error set, when the dialog complained or no data could be plotted.

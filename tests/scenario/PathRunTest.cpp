@@ -217,6 +217,34 @@ TEST_F(PathRunTest, oneRowFiles_zeroPeriods_andARunningCorrelation_areHandledPla
     EXPECT_FALSE(rs->dataReady);
     click(IDC_PLAY_PAUSE);
     EXPECT_FALSE(rs->playing);
+    click(IDC_PATH_RUN);
+
+    // A heading without rows, and a heading that is there twice and a direction that is text:
+    // the same messages as the correlation run's; the second file still plays what it holds.
+    const std::string empty = writeFile("empty.csv", "X,Y,direction,i,p\n").string();
+    const std::string worded
+        = writeFile("worded.csv", "X,Y,direction,i,p\n1,2,90,1000,50\n3,4,east\n").string();
+    const std::tuple<std::string, std::string, bool> files[] = {
+        { empty,
+            "データファイルにデータ行がありません (ファイルは 1 行で、データ開始行 2 "
+            "行目がありません)"
+            "。\n"
+                + empty,
+            false },
+        { worded,
+            "データファイルの一部の値を数値として読めませんでした。\n" + worded
+                + "\n方向 (3 列目): 数値でない値が 1 行 (最初は 3 行目)\n数値でない値は 0 "
+                  "として扱われ"
+                  "ます。",
+            true },
+    };
+    for (const auto &[file, told, ready] : files) {
+        scripted.clearMessages();
+        startRun(setupFile("words.kvt", map, 0, 0, "", "", file));
+        EXPECT_EQ(scripted.messages(), std::vector<std::string> { told });
+        EXPECT_EQ(rs->dataReady, ready) << file;
+        click(IDC_PATH_RUN);
+    }
 }
 
 } // namespace

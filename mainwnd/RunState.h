@@ -154,6 +154,8 @@ struct RunState
     bool pathDataFileChanged = false;
     std::array<bool, kCorrSetupFieldCount> corrSetupChanged {};
     std::string confirmMessage;
+    // A setup file named on the command line: the next setup dialog opens with it loaded.
+    std::string setupFileToLoad;
 };
 
 // The one process-wide instance the window works on. Core functions take a RunState& instead.

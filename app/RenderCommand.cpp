@@ -164,7 +164,7 @@ std::unique_ptr<QApplication> ensureApplication()
 }
 
 // Runs the setup in a fresh window and writes the output file; false with error set.
-bool render(const RenderOptions &options, std::string &error)
+bool render(const RenderOptions &options, std::ostream &progress, std::string &error)
 {
     WorkingDirectory inSetupFolder(options.setupFile.parent_path());
     RenderSession session;
@@ -179,7 +179,8 @@ bool render(const RenderOptions &options, std::string &error)
         error = "the animation did not start";
         return false;
     }
-    return writeRenderOutput(session, *scene, options.output, options.outputFile.string(), error);
+    return writeRenderOutput(
+        session, *scene, options.output, options.outputFile.string(), progress, error);
 }
 
 } // namespace
@@ -227,7 +228,7 @@ int renderCommand(const std::vector<std::string> &args, std::ostream &out, std::
     }
     removeOutputFilesOnInterrupt();
     const auto application = ensureApplication();
-    if (!render(*options, error)) {
+    if (!render(*options, err, error)) {
         err << "tracelet render: " << error << "\n";
         return kExitFailed;
     }

@@ -31,9 +31,9 @@ long long frameInterval(const RenderScene &scene, const OutputOptions &options)
 
 // Plays the animation on the manual clock, one capture every interval.
 bool record(RenderSession &session, const RenderScene &scene, const OutputOptions &options,
-    FrameSink &sink, std::string &error)
+    FrameSink &sink, std::ostream &progressStream, std::string &error)
 {
-    RenderProgress progress(RenderProgress::styleFor(options.progressLines));
+    RenderProgress progress(RenderProgress::styleFor(options.progressLines), progressStream);
     if (scene.periodMs <= 0 || !scene.animating()) {
         progress.setTotal(1);
         const bool added = sink.addFrame(session.picture(), 0, kFinalHoldMs);
@@ -103,7 +103,8 @@ std::optional<OutputKind> outputKindOf(const std::string &fileName)
 }
 
 bool writeRenderOutput(RenderSession &session, const RenderScene &scene,
-    const OutputOptions &options, const std::string &target, std::string &error)
+    const OutputOptions &options, const std::string &target, std::ostream &progress,
+    std::string &error)
 {
     OutputFile file(target);
     if (!file.isOpen()) {
@@ -118,14 +119,14 @@ bool writeRenderOutput(RenderSession &session, const RenderScene &scene,
         break;
     case OutputKind::Gif: {
         GifEncoder gif(file, size, GifOptions { options.scale, options.plays });
-        written = record(session, scene, options, gif, error) && gif.finish();
+        written = record(session, scene, options, gif, progress, error) && gif.finish();
         if (!written && error.empty())
             error = gif.error();
         break;
     }
     case OutputKind::Mp4: {
         Mp4Encoder video(file, size, options.scale);
-        written = record(session, scene, options, video, error) && video.finish();
+        written = record(session, scene, options, video, progress, error) && video.finish();
         if (!written && error.empty())
             error = video.error();
         break;

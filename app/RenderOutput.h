@@ -5,6 +5,7 @@
 // when it is complete.
 
 #include <optional>
+#include <ostream>
 #include <string>
 
 class RenderSession;
@@ -25,7 +26,8 @@ struct OutputOptions
 // The output kind of a file name by its extension (any case); nothing for other names.
 std::optional<OutputKind> outputKindOf(const std::string &fileName);
 
-// Plays the scene that has started in the session and writes it to target. False, with error
-// set and no file written, when anything failed.
+// Plays the scene that has started in the session and writes it to target, with progress on
+// `progress`. False, with error set and no file written, when anything failed.
 bool writeRenderOutput(RenderSession &session, const RenderScene &scene,
-    const OutputOptions &options, const std::string &target, std::string &error);
+    const OutputOptions &options, const std::string &target, std::ostream &progress,
+    std::string &error);

@@ -9,7 +9,7 @@ RenderProgress::Style RenderProgress::styleFor(bool linesRequested)
     return ::isatty(STDERR_FILENO) ? Style::Terminal : Style::Off;
 }
 
-RenderProgress::RenderProgress(Style style, std::FILE *stream)
+RenderProgress::RenderProgress(Style style, std::ostream &stream)
     : m_style(style)
     , m_stream(stream)
 {
@@ -18,7 +18,7 @@ RenderProgress::RenderProgress(Style style, std::FILE *stream)
 RenderProgress::~RenderProgress()
 {
     if (m_style == Style::Terminal && m_shown >= 0)
-        std::fputs("\n", m_stream);
+        m_stream << std::endl;
 }
 
 void RenderProgress::frameDone(int frames)
@@ -33,9 +33,8 @@ void RenderProgress::frameDone(int frames)
     m_shown = frames;
     const int percent = m_total > 0 ? static_cast<int>(100LL * frames / m_total) : 0;
     if (m_style == Style::Terminal)
-        std::fprintf(
-            m_stream, "\rtracelet render: frame %d of %d (%d%%)", frames, m_total, percent);
+        m_stream << "\rtracelet render: frame " << frames << " of " << m_total << " (" << percent
+                 << "%)" << std::flush;
     else
-        std::fprintf(m_stream, "frame %d of %d\n", frames, m_total);
-    std::fflush(m_stream);
+        m_stream << "frame " << frames << " of " << m_total << std::endl;
 }

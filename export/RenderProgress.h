@@ -5,7 +5,7 @@
 // program can read. Updates come at most ten times a second, and always for the last frame.
 
 #include <chrono>
-#include <cstdio>
+#include <ostream>
 
 class RenderProgress
 {
@@ -14,14 +14,14 @@ public:
     // Terminal when standard error is one, otherwise off, unless lines are asked for.
     static Style styleFor(bool linesRequested);
 
-    RenderProgress(Style style, std::FILE *stream = stderr);
+    RenderProgress(Style style, std::ostream &stream);
     ~RenderProgress(); // ends a terminal line
     void setTotal(int frames) { m_total = frames; }
     void frameDone(int frames);
 
 private:
     Style m_style;
-    std::FILE *m_stream;
+    std::ostream &m_stream;
     int m_total = 0;
     int m_shown = -1;
     std::chrono::steady_clock::time_point m_lastShown;

@@ -30,12 +30,14 @@ struct RenderOptions
 void printRenderUsage(std::ostream &stream)
 {
     stream
-        << "Usage: tracelet render SETUP.kvs -o OUT.png|OUT.gif|OUT.mp4 [--frames-every MS]\n"
-           "                       [--size-limit N] [--loop N] [--scale K] [--progress]\n"
+        << "Usage: tracelet render SETUP.kvs|SETUP.kvt -o OUT.png|OUT.gif|OUT.mp4\n"
+           "                       [--frames-every MS] [--size-limit N] [--loop N] [--scale K]\n"
+           "                       [--progress]\n"
            "\n"
-           "Runs the correlation diagram of a setup file in the main window, without a display,\n"
-           "and writes what its picture area shows. Data paths in the setup file are relative\n"
-           "to the setup file's folder.\n"
+           "Runs the correlation diagram (.kvs) or the path diagram (.kvt) of a setup file in\n"
+           "the main window, without a display, and writes what its picture area shows. Paths\n"
+           "in the setup file that are not absolute are taken from the setup file's folder;\n"
+           "a path setup without a background uses bitmap1.bmp in the current folder.\n"
            "\n"
            "  -o OUT.png         the finished picture\n"
            "  -o OUT.gif         the animation, looping (a setup without a plot speed gives\n"
@@ -127,27 +129,6 @@ SetupKind setupKind(const fs::path &file)
     return first == kPathSetupMagic ? SetupKind::Path : SetupKind::Unknown;
 }
 
-// The window runs in the setup file's folder, as a person runs the program beside the samples.
-class WorkingDirectory
-{
-public:
-    explicit WorkingDirectory(const fs::path &folder)
-        : m_previous(fs::current_path())
-    {
-        fs::current_path(folder);
-    }
-    ~WorkingDirectory()
-    {
-        std::error_code ec;
-        fs::current_path(m_previous, ec);
-    }
-    WorkingDirectory(const WorkingDirectory &) = delete;
-    WorkingDirectory &operator=(const WorkingDirectory &) = delete;
-
-private:
-    fs::path m_previous;
-};
-
 // Headless Qt for the command line; a caller that already has an application keeps it.
 std::unique_ptr<QApplication> ensureApplication()
 {
@@ -163,24 +144,36 @@ std::unique_ptr<QApplication> ensureApplication()
     return app;
 }
 
-// Runs the setup in a fresh window and writes the output file; false with error set.
-bool render(const RenderOptions &options, std::ostream &progress, std::string &error)
+// Runs the setup in a fresh window and writes the output file; false with error set. What the
+// window told on the way (a default tick period, a character it could not draw) goes to notes.
+bool render(const RenderOptions &options, SetupKind kind, std::ostream &notes, std::string &error)
 {
-    WorkingDirectory inSetupFolder(options.setupFile.parent_path());
     RenderSession session;
     if (!session.created()) {
         error = "the main window could not be created";
         return false;
     }
-    const auto scene = startCorrelationScene(session, options.setupFile, error);
+    const auto scene = kind == SetupKind::Path
+        ? startPathScene(session, options.setupFile, error)
+        : startCorrelationScene(session, options.setupFile, error);
     if (!scene)
         return false;
+    struct NotesAtEnd
+    {
+        const ScriptedPlatform &scripted;
+        std::ostream &out;
+        ~NotesAtEnd()
+        {
+            for (const std::string &message : scripted.messages())
+                out << "tracelet render: note: " << message << "\n";
+        }
+    } notesAtEnd { session.scripted, notes };
     if (scene->periodMs > 0 && !(session.press(IDC_PLAY_PAUSE) && scene->animating())) {
         error = "the animation did not start";
         return false;
     }
     return writeRenderOutput(
-        session, *scene, options.output, options.outputFile.string(), progress, error);
+        session, *scene, options.output, options.outputFile.string(), notes, error);
 }
 
 } // namespace
@@ -206,18 +199,11 @@ int renderCommand(const std::vector<std::string> &args, std::ostream &out, std::
         err << "tracelet render: cannot read " << setupName << "\n";
         return kExitFailed;
     }
-    switch (setupKind(options->setupFile)) {
-    case SetupKind::Correlation:
-        break;
-    case SetupKind::Path:
-        err << "tracelet render: " << setupName
-            << " is a path setup; only correlation setups (.kvs) can be rendered\n";
-        return kExitFailed;
-    case SetupKind::Unknown:
-        err << "tracelet render: " << setupName << " is not a correlation setup file\n";
+    const SetupKind kind = setupKind(options->setupFile);
+    if (kind == SetupKind::Unknown) {
+        err << "tracelet render: " << setupName << " is not a correlation or path setup file\n";
         return kExitFailed;
     }
-    // Both paths are taken before the window moves into the setup file's folder.
     options->setupFile = fs::absolute(options->setupFile);
     options->outputFile = fs::absolute(options->outputFile);
 
@@ -228,7 +214,7 @@ int renderCommand(const std::vector<std::string> &args, std::ostream &out, std::
     }
     removeOutputFilesOnInterrupt();
     const auto application = ensureApplication();
-    if (!render(*options, err, error)) {
+    if (!render(*options, kind, err, error)) {
         err << "tracelet render: " << error << "\n";
         return kExitFailed;
     }

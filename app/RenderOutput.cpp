@@ -67,8 +67,11 @@ bool record(RenderSession &session, const RenderScene &scene, const OutputOption
 bool writePng(RenderSession &session, const RenderScene &scene, const OutputOptions &options,
     OutputFile &file, std::string &error)
 {
-    if (scene.periodMs > 0 && scene.animating()) {
-        session.scripted.advance(static_cast<long long>(scene.points + 1) * scene.periodMs);
+    // Point by point, so that the picture is the one of the moment the last point is drawn (a
+    // path run goes on redrawing it, with the character frames still alternating).
+    if (scene.periodMs > 0) {
+        for (int i = 0; i <= scene.points && scene.animating(); ++i)
+            session.scripted.advance(scene.periodMs);
         if (scene.animating()) {
             error = "the animation did not end";
             return false;

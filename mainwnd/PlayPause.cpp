@@ -4,6 +4,7 @@
 #include "mainwnd/CMainDlg.h"
 #include "mainwnd/ClockTasks.h"
 #include "path/core/TeachingRoute.h"
+#include "path/ui/PathView.h"
 #include "res/ResourceIds.h"
 
 void CMainDlg::OnPlayPause()
@@ -39,10 +40,10 @@ void CMainDlg::OnPlayPause()
                 AfxMessageBox(
                     std::string(teachingCapacityMessage(rs.teachCount, rs.curveInterpolation)));
         }
-        if (rs.plotIndex == rs.lastIndex) {
-            const int w = rs.backgroundWidth, h = rs.backgroundHeight;
-            gs.plotDC.BitBlt(0, 0, w, h, &gs.backgroundDC, 0, 0, SRCCOPY);
-            gs.zoomDC.BitBlt(0, 0, w, h, &gs.backgroundDC, 0, 0, SRCCOPY);
+        // At the last point with the clock stopped the run is over; held there, it resumes.
+        if (rs.plotIndex == rs.lastIndex && !rs.pauseHeld) {
+            // A clean background at the zoom in use: the trajectory starts again from point 0.
+            drawBackgroundAtZoom(rs, gs);
             rs.plotIndex = 0;
         }
         KillTimer(1);

@@ -44,8 +44,8 @@ public:
     void OnSysCommand(UINT id, long param);
     void OnHelpInfo(); // F1 and the about item: the about box
     void OnSavePicture();
-    // Starts the diagram of a setup file (.kvs correlation) with its setup dialog showing the
-    // file loaded, as if the person had pressed the run button and chosen that file.
+    // Starts the diagram of a setup file (.kvs correlation, .kvt path) with its setup dialog
+    // showing the file loaded, as if the person had pressed the run button and chosen that file.
     void OpenSetupFile(const std::string &path);
     void OnExportAnimation();
     void OnPaint();

@@ -6,12 +6,14 @@
 #include "data/AtomicFile.h"
 #include "export/AnimationExport.h"
 #include "mainwnd/CMainDlg.h"
+#include "path/core/PathSetupFile.h"
 #include "platform/CFileDialog.h"
 #include "platform/CanvasWidget.h"
 #include "res/ControlIds.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <filesystem>
 
 namespace {
 
@@ -37,12 +39,16 @@ std::optional<std::string> askSaveName(
     return name + extension;
 }
 
+std::string absolute(const std::string &path)
+{
+    return QDir::current().absoluteFilePath(QString::fromStdString(path)).toStdString();
+}
+
 // The correlation run's setup as a file the renderer reads, its data path made absolute.
 bool writeCorrelationSetup(const RunState &rs, const std::string &path)
 {
     CorrSetupValues values;
-    values.dataFilePath
-        = QDir::current().absoluteFilePath(QString::fromStdString(rs.dataFilePath)).toStdString();
+    values.dataFilePath = absolute(rs.dataFilePath);
     values.xColumn = rs.xColumn;
     values.yColumn = rs.yColumn;
     values.dataStartRow = rs.dataStartRow;
@@ -55,14 +61,32 @@ bool writeCorrelationSetup(const RunState &rs, const std::string &path)
     return writeCorrSetupFile(path, values);
 }
 
+// The path run's setup likewise; a run without a background of its own shows the default one,
+// which the renderer would look for in its own folder, so it is named here.
+bool writePathSetup(const RunState &rs, const std::string &path)
+{
+    PathSetupValues values;
+    values.backgroundFilePath = absolute(rs.backgroundGiven
+            ? rs.backgroundFilePath
+            : (std::filesystem::path(rs.startupDirectory) / "bitmap1.bmp").string());
+    values.originX = rs.originX;
+    values.originY = rs.originY;
+    values.characterFilePath = rs.characterGiven ? absolute(rs.characterFilePath) : std::string();
+    values.character2FilePath
+        = rs.character2Given ? absolute(rs.character2FilePath) : std::string();
+    values.dataFilePath = absolute(rs.dataFilePath);
+    return writePathSetupFile(path, values);
+}
+
 } // namespace
 
 void CMainDlg::OpenSetupFile(const std::string &path)
 {
-    if (!m_initialised || !endsWith(path, ".kvs"))
+    const bool correlation = endsWith(path, ".kvs");
+    if (!m_initialised || (!correlation && !endsWith(path, ".kvt")))
         return;
     rs.setupFileToLoad = path;
-    PressButton(IDC_CORR_RUN);
+    PressButton(correlation ? IDC_CORR_RUN : IDC_PATH_RUN);
     rs.setupFileToLoad.clear(); // also when the run did not get as far as its dialog
 }
 
@@ -86,16 +110,18 @@ void CMainDlg::OnExportAnimation()
 {
     if (m_export && m_export->running())
         return;
-    if (!rs.corrRunning || !rs.dataReady) {
-        AfxMessageBox("書き出す図がありません。相関図を実行してから書き出してください。");
+    // A teaching run has its route only once it plays; then it is a data file like any other.
+    const bool path = rs.pathRunning && rs.sourceMode == 3;
+    if (!(rs.corrRunning || path) || !rs.dataReady) {
+        AfxMessageBox("書き出す図がありません。相関図か経路図を実行してから書き出してください。");
         return;
     }
     const auto target = askSaveName(".gif", kAnimationFilter, { ".gif", ".mp4" });
     if (!target)
         return;
     m_export = std::make_unique<AnimationExport>(*target, widget());
-    const std::string setup = m_export->setupPath("export.kvs");
-    if (!writeCorrelationSetup(rs, setup)) {
+    const std::string setup = m_export->setupPath(path ? "export.kvt" : "export.kvs");
+    if (!(path ? writePathSetup(rs, setup) : writeCorrelationSetup(rs, setup))) {
         m_export.reset();
         AfxMessageBox("アニメーションを書き出せませんでした。");
         return;

@@ -200,6 +200,50 @@ TEST_F(
     EXPECT_TRUE(scripted.messages().empty());
 }
 
+TEST_F(WindowExportTest, pathWalkFromTheCommandLine_exportsTheFramesTheWindowShows)
+{
+    // The bundled walk: the path dialog opens with its setup loaded; the export matches the
+    // window's first and last picture and has one frame per tick.
+    std::string shownSetup;
+    scripted.expectDialog(IDD_PATH_SETUP,
+        { P::call([&shownSetup](CDialog &d) {
+             shownSetup = d.GetDlgItem(IDC_PATH_SETUP_FILE)->GetWindowText();
+         }),
+            P::click(IDOK) });
+    const std::string setup = (samplesDir() / "path_walk.kvt").string();
+    dlg->OpenSetupFile(setup);
+    EXPECT_EQ(shownSetup, setup + "\n");
+    ASSERT_TRUE(rs->pathRunning && rs->dataReady);
+    const int period = rs->tickPeriodMs;
+    ASSERT_GT(period, 0);
+
+    click(IDC_PLAY_PAUSE);
+    int ticks = 1;
+    scripted.advance(period);
+    const QImage first = picture();
+    while (rs->playing && !rs->endReached && ticks < 1000) {
+        scripted.advance(period);
+        ++ticks;
+    }
+    const QImage last = picture();
+
+    const auto [ok, message] = exportAnimation("walk.gif");
+    ASSERT_TRUE(ok) << message.toStdString();
+    const auto frames = gifFrames((tempDir() / "walk.gif").string());
+    ASSERT_EQ(static_cast<int>(frames.size()), ticks);
+    EXPECT_EQ(frames.front(), first);
+    EXPECT_EQ(frames.back(), last);
+#ifdef TRACELET_HAVE_FFMPEG
+    const auto [mp4Ok, mp4Message] = exportAnimation("walk.mp4");
+    ASSERT_TRUE(mp4Ok) << mp4Message.toStdString();
+    const VideoFrames video = decodeVideo((tempDir() / "walk.mp4").string());
+    ASSERT_EQ(static_cast<int>(video.frames.size()), ticks) << video.error;
+    EXPECT_LE(largestDifference(video.frames.front(), first), 2);
+    EXPECT_LE(largestDifference(video.frames.back(), last), 2);
+#endif
+    EXPECT_TRUE(scripted.messages().empty());
+}
+
 TEST_F(WindowExportTest, cancelledExport_leavesNoFile_andTheWindowGoesOn)
 {
     // 2,500 points, one frame each: long enough to be cancelled on the way.
@@ -248,8 +292,8 @@ TEST_F(WindowExportTest, nothingRunning_exportSays_so_andF1OpensTheAboutBox)
 {
     systemCommand(IDM_EXPORT_ANIMATION);
     ASSERT_EQ(scripted.messages().size(), 1u);
-    EXPECT_EQ(
-        scripted.messages()[0], "書き出す図がありません。相関図を実行してから書き出してください。");
+    EXPECT_EQ(scripted.messages()[0],
+        "書き出す図がありません。相関図か経路図を実行してから書き出してください。");
     EXPECT_EQ(dlg->animationExport(), nullptr);
 
     scripted.expectDialog(IDD_ABOUTBOX, { P::click(IDOK) });

@@ -21,7 +21,10 @@ def load_frames(path):
     # One palette for every frame: the colours of all frames together (they are few).
     colours = {}
     for frame in frames:
-        for _, colour in frame.getcolors(1 << 24):
+        found = frame.getcolors(256)
+        if found is None:
+            sys.exit("a frame has more than 256 colours; this writer keeps one exact palette")
+        for _, colour in found:
             colours.setdefault(colour, len(colours))
     if len(colours) > 256:
         sys.exit("more than 256 colours; this writer keeps one exact palette")

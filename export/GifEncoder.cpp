@@ -5,6 +5,7 @@
 
 #include <array>
 #include <bit>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -34,16 +35,18 @@ QRect changedRect(const QImage &frame, const QImage &previous)
 {
     if (previous.isNull())
         return frame.rect();
-    int left = frame.width(), right = -1, top = frame.height(), bottom = -1;
+    const int width = frame.width();
+    const auto rowBytes = static_cast<std::size_t>(width) * sizeof(QRgb);
+    int left = width, right = -1, top = frame.height(), bottom = -1;
     for (int y = 0; y < frame.height(); ++y) {
         const auto *now = reinterpret_cast<const QRgb *>(frame.constScanLine(y));
         const auto *before = reinterpret_cast<const QRgb *>(previous.constScanLine(y));
-        int first = 0;
-        while (first < frame.width() && now[first] == before[first])
-            ++first;
-        if (first == frame.width())
+        if (std::memcmp(now, before, rowBytes) == 0)
             continue;
-        int last = frame.width() - 1;
+        int first = 0;
+        while (now[first] == before[first])
+            ++first;
+        int last = width - 1;
         while (now[last] == before[last])
             --last;
         left = std::min(left, first);
@@ -69,13 +72,15 @@ bool indexExactly(
         static_cast<std::size_t>(area.width()) * static_cast<std::size_t>(area.height()));
     palette.clear();
     QRgb lastColour = 0;
-    int lastIndex = -1;
-    std::size_t at = 0;
+    std::uint8_t lastIndex = 0;
+    bool haveLast = false;
+    std::uint8_t *out = indices.data();
+    const int left = area.left(), width = area.width();
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = area.left(); x <= area.right(); ++x) {
+        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y)) + left;
+        for (int x = 0; x < width; ++x) {
             const QRgb colour = row[x] | 0xFF000000u;
-            if (colour != lastColour || lastIndex < 0) {
+            if (colour != lastColour || !haveLast) {
                 std::size_t slot = (colour * 2654435761u) >> 22;
                 while (values[slot] >= 0 && keys[slot] != colour)
                     slot = (slot + 1) & (kSlots - 1);
@@ -87,9 +92,10 @@ bool indexExactly(
                     palette.push_back(colour);
                 }
                 lastColour = colour;
-                lastIndex = values[slot];
+                lastIndex = static_cast<std::uint8_t>(values[slot]);
+                haveLast = true;
             }
-            indices[at++] = static_cast<std::uint8_t>(lastIndex);
+            *out++ = lastIndex;
         }
     }
     return true;

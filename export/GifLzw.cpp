@@ -1,17 +1,24 @@
 #include "export/GifLzw.h"
 
-#include <cstring>
+#include <algorithm>
 
 namespace {
 constexpr unsigned kLargestCode = 4095;
-constexpr std::uint32_t kEmpty = 0xFFFFFFFFu;
-
-unsigned slotOf(std::uint32_t key) { return (key * 2654435761u) >> 19; }
+constexpr std::uint32_t kLastGeneration = (1u << 20) - 1;
 } // namespace
 
-GifLzw::GifLzw() { std::memset(m_table, 0xFF, sizeof m_table); }
+GifLzw::GifLzw()
+    : m_table(std::size_t { 4096 } * 256, 0)
+{
+}
 
-void GifLzw::clearTable() { std::memset(m_table, 0xFF, sizeof m_table); }
+void GifLzw::clearTable()
+{
+    if (++m_generation > kLastGeneration) {
+        std::fill(m_table.begin(), m_table.end(), 0);
+        m_generation = 1;
+    }
+}
 
 void GifLzw::flushBlock()
 {
@@ -60,16 +67,9 @@ void GifLzw::compress(std::span<const std::uint8_t> indices, int minCodeSize, st
         unsigned prefix = indices[0];
         for (std::size_t i = 1; i < indices.size(); ++i) {
             const unsigned index = indices[i];
-            const std::uint32_t key = (prefix << 8) | index;
-            unsigned slot = slotOf(key);
-            for (;;) {
-                const std::uint32_t entry = m_table[slot];
-                if (entry == kEmpty || (entry >> 12) == key)
-                    break;
-                slot = (slot + 1) & (kTableSize - 1);
-            }
-            if (m_table[slot] != kEmpty) {
-                prefix = m_table[slot] & 0xFFFu;
+            std::uint32_t &entry = m_table[(prefix << 8) | index];
+            if ((entry >> 12) == m_generation) {
+                prefix = entry & 0xFFFu;
                 continue;
             }
             put(prefix);
@@ -78,7 +78,7 @@ void GifLzw::compress(std::span<const std::uint8_t> indices, int minCodeSize, st
                 clearTable();
                 reset();
             } else {
-                m_table[slot] = (key << 12) | m_nextCode++;
+                entry = (m_generation << 12) | m_nextCode++;
             }
             prefix = index;
         }

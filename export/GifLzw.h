@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 class GifLzw
 {
@@ -19,9 +20,11 @@ private:
     void clearTable();
     void flushBlock();
 
-    // Open addressing: (prefix << 8 | index) << 12 | code; all ones is empty.
-    static constexpr unsigned kTableSize = 1u << 13;
-    std::uint32_t m_table[kTableSize];
+    // The code of every (prefix code, next index) pair, direct-mapped: an entry is
+    // generation << 12 | code and counts only when its generation is the current one, so that
+    // starting the table afresh is one increment instead of clearing four megabytes.
+    std::vector<std::uint32_t> m_table;
+    std::uint32_t m_generation = 0;
     std::string *m_out = nullptr;
     std::uint8_t m_block[256];
     unsigned m_blockLength = 0;

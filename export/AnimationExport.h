@@ -10,7 +10,6 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QTemporaryDir>
-#include <memory>
 #include <string>
 
 class QWidget;

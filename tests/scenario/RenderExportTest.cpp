@@ -18,6 +18,12 @@
 
 namespace {
 
+#ifdef TRACELET_HAVE_FFMPEG
+const char *const kVideoOrGif = "new.mp4";
+#else
+const char *const kVideoOrGif = "new.gif";
+#endif
+
 std::pair<int, std::string> render(std::vector<std::string> args)
 {
     args.insert(args.begin(), "render");
@@ -170,6 +176,11 @@ TEST(RenderExportTest, loopScaleAndProgress_doWhatTheySay)
         args.insert(args.end(), bad.begin(), bad.end());
         EXPECT_EQ(render(args).first, 2) << testing::PrintToString(bad);
     }
+#ifndef TRACELET_HAVE_FFMPEG
+    const auto [noVideo, why] = render({ setup, "-o", dir.file("x.mp4") });
+    EXPECT_EQ(noVideo, 1);
+    EXPECT_NE(why.find("built without FFmpeg"), std::string::npos) << why;
+#endif
     EXPECT_EQ(render({ setup, "-o", dir.file("x.png"), "--loop", "2" }).first, 2);
     EXPECT_EQ(render({ setup, "-o", dir.file("x.mp4"), "--loop", "2" }).first, 2);
     EXPECT_FALSE(std::filesystem::exists(dir.file("x.gif")));
@@ -185,7 +196,7 @@ TEST(RenderExportTest, interruptedRender_leavesNoPartialFile_andKeepsAnEarlierOn
                 "-100.0", "100.0", "-100.0" }));
     dir.write("kept.gif", "an earlier file");
     for (int signal : { SIGINT, SIGTERM }) {
-        for (const char *name : { "new.mp4", "kept.gif" }) {
+        for (const char *name : { kVideoOrGif, "kept.gif" }) {
             QProcess child;
             child.setReadChannel(QProcess::StandardError);
             child.start(TRACELET_EXE,

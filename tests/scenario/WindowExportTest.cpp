@@ -119,6 +119,7 @@ std::vector<QImage> gifFrames(const std::string &path)
     return frames;
 }
 
+#ifdef TRACELET_HAVE_FFMPEG
 // The largest difference of any colour channel between two pictures of the same size.
 int largestDifference(const QImage &a, const QImage &b)
 {
@@ -133,6 +134,7 @@ int largestDifference(const QImage &a, const QImage &b)
         }
     return largest;
 }
+#endif
 
 TEST_F(
     WindowExportTest, setupFileFromTheCommandLine_opensItsDialogFilledIn_andExportsMatchTheWindow)

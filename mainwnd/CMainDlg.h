@@ -37,6 +37,8 @@ public:
     CEdit &editX() { return m_editX; }
     CEdit &editY() { return m_editY; }
     CSliderCtrl &slider() { return m_sliderPosition; }
+    // Empties the X値, Y値 and 時間 read-outs, so that a new run shows nothing of an earlier one.
+    void clearReadouts();
     // The animation export under way, if any.
     AnimationExport *animationExport() const { return m_export.get(); }
 

@@ -14,7 +14,6 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <sstream>
-#include <sys/stat.h>
 
 namespace {
 
@@ -215,32 +214,6 @@ TEST(RenderExportTest, interruptedRender_leavesNoPartialFile_andKeepsAnEarlierOn
         }
     }
     EXPECT_TRUE(TempDir::read(dir.file("kept.gif")) == "an earlier file");
-}
-
-TEST(RenderExportTest, outputFile_appearsWholeWithUsualPermissions_orNotAtAll)
-{
-    TempDir dir;
-    const mode_t previous = umask(027);
-    {
-        OutputFile file(dir.file("a.bin"));
-        ASSERT_TRUE(file.isOpen());
-        EXPECT_TRUE(file.write("abc"));
-        EXPECT_FALSE(std::filesystem::exists(dir.file("a.bin")));
-        EXPECT_TRUE(file.commit());
-    }
-    {
-        OutputFile file(dir.file("b.bin"));
-        EXPECT_TRUE(file.write("never committed"));
-    }
-    umask(previous);
-    EXPECT_EQ(TempDir::read(dir.file("a.bin")), "abc");
-    EXPECT_EQ(dir.entryCount(), 1);
-    struct stat info = {};
-    ASSERT_EQ(stat(dir.file("a.bin").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0640u);
-    OutputFile nowhere(dir.file("missing/c.bin"));
-    EXPECT_FALSE(nowhere.isOpen());
-    EXPECT_FALSE(nowhere.commit());
 }
 
 } // namespace

@@ -5,13 +5,16 @@
 
 namespace {
 const char *const kUsage = "usage: tracelet                 open the window\n"
+                           "       tracelet SETUP.kvs|SETUP.kvt\n"
+                           "                      open the window and start that diagram\n"
                            "       tracelet stats DATA.csv [--x COL] [--y COL] [--start ROW]\n"
                            "                      [--frame XTOP,XBOTTOM,YTOP,YBOTTOM]\n"
                            "       tracelet route POINTS.csv -o ROUTE.csv [--linear | --curve]\n"
                            "                      [--divisions N] [--move-time MS] [--zoom 0|1|2]\n"
                            "                      [--start ROW]\n"
-                           "       tracelet render SETUP.kvs|SETUP.kvt -o OUT.png|OUT.gif\n"
-                           "                      [--frames-every MS] [--size-limit N]\n"
+                           "       tracelet render SETUP.kvs|SETUP.kvt -o OUT.png|OUT.gif|OUT.mp4\n"
+                           "                      [--frames-every MS] [--size-limit N] [--loop N]\n"
+                           "                      [--scale K] [--progress]\n"
                            "       tracelet --help | --version\n";
 }
 

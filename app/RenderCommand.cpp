@@ -1,17 +1,17 @@
 #include "app/RenderCommand.h"
 
-#include "app/GifWriter.h"
+#include "app/RenderOutput.h"
 #include "app/RenderSession.h"
 #include "app/cli/CommandLine.h"
 #include "correlation/core/CorrSetupFile.h"
-#include "data/AtomicFile.h"
 #include "data/TextLineReader.h"
+#include "export/Mp4Encoder.h"
+#include "export/OutputFile.h"
 #include "path/core/PathSetupFile.h"
 #include "platform/QtSetup.h"
 #include "res/ControlIds.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <algorithm>
 #include <filesystem>
 #include <memory>
@@ -20,45 +20,52 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kDefaultSizeLimit = 600;
-constexpr long long kFinalHoldMs = 2000; // a looping animation rests on its finished picture
-
-enum class OutputKind { Png, Gif };
-
 struct RenderOptions
 {
     fs::path setupFile;
     fs::path outputFile;
-    OutputKind kind = OutputKind::Png;
-    std::optional<int> frameEveryMs;
-    int sizeLimit = kDefaultSizeLimit;
+    OutputOptions output;
 };
 
 void printRenderUsage(std::ostream &stream)
 {
-    stream << "Usage: tracelet render SETUP.kvs|SETUP.kvt -o OUT.png|OUT.gif [--frames-every MS]\n"
-              "                       [--size-limit N]\n"
-              "\n"
-              "Runs the correlation diagram (.kvs) or the path diagram (.kvt) of a setup file in\n"
-              "the main window, without a display, and writes what its picture area shows. Paths\n"
-              "in the setup file that are not absolute are taken from the setup file's folder;\n"
-              "a path setup without a background uses bitmap1.bmp in the current folder.\n"
-              "\n"
-              "  -o OUT.png         the finished picture\n"
-              "  -o OUT.gif         the animation, looping (a setup without a plot speed gives\n"
-              "                     one frame)\n"
-              "  --frames-every MS  GIF only: time between frames, at least 10 ms (default: one\n"
-              "                     frame per plotted point)\n"
-              "  --size-limit N     GIF only: at most N frames, the time between frames grows to\n"
-              "                     fit the whole animation (default 600)\n";
+    stream
+        << "Usage: tracelet render SETUP.kvs|SETUP.kvt -o OUT.png|OUT.gif|OUT.mp4\n"
+           "                       [--frames-every MS] [--size-limit N] [--loop N] [--scale K]\n"
+           "                       [--progress]\n"
+           "\n"
+           "Runs the correlation diagram (.kvs) or the path diagram (.kvt) of a setup file in\n"
+           "the main window, without a display, and writes what its picture area shows. Paths\n"
+           "in the setup file that are not absolute are taken from the setup file's folder;\n"
+           "a path setup without a background uses bitmap1.bmp in the current folder.\n"
+           "\n"
+           "  -o OUT.png         the finished picture\n"
+           "  -o OUT.gif         the animation, looping (a setup without a plot speed gives\n"
+           "                     one frame)\n"
+           "  -o OUT.mp4         the animation as an H.264 video with exact colours\n"
+           "  --frames-every MS  GIF and MP4: time between frames, at least 10 ms (default: one\n"
+           "                     frame per plotted point)\n"
+           "  --size-limit N     GIF and MP4: at most N frames, the time between frames grows to\n"
+           "                     fit the whole animation (default 600)\n"
+           "  --loop N           GIF only: play the animation N times (default 0: forever)\n"
+           "  --scale K          enlarge every pixel to K x K pixels, 1 to 8 (default 1)\n"
+           "  --progress         report progress on stderr also when it is not a terminal\n"
+           "\n"
+           "Progress is shown on stderr when it is a terminal. An interrupted render (Ctrl-C)\n"
+           "leaves no partial output file.\n";
 }
 
-bool endsWith(std::string text, std::string_view suffix)
+std::optional<int> wholeNumberOption(
+    const CommandArguments &args, std::string_view name, int least, int most, std::string &error)
 {
-    std::transform(text.begin(), text.end(), text.begin(),
-        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text.size() >= suffix.size()
-        && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+    const auto text = args.value(name);
+    if (!text)
+        return std::nullopt;
+    const auto value = parseWholeInt(*text);
+    if (!value || *value < least || *value > most)
+        error = std::string(name) + " needs a whole number from " + std::to_string(least) + " to "
+            + std::to_string(most);
+    return value;
 }
 
 std::optional<RenderOptions> parseRenderOptions(const CommandArguments &args, std::string &error)
@@ -71,37 +78,37 @@ std::optional<RenderOptions> parseRenderOptions(const CommandArguments &args, st
     options.setupFile = args.positional.front();
     const auto output = args.value("-o");
     if (!output || output->empty()) {
-        error = "no output file given (-o OUT.png or -o OUT.gif)";
+        error = "no output file given (-o OUT.png, OUT.gif or OUT.mp4)";
         return std::nullopt;
     }
     options.outputFile = std::string(*output);
-    if (endsWith(options.outputFile.string(), ".gif")) {
-        options.kind = OutputKind::Gif;
-    } else if (!endsWith(options.outputFile.string(), ".png")) {
-        error = "the output file must end in .png or .gif";
+    const auto kind = outputKindOf(options.outputFile.string());
+    if (!kind) {
+        error = "the output file must end in .png, .gif or .mp4";
         return std::nullopt;
     }
-    const auto frameEvery = args.value("--frames-every");
-    const auto sizeLimit = args.value("--size-limit");
-    if ((frameEvery || sizeLimit) && options.kind != OutputKind::Gif) {
-        error = "--frames-every and --size-limit apply to a .gif output only";
+    OutputOptions &out = options.output;
+    out.kind = *kind;
+    out.progressLines = args.flag("--progress");
+    const bool animation = out.kind != OutputKind::Png;
+    if ((args.value("--frames-every") || args.value("--size-limit")) && !animation) {
+        error = "--frames-every and --size-limit apply to a .gif or .mp4 output only";
         return std::nullopt;
     }
-    if (frameEvery) {
-        options.frameEveryMs = parseWholeInt(*frameEvery);
-        if (!options.frameEveryMs || *options.frameEveryMs < 10) {
-            error = "--frames-every needs a whole number of milliseconds, at least 10";
-            return std::nullopt;
-        }
+    if (args.value("--loop") && out.kind != OutputKind::Gif) {
+        error = "--loop applies to a .gif output only (a video plays once; players repeat it)";
+        return std::nullopt;
     }
-    if (sizeLimit) {
-        const auto limit = parseWholeInt(*sizeLimit);
-        if (!limit || *limit < 1) {
-            error = "--size-limit needs a whole number of frames, at least 1";
-            return std::nullopt;
-        }
-        options.sizeLimit = *limit;
-    }
+    const auto frameEvery = wholeNumberOption(args, "--frames-every", 10, 3'600'000, error);
+    const auto sizeLimit = wholeNumberOption(args, "--size-limit", 1, 1'000'000, error);
+    const auto plays = wholeNumberOption(args, "--loop", 0, 65535, error);
+    const auto scale = wholeNumberOption(args, "--scale", 1, 8, error);
+    if (!error.empty())
+        return std::nullopt;
+    out.frameEveryMs = frameEvery;
+    out.sizeLimit = sizeLimit.value_or(out.sizeLimit);
+    out.plays = plays.value_or(0);
+    out.scale = scale.value_or(1);
     return options;
 }
 
@@ -137,71 +144,20 @@ std::unique_ptr<QApplication> ensureApplication()
     return app;
 }
 
-int centiseconds(long long ms) { return static_cast<int>((ms + 5) / 10); }
-
-// Plays the animation on the manual clock, one capture every interval, into the GIF.
-bool recordAnimation(RenderSession &session, const RenderScene &scene, const RenderOptions &options,
-    GifWriter &gif, std::string &error)
-{
-    const long long total = static_cast<long long>(scene.points) * scene.periodMs;
-    const long long fitting = (total + options.sizeLimit - 1) / options.sizeLimit;
-    const long long every
-        = std::max<long long>(options.frameEveryMs.value_or(scene.periodMs), fitting);
-    for (long long shownAt = every;; shownAt += every) {
-        session.scripted.advance(every);
-        const bool ended = !scene.animating();
-        const long long until = shownAt + (ended ? std::max(every, kFinalHoldMs) : every);
-        if (!gif.addFrame(session.picture(), centiseconds(until) - centiseconds(shownAt))) {
-            error = gif.error();
-            return false;
-        }
-        if (ended)
-            return true;
-        if (gif.frameCount() >= options.sizeLimit) {
-            error = "the animation did not end within " + std::to_string(options.sizeLimit)
-                + " frames";
-            return false;
-        }
-    }
-}
-
-std::optional<std::string> pngBytes(const QImage &picture)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, "PNG"))
-        return std::nullopt;
-    return bytes.toStdString();
-}
-
-// Lets the animation run to its last point on the manual clock.
-bool playToTheEnd(RenderSession &session, const RenderScene &scene, std::string &error)
-{
-    // Point by point, so that the picture is the one of the moment the last point is drawn (a
-    // path run goes on redrawing it, with the character frames still alternating).
-    for (int i = 0; i <= scene.points && scene.animating(); ++i)
-        session.scripted.advance(scene.periodMs);
-    if (scene.animating())
-        error = "the animation did not end";
-    return !scene.animating();
-}
-
-// The file's bytes, or nothing with error set. What the window told on the way (a default tick
-// period, a character it could not draw) goes to notes.
-std::optional<std::string> render(
-    const RenderOptions &options, SetupKind kind, std::string &error, std::ostream &notes)
+// Runs the setup in a fresh window and writes the output file; false with error set. What the
+// window told on the way (a default tick period, a character it could not draw) goes to notes.
+bool render(const RenderOptions &options, SetupKind kind, std::ostream &notes, std::string &error)
 {
     RenderSession session;
     if (!session.created()) {
         error = "the main window could not be created";
-        return std::nullopt;
+        return false;
     }
     const auto scene = kind == SetupKind::Path
         ? startPathScene(session, options.setupFile, error)
         : startCorrelationScene(session, options.setupFile, error);
     if (!scene)
-        return std::nullopt;
+        return false;
     struct NotesAtEnd
     {
         const ScriptedPlatform &scripted;
@@ -212,27 +168,12 @@ std::optional<std::string> render(
                 out << "tracelet render: note: " << message << "\n";
         }
     } notesAtEnd { session.scripted, notes };
-    const bool animated = scene->periodMs > 0;
-    if (animated && !(session.press(IDC_PLAY_PAUSE) && scene->animating())) {
+    if (scene->periodMs > 0 && !(session.press(IDC_PLAY_PAUSE) && scene->animating())) {
         error = "the animation did not start";
-        return std::nullopt;
+        return false;
     }
-
-    if (options.kind == OutputKind::Gif) {
-        GifWriter gif(session.picture().size());
-        const bool recorded = animated ? recordAnimation(session, *scene, options, gif, error)
-                                       : gif.addFrame(session.picture(), 0);
-        auto bytes = recorded ? gif.finish() : std::nullopt;
-        if (!bytes && error.empty())
-            error = gif.error();
-        return bytes;
-    }
-    if (animated && !playToTheEnd(session, *scene, error))
-        return std::nullopt;
-    auto bytes = pngBytes(session.picture());
-    if (!bytes)
-        error = "cannot encode the picture as PNG";
-    return bytes;
+    return writeRenderOutput(
+        session, *scene, options.output, options.outputFile.string(), notes, error);
 }
 
 } // namespace
@@ -240,7 +181,8 @@ std::optional<std::string> render(
 int renderCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
 {
     std::string error;
-    const OptionSpec accepted { { "-o", "--frames-every", "--size-limit" }, {} };
+    const OptionSpec accepted { { "-o", "--frames-every", "--size-limit", "--loop", "--scale" },
+        { "--progress" } };
     const auto parsed = parseArguments(args, accepted, error);
     if (parsed && parsed->help) {
         printRenderUsage(out);
@@ -265,14 +207,15 @@ int renderCommand(const std::vector<std::string> &args, std::ostream &out, std::
     options->setupFile = fs::absolute(options->setupFile);
     options->outputFile = fs::absolute(options->outputFile);
 
-    const auto application = ensureApplication();
-    const auto bytes = render(*options, kind, error, err);
-    if (!bytes) {
-        err << "tracelet render: " << error << "\n";
+    if (options->output.kind == OutputKind::Mp4 && !mp4Available()) {
+        err << "tracelet render: cannot write MP4: this tracelet was built without FFmpeg's "
+               "libraries (libavcodec, libavformat, libswscale); write a .gif instead\n";
         return kExitFailed;
     }
-    if (!writeFileAtomically(options->outputFile.string(), *bytes)) {
-        err << "tracelet render: cannot write " << options->outputFile.string() << "\n";
+    removeOutputFilesOnInterrupt();
+    const auto application = ensureApplication();
+    if (!render(*options, kind, err, error)) {
+        err << "tracelet render: " << error << "\n";
         return kExitFailed;
     }
     return kExitOk;

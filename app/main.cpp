@@ -1,17 +1,39 @@
 #include "app/CAnalysisApp.h"
 #include "app/CommandLine.h"
+#include "app/cli/CommandLine.h"
 #include "platform/QtSetup.h"
 #include "res/TraceletResources.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <cstdlib>
 #include <iostream>
+
+namespace {
+
+// `tracelet FILE.kvs` (as a file manager starts it): the window, with that setup.
+bool namesSetupFile(const std::vector<std::string> &args)
+{
+    if (args.size() != 1 || args[0].starts_with('-'))
+        return false;
+    const QString name = QString::fromStdString(args[0]);
+    return name.endsWith(QLatin1String(".kvs"), Qt::CaseInsensitive)
+        || name.endsWith(QLatin1String(".kvt"), Qt::CaseInsensitive);
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (!args.empty())
+    const bool openSetup = namesSetupFile(args);
+    if (!args.empty() && !openSetup)
         return runCommandLine(args, std::cout, std::cerr);
+    if (openSetup && !isReadableFile(args[0])) {
+        std::cerr << "tracelet: cannot read " << args[0] << "\n";
+        return 1;
+    }
 
     const char *display = std::getenv("DISPLAY");
     const char *wayland = std::getenv("WAYLAND_DISPLAY");
@@ -21,11 +43,21 @@ int main(int argc, char **argv)
                      "Run it on a desktop, or under a virtual screen: xvfb-run -a tracelet\n";
         return 1;
     }
+    // Whole scale factors only: the picture area and the button faces stay sharp.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tracelet"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tracelet"));
     platformSetupApplication();
     registerTraceletResources();
     CAnalysisApp application;
+    if (openSetup) {
+        // The window runs in the setup file's folder, where its relative data paths point.
+        const QFileInfo setup(QString::fromStdString(args[0]));
+        application.m_setupFile = setup.absoluteFilePath().toStdString();
+        QDir::setCurrent(setup.absolutePath());
+    }
     application.InitInstance();
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "mainwnd/CMainDlg.h"
 
+#include "export/AnimationExport.h"
 #include "mainwnd/CAboutDlg.h"
 #include "platform/Resources.h"
 #include "res/ControlIds.h"
@@ -33,6 +34,7 @@ ON_BN_CLICKED(IDC_CORR_RUN, OnCorrelationRunStop)
 ON_NOTIFY(NM_RELEASEDCAPTURE, IDC_SLIDER_POSITION, OnSliderReleasedCapture)
 ON_NOTIFY(NM_CUSTOMDRAW, IDC_SLIDER_POSITION, OnSliderCustomDraw)
 ON_BN_CLICKED(IDC_SLIDER_MODE, OnSliderMode)
+ON_WM_HELPINFO()
 END_MESSAGE_MAP()
 
 CMainDlg::CMainDlg(CWnd *parent)
@@ -74,6 +76,9 @@ BOOL CMainDlg::OnInitDialog()
             systemMenu->AppendMenu(MF_SEPARATOR);
             systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, about);
         }
+        systemMenu->AppendMenu(MF_SEPARATOR);
+        systemMenu->AppendMenu(MF_STRING, IDM_SAVE_PICTURE, "画像を保存...");
+        systemMenu->AppendMenu(MF_STRING, IDM_EXPORT_ANIMATION, "アニメーションを書き出す...");
     }
     // The icon (WM_SETICON) was set on the window when its widgets were built.
 
@@ -229,7 +234,7 @@ bool CMainDlg::OnMessage(const MSG &msg)
     // After a failed start-up the surfaces and arrays do not exist: only closing and the about
     // box remain.
     const bool harmless = msg.message == WM_SYSCOMMAND || msg.message == WM_PAINT
-        || msg.message == WM_QUERYDRAGICON || msg.message == WM_KILLFOCUS;
+        || msg.message == WM_QUERYDRAGICON || msg.message == WM_KILLFOCUS || msg.message == WM_HELP;
     if (!m_initialised && !harmless)
         return msg.message == WM_COMMAND && msg.id != IDOK && msg.id != IDCANCEL;
     return CDialog::OnMessage(msg);
@@ -237,6 +242,7 @@ bool CMainDlg::OnMessage(const MSG &msg)
 
 BOOL CMainDlg::DestroyWindow()
 {
+    m_export.reset(); // an unfinished export stops and leaves no file
     if (m_initialised) {
         killClocks();
         Sleep(500);
@@ -280,10 +286,27 @@ BOOL CMainDlg::DestroyWindow()
 
 void CMainDlg::OnSysCommand(UINT id, long)
 {
-    if ((id & 0xFFF0) == IDM_ABOUTBOX) {
-        CAboutDlg about;
-        about.DoModal();
+    switch (id & 0xFFF0) {
+    case IDM_ABOUTBOX:
+        OnHelpInfo();
+        break;
+    case IDM_SAVE_PICTURE:
+        if (m_initialised)
+            OnSavePicture();
+        break;
+    case IDM_EXPORT_ANIMATION:
+        if (m_initialised)
+            OnExportAnimation();
+        break;
+    default:
+        break;
     }
+}
+
+void CMainDlg::OnHelpInfo()
+{
+    CAboutDlg about;
+    about.DoModal();
 }
 
 // Linux desktops paint minimised windows themselves; the canvas comes back at the next blit.

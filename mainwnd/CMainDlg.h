@@ -9,6 +9,9 @@
 #include "platform/Controls.h"
 
 #include <QImage>
+#include <memory>
+
+class AnimationExport;
 
 class CMainDlg : public CDialog
 {
@@ -36,9 +39,17 @@ public:
     CSliderCtrl &slider() { return m_sliderPosition; }
     // Empties the X値, Y値 and 時間 read-outs, so that a new run shows nothing of an earlier one.
     void clearReadouts();
+    // The animation export under way, if any.
+    AnimationExport *animationExport() const { return m_export.get(); }
 
     // Message handlers, named after their commands.
     void OnSysCommand(UINT id, long param);
+    void OnHelpInfo(); // F1 and the about item: the about box
+    void OnSavePicture();
+    // Starts the diagram of a setup file (.kvs correlation, .kvt path) with its setup dialog
+    // showing the file loaded, as if the person had pressed the run button and chosen that file.
+    void OpenSetupFile(const std::string &path);
+    void OnExportAnimation();
     void OnPaint();
     void OnQueryDragIcon();
     void OnKillFocus(CWnd *newFocus);
@@ -82,6 +93,7 @@ private:
     CEdit m_editY;
     CEdit m_editX;
     QImage m_hIcon;
+    std::unique_ptr<AnimationExport> m_export;
     bool m_initialised = false; // start-up got past the bitmap buttons
 };
 

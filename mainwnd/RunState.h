@@ -162,6 +162,8 @@ struct RunState
     // The origin of the last accepted path setup: a stop clears originX and originY, and keeping
     // the previous settings brings it back with the files.
     double keptOriginX = 0.0, keptOriginY = 0.0;
+    // A setup file named on the command line: the next setup dialog opens with it loaded.
+    std::string setupFileToLoad;
 };
 
 // The one process-wide instance the window works on. Core functions take a RunState& instead.

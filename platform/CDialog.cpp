@@ -257,8 +257,11 @@ void CDialog::buildWidgets()
     font.setPixelSize(m_template.fontPoints * 96 / 72);
     dialog->setFont(font);
     dialog->setFixedSize(dluToPixelsX(m_template.width), dluToPixelsY(m_template.height));
-    Qt::WindowFlags flags
-        = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    // A dialog of its own with a minimise box is a program's main window: desktops give it a
+    // taskbar entry and a minimise button only when it is a normal window, not a dialog.
+    const bool mainWindow = !m_parent && m_template.minimizeBox;
+    Qt::WindowFlags flags = (mainWindow ? Qt::Window : Qt::Dialog) | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (m_template.minimizeBox)
         flags |= Qt::WindowMinimizeButtonHint;
     dialog->setWindowFlags(flags);

@@ -152,6 +152,9 @@ protected:                                                                      
 #define ON_WM_QUERYDRAGICON()                                                                      \
     MessageMapEntry { WM_QUERYDRAGICON, 0, 0,                                                      \
         [](CDialog &d, const MSG &) { static_cast<ThisClass &>(d).OnQueryDragIcon(); } },
+#define ON_WM_HELPINFO()                                                                           \
+    MessageMapEntry { WM_HELP, 0, 0,                                                               \
+        [](CDialog &d, const MSG &) { static_cast<ThisClass &>(d).OnHelpInfo(); } },
 #define ON_WM_KILLFOCUS()                                                                          \
     MessageMapEntry { WM_KILLFOCUS, 0, 0,                                                          \
         [](CDialog &d, const MSG &) { static_cast<ThisClass &>(d).OnKillFocus(nullptr); } },

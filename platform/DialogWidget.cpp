@@ -4,6 +4,7 @@
 #include "platform/CanvasWidget.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 DialogWidget::DialogWidget(CDialog *owner, QWidget *parent)
@@ -58,6 +59,17 @@ bool DialogWidget::eventFilter(QObject *watched, QEvent *event)
             return true;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void DialogWidget::keyPressEvent(QKeyEvent *event)
+{
+    if (m_owner && event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        MSG msg;
+        msg.message = WM_HELP;
+        if (m_owner->OnMessage(msg))
+            return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void DialogWidget::contextMenuEvent(QContextMenuEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
-// The Qt side of a CDialog: routes Esc, the close box, mouse input and the context menu to it.
+// The Qt side of a CDialog: routes Esc, the close box, F1, mouse input and the context menu to
+// it.
 
 #include <QDialog>
 
@@ -21,6 +22,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     CDialog *m_owner;

@@ -29,5 +29,7 @@ enum ResourceId : int {
     IDB_SLIDER_ACTIVE = 147,
 };
 
-// The system command of the about box.
+// System commands: the about box, saving the picture, exporting the animation.
 inline constexpr unsigned IDM_ABOUTBOX = 0x0010;
+inline constexpr unsigned IDM_SAVE_PICTURE = 0x0020;
+inline constexpr unsigned IDM_EXPORT_ANIMATION = 0x0030;

@@ -3,9 +3,12 @@
 # and only those that are missing. Safe to run again.
 set -euo pipefail
 
-packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-translations-l10n libgif-dev
-  libgtest-dev libbenchmark-dev fonts-ipafont-gothic xfonts-efont-unicode locales xvfb xauth
-  xdotool)
+# FFmpeg's libraries write MP4; desktop-file-utils and shared-mime-info check the installed
+# desktop files; hyperfine and Pillow run the export benchmark against a Python writer.
+packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-translations-l10n libgtest-dev
+  libbenchmark-dev fonts-ipafont-gothic xfonts-efont-unicode locales xvfb xauth xdotool
+  libavcodec-dev libavformat-dev libavutil-dev libswscale-dev desktop-file-utils
+  shared-mime-info hyperfine python3-pil)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -7,6 +7,7 @@
 #include "res/DialogTemplates.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -54,6 +55,8 @@ BOOL CCorrSetupDlg::OnInitDialog()
     else
         showDefaults();
     rs.corrSetupChanged.fill(false);
+    if (!rs.setupFileToLoad.empty())
+        loadSetup(std::exchange(rs.setupFileToLoad, {}));
     return TRUE;
 }
 

@@ -40,6 +40,8 @@ public:
 private:
     void showCurrentSetup();
     void showDefaults();
+    // Shows the setup file's path and applies its lines, as choosing it in the file dialog does.
+    void loadSetup(const std::string &path);
     void takeFrameValue(const CEdit &edit, double &stored, Field field);
     void takeColumn(const CEdit &edit, int &stored, Field field);
     void applyLoadedLine(int fileLine, std::string_view text);

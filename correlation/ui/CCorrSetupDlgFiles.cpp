@@ -43,7 +43,12 @@ void CCorrSetupDlg::OnOpenSetup()
         m_editSetupFile.SetWindowText("");
         return;
     }
-    rs.setupFilePath = dialog.GetPathName();
+    loadSetup(dialog.GetPathName());
+}
+
+void CCorrSetupDlg::loadSetup(const std::string &path)
+{
+    rs.setupFilePath = path;
     m_editSetupFile.SetWindowText(toDisplayPath(rs.setupFilePath));
 
     const SetupFileLines file = readCorrSetupFile(rs.setupFilePath);

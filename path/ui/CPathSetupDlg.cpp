@@ -6,6 +6,8 @@
 #include "res/ControlIds.h"
 #include "res/DialogTemplates.h"
 
+#include <utility>
+
 namespace {
 
 constexpr int kSourceTeaching = 1;
@@ -74,6 +76,8 @@ BOOL CPathSetupDlg::OnInitDialog()
         m_editOriginY.SetWindowText("0.0");
     }
     clearChangedFlags();
+    if (!rs.setupFileToLoad.empty())
+        loadSetup(std::exchange(rs.setupFileToLoad, {}));
     return TRUE;
 }
 

@@ -33,6 +33,8 @@ private:
     void showPath(CEdit &edit, const std::string &path, bool &given);
     void showOrigin();
     void applyLoadedLine(int fileLine, std::string_view text);
+    // Shows the setup file's path and applies its lines, as choosing it in the file dialog does.
+    void loadSetup(const std::string &path);
     void clearChangedFlags();
     bool anyChanged() const;
     // An edit's text as a 20-byte buffer reads it: at most 19 bytes.

@@ -118,7 +118,12 @@ void CPathSetupDlg::OnLoadSetup()
         m_editSetupFile.SetWindowText("");
         return;
     }
-    rs.setupFilePath = dialog.GetPathName();
+    loadSetup(dialog.GetPathName());
+}
+
+void CPathSetupDlg::loadSetup(const std::string &path)
+{
+    rs.setupFilePath = path;
     m_editSetupFile.SetWindowText(toDisplayPath(rs.setupFilePath));
 
     const SetupFileLines file = readPathSetupFile(rs.setupFilePath);

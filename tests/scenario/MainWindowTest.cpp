@@ -107,9 +107,12 @@ TEST_F(MainWindowTest, teardown_stopsTheClocksAndWaitsBeforeReleasing)
 TEST_F(MainWindowTest, aboutItem_opensTheAboutBox_andCancelEndsTheWindowWithCancel)
 {
     const auto &items = dlg->GetSystemMenu(FALSE)->items();
-    ASSERT_EQ(items.size(), 2u);
+    ASSERT_EQ(items.size(), 5u);
     EXPECT_TRUE(items[0].flags & MF_SEPARATOR);
     EXPECT_EQ(items[1].text, "Tracelet のﾊﾞｰｼﾞｮﾝ情報(&A)...");
+    EXPECT_TRUE(items[2].flags & MF_SEPARATOR);
+    EXPECT_EQ(items[3].text, "画像を保存...");
+    EXPECT_EQ(items[4].text, "アニメーションを書き出す...");
     scripted.expectDialog(100, { ScriptedPlatform::click(1) });
     MSG msg;
     msg.message = WM_SYSCOMMAND;

@@ -1,0 +1,143 @@
+#include "app/RenderOutput.h"
+
+#include "app/RenderSession.h"
+#include "export/GifEncoder.h"
+#include "export/Mp4Encoder.h"
+#include "export/OutputFile.h"
+#include "export/RenderProgress.h"
+#include "res/ControlIds.h"
+
+#include <QBuffer>
+#include <algorithm>
+
+namespace {
+
+constexpr long long kFinalHoldMs = 2000; // an animation rests on its finished picture
+
+QImage enlarged(const QImage &picture, int scale)
+{
+    if (scale == 1)
+        return picture;
+    return picture.scaled(picture.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+// The time between frames: the asked-for interval, stretched so the animation fits the limit.
+long long frameInterval(const RenderScene &scene, const OutputOptions &options)
+{
+    const long long total = static_cast<long long>(scene.points) * scene.periodMs;
+    const long long fitting = (total + options.sizeLimit - 1) / options.sizeLimit;
+    return std::max<long long>(options.frameEveryMs.value_or(scene.periodMs), fitting);
+}
+
+// Plays the animation on the manual clock, one capture every interval.
+bool record(RenderSession &session, const RenderScene &scene, const OutputOptions &options,
+    FrameSink &sink, std::ostream &progressStream, std::string &error)
+{
+    RenderProgress progress(RenderProgress::styleFor(options.progressLines), progressStream);
+    if (scene.periodMs <= 0 || !scene.animating()) {
+        progress.setTotal(1);
+        const bool added = sink.addFrame(session.picture(), 0, kFinalHoldMs);
+        progress.frameDone(1);
+        error = sink.error();
+        return added;
+    }
+    const long long every = frameInterval(scene, options);
+    const long long total = static_cast<long long>(scene.points) * scene.periodMs;
+    progress.setTotal(
+        static_cast<int>(std::min<long long>((total + every - 1) / every, options.sizeLimit)));
+    for (long long shownAt = every;; shownAt += every) {
+        session.scripted.advance(every);
+        const bool ended = !scene.animating();
+        const long long until = shownAt + (ended ? std::max(every, kFinalHoldMs) : every);
+        if (!sink.addFrame(session.picture(), shownAt, until)) {
+            error = sink.error();
+            return false;
+        }
+        progress.frameDone(sink.frameCount());
+        if (ended)
+            return true;
+        if (sink.frameCount() >= options.sizeLimit) {
+            error = "the animation did not end within " + std::to_string(options.sizeLimit)
+                + " frames";
+            return false;
+        }
+    }
+}
+
+bool writePng(RenderSession &session, const RenderScene &scene, const OutputOptions &options,
+    OutputFile &file, std::string &error)
+{
+    // Point by point, so that the picture is the one of the moment the last point is drawn (a
+    // path run goes on redrawing it, with the character frames still alternating).
+    if (scene.periodMs > 0) {
+        for (int i = 0; i <= scene.points && scene.animating(); ++i)
+            session.scripted.advance(scene.periodMs);
+        if (scene.animating()) {
+            error = "the animation did not end";
+            return false;
+        }
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!enlarged(session.picture(), options.scale).save(&buffer, "PNG")) {
+        error = "cannot encode the picture as PNG";
+        return false;
+    }
+    if (!file.write(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
+        error = "cannot write " + file.target();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<OutputKind> outputKindOf(const std::string &fileName)
+{
+    const QString name = QString::fromStdString(fileName).toLower();
+    if (name.endsWith(QLatin1String(".png")))
+        return OutputKind::Png;
+    if (name.endsWith(QLatin1String(".gif")))
+        return OutputKind::Gif;
+    if (name.endsWith(QLatin1String(".mp4")))
+        return OutputKind::Mp4;
+    return std::nullopt;
+}
+
+bool writeRenderOutput(RenderSession &session, const RenderScene &scene,
+    const OutputOptions &options, const std::string &target, std::ostream &progress,
+    std::string &error)
+{
+    OutputFile file(target);
+    if (!file.isOpen()) {
+        error = "cannot write " + target;
+        return false;
+    }
+    bool written = false;
+    const QSize size = session.picture().size();
+    switch (options.kind) {
+    case OutputKind::Png:
+        written = writePng(session, scene, options, file, error);
+        break;
+    case OutputKind::Gif: {
+        GifEncoder gif(file, size, GifOptions { options.scale, options.plays });
+        written = record(session, scene, options, gif, progress, error) && gif.finish();
+        if (!written && error.empty())
+            error = gif.error();
+        break;
+    }
+    case OutputKind::Mp4: {
+        Mp4Encoder video(file, size, options.scale);
+        written = record(session, scene, options, video, progress, error) && video.finish();
+        if (!written && error.empty())
+            error = video.error();
+        break;
+    }
+    }
+    if (written && !file.commit()) {
+        error = "cannot write " + target;
+        written = false;
+    }
+    return written;
+}

@@ -1,0 +1,59 @@
+// The picture area and the button faces on a screen with a device pixel ratio above 1: every
+// picture pixel becomes a whole block of screen pixels of its colour, never a blurred mix. CTest
+// runs this once as it is and once with QT_SCALE_FACTOR=2.
+
+#include "../support/ScenarioFixture.h"
+#include "res/ControlIds.h"
+#include "res/ResourceIds.h"
+
+#include <QWindow>
+
+namespace {
+
+using HiDpiTest = ScenarioTest;
+
+// How many screen pixels of `shot` differ from the picture pixel they show.
+int blurredPixels(const QImage &shot, const QImage &picture, int ratio)
+{
+    int wrong = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            wrong += (shot.pixel(x, y) | 0xFF000000u)
+                    != (picture.pixel(x / ratio, y / ratio) | 0xFF000000u)
+                ? 1
+                : 0;
+    return wrong;
+}
+
+TEST_F(HiDpiTest, pictureAreaAndButtonFaces_scaleByWholePixels)
+{
+    const int ratio = qEnvironmentVariableIntValue("QT_SCALE_FACTOR") > 1
+        ? qEnvironmentVariableIntValue("QT_SCALE_FACTOR")
+        : 1;
+    scripted.expectDialog(IDD_CORR_SETUP, { ScriptedPlatform::click(IDOK) });
+    dlg->OpenSetupFile((samplesDir() / "correlation_2500.kvs").string());
+    ASSERT_TRUE(rs->corrRunning);
+    dlg->widget()->show();
+
+    QWidget *canvasWidget = dlg->controlWidget(IDC_CANVAS);
+    const QPixmap shot = canvasWidget->grab();
+    EXPECT_EQ(shot.devicePixelRatio(), ratio);
+    ASSERT_EQ(shot.size(), QSize(525, 351) * ratio);
+    const QImage picture = canvas();
+    EXPECT_EQ(
+        blurredPixels(shot.toImage().convertToFormat(QImage::Format_RGB32), picture, ratio), 0);
+
+    auto *play = dlg->controlWidget(IDC_PLAY_PAUSE);
+    const QImage face = play->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(face.size(), play->size() * ratio);
+    int mixed = 0;
+    for (int y = 0; y + ratio <= face.height(); y += ratio)
+        for (int x = 0; x + ratio <= face.width(); x += ratio)
+            for (int dy = 0; dy < ratio; ++dy)
+                for (int dx = 0; dx < ratio; ++dx)
+                    mixed += face.pixel(x + dx, y + dy) != face.pixel(x, y) ? 1 : 0;
+    EXPECT_EQ(mixed, 0);
+    dlg->widget()->hide();
+}
+
+} // namespace

@@ -1,0 +1,219 @@
+// The command line's animation outputs: the GIF encoder against Qt's decoder, loop counts,
+// whole-number enlargement, progress on stderr, and no partial file after an interrupt.
+
+#include "../core/TempDir.h"
+#include "app/RenderCommand.h"
+#include "correlation/core/CorrSetupFile.h"
+#include "data/SetupFile.h"
+#include "export/GifEncoder.h"
+#include "export/OutputFile.h"
+
+#include <QImageReader>
+#include <QProcess>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <random>
+#include <sstream>
+
+namespace {
+
+#ifdef TRACELET_HAVE_FFMPEG
+const char *const kVideoOrGif = "new.mp4";
+#else
+const char *const kVideoOrGif = "new.gif";
+#endif
+
+std::pair<int, std::string> render(std::vector<std::string> args)
+{
+    args.insert(args.begin(), "render");
+    std::ostringstream out, err;
+    const int status = renderCommand(args, out, err);
+    return { status, err.str() };
+}
+
+std::vector<QImage> gifFrames(const std::string &path)
+{
+    QImageReader reader(QString::fromStdString(path));
+    std::vector<QImage> frames;
+    for (QImage frame = reader.read(); !frame.isNull(); frame = reader.read())
+        frames.push_back(frame.convertToFormat(QImage::Format_RGB32));
+    return frames;
+}
+
+// Seven points plotted every 100 ms, the data beside the setup.
+std::string smallSetup(const TempDir &dir)
+{
+    dir.write("points.csv", "x,y\n1,2\n2,5\n3,4\n4,8\n5,7\n6,11\n7,12\n");
+    return dir.write("small.kvs",
+        setupFileText(kCorrSetupMagic,
+            { "points.csv", "1", "2", "2", "100", "1", "100.0", "-100.0", "100.0", "-100.0" }));
+}
+
+QImage noise(QSize size, int colours, std::mt19937 &random)
+{
+    std::vector<QRgb> palette;
+    for (int i = 0; i < colours; ++i)
+        palette.push_back(qRgb(static_cast<int>(random() % 256), static_cast<int>(random() % 256),
+            static_cast<int>(random() % 256)));
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, palette[random() % palette.size()]);
+    return image;
+}
+
+TEST(GifEncoderTest, framesDecodeToExactlyTheirPictures_whateverTheirColoursAndChanges)
+{
+    // Noise of 2 to 256 colours fills the code table and makes the encoder start it afresh;
+    // then one changed pixel, an unchanged frame and a plain one.
+    std::mt19937 random(12);
+    std::vector<QImage> pictures;
+    for (int colours : { 2, 3, 16, 17, 200, 256 })
+        pictures.push_back(noise(QSize(301, 97), colours, random));
+    QImage touched = pictures.back();
+    touched.setPixel(300, 96, qRgb(1, 2, 3));
+    pictures.push_back(touched);
+    pictures.push_back(touched);
+    QImage plain(301, 97, QImage::Format_RGB32);
+    plain.fill(qRgb(0, 127, 11));
+    pictures.push_back(plain);
+
+    TempDir dir;
+    {
+        OutputFile file(dir.file("noise.gif"));
+        GifEncoder gif(file, QSize(301, 97), GifOptions { 1, 0 });
+        long long at = 0;
+        for (const QImage &picture : pictures) {
+            ASSERT_TRUE(gif.addFrame(picture, at, at + 40));
+            at += 40;
+        }
+        ASSERT_TRUE(gif.finish());
+        ASSERT_TRUE(file.commit());
+    }
+    const auto frames = gifFrames(dir.file("noise.gif"));
+    ASSERT_EQ(frames.size(), pictures.size());
+    for (std::size_t i = 0; i < frames.size(); ++i)
+        EXPECT_EQ(frames[i], pictures[i]) << "frame " << i;
+
+    // More than 256 colours: the nearest a GIF can show, close to every pixel.
+    QImage gradient(256, 4, QImage::Format_RGB32);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 256; ++x)
+            gradient.setPixel(x, y, qRgb(x, 255 - x, (x * 7 + y * 50) % 256));
+    const std::string bytes = "GIF89a" + std::string("\x00\x01\x04\x00\x70\x00\x00", 7)
+        + encodeGifFrame(gradient, QImage(), 1, 0) + ";";
+    const std::string path = dir.write("many.gif", bytes);
+    const QImage decoded
+        = QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(decoded.size(), gradient.size());
+    int worst = 0;
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 256; ++x)
+            worst = std::max(worst, std::abs(qRed(decoded.pixel(x, y)) - x));
+    EXPECT_LE(worst, 51); // the coarsest of Qt's tables still keeps six levels per channel
+}
+
+TEST(RenderExportTest, loopScaleAndProgress_doWhatTheySay)
+{
+    TempDir dir;
+    const std::string setup = smallSetup(dir);
+    ASSERT_EQ(render({ setup, "-o", dir.file("plain.gif") }).first, 0);
+    const auto plain = gifFrames(dir.file("plain.gif"));
+    ASSERT_EQ(plain.size(), 7u);
+
+    // --loop N plays N times: once has no loop block, three times repeats twice, 0 forever.
+    const std::pair<const char *, std::string> loops[] = {
+        { "1", "" },
+        { "3", std::string("NETSCAPE2.0\x03\x01\x02\x00", 15) },
+        { "0", std::string("NETSCAPE2.0\x03\x01\x00\x00", 15) },
+    };
+    for (const auto &[plays, block] : loops) {
+        ASSERT_EQ(render({ setup, "-o", dir.file("loop.gif"), "--loop", plays }).first, 0);
+        const std::string bytes = TempDir::read(dir.file("loop.gif"));
+        EXPECT_EQ(bytes.find("NETSCAPE2.0") == std::string::npos, block.empty()) << plays;
+        if (!block.empty()) {
+            EXPECT_NE(bytes.find(block), std::string::npos) << plays;
+        }
+        EXPECT_EQ(gifFrames(dir.file("loop.gif")), plain) << plays;
+    }
+
+    // --scale 3: every pixel a 3 × 3 block of its colour, in the GIF and the PNG alike.
+    ASSERT_EQ(render({ setup, "-o", dir.file("big.gif"), "--scale", "3" }).first, 0);
+    ASSERT_EQ(render({ setup, "-o", dir.file("big.png"), "--scale", "3" }).first, 0);
+    const auto big = gifFrames(dir.file("big.gif"));
+    ASSERT_EQ(big.size(), 7u);
+    const QImage bigPng
+        = QImage(QString::fromStdString(dir.file("big.png"))).convertToFormat(QImage::Format_RGB32);
+    const std::pair<QImage, QImage> pairs[] = { { big.front(), plain.front() },
+        { big.back(), plain.back() }, { bigPng, plain.back() } };
+    for (const auto &[enlarged, small] : pairs) {
+        ASSERT_EQ(enlarged.size(), QSize(1575, 1050));
+        int wrong = 0;
+        for (int y = 0; y < 1050; ++y)
+            for (int x = 0; x < 1575; ++x)
+                wrong += enlarged.pixel(x, y) != small.pixel(x / 3, y / 3) ? 1 : 0;
+        EXPECT_EQ(wrong, 0);
+    }
+
+    // Progress as lines when asked for; nothing on a pipe otherwise.
+    QProcess quiet;
+    quiet.start(TRACELET_EXE,
+        { "render", QString::fromStdString(setup), "-o",
+            QString::fromStdString(dir.file("q.gif")) });
+    ASSERT_TRUE(quiet.waitForFinished(30000));
+    EXPECT_EQ(quiet.exitCode(), 0);
+    EXPECT_FALSE(quiet.readAllStandardError().contains("frame"));
+    const auto [status, err] = render({ setup, "-o", dir.file("p.gif"), "--progress" });
+    EXPECT_EQ(status, 0);
+    EXPECT_NE(err.find("frame 7 of 7\n"), std::string::npos) << err;
+
+    // Wrong values and options that do not fit the output are usage errors.
+    for (const std::vector<std::string> &bad :
+        std::vector<std::vector<std::string>> { { "--scale", "0" }, { "--scale", "9" },
+            { "--scale", "1.5" }, { "--loop", "-1" }, { "--loop", "x" } }) {
+        std::vector<std::string> args { setup, "-o", dir.file("x.gif") };
+        args.insert(args.end(), bad.begin(), bad.end());
+        EXPECT_EQ(render(args).first, 2) << testing::PrintToString(bad);
+    }
+#ifndef TRACELET_HAVE_FFMPEG
+    const auto [noVideo, why] = render({ setup, "-o", dir.file("x.mp4") });
+    EXPECT_EQ(noVideo, 1);
+    EXPECT_NE(why.find("built without FFmpeg"), std::string::npos) << why;
+#endif
+    EXPECT_EQ(render({ setup, "-o", dir.file("x.png"), "--loop", "2" }).first, 2);
+    EXPECT_EQ(render({ setup, "-o", dir.file("x.mp4"), "--loop", "2" }).first, 2);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("x.gif")));
+}
+
+TEST(RenderExportTest, interruptedRender_leavesNoPartialFile_andKeepsAnEarlierOne)
+{
+    // 2,500 frames take long enough to be interrupted half way.
+    TempDir dir;
+    const std::string setup = dir.write("long.kvs",
+        setupFileText(kCorrSetupMagic,
+            { TRACELET_SAMPLES_DIR "/correlation_2500.csv", "1", "2", "2", "50", "1", "100.0",
+                "-100.0", "100.0", "-100.0" }));
+    dir.write("kept.gif", "an earlier file");
+    for (int signal : { SIGINT, SIGTERM }) {
+        for (const char *name : { kVideoOrGif, "kept.gif" }) {
+            QProcess child;
+            child.setReadChannel(QProcess::StandardError);
+            child.start(TRACELET_EXE,
+                { "render", QString::fromStdString(setup), "-o",
+                    QString::fromStdString(dir.file(name)), "--progress", "--size-limit", "5000" });
+            ASSERT_TRUE(child.waitForStarted(10000));
+            // Wait until frames are being written, then interrupt.
+            QByteArray seen;
+            while (!seen.contains("frame ") && child.waitForReadyRead(20000))
+                seen += child.readAllStandardError();
+            ASSERT_TRUE(seen.contains("frame ")) << seen.toStdString();
+            ::kill(static_cast<pid_t>(child.processId()), signal);
+            ASSERT_TRUE(child.waitForFinished(20000));
+            EXPECT_EQ(child.exitStatus(), QProcess::CrashExit) << name; // ended by the signal
+            EXPECT_EQ(dir.entryCount(), 2) << name << " after signal " << signal;
+        }
+    }
+    EXPECT_TRUE(TempDir::read(dir.file("kept.gif")) == "an earlier file");
+}
+
+} // namespace

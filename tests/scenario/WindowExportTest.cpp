@@ -1,0 +1,307 @@
+// The window's picture and animation commands, and opening a setup file from the command line:
+// driven as a person would, with the exported files decoded back and compared with the window.
+
+#include "../support/ScenarioFixture.h"
+#include "correlation/core/CorrSetupFile.h"
+#include "data/SetupFile.h"
+#include "export/AnimationExport.h"
+#include "res/ControlIds.h"
+#include "res/ResourceIds.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <fstream>
+#ifdef TRACELET_HAVE_FFMPEG
+#include "../support/VideoFrames.h"
+#endif
+
+namespace {
+
+using P = ScriptedPlatform;
+
+// How an export ended, once it has.
+struct Outcome
+{
+    bool done = false;
+    bool ok = false;
+    QString message;
+};
+
+void watch(AnimationExport *job, Outcome &outcome)
+{
+    QObject::connect(job, &AnimationExport::finished, [&outcome](bool ok, const QString &message) {
+        outcome = Outcome { true, ok, message };
+    });
+}
+
+bool waitFor(const std::function<bool()> &condition, int timeoutMs = 60000)
+{
+    QElapsedTimer waited;
+    waited.start();
+    QTimer wake; // so that the wait below ends also when nothing happens
+    wake.start(50);
+    while (!condition() && waited.elapsed() < timeoutMs)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return condition();
+}
+
+class WindowExportTest : public ScenarioTest
+{
+protected:
+    void SetUp() override
+    {
+        ScenarioTest::SetUp();
+        AnimationExport::program() = TRACELET_EXE;
+    }
+
+    // A setup whose seven points are plotted every 100 ms, its data beside it.
+    std::string smallSetup(int plotSpeedMs = 100)
+    {
+        const auto data = writeFile("points.csv", "x,y\n1,2\n2,5\n3,4\n4,8\n5,7\n6,11\n7,12\n");
+        return writeFile("small.kvs",
+            setupFileText(kCorrSetupMagic,
+                { data.string(), "1", "2", "2", std::to_string(plotSpeedMs), "1", "100.0", "-100.0",
+                    "100.0", "-100.0" }))
+            .string();
+    }
+
+    void systemCommand(unsigned id)
+    {
+        MSG msg;
+        msg.message = WM_SYSCOMMAND;
+        msg.id = static_cast<int>(id);
+        dlg->OnMessage(msg);
+    }
+
+    // Exports through the menu to `name`; the result the export finished with.
+    std::pair<bool, QString> exportAnimation(const std::string &name)
+    {
+        scripted.answerFileDialog((tempDir() / name).string());
+        systemCommand(IDM_EXPORT_ANIMATION);
+        AnimationExport *job = dlg->animationExport();
+        if (!job)
+            return { false, "no export started" };
+        Outcome outcome;
+        watch(job, outcome);
+        if (!waitFor([&outcome] { return outcome.done; }))
+            return { false, "timed out" };
+        return { outcome.ok, outcome.message };
+    }
+
+    QImage picture() const { return canvas().copy(0, 0, 525, 350); }
+
+    std::vector<std::string> folderEntries()
+    {
+        std::vector<std::string> names;
+        for (const auto &entry : std::filesystem::directory_iterator(tempDir()))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+std::string readFile(const std::filesystem::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+}
+
+std::vector<QImage> gifFrames(const std::string &path)
+{
+    QImageReader reader(QString::fromStdString(path));
+    std::vector<QImage> frames;
+    for (QImage frame = reader.read(); !frame.isNull(); frame = reader.read())
+        frames.push_back(frame.convertToFormat(QImage::Format_RGB32));
+    return frames;
+}
+
+#ifdef TRACELET_HAVE_FFMPEG
+// The largest difference of any colour channel between two pictures of the same size.
+int largestDifference(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return 256;
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            largest = std::max({ largest, std::abs(qRed(p) - qRed(q)),
+                std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q)) });
+        }
+    return largest;
+}
+#endif
+
+TEST_F(
+    WindowExportTest, setupFileFromTheCommandLine_opensItsDialogFilledIn_andExportsMatchTheWindow)
+{
+    const std::string setup = smallSetup();
+    std::map<int, std::string> shown;
+    scripted.expectDialog(IDD_CORR_SETUP,
+        { P::call([&shown](CDialog &d) {
+             for (int id : { IDC_CORR_SETUP_FILE, IDC_CORR_X_COLUMN, IDC_CORR_Y_COLUMN,
+                      IDC_CORR_START_ROW, IDC_CORR_PLOT_SPEED, IDC_CORR_X_TOP })
+                 shown[id] = d.GetDlgItem(id)->GetWindowText();
+         }),
+            P::click(IDOK) });
+    dlg->OpenSetupFile(setup);
+    EXPECT_EQ(shown[IDC_CORR_SETUP_FILE], setup + "\n");
+    EXPECT_EQ(shown[IDC_CORR_X_COLUMN], "1");
+    EXPECT_EQ(shown[IDC_CORR_START_ROW], "2");
+    EXPECT_EQ(shown[IDC_CORR_PLOT_SPEED], "100");
+    ASSERT_TRUE(rs->corrRunning && rs->dataReady);
+    EXPECT_EQ(rs->lastIndex, 6);
+    EXPECT_TRUE(rs->setupFileToLoad.empty());
+
+    // What the window shows after the first point and at the end.
+    click(IDC_PLAY_PAUSE);
+    scripted.advance(100);
+    const QImage first = picture();
+    scripted.advance(1000);
+    ASSERT_FALSE(rs->playing);
+    const QImage last = picture();
+    ASSERT_NE(first, last);
+
+    const auto [gifOk, gifMessage] = exportAnimation("anim"); // the extension comes by default
+    ASSERT_TRUE(gifOk) << gifMessage.toStdString();
+    const auto frames = gifFrames((tempDir() / "anim.gif").string());
+    ASSERT_EQ(frames.size(), 7u);
+    EXPECT_EQ(frames.front(), first);
+    EXPECT_EQ(frames.back(), last);
+    EXPECT_EQ(scripted.fileRequests().back().defaultExtension, ".gif");
+
+#ifdef TRACELET_HAVE_FFMPEG
+    const auto [mp4Ok, mp4Message] = exportAnimation("anim.mp4");
+    ASSERT_TRUE(mp4Ok) << mp4Message.toStdString();
+    const VideoFrames video = decodeVideo((tempDir() / "anim.mp4").string());
+    ASSERT_EQ(video.frames.size(), 7u) << video.error;
+    EXPECT_EQ(video.codec, "h264");
+    // Exact but for the rounding of the colour conversion to the video's colour space.
+    EXPECT_LE(largestDifference(video.frames.front(), first), 2);
+    EXPECT_LE(largestDifference(video.frames.back(), last), 2);
+    EXPECT_EQ(video.startsMs, (std::vector<long long> { 100, 200, 300, 400, 500, 600, 700 }));
+#endif
+
+    // The picture as shown, with .png added to a name without it.
+    scripted.answerFileDialog((tempDir() / "shown").string());
+    systemCommand(IDM_SAVE_PICTURE);
+    EXPECT_EQ(QImage(QString::fromStdString((tempDir() / "shown.png").string()))
+                  .convertToFormat(QImage::Format_RGB32),
+        last);
+    scripted.answerFileDialog(std::nullopt);
+    systemCommand(IDM_EXPORT_ANIMATION); // cancelled in the file dialog: nothing happens
+    std::vector<std::string> expected { "anim.gif", "points.csv", "shown.png", "small.kvs" };
+#ifdef TRACELET_HAVE_FFMPEG
+    expected.insert(expected.begin() + 1, "anim.mp4");
+#endif
+    EXPECT_EQ(folderEntries(), expected);
+    EXPECT_TRUE(scripted.messages().empty());
+}
+
+TEST_F(WindowExportTest, pathWalkFromTheCommandLine_exportsTheFramesTheWindowShows)
+{
+    // The bundled walk: the path dialog opens with its setup loaded; the export matches the
+    // window's first and last picture and has one frame per tick.
+    std::string shownSetup;
+    scripted.expectDialog(IDD_PATH_SETUP,
+        { P::call([&shownSetup](CDialog &d) {
+             shownSetup = d.GetDlgItem(IDC_PATH_SETUP_FILE)->GetWindowText();
+         }),
+            P::click(IDOK) });
+    const std::string setup = (samplesDir() / "path_walk.kvt").string();
+    dlg->OpenSetupFile(setup);
+    EXPECT_EQ(shownSetup, setup + "\n");
+    ASSERT_TRUE(rs->pathRunning && rs->dataReady);
+    const int period = rs->tickPeriodMs;
+    ASSERT_GT(period, 0);
+
+    click(IDC_PLAY_PAUSE);
+    int ticks = 1;
+    scripted.advance(period);
+    const QImage first = picture();
+    while (rs->playing && !rs->endReached && ticks < 1000) {
+        scripted.advance(period);
+        ++ticks;
+    }
+    const QImage last = picture();
+
+    const auto [ok, message] = exportAnimation("walk.gif");
+    ASSERT_TRUE(ok) << message.toStdString();
+    const auto frames = gifFrames((tempDir() / "walk.gif").string());
+    ASSERT_EQ(static_cast<int>(frames.size()), ticks);
+    EXPECT_EQ(frames.front(), first);
+    EXPECT_EQ(frames.back(), last);
+    EXPECT_TRUE(scripted.messages().empty());
+}
+
+TEST_F(WindowExportTest, cancelledExport_leavesNoFile_andTheWindowGoesOn)
+{
+    // 2,500 points, one frame each: long enough to be cancelled on the way.
+    const auto data = std::filesystem::path(TRACELET_SAMPLES_DIR) / "correlation_2500.csv";
+    const auto setup = writeFile("long.kvs",
+        setupFileText(kCorrSetupMagic,
+            { data.string(), "1", "2", "2", "50", "1", "100.0", "-100.0", "100.0", "-100.0" }));
+    scripted.expectDialog(IDD_CORR_SETUP, { P::click(IDOK) });
+    dlg->OpenSetupFile(setup.string());
+    ASSERT_TRUE(rs->corrRunning);
+    writeFile("long.gif", "an earlier file");
+
+    scripted.answerFileDialog((tempDir() / "long.gif").string());
+    systemCommand(IDM_EXPORT_ANIMATION);
+    AnimationExport *job = dlg->animationExport();
+    ASSERT_NE(job, nullptr);
+    Outcome outcome;
+    watch(job, outcome);
+    QProgressDialog *progress = job->progressDialog();
+    ASSERT_TRUE(progress && progress->isVisible());
+    EXPECT_EQ(progress->labelText(), "アニメーションを書き出しています...");
+    waitFor([&] { return progress->value() >= 1 || outcome.done; });
+    ASSERT_GE(progress->value(), 1);
+    EXPECT_EQ(progress->maximum(), 2500);
+    auto *cancel = progress->findChild<QPushButton *>();
+    ASSERT_TRUE(cancel && cancel->text() == "中止");
+    cancel->click();
+    ASSERT_TRUE(waitFor([&outcome] { return outcome.done; }));
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(outcome.message.isEmpty());
+    EXPECT_FALSE(progress->isVisible());
+    EXPECT_EQ(folderEntries(), (std::vector<std::string> { "long.gif", "long.kvs" }));
+    EXPECT_TRUE(readFile(tempDir() / "long.gif") == "an earlier file");
+
+    // The window goes on: play draws, and the picture can be saved.
+    click(IDC_PLAY_PAUSE);
+    scripted.advance(500);
+    EXPECT_EQ(rs->plotIndex, 10);
+    scripted.answerFileDialog((tempDir() / "after.png").string());
+    systemCommand(IDM_SAVE_PICTURE);
+    EXPECT_TRUE(std::filesystem::exists(tempDir() / "after.png"));
+    EXPECT_TRUE(scripted.messages().empty());
+}
+
+TEST_F(WindowExportTest, nothingRunning_exportSays_so_andF1OpensTheAboutBox)
+{
+    systemCommand(IDM_EXPORT_ANIMATION);
+    ASSERT_EQ(scripted.messages().size(), 1u);
+    EXPECT_EQ(scripted.messages()[0],
+        "書き出す図がありません。相関図か経路図を実行してから書き出してください。");
+    EXPECT_EQ(dlg->animationExport(), nullptr);
+
+    scripted.expectDialog(IDD_ABOUTBOX, { P::click(IDOK) });
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(dlg->widget(), &f1);
+    EXPECT_EQ(scripted.shownDialogs(), std::vector<int> { IDD_ABOUTBOX });
+
+    // The main window is a normal application window; its dialogs stay dialogs.
+    EXPECT_EQ(dlg->widget()->windowType(), Qt::Window);
+    EXPECT_TRUE(dlg->widget()->windowFlags() & Qt::WindowMinimizeButtonHint);
+    scripted.expectDialog(IDD_CORR_SETUP,
+        { P::call([](CDialog &d) { EXPECT_EQ(d.widget()->windowType(), Qt::Dialog); }),
+            P::click(IDCANCEL) });
+    click(IDC_CORR_RUN);
+}
+
+} // namespace

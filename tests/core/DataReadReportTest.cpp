@@ -123,13 +123,9 @@ TEST_F(DataReadReportTest, pathColumns_areCheckedWhenRead_firstRowSpeedsOnlyOnTh
     state.plotSpeedColumn = 5;
     state.useDirectionColumn = state.useInterpSpeedColumn = state.usePlotSpeedColumn = true;
     const char *text = "X,Y,D,I,P\n1,2,90,1000,50\n3,4,east\n";
-    DataReadReport report = read(text, 2, true);
-    EXPECT_EQ(report.columns[DataReadReport::Direction].notNumberRows, 1);
-    EXPECT_EQ(report.columns[DataReadReport::InterpSpeed].missingRows, 0);
-    EXPECT_EQ(report.columns[DataReadReport::PlotSpeed].missingRows, 0);
-    EXPECT_NE(dataReadMessage(report).find("方向 (3 列目)"), std::string::npos);
-    // The correlation run reads X and Y only, so only they are checked.
-    report = read(text, 2, false);
+    // The path run's message for this file is pinned in its scenario; the correlation run reads
+    // X and Y only, so only they are checked.
+    DataReadReport report = read(text, 2, false);
     EXPECT_EQ(dataReadMessage(report), "");
     // A heading on the path file: every column it reads is text on line 1.
     report = read(text, 1, true);

@@ -40,6 +40,11 @@ TEST(CorrSetupFile, writesElevenCrLfLinesThatLoadBack)
         std::tuple(3, 5, 2, 100));
     EXPECT_EQ(state.corrFrameXTop, 50.0);
     EXPECT_EQ(state.corrFrameYBottom, -20.0);
+    // A negative plot period is kept as written; any automatic-scale value but 0 means on.
+    applyCorrSetupLine(state, 6, "-5");
+    applyCorrSetupLine(state, 7, "2");
+    EXPECT_EQ(state.plotPeriodMs, -5);
+    EXPECT_TRUE(state.corrAutoScale);
 }
 
 TEST(SetupFiles, readersReportWhatWasRead)
@@ -77,23 +82,6 @@ TEST(SetupFiles, readersReportWhatWasRead)
     const SetupFileLines missing = readCorrSetupFile(dir.file("none.kvs"));
     EXPECT_FALSE(missing.opened);
     EXPECT_FALSE(missing.faulty());
-}
-
-TEST(CorrSetupFile, cutFileKeepsTheLinesAlreadyApplied)
-{
-    TempDir dir;
-    RunState state;
-    applyAll(state,
-        readCorrSetupFile(dir.write("a.kvs", "KVT_GRIDWALK_SETUP_SOUKAN\nd.csv\n4\n6\n3\n")),
-        applyCorrSetupLine);
-    EXPECT_EQ(state.dataFilePath, "d.csv");
-    EXPECT_EQ(state.yColumn, 6);
-    EXPECT_EQ(state.dataStartRow, 3);
-    EXPECT_EQ(state.plotPeriodMs, 0);
-    applyCorrSetupLine(state, 6, "-5");
-    applyCorrSetupLine(state, 7, "2");
-    EXPECT_EQ(state.plotPeriodMs, -5);
-    EXPECT_TRUE(state.corrAutoScale);
 }
 
 TEST(PathSetupFile, savedSetupLoadsBack)

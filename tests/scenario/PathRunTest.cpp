@@ -93,15 +93,6 @@ TEST_F(PathRunTest, aRunShowsTheBottomRows_playsPausesEndsReplaysOnACleanMap_and
     expectIdle();
     EXPECT_EQ(rs->dataX[0], 0.0); // fresh arrays
     EXPECT_TRUE(scripted.messages().empty()) << scripted.messages().front();
-
-    // The next press asks about the previous settings; declining shows the defaults.
-    scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) });
-    scripted.expectDialog(IDD_PATH_SETUP,
-        { S::call(
-              [](CDialog &d) { EXPECT_EQ(d.GetDlgItem(IDC_PATH_DATA_FILE)->GetWindowText(), ""); }),
-            S::click(IDCANCEL) });
-    click(IDC_PATH_RUN);
-    EXPECT_FALSE(rs->pathRunning);
 }
 
 TEST_F(PathRunTest, backgroundsOfEverySize_restOnTheViewsBottomEdge_orFailWithAMessage)

@@ -2,8 +2,6 @@
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
 
-#include <fstream>
-
 namespace {
 
 constexpr COLORREF kMagenta = RGB(255, 0, 255), kRed = RGB(255, 0, 0);
@@ -22,8 +20,7 @@ protected:
     // A copy of a good character file with one header field changed.
     std::string spoiled(const std::string &name, std::size_t at, char value)
     {
-        std::ifstream in(arrow(name), std::ios::binary);
-        std::string bytes { std::istreambuf_iterator<char>(in), {} };
+        std::string bytes = read(arrow(name));
         bytes[at] = value;
         return writeFile(name, bytes).string();
     }
@@ -131,20 +128,17 @@ TEST_F(PathTickTest, zoomRedrawsTheTrailAtItsScale_andScrollsStopAtTheMapsEdges)
     // 600 wide: right scrolls to 75 and no further; left goes back to 0 and no further.
     startRun(setupFile("narrow.kvt", background("narrow.bmp", 600, 400), 0, 0, "", "",
         dataFile("walk.csv", points, 50)));
-    click(IDC_SCROLL_RIGHT);
-    EXPECT_EQ(rs->viewSrcX, 75);
-    click(IDC_SCROLL_RIGHT);
-    EXPECT_EQ(rs->viewSrcX, 75);
-    EXPECT_EQ(shownBackgroundPixel(0, 100), std::pair(75, 150));
-    click(IDC_SCROLL_LEFT);
-    EXPECT_EQ(rs->viewSrcX, 0);
-    click(IDC_SCROLL_DOWN); // the bottom rows are already shown
-    click(IDC_SCROLL_UP);
-    EXPECT_EQ(rs->viewSrcY, 0);
-    click(IDC_SCROLL_UP);
-    EXPECT_EQ(rs->viewSrcY, 0);
-    click(IDC_SCROLL_DOWN);
-    EXPECT_EQ(rs->viewSrcY, 50);
+    // Each press and the map pixel at the view's top left after it: the bottom rows are shown
+    // already, and no press goes past an edge.
+    const std::tuple<int, int, int> presses[] = { { IDC_SCROLL_RIGHT, 75, 50 },
+        { IDC_SCROLL_RIGHT, 75, 50 }, { IDC_SCROLL_LEFT, 0, 50 }, { IDC_SCROLL_DOWN, 0, 50 },
+        { IDC_SCROLL_UP, 0, 0 }, { IDC_SCROLL_UP, 0, 0 }, { IDC_SCROLL_DOWN, 0, 50 } };
+    for (std::size_t i = 0; i < std::size(presses); ++i) {
+        const auto [id, x, y] = presses[i];
+        click(id);
+        EXPECT_EQ(std::pair(rs->viewSrcX, rs->viewSrcY), std::pair(x, y)) << "press " << i;
+        EXPECT_EQ(shownBackgroundPixel(0, 100), std::pair(x, y + 100)) << "press " << i;
+    }
 }
 
 TEST_F(PathTickTest, aBadCharacterFile_isToldOncePerRunAndFile_andTheWindowStaysUsable)

@@ -6,6 +6,8 @@
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
 
+#include <QAbstractButton>
+#include <fstream>
 #include <sstream>
 
 std::string PathScenario::background(const std::string &name, int w, int h)
@@ -80,6 +82,18 @@ void PathScenario::play(int count)
 {
     click(IDC_PLAY_PAUSE);
     ticks(count);
+}
+
+Step PathScenario::toggle(int id)
+{
+    return ScriptedPlatform::call(
+        [id](CDialog &d) { qobject_cast<QAbstractButton *>(d.controlWidget(id))->click(); });
+}
+
+std::string PathScenario::read(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return { std::istreambuf_iterator<char>(in), {} };
 }
 
 bool PathScenario::showsFace(int controlId, int bitmapId) const

@@ -46,6 +46,10 @@ protected:
     void play(int ticks = 0);
     void ticks(int count) { scripted.advance(static_cast<long long>(count) * rs->tickPeriodMs); }
 
+    // A click on a check box as a person makes it: the box toggles, then the handler runs.
+    static Step toggle(int id);
+    static std::string read(const std::string &path);
+
     // Whether a bitmap button shows that face.
     bool showsFace(int controlId, int bitmapId) const;
 

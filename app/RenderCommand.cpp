@@ -283,8 +283,10 @@ int renderCommand(const std::vector<std::string> &args, std::ostream &out, std::
         err << "tracelet render: " << error << "\n";
         return kExitFailed;
     }
-    if (!writeFileAtomically(options->outputFile.string(), *bytes)) {
-        err << "tracelet render: cannot write " << options->outputFile.string() << "\n";
+    if (const FileWriteResult written = writeFileAtomically(options->outputFile.string(), *bytes);
+        !written) {
+        err << "tracelet render: cannot write " << options->outputFile.string() << ": "
+            << written.error << "\n";
         return kExitFailed;
     }
     return kExitOk;

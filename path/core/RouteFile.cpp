@@ -59,7 +59,7 @@ std::string teachingFileText(const RunState &state)
     return text;
 }
 
-bool writeTeachingFile(const RunState &state)
+FileWriteResult writeTeachingFile(const RunState &state)
 {
     return writeFileAtomically(state.dataFilePath, teachingFileText(state));
 }

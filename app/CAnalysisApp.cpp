@@ -2,9 +2,17 @@
 
 #include "mainwnd/CMainDlg.h"
 
+CAnalysisApp::CAnalysisApp()
+    : m_runState(std::make_unique<RunState>())
+    , m_gdiState(std::make_unique<GdiState>())
+{
+}
+
+CAnalysisApp::~CAnalysisApp() = default;
+
 bool CAnalysisApp::InitInstance()
 {
-    CMainDlg dialog;
+    CMainDlg dialog(*m_runState, *m_gdiState);
     dialog.DoModal();
     return false; // no message loop of our own: the program ends with the window
 }

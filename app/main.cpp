@@ -1,5 +1,6 @@
 #include "app/CAnalysisApp.h"
 #include "app/CommandLine.h"
+#include "platform/QtPlatform.h"
 #include "platform/QtSetup.h"
 #include "res/TraceletResources.h"
 
@@ -25,7 +26,14 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Tracelet"));
     platformSetupApplication();
     registerTraceletResources();
-    CAnalysisApp application;
-    application.InitInstance();
+    // Lifetimes nest: the Qt application outlives the platform (its timers are Qt objects), the
+    // platform outlives the application object and every window object it owns.
+    QtPlatform windowPlatform;
+    installPlatform(&windowPlatform);
+    {
+        CAnalysisApp application;
+        application.InitInstance();
+    }
+    installPlatform(nullptr);
     return 0;
 }

@@ -35,11 +35,6 @@ ON_NOTIFY(NM_CUSTOMDRAW, IDC_SLIDER_POSITION, OnSliderCustomDraw)
 ON_BN_CLICKED(IDC_SLIDER_MODE, OnSliderMode)
 END_MESSAGE_MAP()
 
-CMainDlg::CMainDlg(CWnd *parent)
-    : CMainDlg(runState(), gdiState(), parent)
-{
-}
-
 CMainDlg::CMainDlg(RunState &state, GdiState &gdi, CWnd *parent)
     : CDialog(mainDialogTemplate(), parent)
     , rs(state)

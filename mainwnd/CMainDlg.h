@@ -13,8 +13,7 @@
 class CMainDlg : public CDialog
 {
 public:
-    explicit CMainDlg(CWnd *parent = nullptr);
-    // Tests and the headless renderer give each window its own state.
+    // The application object, tests and the headless renderer each give the window its state.
     CMainDlg(RunState &state, GdiState &gdi, CWnd *parent = nullptr);
     ~CMainDlg() override;
 

@@ -155,6 +155,3 @@ struct RunState
     std::array<bool, kCorrSetupFieldCount> corrSetupChanged {};
     std::string confirmMessage;
 };
-
-// The one process-wide instance the window works on. Core functions take a RunState& instead.
-RunState &runState();

@@ -1,0 +1,151 @@
+#!/usr/bin/env bash
+# The real window on a virtual screen, driven with the mouse and keyboard as a person would:
+# each run below starts `tracelet`, works it, closes it with Esc, and requires exit status 0 with
+# nothing from the sanitizers (a sanitized build reports there and fails the run).
+#   real_window_test.sh TRACELET SAMPLES_DIR
+# Exit 77 (skipped) without Xvfb, xdotool or ImageMagick's import. With TRACELET_WINDOW_SHOTS set
+# to a folder, a picture of the screen at each checked moment is kept there.
+set -euo pipefail
+exe=$(realpath "$1")
+samples=$2
+for tool in Xvfb xdotool import; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d /tmp/tracelet-window.XXXXXX)
+xvfb_pid=
+app_pid=
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAILED: $*" >&2
+  [ -f "$work/stderr" ] && sed 's/^/  tracelet: /' "$work/stderr" >&2
+  import -window root "$work/../tracelet-window-failure.png" 2>/dev/null \
+    && echo "screen kept in /tmp/tracelet-window-failure.png" >&2
+  exit 1
+}
+
+# --- the virtual screen -----------------------------------------------------------------------
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=:$(head -1 "$work/display")
+unset QT_QPA_PLATFORM
+
+# --- what a person does ------------------------------------------------------------------------
+# Dialog units become pixels as the dialogs lay them out: x · 7 / 4, y · 12 / 8.
+px() { echo $(($1 * 7 / 4)); }
+py() { echo $(($1 * 12 / 8)); }
+
+# The id of the visible window with exactly this title, waiting up to 20 s for it.
+window() {
+  local id
+  for _ in $(seq 200); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1) || true
+    [ -n "$id" ] && { echo "$id"; return; }
+    sleep 0.1
+  done
+  fail "no window \"$1\""
+}
+
+# Clicks at a point of a window given in dialog units (the middle of a control's rectangle).
+click_at() {
+  local win=$1 x=$2 y=$3
+  xdotool mousemove --window "$win" "$(px "$x")" "$(py "$y")" click 1
+  sleep 0.5
+}
+
+# The colour (#RRGGBB) of one screen pixel, at an offset in pixels from a window's corner.
+colour_at() {
+  local win=$1 dx=$2 dy=$3 x y
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  x=$((X + dx))
+  y=$((Y + dy))
+  import -window root -crop "1x1+$x+$y" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -1
+}
+
+# Keeps a picture of the whole screen when pictures are wanted.
+shot() {
+  [ -n "${TRACELET_WINDOW_SHOTS:-}" ] || return 0
+  mkdir -p "$TRACELET_WINDOW_SHOTS"
+  import -window root "$TRACELET_WINDOW_SHOTS/$1.png"
+}
+
+# Waits up to `seconds` for a pixel of a window to take a colour.
+expect_colour() {
+  local win=$1 dx=$2 dy=$3 want=$4 seconds=$5 what=$6 got=
+  for _ in $(seq $((seconds * 4))); do
+    got=$(colour_at "$win" "$dx" "$dy")
+    [ "$got" = "$want" ] && return
+    sleep 0.25
+  done
+  fail "$what: pixel ($dx, $dy) is $got, not $want"
+}
+
+# A file dialog has the focus on its name field: type the path, press Return.
+answer_file_dialog() {
+  sleep 1
+  xdotool type --delay 15 "$1"
+  xdotool key Return
+  sleep 1
+}
+
+start_window() {
+  (cd "$work" && exec "$exe" 2>"$work/stderr") &
+  app_pid=$!
+  main=$(window Tracelet)
+}
+
+# Esc closes the window; the program must end by itself, with 0 and a clean report.
+close_with_escape() {
+  xdotool mousemove --window "$main" 300 150
+  xdotool key Escape
+  local status=0
+  for _ in $(seq 300); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$app_pid" 2>/dev/null && fail "$1: the window did not close on Esc"
+  wait "$app_pid" || status=$?
+  app_pid=
+  [ "$status" -eq 0 ] || fail "$1: exit status $status"
+  if grep -qE 'Sanitizer|runtime error|SUMMARY:' "$work/stderr"; then
+    fail "$1: the sanitizers reported"
+  fi
+  echo "ok: $1"
+}
+
+# Button faces (main window, pixels from the corner of each 48 x 20 face).
+face() { echo "$(px "$1") $(py "$2")"; }
+PLAY_IDLE='#008000' PLAY_ACTIVE='#00FF00' RUN_IDLE='#808000' RUN_ACTIVE='#FFFF00'
+
+# --- the runs ----------------------------------------------------------------------------------
+correlation_run() {
+  # Forty points at 50 ms: play takes two seconds.
+  { echo "x,y"; for i in $(seq 40); do echo "$i,$(((i * 37) % 23))"; done; } >"$work/points.csv"
+  printf 'KVT_GRIDWALK_SETUP_SOUKAN\r\npoints.csv\r\n1\r\n2\r\n2\r\n50\r\n1\r\n100.0\r\n-100.0\r\n100.0\r\n-100.0\r\n' \
+    >"$work/run.kvs"
+  start_window
+  read -r rx ry <<<"$(face 39 243)"
+  read -r pxx pyy <<<"$(face 75 243)"
+  click_at "$main" $((39 + 14)) $((243 + 7)) # 相関図
+  local setup
+  setup=$(window 相関図セットアップ)
+  click_at "$setup" $((267 + 8)) $((189 + 5)) # load a setup file
+  answer_file_dialog "$work/run.kvs"
+  shot correlation-setup-loaded
+  click_at "$setup" $((182 + 25)) $((208 + 7)) # OK
+  expect_colour "$main" $((rx + 4)) $((ry + 4)) "$RUN_ACTIVE" 10 "correlation run started"
+  click_at "$main" $((75 + 16)) $((243 + 7)) # play
+  expect_colour "$main" $((pxx + 4)) $((pyy + 4)) "$PLAY_ACTIVE" 5 "playing"
+  shot correlation-playing
+  expect_colour "$main" $((pxx + 4)) $((pyy + 4)) "$PLAY_IDLE" 30 "played to the end"
+  shot correlation-end
+  close_with_escape "correlation run played to the end"
+}
+
+correlation_run

@@ -5,8 +5,6 @@
 
 #include "FuzzSupport.h"
 #include "correlation/core/CorrFrame.h"
-#include "correlation/core/CorrStatistics.h"
-#include "correlation/core/RegressionLine.h"
 #include "correlation/ui/CorrelationDrawing.h"
 #include "data/CsvReader.h"
 #include "data/NumberText.h"

@@ -152,15 +152,24 @@ bool soak(const SoakRun &run, const fs::path &folder)
         std::string problem = run.start(folder, p, w);
         check(problem.empty(), problem);
         if (problem.empty()) {
+            // Resident memory each time another quarter of the points is plotted.
+            std::vector<long> quarterKb { startKb };
             QElapsedTimer elapsed;
             elapsed.start();
             w.press(IDC_PLAY_PAUSE);
-            const bool ended = runUntil([&] { return !run.playing(*w.rs); }, kLimitMs);
+            const bool ended = runUntil(
+                [&] {
+                    const auto quarters
+                        = static_cast<std::size_t>((w.rs->plotIndex + 1) * 4 / kPoints);
+                    if (quarterKb.size() <= quarters)
+                        quarterKb.push_back(residentKb());
+                    return !run.playing(*w.rs);
+                },
+                kLimitMs);
             const qint64 playedMs = elapsed.elapsed();
             check(ended, "the animation ends");
             check(w.rs->plotIndex == kPoints - 1, "every point is plotted");
             check(p.clock.activeTicks() == 0, "no tick after the end");
-            const long endKb = residentKb();
 
             w.press(run.stopButton);
             runUntil([] { return false; }, 300); // timer expiries already due come and go
@@ -177,9 +186,13 @@ bool soak(const SoakRun &run, const fs::path &folder)
             check(p.clock.activeTicks() == 0 && p.clock.activeTimers() == 0,
                 "no timer or tick after the close");
 
-            std::printf("  %d points at 1 ms played in %lld ms; resident memory %ld kB at the "
-                        "start, %ld kB at the end (%+ld kB)\n",
-                kPoints, static_cast<long long>(playedMs), startKb, endKb, endKb - startKb);
+            std::printf(
+                "  %d points at 1 ms played in %lld ms\n  resident memory (kB) at the start "
+                "and after each quarter:",
+                kPoints, static_cast<long long>(playedMs));
+            for (long kb : quarterKb)
+                std::printf(" %ld", kb);
+            std::printf("\n");
         }
         w.dlg.reset();
     }

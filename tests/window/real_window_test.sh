@@ -2,12 +2,14 @@
 # The real window on a virtual screen, driven with the mouse and keyboard as a person would:
 # each run below starts `tracelet`, works it, closes it with Esc, and requires exit status 0 with
 # nothing from the sanitizers (a sanitized build reports there and fails the run).
-#   real_window_test.sh TRACELET SAMPLES_DIR
+#   real_window_test.sh TRACELET [RUN...]     runs: correlation (default: all)
 # Exit 77 (skipped) without Xvfb, xdotool or ImageMagick's import. With TRACELET_WINDOW_SHOTS set
 # to a folder, a picture of the screen at each checked moment is kept there.
 set -euo pipefail
 exe=$(realpath "$1")
-samples=$2
+shift
+runs=("$@")
+[ ${#runs[@]} -gt 0 ] || runs=(correlation)
 for tool in Xvfb xdotool import; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
@@ -124,6 +126,7 @@ face() { echo "$(px "$1") $(py "$2")"; }
 PLAY_IDLE='#008000' PLAY_ACTIVE='#00FF00' RUN_IDLE='#808000' RUN_ACTIVE='#FFFF00'
 
 # --- the runs ----------------------------------------------------------------------------------
+# Each run starts the window, works one diagram through its setup dialog and play, and closes.
 correlation_run() {
   # Forty points at 50 ms: play takes two seconds.
   { echo "x,y"; for i in $(seq 40); do echo "$i,$(((i * 37) % 23))"; done; } >"$work/points.csv"
@@ -148,4 +151,6 @@ correlation_run() {
   close_with_escape "correlation run played to the end"
 }
 
-correlation_run
+for run in "${runs[@]}"; do
+  "${run}_run"
+done

@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fuzzer/FuzzedDataProvider.h>
-#include <memory>
 
 namespace {
 
@@ -44,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int y = input.ConsumeIntegralInRange(-40, 100);
     const auto file = input.ConsumeRemainingBytes<std::uint8_t>();
 
-    auto rs = std::make_unique<RunState>();
+    RunState *rs = &reusedState();
     const CharacterLoadResult result
         = loadCharacterBitmap(*rs, writeInputFile(file.data(), file.size()), slot);
     if (result != CharacterLoadResult::Loaded) {

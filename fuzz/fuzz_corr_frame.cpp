@@ -15,8 +15,8 @@
 #include "res/ResourceIds.h"
 #include "res/TraceletResources.h"
 
+#include <algorithm>
 #include <fuzzer/FuzzedDataProvider.h>
-#include <memory>
 
 namespace {
 
@@ -54,8 +54,7 @@ GdiState &drawingObjects()
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     FuzzedDataProvider input(data, size);
-    auto rs = std::make_unique<RunState>();
-    rs->reallocateAllArrays();
+    RunState *rs = &reusedState();
     rs->xColumn = input.ConsumeIntegralInRange(-2, 1030);
     rs->yColumn = input.ConsumeIntegralInRange(-2, 1030);
     rs->useYColumn = input.ConsumeBool();
@@ -70,6 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     rs->dataFilePath
         = writeInputFile(reinterpret_cast<const std::uint8_t *>(file.data()), file.size());
 
+    if (!rs->useYColumn) // the reader leaves Y as it was: as the program does, but from nothing
+        std::fill(rs->dataY.begin(), rs->dataY.end(), 0.0);
     const int rows = loadDataColumns(*rs, false);
     if (rows <= 0)
         return 0;

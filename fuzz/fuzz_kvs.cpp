@@ -6,14 +6,13 @@
 #include "mainwnd/RunState.h"
 
 #include <cstdlib>
-#include <memory>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const SetupFileLines file = readCorrSetupFile(writeInputFile(data, size));
     if (!file.opened || file.values.size() > static_cast<std::size_t>(kCorrSetupValueLines))
         std::abort();
-    auto rs = std::make_unique<RunState>();
+    RunState *rs = &reusedState(0);
     int fileLine = 2;
     for (const std::string &text : file.values) {
         if (text.find('\n') != std::string::npos)
@@ -39,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!writeCorrSetupFile(copy, values))
         std::abort();
     const SetupFileLines again = readCorrSetupFile(copy);
-    auto reloaded = std::make_unique<RunState>();
+    RunState *reloaded = &reusedState(1);
     fileLine = 2;
     for (const std::string &text : again.values)
         applyCorrSetupLine(*reloaded, fileLine++, text);

@@ -7,7 +7,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <memory>
 
 namespace {
 
@@ -36,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const SetupFileLines file = readPathSetupFile(writeInputFile(data, size));
     if (!file.opened || file.values.size() > static_cast<std::size_t>(kPathSetupValueLines))
         std::abort();
-    auto rs = std::make_unique<RunState>();
+    RunState *rs = &reusedState(0);
     applyAll(*rs, file);
     if (!file.complete || beyondTheFormat(*rs))
         return 0;
@@ -46,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string copy = scratchPath("copy.kvt");
     if (!writePathSetupFile(copy, values))
         std::abort();
-    auto reloaded = std::make_unique<RunState>();
+    RunState *reloaded = &reusedState(1);
     const SetupFileLines again = readPathSetupFile(copy);
     applyAll(*reloaded, again);
     const auto near = [](double a, double b) {

@@ -9,13 +9,11 @@
 
 #include <cstdlib>
 #include <fuzzer/FuzzedDataProvider.h>
-#include <memory>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     FuzzedDataProvider input(data, size);
-    auto rs = std::make_unique<RunState>();
-    rs->reallocateAllArrays();
+    RunState *rs = &reusedState(0);
     rs->curveInterpolation = input.ConsumeBool();
     rs->linearInterpolation = !rs->curveInterpolation;
     rs->divisionCount = input.ConsumeIntegralInRange(1, 100);
@@ -44,8 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (rs->lastIndex != rs->outputPointCount - 1 || rs->sourceMode != 3)
         std::abort();
 
-    auto played = std::make_unique<RunState>();
-    played->reallocateAllArrays();
+    RunState *played = &reusedState(1);
     played->dataFilePath = routeFile;
     played->dataStartRow = 2;
     played->xColumn = 1;

@@ -91,12 +91,27 @@ expect_colour() {
   fail "$what: pixel ($dx, $dy) is $got, not $want"
 }
 
-# A file dialog has the focus on its name field: type the path, press Return.
+# Waits until the keyboard focus moves away from a window (a dialog opened or closed).
+focus_leaves() {
+  for _ in $(seq 200); do
+    [ "$(xdotool getwindowfocus 2>/dev/null)" != "$1" ] && { sleep 0.3; return; }
+    sleep 0.1
+  done
+  fail "$2"
+}
+
+# Clicks a button that opens a file dialog, types the path into its name field, presses Return.
 answer_file_dialog() {
-  sleep 1
-  xdotool type --delay 15 "$1"
+  local win=$1 x=$2 y=$3 path=$4 dialog
+  xdotool windowfocus --sync "$win" 2>/dev/null || true
+  local before
+  before=$(xdotool getwindowfocus)
+  click_at "$win" "$x" "$y"
+  focus_leaves "$before" "no file dialog opened"
+  dialog=$(xdotool getwindowfocus)
+  xdotool type --delay 15 "$path"
   xdotool key Return
-  sleep 1
+  focus_leaves "$dialog" "the file dialog did not close"
 }
 
 start_window() {
@@ -138,8 +153,7 @@ correlation_run() {
   click_at "$main" $((39 + 14)) $((243 + 7)) # 相関図
   local setup
   setup=$(window 相関図セットアップ)
-  click_at "$setup" $((267 + 8)) $((189 + 5)) # load a setup file
-  answer_file_dialog "$work/run.kvs"
+  answer_file_dialog "$setup" $((267 + 8)) $((189 + 5)) "$work/run.kvs" # load a setup file
   shot correlation-setup-loaded
   click_at "$setup" $((182 + 25)) $((208 + 7)) # OK
   expect_colour "$main" $((rx + 4)) $((ry + 4)) "$RUN_ACTIVE" 10 "correlation run started"

@@ -33,12 +33,23 @@ fail() {
 }
 
 # --- the virtual screen -----------------------------------------------------------------------
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=:$(head -1 "$work/display")
+# A display number of its own, away from the low ones desktops and other tools take; a number
+# another server holds, or one that does not answer, is passed over.
+first=$((200 + RANDOM % 600))
+for n in $(seq "$first" $((first + 40))); do
+  [ -e "/tmp/.X$n-lock" ] && continue
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 50); do
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    DISPLAY=:$n xdotool getdisplaygeometry >/dev/null 2>&1 && break 2
+    sleep 0.1
+  done
+  kill "$xvfb_pid" 2>/dev/null || true
+  xvfb_pid=
+done
+[ -n "$xvfb_pid" ] || fail "no virtual screen started"
+export DISPLAY=:$n
 unset QT_QPA_PLATFORM
 
 # --- what a person does ------------------------------------------------------------------------

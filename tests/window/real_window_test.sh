@@ -2,14 +2,15 @@
 # The real window on a virtual screen, driven with the mouse and keyboard as a person would:
 # each run below starts `tracelet`, works it, closes it with Esc, and requires exit status 0 with
 # nothing from the sanitizers (a sanitized build reports there and fails the run).
-#   real_window_test.sh TRACELET [RUN...]     runs: correlation (default: all)
+#   real_window_test.sh TRACELET [RUN...]
+#     runs: correlation, correlation_closed_while_playing (default: all)
 # Exit 77 (skipped) without Xvfb, xdotool or ImageMagick's import. With TRACELET_WINDOW_SHOTS set
 # to a folder, a picture of the screen at each checked moment is kept there.
 set -euo pipefail
 exe=$(realpath "$1")
 shift
 runs=("$@")
-[ ${#runs[@]} -gt 0 ] || runs=(correlation)
+[ ${#runs[@]} -gt 0 ] || runs=(correlation correlation_closed_while_playing)
 for tool in Xvfb xdotool import; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
@@ -152,9 +153,8 @@ face() { echo "$(px "$1") $(py "$2")"; }
 PLAY_IDLE='#008000' PLAY_ACTIVE='#00FF00' RUN_IDLE='#808000' RUN_ACTIVE='#FFFF00'
 
 # --- the runs ----------------------------------------------------------------------------------
-# Each run starts the window, works one diagram through its setup dialog and play, and closes.
-correlation_run() {
-  # Forty points at 50 ms: play takes two seconds.
+# Starts a correlation run of forty points at 50 ms from a setup file and presses play.
+start_correlation_play() {
   { echo "x,y"; for i in $(seq 40); do echo "$i,$(((i * 37) % 23))"; done; } >"$work/points.csv"
   printf 'KVT_GRIDWALK_SETUP_SOUKAN\r\npoints.csv\r\n1\r\n2\r\n2\r\n50\r\n1\r\n100.0\r\n-100.0\r\n100.0\r\n-100.0\r\n' \
     >"$work/run.kvs"
@@ -170,10 +170,21 @@ correlation_run() {
   expect_colour "$main" $((rx + 4)) $((ry + 4)) "$RUN_ACTIVE" 10 "correlation run started"
   click_at "$main" $((75 + 16)) $((243 + 7)) # play
   expect_colour "$main" $((pxx + 4)) $((pyy + 4)) "$PLAY_ACTIVE" 5 "playing"
+}
+
+# Each run starts the window, works one diagram, and closes it.
+correlation_run() {
+  start_correlation_play
   shot correlation-playing
   expect_colour "$main" $((pxx + 4)) $((pyy + 4)) "$PLAY_IDLE" 30 "played to the end"
   shot correlation-end
   close_with_escape "correlation run played to the end"
+}
+
+# Closing stops the clock in the middle of the animation, with ticks on their way.
+correlation_closed_while_playing_run() {
+  start_correlation_play
+  close_with_escape "correlation run closed while playing"
 }
 
 for run in "${runs[@]}"; do

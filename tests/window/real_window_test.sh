@@ -150,7 +150,7 @@ close_with_escape() {
 
 # Button faces (main window, pixels from the corner of each 48 x 20 face).
 face() { echo "$(px "$1") $(py "$2")"; }
-PLAY_IDLE='#008000' PLAY_ACTIVE='#00FF00' RUN_IDLE='#808000' RUN_ACTIVE='#FFFF00'
+PLAY_IDLE='#008000' PLAY_ACTIVE='#00FF00' RUN_ACTIVE='#FFFF00'
 
 # --- the runs ----------------------------------------------------------------------------------
 # Starts a correlation run of forty points at 50 ms from a setup file and presses play.

@@ -1,6 +1,6 @@
 // A background image file as the path run loads it with the platform's image loader, then shown:
-// the lower-left 525 x 350 view copied out of it, and the whole picture stretched into a small
-// surface as zooming out does.
+// the lower-left 525 x 350 view copied out of it, and the picture at a quarter of its size, as
+// zooming out draws it, into a surface that shows its lower-left part.
 
 #include "FuzzSupport.h"
 #include "platform/Gdi.h"
@@ -49,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::abort(); // a loaded picture has a size
     s.background.SelectObject(&background);
     s.view.BitBlt(0, 0, 525, 350, &s.background, 0, info.bmHeight - 350, SRCCOPY);
-    s.zoom.StretchBlt(0, 0, 131, 88, &s.background, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+    s.zoom.StretchBlt(0, 0, info.bmWidth / 4, info.bmHeight / 4, &s.background, 0, 0, info.bmWidth,
+        info.bmHeight, SRCCOPY);
     s.background.SelectObject(CBitmap::stock());
     return 0;
 }

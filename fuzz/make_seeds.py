@@ -160,6 +160,10 @@ background_seed("top-down-24", bmp(30, 20, pixel=figure, top_down=True))
 rle = bytes((3, 1, 2, 2, 0, 0, 3, 4, 0, 1))  # runs, end of line, end of bitmap
 background_seed("rle-8", bmp(5, 2, bits=8, palette=bytes(range(64)) * 4, compression=1, rows=rle))
 background_seed("truncated", bmp(64, 64, pixel=figure)[:300])
+# Two million pixels wide, nine high, one bit deep, and cut short.
+background_seed("wide-mono-cut", bytes.fromhex(
+    "424d4300000000002b003e00000028000000000021000900000001000100000000004800000013f606f606ffec0b0000"
+    "00000000000000000000000000000000000000"))
 background_seed("huge-claim", bmp(4, 4)[:18] + struct.pack("<ii", 60000, 60000) + bmp(4, 4)[26:])
 
 

@@ -10,7 +10,7 @@ const char *const kUsage = "usage: tracelet                 open the window\n"
                            "       tracelet route POINTS.csv -o ROUTE.csv [--linear | --curve]\n"
                            "                      [--divisions N] [--move-time MS] [--zoom 0|1|2]\n"
                            "                      [--start ROW]\n"
-                           "       tracelet render SETUP.kvs -o OUT.png|OUT.gif\n"
+                           "       tracelet render SETUP.kvs|SETUP.kvt -o OUT.png|OUT.gif\n"
                            "                      [--frames-every MS] [--size-limit N]\n"
                            "       tracelet --help | --version\n";
 }

@@ -36,21 +36,21 @@ struct RenderOptions
 
 void printRenderUsage(std::ostream &stream)
 {
-    stream
-        << "Usage: tracelet render SETUP.kvs -o OUT.png|OUT.gif [--frames-every MS]\n"
-           "                       [--size-limit N]\n"
-           "\n"
-           "Runs the correlation diagram of a setup file in the main window, without a display,\n"
-           "and writes what its picture area shows. Data paths in the setup file are relative\n"
-           "to the setup file's folder.\n"
-           "\n"
-           "  -o OUT.png         the finished picture\n"
-           "  -o OUT.gif         the animation, looping (a setup without a plot speed gives\n"
-           "                     one frame)\n"
-           "  --frames-every MS  GIF only: time between frames, at least 10 ms (default: one\n"
-           "                     frame per plotted point)\n"
-           "  --size-limit N     GIF only: at most N frames, the time between frames grows to\n"
-           "                     fit the whole animation (default 600)\n";
+    stream << "Usage: tracelet render SETUP.kvs|SETUP.kvt -o OUT.png|OUT.gif [--frames-every MS]\n"
+              "                       [--size-limit N]\n"
+              "\n"
+              "Runs the correlation diagram (.kvs) or the path diagram (.kvt) of a setup file in\n"
+              "the main window, without a display, and writes what its picture area shows. Paths\n"
+              "in the setup file that are not absolute are taken from the setup file's folder;\n"
+              "a path setup without a background uses bitmap1.bmp in the current folder.\n"
+              "\n"
+              "  -o OUT.png         the finished picture\n"
+              "  -o OUT.gif         the animation, looping (a setup without a plot speed gives\n"
+              "                     one frame)\n"
+              "  --frames-every MS  GIF only: time between frames, at least 10 ms (default: one\n"
+              "                     frame per plotted point)\n"
+              "  --size-limit N     GIF only: at most N frames, the time between frames grows to\n"
+              "                     fit the whole animation (default 600)\n";
 }
 
 bool endsWith(std::string text, std::string_view suffix)
@@ -122,27 +122,6 @@ SetupKind setupKind(const fs::path &file)
     return first == kPathSetupMagic ? SetupKind::Path : SetupKind::Unknown;
 }
 
-// The window runs in the setup file's folder, as a person runs the program beside the samples.
-class WorkingDirectory
-{
-public:
-    explicit WorkingDirectory(const fs::path &folder)
-        : m_previous(fs::current_path())
-    {
-        fs::current_path(folder);
-    }
-    ~WorkingDirectory()
-    {
-        std::error_code ec;
-        fs::current_path(m_previous, ec);
-    }
-    WorkingDirectory(const WorkingDirectory &) = delete;
-    WorkingDirectory &operator=(const WorkingDirectory &) = delete;
-
-private:
-    fs::path m_previous;
-};
-
 // Headless Qt for the command line; a caller that already has an application keeps it.
 std::unique_ptr<QApplication> ensureApplication()
 {
@@ -199,24 +178,40 @@ std::optional<std::string> pngBytes(const QImage &picture)
 // Lets the animation run to its last point on the manual clock.
 bool playToTheEnd(RenderSession &session, const RenderScene &scene, std::string &error)
 {
-    session.scripted.advance(static_cast<long long>(scene.points + 1) * scene.periodMs);
+    // Point by point, so that the picture is the one of the moment the last point is drawn (a
+    // path run goes on redrawing it, with the character frames still alternating).
+    for (int i = 0; i <= scene.points && scene.animating(); ++i)
+        session.scripted.advance(scene.periodMs);
     if (scene.animating())
         error = "the animation did not end";
     return !scene.animating();
 }
 
-// The file's bytes, or nothing with error set.
-std::optional<std::string> render(const RenderOptions &options, std::string &error)
+// The file's bytes, or nothing with error set. What the window told on the way (a default tick
+// period, a character it could not draw) goes to notes.
+std::optional<std::string> render(
+    const RenderOptions &options, SetupKind kind, std::string &error, std::ostream &notes)
 {
-    WorkingDirectory inSetupFolder(options.setupFile.parent_path());
     RenderSession session;
     if (!session.created()) {
         error = "the main window could not be created";
         return std::nullopt;
     }
-    const auto scene = startCorrelationScene(session, options.setupFile, error);
+    const auto scene = kind == SetupKind::Path
+        ? startPathScene(session, options.setupFile, error)
+        : startCorrelationScene(session, options.setupFile, error);
     if (!scene)
         return std::nullopt;
+    struct NotesAtEnd
+    {
+        const ScriptedPlatform &scripted;
+        std::ostream &out;
+        ~NotesAtEnd()
+        {
+            for (const std::string &message : scripted.messages())
+                out << "tracelet render: note: " << message << "\n";
+        }
+    } notesAtEnd { session.scripted, notes };
     const bool animated = scene->periodMs > 0;
     if (animated && !(session.press(IDC_PLAY_PAUSE) && scene->animating())) {
         error = "the animation did not start";
@@ -262,23 +257,16 @@ int renderCommand(const std::vector<std::string> &args, std::ostream &out, std::
         err << "tracelet render: cannot read " << setupName << "\n";
         return kExitFailed;
     }
-    switch (setupKind(options->setupFile)) {
-    case SetupKind::Correlation:
-        break;
-    case SetupKind::Path:
-        err << "tracelet render: " << setupName
-            << " is a path setup; only correlation setups (.kvs) can be rendered\n";
-        return kExitFailed;
-    case SetupKind::Unknown:
-        err << "tracelet render: " << setupName << " is not a correlation setup file\n";
+    const SetupKind kind = setupKind(options->setupFile);
+    if (kind == SetupKind::Unknown) {
+        err << "tracelet render: " << setupName << " is not a correlation or path setup file\n";
         return kExitFailed;
     }
-    // Both paths are taken before the window moves into the setup file's folder.
     options->setupFile = fs::absolute(options->setupFile);
     options->outputFile = fs::absolute(options->outputFile);
 
     const auto application = ensureApplication();
-    const auto bytes = render(*options, error);
+    const auto bytes = render(*options, kind, error, err);
     if (!bytes) {
         err << "tracelet render: " << error << "\n";
         return kExitFailed;

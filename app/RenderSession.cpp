@@ -67,3 +67,33 @@ std::optional<RenderScene> startCorrelationScene(
         return std::nullopt;
     return RenderScene { rs.plotPeriodMs, rs.lastIndex + 1, [&rs] { return rs.playing; } };
 }
+
+std::optional<RenderScene> startPathScene(
+    RenderSession &session, const std::filesystem::path &setupFile, std::string &error)
+{
+    using P = ScriptedPlatform;
+    const std::string setupName = setupFile.filename().string();
+    session.scripted.answerFileDialog(setupFile.string());
+    // Cancel only runs when OK left the dialog open (no data file).
+    session.scripted.expectDialog(
+        IDD_PATH_SETUP, { P::click(IDC_PATH_LOAD_SETUP), P::click(IDOK), P::click(IDCANCEL) });
+    // Only a faulty setup file leaves changes to save; rendering never writes setup files.
+    session.scripted.expectDialog(IDD_CONFIRM, { P::click(IDCANCEL) });
+    session.press(IDC_PATH_RUN);
+
+    const RunState &rs = *session.rs;
+    const auto &messages = session.scripted.messages();
+    if (!rs.pathRunning)
+        error = setupName + ": "
+            + (messages.empty() ? std::string("the setup was not accepted") : messages.front());
+    else if (!session.scripted.problems().empty())
+        error = "unexpected dialog: " + session.scripted.problems().front();
+    else if (!rs.dataReady && !isReadableFile(rs.dataFilePath))
+        error = "cannot read the data file " + rs.dataFilePath + " named in " + setupName;
+    else if (!rs.dataReady)
+        error = rs.dataFilePath + " holds no data rows";
+    if (!error.empty())
+        return std::nullopt;
+    return RenderScene { rs.tickPeriodMs, rs.lastIndex + 1,
+        [&rs] { return rs.playing && !rs.endReached; } };
+}

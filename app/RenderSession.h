@@ -45,6 +45,11 @@ struct RenderScene
     std::function<bool()> animating;
 };
 
+// Runs the path command with the setup file loaded in its dialog. Nothing, with error set, when the
+// setup was refused, the background failed or the data file gave no points.
+std::optional<RenderScene> startPathScene(
+    RenderSession &session, const std::filesystem::path &setupFile, std::string &error);
+
 // Runs the correlation command with the setup file loaded in its dialog, from the current folder.
 // Nothing, with error set, when the dialog complained or no data could be plotted.
 std::optional<RenderScene> startCorrelationScene(

@@ -2,6 +2,8 @@
 
 #include "data/TextLineReader.h"
 
+#include <filesystem>
+
 SetupFileLines readSetupFile(const std::string &path, std::string_view magic, int valueLineCount)
 {
     SetupFileLines result;
@@ -31,4 +33,20 @@ std::string setupFileText(std::string_view magic, const std::vector<std::string>
     for (const std::string &value : values)
         text.append(value).append("\r\n");
     return text;
+}
+
+std::string resolveAgainstSetupFolder(const std::string &setupFile, std::string_view path)
+{
+    // Written on another system, a drive ("D:\\maps\\a.bmp") or a share is absolute too.
+    const bool driveOrShare = (path.size() >= 2 && path[1] == ':') || path.starts_with('\\');
+    if (path.empty() || driveOrShare || std::filesystem::path(path).is_absolute())
+        return std::string(path);
+    return (std::filesystem::path(setupFile).parent_path() / std::filesystem::path(path))
+        .lexically_normal()
+        .string();
+}
+
+std::string folderOf(const std::string &path)
+{
+    return std::filesystem::path(path).parent_path().string();
 }

@@ -21,5 +21,13 @@ struct SetupFileLines
 // Reads up to valueLineCount lines after the magic line; lines after them are not read.
 SetupFileLines readSetupFile(const std::string &path, std::string_view magic, int valueLineCount);
 
+// A path read from a setup file: one that is not absolute is taken relative to the folder of the
+// setup file, so that a setup and its files move together. Empty and absolute paths stay as they
+// are.
+std::string resolveAgainstSetupFolder(const std::string &setupFile, std::string_view path);
+
+// The folder a file lies in ("" for an empty path): where a file dialog for it opens.
+std::string folderOf(const std::string &path);
+
 // Text of a setup file from its lines: magic first, every line ended by CR LF.
 std::string setupFileText(std::string_view magic, const std::vector<std::string> &values);

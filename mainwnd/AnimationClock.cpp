@@ -2,6 +2,7 @@
 
 #include "mainwnd/CMainDlg.h"
 #include "mainwnd/ClockTasks.h"
+#include "path/ui/PathView.h"
 
 #include <cstdio>
 
@@ -10,11 +11,8 @@ void CMainDlg::OnTimer(UINT id)
     char text[32];
     switch (id) {
     case 1:
-        if (rs.backgroundGiven)
-            gs.canvasDC->BitBlt(
-                rs.viewDstX, rs.viewDstY, 525, 350, &gs.plotDC, rs.viewSrcX, rs.viewSrcY, SRCCOPY);
-        else
-            gs.canvasDC->BitBlt(0, 0, 525, 350, &gs.plotDC, 0, 0, SRCCOPY);
+        // The default background is placed like a named one, so one view serves both.
+        showPathView(rs, gs);
         // In teaching mode the canvas is refreshed once; the mouse handlers draw from then on.
         if (rs.sourceMode == 1)
             KillTimer(1);

@@ -64,6 +64,9 @@ public:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void startPathRun();
+    void stopPathRun();
+
     RunState &rs;
     GdiState &gs;
 

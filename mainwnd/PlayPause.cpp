@@ -3,7 +3,9 @@
 #include "correlation/ui/CorrelationDrawing.h"
 #include "mainwnd/CMainDlg.h"
 #include "mainwnd/ClockTasks.h"
+#include "mainwnd/SaveFailedMessage.h"
 #include "path/core/TeachingRoute.h"
+#include "path/ui/PathView.h"
 #include "res/ResourceIds.h"
 
 void CMainDlg::OnPlayPause()
@@ -33,16 +35,19 @@ void CMainDlg::OnPlayPause()
         rs.playing = true;
         gs.plotDC.SelectObject(&gs.penMagenta2);
         if (rs.sourceMode == 1) {
-            const auto result
-                = buildTeachingRoute(rs, [](int ms) { Sleep(static_cast<DWORD>(ms)); });
+            std::string fileError;
+            const auto result = buildTeachingRoute(
+                rs, [](int ms) { Sleep(static_cast<DWORD>(ms)); }, &fileError);
             if (result == TeachingRouteResult::TooManyPoints)
                 AfxMessageBox(
                     std::string(teachingCapacityMessage(rs.teachCount, rs.curveInterpolation)));
+            else if (result == TeachingRouteResult::BuiltFileNotWritten) // it plays all the same
+                AfxMessageBox(saveFailedMessage(rs.dataFilePath, fileError));
         }
-        if (rs.plotIndex == rs.lastIndex) {
-            const int w = rs.backgroundWidth, h = rs.backgroundHeight;
-            gs.plotDC.BitBlt(0, 0, w, h, &gs.backgroundDC, 0, 0, SRCCOPY);
-            gs.zoomDC.BitBlt(0, 0, w, h, &gs.backgroundDC, 0, 0, SRCCOPY);
+        // At the last point with the clock stopped the run is over; held there, it resumes.
+        if (rs.plotIndex == rs.lastIndex && !rs.pauseHeld) {
+            // A clean background at the zoom in use: the trajectory starts again from point 0.
+            drawBackgroundAtZoom(rs, gs);
             rs.plotIndex = 0;
         }
         KillTimer(1);

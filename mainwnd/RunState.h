@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -133,6 +134,8 @@ struct RunState
         int width = 32, height = 32, stride = 96;
     };
     std::array<CharacterSlot, 2> characterSlots; // slot 1 and slot 2
+    // Character files whose fault was already told in this path run: told once, not every tick.
+    std::set<std::string> characterFilesReported;
 
     // 10. Correlation.
     int frameXMin = 0, frameXMax = 0, frameYMin = 0, frameYMax = 0;
@@ -154,4 +157,7 @@ struct RunState
     bool pathDataFileChanged = false;
     std::array<bool, kCorrSetupFieldCount> corrSetupChanged {};
     std::string confirmMessage;
+    // The origin of the last accepted path setup: a stop clears originX and originY, and keeping
+    // the previous settings brings it back with the files.
+    double keptOriginX = 0.0, keptOriginY = 0.0;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/CDC.h"
 
+#include <QImageReader>
 #include <QPainter>
 
 CBitmap::~CBitmap() { DeleteObject(); }
@@ -33,12 +34,21 @@ bool CBitmap::CreateFromImage(const QImage &image)
 
 bool CBitmap::LoadImageFromFile(const std::string &path)
 {
-    return CreateFromImage(QImage(QString::fromStdString(path)));
+    auto tooLarge = [](QSize size) {
+        return static_cast<long long>(size.width()) * size.height() > kMaxPixels;
+    };
+    QImageReader reader(QString::fromStdString(path));
+    // Formats that tell their size are refused before a single pixel is read.
+    if (reader.size().isValid() && tooLarge(reader.size()))
+        return false;
+    const QImage image = reader.read();
+    return !tooLarge(image.size()) && CreateFromImage(image);
 }
 
 bool CBitmap::CreateBitmapIndirect(const BITMAP &info)
 {
-    if (info.bmWidth <= 0 || info.bmHeight <= 0)
+    if (info.bmWidth <= 0 || info.bmHeight <= 0
+        || static_cast<long long>(info.bmWidth) * info.bmHeight > kMaxPixels)
         return false;
     QImage white(info.bmWidth, info.bmHeight, QImage::Format_RGB32);
     if (white.isNull())

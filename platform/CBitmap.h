@@ -18,9 +18,9 @@ public:
     // A bitmap of the image's size and contents (resources are painted as QImages).
     bool CreateFromImage(const QImage &image);
     // LoadImage(IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE) of any format Qt reads; transparent
-    // pixels come out white.
+    // pixels come out white. A picture of more than kMaxPixels fails, before it is read.
     bool LoadImageFromFile(const std::string &path);
-    // A white bitmap of the given size.
+    // A white bitmap of the given size; more than kMaxPixels fails.
     bool CreateBitmapIndirect(const BITMAP &info);
     int GetBitmap(BITMAP *info) const;
     // Gives up this object's share of the pixels; a DC that still has them selected keeps
@@ -31,6 +31,9 @@ public:
 
     // What a DC holds before any bitmap is selected; selecting it back releases the bitmap.
     static CBitmap *stock();
+
+    // 4096 × 4096: 64 MB a bitmap, so that a few copies of the largest one still fit.
+    static constexpr long long kMaxPixels = 1LL << 24;
 
 private:
     bool adopt(QImage image);

@@ -23,9 +23,11 @@ void CWnd::SetWindowText(const std::string &utf8)
     QWidget *w = m_widget;
     if (!w)
         return;
-    if (auto *edit = qobject_cast<QLineEdit *>(w))
+    if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+        // As a Windows edit control does, a text too long for the box shows its beginning.
         edit->setText(text);
-    else if (auto *plain = qobject_cast<QPlainTextEdit *>(w))
+        edit->setCursorPosition(0);
+    } else if (auto *plain = qobject_cast<QPlainTextEdit *>(w))
         plain->setPlainText(text);
     else if (auto *button = qobject_cast<QAbstractButton *>(w))
         button->setText(text);

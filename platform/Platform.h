@@ -17,6 +17,7 @@ struct FileDialogRequest
     bool open = true; // open, or save as
     std::string defaultExtension; // ".csv"
     std::string fileName;
+    std::string initialDirectory; // empty: wherever the platform opens by default
     DWORD flags = 0;
     std::string filter; // "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||"
 };
@@ -38,6 +39,9 @@ public:
     // returns the value given to EndDialog.
     virtual int runModalLoop(CDialog &dialog) = 0;
     virtual void messageBox(const std::string &text) = 0;
+    // A message that does not wait: the window stays usable while it shows. A new notice
+    // joins the one still showing, so there is never more than one box.
+    virtual void showNotice(const std::string &text) = 0;
     // The chosen full path, or nothing when the person cancelled.
     virtual std::optional<std::string> fileDialog(const FileDialogRequest &request) = 0;
 

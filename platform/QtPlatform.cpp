@@ -32,6 +32,24 @@ void QtPlatform::messageBox(const std::string &text)
     box.exec();
 }
 
+void QtPlatform::showNotice(const std::string &text)
+{
+    const QString added = QString::fromStdString(text);
+    if (m_notice && m_notice->isVisible()) {
+        m_notice->setText(m_notice->text() + QStringLiteral("\n\n") + added);
+    } else {
+        if (!m_notice) {
+            m_notice = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Tracelet"), QString(),
+                QMessageBox::Ok, QApplication::activeWindow());
+            m_notice->setWindowModality(Qt::NonModal);
+            m_notice->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        m_notice->setText(added);
+    }
+    m_notice->show();
+    m_notice->raise();
+}
+
 std::string qtFilterFromWin32(const std::string &filter)
 {
     // Pairs of (description, pattern); the description already names the pattern.
@@ -72,6 +90,8 @@ std::optional<std::string> QtPlatform::fileDialog(const FileDialogRequest &reque
     if (!suffix.empty() && suffix.front() == '.')
         suffix.erase(0, 1);
     dialog.setDefaultSuffix(QString::fromStdString(suffix));
+    if (!request.initialDirectory.empty())
+        dialog.setDirectory(QString::fromStdString(request.initialDirectory));
     if (!request.fileName.empty())
         dialog.selectFile(QString::fromStdString(request.fileName));
     if (request.flags & OFN_OVERWRITEPROMPT && !request.open)

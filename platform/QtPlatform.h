@@ -5,10 +5,12 @@
 
 #include "platform/Platform.h"
 
+#include <QPointer>
 #include <map>
 #include <memory>
 #include <utility>
 
+class QMessageBox;
 class QTimer;
 class TickThread;
 
@@ -20,6 +22,7 @@ public:
 
     int runModalLoop(CDialog &dialog) override;
     void messageBox(const std::string &text) override;
+    void showNotice(const std::string &text) override;
     std::optional<std::string> fileDialog(const FileDialogRequest &request) override;
     void setTimer(TimerTarget *target, UINT id, UINT periodMs) override;
     void killTimer(TimerTarget *target, UINT id) override;
@@ -37,6 +40,7 @@ private:
     std::map<std::pair<TimerTarget *, UINT>, std::unique_ptr<QTimer>> m_timers;
     std::map<UINT, std::unique_ptr<TickThread>> m_ticks;
     UINT m_nextTickId = 1;
+    QPointer<QMessageBox> m_notice;
 };
 
 // Turns "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||" into Qt's ";;"-separated filter.

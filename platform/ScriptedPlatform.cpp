@@ -60,6 +60,8 @@ int ScriptedPlatform::runModalLoop(CDialog &dialog)
 
 void ScriptedPlatform::messageBox(const std::string &text) { m_messages.push_back(text); }
 
+void ScriptedPlatform::showNotice(const std::string &text) { m_messages.push_back(text); }
+
 std::optional<std::string> ScriptedPlatform::fileDialog(const FileDialogRequest &request)
 {
     m_fileRequests.push_back(request);

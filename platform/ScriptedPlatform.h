@@ -60,6 +60,8 @@ public:
 
     int runModalLoop(CDialog &dialog) override;
     void messageBox(const std::string &text) override;
+    // Recorded with the message boxes, in order.
+    void showNotice(const std::string &text) override;
     std::optional<std::string> fileDialog(const FileDialogRequest &request) override;
     void setTimer(TimerTarget *target, UINT id, UINT periodMs) override;
     void killTimer(TimerTarget *target, UINT id) override;

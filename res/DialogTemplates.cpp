@@ -138,3 +138,78 @@ const DialogTemplate &corrSetupDialogTemplate()
     };
     return t;
 }
+
+const DialogTemplate &pathSetupDialogTemplate()
+{
+    static const DialogTemplate t {
+        IDD_PATH_SETUP,
+        "経路図セットアップ",
+        245,
+        269,
+        "ＭＳ Ｐゴシック",
+        9,
+        false,
+        {
+            { 1, K::DefPushButton, "OK", 77, 248, 50, 14 },
+            { 2, K::PushButton, "ｷｬﾝｾﾙ", 188, 248, 50, 14 },
+            { IDC_PATH_BACKGROUND_FILE, K::Edit, "", 7, 20, 213, 12, CS_READONLY },
+            { IDC_PATH_BROWSE_BACKGROUND, K::PushButton, "...", 220, 20, 17, 11 },
+            { IDC_STATIC, K::Static, "バックグランウンド画面", 7, 7, 70, 9 },
+            { IDC_STATIC, K::Static, "キャラクタ", 7, 67, 74, 9 },
+            { IDC_PATH_CHARACTER_FILE, K::Edit, "", 7, 77, 213, 12, CS_READONLY },
+            { IDC_PATH_BROWSE_CHARACTER, K::PushButton, "...", 220, 77, 17, 11 },
+            { IDC_STATIC, K::Static, "データファイル", 7, 113, 50, 10 },
+            { IDC_PATH_DATA_FILE, K::Edit, "", 7, 123, 213, 12, CS_READONLY },
+            { IDC_PATH_BROWSE_DATA, K::PushButton, "...", 220, 123, 17, 11 },
+            { IDC_PATH_CHARACTER2_FILE, K::Edit, "", 7, 93, 213, 12, CS_READONLY },
+            { IDC_PATH_BROWSE_CHARACTER2, K::PushButton, "...", 220, 94, 17, 11 },
+            { IDC_STATIC, K::Static, "セットアップファイル", 7, 214, 73, 10 },
+            { IDC_PATH_SETUP_FILE, K::Edit, "", 7, 224, 213, 12, CS_READONLY },
+            { IDC_PATH_LOAD_SETUP, K::PushButton, "...", 220, 224, 17, 11 },
+            { IDC_PATH_SAVE_SETUP, K::PushButton, "ｾｯﾄｱｯﾌﾟ保存", 7, 248, 50, 14 },
+            { IDC_STATIC, K::Static, "バックグランウンド画面原点（左下）", 7, 36, 104, 9 },
+            { IDC_PATH_ORIGIN_X, K::Edit, "", 29, 45, 36, 12, CS_READONLY | CS_RIGHT },
+            { IDC_STATIC, K::Static, "x ：", 17, 47, 10, 8 },
+            { IDC_PATH_ORIGIN_Y, K::Edit, "", 83, 45, 36, 12, CS_READONLY | CS_RIGHT },
+            { IDC_STATIC, K::Static, "y ：", 71, 46, 10, 8 },
+            { IDC_STATIC, K::GroupBox, "移動ポイント設定", 7, 142, 231, 67 },
+            { IDC_STATIC, K::Static, "教示ポイント間の移動速度", 14, 173, 79, 10 },
+            { IDC_STATIC, K::Static, "msec(1000～10000 )", 140, 173, 64, 8 },
+            { IDC_PATH_TEACHING, K::CheckBox, "教示ポイントデータとする", 14, 156, 91, 11 },
+            { IDC_PATH_MOVE_TIME, K::Edit, "", 99, 170, 37, 12, CS_RIGHT },
+            { IDC_STATIC, K::Static, "教示ポイント間の分割数", 14, 189, 73, 10 },
+            { IDC_STATIC, K::Static, "(1～100)", 140, 189, 56, 8 },
+            { IDC_PATH_DIVISIONS, K::Edit, "", 99, 186, 37, 12, CS_RIGHT },
+            { IDC_PATH_LINEAR, K::RadioButton, "直線補間", 120, 155, 46, 10 },
+            { IDC_PATH_CURVE, K::RadioButton, "曲線補間", 170, 155, 46, 10 },
+        },
+    };
+    return t;
+}
+
+const DialogTemplate &backgroundOriginDialogTemplate()
+{
+    static const DialogTemplate t {
+        IDD_BACKGROUND_ORIGIN,
+        "バックグラウンド画面セットアップ",
+        143,
+        99,
+        "ＭＳ Ｐゴシック",
+        9,
+        false,
+        {
+            { IDC_STATIC, K::Static, "バックグランウンド画面 左下位置設定(pixel)", 7, 7, 131, 9 },
+            { IDC_STATIC, K::Static, "x ：", 7, 22, 10, 8 },
+            { IDC_ORIGIN_X, K::Edit, "", 20, 21, 32, 10, CS_RIGHT },
+            { IDC_STATIC, K::Static, "y ：", 61, 21, 10, 8 },
+            { IDC_ORIGIN_Y, K::Edit, "", 73, 21, 32, 10, CS_RIGHT },
+            { IDC_STATIC, K::Static,
+                "選択した画面上の、左下の位置データを指定してください。例えば100×100pixelの画面上の"
+                "中心点が(0,0)するならば、上記(x,y)には(-50,-50)と入力してください。",
+                7, 39, 131, 36, CS_SUNKEN },
+            { 1, K::DefPushButton, "OK", 33, 81, 50, 14 },
+            { 2, K::PushButton, "ｷｬﾝｾﾙ", 87, 81, 50, 14 },
+        },
+    };
+    return t;
+}

@@ -35,6 +35,13 @@ class Raster:
             i = (y * self.w + x) * 3
             self.px[i:i + 3] = bytes(colour)
 
+    def crop(self, x0, y0, x1, y1):
+        part = Raster(x1 - x0, y1 - y0, (255, 255, 255))
+        for y in range(y0, y1):
+            row = self.px[(y * self.w + x0) * 3:(y * self.w + x1) * 3]
+            part.px[(y - y0) * part.w * 3:(y - y0 + 1) * part.w * 3] = row
+        return part
+
     def scale(self, x, y, factor):
         i = (y * self.w + x) * 3
         for k in range(3):
@@ -381,6 +388,13 @@ def smooth(points, window, passes):
     return points
 
 
+# The walk's data coordinates put the origin of the data at the centre of the map: the map's
+# lower-left corner stands for (-600, -400).
+WALK_ORIGIN = (-600.0, -400.0)
+# The small map: the south-west corner of the big one, lower than the picture area.
+SMALL_BOX = (0, 500, 480, 800)
+
+
 def walk_route():
     """Along the roads: east, north, over the hill road, down the east road, west over the
     bridge, through the town, east over the second bridge and south to the fields."""
@@ -389,8 +403,18 @@ def walk_route():
     dense = smooth(resample(corners, 2.0), 15, 3)
     length = sum(math.hypot(b[0] - a[0], b[1] - a[1]) for a, b in zip(dense, dense[1:]))
     points = resample(dense, length / 299.0)[:300]
-    # Data coordinates: y up from the lower-left corner of the background.
-    return [(x, MAP_H - y) for x, y in points]
+    # Data coordinates: y up, shifted by the origin of the map's lower-left corner.
+    return [(x + WALK_ORIGIN[0], MAP_H - y + WALK_ORIGIN[1]) for x, y in points]
+
+
+def small_route():
+    """East along the south road of the small map, then south down the west road."""
+    x0, y0, x1, y1 = SMALL_BOX
+    corners = [(20, 620), (240, 620), (240, 770)]
+    dense = smooth(resample(corners, 2.0), 9, 3)
+    length = sum(math.hypot(b[0] - a[0], b[1] - a[1]) for a, b in zip(dense, dense[1:]))
+    points = resample(dense, length / 119.0)[:120]
+    return [(x - x0, y1 - y) for x, y in points]
 
 
 def bearing(a, b):
@@ -398,16 +422,20 @@ def bearing(a, b):
     return math.degrees(math.atan2(b[0] - a[0], b[1] - a[1])) % 360.0
 
 
-def path_walk():
-    pts = walk_route()
+def path_rows(pts, period_ms):
     rows = ["X,Y,direction,interp_speed,plot_speed"]
     for i, p in enumerate(pts):
         d = bearing(p, pts[i + 1]) if i + 1 < len(pts) else bearing(pts[i - 1], p)
         if i == 0:
-            rows.append("%.2f,%.2f,%.2f,1000,50" % (p[0], p[1], d))
+            rows.append("%.2f,%.2f,%.2f,1000,%d" % (p[0], p[1], d, period_ms))
         else:
             rows.append("%.2f,%.2f,%.2f" % (p[0], p[1], d))
     return rows
+
+
+def kvt(background, origin, character, character2, data_file):
+    return ["KVT_GRIDWALK_SETUP", background, "%f" % origin[0], "%f" % origin[1], character,
+            character2, data_file]
 
 
 def teach_points():
@@ -434,8 +462,11 @@ their files relatively).
 - `correlation_positive.kvs`: correlation setup for correlation_positive.csv, 100 ms per point, fixed frame X 130..200, Y 20..90.
 - `correlation_negative.kvs`: correlation setup for correlation_negative.csv, 50 ms per point, fixed frame X -10..40, Y 0..60.
 - `correlation_2500.kvs`: correlation setup for correlation_2500.csv, no plot speed (all points at once), automatic scale.
-- `path_walk.csv`: 300 rows X, Y, direction, interpolation speed, PLOT speed: a walk along the roads of bitmap1.bmp (y up, bearing clockwise from up; 1000 and 50 ms on the first row).
-- `path_walk.kvt`: path setup: bitmap1.bmp with origin 0,0, walker1.bmp and walker2.bmp, path_walk.csv.
+- `small_map.bmp`: 480 × 300 24-bit background, the south-west corner of bitmap1.bmp: lower than the picture area.
+- `path_walk.csv`: 300 rows X, Y, direction, interpolation speed, PLOT speed: a walk along the roads of bitmap1.bmp (y up, bearing clockwise from up; 1000 and 50 ms on the first row), in data coordinates whose (0, 0) is the centre of the map.
+- `path_walk.kvt`: path setup: bitmap1.bmp with origin -600,-400 (its lower-left corner), walker1.bmp and walker2.bmp, path_walk.csv.
+- `path_small.csv`: 120 rows along the roads of small_map.bmp, 40 ms per point, origin 0,0.
+- `path_small.kvt`: path setup: small_map.bmp with origin 0,0, walker1.bmp only, path_small.csv.
 - `teach_points.csv`: seven teaching points (x, y in background pixels, y up) for `tracelet route`.
 """
 
@@ -448,13 +479,16 @@ def main():
     def at(name):
         return os.path.join(out, name)
 
-    write_bmp(at("bitmap1.bmp"), make_map())
+    big_map = make_map()
+    write_bmp(at("bitmap1.bmp"), big_map)
     write_bmp(at("walker1.bmp"), make_walker(True))
     write_bmp(at("walker2.bmp"), make_walker(False))
     write_text(at("correlation_positive.csv"), correlation_positive(), crlf=False)
     write_text(at("correlation_negative.csv"), correlation_negative(), crlf=True)
     write_text(at("correlation_2500.csv"), correlation_2500(), crlf=False)
-    write_text(at("path_walk.csv"), path_walk(), crlf=False)
+    write_bmp(at("small_map.bmp"), big_map.crop(*SMALL_BOX))
+    write_text(at("path_walk.csv"), path_rows(walk_route(), 50), crlf=False)
+    write_text(at("path_small.csv"), path_rows(small_route(), 40), crlf=False)
     write_text(at("teach_points.csv"), teach_points(), crlf=False)
     write_text(at("correlation_positive.kvs"),
                kvs("correlation_positive.csv", 100, False, (200, 130, 90, 20)), crlf=True)
@@ -463,8 +497,10 @@ def main():
     write_text(at("correlation_2500.kvs"),
                kvs("correlation_2500.csv", 0, True, (100, -100, 100, -100)), crlf=True)
     write_text(at("path_walk.kvt"),
-               ["KVT_GRIDWALK_SETUP", "bitmap1.bmp", "%f" % 0.0, "%f" % 0.0, "walker1.bmp",
-                "walker2.bmp", "path_walk.csv"], crlf=True)
+               kvt("bitmap1.bmp", WALK_ORIGIN, "walker1.bmp", "walker2.bmp", "path_walk.csv"),
+               crlf=True)
+    write_text(at("path_small.kvt"),
+               kvt("small_map.bmp", (0.0, 0.0), "walker1.bmp", "", "path_small.csv"), crlf=True)
     with open(at("README.md"), "w", encoding="utf-8", newline="\n") as f:
         f.write(README)
 

@@ -3,6 +3,7 @@
 #include "correlation/core/CorrSetupFile.h"
 #include "correlation/ui/CCorrSetupDlg.h"
 #include "data/NumberText.h"
+#include "data/SetupFile.h"
 #include "mainwnd/DisplayPath.h"
 #include "mainwnd/SaveFailedMessage.h"
 #include "platform/CFileDialog.h"
@@ -22,6 +23,7 @@ void CCorrSetupDlg::OnBrowseDataFile()
 {
     CFileDialog dialog(
         TRUE, ".csv", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kDataFileFilter);
+    dialog.SetInitialDir(folderOf(rs.dataFilePath.empty() ? rs.setupFilePath : rs.dataFilePath));
     if (dialog.DoModal() != IDOK) {
         // The old path stays visible, but OK insists on a fresh choice or a loaded setup.
         rs.dataFileGiven = false;
@@ -37,6 +39,7 @@ void CCorrSetupDlg::OnOpenSetup()
 {
     CFileDialog dialog(
         TRUE, ".kvs", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kSetupFileFilter);
+    dialog.SetInitialDir(folderOf(rs.setupFilePath));
     if (dialog.DoModal() != IDOK) {
         m_editSetupFile.SetWindowText("");
         return;
@@ -59,14 +62,18 @@ void CCorrSetupDlg::OnOpenSetup()
 
 void CCorrSetupDlg::applyLoadedLine(int fileLine, std::string_view text)
 {
+    if (fileLine == 2) {
+        // A data file named relative to the setup file opens from any start-up folder.
+        const std::string dataFile = resolveAgainstSetupFolder(rs.setupFilePath, text);
+        applyCorrSetupLine(rs, fileLine, dataFile);
+        m_editDataFile.SetWindowText(toDisplayPath(dataFile));
+        return;
+    }
     applyCorrSetupLine(rs, fileLine, text);
     const std::string shown(text);
     const std::array<CEdit *, 4> frameEdits { &m_editXTop, &m_editXBottom, &m_editYTop,
         &m_editYBottom };
     switch (fileLine) {
-    case 2:
-        m_editDataFile.SetWindowText(toDisplayPath(text));
-        break;
     case 3:
         m_editXColumn.SetWindowText(shown);
         break;
@@ -100,6 +107,7 @@ void CCorrSetupDlg::OnSaveSetup()
 {
     CFileDialog dialog(FALSE, ".kvs", nullptr,
         OFN_CREATEPROMPT | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kSetupFileFilter);
+    dialog.SetInitialDir(folderOf(rs.setupFilePath));
     if (dialog.DoModal() != IDOK)
         return;
     rs.setupFilePath = dialog.GetPathName();

@@ -120,3 +120,21 @@ TEST(PathSetupFile, savedSetupLoadsBack)
 }
 
 } // namespace
+
+TEST(SetupFiles, pathsResolveAgainstTheSetupFilesFolder)
+{
+    const std::tuple<const char *, const char *> rows[] = {
+        { "map.bmp", "/data/setups/map.bmp" },
+        { "../walk.csv", "/data/walk.csv" },
+        { "./maps/./a.bmp", "/data/setups/maps/a.bmp" },
+        { "/abs/a.bmp", "/abs/a.bmp" },
+        { "D:\\x\\run.csv", "D:\\x\\run.csv" }, // written on a system with drives
+        { "\\\\server\\a.bmp", "\\\\server\\a.bmp" },
+        { "", "" },
+    };
+    for (const auto &[written, opened] : rows)
+        EXPECT_EQ(resolveAgainstSetupFolder("/data/setups/walk.kvt", written), opened) << written;
+    EXPECT_EQ(resolveAgainstSetupFolder("walk.kvt", "map.bmp"), "map.bmp");
+    EXPECT_EQ(folderOf("/data/setups/walk.kvt"), "/data/setups");
+    EXPECT_EQ(folderOf(""), "");
+}

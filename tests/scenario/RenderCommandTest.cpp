@@ -148,17 +148,47 @@ TEST(RenderCommandTest, pointsBeyondEveryPixel_drawNothing_theOthersAsUsual)
     }
 }
 
+TEST(RenderCommandTest, pathSetup_playsItsWalk_fromAnyFolder_andEndsOnTheLastFrame)
+{
+    // The bundled walk, rendered from a folder that is not the samples': its files are named
+    // relative to the setup file. Every tick is a frame; the picture rests on the last one.
+    TempDir dir;
+    const std::string kvt = TRACELET_SAMPLES_DIR "/path_walk.kvt";
+    ASSERT_EQ(render({ kvt, "-o", dir.file("walk.png") }).first, 0);
+    ASSERT_EQ(render({ kvt, "-o", dir.file("walk.gif"), "--size-limit", "1000" }).first, 0);
+    QImage last;
+    const std::vector<int> delays = gifDelays(dir.file("walk.gif"), &last);
+    EXPECT_EQ(delays.size(), 300u);
+    EXPECT_EQ(delays.front(), 50);
+    const QImage png = readImage(dir.file("walk.png"));
+    EXPECT_EQ(last, png);
+    // The trail and the walker (red shirt) on the map.
+    EXPECT_GT(countPixels(png, qRgb(255, 0, 255), png.rect()), 300);
+    EXPECT_GT(countPixels(png, qRgb(200, 56, 52), png.rect()), 10);
+
+    // A character the window cannot draw is told on standard error; the walk still renders.
+    dir.write("walk.kvt",
+        setupFileText("KVT_GRIDWALK_SETUP",
+            { TRACELET_SAMPLES_DIR "/bitmap1.bmp", "-600", "-400", "walk.csv", "",
+                TRACELET_SAMPLES_DIR "/path_walk.csv" }));
+    dir.write("walk.csv", "not a bitmap");
+    const auto [status, err] = render({ dir.file("walk.kvt"), "-o", dir.file("plain.png") });
+    EXPECT_EQ(status, 0);
+    EXPECT_NE(err.find("note: ２４ビットフルカラービットマップ"), std::string::npos) << err;
+}
+
 TEST(RenderCommandTest, badInput_failsWithStatusOne_andWritesNothing)
 {
     // Setup text (empty: no setup file), points.csv (nullptr: none), what the error mentions.
     const std::tuple<std::string, const char *, const char *> rows[] = {
         { "", nullptr, "cannot read" },
-        { "x,y\n1,2\n", nullptr, "not a correlation setup" },
-        { "KVT_GRIDWALK_SETUP\r\nmap.bmp\r\n", nullptr, "path setup" },
+        { "x,y\n1,2\n", nullptr, "not a correlation or path setup" },
+        { "KVT_GRIDWALK_SETUP\r\nmap.bmp\r\n", nullptr,
+            "bad.kvs: セットアップファイルに誤りがあります" },
         { setupFileText(kCorrSetupMagic, { "points.csv", "1", "2" }), "x,y\n1,2\n",
             "セットアップファイルに誤りがあります" },
         { corrSetup("0", 0), "1,2\n", "列指定不正です。" },
-        { corrSetup("1", 0), nullptr, "cannot read the data file points.csv" },
+        { corrSetup("1", 0), nullptr, "points.csv named in bad.kvs" },
         { corrSetup("1", 100), "x,y\n", "no data rows" },
     };
     for (const auto &[setup, data, mentions] : rows) {

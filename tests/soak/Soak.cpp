@@ -43,6 +43,7 @@ public:
 
     int runModalLoop(CDialog &dialog) override { return script.runModalLoop(dialog); }
     void messageBox(const std::string &text) override { script.messageBox(text); }
+    void showNotice(const std::string &text) override { script.showNotice(text); }
     std::optional<std::string> fileDialog(const FileDialogRequest &request) override
     {
         return script.fileDialog(request);

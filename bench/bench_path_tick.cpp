@@ -1,0 +1,75 @@
+// One path tick with the character read again from its file, turned and stamped, at full size and
+// at a quarter: the bundled map, walk and walker, played in the real window on the manual clock.
+
+#include "mainwnd/CMainDlg.h"
+#include "mainwnd/ClockTasks.h"
+#include "path/core/PathSetupFile.h"
+#include "platform/QtSetup.h"
+#include "platform/ScriptedPlatform.h"
+#include "res/ControlIds.h"
+#include "res/ResourceIds.h"
+#include "res/TraceletResources.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+void BM_PathTickWithCharacter(benchmark::State &state)
+{
+    ScriptedPlatform scripted;
+    installPlatform(&scripted);
+    RunState rs;
+    GdiState gs;
+    CMainDlg dlg(rs, gs);
+    dlg.Create();
+    auto press
+        = [&dlg](int id) { qobject_cast<QAbstractButton *>(dlg.controlWidget(id))->click(); };
+    scripted.answerFileDialog(TRACELET_SAMPLES_DIR "/path_walk.kvt");
+    scripted.expectDialog(IDD_PATH_SETUP,
+        { ScriptedPlatform::click(IDC_PATH_LOAD_SETUP), ScriptedPlatform::click(IDOK) });
+    press(IDC_PATH_RUN);
+    for (int i = 0; i < state.range(0); ++i)
+        press(IDC_ZOOM_OUT);
+    press(IDC_PLAY_PAUSE);
+    press(IDC_PLAY_PAUSE); // held: every tick draws the same point, so the run never ends
+    rs.plotIndex = 150;
+
+    std::vector<double> micros;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        pathTick(dlg);
+        micros.push_back(
+            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+                .count());
+    }
+    if (!rs.pathRunning || !rs.characterGiven || !scripted.messages().empty())
+        state.SkipWithError("the walk did not start as expected");
+    std::sort(micros.begin(), micros.end());
+    state.counters["median_us"] = micros[micros.size() / 2];
+    state.counters["p99_us"] = micros[std::min(micros.size() - 1, micros.size() * 99 / 100)];
+    press(IDC_PATH_RUN);
+    dlg.DestroyWindow();
+    installPlatform(nullptr);
+}
+// Argument: zoom-out presses (0: 等倍, 2: 1/4倍).
+BENCHMARK(BM_PathTickWithCharacter)->Arg(0)->Arg(2)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    platformSetupApplication();
+    registerTraceletResources();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

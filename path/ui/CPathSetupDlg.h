@@ -1,0 +1,56 @@
+#pragma once
+
+#include "mainwnd/RunState.h"
+#include "platform/CDialog.h"
+#include "platform/Controls.h"
+
+#include <string>
+#include <string_view>
+
+// The path setup: background with its origin, one or two characters, and a data file to play or,
+// in teaching mode, the file the taught route is written to, with the teaching settings. Results
+// go straight into the shared state; the dialog keeps nothing of its own.
+class CPathSetupDlg : public CDialog
+{
+public:
+    explicit CPathSetupDlg(RunState &rs, CWnd *parent = nullptr);
+
+    void DoDataExchange(CDataExchange *dx) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+
+    void OnBrowseBackground();
+    void OnBrowseCharacter();
+    void OnBrowseCharacter2();
+    void OnBrowseDataFile();
+    void OnTeachingCheck();
+    void OnLoadSetup();
+    void OnSaveSetup();
+
+private:
+    struct FileField;
+    void browseFile(const FileField &field);
+    void showPath(CEdit &edit, const std::string &path, bool &given);
+    void showOrigin();
+    void applyLoadedLine(int fileLine, std::string_view text);
+    void clearChangedFlags();
+    bool anyChanged() const;
+    // An edit's text as a 20-byte buffer reads it: at most 19 bytes.
+    static std::string fieldText(const CEdit &edit);
+
+    RunState &rs;
+    CEdit m_editDivisions;
+    CEdit m_editOriginY;
+    CEdit m_editOriginX;
+    CEdit m_editMoveTime;
+    CButton m_checkTeaching;
+    CEdit m_editSetupFile;
+    CEdit m_editCharacter2File;
+    CEdit m_editDataFile;
+    CEdit m_editCharacterFile;
+    CEdit m_editBackgroundFile;
+    CButton m_radioLinear;
+    CButton m_radioCurve;
+
+    DECLARE_MESSAGE_MAP()
+};

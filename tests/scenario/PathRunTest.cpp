@@ -1,0 +1,244 @@
+#include "../support/PathScenario.h"
+#include "res/ControlIds.h"
+#include "res/ResourceIds.h"
+
+#include <QAbstractButton>
+#include <filesystem>
+
+namespace {
+
+using S = ScriptedPlatform;
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+
+class PathRunTest : public PathScenario
+{
+protected:
+    // Points 50 pixels apart along the row 50 above the bottom edge, heading right.
+    std::string eastward(int count, int periodMs)
+    {
+        std::vector<Point> points;
+        for (int i = 0; i < count; ++i)
+            points.push_back({ 100.0 + 50 * i, 50.0, 90.0 });
+        return dataFile("east.csv", points, periodMs);
+    }
+    void expectIdle()
+    {
+        EXPECT_FALSE(rs->pathRunning || rs->playing || rs->pauseHeld || rs->dataReady
+            || rs->endReached || rs->characterBlink || rs->backgroundGiven || rs->characterGiven
+            || rs->character2Given || rs->dataFileGiven);
+        EXPECT_EQ(std::tuple(rs->sourceMode, rs->characterFrame, rs->plotIndex, rs->lastIndex,
+                      rs->zoomIndex, rs->viewSrcX, rs->viewSrcY, rs->viewDstY),
+            std::tuple(0, 1, 0, 0, 0, 0, 0, 0));
+        EXPECT_EQ(std::pair(rs->originX, rs->originY), std::pair(0.0, 0.0));
+        EXPECT_EQ(text(IDC_EDIT_ZOOM), "等倍");
+        EXPECT_TRUE(showsFace(IDC_PLAY_PAUSE, IDB_PLAY_IDLE));
+        EXPECT_TRUE(showsFace(IDC_PATH_RUN, IDB_PATH_IDLE));
+        EXPECT_EQ(scripted.activeTicks(), 0u);
+        for (UINT id : { 1u, 2u, 3u })
+            EXPECT_FALSE(scripted.hasTimer(dlg.get(), id)) << id;
+    }
+};
+
+TEST_F(PathRunTest, aRunShowsTheBottomRows_playsPausesEndsReplaysOnACleanMap_andStopsIdle)
+{
+    const std::string kvt = setupFile("tall.kvt", background("tall.bmp", 800, 1000), 0, 0,
+        character("a.bmp", { { 16, 16, RGB(255, 0, 0) } }),
+        character("b.bmp", { { 16, 16, RGB(0, 0, 255) } }), eastward(6, 50));
+    startRun(kvt);
+    ASSERT_TRUE(rs->pathRunning && rs->dataReady && rs->backgroundLoaded);
+    EXPECT_TRUE(showsFace(IDC_PATH_RUN, IDB_PATH_ACTIVE));
+    // Rows 650..999 at the top of the picture area.
+    EXPECT_EQ(std::tuple(rs->viewSrcX, rs->viewSrcY, rs->viewDstX, rs->viewDstY),
+        std::tuple(0, 650, 0, 0));
+    EXPECT_EQ(shownBackgroundPixel(0, 0), std::pair(0, 650 % 251));
+    EXPECT_EQ(shownBackgroundPixel(524, 349), std::pair(524 % 251, 999 % 251));
+    EXPECT_TRUE(scripted.hasTimer(dlg.get(), 1));
+
+    play(3); // points 0, 1 and 2 drawn
+    EXPECT_TRUE(showsFace(IDC_PLAY_PAUSE, IDB_PLAY_ACTIVE));
+    EXPECT_FALSE(scripted.hasTimer(dlg.get(), 1));
+    EXPECT_TRUE(scripted.hasTimer(dlg.get(), 2)); // two character frames alternate
+    EXPECT_EQ(rs->plotIndex, 3);
+    // The segment from point 0 to point 1 (two rows, as the pen is 2 wide) on the map.
+    EXPECT_EQ(canvasPixel(120, 300), kMagenta);
+    EXPECT_EQ(canvasPixel(120, 299), kMagenta);
+    EXPECT_EQ(shownBackgroundPixel(120, 302), std::pair(120, 952 % 251));
+
+    // Pause: the clock runs on, the point stands, the time read-out stands.
+    click(IDC_PLAY_PAUSE);
+    EXPECT_TRUE(rs->pauseHeld && !rs->playing);
+    ticks(4);
+    scripted.advance(300);
+    EXPECT_EQ(rs->plotIndex, 3);
+    EXPECT_EQ(scripted.activeTicks(), 1u);
+    EXPECT_EQ(text(IDC_EDIT_TIME), "0.15");
+
+    click(IDC_PLAY_PAUSE); // resume on the same clock
+    EXPECT_FALSE(rs->pauseHeld);
+    ticks(10);
+    EXPECT_TRUE(rs->endReached && rs->playing);
+    EXPECT_EQ(rs->plotIndex, 5);
+    EXPECT_EQ(scripted.activeTicks(), 1u); // the last point keeps being drawn
+
+    click(IDC_PLAY_PAUSE); // pause at the end stops the clock
+    EXPECT_EQ(scripted.activeTicks(), 0u);
+    EXPECT_FALSE(rs->endReached || rs->playing || rs->pauseHeld);
+
+    play(1); // from point 0 on a clean map
+    EXPECT_EQ(rs->plotIndex, 1);
+    EXPECT_EQ(shownBackgroundPixel(120, 300), std::pair(120, 950 % 251));
+    ticks(2);
+    EXPECT_EQ(canvasPixel(120, 300), kMagenta);
+
+    const long long slept = scripted.sleptMs();
+    click(IDC_PATH_RUN);
+    EXPECT_EQ(scripted.sleptMs() - slept, 500);
+    expectIdle();
+    EXPECT_EQ(rs->dataX[0], 0.0); // fresh arrays
+    EXPECT_TRUE(scripted.messages().empty()) << scripted.messages().front();
+
+    // The next press asks about the previous settings; declining shows the defaults.
+    scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) });
+    scripted.expectDialog(IDD_PATH_SETUP,
+        { S::call(
+              [](CDialog &d) { EXPECT_EQ(d.GetDlgItem(IDC_PATH_DATA_FILE)->GetWindowText(), ""); }),
+            S::click(IDCANCEL) });
+    click(IDC_PATH_RUN);
+    EXPECT_FALSE(rs->pathRunning);
+}
+
+TEST_F(PathRunTest, backgroundsOfEverySize_restOnTheViewsBottomEdge_orFailWithAMessage)
+{
+    const std::string data = eastward(3, 50);
+    // 350 rows: the view starts at row 0.
+    startRun(setupFile("even.kvt", background("even.bmp", 525, 350), 0, 0, "", "", data));
+    EXPECT_EQ(std::pair(rs->viewSrcY, rs->viewDstY), std::pair(0, 0));
+    click(IDC_PATH_RUN);
+
+    // 200 rows: bottom edge on the view's bottom edge, white above, also after ticks and a
+    // refresh; no scrolling either way.
+    startRun(setupFile("low.kvt", background("low.bmp", 400, 200), 0, 0, "", "", data));
+    EXPECT_EQ(std::pair(rs->viewSrcY, rs->viewDstY), std::pair(-150, 0));
+    auto expectBottomPlacement = [&] {
+        EXPECT_EQ(shownBackgroundPixel(0, 349), std::pair(0, 199));
+        EXPECT_EQ(shownBackgroundPixel(399, 150), std::pair(399 % 251, 0));
+        EXPECT_EQ(canvasPixel(200, 149), RGB(255, 255, 255));
+        EXPECT_EQ(canvasPixel(450, 300), RGB(255, 255, 255));
+    };
+    expectBottomPlacement();
+    for (int id : { IDC_SCROLL_UP, IDC_SCROLL_DOWN, IDC_SCROLL_RIGHT, IDC_SCROLL_LEFT })
+        click(id);
+    play(3);
+    EXPECT_EQ(rs->viewSrcY, -150);
+    scripted.advance(1000);
+    expectBottomPlacement();
+    click(IDC_PATH_RUN);
+
+    // 1 × 1 works; not a bitmap, a missing file and a picture too large to hold all fail with
+    // the message, and the run ends clean.
+    startRun(setupFile("dot.kvt", background("dot.bmp", 1, 1), 0, 0, "", "", data));
+    play(5);
+    EXPECT_TRUE(rs->endReached);
+    EXPECT_EQ(shownBackgroundPixel(0, 349), std::pair(0, 0));
+    click(IDC_PATH_RUN);
+
+    QImage huge(10000, 10000, QImage::Format_Mono);
+    huge.fill(0);
+    huge.save(QString::fromStdString((tempDir() / "huge.png").string()), "PNG");
+    writeFile("text.bmp", "not a picture\n");
+    for (const char *name : { "text.bmp", "missing.bmp", "huge.png" }) {
+        scripted.clearMessages();
+        startRun(setupFile("bad.kvt", (tempDir() / name).string(), 0, 0, "", "", data));
+        EXPECT_EQ(
+            scripted.messages(), std::vector<std::string> { "バックグラウンドスクリーン設定失敗" })
+            << name;
+        expectIdle();
+    }
+    // No background named, and no bitmap1.bmp in the start-up folder.
+    scripted.clearMessages();
+    rs->startupDirectory = tempDir().string();
+    startRun(setupFile("none.kvt", "", 0, 0, "", "", data));
+    EXPECT_EQ(scripted.messages(),
+        std::vector<std::string> {
+            "バックグラウンドスクリーン設定失敗、再度設定し直してください。" });
+    expectIdle();
+}
+
+TEST_F(PathRunTest, oneRowFiles_zeroPeriods_andARunningCorrelation_areHandledPlainly)
+{
+    const std::string map = background("map.bmp", 600, 400);
+    // One row: the first tick reaches the end and reads it out; no character without a step.
+    startRun(setupFile("one.kvt", map, 0, 0, character("c.bmp", { { 16, 16, 0 } }), "",
+        dataFile("one.csv", { { 120, 80, 90 } }, 50)));
+    EXPECT_EQ(rs->lastIndex, 0);
+    play(1);
+    EXPECT_TRUE(rs->endReached);
+    EXPECT_EQ(rs->plotIndex, 0);
+    // The point (row 320 of the map, row 270 of the view) shows the map, not a character.
+    EXPECT_EQ(shownBackgroundPixel(120, 270), std::pair(120, 320 % 251));
+    bool readOut = false; // azure text at the top left
+    for (int x = 10; x < 60; ++x)
+        readOut = readOut || canvasPixel(x, 16) == RGB(0, 127, 255);
+    EXPECT_TRUE(readOut);
+    click(IDC_PATH_RUN);
+
+    // A first row without a positive period: told, and played at the start-up period.
+    startRun(setupFile("zero.kvt", map, 0, 0, "", "", eastward(4, 0)));
+    EXPECT_EQ(scripted.messages(),
+        std::vector<std::string> { "データファイル1行目のＰＬＯＴ速度（5列目）が正の数ではありま"
+                                   "せん。350 msec 間隔で再生します。" });
+    EXPECT_EQ(rs->tickPeriodMs, 350);
+    play();
+    scripted.advance(700);
+    EXPECT_EQ(rs->plotIndex, 2);
+    click(IDC_PATH_RUN);
+
+    // While the correlation diagram runs, 経路図 opens nothing and stops nothing of it.
+    writeFile("xy.csv", "x,y\n1,2\n2,3\n3,5\n");
+    scripted.answerFileDialog((tempDir() / "xy.csv").string());
+    scripted.expectDialog(IDD_CORR_SETUP,
+        { S::click(IDC_CORR_BROWSE_DATA), S::setText(IDC_CORR_START_ROW, "2"), S::click(IDOK) });
+    scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) });
+    click(IDC_CORR_RUN);
+    ASSERT_TRUE(rs->corrRunning);
+    const std::size_t shown = scripted.shownDialogs().size();
+    click(IDC_PATH_RUN);
+    EXPECT_EQ(scripted.shownDialogs().size(), shown);
+    EXPECT_TRUE(rs->corrRunning && rs->dataReady && scripted.hasTimer(dlg.get(), 3));
+    EXPECT_EQ(rs->dataX[2], 3.0);
+}
+
+TEST_F(PathRunTest, teachingPlay_withARouteFileThatCannotBeWritten_saysWhy_andPlaysTheRoute)
+{
+    const std::string kvt
+        = setupFile("teach.kvt", background("map.bmp", 600, 400), 0, 0, "", "", "");
+    std::filesystem::create_directory(tempDir() / "out");
+    const std::string route = (tempDir() / "out" / "route.csv").string();
+    scripted.answerFileDialog(kvt);
+    scripted.answerFileDialog(route);
+    scripted.expectDialog(IDD_PATH_SETUP,
+        { S::click(IDC_PATH_LOAD_SETUP), S::call([](CDialog &d) {
+             qobject_cast<QAbstractButton *>(d.controlWidget(IDC_PATH_TEACHING))->click();
+         }),
+            S::click(IDOK) });
+    scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) }); // save the setup? no
+    click(IDC_PATH_RUN);
+    ASSERT_EQ(rs->sourceMode, 1);
+
+    // Two teaching points, as two clicks on the map leave them; then the folder goes away.
+    rs->teachX[0] = 100;
+    rs->teachY[0] = 50;
+    rs->teachX[1] = 300;
+    rs->teachY[1] = 50;
+    rs->teachCount = 2;
+    rs->dataReady = true;
+    std::filesystem::remove_all(tempDir() / "out");
+    scripted.clearMessages();
+    play();
+    EXPECT_EQ(scripted.messages(),
+        std::vector<std::string> {
+            "ファイルを保存できませんでした。\n" + route + "\n(No such file or directory)" });
+    EXPECT_EQ(std::tuple(rs->sourceMode, rs->lastIndex, rs->playing), std::tuple(3, 10, true));
+}
+
+} // namespace

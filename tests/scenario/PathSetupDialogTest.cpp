@@ -1,0 +1,230 @@
+#include "../support/PathScenario.h"
+#include "mainwnd/DisplayPath.h"
+#include "res/ControlIds.h"
+#include "res/ResourceIds.h"
+
+#include <QAbstractButton>
+#include <fstream>
+
+namespace {
+
+using S = ScriptedPlatform;
+
+class PathSetupDialogTest : public PathScenario
+{
+protected:
+    static bool checked(CDialog &d, int id)
+    {
+        return qobject_cast<QAbstractButton *>(d.controlWidget(id))->isChecked();
+    }
+    static std::string field(CDialog &d, int id) { return d.GetDlgItem(id)->GetWindowText(); }
+    // A click on a check box as a person makes it: the box toggles, then the handler runs.
+    static Step toggle(int id)
+    {
+        return S::call(
+            [id](CDialog &d) { qobject_cast<QAbstractButton *>(d.controlWidget(id))->click(); });
+    }
+    Step expectField(int id, std::string expected)
+    {
+        return S::call([id, expected](CDialog &d) { EXPECT_EQ(field(d, id), expected) << id; });
+    }
+    // The background-origin dialog, answered with two entries (nothing: cancel).
+    void answerOrigin(std::optional<std::pair<std::string, std::string>> entries)
+    {
+        std::vector<Step> steps { S::call([](CDialog &d) {
+            EXPECT_EQ(field(d, IDC_ORIGIN_X), "0.0");
+            EXPECT_EQ(field(d, IDC_ORIGIN_Y), "0.0");
+        }) };
+        if (entries) {
+            steps.push_back(S::setText(IDC_ORIGIN_X, entries->first));
+            steps.push_back(S::setText(IDC_ORIGIN_Y, entries->second));
+        }
+        steps.push_back(S::click(entries ? IDOK : IDCANCEL));
+        scripted.expectDialog(IDD_BACKGROUND_ORIGIN, steps);
+    }
+};
+
+TEST_F(PathSetupDialogTest, choosingFilesAndOrigin_savesSevenLines_thatLoadBackIntoAFreshShowing)
+{
+    const std::string map = background("map.bmp", 600, 400);
+    const std::string walker = character("walker.bmp", {});
+    const std::string walk = dataFile("walk.csv", { { 0, 0, 90 }, { 10, 0, 90 } }, 50);
+
+    for (int i = 0; i < 3; ++i)
+        scripted.answerFileDialog(map);
+    scripted.answerFileDialog(walker);
+    scripted.answerFileDialog(std::nullopt); // the second character is cancelled
+    scripted.answerFileDialog(walk);
+    scripted.answerFileDialog((tempDir() / "x.KVT").string());
+    scripted.expectDialog(IDD_PATH_SETUP,
+        { S::call([](CDialog &d) {
+             EXPECT_EQ(field(d, IDC_PATH_MOVE_TIME), "1000");
+             EXPECT_EQ(field(d, IDC_PATH_DIVISIONS), "10");
+             EXPECT_EQ(field(d, IDC_PATH_ORIGIN_X), "0.0");
+             EXPECT_EQ(field(d, IDC_PATH_ORIGIN_Y), "0.0");
+             EXPECT_TRUE(checked(d, IDC_PATH_LINEAR));
+             EXPECT_FALSE(checked(d, IDC_PATH_CURVE) || checked(d, IDC_PATH_TEACHING));
+         }),
+            S::click(IDC_PATH_BROWSE_BACKGROUND), expectField(IDC_PATH_ORIGIN_X, "0.000000"),
+            expectField(IDC_PATH_ORIGIN_Y, "0.000000"), S::click(IDC_PATH_BROWSE_BACKGROUND),
+            expectField(IDC_PATH_ORIGIN_X, "-50.000000"),
+            expectField(IDC_PATH_ORIGIN_Y, "12.000000"), S::click(IDC_PATH_BROWSE_BACKGROUND),
+            expectField(IDC_PATH_ORIGIN_X, "-50.000000"),
+            expectField(IDC_PATH_BACKGROUND_FILE, toDisplayPath(map)),
+            S::click(IDC_PATH_BROWSE_CHARACTER), S::click(IDC_PATH_BROWSE_CHARACTER2),
+            expectField(IDC_PATH_CHARACTER2_FILE, ""), S::click(IDC_PATH_BROWSE_DATA),
+            S::click(IDC_PATH_SAVE_SETUP), S::click(IDOK) });
+    // The origin questions after each background: letters only, then "-50" and "12abc", then
+    // cancelled.
+    for (const auto &entries : std::vector<std::optional<std::pair<std::string, std::string>>> {
+             std::pair("abc", ""), std::pair("-50", "12abc"), std::nullopt }) {
+        answerOrigin(entries);
+    }
+    click(IDC_PATH_RUN);
+
+    // Saved without asking again on OK; the extension test is case-sensitive.
+    const auto saved = tempDir() / "x.KVT.kvt";
+    EXPECT_EQ(rs->setupFilePath, saved.string());
+    std::ifstream in(saved, std::ios::binary);
+    const std::string bytes { std::istreambuf_iterator<char>(in), {} };
+    EXPECT_EQ(bytes,
+        "KVT_GRIDWALK_SETUP\r\n" + map + "\r\n-50.000000\r\n12.000000\r\n" + walker + "\r\n\r\n"
+            + walk + "\r\n");
+    EXPECT_EQ(std::pair(rs->originX, rs->originY), std::pair(-50.0, 12.0));
+    EXPECT_TRUE(rs->pathRunning && rs->dataReady && rs->characterGiven);
+    EXPECT_FALSE(rs->character2Given || rs->characterBlink);
+    EXPECT_EQ(rs->sourceMode, 3);
+    EXPECT_EQ(std::tuple(rs->xColumn, rs->yColumn, rs->directionColumn, rs->plotSpeedColumn,
+                  rs->dataStartRow),
+        std::tuple(1, 2, 3, 5, 2));
+    click(IDC_PATH_RUN); // stop: origin, files and flags back to their start
+    EXPECT_EQ(std::pair(rs->originX, rs->originY), std::pair(0.0, 0.0));
+
+    // Keeping the previous settings brings back its files and its origin.
+    scripted.expectDialog(IDD_CONFIRM, { S::click(IDOK) });
+    scripted.expectDialog(IDD_PATH_SETUP,
+        { expectField(IDC_PATH_ORIGIN_X, "-50.000000"), expectField(IDC_PATH_ORIGIN_Y, "12.000000"),
+            expectField(IDC_PATH_DATA_FILE, toDisplayPath(walk)), S::click(IDCANCEL) });
+    click(IDC_PATH_RUN);
+
+    // Declining the previous settings opens the defaults; the load brings the file back, from
+    // a file dialog that opens in the setup file's folder.
+    scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) });
+    scripted.answerFileDialog(saved.string());
+    scripted.expectDialog(IDD_PATH_SETUP,
+        { expectField(IDC_PATH_BACKGROUND_FILE, ""), expectField(IDC_PATH_ORIGIN_X, "0.0"),
+            S::click(IDC_PATH_LOAD_SETUP),
+            expectField(IDC_PATH_BACKGROUND_FILE, toDisplayPath(map)),
+            expectField(IDC_PATH_ORIGIN_X, "-50.000000"),
+            expectField(IDC_PATH_ORIGIN_Y, "12.000000"),
+            expectField(IDC_PATH_CHARACTER_FILE, toDisplayPath(walker)),
+            expectField(IDC_PATH_CHARACTER2_FILE, ""),
+            expectField(IDC_PATH_DATA_FILE, toDisplayPath(walk)), S::click(IDCANCEL) });
+    click(IDC_PATH_RUN);
+    EXPECT_EQ(scripted.fileRequests().back().initialDirectory, tempDir().string());
+    EXPECT_EQ(std::pair(rs->originX, rs->originY), std::pair(-50.0, 12.0));
+    EXPECT_FALSE(rs->pathRunning);
+    EXPECT_TRUE(scripted.messages().empty()) << scripted.messages().front();
+}
+
+TEST_F(PathSetupDialogTest, relativePathsInASetupFile_openFromItsFolder_whereverTheProgramStarted)
+{
+    std::filesystem::create_directories(tempDir() / "maps");
+    background("maps/map.bmp", 600, 400);
+    dataFile("walk.csv", { { 0, 0, 90 }, { 10, 0, 90 } }, 50);
+    const std::string kvt = setupFile("maps/walk.kvt", "map.bmp", 0, 0, "", "", "../walk.csv");
+    startRun(kvt);
+    EXPECT_EQ(rs->backgroundFilePath, (tempDir() / "maps/map.bmp").string());
+    EXPECT_EQ(rs->dataFilePath, (tempDir() / "walk.csv").string());
+    EXPECT_TRUE(rs->backgroundLoaded && rs->dataReady);
+    EXPECT_EQ(rs->lastIndex, 1);
+    EXPECT_TRUE(scripted.messages().empty());
+
+    // The correlation setup file follows the same rule.
+    click(IDC_PATH_RUN);
+    writeFile("maps/points.csv", "x,y\n1,2\n2,4\n3,5\n");
+    const std::string kvs = writeFile("maps/corr.kvs",
+        "KVT_GRIDWALK_SETUP_SOUKAN\r\npoints.csv\r\n1\r\n2\r\n2\r\n0\r\n1\r\n100.0\r\n-100.0\r\n"
+        "100.0\r\n-100.0\r\n")
+                                .string();
+    scripted.answerFileDialog(kvs);
+    scripted.expectDialog(IDD_CORR_SETUP, { S::click(IDC_CORR_LOAD_SETUP), S::click(IDOK) });
+    click(IDC_CORR_RUN);
+    EXPECT_TRUE(rs->corrRunning && rs->dataReady);
+    EXPECT_EQ(rs->lastIndex, 2);
+}
+
+TEST_F(PathSetupDialogTest, save_thatCannotBeWritten_saysWhy_andStillAsksToSave)
+{
+    // A folder of that name: no file can replace it.
+    const std::string taken = (tempDir() / "taken.kvt").string();
+    std::filesystem::create_directory(taken);
+    scripted.answerFileDialog(dataFile("walk.csv", { { 0, 0, 90 }, { 10, 0, 90 } }, 50));
+    scripted.answerFileDialog(taken);
+    scripted.expectDialog(IDD_PATH_SETUP,
+        { S::click(IDC_PATH_BROWSE_DATA), S::click(IDC_PATH_SAVE_SETUP), S::click(IDCANCEL) });
+    click(IDC_PATH_RUN);
+    EXPECT_EQ(scripted.messages(),
+        std::vector<std::string> {
+            "ファイルを保存できませんでした。\n" + taken + "\n(Is a directory)" });
+    EXPECT_TRUE(rs->pathDataFileChanged);
+    EXPECT_TRUE(std::filesystem::is_directory(taken));
+}
+
+TEST_F(PathSetupDialogTest, faultySetups_missingFiles_andTheTeachingFlow_sayWhatIsWrong)
+{
+    rs->startupDirectory = samplesDir().string(); // the default background is found there
+    const std::string map = background("map.bmp", 600, 400);
+    const std::string faulty
+        = writeFile("short.kvt", "KVT_GRIDWALK_SETUP\r\n" + map + "\r\n-7\r\n").string();
+    writeFile("route.csv", "old contents\n");
+    const std::string route = (tempDir() / "route").string(); // ".csv" is added
+    const std::string unwritable = (tempDir() / "gone" / "route.csv").string();
+    scripted.answerFileDialog(faulty);
+    scripted.answerFileDialog((tempDir() / "nodata.kvt").string());
+    scripted.answerFileDialog(std::nullopt); // teaching output: cancelled
+    scripted.answerFileDialog(unwritable);
+    scripted.answerFileDialog(route);
+    scripted.expectDialog(IDD_PATH_SETUP,
+        { S::click(IDC_PATH_LOAD_SETUP), expectField(IDC_PATH_BACKGROUND_FILE, toDisplayPath(map)),
+            expectField(IDC_PATH_ORIGIN_X, "-7"), S::click(IDOK), S::click(IDC_PATH_SAVE_SETUP),
+            toggle(IDC_PATH_TEACHING), S::click(IDOK), toggle(IDC_PATH_TEACHING),
+            toggle(IDC_PATH_TEACHING), toggle(IDC_PATH_TEACHING), toggle(IDC_PATH_TEACHING),
+            S::setText(IDC_PATH_MOVE_TIME, "5"), S::setText(IDC_PATH_DIVISIONS, "101"),
+            S::click(IDOK), expectField(IDC_PATH_DIVISIONS, "101"),
+            S::setText(IDC_PATH_MOVE_TIME, "3000"), S::setText(IDC_PATH_DIVISIONS, "30"),
+            S::click(IDOK) });
+    scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) }); // save the changed setup? no
+    click(IDC_PATH_RUN);
+
+    const std::string checkAgain
+        = "セットアップ内容に誤りがあります、内容を確認してもう一度ＯＫをクリックしてください。";
+    const std::string chooseFile
+        = "教示ポイントをチェックした場合。その保存先ファイル（ｃｓｖファイ"
+          "ル）を指定してください。";
+    const std::string noFile = "保存先ファイルが確定されませんでした。実行できません。";
+    const std::vector<std::string> expected {
+        "セットアップファイルに誤りがあります、手入力にてセットアップしてください。",
+        "データファイルが指定されていません。", checkAgain,
+        "セットアップ内容に誤りがあります、内容を確認してもう一度保存を行ってください。",
+        chooseFile, noFile, checkAgain, chooseFile, noFile, chooseFile,
+        "点間のインターバル 指定不正です。", "点間の分割数 指定不正です。"
+    };
+    EXPECT_EQ(scripted.messages(), expected);
+    EXPECT_FALSE(std::filesystem::exists(tempDir() / "nodata.kvt"));
+    EXPECT_FALSE(std::filesystem::exists(unwritable));
+    // The route file exists, emptied, and the teaching settings are taken.
+    EXPECT_EQ(rs->dataFilePath, route + ".csv");
+    EXPECT_EQ(std::filesystem::file_size(route + ".csv"), 0u);
+    EXPECT_EQ(std::tuple(rs->sourceMode, rs->teachMoveTimeMs, rs->divisionCount, rs->plotPeriodMs),
+        std::tuple(1, 3000, 30, 100));
+    EXPECT_TRUE(rs->linearInterpolation && !rs->curveInterpolation);
+    // The partial load kept its background and origin; the teaching run shows it once.
+    EXPECT_TRUE(rs->pathRunning && rs->backgroundLoaded);
+    EXPECT_EQ(rs->originX, -7.0);
+    scripted.advance(200);
+    EXPECT_EQ(shownBackgroundPixel(0, 349), std::pair(0, 399 % 251));
+    EXPECT_FALSE(scripted.hasTimer(dlg.get(), 1));
+}
+
+} // namespace

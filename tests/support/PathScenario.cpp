@@ -1,0 +1,100 @@
+#include "PathScenario.h"
+
+#include "data/NumberText.h"
+#include "platform/CBitmapButton.h"
+#include "platform/Resources.h"
+#include "res/ControlIds.h"
+#include "res/ResourceIds.h"
+
+#include <sstream>
+
+std::string PathScenario::background(const std::string &name, int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, qRgb(x % 251, y % 251, 0x40));
+    const std::string path = (tempDir() / name).string();
+    image.save(QString::fromStdString(path), "BMP");
+    return path;
+}
+
+std::string PathScenario::character(const std::string &name, const std::vector<Mark> &marks)
+{
+    std::string bytes = std::string(54, '\0') + std::string(3072, '\xFF');
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    // Little-endian header fields: file size, pixel offset, header size, width, height, planes,
+    // bits per pixel (compression stays 0).
+    const std::pair<std::size_t, std::uint32_t> fields[] = { { 2, 54 + 3072 }, { 10, 54 },
+        { 14, 40 }, { 18, 32 }, { 22, 32 }, { 26, 1 }, { 28, 24 } };
+    for (auto [at, value] : fields)
+        for (std::size_t i = 0; i < 2 || (at != 26 && at != 28 && i < 4); ++i)
+            bytes[at + i] = static_cast<char>(value >> (8 * i) & 0xFF);
+    for (const Mark &m : marks) {
+        // Bottom-up rows, blue, green, red.
+        const std::size_t at = 54 + static_cast<std::size_t>((31 - m.row) * 96 + m.column * 3);
+        bytes[at] = static_cast<char>(GetBValue(m.colour));
+        bytes[at + 1] = static_cast<char>(GetGValue(m.colour));
+        bytes[at + 2] = static_cast<char>(GetRValue(m.colour));
+    }
+    return writeFile(name, bytes).string();
+}
+
+std::string PathScenario::dataFile(
+    const std::string &name, const std::vector<Point> &points, int periodMs)
+{
+    std::ostringstream out;
+    out << "X,Y,direction,interp_speed,plot_speed\n";
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        out << formatFixed(points[i].x, 2) << ',' << formatFixed(points[i].y, 2) << ','
+            << formatFixed(points[i].direction, 2);
+        if (i == 0)
+            out << ",1000," << periodMs;
+        out << '\n';
+    }
+    return writeFile(name, out.str()).string();
+}
+
+std::string PathScenario::setupFile(const std::string &name, const std::string &background,
+    double originX, double originY, const std::string &character, const std::string &character2,
+    const std::string &data)
+{
+    const std::string text = "KVT_GRIDWALK_SETUP\r\n" + background + "\r\n"
+        + formatFixed(originX, 6) + "\r\n" + formatFixed(originY, 6) + "\r\n" + character + "\r\n"
+        + character2 + "\r\n" + data + "\r\n";
+    return writeFile(name, text).string();
+}
+
+void PathScenario::startRun(const std::string &kvt)
+{
+    if (rs->pathSetupDone)
+        scripted.expectDialog(IDD_CONFIRM, { ScriptedPlatform::click(IDOK) });
+    scripted.answerFileDialog(kvt);
+    scripted.expectDialog(IDD_PATH_SETUP,
+        { ScriptedPlatform::click(IDC_PATH_LOAD_SETUP), ScriptedPlatform::click(IDOK) });
+    click(IDC_PATH_RUN);
+}
+
+void PathScenario::play(int count)
+{
+    click(IDC_PLAY_PAUSE);
+    ticks(count);
+}
+
+bool PathScenario::showsFace(int controlId, int bitmapId) const
+{
+    auto *button = qobject_cast<BitmapButtonWidget *>(dlg->controlWidget(controlId));
+    return button
+        && button->upFace().convertToFormat(QImage::Format_RGB32)
+        == loadResourceBitmap(bitmapId).convertToFormat(QImage::Format_RGB32);
+}
+
+std::optional<std::pair<int, int>> PathScenario::shownBackgroundPixel(
+    int canvasX, int canvasY) const
+{
+    const QRgb p = canvas().pixel(canvasX, canvasY);
+    if (qBlue(p) != 0x40)
+        return std::nullopt;
+    return std::pair(qRed(p), qGreen(p));
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+// Path-diagram scenarios: backgrounds whose every pixel tells where it came from, character
+// bitmaps, data files and setup files in the test's folder, and a run started as a person starts
+// one: button 経路図, load the setup file in the dialog, OK.
+
+#include "ScenarioFixture.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+class PathScenario : public ScenarioTest
+{
+protected:
+    // A background of w × h whose pixel (x, y) is RGB(x % 251, y % 251, 0x40): never white,
+    // never magenta, and a canvas pixel names the background pixel it shows.
+    std::string background(const std::string &name, int w, int h);
+    static COLORREF backgroundPixel(int x, int y) { return RGB(x % 251, y % 251, 0x40); }
+
+    // A 32 × 32 24-bit character, white except the given pixels (column, row from the top).
+    struct Mark
+    {
+        int column, row;
+        COLORREF colour;
+    };
+    std::string character(const std::string &name, const std::vector<Mark> &marks);
+
+    // A path data file: heading, then X, Y, direction rows; the first carries 1000 and periodMs.
+    struct Point
+    {
+        double x, y, direction;
+    };
+    std::string dataFile(const std::string &name, const std::vector<Point> &points, int periodMs);
+
+    // The seven-line setup file.
+    std::string setupFile(const std::string &name, const std::string &background, double originX,
+        double originY, const std::string &character, const std::string &character2,
+        const std::string &data);
+
+    // Presses 経路図 and loads the setup file in the dialog, then OK. With a previous setup the
+    // question about it is answered first (keep: OK).
+    void startRun(const std::string &kvt);
+    // Presses play and lets `ticks` ticks run at the file's period.
+    void play(int ticks = 0);
+    void ticks(int count) { scripted.advance(static_cast<long long>(count) * rs->tickPeriodMs); }
+
+    // Whether a bitmap button shows that face.
+    bool showsFace(int controlId, int bitmapId) const;
+
+    // The background pixel a canvas pixel shows, or nothing when it shows something else.
+    std::optional<std::pair<int, int>> shownBackgroundPixel(int canvasX, int canvasY) const;
+};

@@ -4,7 +4,7 @@
 // it, plays it again and closes the window while it plays. It reports resident memory before and
 // after, and fails when a timer or tick outlives the stop or the close, or the animation does
 // not end. Leaks are LeakSanitizer's to report when the program exits.
-//   tracelet_soak [RUN...]      runs: correlation (default: all)
+//   tracelet_soak [RUN...]      runs: correlation, path (default: all)
 
 #include "mainwnd/CMainDlg.h"
 #include "platform/QtPlatform.h"
@@ -18,6 +18,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -104,7 +106,8 @@ struct SoakRun
 {
     const char *name;
     std::function<std::string(const fs::path &folder, SoakPlatform &, Window &)> start;
-    std::function<bool(const RunState &)> playing;
+    std::function<bool(const RunState &)> ended; // the last point is drawn
+    bool pauseAtTheEnd; // the clock runs on at the end until play is pressed again
     int stopButton;
 };
 
@@ -131,9 +134,66 @@ std::string startCorrelation(const fs::path &folder, SoakPlatform &p, Window &w)
     return {};
 }
 
+// A 24-bit 32 x 32 bottom-up bitmap: a red disc on white.
+void writeCharacter(const fs::path &file)
+{
+    std::string bytes = std::string("BM", 2) + std::string(52, '\0');
+    const auto put = [&bytes](std::size_t at, std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i)
+            bytes[at + static_cast<std::size_t>(i)] = static_cast<char>(value >> (8 * i));
+    };
+    put(2, 54 + 3072, 4);
+    put(10, 54, 4);
+    put(14, 40, 4);
+    put(18, 32, 4);
+    put(22, 32, 4);
+    put(26, 1, 2);
+    put(28, 24, 2);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const bool disc = (x - 16) * (x - 16) + (y - 16) * (y - 16) < 100;
+            bytes += disc ? std::string("\x20\x20\xC8", 3) : std::string("\xFF\xFF\xFF", 3);
+        }
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+std::string startPath(const fs::path &folder, SoakPlatform &p, Window &w)
+{
+    QImage map(1200, 800, QImage::Format_RGB32);
+    for (int y = 0; y < map.height(); ++y)
+        for (int x = 0; x < map.width(); ++x)
+            map.setPixel(x, y, qRgb(x % 251, y % 251, 0x40));
+    map.save(QString::fromStdString((folder / "soak-map.bmp").string()), "BMP");
+    writeCharacter(folder / "soak-walker.bmp");
+    // Round and round an ellipse over the map, 1 ms per point.
+    std::ofstream data(folder / "soak-walk.csv");
+    data << "X,Y,direction,interp_speed,plot_speed\n";
+    for (int i = 0; i < kPoints; ++i) {
+        const double t = i * 0.01;
+        data << 600 + 450 * std::cos(t) << ',' << 400 + 300 * std::sin(t) << ','
+             << std::fmod(360 - t * 57.29578, 360.0) << (i == 0 ? ",1000,1\n" : "\n");
+    }
+    data.close();
+    std::ofstream(folder / "soak.kvt", std::ios::binary)
+        << "KVT_GRIDWALK_SETUP\r\nsoak-map.bmp\r\n0.000000\r\n0.000000\r\nsoak-walker.bmp\r\n"
+           "\r\nsoak-walk.csv\r\n";
+    using S = ScriptedPlatform;
+    if (w.rs->pathSetupDone) // asks whether to keep the setup of the run before: yes
+        p.script.expectDialog(IDD_CONFIRM, { S::click(IDOK) });
+    p.script.answerFileDialog((folder / "soak.kvt").string());
+    p.script.expectDialog(IDD_PATH_SETUP, { S::click(IDC_PATH_LOAD_SETUP), S::click(IDOK) });
+    w.press(IDC_PATH_RUN);
+    const RunState &rs = *w.rs;
+    if (!rs.pathRunning || !rs.dataReady || !rs.backgroundLoaded || rs.lastIndex != kPoints - 1
+        || rs.tickPeriodMs != 1)
+        return "the path run did not start with 10,000 points at 1 ms";
+    return {};
+}
+
 const SoakRun kRuns[] = {
-    { "correlation", startCorrelation, [](const RunState &rs) { return rs.playing; },
+    { "correlation", startCorrelation, [](const RunState &rs) { return !rs.playing; }, false,
         IDC_CORR_RUN },
+    { "path", startPath, [](const RunState &rs) { return rs.endReached; }, true, IDC_PATH_RUN },
 };
 
 bool soak(const SoakRun &run, const fs::path &folder)
@@ -164,12 +224,14 @@ bool soak(const SoakRun &run, const fs::path &folder)
                         = static_cast<std::size_t>((w.rs->plotIndex + 1) * 4 / kPoints);
                     if (quarterKb.size() <= quarters)
                         quarterKb.push_back(residentKb());
-                    return !run.playing(*w.rs);
+                    return run.ended(*w.rs);
                 },
                 kLimitMs);
             const qint64 playedMs = elapsed.elapsed();
             check(ended, "the animation ends");
             check(w.rs->plotIndex == kPoints - 1, "every point is plotted");
+            if (run.pauseAtTheEnd)
+                w.press(IDC_PLAY_PAUSE);
             check(p.clock.activeTicks() == 0, "no tick after the end");
 
             w.press(run.stopButton);
@@ -182,7 +244,7 @@ bool soak(const SoakRun &run, const fs::path &folder)
             check(problem.empty(), problem);
             w.press(IDC_PLAY_PAUSE);
             runUntil([] { return false; }, 1000);
-            check(run.playing(*w.rs), "playing again");
+            check(w.rs->playing && !run.ended(*w.rs), "playing again");
             w.dlg->DestroyWindow();
             check(p.clock.activeTicks() == 0 && p.clock.activeTimers() == 0,
                 "no timer or tick after the close");

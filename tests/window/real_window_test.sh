@@ -2,15 +2,16 @@
 # The real window on a virtual screen, driven with the mouse and keyboard as a person would:
 # each run below starts `tracelet`, works it, closes it with Esc, and requires exit status 0 with
 # nothing from the sanitizers (a sanitized build reports there and fails the run).
-#   real_window_test.sh TRACELET [RUN...]
-#     runs: correlation, correlation_closed_while_playing (default: all)
+#   real_window_test.sh TRACELET SAMPLES_DIR [RUN...]
+#     runs: correlation, correlation_closed_while_playing, path (default: all)
 # Exit 77 (skipped) without Xvfb, xdotool or ImageMagick's import. With TRACELET_WINDOW_SHOTS set
 # to a folder, a picture of the screen at each checked moment is kept there.
 set -euo pipefail
 exe=$(realpath "$1")
-shift
+samples=$(realpath "$2")
+shift 2
 runs=("$@")
-[ ${#runs[@]} -gt 0 ] || runs=(correlation correlation_closed_while_playing)
+[ ${#runs[@]} -gt 0 ] || runs=(correlation correlation_closed_while_playing path)
 for tool in Xvfb xdotool import; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
@@ -185,6 +186,33 @@ correlation_run() {
 correlation_closed_while_playing_run() {
   start_correlation_play
   close_with_escape "correlation run closed while playing"
+}
+
+# The bundled map and walkers, forty points at 50 ms; at the end the walker stays on the last
+# point with the clock running until play is pressed again.
+path_run() {
+  { echo "X,Y,direction,interp_speed,plot_speed"
+    for i in $(seq 0 39); do echo "$((100 + i * 12)),$((150 + i * 3)),75$([ "$i" = 0 ] && echo ",1000,50")"; done
+  } >"$work/walk.csv"
+  printf 'KVT_GRIDWALK_SETUP\r\n%s\r\n0.000000\r\n0.000000\r\n%s\r\n%s\r\nwalk.csv\r\n' \
+    "$samples/bitmap1.bmp" "$samples/walker1.bmp" "$samples/walker2.bmp" >"$work/walk.kvt"
+  start_window
+  read -r rx ry <<<"$(face 6 243)"
+  read -r pxx pyy <<<"$(face 75 243)"
+  click_at "$main" $((6 + 14)) $((243 + 7)) # 経路図
+  local setup
+  setup=$(window 経路図セットアップ)
+  answer_file_dialog "$setup" $((220 + 8)) $((224 + 5)) "$work/walk.kvt" # load a setup file
+  shot path-setup-loaded
+  click_at "$setup" $((77 + 25)) $((248 + 7)) # OK
+  expect_colour "$main" $((rx + 4)) $((ry + 4)) "$RUN_ACTIVE" 10 "path run started"
+  click_at "$main" $((75 + 16)) $((243 + 7)) # play
+  expect_colour "$main" $((pxx + 4)) $((pyy + 4)) "$PLAY_ACTIVE" 5 "playing"
+  sleep 4 # forty points at 50 ms, and room for a slow machine
+  shot path-end
+  click_at "$main" $((75 + 16)) $((243 + 7)) # pause: at the end this stops the clock
+  expect_colour "$main" $((pxx + 4)) $((pyy + 4)) "$PLAY_IDLE" 5 "paused at the end"
+  close_with_escape "path run played to the end"
 }
 
 for run in "${runs[@]}"; do

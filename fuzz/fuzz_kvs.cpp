@@ -22,8 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!file.complete)
         return 0;
 
-    // What loads completely saves and loads again to the same numbers, but for the paths: a
-    // path holding a CR does not survive the CR LF line ends.
+    // What loads completely saves and loads back to the same whole numbers and check box.
     CorrSetupValues values;
     values.xColumn = rs->xColumn;
     values.yColumn = rs->yColumn;

@@ -1,6 +1,9 @@
 #include "app/RenderSession.h"
 
 #include "app/cli/CommandLine.h"
+#include "data/CsvReader.h"
+#include "data/DataReadMessage.h"
+#include "data/DataReadReport.h"
 #include "platform/CanvasWidget.h"
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
@@ -52,8 +55,19 @@ std::optional<RenderScene> startCorrelationScene(
     session.press(IDC_CORR_RUN);
 
     const RunState &rs = *session.rs;
-    if (!session.scripted.messages().empty())
-        error = setupName + ": " + session.scripted.messages().front();
+    // The window tells about its data file in a message of its own, a note rather than a reason
+    // to fail; read the file once more to know it apart from the setup dialog's complaints.
+    std::string dataMessage;
+    if (rs.corrRunning && rs.dataFileGiven) {
+        auto probe = std::make_unique<RunState>(rs);
+        DataReadReport report;
+        loadDataColumns(*probe, false, &report);
+        dataMessage = dataReadMessage(report);
+    }
+    std::vector<std::string> complaints = session.scripted.messages();
+    std::erase(complaints, dataMessage);
+    if (!complaints.empty())
+        error = setupName + ": " + complaints.front();
     else if (!session.scripted.problems().empty())
         error = "unexpected dialog: " + session.scripted.problems().front();
     else if (!rs.corrRunning)

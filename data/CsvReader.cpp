@@ -1,5 +1,6 @@
 #include "data/CsvReader.h"
 
+#include "data/DataReadReport.h"
 #include "data/NumberText.h"
 #include "data/RangeScan.h"
 #include "data/RangeWidening.h"
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -20,15 +22,17 @@ namespace {
 class FieldTable
 {
 public:
-    void split(std::string_view rest)
+    // Returns how many fields the line has.
+    int split(std::string_view rest)
     {
         int k = 1;
         while (k <= kFieldCount) {
             const std::size_t comma = rest.find(',');
             if (comma == std::string_view::npos) {
-                if (!rest.empty())
-                    set(k, rest);
-                return;
+                if (rest.empty())
+                    return k - 1;
+                set(k, rest);
+                return k;
             }
             if (comma > 0) {
                 set(k, rest.substr(0, comma));
@@ -36,13 +40,14 @@ public:
                 // A line ending in a comma without a line feed: both sides of it are empty.
                 set(k, {});
                 set(k + 1, {});
-                return;
+                return k + 1;
             } else {
                 set(k, {});
             }
             rest.remove_prefix(comma + 1);
             ++k;
         }
+        return kFieldCount;
     }
 
     double number(int column) const
@@ -50,6 +55,12 @@ public:
         if (column < 1 || column > kFieldCount)
             return 0.0;
         return parseDouble(m_fields[static_cast<std::size_t>(column - 1)]);
+    }
+
+    bool holdsNumber(int column) const
+    {
+        return column >= 1 && column <= kFieldCount
+            && startsWithNumber(m_fields[static_cast<std::size_t>(column - 1)]);
     }
 
 private:
@@ -81,33 +92,135 @@ void storeRow(RunState &state, const FieldTable &fields, std::size_t r, bool wit
     }
 }
 
+// Counts, for the report, the fields of one data row that hold no number or that the line lacks.
+class RowChecker
+{
+public:
+    RowChecker(DataReadReport &report, const RunState &state, bool withPathColumns)
+        : m_report(report)
+    {
+        using R = DataReadReport;
+        want(R::X, true, state.xColumn);
+        want(R::Y, state.useYColumn, state.yColumn);
+        want(R::Direction, withPathColumns && state.useDirectionColumn, state.directionColumn);
+        want(
+            R::InterpSpeed, withPathColumns && state.useInterpSpeedColumn, state.interpSpeedColumn);
+        want(R::PlotSpeed, withPathColumns && state.usePlotSpeedColumn, state.plotSpeedColumn);
+    }
+
+    void check(const FieldTable &fields, int fieldCount, std::size_t r, int line)
+    {
+        bool anyProblem = false, allProblems = true;
+        for (std::size_t role = 0; role < DataReadReport::RoleCount; ++role) {
+            auto &c = m_report.columns[role];
+            const bool firstRowOnly
+                = role == DataReadReport::InterpSpeed || role == DataReadReport::PlotSpeed;
+            if (!c.wanted || (firstRowOnly && r != 0))
+                continue;
+            bool problem = true;
+            if (c.column < 1 || c.column > fieldCount)
+                count(c.missingRows, c.firstMissingLine, line);
+            else if (!fields.holdsNumber(c.column))
+                count(c.notNumberRows, c.firstNotNumberLine, line);
+            else
+                problem = false;
+            anyProblem = anyProblem || problem;
+            allProblems = allProblems && problem;
+        }
+        if (r == 0)
+            m_firstRowAllProblems = allProblems;
+        else if (anyProblem)
+            m_laterRowsClean = false;
+    }
+
+    void finish(int rows)
+    {
+        m_report.firstRowLooksLikeHeading = rows > 1 && m_firstRowAllProblems && m_laterRowsClean;
+    }
+
+private:
+    void want(DataReadReport::Role role, bool wanted, int column)
+    {
+        m_report.columns[role].wanted = wanted;
+        m_report.columns[role].column = column;
+    }
+
+    static void count(int &rows, int &firstLine, int line)
+    {
+        if (rows++ == 0)
+            firstLine = line;
+    }
+
+    DataReadReport &m_report;
+    bool m_firstRowAllProblems = false;
+    bool m_laterRowsClean = true;
+};
+
+DataReadReport::Outcome whyNotOpened(const std::string &path)
+{
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status))
+        return DataReadReport::Outcome::NotFound;
+    if (std::filesystem::is_directory(status))
+        return DataReadReport::Outcome::IsFolder;
+    return DataReadReport::Outcome::NotReadable;
+}
+
 } // namespace
 
-int loadDataColumns(RunState &state, bool withPathColumns)
+int loadDataColumns(RunState &state, bool withPathColumns, DataReadReport *report)
 {
+    DataReadReport scratch;
+    DataReadReport &found = report ? *report : scratch;
+    found = DataReadReport {};
+    // Named in full, so that the person sees where a relative name was looked for.
+    std::error_code error;
+    const auto full = std::filesystem::absolute(state.dataFilePath, error);
+    found.path = error ? state.dataFilePath : full.lexically_normal().string();
+    found.startRow = std::max(state.dataStartRow, 1);
+
     TextLineReader reader(state.dataFilePath);
-    if (!reader.isOpen())
+    // A folder opens on some systems and then reads as empty; it is no data file either.
+    if (!reader.isOpen() || std::filesystem::is_directory(state.dataFilePath, error)) {
+        found.outcome = whyNotOpened(state.dataFilePath);
         return 0;
+    }
     for (int line = 1; line < state.dataStartRow; ++line) {
-        if (!reader.readLine())
+        if (!reader.readLine()) {
+            found.outcome = reader.lineNumber() == 0 ? DataReadReport::Outcome::EmptyFile
+                                                     : DataReadReport::Outcome::EndsBeforeStartRow;
+            found.linesInFile = reader.lineNumber();
             return 0;
+        }
     }
     const std::size_t capacity = std::min({ static_cast<std::size_t>(kPointCapacity),
         state.dataX.size(), state.dataY.size(), state.dataDirection.size() });
     auto fields = std::make_unique<FieldTable>();
+    RowChecker checker(found, state, withPathColumns);
     std::size_t r = 0;
     while (r < capacity) {
         const auto line = reader.readLine();
         if (!line || line->size() < 2)
             break;
-        fields->split(*line);
+        const int fieldCount = fields->split(*line);
         storeRow(state, *fields, r, withPathColumns);
+        checker.check(*fields, fieldCount, r, reader.lineNumber());
         ++r;
     }
     const int rows = static_cast<int>(r);
     state.lastIndex = rows - 1;
-    if (rows == 0)
+    checker.finish(rows);
+    if (rows == 0) {
+        if (reader.lineNumber() == 0)
+            found.outcome = DataReadReport::Outcome::EmptyFile;
+        else if (reader.lineNumber() < found.startRow)
+            found.outcome = DataReadReport::Outcome::EndsBeforeStartRow;
+        else
+            found.outcome = DataReadReport::Outcome::BlankStartRow;
+        found.linesInFile = reader.lineNumber();
         return 0;
+    }
     widenFrameRange(state, scanMaximum(state, 0, state.lastIndex, state.dataX),
         scanMinimum(state, 0, state.lastIndex, state.dataX), 1);
     widenFrameRange(state, scanMaximum(state, 0, state.lastIndex, state.dataY),

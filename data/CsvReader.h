@@ -1,5 +1,6 @@
 #pragma once
 
+struct DataReadReport;
 struct RunState;
 
 // Number of text fields a data line can fill; columns outside 1..kFieldCount read as 0.0.
@@ -10,4 +11,6 @@ inline constexpr int kFieldCount = 1024;
 // dataDirection, interpSpeedColumn and plotSpeedColumn of the first row into firstRowInterpSpeed
 // and firstRowPlotSpeed / tickPeriodMs. A blank line ends the data; at most kPointCapacity rows.
 // With rows read it sets lastIndex and widens the X and Y frame ranges. Returns the row count.
-int loadDataColumns(RunState &state, bool withPathColumns);
+// A report, when given, learns why no row came or which fields held no number (see
+// dataReadMessage); the values read are the same with or without it.
+int loadDataColumns(RunState &state, bool withPathColumns, DataReadReport *report = nullptr);

@@ -105,6 +105,16 @@ double parseDouble(std::string_view text)
     return negative ? -magnitude : magnitude;
 }
 
+bool startsWithNumber(std::string_view text)
+{
+    std::size_t i = skipSpace(text);
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    if (i < text.size() && text[i] == '.')
+        ++i;
+    return i < text.size() && isDigit(text[i]);
+}
+
 int parseInt(std::string_view text)
 {
     std::size_t i = skipSpace(text);

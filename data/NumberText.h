@@ -9,6 +9,8 @@
 // atof: leading white space, then the longest decimal prefix (sign, digits, point, exponent);
 // 0.0 when there is none. Hexadecimal, "inf" and "nan" are not numbers here.
 double parseDouble(std::string_view text);
+// Whether parseDouble finds a number at the start of the text (rather than giving 0.0 for none).
+bool startsWithNumber(std::string_view text);
 
 // atoi: leading white space, sign, digits; 0 when there are none. Saturates at the int32 range.
 int parseInt(std::string_view text);

@@ -63,6 +63,9 @@ std::optional<std::string_view> TextLineReader::readLine()
     }
     if (length == 0)
         return std::nullopt;
+    if (m_atLineStart)
+        ++m_lineNumber;
+    m_atLineStart = m_piece[length - 1] == '\n';
     const void *nul = std::memchr(m_piece.data(), '\0', length);
     if (nul)
         length = static_cast<std::size_t>(static_cast<const char *>(nul) - m_piece.data());

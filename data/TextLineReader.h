@@ -23,6 +23,8 @@ public:
     // The next piece as the C string functions see it (cut at an embedded NUL byte); nothing at
     // the end of the file. The view stays valid until the next call.
     std::optional<std::string_view> readLine();
+    // The line of the file (from 1) the last piece belongs to; 0 before the first.
+    int lineNumber() const { return m_lineNumber; }
 
 private:
     int nextByte();
@@ -37,6 +39,8 @@ private:
     std::vector<char> m_chunk;
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
+    int m_lineNumber = 0;
+    bool m_atLineStart = true;
     std::array<char, kBufferSize> m_piece {};
 };
 

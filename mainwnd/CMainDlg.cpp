@@ -300,6 +300,13 @@ void CMainDlg::setButtonFace(CBitmapButton &button, const RECT &rect, int bitmap
     button.InvalidateRect(&rect);
 }
 
+void CMainDlg::clearReadouts()
+{
+    m_editX.SetWindowText("");
+    m_editY.SetWindowText("");
+    m_editTime.SetWindowText("");
+}
+
 void timerProc(UINT, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR)
 {
     if (g_tickWindow)

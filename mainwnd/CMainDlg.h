@@ -33,6 +33,8 @@ public:
     CEdit &editX() { return m_editX; }
     CEdit &editY() { return m_editY; }
     CSliderCtrl &slider() { return m_sliderPosition; }
+    // Empties the X値, Y値 and 時間 read-outs, so that a new run shows nothing of an earlier one.
+    void clearReadouts();
 
     // Message handlers, named after their commands.
     void OnSysCommand(UINT id, long param);

@@ -139,8 +139,10 @@ struct RunState
 
     // 10. Correlation.
     int frameXMin = 0, frameXMax = 0, frameYMin = 0, frameYMax = 0;
-    double corrFrameXTop = 0.0, corrFrameXBottom = 0.0;
-    double corrFrameYTop = 0.0, corrFrameYBottom = 0.0;
+    // The setup's own defaults: a setup reopened after automatic-scale runs, which take no frame
+    // values, offers these rather than an empty frame nobody entered.
+    double corrFrameXTop = 100.0, corrFrameXBottom = -100.0;
+    double corrFrameYTop = 100.0, corrFrameYBottom = -100.0;
     bool corrAutoScale = false;
     double frameCentreX = 0.0, frameCentreY = 0.0;
     double corrScaleX = 0.0, corrScaleY = 0.0;

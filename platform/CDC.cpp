@@ -2,6 +2,7 @@
 
 #include "platform/GdiDib.h"
 #include "platform/GdiPainter.h"
+#include "platform/GothicFonts.h"
 #include "platform/RasterBlit.h"
 
 #include <QFontMetrics>
@@ -237,6 +238,10 @@ bool CDC::TextOut(QPoint point, const std::string &utf8)
     painter.setFont(font);
     painter.setPen(QColor::fromRgb(rgb32FromColorref(d->textColor)));
     painter.drawText(QPoint(point.x(), point.y() + metrics.ascent()), text);
+    // A bitmap strike has no bold cut: embolden it as GDI does, by striking it again one pixel
+    // to the right, within the same cell.
+    if (font.weight() >= QFont::DemiBold && isCrispGothic(font))
+        painter.drawText(QPoint(point.x() + 1, point.y() + metrics.ascent()), text);
     painter.end();
     changed(clipped);
     return true;

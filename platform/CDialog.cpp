@@ -156,6 +156,16 @@ void CDialog::showSystemMenu(QPoint globalPos)
 
 namespace {
 
+// As the system the dialogs come from shows them: a read-only edit takes the dialog's own face
+// colour, so that nobody takes it for a field to type in.
+void showAsReadOnly(QWidget *edit)
+{
+    QPalette palette = edit->palette();
+    for (const auto group : { QPalette::Active, QPalette::Inactive })
+        palette.setColor(group, QPalette::Base, palette.color(group, QPalette::Window));
+    edit->setPalette(palette);
+}
+
 Qt::Alignment alignmentOf(unsigned style)
 {
     if (style & CS_RIGHT)
@@ -180,12 +190,16 @@ QWidget *createControl(const ControlTemplate &c, DialogWidget *dialog)
         if (c.style & CS_MULTILINE) {
             auto *e = new QPlainTextEdit(dialog);
             e->setReadOnly(c.style & CS_READONLY);
+            if (c.style & CS_READONLY)
+                showAsReadOnly(e);
             if (c.style & CS_NOBORDER)
                 e->setFrameShape(QFrame::NoFrame);
             return e;
         }
         auto *e = new QLineEdit(dialog);
         e->setReadOnly(c.style & CS_READONLY);
+        if (c.style & CS_READONLY)
+            showAsReadOnly(e);
         e->setAlignment(alignmentOf(c.style));
         e->setFrame(!(c.style & CS_NOBORDER));
         e->setTextMargins(0, 0, 0, 0);

@@ -1,5 +1,7 @@
 #include "platform/CFont.h"
 
+#include "platform/GothicFonts.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <utility>
@@ -17,11 +19,14 @@ bool CFont::CreateFont(int height, int /*width*/, int /*escapement*/, int /*orie
 {
     if (failCreation)
         return false;
-    auto font = std::make_shared<QFont>(QString::fromStdString(face));
     // The magnitude keeps huge or INT_MIN heights from overflowing; 0 asks for the default.
-    const long long pixels = std::llabs(static_cast<long long>(height));
-    font->setPixelSize(
-        pixels == 0 ? kDefaultPixelSize : static_cast<int>(std::min(pixels, 1000LL)));
+    const long long magnitude = std::llabs(static_cast<long long>(height));
+    const int pixels
+        = magnitude == 0 ? kDefaultPixelSize : static_cast<int>(std::min(magnitude, 1000LL));
+    const QString family = QString::fromStdString(face);
+    auto font = std::make_shared<QFont>(
+        isFixedPitchGothicFace(family) ? gothicFont(pixels) : QFont(family));
+    font->setPixelSize(pixels);
     font->setWeight(
         weight <= 0 ? QFont::Normal : static_cast<QFont::Weight>(std::min(weight, 1000)));
     font->setItalic(italic);

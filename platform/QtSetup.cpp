@@ -1,5 +1,7 @@
 #include "platform/QtSetup.h"
 
+#include "platform/GothicFonts.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
@@ -17,8 +19,11 @@ void platformSetupApplication()
     QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
     QFont::insertSubstitution(QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"));
 
+    // Crisp strikes for the small picture texts and button labels, where installed.
+    loadCrispGothicStrikes(crispGothicFolders());
+
     static QTranslator translator;
-    if (translator.load(QStringLiteral("qtbase_ja"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (translator.load(
+            QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&translator);
 }

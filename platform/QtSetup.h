@@ -1,5 +1,6 @@
 #pragma once
 
 // Once, right after the QApplication is constructed: fonts that stand in for the Windows
-// Japanese faces, Qt's own dialogs in Japanese, and numbers that never follow the locale.
+// Japanese faces (crisp gothic strikes included), Qt's own dialogs in Japanese, and numbers that
+// never follow the locale.
 void platformSetupApplication();

@@ -1,50 +1,45 @@
 #include "res/ResourceImages.h"
 
+#include "platform/GothicFonts.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace {
 
-// The 16-colour palette the faces are drawn in.
+// Every label keeps a contrast of at least 4.5:1 to its face, so that it reads at 100 %; the
+// idle faces are dark with grey labels, the active ones light or bright.
 constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kBlack = 0xFF000000;
 constexpr QRgb kSilver = 0xFFC0C0C0;
+constexpr QRgb kLightGrey = 0xFFD0D0D0;
+constexpr QRgb kDarkGreen = 0xFF004000;
 constexpr QRgb kGreen = 0xFF008000;
-constexpr QRgb kLime = 0xFF00FF00;
-constexpr QRgb kOlive = 0xFF808000;
+constexpr QRgb kDarkOlive = 0xFF505000;
 constexpr QRgb kYellow = 0xFFFFFF00;
 constexpr QRgb kPurple = 0xFF800080;
 constexpr QRgb kNavy = 0xFF000080;
-constexpr QRgb kAqua = 0xFF00FFFF;
+constexpr QRgb kDarkCyan = 0xFF008080;
 constexpr QRgb kRed = 0xFFFF0000;
 constexpr QRgb kBlue = 0xFF0000FF;
 constexpr QRgb kFuchsia = 0xFFFF00FF;
 
-struct Face
-{
-    int id;
-    int width;
-    int height;
-    const char *label; // UTF-8; null for the play/pause sign
-    QRgb ink;
-    QRgb face;
-    bool active; // the "down" image: sunken edge, content nudged by one pixel
-};
-
-constexpr std::array<Face, 10> kFaces { {
-    { 132, 48, 20, nullptr, kSilver, kGreen, false },
-    { 133, 48, 20, nullptr, kWhite, kLime, true },
-    { 136, 48, 20, "経路図", kSilver, kOlive, false },
+constexpr std::array<ButtonFace, 10> kFaces { {
+    { 132, 48, 20, nullptr, kLightGrey, kDarkGreen, false },
+    { 133, 48, 20, nullptr, kWhite, kGreen, true },
+    { 136, 48, 20, "経路図", kLightGrey, kDarkOlive, false },
     { 135, 48, 20, "経路図", kPurple, kYellow, true },
-    { 143, 48, 20, "相関図", kSilver, kOlive, false },
+    { 143, 48, 20, "相関図", kLightGrey, kDarkOlive, false },
     { 144, 48, 20, "相関図", kPurple, kYellow, true },
-    { 140, 81, 20, "教示ポイント変更", kSilver, kNavy, false },
-    { 141, 81, 20, "教示ポイント再開", kWhite, kAqua, true },
-    { 146, 81, 20, "位置確認スライダ", kSilver, kNavy, false },
-    { 147, 81, 20, "位置確認スライダ", kWhite, kAqua, true },
+    { 140, 81, 20, "教示ポイント変更", kLightGrey, kNavy, false },
+    { 141, 81, 20, "教示ポイント再開", kWhite, kDarkCyan, true },
+    { 146, 81, 20, "位置確認スライダ", kLightGrey, kNavy, false },
+    { 147, 81, 20, "位置確認スライダ", kWhite, kDarkCyan, true },
 } };
 
 constexpr std::array<int, 4> kBlankCanvases { 129, 134, 137, 145 };
@@ -56,10 +51,7 @@ QColor mix(QRgb a, QRgb b, int percentB)
         channel(qRed(a), qRed(b)), channel(qGreen(a), qGreen(b)), channel(qBlue(a), qBlue(b)));
 }
 
-// White ink on a light face would vanish; a dark drop shadow keeps it readable.
-bool needsShadow(const Face &f) { return qGray(f.face) > 100 && qGray(f.ink) > 200; }
-
-void drawBevel(QPainter &p, const Face &f)
+void drawBevel(QPainter &p, const ButtonFace &f)
 {
     const QColor light = mix(f.face, kWhite, 45);
     const QColor dark = mix(f.face, kBlack, 45);
@@ -86,25 +78,76 @@ void drawPlayPause(QPainter &p, QColor ink, QPoint offset)
     p.fillRect(QRect(33, 5, 3, 10).translated(offset), ink);
 }
 
-// The largest size from 12 px down at which the label leaves two pixels beside the edges;
-// tightening the spacing by a pixel comes before a smaller size, as kanji lose strokes below 10 px.
-QFont labelFont(const QString &label, int width)
+// One character of a label with the columns its ink covers in its cell.
+struct Glyph
 {
-    QFont font(QStringLiteral("IPAGothic"));
-    font.setStyleStrategy(QFont::NoAntialias);
-    font.setHintingPreference(QFont::PreferFullHinting);
-    for (int px = 12; px > 6; --px) {
-        font.setPixelSize(px);
-        for (int spacing : { 0, -1 }) {
-            font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
-            if (QFontMetrics(font).horizontalAdvance(label) <= width - 4)
-                return font;
+    QString text;
+    int inkLeft = 0;
+    int inkWidth = 0;
+};
+
+std::vector<Glyph> measureGlyphs(const QString &label, const QFont &font)
+{
+    const QFontMetrics metrics(font);
+    std::vector<Glyph> glyphs;
+    for (const QChar ch : label) {
+        Glyph g { QString(ch) };
+        QImage cell(std::max(1, metrics.horizontalAdvance(g.text) + 2), metrics.height(),
+            QImage::Format_RGB32);
+        cell.fill(kWhite);
+        QPainter p(&cell);
+        p.setFont(font);
+        p.setPen(QColor(kBlack));
+        p.drawText(QPoint(0, metrics.ascent()), g.text);
+        p.end();
+        int left = cell.width(), right = -1;
+        for (int x = 0; x < cell.width(); ++x)
+            for (int y = 0; y < cell.height(); ++y)
+                if (cell.pixel(x, y) != kWhite) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        if (right >= left) {
+            g.inkLeft = left;
+            g.inkWidth = right - left + 1;
         }
+        glyphs.push_back(g);
     }
-    return font;
+    return glyphs;
 }
 
-QImage paintFace(const Face &f)
+struct LabelLayout
+{
+    QFont font;
+    std::vector<Glyph> glyphs;
+    int gap = 1; // blank columns between the ink of two characters
+    int width = 0; // from the first inked column to the last
+};
+
+// The largest gothic, up to four pixels less than the face above and below, whose ink, set with
+// two blank columns between characters (one if need be), leaves a blank column inside each bevel;
+// kanji lose strokes in any tighter set.
+LabelLayout layoutLabel(const QString &label, const ButtonFace &f)
+{
+    const int room = f.width - 4;
+    LabelLayout layout;
+    for (int size = f.height - 8; size > 6; --size) {
+        layout.font = gothicFont(size);
+        layout.glyphs = measureGlyphs(label, layout.font);
+        int ink = 0;
+        for (const Glyph &g : layout.glyphs)
+            ink += g.inkWidth;
+        for (int gap : { 2, 1 }) {
+            layout.gap = gap;
+            layout.width = ink + gap * static_cast<int>(layout.glyphs.size() - 1);
+            if (layout.width <= room)
+                return layout;
+        }
+    }
+    return layout;
+}
+
+QImage paintFace(const ButtonFace &f)
 {
     QImage image(f.width, f.height, QImage::Format_RGB32);
     image.fill(f.face);
@@ -112,23 +155,21 @@ QImage paintFace(const Face &f)
     p.setRenderHint(QPainter::Antialiasing, false);
     drawBevel(p, f);
 
-    const QPoint nudge = f.active ? QPoint(1, 1) : QPoint(0, 0);
-    const QColor shadow = mix(f.face, kBlack, 50);
     if (!f.label) {
-        if (needsShadow(f))
-            drawPlayPause(p, shadow, nudge + QPoint(1, 1));
-        drawPlayPause(p, QColor(f.ink), nudge);
+        drawPlayPause(p, QColor(f.ink), f.active ? QPoint(1, 1) : QPoint(0, 0));
         return image;
     }
-    const QString label = QString::fromUtf8(f.label);
-    p.setFont(labelFont(label, f.width));
-    const QRect box = QRect(0, 0, f.width, f.height).translated(nudge);
-    if (needsShadow(f)) {
-        p.setPen(shadow);
-        p.drawText(box.translated(1, 1), Qt::AlignCenter, label);
-    }
+    // A label pressed in moves down only: sideways the long labels have no column to spare.
+    const LabelLayout layout = layoutLabel(QString::fromUtf8(f.label), f);
+    const QFontMetrics metrics(layout.font);
+    p.setFont(layout.font);
     p.setPen(QColor(f.ink));
-    p.drawText(box, Qt::AlignCenter, label);
+    int x = (f.width - layout.width) / 2;
+    const int baseline = (f.height - metrics.height()) / 2 + metrics.ascent() + (f.active ? 1 : 0);
+    for (const Glyph &g : layout.glyphs) {
+        p.drawText(QPoint(x - g.inkLeft, baseline), g.text);
+        x += g.inkWidth + layout.gap;
+    }
     return image;
 }
 
@@ -196,12 +237,14 @@ QImage paintResourceBitmap(int id)
             return image;
         }
     }
-    for (const Face &f : kFaces) {
+    for (const ButtonFace &f : kFaces) {
         if (f.id == id)
             return paintFace(f);
     }
     return {};
 }
+
+std::span<const ButtonFace> buttonFaces() { return kFaces; }
 
 QImage paintAppIcon(int size)
 {

@@ -4,8 +4,8 @@
 set -euo pipefail
 
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-translations-l10n libgif-dev
-  libgtest-dev libbenchmark-dev fonts-ipafont-gothic locales xvfb xauth xdotool imagemagick
-  clang-14 libclang-rt-14-dev)
+  libgtest-dev libbenchmark-dev fonts-ipafont-gothic xfonts-efont-unicode locales xvfb xauth
+  xdotool imagemagick clang-14 libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,9 +3,9 @@
 #include "correlation/core/CorrFrame.h"
 #include "correlation/ui/CCorrSetupDlg.h"
 #include "correlation/ui/CorrelationDrawing.h"
-#include "data/CsvReader.h"
 #include "mainwnd/CMainDlg.h"
 #include "mainwnd/ClockTasks.h"
+#include "mainwnd/DataFileMessage.h"
 #include "path/ui/CConfirmDlg.h"
 #include "res/ResourceIds.h"
 
@@ -17,9 +17,10 @@ void startCorrelationRun(CMainDlg &w, RunState &rs, GdiState &gs)
     if (setup.DoModal() != IDOK)
         return;
 
+    w.clearReadouts();
     int rowCount = 0;
     if (rs.dataFileGiven) {
-        rowCount = loadDataColumns(rs, false);
+        rowCount = loadDataColumnsWithMessage(rs, false);
         if (rowCount > 0) {
             computeFrame(rs);
             rs.plotIndex = 0;

@@ -64,7 +64,8 @@ void CMainDlg::OnSliderMode()
         gs.patchDC.Rectangle(0, 0, 20, 80);
         gs.patchDC.SelectObject(gs.savedPen);
         gs.patchDC.SelectObject(gs.savedBrush);
-    } else if (!rs.playing && rs.corrRunning) {
+    } else if (!rs.playing && rs.corrRunning && rs.dataReady) {
+        // Without data there is no point to mark: a marker at (0, 0) and 0.00 would be invented.
         setButtonFace(gs.sliderModeButton, gs.sliderModeButtonRect, IDB_SLIDER_ACTIVE);
         rs.sliderMode = true;
         rs.sliderFirstMarker = true;

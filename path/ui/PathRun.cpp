@@ -1,8 +1,8 @@
 // The path diagram's run command: setup, data, background and first view; and the stop that
 // puts the whole path state back to its start.
 
-#include "data/CsvReader.h"
 #include "mainwnd/CMainDlg.h"
+#include "mainwnd/DataFileMessage.h"
 #include "path/ui/CConfirmDlg.h"
 #include "path/ui/CPathSetupDlg.h"
 #include "path/ui/PathView.h"
@@ -65,7 +65,12 @@ void CMainDlg::startPathRun()
     if (setup.DoModal() != IDOK)
         return;
 
-    if (rs.dataFileGiven && rs.sourceMode == kSourceDataFile && loadDataColumns(rs, true) > 0) {
+    clearReadouts();
+    const bool fromDataFile = rs.dataFileGiven && rs.sourceMode == kSourceDataFile;
+    // A data file without rows plays nothing, also not what an earlier run left in the arrays.
+    if (fromDataFile)
+        rs.dataReady = false;
+    if (fromDataFile && loadDataColumnsWithMessage(rs, true) > 0) {
         rs.dataReady = true;
         rs.plotIndex = 0;
         rs.endReached = false;

@@ -5,6 +5,7 @@
 #include "platform/ScriptedPlatform.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
@@ -120,6 +121,36 @@ TEST_F(DialogTest, createdDialog_placesControlsInDialogUnits_forwardsMouse_andLi
     dlg.edit.SetWindowText("ab等倍"); // 2 + 3 + 3 bytes
     EXPECT_EQ(dlg.edit.GetWindowText(buffer, 5), 2);
     EXPECT_STREQ(buffer, "ab");
+    dlg.DestroyWindow();
+}
+
+// A read-only edit, single or multi-line, shows the dialog's own face colour behind its text, as
+// on the system the dialogs come from; an editable one keeps the white field.
+TEST_F(DialogTest, readOnlyEdits_lookReadOnly)
+{
+    class EditsDlg : public CDialog
+    {
+    public:
+        EditsDlg()
+            : CDialog({ 7, "edits", 100, 60, "ＭＳ Ｐゴシック", 9, false,
+                { { 10, ControlKind::Edit, "", 4, 4, 40, 12, 0 },
+                    { 11, ControlKind::Edit, "", 4, 20, 40, 12, CS_READONLY | CS_RIGHT },
+                    { 12, ControlKind::Edit, "", 50, 4, 40, 30,
+                        CS_MULTILINE | CS_READONLY | CS_NOBORDER } } })
+        {
+        }
+    } dlg;
+    dlg.Create();
+    const auto inside = [&](int id) {
+        QWidget *w = dlg.controlWidget(id);
+        w->ensurePolished();
+        return w->grab().toImage().pixel(w->width() / 2, w->height() / 2);
+    };
+    const QRgb face = dlg.widget()->palette().color(QPalette::Window).rgb();
+    EXPECT_NE(inside(10), face);
+    EXPECT_EQ(inside(11), face);
+    EXPECT_EQ(inside(12), face);
+    EXPECT_TRUE(qobject_cast<QLineEdit *>(dlg.controlWidget(11))->isReadOnly());
     dlg.DestroyWindow();
 }
 

@@ -1,6 +1,10 @@
 #include "GdiTestSupport.h"
+#include "platform/GothicFonts.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFontInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <set>
 #include <tuple>
@@ -8,12 +12,14 @@
 namespace {
 
 // Glyphs are never antialiased, so an opaque cell holds exactly the text and background colours.
+// At 10 and 14 px the gothic is a bitmap strike: cells as tall as the font, 5 or 7 px per
+// half-width character.
 TEST(GdiText, textOut_paintsAnOpaqueTwoColourCellAtThePoint)
 {
     const std::tuple<const char *, int, int, const char *, QSize> cases[] {
-        { "small digits", 10, 400, "12", { 10, 11 } },
-        { "small kanji", 10, 400, "相関", { 20, 11 } },
-        { "bold title digit, negative height", -14, 700, "1", { 7, 15 } },
+        { "small digits", 10, 400, "12", { 10, 10 } },
+        { "small kanji", 10, 400, "相関", { 20, 10 } },
+        { "bold title digit, negative height", -14, 700, "1", { 7, 14 } },
     };
     for (const auto &[name, height, weight, text, cell] : cases) {
         SCOPED_TRACE(name);
@@ -21,7 +27,7 @@ TEST(GdiText, textOut_paintsAnOpaqueTwoColourCellAtThePoint)
         canvas.fill(kBlack);
         CFont font;
         ASSERT_TRUE(createGothic(font, height, weight));
-        EXPECT_EQ(QFontInfo(*font.font()).family(), QStringLiteral("IPAGothic"));
+        EXPECT_EQ(QFontInfo(*font.font()).family(), QStringLiteral("Biwidth"));
         ASSERT_EQ(canvas.dc.SelectObject(&font), CFont::stock());
         canvas.dc.SetTextColor(kTeal);
         EXPECT_EQ(canvas.dc.SetBkColor(kRed), kWhite);
@@ -38,6 +44,49 @@ TEST(GdiText, textOut_paintsAnOpaqueTwoColourCellAtThePoint)
         }
         EXPECT_EQ(colours, (std::set<COLORREF> { kTeal, kRed }));
     }
+}
+
+// A strike has no bold cut: bold strikes every column of ink once more one pixel to the right,
+// inside the same cell.
+TEST(GdiText, boldStrike_isEmboldenedWithinItsCell)
+{
+    int ink[2] = {};
+    for (int weight : { 400, 700 }) {
+        TestCanvas canvas(60, 20);
+        CFont font;
+        ASSERT_TRUE(createGothic(font, 14, weight));
+        canvas.dc.SelectObject(&font);
+        canvas.dc.SetTextColor(kTeal);
+        canvas.dc.TextOut(0, 0, "X位置");
+        for (int y = 0; y < 20; ++y) {
+            for (int x = 0; x < 60; ++x) {
+                const bool inked = canvas.dc.GetPixel(x, y) == kTeal;
+                ink[weight / 700] += inked ? 1 : 0;
+                EXPECT_TRUE(!inked || (x < 35 && y < 14)) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(ink[1], ink[0] + ink[0] / 3);
+}
+
+// Sizes without a strike and folders without usable strikes leave the scalable gothic; nothing
+// breaks on a damaged font file.
+TEST(GothicFonts, sizesWithoutStrikesAndBrokenFolders_keepTheScalableGothic)
+{
+    const auto sizes = loadCrispGothicStrikes({});
+    EXPECT_EQ(sizes, (std::vector<int> { 10, 12, 14, 16 }));
+    EXPECT_EQ(QFontInfo(gothicFont(11)).family(), QStringLiteral("IPAGothic"));
+    EXPECT_EQ(QFontInfo(gothicFont(10)).family(), QStringLiteral("Biwidth"));
+
+    QTemporaryDir empty, broken;
+    QFile damaged(QDir(broken.path()).filePath(QStringLiteral("b10.pcf.gz")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("not a font");
+    damaged.close();
+    EXPECT_TRUE(crispStrikesIn(empty.path()).empty());
+    EXPECT_TRUE(crispStrikesIn(broken.path()).empty());
+    EXPECT_TRUE(crispStrikesIn(QStringLiteral("/no/such/folder")).empty());
+    EXPECT_EQ(loadCrispGothicStrikes({}), sizes); // what was loaded stays
 }
 
 } // namespace

@@ -260,14 +260,101 @@ TEST_F(CorrelationRunTest, columnBeyondTheFieldTable_andZeroRangeManualFrame_dra
     EXPECT_TRUE(canvasShowsText(421, 295, "相関係数 : ERR  ")); // every X reads 0.0
 }
 
-TEST_F(CorrelationRunTest, fileWithoutDataRows_showsTheEmptyFrame_andPlayDoesNothing)
+// Each bad data file: one message naming the file and the cause; the run shows its empty frame,
+// and neither play nor the slider mode invents points. The read-outs of the good run before are
+// gone as soon as the next run starts.
+TEST_F(CorrelationRunTest, dataFilesWithoutRows_tellTheCause_andPlayAndSliderRefuse)
 {
-    startRun(writeFile("empty.csv", "x,y\n").string(), 100);
+    startRun(csv({ { 10, 10 }, { 50, 50 }, { 90, 20 } }), 0);
+    click(IDC_SLIDER_MODE);
+    dlg->slider().SetPos(2);
+    ASSERT_EQ(text(IDC_EDIT_X), "50.00");
+    EXPECT_TRUE(scripted.messages().empty()); // a clean file says nothing
+
+    const std::string missing = (tempDir() / "missing.csv").string();
+    const std::string empty = writeFile("empty.csv", "").string();
+    const std::string shortFile = writeFile("short.csv", "x,y\n1,2\n").string();
+    // name, file, start row, message
+    const std::tuple<const char *, std::string, const char *, std::string> cases[] = {
+        { "missing", missing, "2",
+            "データファイルを開けません (ファイルが見つかりません)。\n" + missing },
+        { "empty", empty, "2",
+            "データファイルにデータ行がありません (ファイルが空です)。\n" + empty },
+        { "start row past the end", shortFile, "4",
+            "データファイルにデータ行がありません (ファイルは 2 行で、データ開始行 4 "
+            "行目がありません)。\n"
+                + shortFile },
+    };
+    for (const auto &[name, file, row, message] : cases) {
+        SCOPED_TRACE(name);
+        click(IDC_CORR_RUN); // stop the run before
+        scripted.clearMessages();
+        scripted.expectDialog(IDD_CONFIRM, { S::click(2) }); // not the previous settings
+        startRun(file, 100, { S::setText(IDC_CORR_START_ROW, row) });
+        ASSERT_TRUE(rs->corrRunning);
+        EXPECT_EQ(scripted.messages(), std::vector<std::string> { message });
+        EXPECT_FALSE(rs->dataReady);
+        EXPECT_EQ(text(IDC_EDIT_X) + text(IDC_EDIT_Y) + text(IDC_EDIT_TIME), "");
+        EXPECT_TRUE(regionHas(QRect(117, 25, 1, 300), kFrameGreen)); // the empty frame
+        EXPECT_FALSE(regionHas(kFrame, kRed));
+
+        click(IDC_SLIDER_MODE); // no point to mark
+        EXPECT_FALSE(rs->sliderMode);
+        dlg->slider().SetPos(1);
+        EXPECT_EQ(text(IDC_EDIT_X), "");
+        EXPECT_EQ(gs->plotDC.GetPixel(267, 175), kWhite);
+        click(IDC_PLAY_PAUSE);
+        EXPECT_FALSE(rs->playing);
+        EXPECT_EQ(scripted.activeTicks(), 0u);
+    }
+}
+
+// Fields without numbers still read as 0.0 and are plotted; the person hears it once per run,
+// with the count, the first line and, for a heading read as data, the start row to choose.
+TEST_F(CorrelationRunTest, headingReadAsData_andMissingColumn_areToldOncePerRun)
+{
+    const std::string file
+        = writeFile("heights.csv", "height,weight\n172,54\n162,55\n181,71\n").string();
+    startRun(file, 0, { S::setText(IDC_CORR_START_ROW, "1") });
+    ASSERT_TRUE(rs->dataReady);
+    EXPECT_EQ(rs->lastIndex, 3); // the heading is a point at (0, 0), as before
+    EXPECT_EQ(scripted.messages(),
+        std::vector<std::string> { "データファイルの一部の値を数値として読めませんでした。\n" + file
+            + "\nX (1 列目): 数値でない値が 1 行 (最初は 1 行目)\n"
+              "Y (2 列目): 数値でない値が 1 行 (最初は 1 行目)\n"
+              "数値でない値は 0 として扱われます。\n"
+              "1 行目は見出し行のようです。データ開始行を 2 にしてください。" });
+
+    click(IDC_CORR_RUN);
+    scripted.clearMessages();
+    scripted.expectDialog(IDD_CONFIRM, { S::click(2) });
+    startRun(file, 0, { S::setText(IDC_CORR_Y_COLUMN, "3") });
+    ASSERT_EQ(scripted.messages().size(), 1u);
+    EXPECT_NE(scripted.messages()[0].find("Y (3 列目): この列がない行が 3 行 (最初は 2 行目)"),
+        std::string::npos);
+    EXPECT_EQ(scripted.messages()[0].find("見出し"), std::string::npos);
+}
+
+// An automatic-scale run stores no frame values; the reopened setup offers the defaults it
+// showed, so unticking the automatic scale gives a frame around the data, not a zero range.
+TEST_F(CorrelationRunTest, setupReopenedAfterAutomaticScale_offersTheDefaultFrame)
+{
+    startRun(csv({ { 10, 10 }, { 50, 50 }, { 90, 20 } }), 0);
+    click(IDC_CORR_RUN);
+    std::vector<std::string> frame;
+    scripted.expectDialog(IDD_CONFIRM, { S::click(1) }); // edit the previous settings
+    scripted.expectDialog(IDD_CORR_SETUP,
+        { S::call([&](CDialog &d) {
+             for (int id : { IDC_CORR_X_TOP, IDC_CORR_X_BOTTOM, IDC_CORR_Y_TOP, IDC_CORR_Y_BOTTOM })
+                 frame.push_back(d.GetDlgItem(id)->GetWindowText());
+         }),
+            S::setCheck(IDC_CORR_AUTO_SCALE, false), S::click(1) });
+    scripted.expectDialog(IDD_CONFIRM, { S::click(2) });
+    click(IDC_CORR_RUN);
+    EXPECT_EQ(frame, (std::vector<std::string> { "100.0", "-100.0", "100.0", "-100.0" }));
     ASSERT_TRUE(rs->corrRunning);
-    EXPECT_FALSE(rs->dataReady);
-    click(IDC_PLAY_PAUSE);
-    EXPECT_FALSE(rs->playing);
-    EXPECT_EQ(scripted.activeTicks(), 0u);
+    EXPECT_EQ(rs->frameXMax, 100);
+    EXPECT_TRUE(regionHas(QRect(pixelX(90) - 2, pixelY(20) - 2, 5, 5), kRed));
 }
 
 } // namespace

@@ -206,6 +206,20 @@ TEST_F(PathRunTest, oneRowFiles_zeroPeriods_andARunningCorrelation_areHandledPla
     EXPECT_EQ(scripted.shownDialogs().size(), shown);
     EXPECT_TRUE(rs->corrRunning && rs->dataReady && scripted.hasTimer(dlg.get(), 3));
     EXPECT_EQ(rs->dataX[2], 3.0);
+    click(IDC_CORR_RUN);
+
+    // A path data file that is gone: told with its name and cause, and play has nothing to
+    // play, not even the points the correlation run left.
+    scripted.clearMessages();
+    const std::string gone = (tempDir() / "gone.csv").string();
+    startRun(setupFile("gone.kvt", map, 0, 0, "", "", gone));
+    ASSERT_TRUE(rs->pathRunning);
+    EXPECT_EQ(scripted.messages(),
+        std::vector<std::string> {
+            "データファイルを開けません (ファイルが見つかりません)。\n" + gone });
+    EXPECT_FALSE(rs->dataReady);
+    click(IDC_PLAY_PAUSE);
+    EXPECT_FALSE(rs->playing);
 }
 
 TEST_F(PathRunTest, teachingPlay_withARouteFileThatCannotBeWritten_saysWhy_andPlaysTheRoute)

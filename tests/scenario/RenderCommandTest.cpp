@@ -148,6 +148,22 @@ TEST(RenderCommandTest, pointsBeyondEveryPixel_drawNothing_theOthersAsUsual)
     }
 }
 
+// A data file whose fields hold text still renders, as the window draws it; the message the
+// window shows comes on standard error as a note.
+TEST(RenderCommandTest, dataFileWithTextFields_rendersAndWarns)
+{
+    TempDir dir;
+    dir.write("points.csv", "x,y\n1,2\n2,n/a\n3,4\n");
+    const std::string setup = dir.write("text.kvs", corrSetup("1", 0));
+    const auto [status, err] = render({ setup, "-o", dir.file("a.png") });
+    EXPECT_EQ(status, 0);
+    EXPECT_NE(
+        err.find("note: データファイルの一部の値を数値として読めませんでした。"), std::string::npos)
+        << err;
+    EXPECT_NE(err.find("Y (2 列目): 数値でない値が 1 行 (最初は 3 行目)"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(dir.file("a.png")));
+}
+
 TEST(RenderCommandTest, pathSetup_playsItsWalk_fromAnyFolder_andEndsOnTheLastFrame)
 {
     // The bundled walk, rendered from a folder that is not the samples': its files are named

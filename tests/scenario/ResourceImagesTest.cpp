@@ -1,12 +1,14 @@
 #include "res/ResourceImages.h"
 
 #include <QColor>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <map>
 #include <tuple>
 
 namespace {
 
-constexpr QRgb kSilver = 0xFFC0C0C0;
 constexpr QRgb kWhite = 0xFFFFFFFF;
 
 int countPixels(const QImage &image, QRgb colour)
@@ -18,22 +20,41 @@ int countPixels(const QImage &image, QRgb colour)
     return count;
 }
 
-TEST(ResourceImages, buttonFaces_haveTheirSizeFaceColourAndLabel)
+// WCAG 2 relative luminance and contrast ratio.
+double luminance(QRgb colour)
 {
-    // Id, width, face colour, label colour; every face is 20 high.
-    const std::tuple<int, int, QRgb, QRgb> faces[]
-        = { { 132, 48, 0xFF008000, kSilver }, { 133, 48, 0xFF00FF00, kWhite },
-              { 136, 48, 0xFF808000, kSilver }, { 135, 48, 0xFFFFFF00, 0xFF800080 },
-              { 143, 48, 0xFF808000, kSilver }, { 144, 48, 0xFFFFFF00, 0xFF800080 },
-              { 140, 81, 0xFF000080, kSilver }, { 141, 81, 0xFF00FFFF, kWhite },
-              { 146, 81, 0xFF000080, kSilver }, { 147, 81, 0xFF00FFFF, kWhite } };
-    for (const auto &[id, width, face, ink] : faces) {
-        SCOPED_TRACE(id);
-        const QImage image = paintResourceBitmap(id);
-        ASSERT_EQ(image.size(), QSize(width, 20));
-        EXPECT_EQ(image.pixel(2, 2), face);
-        EXPECT_EQ(image.pixel(width - 3, 17), face);
-        EXPECT_GE(countPixels(image, ink), 30) << "the label is drawn in the text colour";
+    auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour))
+        + 0.0722 * linear(qBlue(colour));
+}
+
+double contrast(QRgb a, QRgb b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Every face: its size, its colours with a label contrast of 4.5:1 or better, the label drawn in
+// its ink, and a blank column inside the bevel on both sides, so no stroke is cut or merged.
+TEST(ResourceImages, buttonFaces_haveTheirSizeColoursAndAReadableLabel)
+{
+    const std::map<int, int> widths { { 132, 48 }, { 133, 48 }, { 135, 48 }, { 136, 48 },
+        { 143, 48 }, { 144, 48 }, { 140, 81 }, { 141, 81 }, { 146, 81 }, { 147, 81 } };
+    ASSERT_EQ(buttonFaces().size(), widths.size());
+    for (const ButtonFace &f : buttonFaces()) {
+        SCOPED_TRACE(f.id);
+        EXPECT_GE(contrast(f.ink, f.face), 4.5);
+        const QImage image = paintResourceBitmap(f.id);
+        ASSERT_EQ(image.size(), QSize(widths.at(f.id), 20));
+        EXPECT_EQ(image.pixel(2, 2), f.face);
+        EXPECT_EQ(image.pixel(image.width() - 3, 17), f.face);
+        EXPECT_GE(countPixels(image, f.ink), 30) << "the label is drawn in its ink";
+        for (int y = 1; y < 19; ++y)
+            for (int x : { 1, image.width() - 2 })
+                EXPECT_NE(image.pixel(x, y), f.ink) << x << "," << y;
     }
 }
 

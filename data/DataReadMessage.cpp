@@ -1,0 +1,92 @@
+#include "data/DataReadMessage.h"
+
+#include "data/DataReadReport.h"
+#include "data/NumberText.h"
+
+namespace {
+
+using Outcome = DataReadReport::Outcome;
+
+constexpr const char *kRoleNames[DataReadReport::RoleCount]
+    = { "X", "Y", "方向", "補間速度", "プロット速度" };
+
+std::string noDataRowCause(const DataReadReport &report)
+{
+    switch (report.outcome) {
+    case Outcome::EmptyFile:
+        return "ファイルが空です";
+    case Outcome::EndsBeforeStartRow:
+        return "ファイルは " + formatInt(report.linesInFile) + " 行で、データ開始行 "
+            + formatInt(report.startRow) + " 行目がありません";
+    case Outcome::BlankStartRow:
+        return "データ開始行 " + formatInt(report.startRow) + " 行目が空行です";
+    case Outcome::Read:
+    case Outcome::NotFound:
+    case Outcome::IsFolder:
+    case Outcome::NotReadable:
+        break;
+    }
+    return {};
+}
+
+std::string openCause(Outcome outcome)
+{
+    switch (outcome) {
+    case Outcome::NotFound:
+        return "ファイルが見つかりません";
+    case Outcome::IsFolder:
+        return "フォルダです";
+    case Outcome::NotReadable:
+        return "読み取りが許可されていません";
+    case Outcome::Read:
+    case Outcome::EmptyFile:
+    case Outcome::EndsBeforeStartRow:
+    case Outcome::BlankStartRow:
+        break;
+    }
+    return {};
+}
+
+std::string rowsFrom(int rows, int firstLine)
+{
+    return formatInt(rows) + " 行 (最初は " + formatInt(firstLine) + " 行目)";
+}
+
+} // namespace
+
+std::string dataReadMessage(const DataReadReport &report)
+{
+    if (const std::string cause = openCause(report.outcome); !cause.empty())
+        return "データファイルを開けません (" + cause + ")。\n" + report.path;
+    if (const std::string cause = noDataRowCause(report); !cause.empty())
+        return "データファイルにデータ行がありません (" + cause + ")。\n" + report.path;
+    if (report.fieldsClean())
+        return {};
+
+    std::string text
+        = "データファイルの一部の値を数値として読めませんでした。\n" + report.path + "\n";
+    bool anyNotNumber = false, anyMissing = false;
+    for (std::size_t role = 0; role < DataReadReport::RoleCount; ++role) {
+        const auto &c = report.columns[role];
+        const std::string name
+            = std::string(kRoleNames[role]) + " (" + formatInt(c.column) + " 列目): ";
+        if (c.notNumberRows > 0) {
+            text += name + "数値でない値が " + rowsFrom(c.notNumberRows, c.firstNotNumberLine)
+                + "\n";
+            anyNotNumber = true;
+        }
+        if (c.missingRows > 0) {
+            text += name + "この列がない行が " + rowsFrom(c.missingRows, c.firstMissingLine) + "\n";
+            anyMissing = true;
+        }
+    }
+    if (anyNotNumber)
+        text += "数値でない値は 0 として扱われます。\n";
+    if (anyMissing)
+        text += "列がない行では、前の行のその列の値 (なければ 0) が使われます。\n";
+    if (report.firstRowLooksLikeHeading)
+        text += formatInt(report.startRow) + " 行目は見出し行のようです。データ開始行を "
+            + formatInt(report.startRow + 1) + " にしてください。\n";
+    text.pop_back();
+    return text;
+}

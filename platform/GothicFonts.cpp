@@ -1,0 +1,107 @@
+#include "platform/GothicFonts.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <algorithm>
+
+namespace {
+
+const QString kCrispFamily = QStringLiteral("Biwidth");
+const QString kScalableFamily = QStringLiteral("IPAGothic");
+constexpr int kStrikeSizes[] = { 10, 12, 14, 16 };
+
+std::vector<int> &loadedSizes()
+{
+    static std::vector<int> sizes;
+    return sizes;
+}
+
+QFont familyAt(const QString &family, int pixelSize)
+{
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+// The picture layouts count on half-width glyphs of half the pixel size and kanji of the full
+// size, as the gothic they were made for has.
+bool fitsTheCells(int pixelSize)
+{
+    const QFont font = familyAt(kCrispFamily, pixelSize);
+    const QFontMetrics metrics(font);
+    return QFontInfo(font).family() == kCrispFamily && QFontInfo(font).pixelSize() == pixelSize
+        && metrics.horizontalAdvance(QLatin1Char('0')) * 2 == pixelSize
+        && metrics.horizontalAdvance(QStringLiteral("値")) == pixelSize
+        && metrics.height() == pixelSize;
+}
+
+} // namespace
+
+QStringList crispGothicFolders()
+{
+    QStringList folders;
+    const QString own = qEnvironmentVariable("TRACELET_FONT_DIR");
+    if (!own.isEmpty())
+        folders << own;
+    if (QCoreApplication::instance())
+        folders << QCoreApplication::applicationDirPath() + QStringLiteral("/fonts");
+    folders << QStringLiteral("/usr/share/fonts/X11/misc")
+            << QStringLiteral("/usr/local/share/fonts/X11/misc")
+            << QStringLiteral("/usr/share/X11/fonts/misc");
+    return folders;
+}
+
+std::vector<int> crispStrikesIn(const QString &path)
+{
+    const QDir folder(path);
+    std::vector<int> sizes;
+    for (int size : kStrikeSizes) {
+        for (const QString &suffix : { QStringLiteral(".pcf.gz"), QStringLiteral(".pcf") }) {
+            const QString file = folder.filePath(QStringLiteral("b%1%2").arg(size).arg(suffix));
+            if (!QFileInfo(file).isReadable())
+                continue;
+            const int id = QFontDatabase::addApplicationFont(file);
+            if (id < 0)
+                continue;
+            if (QFontDatabase::applicationFontFamilies(id).contains(kCrispFamily)
+                && fitsTheCells(size)) {
+                sizes.push_back(size);
+                break;
+            }
+            QFontDatabase::removeApplicationFont(id);
+        }
+    }
+    return sizes;
+}
+
+std::vector<int> loadCrispGothicStrikes(const QStringList &folders)
+{
+    auto &sizes = loadedSizes();
+    if (!sizes.empty())
+        return sizes;
+    for (const QString &folder : folders) {
+        sizes = crispStrikesIn(folder);
+        if (!sizes.empty())
+            break;
+    }
+    return sizes;
+}
+
+QFont gothicFont(int pixelSize)
+{
+    const auto &sizes = loadedSizes();
+    const bool crisp = std::find(sizes.begin(), sizes.end(), pixelSize) != sizes.end();
+    return familyAt(crisp ? kCrispFamily : kScalableFamily, pixelSize);
+}
+
+bool isCrispGothic(const QFont &font) { return font.family() == kCrispFamily; }
+
+bool isFixedPitchGothicFace(const QString &face)
+{
+    return face == QStringLiteral("ＭＳ ゴシック") || face == QStringLiteral("MS Gothic");
+}

@@ -93,15 +93,15 @@ shot() {
   import -window root "$TRACELET_WINDOW_SHOTS/$1.png"
 }
 
-# Waits up to `seconds` for a pixel of a window to take a colour.
+# Waits up to `seconds` for a pixel of a window to take a colour (=) or to leave it (!=).
 expect_colour() {
-  local win=$1 dx=$2 dy=$3 want=$4 seconds=$5 what=$6 got=
+  local win=$1 dx=$2 dy=$3 op=$4 colour=$5 seconds=$6 what=$7 got=
   for _ in $(seq $((seconds * 4))); do
     got=$(colour_at "$win" "$dx" "$dy")
-    [ "$got" = "$want" ] && return
+    [ "$got" "$op" "$colour" ] && return
     sleep 0.25
   done
-  fail "$what: pixel ($dx, $dy) is $got, not $want"
+  fail "$what: pixel ($dx, $dy) is $got, expected $op $colour"
 }
 
 # Waits until the keyboard focus moves away from a window (a dialog opened or closed).
@@ -149,35 +149,37 @@ close_with_escape() {
   echo "ok: $1"
 }
 
-# Button faces (main window, pixels from the corner of each 48 x 20 face).
-face() { echo "$(px "$1") $(py "$2")"; }
-PLAY_IDLE='#008000' PLAY_ACTIVE='#00FF00' RUN_ACTIVE='#FFFF00'
+# A pixel of a bitmap button's face (x, y of the button in dialog units): a button shows whether
+# it is active by its face colour, compared with the idle face the window starts with.
+face() { echo "$(($(px "$1") + 4)) $(($(py "$2") + 4))"; }
 
 # --- the runs ----------------------------------------------------------------------------------
-# Starts a correlation run of forty points at 50 ms from a setup file and presses play.
+# Starts a correlation run of eighty points at 50 ms from a setup file and presses play.
 start_correlation_play() {
-  { echo "x,y"; for i in $(seq 40); do echo "$i,$(((i * 37) % 23))"; done; } >"$work/points.csv"
+  { echo "x,y"; for i in $(seq 80); do echo "$i,$(((i * 37) % 23))"; done; } >"$work/points.csv"
   printf 'KVT_GRIDWALK_SETUP_SOUKAN\r\npoints.csv\r\n1\r\n2\r\n2\r\n50\r\n1\r\n100.0\r\n-100.0\r\n100.0\r\n-100.0\r\n' \
     >"$work/run.kvs"
   start_window
   read -r rx ry <<<"$(face 39 243)"
   read -r pxx pyy <<<"$(face 75 243)"
+  run_idle=$(colour_at "$main" "$rx" "$ry")
+  play_idle=$(colour_at "$main" "$pxx" "$pyy")
   click_at "$main" $((39 + 14)) $((243 + 7)) # 相関図
   local setup
   setup=$(window 相関図セットアップ)
   answer_file_dialog "$setup" $((267 + 8)) $((189 + 5)) "$work/run.kvs" # load a setup file
   shot correlation-setup-loaded
   click_at "$setup" $((182 + 25)) $((208 + 7)) # OK
-  expect_colour "$main" $((rx + 4)) $((ry + 4)) "$RUN_ACTIVE" 10 "correlation run started"
+  expect_colour "$main" "$rx" "$ry" != "$run_idle" 10 "correlation run started"
   click_at "$main" $((75 + 16)) $((243 + 7)) # play
-  expect_colour "$main" $((pxx + 4)) $((pyy + 4)) "$PLAY_ACTIVE" 5 "playing"
+  expect_colour "$main" "$pxx" "$pyy" != "$play_idle" 5 "playing"
 }
 
 # Each run starts the window, works one diagram, and closes it.
 correlation_run() {
   start_correlation_play
   shot correlation-playing
-  expect_colour "$main" $((pxx + 4)) $((pyy + 4)) "$PLAY_IDLE" 30 "played to the end"
+  expect_colour "$main" "$pxx" "$pyy" = "$play_idle" 30 "played to the end"
   shot correlation-end
   close_with_escape "correlation run played to the end"
 }
@@ -188,30 +190,32 @@ correlation_closed_while_playing_run() {
   close_with_escape "correlation run closed while playing"
 }
 
-# The bundled map and walkers, forty points at 50 ms; at the end the walker stays on the last
+# The bundled map and walkers, eighty points at 50 ms; at the end the walker stays on the last
 # point with the clock running until play is pressed again.
 path_run() {
   { echo "X,Y,direction,interp_speed,plot_speed"
-    for i in $(seq 0 39); do echo "$((100 + i * 12)),$((150 + i * 3)),75$([ "$i" = 0 ] && echo ",1000,50")"; done
+    for i in $(seq 0 79); do echo "$((100 + i * 6)),$((150 + i * 2)),75$([ "$i" = 0 ] && echo ",1000,50")"; done
   } >"$work/walk.csv"
   printf 'KVT_GRIDWALK_SETUP\r\n%s\r\n0.000000\r\n0.000000\r\n%s\r\n%s\r\nwalk.csv\r\n' \
     "$samples/bitmap1.bmp" "$samples/walker1.bmp" "$samples/walker2.bmp" >"$work/walk.kvt"
   start_window
   read -r rx ry <<<"$(face 6 243)"
   read -r pxx pyy <<<"$(face 75 243)"
+  run_idle=$(colour_at "$main" "$rx" "$ry")
+  play_idle=$(colour_at "$main" "$pxx" "$pyy")
   click_at "$main" $((6 + 14)) $((243 + 7)) # 経路図
   local setup
   setup=$(window 経路図セットアップ)
   answer_file_dialog "$setup" $((220 + 8)) $((224 + 5)) "$work/walk.kvt" # load a setup file
   shot path-setup-loaded
   click_at "$setup" $((77 + 25)) $((248 + 7)) # OK
-  expect_colour "$main" $((rx + 4)) $((ry + 4)) "$RUN_ACTIVE" 10 "path run started"
+  expect_colour "$main" "$rx" "$ry" != "$run_idle" 10 "path run started"
   click_at "$main" $((75 + 16)) $((243 + 7)) # play
-  expect_colour "$main" $((pxx + 4)) $((pyy + 4)) "$PLAY_ACTIVE" 5 "playing"
-  sleep 4 # forty points at 50 ms, and room for a slow machine
+  expect_colour "$main" "$pxx" "$pyy" != "$play_idle" 5 "playing"
+  sleep 6 # eighty points at 50 ms, and room for a slow machine
   shot path-end
   click_at "$main" $((75 + 16)) $((243 + 7)) # pause: at the end this stops the clock
-  expect_colour "$main" $((pxx + 4)) $((pyy + 4)) "$PLAY_IDLE" 5 "paused at the end"
+  expect_colour "$main" "$pxx" "$pyy" = "$play_idle" 5 "paused at the end"
   close_with_escape "path run played to the end"
 }
 

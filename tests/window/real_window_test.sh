@@ -59,10 +59,11 @@ unset QT_QPA_PLATFORM
 px() { echo $(($1 * 7 / 4)); }
 py() { echo $(($1 * 12 / 8)); }
 
-# The id of the visible window with exactly this title, waiting up to 20 s for it.
+# The id of the visible window with exactly this title, waiting up to 60 s for it (a loaded
+# machine starts a sanitized program slowly).
 window() {
   local id
-  for _ in $(seq 200); do
+  for _ in $(seq 600); do
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1) || true
     [ -n "$id" ] && { echo "$id"; return; }
     sleep 0.1
@@ -106,7 +107,7 @@ expect_colour() {
 
 # Waits until the keyboard focus moves away from a window (a dialog opened or closed).
 focus_leaves() {
-  for _ in $(seq 200); do
+  for _ in $(seq 400); do
     [ "$(xdotool getwindowfocus 2>/dev/null)" != "$1" ] && { sleep 0.3; return; }
     sleep 0.1
   done
@@ -170,7 +171,7 @@ start_correlation_play() {
   answer_file_dialog "$setup" $((267 + 8)) $((189 + 5)) "$work/run.kvs" # load a setup file
   shot correlation-setup-loaded
   click_at "$setup" $((182 + 25)) $((208 + 7)) # OK
-  expect_colour "$main" "$rx" "$ry" != "$run_idle" 10 "correlation run started"
+  expect_colour "$main" "$rx" "$ry" != "$run_idle" 30 "correlation run started"
   click_at "$main" $((75 + 16)) $((243 + 7)) # play
   expect_colour "$main" "$pxx" "$pyy" != "$play_idle" 5 "playing"
 }
@@ -209,7 +210,7 @@ path_run() {
   answer_file_dialog "$setup" $((220 + 8)) $((224 + 5)) "$work/walk.kvt" # load a setup file
   shot path-setup-loaded
   click_at "$setup" $((77 + 25)) $((248 + 7)) # OK
-  expect_colour "$main" "$rx" "$ry" != "$run_idle" 10 "path run started"
+  expect_colour "$main" "$rx" "$ry" != "$run_idle" 30 "path run started"
   click_at "$main" $((75 + 16)) $((243 + 7)) # play
   expect_colour "$main" "$pxx" "$pyy" != "$play_idle" 5 "playing"
   sleep 6 # eighty points at 50 ms, and room for a slow machine

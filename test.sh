@@ -2,7 +2,8 @@
 # Installs what is missing, builds and runs every test.
 #   ./test.sh             plain build (warnings as errors)
 #   ./test.sh --sanitize  the same suite built with AddressSanitizer + UndefinedBehaviorSanitizer
-#   ./test.sh --all       both, one after the other
+#   ./test.sh --fuzz-smoke  every fuzz harness a few seconds (clang, ASan + UBSan; tools/fuzz.sh)
+#   ./test.sh --all       all three, one after the other
 set -euo pipefail
 top=$(cd "$(dirname "$0")" && pwd)
 mode=${1:-plain}
@@ -22,8 +23,10 @@ case "$mode" in
     export LSAN_OPTIONS=suppressions=$top/tools/lsan.supp:print_suppressions=0
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     run_suite "$top/build-asan" -DTRACELET_SANITIZE=ON -DTRACELET_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug ;;
+  --fuzz-smoke) "$top/tools/fuzz.sh" --smoke ;;
   --all)
     "$0" plain
-    "$0" --sanitize ;;
-  *) echo "usage: $0 [--sanitize|--all]" >&2; exit 2 ;;
+    "$0" --sanitize
+    "$0" --fuzz-smoke ;;
+  *) echo "usage: $0 [--sanitize|--fuzz-smoke|--all]" >&2; exit 2 ;;
 esac

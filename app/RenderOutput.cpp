@@ -85,7 +85,7 @@ bool writePng(RenderSession &session, const RenderScene &scene, const OutputOpti
         return false;
     }
     if (!file.write(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
-        error = "cannot write " + file.target();
+        error = file.failure();
         return false;
     }
     return true;
@@ -111,7 +111,7 @@ bool writeRenderOutput(RenderSession &session, const RenderScene &scene,
 {
     OutputFile file(target);
     if (!file.isOpen()) {
-        error = "cannot write " + target;
+        error = file.failure();
         return false;
     }
     bool written = false;
@@ -136,7 +136,7 @@ bool writeRenderOutput(RenderSession &session, const RenderScene &scene,
     }
     }
     if (written && !file.commit()) {
-        error = "cannot write " + target;
+        error = file.failure();
         written = false;
     }
     return written;

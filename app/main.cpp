@@ -1,6 +1,7 @@
 #include "app/CAnalysisApp.h"
 #include "app/CommandLine.h"
 #include "app/cli/CommandLine.h"
+#include "platform/QtPlatform.h"
 #include "platform/QtSetup.h"
 #include "res/TraceletResources.h"
 
@@ -51,13 +52,20 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("tracelet"));
     platformSetupApplication();
     registerTraceletResources();
-    CAnalysisApp application;
-    if (openSetup) {
-        // The window runs in the setup file's folder, where its relative data paths point.
-        const QFileInfo setup(QString::fromStdString(args[0]));
-        application.m_setupFile = setup.absoluteFilePath().toStdString();
-        QDir::setCurrent(setup.absolutePath());
+    // Lifetimes nest: the Qt application outlives the platform (its timers are Qt objects), the
+    // platform outlives the application object and every window object it owns.
+    QtPlatform windowPlatform;
+    installPlatform(&windowPlatform);
+    {
+        CAnalysisApp application;
+        if (openSetup) {
+            // The window runs in the setup file's folder, where its relative data paths point.
+            const QFileInfo setup(QString::fromStdString(args[0]));
+            application.m_setupFile = setup.absoluteFilePath().toStdString();
+            QDir::setCurrent(setup.absolutePath());
+        }
+        application.InitInstance();
     }
-    application.InitInstance();
+    installPlatform(nullptr);
     return 0;
 }

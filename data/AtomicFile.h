@@ -3,6 +3,22 @@
 #include <string>
 #include <string_view>
 
-// Writes bytes to a temporary file in the target's folder and renames it over the target, so a
-// failed write neither leaves a half-written file nor destroys the previous one. False on failure.
-bool writeFileAtomically(const std::string &path, std::string_view bytes);
+// What became of a save: nothing to say when it worked, else why not, in words for the person.
+struct FileWriteResult
+{
+    std::string error;
+    explicit operator bool() const { return error.empty(); }
+};
+
+// Saves bytes so that the file is either the new one or, when anything fails, still the old one:
+// they go to a temporary file beside the target, which then replaces it in one rename. A
+// symbolic link is written through to the file it names; an existing file keeps its permission
+// bits and, where allowed, its owner. Only a regular file (or a new name) can be replaced.
+FileWriteResult writeFileAtomically(const std::string &path, std::string_view bytes);
+
+// The two rules for writers that stream into a temporary file of their own: where a save to
+// `path` really goes (through symbolic links; empty, with the reason in `error`, for a folder, a
+// device or a link loop), and what the finished temporary file takes over from the file it will
+// replace (permission bits and, where allowed, owner; a new file's usual mode), synced to disk.
+std::string resolveSaveTarget(const std::string &path, std::string &error);
+bool adoptTargetAttributes(int fd, const std::string &target);

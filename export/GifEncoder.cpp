@@ -184,7 +184,7 @@ GifEncoder::~GifEncoder() = default;
 bool GifEncoder::write(const std::string &bytes)
 {
     if (m_error.empty() && !m_file.write(bytes))
-        m_error = "cannot write " + m_file.target();
+        m_error = m_file.failure();
     return m_error.empty();
 }
 

@@ -1,5 +1,7 @@
 #include "export/OutputFile.h"
 
+#include "data/AtomicFile.h"
+
 #include <array>
 #include <atomic>
 #include <cerrno>
@@ -53,19 +55,18 @@ extern "C" void onInterrupt(int signal)
     std::raise(signal);
 }
 
-mode_t currentUmask()
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
-}
-
 } // namespace
 
-OutputFile::OutputFile(std::string target)
-    : m_target(std::move(target))
+OutputFile::OutputFile(const std::string &target)
 {
     namespace fs = std::filesystem;
+    std::string refused;
+    m_target = resolveSaveTarget(target, refused); // a link is written through, not replaced
+    if (m_target.empty()) {
+        m_target = target; // named as asked in what the writer then says
+        m_reason = refused;
+        return;
+    }
     const fs::path path(m_target);
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
     const std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
@@ -77,8 +78,10 @@ OutputFile::OutputFile(std::string target)
     char *name = g_paths[static_cast<std::size_t>(m_slot)].data();
     m_fd = ::mkstemp(name);
     m_temporary = name;
-    if (m_fd < 0)
+    if (m_fd < 0) {
+        m_reason = std::strerror(errno);
         discard();
+    }
 }
 
 OutputFile::~OutputFile() { discard(); }
@@ -100,9 +103,10 @@ bool OutputFile::write(std::string_view bytes)
         const ssize_t written = ::write(m_fd, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR)
             continue;
-        if (written <= 0)
+        if (written <= 0) {
             m_failed = true;
-        else
+            m_reason = std::strerror(written < 0 ? errno : ENOSPC);
+        } else
             bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return m_fd >= 0 && !m_failed;
@@ -114,10 +118,11 @@ bool OutputFile::commit()
         discard();
         return false;
     }
-    // mkstemp makes the file private; a finished picture gets what any new file would.
-    const bool ok = ::fchmod(m_fd, 0666 & ~currentUmask()) == 0 && ::close(m_fd) == 0;
+    // mkstemp makes the file private; it takes what the file it replaces had.
+    const bool ok = adoptTargetAttributes(m_fd, m_target) && ::close(m_fd) == 0;
     m_fd = -1;
     if (!ok || ::rename(m_temporary.c_str(), m_target.c_str()) != 0) {
+        m_reason = std::strerror(errno);
         ::unlink(m_temporary.c_str());
         releaseSlot(m_slot);
         m_slot = -1;

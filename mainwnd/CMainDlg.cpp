@@ -37,11 +37,6 @@ ON_BN_CLICKED(IDC_SLIDER_MODE, OnSliderMode)
 ON_WM_HELPINFO()
 END_MESSAGE_MAP()
 
-CMainDlg::CMainDlg(CWnd *parent)
-    : CMainDlg(runState(), gdiState(), parent)
-{
-}
-
 CMainDlg::CMainDlg(RunState &state, GdiState &gdi, CWnd *parent)
     : CDialog(mainDialogTemplate(), parent)
     , rs(state)

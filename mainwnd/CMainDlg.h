@@ -16,8 +16,7 @@ class AnimationExport;
 class CMainDlg : public CDialog
 {
 public:
-    explicit CMainDlg(CWnd *parent = nullptr);
-    // Tests and the headless renderer give each window its own state.
+    // The application object, tests and the headless renderer each give the window its state.
     CMainDlg(RunState &state, GdiState &gdi, CWnd *parent = nullptr);
     ~CMainDlg() override;
 

@@ -6,6 +6,7 @@
 #include "data/AtomicFile.h"
 #include "export/AnimationExport.h"
 #include "mainwnd/CMainDlg.h"
+#include "mainwnd/SaveFailedMessage.h"
 #include "path/core/PathSetupFile.h"
 #include "platform/CFileDialog.h"
 #include "platform/CanvasWidget.h"
@@ -45,7 +46,7 @@ std::string absolute(const std::string &path)
 }
 
 // The correlation run's setup as a file the renderer reads, its data path made absolute.
-bool writeCorrelationSetup(const RunState &rs, const std::string &path)
+FileWriteResult writeCorrelationSetup(const RunState &rs, const std::string &path)
 {
     CorrSetupValues values;
     values.dataFilePath = absolute(rs.dataFilePath);
@@ -63,7 +64,7 @@ bool writeCorrelationSetup(const RunState &rs, const std::string &path)
 
 // The path run's setup likewise; a run without a background of its own shows the default one,
 // which the renderer would look for in its own folder, so it is named here.
-bool writePathSetup(const RunState &rs, const std::string &path)
+FileWriteResult writePathSetup(const RunState &rs, const std::string &path)
 {
     PathSetupValues values;
     values.backgroundFilePath = absolute(rs.backgroundGiven
@@ -100,10 +101,15 @@ void CMainDlg::OnSavePicture()
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     // The 525 × 350 pixels every blit fills, as the command line's PNG has them.
-    const bool encoded = canvas && canvas->image().copy(0, 0, 525, 350).save(&buffer, "PNG");
-    if (!encoded
-        || !writeFileAtomically(*target, std::string_view(bytes.constData(), bytes.size())))
+    if (!canvas || !canvas->image().copy(0, 0, 525, 350).save(&buffer, "PNG")) {
         AfxMessageBox("画像を保存できませんでした。");
+        return;
+    }
+    const auto size = static_cast<std::size_t>(bytes.size());
+    if (const FileWriteResult written
+        = writeFileAtomically(*target, std::string_view(bytes.constData(), size));
+        !written)
+        AfxMessageBox(saveFailedMessage(*target, written.error));
 }
 
 void CMainDlg::OnExportAnimation()

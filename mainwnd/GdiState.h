@@ -32,5 +32,3 @@ struct GdiState
     RECT playButtonRect, pathRunButtonRect, teachCorrectionButtonRect, corrRunButtonRect,
         sliderModeButtonRect;
 };
-
-GdiState &gdiState();

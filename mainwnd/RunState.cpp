@@ -28,9 +28,3 @@ void RunState::releaseSplineBuffers()
     splinePivot = {};
     splineRowScale = {};
 }
-
-RunState &runState()
-{
-    static RunState state;
-    return state;
-}

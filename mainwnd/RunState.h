@@ -165,6 +165,3 @@ struct RunState
     // A setup file named on the command line: the next setup dialog opens with it loaded.
     std::string setupFileToLoad;
 };
-
-// The one process-wide instance the window works on. Core functions take a RunState& instead.
-RunState &runState();

@@ -32,6 +32,10 @@ public:
     void sleep(UINT ms) override;
     long long nowMs() override;
 
+    // What is still running, for checks that nothing outlives a stop.
+    std::size_t activeTimers() const { return m_timers.size(); }
+    std::size_t activeTicks() const { return m_ticks.size(); }
+
 private:
     std::map<std::pair<TimerTarget *, UINT>, std::unique_ptr<QTimer>> m_timers;
     std::map<UINT, std::unique_ptr<TickThread>> m_ticks;

@@ -181,11 +181,13 @@ int runRouteCommand(const std::vector<std::string> &args, std::ostream &out, std
         return kExitFailed;
     }
     applyRouteSettings(*state, *options);
-    switch (buildTeachingRoute(*state, [](int) {})) {
+    std::string fileError;
+    switch (buildTeachingRoute(
+        *state, [](int) {}, &fileError)) {
     case TeachingRouteResult::Built:
         return kExitOk;
     case TeachingRouteResult::BuiltFileNotWritten:
-        err << "tracelet route: cannot write " << options->routeFile << "\n";
+        err << "tracelet route: cannot write " << options->routeFile << ": " << fileError << "\n";
         return kExitFailed;
     case TeachingRouteResult::TooFewPoints:
         err << "tracelet route: a route needs at least two teaching points; " << options->pointsFile

@@ -62,14 +62,18 @@ void computeFrame(RunState &state)
     }
 }
 
+namespace {
+int limitedPixel(double pixel) { return std::clamp(truncToInt(pixel), -kPixelLimit, kPixelLimit); }
+}
+
 int toPixelX(const RunState &state, double x)
 {
-    return truncToInt(
+    return limitedPixel(
         x * state.corrScaleX + (kFrameCentrePixelX - static_cast<double>(state.corrOffsetX)));
 }
 
 int toPixelY(const RunState &state, double y)
 {
-    return truncToInt(
+    return limitedPixel(
         (state.corrOffsetY + static_cast<double>(kFrameCentrePixelY)) - y * state.corrScaleY);
 }

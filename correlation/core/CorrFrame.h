@@ -12,6 +12,10 @@ inline constexpr double kFramePixels = 299.0;
 // scale 1.0.
 void computeFrame(RunState &state);
 
+// Pixels saturate at ±kPixelLimit: far outside any surface, where drawing draws nothing, and far
+// enough inside the int range that the small offsets a marker adds never overflow.
+inline constexpr int kPixelLimit = 1 << 30;
+
 // Canvas pixel of a data value.
 int toPixelX(const RunState &state, double x);
 int toPixelY(const RunState &state, double y);

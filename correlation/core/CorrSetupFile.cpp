@@ -55,7 +55,7 @@ void applyCorrSetupLine(RunState &state, int fileLine, std::string_view text)
     }
 }
 
-bool writeCorrSetupFile(const std::string &path, const CorrSetupValues &values)
+FileWriteResult writeCorrSetupFile(const std::string &path, const CorrSetupValues &values)
 {
     const std::vector<std::string> lines { values.dataFilePath, formatInt(values.xColumn),
         formatInt(values.yColumn), formatInt(values.dataStartRow), formatInt(values.plotSpeedMs),

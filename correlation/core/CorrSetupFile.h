@@ -2,6 +2,7 @@
 
 // The correlation setup file (.kvs): the magic line and ten value lines.
 
+#include "data/AtomicFile.h"
 #include "data/SetupFile.h"
 
 #include <string>
@@ -33,4 +34,4 @@ SetupFileLines readCorrSetupFile(const std::string &path);
 // the text in its control.
 void applyCorrSetupLine(RunState &state, int fileLine, std::string_view text);
 
-bool writeCorrSetupFile(const std::string &path, const CorrSetupValues &values);
+FileWriteResult writeCorrSetupFile(const std::string &path, const CorrSetupValues &values);

@@ -5,6 +5,7 @@
 #include "data/NumberText.h"
 #include "data/SetupFile.h"
 #include "mainwnd/DisplayPath.h"
+#include "mainwnd/SaveFailedMessage.h"
 #include "platform/CFileDialog.h"
 
 #include <array>
@@ -154,9 +155,12 @@ void CCorrSetupDlg::OnSaveSetup()
     values.frameXBottom = rs.corrFrameXBottom;
     values.frameYTop = rs.corrFrameYTop;
     values.frameYBottom = rs.corrFrameYBottom;
-    // A file that cannot be written is passed over silently; the flags then still ask to save.
-    if (writeCorrSetupFile(rs.setupFilePath, values))
+    // A file that cannot be written stays as it was, and the flags still ask to save.
+    const FileWriteResult written = writeCorrSetupFile(rs.setupFilePath, values);
+    if (written)
         rs.corrSetupChanged.fill(false);
+    else
+        AfxMessageBox(saveFailedMessage(rs.setupFilePath, written.error));
 }
 
 bool CCorrSetupDlg::saveable() const

@@ -41,7 +41,7 @@ void applyPathSetupLine(RunState &state, int fileLine, std::string_view text)
     }
 }
 
-bool writePathSetupFile(const std::string &path, const PathSetupValues &values)
+FileWriteResult writePathSetupFile(const std::string &path, const PathSetupValues &values)
 {
     const std::vector<std::string> lines { values.backgroundFilePath,
         formatFixed(values.originX, 6), formatFixed(values.originY, 6), values.characterFilePath,

@@ -2,6 +2,7 @@
 
 // The path setup file (.kvt): the magic line and six value lines.
 
+#include "data/AtomicFile.h"
 #include "data/SetupFile.h"
 
 #include <string>
@@ -30,4 +31,4 @@ SetupFileLines readPathSetupFile(const std::string &path);
 // without a background brings back the default background.
 void applyPathSetupLine(RunState &state, int fileLine, std::string_view text);
 
-bool writePathSetupFile(const std::string &path, const PathSetupValues &values);
+FileWriteResult writePathSetupFile(const std::string &path, const PathSetupValues &values);

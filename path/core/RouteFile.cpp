@@ -2,9 +2,11 @@
 
 #include "data/AtomicFile.h"
 #include "data/NumberText.h"
+#include "data/TextLineReader.h"
 #include "mainwnd/RunState.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string_view>
 
 namespace {
@@ -32,15 +34,37 @@ void appendPoint(std::string &text, const RunState &state, std::size_t i)
     appendFixed(text, state.dataDirection[i], 6);
 }
 
-} // namespace
-
-std::string teachingFileText(const RunState &state)
+std::size_t routeRowCount(const RunState &state)
 {
     const std::size_t arrays
         = std::min({ state.dataX.size(), state.dataY.size(), state.dataDirection.size() });
     const std::size_t wanted
         = state.outputPointCount > 1 ? static_cast<std::size_t>(state.outputPointCount) : 1;
-    const std::size_t count = std::min(wanted, arrays);
+    return std::min(wanted, arrays);
+}
+
+bool readsBackAsWritten(const RunState &state, std::string_view text)
+{
+    const std::size_t count = routeRowCount(state);
+    for (const std::vector<double> *values : { &state.dataX, &state.dataY, &state.dataDirection })
+        if (!std::all_of(values->begin(), values->begin() + static_cast<std::ptrdiff_t>(count),
+                [](double v) { return std::isfinite(v); }))
+            return false;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find("\r\n", start);
+        // CR LF reads as one line feed, and the line feed must fit the reader's buffer.
+        if (end == std::string_view::npos || end - start + 1 > TextLineReader::kBufferSize - 1)
+            return false;
+        start = end + 2;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string teachingFileText(const RunState &state)
+{
+    const std::size_t count = routeRowCount(state);
     std::string text;
     text.reserve(kHeadingLine.size() + count * kBytesPerRow);
     text += kHeadingLine;
@@ -59,7 +83,10 @@ std::string teachingFileText(const RunState &state)
     return text;
 }
 
-bool writeTeachingFile(const RunState &state)
+FileWriteResult writeTeachingFile(const RunState &state)
 {
-    return writeFileAtomically(state.dataFilePath, teachingFileText(state));
+    const std::string text = teachingFileText(state);
+    if (!readsBackAsWritten(state, text))
+        return { "route points too far out to be written as path data" };
+    return writeFileAtomically(state.dataFilePath, text);
 }

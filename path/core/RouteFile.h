@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/AtomicFile.h"
+
 #include <string>
 
 struct RunState;
@@ -8,5 +10,6 @@ struct RunState;
 // direction, the first also carrying teachMoveTimeMs and plotPeriodMs, every line ended by CR LF.
 std::string teachingFileText(const RunState &state);
 
-// Writes teachingFileText to dataFilePath; false when the file could not be written.
-bool writeTeachingFile(const RunState &state);
+// Writes teachingFileText to dataFilePath, unless it would not read back as the same route: a
+// value that is not a number, or a line too long for the reader to take in one piece.
+FileWriteResult writeTeachingFile(const RunState &state);

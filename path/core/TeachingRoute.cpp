@@ -108,7 +108,8 @@ void computeDirections(RunState &state, int first, int last)
     direction[at(last)] = previous;
 }
 
-TeachingRouteResult buildTeachingRoute(RunState &state, const SleepFunction &sleep)
+TeachingRouteResult buildTeachingRoute(
+    RunState &state, const SleepFunction &sleep, std::string *fileError)
 {
     const int n = state.teachCount;
     if (n < 2) {
@@ -123,7 +124,9 @@ TeachingRouteResult buildTeachingRoute(RunState &state, const SleepFunction &sle
         interpolateLinear(state);
     computeDirections(state, 0, count - 1);
     state.tickPeriodMs = state.plotPeriodMs;
-    const bool written = writeTeachingFile(state);
+    const FileWriteResult written = writeTeachingFile(state);
+    if (!written && fileError)
+        *fileError = written.error;
     state.sourceMode = 3;
     state.lastIndex = count - 1;
     state.plotIndex = 0;

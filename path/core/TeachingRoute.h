@@ -5,6 +5,7 @@
 
 #include "path/core/CurveInterpolation.h"
 
+#include <string>
 #include <string_view>
 
 struct RunState;
@@ -32,5 +33,7 @@ void computeDirections(RunState &state, int first, int last);
 
 // Interpolates (straight lines unless curveInterpolation is set; the curve falls back to straight
 // lines for fewer than three points or a singular system), computes directions, writes the output
-// file and switches the run to play the route.
-TeachingRouteResult buildTeachingRoute(RunState &state, const SleepFunction &sleep);
+// file and switches the run to play the route. Why the file could not be written goes to
+// fileError when one is given.
+TeachingRouteResult buildTeachingRoute(
+    RunState &state, const SleepFunction &sleep, std::string *fileError = nullptr);

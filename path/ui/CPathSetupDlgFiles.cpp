@@ -3,6 +3,7 @@
 
 #include "data/SetupFile.h"
 #include "mainwnd/DisplayPath.h"
+#include "mainwnd/SaveFailedMessage.h"
 #include "path/core/PathSetupFile.h"
 #include "path/ui/CBackgroundOriginDlg.h"
 #include "path/ui/CPathSetupDlg.h"
@@ -192,7 +193,10 @@ void CPathSetupDlg::OnSaveSetup()
     values.characterFilePath = rs.characterGiven ? rs.characterFilePath : std::string();
     values.character2FilePath = rs.character2Given ? rs.character2FilePath : std::string();
     values.dataFilePath = rs.dataFilePath;
-    // A file that cannot be written is passed over silently; the flags then still ask to save.
-    if (writePathSetupFile(rs.setupFilePath, values))
+    // A file that cannot be written stays as it was, and the flags still ask to save.
+    const FileWriteResult written = writePathSetupFile(rs.setupFilePath, values);
+    if (written)
         clearChangedFlags();
+    else
+        AfxMessageBox(saveFailedMessage(rs.setupFilePath, written.error));
 }

@@ -191,8 +191,9 @@ void CMainDlg::OnTeachCorrection()
 
 bool CMainDlg::routeTeachingPoints()
 {
-    const TeachingRouteResult result
-        = buildTeachingRoute(rs, [](int ms) { Sleep(static_cast<DWORD>(ms)); });
+    std::string fileError;
+    const TeachingRouteResult result = buildTeachingRoute(
+        rs, [](int ms) { Sleep(static_cast<DWORD>(ms)); }, &fileError);
     switch (result) {
     case TeachingRouteResult::TooFewPoints:
         AfxMessageBox("教示ポイントを2点以上指定してから再生してください。");
@@ -203,7 +204,7 @@ bool CMainDlg::routeTeachingPoints()
     case TeachingRouteResult::BuiltFileNotWritten:
         AfxMessageBox(
             "教示ポイントの保存先ファイルに書き込めませんでした。経路はこのまま再生します。\n"
-            + rs.dataFilePath);
+            + rs.dataFilePath + "\n(" + fileError + ")");
         break;
     case TeachingRouteResult::Built:
         break;

@@ -68,7 +68,9 @@ TEST(CoreCommands, failuresExitWithTheirStatusAMessageAndNoFile)
     const std::map<std::string, std::string> files { { "DATA", dir.write("d.csv", "0,0\n10,5\n") },
         { "OUT", dir.file("route.csv") }, { "HEADING", dir.write("h.csv", "x,y\n") },
         { "MISSING", dir.file("missing.csv") }, { "MANY", dir.write("m.csv", hundredOne + many) },
-        { "HUNDRED", dir.write("k.csv", hundredOne) } };
+        { "HUNDRED", dir.write("k.csv", hundredOne) },
+        { "HUGE", dir.write("g.csv", "0,0\n1e300,-1e300\n") },
+        { "NOFOLDER", dir.file("missing/route.csv") } };
     // Help goes to standard output with status 0; any failure to standard error.
     const std::tuple<std::vector<std::string>, int, const char *> rows[] = {
         { { "stats", "--help" }, 0, "Usage: tracelet stats" },
@@ -91,6 +93,8 @@ TEST(CoreCommands, failuresExitWithTheirStatusAMessageAndNoFile)
         { { "route", "MISSING", "-o", "OUT" }, 1, "cannot read" },
         { { "route", "HUNDRED", "-o", "OUT", "--divisions", "100" }, 1, "more than 10000 route" },
         { { "route", "MANY", "-o", "OUT", "--divisions", "1" }, 1, "more than 10000" },
+        { { "route", "DATA", "-o", "NOFOLDER" }, 1, "route.csv: No such file or directory" },
+        { { "route", "HUGE", "-o", "OUT" }, 1, "route.csv: route points too far out" },
     };
     for (auto [args, expected, message] : rows) {
         for (std::string &arg : args)

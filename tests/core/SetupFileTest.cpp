@@ -107,19 +107,6 @@ TEST(PathSetupFile, savedSetupLoadsBack)
     EXPECT_FALSE(state.backgroundGiven);
 }
 
-TEST(AtomicFile, replacesTheTargetOrFailsLeavingNoTemporaryFile)
-{
-    TempDir dir;
-    const std::string target = dir.write("a.txt", "old contents");
-    ASSERT_TRUE(writeFileAtomically(target, "new"));
-    EXPECT_EQ(TempDir::read(target), "new");
-    EXPECT_FALSE(writeFileAtomically(dir.file("missing/a.txt"), "x"));
-    std::filesystem::create_directory(dir.file("folder"));
-    EXPECT_FALSE(writeFileAtomically(dir.file("folder"), "x"));
-    EXPECT_FALSE(writeFileAtomically(dir.file("folder/"), "x"));
-    EXPECT_EQ(dir.entryCount(), 2);
-}
-
 } // namespace
 
 TEST(SetupFiles, pathsResolveAgainstTheSetupFilesFolder)

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <limits>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -126,6 +127,28 @@ TEST(TeachingRoute, routesBeyondTheArraysAreRefusedWithoutAFile)
         "教示ﾎﾟｲﾝﾄが多すぎます。曲線補間は1000ﾎﾟｲﾝﾄ以下にしてください。");
     EXPECT_EQ(teachingCapacityMessage(500, true),
         "教示ﾎﾟｲﾝﾄが多すぎます。補間後のﾎﾟｲﾝﾄ数を10000以下にしてください。");
+}
+
+TEST(TeachingRoute, pointsTooFarOutForItsLines_stillPlay_butLeaveThePreviousFile)
+{
+    // "%f" writes 1e300 with 301 digits: a row of two of them is longer than a line the reader
+    // takes at once, and an infinite value would read back as 0.
+    const double inf = std::numeric_limits<double>::infinity();
+    for (const Points &points :
+        { Points { { 0, 0 }, { 1e300, -1e300 } }, Points { { 0, 0 }, { inf, 5 } } }) {
+        TempDir dir;
+        RunState state = routeState(dir, points, 2);
+        dir.write("route.csv", "previous route");
+        std::string error;
+        EXPECT_EQ(
+            buildTeachingRoute(state, kNoWait, &error), TeachingRouteResult::BuiltFileNotWritten);
+        EXPECT_EQ(error, "route points too far out to be written as path data");
+        EXPECT_EQ(TempDir::read(state.dataFilePath), "previous route");
+        EXPECT_EQ(state.sourceMode, 3);
+    }
+    TempDir dir;
+    RunState state = routeState(dir, { { 0, 0 }, { 1e100, -1e100 } }, 2);
+    EXPECT_EQ(buildTeachingRoute(state, kNoWait), TeachingRouteResult::Built);
 }
 
 TEST(TeachingRoute, curveWithTwoPointsFallsBackToStraightLinesAndPlaysWithoutItsFile)

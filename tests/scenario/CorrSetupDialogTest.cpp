@@ -248,6 +248,18 @@ TEST_F(CorrSetupDialogTest, save_invalidSetup_refused_existingFileUntouched)
     }
 }
 
+TEST_F(CorrSetupDialogTest, save_thatCannotBeWritten_saysWhy_keepsWhatWasThereAndTheFlags)
+{
+    // A folder of that name: no file can replace it.
+    std::filesystem::create_directory(dir.file("taken.kvs"));
+    run({ browse("/data/a.csv"), saveAs(dir.file("taken.kvs")), SP::click(IDCANCEL) });
+    EXPECT_EQ(scripted.messages(),
+        Messages {
+            "ファイルを保存できませんでした。\n" + dir.file("taken.kvs") + "\n(Is a directory)" });
+    EXPECT_EQ(flags(rs), "0000000001"); // the chosen data file still asks to be saved
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("taken.kvs")));
+}
+
 TEST_F(CorrSetupDialogTest, load_completeFile_showsEveryLine_saveThenLoadRoundTrips)
 {
     // The last line has no line break and is still read whole.

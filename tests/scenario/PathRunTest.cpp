@@ -2,6 +2,9 @@
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
 
+#include <QAbstractButton>
+#include <filesystem>
+
 namespace {
 
 using S = ScriptedPlatform;

@@ -142,6 +142,23 @@ TEST_F(PathSetupDialogTest, relativePathsInASetupFile_openFromItsFolder_wherever
     EXPECT_EQ(rs->lastIndex, 2);
 }
 
+TEST_F(PathSetupDialogTest, save_thatCannotBeWritten_saysWhy_andStillAsksToSave)
+{
+    // A folder of that name: no file can replace it.
+    const std::string taken = (tempDir() / "taken.kvt").string();
+    std::filesystem::create_directory(taken);
+    scripted.answerFileDialog(dataFile("walk.csv", { { 0, 0, 90 }, { 10, 0, 90 } }, 50));
+    scripted.answerFileDialog(taken);
+    scripted.expectDialog(IDD_PATH_SETUP,
+        { S::click(IDC_PATH_BROWSE_DATA), S::click(IDC_PATH_SAVE_SETUP), S::click(IDCANCEL) });
+    click(IDC_PATH_RUN);
+    EXPECT_EQ(scripted.messages(),
+        std::vector<std::string> {
+            "ファイルを保存できませんでした。\n" + taken + "\n(Is a directory)" });
+    EXPECT_TRUE(rs->pathDataFileChanged);
+    EXPECT_TRUE(std::filesystem::is_directory(taken));
+}
+
 TEST_F(PathSetupDialogTest, faultySetups_missingFiles_andTheTeachingFlow_sayWhatIsWrong)
 {
     rs->startupDirectory = samplesDir().string(); // the default background is found there

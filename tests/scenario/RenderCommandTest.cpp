@@ -131,6 +131,23 @@ TEST(RenderCommandTest, stillSetup_isOneFrame_writesOnlyItsOutputsWithTheUsualPe
     }
 }
 
+TEST(RenderCommandTest, pointsBeyondEveryPixel_drawNothing_theOthersAsUsual)
+{
+    // A frame one unit wide puts 299 pixels in a unit: 1e300 lies beyond any pixel there is.
+    TempDir dir;
+    dir.write("points.csv", "x,y\n0.5,0.5\n1e300,-1e300\n-1e300,3e9\n0.2,0.8\n");
+    for (const char *plotSpeed : { "0", "100" }) {
+        SCOPED_TRACE(plotSpeed);
+        const std::string setup = dir.write("unit.kvs",
+            setupFileText(kCorrSetupMagic,
+                { "points.csv", "1", "2", "2", plotSpeed, "0", "1", "0", "1", "0" }));
+        const auto [status, err] = render({ setup, "-o", dir.file("unit.png") });
+        ASSERT_EQ(status, 0) << err;
+        // The point (0.5, 0.5) is a red ring about (267, 174).
+        EXPECT_EQ(readImage(dir.file("unit.png")).pixel(265, 174), kRed);
+    }
+}
+
 // A data file whose fields hold text still renders, as the window draws it; the message the
 // window shows comes on standard error as a note.
 TEST(RenderCommandTest, dataFileWithTextFields_rendersAndWarns)
@@ -201,6 +218,16 @@ TEST(RenderCommandTest, badInput_failsWithStatusOne_andWritesNothing)
         EXPECT_NE(err.find(mentions), std::string::npos) << err;
         EXPECT_FALSE(std::filesystem::exists(dir.file("out.gif"))) << mentions;
     }
+    // A picture that cannot be saved says why.
+    TempDir dir;
+    dir.write("points.csv", "x,y\n1,2\n");
+    const auto [status, err]
+        = render({ dir.write("one.kvs", corrSetup("1", 0)), "-o", dir.file("missing/out.png") });
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(
+        err.find("cannot write " + dir.file("missing/out.png") + ": No such file or directory"),
+        std::string::npos)
+        << err;
 }
 
 TEST(RenderCommandTest, badUsage_givesStatusTwoWithTheUsage_helpGivesZero)
@@ -222,3 +249,20 @@ TEST(RenderCommandTest, badUsage_givesStatusTwoWithTheUsage_helpGivesZero)
 }
 
 } // namespace
+
+TEST(RenderCommandTest, outputThroughASymbolicLink_replacesItsTarget_andKeepsItsMode)
+{
+    TempDir dir;
+    const std::string setup = writeSmallSetup(dir, 0);
+    const std::string target = dir.write("kept.gif", "old");
+    ASSERT_EQ(::chmod(target.c_str(), 0600), 0);
+    std::filesystem::create_symlink("kept.gif", dir.file("link.gif"));
+
+    const auto [status, err] = render({ setup, "-o", dir.file("link.gif") });
+    ASSERT_EQ(status, 0) << err;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.gif")));
+    struct stat st = {};
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_EQ(QImageReader(QString::fromStdString(target)).format(), "gif");
+}

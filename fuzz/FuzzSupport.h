@@ -1,0 +1,24 @@
+#pragma once
+
+// What every harness shares: the loaders take a path, so each input is written to one scratch
+// file per process first; and drawing needs a Qt application (fonts), made once.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// The scratch file of this process, holding the given bytes.
+const std::string &writeInputFile(const std::uint8_t *data, std::size_t size);
+
+// A path in the scratch folder for files a harness writes (route files, setup files).
+std::string scratchPath(const std::string &name);
+
+struct RunState;
+
+// One of a few run states kept for the process, with every setting as a new state has it. Its
+// point arrays keep their memory and whatever the last input left in them: allocating and
+// clearing 400 kB for every input would cost more than the code under test.
+RunState &reusedState(int which = 0);
+
+// A headless application object, made on first use and kept for the process.
+void ensureApplication();

@@ -1,7 +1,0 @@
-#include "mainwnd/GdiState.h"
-
-GdiState &gdiState()
-{
-    static GdiState state;
-    return state;
-}

@@ -42,9 +42,14 @@ int createTemporaryBeside(const fs::path &target, fs::path &temporary)
     std::random_device seed;
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     for (int attempt = 0; attempt < 16; ++attempt) {
-        temporary = folder
-            / ("." + target.filename().string() + ".tmp" + std::to_string(seed()) + "-"
-                + std::to_string(counter++));
+        // Appended piece by piece: GCC 12 at -O3 misreads "." + string as an overlapping copy.
+        std::string name(".");
+        name.append(target.filename().string())
+            .append(".tmp")
+            .append(std::to_string(seed()))
+            .append("-")
+            .append(std::to_string(counter++));
+        temporary = folder / name;
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;

@@ -69,7 +69,9 @@ OutputFile::OutputFile(const std::string &target)
     }
     const fs::path path(m_target);
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    const std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::string hidden("."); // appended, not "." + name: GCC 12 at -O3 misreads that as overlapping
+    hidden.append(path.filename().string()).append(".XXXXXX");
+    const std::string pattern = (folder / hidden).string();
     // mkstemp fills in the name inside the handler's own buffer before it creates the file, so
     // no interrupt can leave the file behind.
     m_slot = claimSlot(pattern);

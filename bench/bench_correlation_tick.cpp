@@ -1,19 +1,12 @@
 // One correlation tick at 10,000 points: statistics over all of them, the two full-size copies
 // between the plot and patch layers, and the composition onto the canvas.
 
+#include "WindowBench.h"
 #include "mainwnd/CMainDlg.h"
 #include "mainwnd/ClockTasks.h"
-#include "platform/QtSetup.h"
 #include "platform/ScriptedPlatform.h"
-#include "res/TraceletResources.h"
 
-#include <QApplication>
-#include <algorithm>
-#include <benchmark/benchmark.h>
-#include <chrono>
 #include <cmath>
-#include <cstdlib>
-#include <vector>
 
 namespace {
 
@@ -43,18 +36,10 @@ void BM_CorrelationTickAt10000Points(benchmark::State &state)
     gs.patchDC.SelectObject(&gs.patchLayer);
     rs.corrScaleX = rs.corrScaleY = 299.0 / 200.0;
 
-    std::vector<double> micros;
-    for (auto _ : state) {
+    timeEachTick(state, [&] {
         rs.plotIndex = kPointCapacity - 2; // the tick before the last: statistics over 9,999 + 1
-        const auto start = std::chrono::steady_clock::now();
         correlationTick(dlg);
-        micros.push_back(
-            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-    std::sort(micros.begin(), micros.end());
-    state.counters["median_us"] = micros[micros.size() / 2];
-    state.counters["p99_us"] = micros[std::min(micros.size() - 1, micros.size() * 99 / 100)];
+    });
     dlg.DestroyWindow();
     installPlatform(nullptr);
 }
@@ -62,14 +47,4 @@ BENCHMARK(BM_CorrelationTickAt10000Points)->Unit(benchmark::kMicrosecond)->MinTi
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    platformSetupApplication();
-    registerTraceletResources();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return runWindowBenchmarks(argc, argv); }

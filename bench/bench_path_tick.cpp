@@ -1,22 +1,15 @@
 // One path tick with the character read again from its file, turned and stamped, at full size and
 // at a quarter: the bundled map, walk and walker, played in the real window on the manual clock.
 
+#include "WindowBench.h"
 #include "mainwnd/CMainDlg.h"
 #include "mainwnd/ClockTasks.h"
 #include "path/core/PathSetupFile.h"
-#include "platform/QtSetup.h"
 #include "platform/ScriptedPlatform.h"
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
-#include "res/TraceletResources.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <algorithm>
-#include <benchmark/benchmark.h>
-#include <chrono>
-#include <cstdlib>
-#include <vector>
 
 namespace {
 
@@ -40,19 +33,9 @@ void BM_PathTickWithCharacter(benchmark::State &state)
     press(IDC_PLAY_PAUSE); // held: every tick draws the same point, so the run never ends
     rs.plotIndex = 150;
 
-    std::vector<double> micros;
-    for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        pathTick(dlg);
-        micros.push_back(
-            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
+    timeEachTick(state, [&] { pathTick(dlg); });
     if (!rs.pathRunning || !rs.characterGiven || !scripted.messages().empty())
         state.SkipWithError("the walk did not start as expected");
-    std::sort(micros.begin(), micros.end());
-    state.counters["median_us"] = micros[micros.size() / 2];
-    state.counters["p99_us"] = micros[std::min(micros.size() - 1, micros.size() * 99 / 100)];
     press(IDC_PATH_RUN);
     dlg.DestroyWindow();
     installPlatform(nullptr);
@@ -62,14 +45,4 @@ BENCHMARK(BM_PathTickWithCharacter)->Arg(0)->Arg(2)->Unit(benchmark::kMicrosecon
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    platformSetupApplication();
-    registerTraceletResources();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return runWindowBenchmarks(argc, argv); }

@@ -1,9 +1,6 @@
 #include "app/RenderSession.h"
 
 #include "app/cli/CommandLine.h"
-#include "data/CsvReader.h"
-#include "data/DataReadMessage.h"
-#include "data/DataReadReport.h"
 #include "platform/CanvasWidget.h"
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
@@ -55,17 +52,9 @@ std::optional<RenderScene> startCorrelationScene(
     session.press(IDC_CORR_RUN);
 
     const RunState &rs = *session.rs;
-    // The window tells about its data file in a message of its own, a note rather than a reason
-    // to fail; read the file once more to know it apart from the setup dialog's complaints.
-    std::string dataMessage;
-    if (rs.corrRunning && rs.dataFileGiven) {
-        auto probe = std::make_unique<RunState>(rs);
-        DataReadReport report;
-        loadDataColumns(*probe, false, &report);
-        dataMessage = dataReadMessage(report);
-    }
+    // The window tells about its data file in a message of its own: a note, not a reason to fail.
     std::vector<std::string> complaints = session.scripted.messages();
-    std::erase(complaints, dataMessage);
+    std::erase(complaints, rs.dataFileMessage);
     if (!complaints.empty())
         error = setupName + ": " + complaints.front();
     else if (!session.scripted.problems().empty())

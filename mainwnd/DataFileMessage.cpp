@@ -3,13 +3,15 @@
 #include "data/CsvReader.h"
 #include "data/DataReadMessage.h"
 #include "data/DataReadReport.h"
+#include "mainwnd/RunState.h"
 #include "platform/Platform.h"
 
 int loadDataColumnsWithMessage(RunState &rs, bool withPathColumns)
 {
     DataReadReport report;
     const int rows = loadDataColumns(rs, withPathColumns, &report);
-    if (const std::string message = dataReadMessage(report); !message.empty())
-        AfxMessageBox(message);
+    rs.dataFileMessage = dataReadMessage(report);
+    if (!rs.dataFileMessage.empty())
+        AfxMessageBox(rs.dataFileMessage);
     return rows;
 }

@@ -5,5 +5,5 @@ struct RunState;
 // Reads the data file as loadDataColumns does (same values, same row count), then tells the
 // person in one message box what kept the file from giving clean data: that it cannot be
 // opened, that it holds no data row from the start row, or which columns held fields without a
-// number. Both diagrams' runs read their data file through it.
+// number (kept in dataFileMessage). Both diagrams' runs read their data file through it.
 int loadDataColumnsWithMessage(RunState &rs, bool withPathColumns);

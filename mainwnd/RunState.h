@@ -57,6 +57,7 @@ struct RunState
     bool usePlotSpeedColumn = false;
     int dataStartRow = 0;
     std::string startupDirectory;
+    std::string dataFileMessage; // what the last read told the person; empty for a clean file
 
     // 3. Mode and run flags.
     bool pathRunning = false;

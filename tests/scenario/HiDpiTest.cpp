@@ -27,9 +27,7 @@ int blurredPixels(const QImage &shot, const QImage &picture, int ratio)
 
 TEST_F(HiDpiTest, pictureAreaAndButtonFaces_scaleByWholePixels)
 {
-    const int ratio = qEnvironmentVariableIntValue("QT_SCALE_FACTOR") > 1
-        ? qEnvironmentVariableIntValue("QT_SCALE_FACTOR")
-        : 1;
+    const int ratio = std::max(1, qEnvironmentVariableIntValue("QT_SCALE_FACTOR"));
     scripted.expectDialog(IDD_CORR_SETUP, { ScriptedPlatform::click(IDOK) });
     dlg->OpenSetupFile((samplesDir() / "correlation_2500.kvs").string());
     ASSERT_TRUE(rs->corrRunning);

@@ -8,21 +8,17 @@ extern "C" {
 
 VideoFrames decodeVideo(const std::string &path)
 {
-    VideoFrames result;
     AVFormatContext *format = nullptr;
-    if (avformat_open_input(&format, path.c_str(), nullptr, nullptr) < 0) {
-        result.error = "cannot open";
-        return result;
-    }
+    if (avformat_open_input(&format, path.c_str(), nullptr, nullptr) < 0)
+        return { {}, {}, {}, "cannot open" };
     avformat_find_stream_info(format, nullptr);
     const AVCodec *codec = nullptr;
     const int stream = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, &codec, 0);
     if (stream < 0 || !codec) {
-        result.error = "no video stream";
         avformat_close_input(&format);
-        return result;
+        return { {}, {}, {}, "no video stream" };
     }
-    result.codec = codec->name;
+    VideoFrames result { {}, {}, codec->name, {} };
     AVCodecContext *decoder = avcodec_alloc_context3(codec);
     avcodec_parameters_to_context(decoder, format->streams[stream]->codecpar);
     avcodec_open2(decoder, codec, nullptr);

@@ -13,6 +13,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
+std::ptrdiff_t entriesIn(const std::string &folder)
+{
+    return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+}
+
 mode_t modeOf(const std::string &path)
 {
     struct stat info = {};
@@ -94,7 +99,7 @@ TEST(AtomicFile, symbolicLinksAreWrittenThrough_andStayLinks)
     EXPECT_EQ(TempDir::read(dir.file("real/later.kvs")), "made");
     fs::create_symlink("loop.kvs", dir.file("loop.kvs"));
     EXPECT_FALSE(writeFileAtomically(dir.file("loop.kvs"), "x"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.file("real")), fs::directory_iterator()), 2);
+    EXPECT_EQ(entriesIn(dir.file("real")), 2);
 }
 
 TEST(AtomicFile, failedSaves_keepThePreviousFileWhole_sayWhy_leaveNoTemporaryFile)
@@ -127,8 +132,7 @@ TEST(AtomicFile, failedSaves_keepThePreviousFileWhole_sayWhy_leaveNoTemporaryFil
                 result.error == "Read-only file system" || result.error == "Permission denied")
                 << result.error;
             EXPECT_EQ(TempDir::read(target), previous);
-            EXPECT_EQ(
-                std::distance(fs::directory_iterator(dir.file("ro")), fs::directory_iterator()), 1);
+            EXPECT_EQ(entriesIn(dir.file("ro")), 1);
         }
         chmod(dir.file("ro").c_str(), 0755);
     }
@@ -141,9 +145,7 @@ TEST(AtomicFile, failedSaves_keepThePreviousFileWhole_sayWhy_leaveNoTemporaryFil
             fill(dir.file("full"));
             EXPECT_EQ(writeFileAtomically(target, larger).error, "No space left on device");
             EXPECT_EQ(TempDir::read(target), previous);
-            EXPECT_EQ(
-                std::distance(fs::directory_iterator(dir.file("full")), fs::directory_iterator()),
-                2);
+            EXPECT_EQ(entriesIn(dir.file("full")), 2);
         }
     }
     {

@@ -3,8 +3,6 @@
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
 
-#include <QAbstractButton>
-
 namespace {
 
 using S = ScriptedPlatform;
@@ -12,10 +10,6 @@ using S = ScriptedPlatform;
 class PathSetupDialogTest : public PathScenario
 {
 protected:
-    static bool checked(CDialog &d, int id)
-    {
-        return qobject_cast<QAbstractButton *>(d.controlWidget(id))->isChecked();
-    }
     static std::string field(CDialog &d, int id) { return d.GetDlgItem(id)->GetWindowText(); }
     Step expectField(int id, std::string expected)
     {
@@ -24,10 +18,7 @@ protected:
     // The background-origin dialog, answered with two entries (nothing: cancel).
     void answerOrigin(std::optional<std::pair<std::string, std::string>> entries)
     {
-        std::vector<Step> steps { S::call([](CDialog &d) {
-            EXPECT_EQ(field(d, IDC_ORIGIN_X), "0.0");
-            EXPECT_EQ(field(d, IDC_ORIGIN_Y), "0.0");
-        }) };
+        std::vector<Step> steps;
         if (entries) {
             steps.push_back(S::setText(IDC_ORIGIN_X, entries->first));
             steps.push_back(S::setText(IDC_ORIGIN_Y, entries->second));
@@ -50,15 +41,7 @@ TEST_F(PathSetupDialogTest, choosingFilesAndOrigin_savesSevenLines_thatLoadBackI
     scripted.answerFileDialog(walk);
     scripted.answerFileDialog((tempDir() / "x.KVT").string());
     scripted.expectDialog(IDD_PATH_SETUP,
-        { S::call([](CDialog &d) {
-             EXPECT_EQ(field(d, IDC_PATH_MOVE_TIME), "1000");
-             EXPECT_EQ(field(d, IDC_PATH_DIVISIONS), "10");
-             EXPECT_EQ(field(d, IDC_PATH_ORIGIN_X), "0.0");
-             EXPECT_EQ(field(d, IDC_PATH_ORIGIN_Y), "0.0");
-             EXPECT_TRUE(checked(d, IDC_PATH_LINEAR));
-             EXPECT_FALSE(checked(d, IDC_PATH_CURVE) || checked(d, IDC_PATH_TEACHING));
-         }),
-            S::click(IDC_PATH_BROWSE_BACKGROUND), expectField(IDC_PATH_ORIGIN_X, "0.000000"),
+        { S::click(IDC_PATH_BROWSE_BACKGROUND), expectField(IDC_PATH_ORIGIN_X, "0.000000"),
             expectField(IDC_PATH_ORIGIN_Y, "0.000000"), S::click(IDC_PATH_BROWSE_BACKGROUND),
             expectField(IDC_PATH_ORIGIN_X, "-50.000000"),
             expectField(IDC_PATH_ORIGIN_Y, "12.000000"), S::click(IDC_PATH_BROWSE_BACKGROUND),

@@ -1,8 +1,6 @@
 #pragma once
 
-// Path-diagram scenarios: backgrounds whose every pixel tells where it came from, character
-// bitmaps, data files and setup files in the test's folder, and a run started as a person starts
-// one: button 経路図, load the setup file in the dialog, OK.
+// Path-diagram scenarios: telltale backgrounds, characters, data and setup files, and runs.
 
 #include "ScenarioFixture.h"
 
@@ -17,7 +15,6 @@ protected:
     // A background of w × h whose pixel (x, y) is RGB(x % 251, y % 251, 0x40): never white,
     // never magenta, and a canvas pixel names the background pixel it shows.
     std::string background(const std::string &name, int w, int h);
-    static COLORREF backgroundPixel(int x, int y) { return RGB(x % 251, y % 251, 0x40); }
 
     // A 32 × 32 24-bit character, white except the given pixels (column, row from the top).
     struct Mark

@@ -2,12 +2,59 @@
 #include "platform/CBitmapButton.h"
 #include "res/ControlIds.h"
 
+#include <QSlider>
+
 namespace {
 
 using MainWindowTest = ScenarioTest;
 
-TEST_F(MainWindowTest, startup_givesTheControlsTipsButtonFacesAndPens)
+TEST_F(MainWindowTest, startup_setsEveryStartValue_evenOverScrambledState)
 {
+    dlg->DestroyWindow();
+    int *ints[] = { &rs->tickPeriodMs, &rs->plotIndex, &rs->lastIndex, &rs->characterFrame,
+        &rs->sourceMode, &rs->decimationStep, &rs->viewSrcX, &rs->viewSrcY, &rs->viewDstX,
+        &rs->viewDstY, &rs->zoomIndex, &rs->viewWidth, &rs->viewHeight, &rs->splineDegree,
+        &rs->divisionCount, &rs->corrOffsetX, &rs->corrOffsetY };
+    bool *flags[] = { &rs->playing, &rs->dataReady, &rs->backgroundGiven, &rs->characterGiven,
+        &rs->character2Given, &rs->dataFileGiven, &rs->characterBlink, &rs->viewReanchor,
+        &rs->teachPointPicked, &rs->sliderMode, &rs->pathSetupDone, &rs->corrSetupDone,
+        &rs->sliderFirstMarker, &rs->pauseHeld, &rs->endReached };
+    for (int *v : ints)
+        *v = 77;
+    for (bool *f : flags)
+        *f = true;
+    rs->originX = rs->originY = 9.5;
+    rs->zoomFactors = { 3, 3, 3 };
+
+    ASSERT_TRUE(dlg->Create());
+    std::vector<int> values;
+    for (int *v : ints)
+        values.push_back(*v);
+    EXPECT_EQ(
+        values, (std::vector<int> { 350, 0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 525, 350, 2, 20, 0, 0 }));
+    for (std::size_t i = 0; i < std::size(flags); ++i)
+        EXPECT_FALSE(*flags[i]) << "flag " << i;
+    EXPECT_EQ(rs->originX + rs->originY, 0.0);
+    EXPECT_EQ(rs->zoomFactors, (std::array<double, 3> { 1.0, 0.5, 0.25 }));
+    EXPECT_FALSE(rs->startupDirectory.empty());
+    EXPECT_EQ(rs->dataX.size() + rs->teachY.size(), 2u * kPointCapacity);
+}
+
+TEST_F(MainWindowTest, startup_buildsTheWindowItsControlsTipsButtonFacesAndPens)
+{
+    EXPECT_EQ(text(IDC_EDIT_ZOOM), "等倍");
+    CSliderCtrl &slider = dlg->slider();
+    EXPECT_EQ((std::vector { slider.GetPos(), slider.GetRangeMin(), slider.GetRangeMax(),
+                  slider.GetPageSize() }),
+        (std::vector { 1, 1, 100, 5 }));
+    EXPECT_EQ(dlg->widget()->windowTitle(), QStringLiteral("Tracelet"));
+    EXPECT_EQ(dlg->widget()->size(), QSize(635, 391));
+    EXPECT_EQ(canvas().size(), QSize(525, 351));
+    EXPECT_EQ(canvasPixel(300, 200), RGB(255, 255, 255));
+    const auto &r = rs->canvasRect;
+    EXPECT_EQ((std::vector { r.left, r.top, r.right - r.left, r.bottom - r.top }),
+        (std::vector { 5, 3, 525, 351 }));
+
     const std::map<int, QString> tips { { IDC_PLAY_PAUSE, "再生/一時停止" },
         { IDC_TEACH_CORRECTION, "教示中のﾎﾟｲﾝﾄ修正" }, { IDC_ZOOM_IN, "ｽﾞｰﾑｲﾝ" },
         { IDC_ZOOM_OUT, "ｽﾞｰﾑｱｳﾄ" }, { IDC_SCROLL_UP, "上ｽｸﾛｰﾙ" }, { IDC_SCROLL_RIGHT, "右ｽｸﾛｰﾙ" },
@@ -22,12 +69,17 @@ TEST_F(MainWindowTest, startup_givesTheControlsTipsButtonFacesAndPens)
             shown[w] = w->toolTip();
     EXPECT_EQ(shown, expected);
 
-    for (int id :
-        { IDC_PLAY_PAUSE, IDC_PATH_RUN, IDC_CORR_RUN, IDC_TEACH_CORRECTION, IDC_SLIDER_MODE }) {
+    for (auto [id, width] : { std::pair { IDC_PLAY_PAUSE, 48 }, { IDC_PATH_RUN, 48 },
+             { IDC_CORR_RUN, 48 }, { IDC_TEACH_CORRECTION, 81 }, { IDC_SLIDER_MODE, 81 } }) {
         auto *button = qobject_cast<BitmapButtonWidget *>(dlg->controlWidget(id));
         ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->size(), QSize(width, 20)) << id;
+        EXPECT_FALSE(button->upFace().isNull());
         EXPECT_NE(button->upFace(), button->downFace()) << id; // pressed shows the active face
     }
+    EXPECT_EQ(gs->corrRunButtonRect.right, 48);
+    EXPECT_EQ(gs->sliderModeButtonRect.bottom, 20);
+
     ASSERT_NE(gs->canvasDC, nullptr);
     EXPECT_NE(gs->canvasDCPreviousFont, nullptr);
     EXPECT_NE(gs->overlayDCPreviousFont, nullptr);

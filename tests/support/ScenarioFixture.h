@@ -1,6 +1,7 @@
 #pragma once
 
-// A main window on the scripted platform, driven by clicks, scripted dialogs and the clock.
+// A main window on the scripted platform, driven as a person would: press a button, answer the
+// dialogs from a script, advance the clock; then look at state, texts, messages and pixels.
 
 #include "mainwnd/CMainDlg.h"
 #include "platform/CanvasWidget.h"
@@ -35,6 +36,7 @@ protected:
     std::unique_ptr<RunState> rs;
     std::unique_ptr<GdiState> gs;
     std::unique_ptr<CMainDlg> dlg;
+    bool initOk = false;
 
 private:
     std::filesystem::path m_tempDir;

@@ -4,17 +4,9 @@
 
 #include <QTimer>
 
-CAnalysisApp::CAnalysisApp()
-    : m_runState(std::make_unique<RunState>())
-    , m_gdiState(std::make_unique<GdiState>())
-{
-}
-
-CAnalysisApp::~CAnalysisApp() = default;
-
 bool CAnalysisApp::InitInstance()
 {
-    CMainDlg dialog(*m_runState, *m_gdiState);
+    CMainDlg dialog;
     if (!m_setupFile.empty())
         QTimer::singleShot(0, [&dialog, this] { dialog.OpenSetupFile(m_setupFile); });
     dialog.DoModal();

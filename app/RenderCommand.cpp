@@ -112,21 +112,21 @@ std::optional<RenderOptions> parseRenderOptions(const CommandArguments &args, st
     return options;
 }
 
-enum class SetupKind { Correlation, Path, Unknown };
-
 // Routes by the first line only; the setup dialog itself judges the rest of the file.
-SetupKind setupKind(const fs::path &file)
+std::optional<DiagramKind> setupKind(const fs::path &file)
 {
     TextLineReader reader(file.string());
     auto line = reader.readLine();
     if (!line)
-        return SetupKind::Unknown;
+        return std::nullopt;
     std::string_view first = *line;
     if (first.ends_with('\n'))
         first.remove_suffix(1);
     if (first.starts_with(kCorrSetupMagic))
-        return SetupKind::Correlation;
-    return first == kPathSetupMagic ? SetupKind::Path : SetupKind::Unknown;
+        return DiagramKind::Correlation;
+    if (first == kPathSetupMagic)
+        return DiagramKind::Path;
+    return std::nullopt;
 }
 
 // Headless Qt for the command line; a caller that already has an application keeps it.
@@ -146,16 +146,14 @@ std::unique_ptr<QApplication> ensureApplication()
 
 // Runs the setup in a fresh window and writes the output file; false with error set. What the
 // window told on the way (a default tick period, a character it could not draw) goes to notes.
-bool render(const RenderOptions &options, SetupKind kind, std::ostream &notes, std::string &error)
+bool render(const RenderOptions &options, DiagramKind kind, std::ostream &notes, std::string &error)
 {
     RenderSession session;
     if (!session.created()) {
         error = "the main window could not be created";
         return false;
     }
-    const auto scene = kind == SetupKind::Path
-        ? startPathScene(session, options.setupFile, error)
-        : startCorrelationScene(session, options.setupFile, error);
+    const auto scene = startScene(session, kind, options.setupFile, error);
     if (!scene)
         return false;
     struct NotesAtEnd
@@ -199,8 +197,8 @@ int renderCommand(const std::vector<std::string> &args, std::ostream &out, std::
         err << "tracelet render: cannot read " << setupName << "\n";
         return kExitFailed;
     }
-    const SetupKind kind = setupKind(options->setupFile);
-    if (kind == SetupKind::Unknown) {
+    const auto kind = setupKind(options->setupFile);
+    if (!kind) {
         err << "tracelet render: " << setupName << " is not a correlation or path setup file\n";
         return kExitFailed;
     }
@@ -214,7 +212,7 @@ int renderCommand(const std::vector<std::string> &args, std::ostream &out, std::
     }
     removeOutputFilesOnInterrupt();
     const auto application = ensureApplication();
-    if (!render(*options, kind, err, error)) {
+    if (!render(*options, *kind, err, error)) {
         err << "tracelet render: " << error << "\n";
         return kExitFailed;
     }

@@ -1,6 +1,7 @@
 #include "app/RenderSession.h"
 
 #include "app/cli/CommandLine.h"
+#include "mainwnd/PictureSize.h"
 #include "platform/CanvasWidget.h"
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
@@ -13,7 +14,7 @@ RenderSession::RenderSession()
 {
     registerTraceletResources();
     installPlatform(&scripted);
-    m_window = std::make_unique<CMainDlg>(*rs, *gs);
+    m_window = std::make_unique<CMainDlg>();
     m_created = m_window->Create();
 }
 
@@ -35,68 +36,44 @@ bool RenderSession::press(int id)
 QImage RenderSession::picture() const
 {
     auto *canvas = qobject_cast<CanvasWidget *>(m_window->controlWidget(IDC_CANVAS));
-    return canvas ? canvas->image().copy(0, 0, 525, 350) : QImage();
+    return canvas ? canvas->image().copy(0, 0, kPictureWidth, kPictureHeight) : QImage();
 }
 
-std::optional<RenderScene> startCorrelationScene(
-    RenderSession &session, const std::filesystem::path &setupFile, std::string &error)
+std::optional<RenderScene> startScene(RenderSession &session, DiagramKind kind,
+    const std::filesystem::path &setupFile, std::string &error)
 {
     using P = ScriptedPlatform;
+    Diagram &diagram = session.window().diagram(kind);
     const std::string setupName = setupFile.filename().string();
-    session.scripted.answerFileDialog(setupFile.string());
     // Cancel only runs when OK left the dialog open (no data file).
-    session.scripted.expectDialog(
-        IDD_CORR_SETUP, { P::click(IDC_CORR_LOAD_SETUP), P::click(IDOK), P::click(IDCANCEL) });
+    session.scripted.expectDialog(diagram.setupDialogId(), { P::click(IDOK), P::click(IDCANCEL) });
     // A new or changed setup asks to be saved first; rendering never writes setup files.
     session.scripted.expectDialog(IDD_CONFIRM, { P::click(IDCANCEL) });
-    session.press(IDC_CORR_RUN);
+    diagram.loadSetupAtNextStart(setupFile.string());
+    session.press(diagram.runButtonId());
+    diagram.loadSetupAtNextStart({});
 
-    const RunState &rs = *session.rs;
-    // The window tells about its data file in a message of its own: a note, not a reason to fail.
+    // What the window told on the way that does not stop it (its data file's report, say) is a
+    // note; anything else it said refuses the render.
     std::vector<std::string> complaints = session.scripted.messages();
-    std::erase(complaints, rs.dataFileMessage);
+    std::erase_if(complaints, [&](const std::string &m) { return diagram.isStartNote(m); });
+    const Playback &pb = session.window().playback();
+    const std::string dataFile = diagram.dataFilePath();
     if (!complaints.empty())
         error = setupName + ": " + complaints.front();
     else if (!session.scripted.problems().empty())
         error = "unexpected dialog: " + session.scripted.problems().front();
-    else if (!rs.corrRunning)
-        error = setupName + ": the setup was not accepted";
-    else if (!rs.dataReady && !isReadableFile(rs.dataFilePath))
-        error = "cannot read the data file " + rs.dataFilePath + " named in " + setupName;
-    else if (!rs.dataReady)
-        error = rs.dataFilePath + " holds no data rows from row " + std::to_string(rs.dataStartRow)
+    else if (!diagram.running())
+        error = setupName + ": "
+            + (session.scripted.messages().empty() ? std::string("the setup was not accepted")
+                                                   : session.scripted.messages().front());
+    else if (!pb.ready && !isReadableFile(dataFile))
+        error = "cannot read the data file " + dataFile + " named in " + setupName;
+    else if (!pb.ready)
+        error = dataFile + " holds no data rows from row " + std::to_string(diagram.dataStartRow())
             + " on";
     if (!error.empty())
         return std::nullopt;
-    return RenderScene { rs.plotPeriodMs, rs.lastIndex + 1, [&rs] { return rs.playing; } };
-}
-
-std::optional<RenderScene> startPathScene(
-    RenderSession &session, const std::filesystem::path &setupFile, std::string &error)
-{
-    using P = ScriptedPlatform;
-    const std::string setupName = setupFile.filename().string();
-    session.scripted.answerFileDialog(setupFile.string());
-    // Cancel only runs when OK left the dialog open (no data file).
-    session.scripted.expectDialog(
-        IDD_PATH_SETUP, { P::click(IDC_PATH_LOAD_SETUP), P::click(IDOK), P::click(IDCANCEL) });
-    // Only a faulty setup file leaves changes to save; rendering never writes setup files.
-    session.scripted.expectDialog(IDD_CONFIRM, { P::click(IDCANCEL) });
-    session.press(IDC_PATH_RUN);
-
-    const RunState &rs = *session.rs;
-    const auto &messages = session.scripted.messages();
-    if (!rs.pathRunning)
-        error = setupName + ": "
-            + (messages.empty() ? std::string("the setup was not accepted") : messages.front());
-    else if (!session.scripted.problems().empty())
-        error = "unexpected dialog: " + session.scripted.problems().front();
-    else if (!rs.dataReady && !isReadableFile(rs.dataFilePath))
-        error = "cannot read the data file " + rs.dataFilePath + " named in " + setupName;
-    else if (!rs.dataReady)
-        error = rs.dataFilePath + " holds no data rows";
-    if (!error.empty())
-        return std::nullopt;
-    return RenderScene { rs.tickPeriodMs, rs.lastIndex + 1,
-        [&rs] { return rs.playing && !rs.endReached; } };
+    return RenderScene { diagram.framePeriodMs(), pb.lastIndex + 1,
+        [&pb] { return pb.playing && !pb.atEnd; } };
 }

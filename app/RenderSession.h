@@ -1,7 +1,7 @@
 #pragma once
 
 // The main window on a fresh state and the scripted platform, for the length of one headless
-// render, and the diagram modes it can start in that window.
+// render, and the start of a diagram in that window from its setup file.
 
 #include "mainwnd/CMainDlg.h"
 #include "platform/ScriptedPlatform.h"
@@ -24,12 +24,11 @@ public:
     bool created() const { return m_created; }
     // Clicks a button of the main window as a person would; false when there is no such button.
     bool press(int id);
-    // What the picture area shows: 525 × 350 pixels.
+    // What the picture area shows: the pixels every blit fills.
     QImage picture() const;
+    CMainDlg &window() { return *m_window; }
 
     ScriptedPlatform scripted;
-    std::unique_ptr<RunState> rs = std::make_unique<RunState>();
-    std::unique_ptr<GdiState> gs = std::make_unique<GdiState>();
 
 private:
     std::unique_ptr<CMainDlg> m_window;
@@ -45,12 +44,8 @@ struct RenderScene
     std::function<bool()> animating;
 };
 
-// Runs the path command with the setup file loaded in its dialog. Nothing, with error set, when the
-// setup was refused, the background failed or the data file gave no points.
-std::optional<RenderScene> startPathScene(
-    RenderSession &session, const std::filesystem::path &setupFile, std::string &error);
-
-// Runs the correlation command with the setup file loaded in its dialog, from the current folder.
-// Nothing, with error set, when the dialog complained or no data could be plotted.
-std::optional<RenderScene> startCorrelationScene(
-    RenderSession &session, const std::filesystem::path &setupFile, std::string &error);
+// Runs the diagram of that kind with the setup file loaded in its setup dialog, from the current
+// folder. Nothing, with error set, when the setup was refused, the diagram did not start or its
+// data file gave no points.
+std::optional<RenderScene> startScene(RenderSession &session, DiagramKind kind,
+    const std::filesystem::path &setupFile, std::string &error);

@@ -4,7 +4,6 @@
 #include "correlation/core/CorrStatistics.h"
 #include "data/CsvReader.h"
 #include "data/NumberText.h"
-#include "mainwnd/RunState.h"
 #include "path/core/CurveInterpolation.h"
 #include "path/core/TeachingRoute.h"
 
@@ -35,49 +34,47 @@ std::string writeRouteFile()
 void BM_LoadDataColumns10000Rows(benchmark::State &bench)
 {
     const std::string path = writeRouteFile();
-    RunState state;
-    state.dataFilePath = path;
-    state.xColumn = 1;
-    state.yColumn = 2;
-    state.directionColumn = 3;
-    state.interpSpeedColumn = 4;
-    state.plotSpeedColumn = 5;
-    state.dataStartRow = 2;
-    state.useYColumn = state.useDirectionColumn = true;
-    state.useInterpSpeedColumn = state.usePlotSpeedColumn = true;
+    DataColumns columns;
+    columns.path = path;
+    columns.startRow = 2;
+    columns.useY = columns.useDirection = columns.useInterpSpeed = columns.usePlotSpeed = true;
+    DataSeries series;
     for (auto _ : bench)
-        benchmark::DoNotOptimize(loadDataColumns(state, true));
+        benchmark::DoNotOptimize(loadDataColumns(columns, series, true));
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_LoadDataColumns10000Rows)->Unit(benchmark::kMillisecond);
 
 void BM_Statistics10000Points(benchmark::State &bench)
 {
-    RunState state;
+    DataSeries points;
     for (int i = 0; i < kPointCapacity; ++i) {
-        state.dataX[static_cast<std::size_t>(i)] = i * 0.5;
-        state.dataY[static_cast<std::size_t>(i)] = std::cos(i * 0.001) * 100.0 + i * 0.01;
+        points.x[static_cast<std::size_t>(i)] = i * 0.5;
+        points.y[static_cast<std::size_t>(i)] = std::cos(i * 0.001) * 100.0 + i * 0.01;
     }
+    CorrStatistics stats;
     for (auto _ : bench) {
-        benchmark::DoNotOptimize(computeRegression(state, kPointCapacity - 1));
-        benchmark::DoNotOptimize(computeCorrelationTerms(state, kPointCapacity - 1));
+        benchmark::DoNotOptimize(computeRegression(stats, points, kPointCapacity - 1));
+        benchmark::DoNotOptimize(computeCorrelationTerms(stats, points, kPointCapacity - 1));
     }
 }
 BENCHMARK(BM_Statistics10000Points)->Unit(benchmark::kMicrosecond);
 
 void BM_CurveRoute1000TeachingPoints(benchmark::State &bench)
 {
-    RunState state;
+    TeachingPoints points;
     for (int i = 0; i < kSplineStride; ++i) {
-        state.teachX[static_cast<std::size_t>(i)] = i * 3.0 + std::sin(i * 0.1) * 20.0;
-        state.teachY[static_cast<std::size_t>(i)] = std::cos(i * 0.05) * 200.0 + 300.0;
+        points.x[static_cast<std::size_t>(i)] = i * 3.0 + std::sin(i * 0.1) * 20.0;
+        points.y[static_cast<std::size_t>(i)] = std::cos(i * 0.05) * 200.0 + 300.0;
     }
-    state.teachCount = kSplineStride;
-    state.divisionCount = 10;
+    points.count = kSplineStride;
+    const int divisions = 10;
+    SplineWork spline;
+    DataSeries route;
     const SleepFunction noWait = [](int) {};
     for (auto _ : bench) {
-        benchmark::DoNotOptimize(interpolateCurve(state, noWait));
-        computeDirections(state, 0, state.outputPointCount - 1);
+        benchmark::DoNotOptimize(interpolateCurve(spline, points, divisions, 0, route, noWait));
+        computeDirections(route, 0, routePointCount(points.count, divisions) - 1);
     }
 }
 BENCHMARK(BM_CurveRoute1000TeachingPoints)->Unit(benchmark::kMillisecond);

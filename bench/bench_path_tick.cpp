@@ -3,8 +3,8 @@
 
 #include "WindowBench.h"
 #include "mainwnd/CMainDlg.h"
-#include "mainwnd/ClockTasks.h"
 #include "path/core/PathSetupFile.h"
+#include "path/ui/PathDiagram.h"
 #include "platform/ScriptedPlatform.h"
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
@@ -17,9 +17,7 @@ void BM_PathTickWithCharacter(benchmark::State &state)
 {
     ScriptedPlatform scripted;
     installPlatform(&scripted);
-    RunState rs;
-    GdiState gs;
-    CMainDlg dlg(rs, gs);
+    CMainDlg dlg;
     dlg.Create();
     auto press
         = [&dlg](int id) { qobject_cast<QAbstractButton *>(dlg.controlWidget(id))->click(); };
@@ -31,10 +29,11 @@ void BM_PathTickWithCharacter(benchmark::State &state)
         press(IDC_ZOOM_OUT);
     press(IDC_PLAY_PAUSE);
     press(IDC_PLAY_PAUSE); // held: every tick draws the same point, so the run never ends
-    rs.plotIndex = 150;
+    dlg.playback().index = 150;
 
-    timeEachTick(state, [&] { pathTick(dlg); });
-    if (!rs.pathRunning || !rs.characterGiven || !scripted.messages().empty())
+    timeEachTick(state, [&] { dlg.OnTick(0); });
+    auto &path = static_cast<PathDiagram &>(dlg.diagram(DiagramKind::Path));
+    if (!path.running() || !path.setup().characterGiven || !scripted.messages().empty())
         state.SkipWithError("the walk did not start as expected");
     press(IDC_PATH_RUN);
     dlg.DestroyWindow();

@@ -2,11 +2,7 @@
 
 #include "data/DataReadReport.h"
 #include "data/NumberText.h"
-#include "data/RangeScan.h"
-#include "data/RangeWidening.h"
 #include "data/TextLineReader.h"
-#include "data/TruncToInt.h"
-#include "mainwnd/RunState.h"
 
 #include <algorithm>
 #include <array>
@@ -73,39 +69,37 @@ private:
     std::array<std::string, kFieldCount> m_fields;
 };
 
-void storeRow(RunState &state, const FieldTable &fields, std::size_t r, bool withPathColumns)
+void storeRow(const DataColumns &columns, DataSeries &series, const FieldTable &fields,
+    std::size_t r, bool withPathColumns)
 {
-    state.dataX[r] = fields.number(state.xColumn);
-    if (state.useYColumn)
-        state.dataY[r] = fields.number(state.yColumn);
+    series.x[r] = fields.number(columns.xColumn);
+    if (columns.useY)
+        series.y[r] = fields.number(columns.yColumn);
     if (!withPathColumns)
         return;
-    if (state.useDirectionColumn)
-        state.dataDirection[r] = fields.number(state.directionColumn);
+    if (columns.useDirection)
+        series.direction[r] = fields.number(columns.directionColumn);
     if (r != 0)
         return;
-    if (state.useInterpSpeedColumn && !state.firstRowInterpSpeed.empty())
-        state.firstRowInterpSpeed[0] = fields.number(state.interpSpeedColumn);
-    if (state.usePlotSpeedColumn && !state.firstRowPlotSpeed.empty()) {
-        state.firstRowPlotSpeed[0] = fields.number(state.plotSpeedColumn);
-        state.tickPeriodMs = truncToInt(state.firstRowPlotSpeed[0]);
-    }
+    if (columns.useInterpSpeed)
+        series.firstRowInterpSpeed = fields.number(columns.interpSpeedColumn);
+    if (columns.usePlotSpeed)
+        series.firstRowPlotSpeed = fields.number(columns.plotSpeedColumn);
 }
 
 // Counts, for the report, the fields of one data row that hold no number or that the line lacks.
 class RowChecker
 {
 public:
-    RowChecker(DataReadReport &report, const RunState &state, bool withPathColumns)
+    RowChecker(DataReadReport &report, const DataColumns &state, bool withPathColumns)
         : m_report(report)
     {
         using R = DataReadReport;
         want(R::X, true, state.xColumn);
-        want(R::Y, state.useYColumn, state.yColumn);
-        want(R::Direction, withPathColumns && state.useDirectionColumn, state.directionColumn);
-        want(
-            R::InterpSpeed, withPathColumns && state.useInterpSpeedColumn, state.interpSpeedColumn);
-        want(R::PlotSpeed, withPathColumns && state.usePlotSpeedColumn, state.plotSpeedColumn);
+        want(R::Y, state.useY, state.yColumn);
+        want(R::Direction, withPathColumns && state.useDirection, state.directionColumn);
+        want(R::InterpSpeed, withPathColumns && state.useInterpSpeed, state.interpSpeedColumn);
+        want(R::PlotSpeed, withPathColumns && state.usePlotSpeed, state.plotSpeedColumn);
     }
 
     void check(const FieldTable &fields, int fieldCount, std::size_t r, int line)
@@ -169,24 +163,25 @@ DataReadReport::Outcome whyNotOpened(const std::string &path)
 
 } // namespace
 
-int loadDataColumns(RunState &state, bool withPathColumns, DataReadReport *report)
+int loadDataColumns(
+    const DataColumns &columns, DataSeries &series, bool withPathColumns, DataReadReport *report)
 {
     DataReadReport scratch;
     DataReadReport &found = report ? *report : scratch;
     found = DataReadReport {};
     // Named in full, so that the person sees where a relative name was looked for.
     std::error_code error;
-    const auto full = std::filesystem::absolute(state.dataFilePath, error);
-    found.path = error ? state.dataFilePath : full.lexically_normal().string();
-    found.startRow = std::max(state.dataStartRow, 1);
+    const auto full = std::filesystem::absolute(columns.path, error);
+    found.path = error ? columns.path : full.lexically_normal().string();
+    found.startRow = std::max(columns.startRow, 1);
 
-    TextLineReader reader(state.dataFilePath);
+    TextLineReader reader(columns.path);
     // A folder opens on some systems and then reads as empty; it is no data file either.
-    if (!reader.isOpen() || std::filesystem::is_directory(state.dataFilePath, error)) {
-        found.outcome = whyNotOpened(state.dataFilePath);
+    if (!reader.isOpen() || std::filesystem::is_directory(columns.path, error)) {
+        found.outcome = whyNotOpened(columns.path);
         return 0;
     }
-    for (int line = 1; line < state.dataStartRow; ++line) {
+    for (int line = 1; line < columns.startRow; ++line) {
         if (!reader.readLine()) {
             found.outcome = reader.lineNumber() == 0 ? DataReadReport::Outcome::EmptyFile
                                                      : DataReadReport::Outcome::EndsBeforeStartRow;
@@ -195,21 +190,21 @@ int loadDataColumns(RunState &state, bool withPathColumns, DataReadReport *repor
         }
     }
     const std::size_t capacity = std::min({ static_cast<std::size_t>(kPointCapacity),
-        state.dataX.size(), state.dataY.size(), state.dataDirection.size() });
+        series.x.size(), series.y.size(), series.direction.size() });
     auto fields = std::make_unique<FieldTable>();
-    RowChecker checker(found, state, withPathColumns);
+    RowChecker checker(found, columns, withPathColumns);
     std::size_t r = 0;
     while (r < capacity) {
         const auto line = reader.readLine();
         if (!line || line->size() < 2)
             break;
         const int fieldCount = fields->split(*line);
-        storeRow(state, *fields, r, withPathColumns);
+        storeRow(columns, series, *fields, r, withPathColumns);
         checker.check(*fields, fieldCount, r, reader.lineNumber());
         ++r;
     }
     const int rows = static_cast<int>(r);
-    state.lastIndex = rows - 1;
+    series.lastIndex = rows - 1;
     checker.finish(rows);
     if (rows == 0) {
         if (reader.lineNumber() == 0)
@@ -221,9 +216,5 @@ int loadDataColumns(RunState &state, bool withPathColumns, DataReadReport *repor
         found.linesInFile = reader.lineNumber();
         return 0;
     }
-    widenFrameRange(state, scanMaximum(state, 0, state.lastIndex, state.dataX),
-        scanMinimum(state, 0, state.lastIndex, state.dataX), 1);
-    widenFrameRange(state, scanMaximum(state, 0, state.lastIndex, state.dataY),
-        scanMinimum(state, 0, state.lastIndex, state.dataY), 2);
     return rows;
 }

@@ -1,21 +1,17 @@
 #include "data/RangeScan.h"
 
-#include "mainwnd/RunState.h"
-
 #include <algorithm>
 
 namespace {
 
 template <typename Better>
-double scan(
-    const RunState &state, int first, int last, const std::vector<double> &values, Better better)
+double scan(int first, int last, const std::vector<double> &values, Better better)
 {
     if (values.empty())
         return 0.0;
-    const int step = state.decimationStep > 0 ? state.decimationStep : 1;
     const int top = static_cast<int>(values.size()) - 1;
-    const int lo = std::clamp(std::min(first, last) / step, 0, top);
-    const int hi = std::clamp(std::max(first, last) / step, 0, top);
+    const int lo = std::clamp(std::min(first, last), 0, top);
+    const int hi = std::clamp(std::max(first, last), 0, top);
     double kept = values[static_cast<std::size_t>(lo)];
     for (int i = lo + 1; i <= hi; ++i) {
         const double v = values[static_cast<std::size_t>(i)];
@@ -27,12 +23,12 @@ double scan(
 
 } // namespace
 
-double scanMaximum(const RunState &state, int first, int last, const std::vector<double> &values)
+double scanMaximum(int first, int last, const std::vector<double> &values)
 {
-    return scan(state, first, last, values, [](double v, double kept) { return v > kept; });
+    return scan(first, last, values, [](double v, double kept) { return v > kept; });
 }
 
-double scanMinimum(const RunState &state, int first, int last, const std::vector<double> &values)
+double scanMinimum(int first, int last, const std::vector<double> &values)
 {
-    return scan(state, first, last, values, [](double v, double kept) { return v < kept; });
+    return scan(first, last, values, [](double v, double kept) { return v < kept; });
 }

@@ -2,7 +2,6 @@
 
 #include "data/NumberText.h"
 #include "data/TruncToInt.h"
-#include "mainwnd/RunState.h"
 
 #include <cmath>
 #include <cstdint>
@@ -10,17 +9,11 @@
 
 namespace {
 
-struct Bounds
-{
-    int high = 0;
-    int low = 0;
-};
-
 // Drops the last digits of value: truncation toward zero to a multiple of unit.
 std::int64_t cutToMultiple(std::int64_t value, std::int64_t unit) { return value / unit * unit; }
 
 // Steps above 1: the step is cut to its leading digit and the bounds to that digit's place.
-Bounds widenCoarse(double hi, double lo, double step)
+WidenedRange widenCoarse(double hi, double lo, double step)
 {
     const std::int64_t ihi = truncToInt(hi);
     const std::int64_t ilo = truncToInt(lo);
@@ -45,7 +38,7 @@ double cutAfterDecimals(double value, std::size_t decimals)
 
 // Steps of 1 or less: the unit is read off the "%f" text of the step, zeros after the point
 // deciding the decimal place of the cut.
-Bounds widenFine(double hi, double lo, double step)
+WidenedRange widenFine(double hi, double lo, double step)
 {
     const std::string text = formatFixed(step, 6);
     const std::string_view fraction
@@ -60,17 +53,8 @@ Bounds widenFine(double hi, double lo, double step)
 
 } // namespace
 
-void widenFrameRange(RunState &state, double hi, double lo, int axis)
+WidenedRange widenRange(double hi, double lo)
 {
-    if (axis != 1 && axis != 2)
-        return;
     const double step = std::fabs(hi - lo) * 0.1;
-    const Bounds bounds = step > 1.0 ? widenCoarse(hi, lo, step) : widenFine(hi, lo, step);
-    if (axis == 1) {
-        state.frameXMax = bounds.high;
-        state.frameXMin = bounds.low;
-    } else {
-        state.frameYMax = bounds.high;
-        state.frameYMin = bounds.low;
-    }
+    return step > 1.0 ? widenCoarse(hi, lo, step) : widenFine(hi, lo, step);
 }

@@ -1,8 +1,11 @@
 #pragma once
 
-struct RunState;
+// The frame bounds of one axis: the data range lo..hi widened by one step and cut toward zero at
+// the decimal place of that step. Bounds beyond the int32 range saturate.
+struct WidenedRange
+{
+    int high = 0;
+    int low = 0;
+};
 
-// Widens the range lo..hi of one axis by one step and cuts the bounds toward zero at the decimal
-// place of that step; axis 1 stores frameXMax/frameXMin, axis 2 frameYMax/frameYMin, any other
-// axis nothing. Bounds beyond the int32 range saturate.
-void widenFrameRange(RunState &state, double hi, double lo, int axis);
+WidenedRange widenRange(double hi, double lo);

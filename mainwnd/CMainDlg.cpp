@@ -2,16 +2,23 @@
 
 #include "export/AnimationExport.h"
 #include "mainwnd/CAboutDlg.h"
+#include "mainwnd/Clocks.h"
+#include "mainwnd/PictureSize.h"
 #include "platform/Resources.h"
 #include "res/ControlIds.h"
 #include "res/DialogTemplates.h"
 #include "res/ResourceIds.h"
 
-#include <QDir>
+#include <algorithm>
 
 namespace {
+
 CMainDlg *g_tickWindow = nullptr; // the window the multimedia timer procedure serves
-}
+
+// The multimedia timer procedure: the tick goes to the main window.
+void timerProc(UINT, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR);
+
+} // namespace
 
 BEGIN_MESSAGE_MAP(CMainDlg)
 ON_WM_SYSCOMMAND()
@@ -37,10 +44,8 @@ ON_BN_CLICKED(IDC_SLIDER_MODE, OnSliderMode)
 ON_WM_HELPINFO()
 END_MESSAGE_MAP()
 
-CMainDlg::CMainDlg(RunState &state, GdiState &gdi, CWnd *parent)
+CMainDlg::CMainDlg(CWnd *parent)
     : CDialog(mainDialogTemplate(), parent)
-    , rs(state)
-    , gs(gdi)
     , m_hIcon(loadResourceIcon(IDR_MAINFRAME, 32))
 {
 }
@@ -53,17 +58,18 @@ CMainDlg::~CMainDlg()
 
 void CMainDlg::DoDataExchange(CDataExchange *dx)
 {
-    DDX_Control(dx, IDC_EDIT_TIME, m_editTime);
-    DDX_Control(dx, IDC_SLIDER_POSITION, m_sliderPosition);
-    DDX_Control(dx, IDC_EDIT_ZOOM, m_editZoom);
-    DDX_Control(dx, IDC_EDIT_Y, m_editY);
-    DDX_Control(dx, IDC_EDIT_X, m_editX);
+    DDX_Control(dx, IDC_EDIT_TIME, m_controls.editTime);
+    DDX_Control(dx, IDC_SLIDER_POSITION, m_controls.slider);
+    DDX_Control(dx, IDC_EDIT_ZOOM, m_controls.editZoom);
+    DDX_Control(dx, IDC_EDIT_Y, m_controls.editY);
+    DDX_Control(dx, IDC_EDIT_X, m_controls.editX);
 }
 
 BOOL CMainDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     m_initialised = false;
+    m_playback = {};
 
     if (CMenu *systemMenu = GetSystemMenu(FALSE)) {
         const std::string about = loadResourceString(IDS_ABOUTBOX);
@@ -78,100 +84,15 @@ BOOL CMainDlg::OnInitDialog()
     // The icon (WM_SETICON) was set on the window when its widgets were built.
 
     WINDOWPLACEMENT placement;
-    if (CWnd *canvas = GetDlgItem(IDC_CANVAS); canvas && canvas->GetWindowPlacement(&placement)) {
-        const RECT &r = placement.rcNormalPosition;
-        rs.canvasRect = RunState::Rect { r.left, r.top, r.right, r.bottom };
-    }
+    if (CWnd *canvas = GetDlgItem(IDC_CANVAS); canvas && canvas->GetWindowPlacement(&placement))
+        m_controls.canvasRect = placement.rcNormalPosition;
 
-    if (!gs.teachCorrectionButton.SubclassDlgItem(IDC_TEACH_CORRECTION, this)
-        || !gs.playButton.SubclassDlgItem(IDC_PLAY_PAUSE, this)
-        || !gs.pathRunButton.SubclassDlgItem(IDC_PATH_RUN, this)
-        || !gs.corrRunButton.SubclassDlgItem(IDC_CORR_RUN, this)
-        || !gs.sliderModeButton.SubclassDlgItem(IDC_SLIDER_MODE, this))
+    if (!m_controls.attachButtons())
         return FALSE;
+    createDrawingObjects();
+    m_controls.setZoomText("等倍");
 
-    struct Face
-    {
-        CBitmapButton &button;
-        int id, up, down;
-        CWnd *&wnd;
-        RECT &rect;
-    };
-    const Face faces[] = {
-        { gs.playButton, IDC_PLAY_PAUSE, IDB_PLAY_IDLE, IDB_PLAY_ACTIVE, gs.playButtonWnd,
-            gs.playButtonRect },
-        { gs.pathRunButton, IDC_PATH_RUN, IDB_PATH_IDLE, IDB_PATH_ACTIVE, gs.pathRunButtonWnd,
-            gs.pathRunButtonRect },
-        { gs.teachCorrectionButton, IDC_TEACH_CORRECTION, IDB_TEACH_IDLE, IDB_TEACH_ACTIVE,
-            gs.teachCorrectionButtonWnd, gs.teachCorrectionButtonRect },
-        { gs.corrRunButton, IDC_CORR_RUN, IDB_CORR_IDLE, IDB_CORR_ACTIVE, gs.corrRunButtonWnd,
-            gs.corrRunButtonRect },
-        { gs.sliderModeButton, IDC_SLIDER_MODE, IDB_SLIDER_IDLE, IDB_SLIDER_ACTIVE,
-            gs.sliderModeButtonWnd, gs.sliderModeButtonRect },
-    };
-    for (const Face &f : faces) {
-        f.button.LoadBitmaps(f.up, f.down);
-        f.button.SizeToContent();
-        f.wnd = GetDlgItem(f.id);
-        f.button.GetClientRect(&f.rect);
-    }
-
-    rs.reallocateAllArrays();
-
-    gs.canvasWnd = GetDlgItem(IDC_CANVAS);
-    gs.canvasDC = gs.canvasWnd ? gs.canvasWnd->GetDC() : nullptr;
-
-    gs.backgroundDC.CreateCompatibleDC(gs.canvasDC);
-    gs.composeDC.CreateCompatibleDC(gs.canvasDC);
-    gs.plotDC.CreateCompatibleDC(gs.canvasDC);
-    gs.zoomDC.CreateCompatibleDC(gs.canvasDC);
-    gs.overlayDC.CreateCompatibleDC(gs.canvasDC);
-    gs.patchDC.CreateCompatibleDC(gs.canvasDC);
-
-    LoadBitmap(gs.canvasBitmap, IDB_CANVAS);
-    LoadBitmap(gs.plotLayer, IDB_PLOT);
-    LoadBitmap(gs.overlayLayer, IDB_OVERLAY);
-    LoadBitmap(gs.patchLayer, IDB_PATCH);
-
-    rs.tickPeriodMs = 350;
-    rs.playing = false;
-    rs.dataReady = false;
-    rs.plotIndex = 0;
-    rs.lastIndex = 0;
-    rs.backgroundGiven = rs.characterGiven = rs.character2Given = rs.dataFileGiven = false;
-    rs.characterBlink = false;
-    rs.characterFrame = 1;
-    rs.sourceMode = 0;
-    rs.decimationStep = 1;
-    rs.originX = rs.originY = 0.0;
-    rs.viewSrcX = rs.viewSrcY = rs.viewDstX = rs.viewDstY = 0;
-    rs.zoomIndex = 0;
-    rs.zoomFactors = { 1.0, 0.5, 0.25 };
-    rs.viewWidth = 525;
-    rs.viewHeight = 350;
-    rs.viewReanchor = false;
-
-    m_editZoom.SetWindowText("等倍");
-
-    rs.splineDegree = 2;
-    rs.divisionCount = 20;
-    rs.teachPointPicked = false;
-
-    gs.penMagenta2.CreatePen(PS_SOLID, 2, RGB(255, 0, 255));
-    gs.plotDC.SelectObject(&gs.penMagenta2);
-    gs.penGreen2.CreatePen(PS_SOLID, 2, RGB(0, 215, 52));
-    gs.penTeal2.CreatePen(PS_SOLID, 2, RGB(0, 212, 212));
-    gs.penRed2.CreatePen(PS_SOLID, 2, RGB(255, 0, 0));
-    gs.penWhite2.CreatePen(PS_SOLID, 2, RGB(255, 255, 255));
-    gs.brushWhite.CreateSolidBrush(RGB(255, 255, 255));
-    gs.penRed1.CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
-    gs.brushRed.CreateSolidBrush(RGB(255, 0, 0));
-    gs.penAzure1.CreatePen(PS_SOLID, 1, RGB(0, 127, 255));
-    gs.brushAzure.CreateSolidBrush(RGB(0, 127, 255));
-    gs.penCyan1.CreatePen(PS_SOLID, 1, RGB(0, 255, 255));
-    gs.brushCyan.CreateSolidBrush(RGB(0, 255, 255));
-
-    gs.toolTip.Create(this, 0);
+    m_toolTip.Create(this, 0);
     const std::pair<int, const char *> tools[] = {
         { IDC_PLAY_PAUSE, "再生/一時停止" },
         { IDC_TEACH_CORRECTION, "教示中のﾎﾟｲﾝﾄ修正" },
@@ -186,7 +107,47 @@ BOOL CMainDlg::OnInitDialog()
         { IDC_SLIDER_MODE, "相関図 データ位置スライダ指定" },
     };
     for (const auto &[id, text] : tools)
-        gs.toolTip.AddTool(GetDlgItem(id), text);
+        m_toolTip.AddTool(GetDlgItem(id), text);
+
+    m_controls.slider.SetRange(1, 100, TRUE);
+    m_controls.slider.SetPageSize(5);
+    m_controls.slider.SetPos(1);
+
+    m_controls.setTickProcedure(timerProc);
+    m_diagrams = createDiagrams(DiagramContext { m_playback, m_gdi, m_controls });
+    m_initialised = true;
+    g_tickWindow = this;
+    return TRUE;
+}
+
+void CMainDlg::createDrawingObjects()
+{
+    GdiState &gs = m_gdi;
+    gs.canvasWnd = GetDlgItem(IDC_CANVAS);
+    gs.canvasDC = gs.canvasWnd ? gs.canvasWnd->GetDC() : nullptr;
+
+    for (CDC *dc :
+        { &gs.backgroundDC, &gs.composeDC, &gs.plotDC, &gs.zoomDC, &gs.overlayDC, &gs.patchDC })
+        dc->CreateCompatibleDC(gs.canvasDC);
+
+    LoadBitmap(gs.canvasBitmap, IDB_CANVAS);
+    LoadBitmap(gs.plotLayer, IDB_PLOT);
+    LoadBitmap(gs.overlayLayer, IDB_OVERLAY);
+    LoadBitmap(gs.patchLayer, IDB_PATCH);
+
+    gs.penMagenta2.CreatePen(PS_SOLID, 2, RGB(255, 0, 255));
+    gs.plotDC.SelectObject(&gs.penMagenta2);
+    gs.penGreen2.CreatePen(PS_SOLID, 2, RGB(0, 215, 52));
+    gs.penTeal2.CreatePen(PS_SOLID, 2, RGB(0, 212, 212));
+    gs.penRed2.CreatePen(PS_SOLID, 2, RGB(255, 0, 0));
+    gs.penWhite2.CreatePen(PS_SOLID, 2, RGB(255, 255, 255));
+    gs.brushWhite.CreateSolidBrush(RGB(255, 255, 255));
+    gs.penRed1.CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
+    gs.brushRed.CreateSolidBrush(RGB(255, 0, 0));
+    gs.penAzure1.CreatePen(PS_SOLID, 1, RGB(0, 127, 255));
+    gs.brushAzure.CreateSolidBrush(RGB(0, 127, 255));
+    gs.penCyan1.CreatePen(PS_SOLID, 1, RGB(0, 255, 255));
+    gs.brushCyan.CreateSolidBrush(RGB(0, 255, 255));
 
     if (gs.titleFont.CreateFont(
             14, 0, 0, 0, 700, false, false, false, 128, 2, 0, 0, 0, "ＭＳ ゴシック")
@@ -205,23 +166,32 @@ BOOL CMainDlg::OnInitDialog()
     gs.overlayDC.SetTextColor(RGB(0, 127, 11));
     gs.penDarkGreen1.CreatePen(PS_SOLID, 1, RGB(0, 127, 11));
     gs.overlayDC.SelectObject(&gs.penDarkGreen1);
+}
 
-    m_sliderPosition.SetRange(1, 100, TRUE);
-    m_sliderPosition.SetPageSize(5);
-    m_sliderPosition.SetPos(1);
+void CMainDlg::releaseDrawingObjects()
+{
+    GdiState &gs = m_gdi;
+    for (CPen *pen : { &gs.penMagenta2, &gs.penGreen2, &gs.penTeal2, &gs.penRed2, &gs.penWhite2,
+             &gs.penRed1, &gs.penDarkGreen1, &gs.penAzure1, &gs.penCyan1 })
+        pen->DeleteObject();
+    for (CBrush *brush : { &gs.brushWhite, &gs.brushRed, &gs.brushAzure, &gs.brushCyan })
+        brush->DeleteObject();
 
-    rs.sliderMode = false;
-    rs.pathSetupDone = false;
-    rs.corrSetupDone = false;
-    rs.corrOffsetX = rs.corrOffsetY = 0;
-    rs.sliderFirstMarker = false;
-    rs.startupDirectory = QDir::currentPath().toStdString();
+    if (gs.overlayDCPreviousFont)
+        gs.overlayDC.SelectObject(gs.overlayDCPreviousFont);
+    gs.smallFont.DeleteObject();
+    if (gs.canvasDCPreviousFont && gs.canvasDC)
+        gs.canvasDC->SelectObject(gs.canvasDCPreviousFont);
+    gs.titleFont.DeleteObject();
 
-    rs.pauseHeld = false;
-    rs.endReached = false;
-    m_initialised = true;
-    g_tickWindow = this;
-    return TRUE;
+    for (CDC *dc :
+        { &gs.backgroundDC, &gs.zoomDC, &gs.composeDC, &gs.plotDC, &gs.overlayDC, &gs.patchDC })
+        dc->DeleteDC();
+
+    if (gs.canvasWnd)
+        gs.canvasWnd->ReleaseDC(gs.canvasDC);
+    gs.canvasDC = nullptr;
+    gs.canvasWnd = nullptr;
 }
 
 bool CMainDlg::OnMessage(const MSG &msg)
@@ -239,44 +209,153 @@ BOOL CMainDlg::DestroyWindow()
 {
     m_export.reset(); // an unfinished export stops and leaves no file
     if (m_initialised) {
-        killClocks();
-        Sleep(500);
-
-        rs.dataX = {};
-        rs.dataY = {};
-        rs.dataDirection = {};
-        rs.firstRowInterpSpeed = {};
-        rs.firstRowPlotSpeed = {};
-        rs.teachX = {};
-        rs.teachY = {};
-        rs.releaseSplineBuffers();
-
-        for (CPen *pen : { &gs.penMagenta2, &gs.penGreen2, &gs.penTeal2, &gs.penRed2, &gs.penWhite2,
-                 &gs.penRed1, &gs.penDarkGreen1, &gs.penAzure1, &gs.penCyan1 })
-            pen->DeleteObject();
-        for (CBrush *brush : { &gs.brushWhite, &gs.brushRed, &gs.brushAzure, &gs.brushCyan })
-            brush->DeleteObject();
-
-        if (gs.overlayDCPreviousFont)
-            gs.overlayDC.SelectObject(gs.overlayDCPreviousFont);
-        gs.smallFont.DeleteObject();
-        if (gs.canvasDCPreviousFont && gs.canvasDC)
-            gs.canvasDC->SelectObject(gs.canvasDCPreviousFont);
-        gs.titleFont.DeleteObject();
-
-        for (CDC *dc :
-            { &gs.backgroundDC, &gs.zoomDC, &gs.composeDC, &gs.plotDC, &gs.overlayDC, &gs.patchDC })
-            dc->DeleteDC();
-
-        if (gs.canvasWnd)
-            gs.canvasWnd->ReleaseDC(gs.canvasDC);
-        gs.canvasDC = nullptr;
-        gs.canvasWnd = nullptr;
+        // Ticks run on this thread and a stopped clock delivers nothing more: all can go now.
+        m_controls.killClocks(m_playback.clockId);
+        m_diagrams.clear();
+        releaseDrawingObjects();
         m_initialised = false;
     }
     if (g_tickWindow == this)
         g_tickWindow = nullptr;
     return CDialog::DestroyWindow();
+}
+
+Diagram &CMainDlg::diagram(DiagramKind kind)
+{
+    const auto found
+        = std::ranges::find_if(m_diagrams, [kind](const auto &d) { return d->kind() == kind; });
+    return **found;
+}
+
+Diagram *CMainDlg::runningDiagram() const
+{
+    const auto found = std::ranges::find_if(m_diagrams, [](const auto &d) { return d->running(); });
+    return found == m_diagrams.end() ? nullptr : found->get();
+}
+
+void CMainDlg::runOrStop(DiagramKind kind)
+{
+    Diagram &d = diagram(kind);
+    const Diagram *running = runningDiagram();
+    // A setup accepted for one diagram is no longer offered again by the others.
+    if (d.runOrStop(running && running != &d))
+        for (const auto &other : m_diagrams)
+            if (other.get() != &d)
+                other->forgetSetup();
+}
+
+void CMainDlg::OnPathRunStop() { runOrStop(DiagramKind::Path); }
+
+void CMainDlg::OnCorrelationRunStop() { runOrStop(DiagramKind::Correlation); }
+
+void CMainDlg::OnPlayPause()
+{
+    Diagram *d = runningDiagram();
+    if (m_playback.playing) {
+        m_controls.showActive(WindowButton::Play, false);
+        m_playback.playing = false;
+        if (d)
+            d->pause();
+        return;
+    }
+    if (!d || !d->prepareToPlay())
+        return;
+    m_controls.showActive(WindowButton::Play, true);
+    m_playback.playing = true;
+    d->play();
+}
+
+void CMainDlg::OnTimer(UINT id)
+{
+    if (Diagram *d = runningDiagram())
+        d->onTimer(id);
+    Default();
+}
+
+void CMainDlg::OnTick(DWORD_PTR)
+{
+    if (Diagram *d = runningDiagram())
+        d->tick();
+}
+
+void CMainDlg::OnMouseMove(UINT, POINT point)
+{
+    const RECT &r = m_controls.canvasRect;
+    // Exactly the pixels the view shows: its first row counts, the row below it does not.
+    m_mouseInPicture = r.left <= point.x && point.x < r.left + kPictureWidth && r.top <= point.y
+        && point.y < r.top + kPictureHeight;
+    if (Diagram *d = runningDiagram())
+        d->mouseMoved(point, m_mouseInPicture);
+    Default();
+}
+
+void CMainDlg::OnLButtonDown(UINT, POINT point)
+{
+    if (Diagram *d = runningDiagram(); d && m_mouseInPicture)
+        d->clicked(point);
+    Default();
+}
+
+void CMainDlg::OnZoomIn()
+{
+    if (Diagram *d = runningDiagram())
+        d->zoom(-1);
+}
+
+void CMainDlg::OnZoomOut()
+{
+    if (Diagram *d = runningDiagram())
+        d->zoom(+1);
+}
+
+void CMainDlg::OnScrollDown()
+{
+    if (Diagram *d = runningDiagram())
+        d->scroll(ScrollDirection::Down);
+}
+
+void CMainDlg::OnScrollUp()
+{
+    if (Diagram *d = runningDiagram())
+        d->scroll(ScrollDirection::Up);
+}
+
+void CMainDlg::OnScrollRight()
+{
+    if (Diagram *d = runningDiagram())
+        d->scroll(ScrollDirection::Right);
+}
+
+void CMainDlg::OnScrollLeft()
+{
+    if (Diagram *d = runningDiagram())
+        d->scroll(ScrollDirection::Left);
+}
+
+void CMainDlg::OnTeachCorrection()
+{
+    if (Diagram *d = runningDiagram())
+        d->teachCorrection();
+}
+
+void CMainDlg::OnSliderMode()
+{
+    if (Diagram *d = runningDiagram())
+        d->sliderMode();
+}
+
+void CMainDlg::OnSliderReleasedCapture(LRESULT *result)
+{
+    if (Diagram *d = runningDiagram())
+        d->sliderMoved();
+    *result = 0;
+}
+
+void CMainDlg::OnSliderCustomDraw(LRESULT *result)
+{
+    if (Diagram *d = runningDiagram())
+        d->sliderMoved();
+    *result = 0;
 }
 
 void CMainDlg::OnSysCommand(UINT id, long)
@@ -311,27 +390,12 @@ void CMainDlg::OnQueryDragIcon() { }
 
 void CMainDlg::OnKillFocus(CWnd *) { Default(); }
 
-BOOL CMainDlg::PreTranslateMessage(MSG *msg)
-{
-    // Qt relays mouse input to tool tips by itself.
-    return CDialog::PreTranslateMessage(msg);
-}
-
-void CMainDlg::setButtonFace(CBitmapButton &button, const RECT &rect, int bitmapId)
-{
-    button.LoadBitmaps(bitmapId, bitmapId);
-    button.InvalidateRect(&rect);
-}
-
-void CMainDlg::clearReadouts()
-{
-    m_editX.SetWindowText("");
-    m_editY.SetWindowText("");
-    m_editTime.SetWindowText("");
-}
+namespace {
 
 void timerProc(UINT, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR)
 {
     if (g_tickWindow)
         g_tickWindow->OnTick(user);
 }
+
+} // namespace

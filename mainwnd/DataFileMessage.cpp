@@ -3,15 +3,15 @@
 #include "data/CsvReader.h"
 #include "data/DataReadMessage.h"
 #include "data/DataReadReport.h"
-#include "mainwnd/RunState.h"
 #include "platform/Platform.h"
 
-int loadDataColumnsWithMessage(RunState &rs, bool withPathColumns)
+int loadDataColumnsWithMessage(
+    const DataColumns &columns, DataSeries &series, bool withPathColumns, std::string &message)
 {
     DataReadReport report;
-    const int rows = loadDataColumns(rs, withPathColumns, &report);
-    rs.dataFileMessage = dataReadMessage(report);
-    if (!rs.dataFileMessage.empty())
-        AfxMessageBox(rs.dataFileMessage);
+    const int rows = loadDataColumns(columns, series, withPathColumns, &report);
+    message = dataReadMessage(report);
+    if (!message.empty())
+        AfxMessageBox(message);
     return rows;
 }

@@ -1,9 +1,12 @@
 #pragma once
 
-struct RunState;
+#include "data/DataSeries.h"
+
+#include <string>
 
 // Reads the data file as loadDataColumns does (same values, same row count), then tells the
 // person in one message box what kept the file from giving clean data: that it cannot be
 // opened, that it holds no data row from the start row, or which columns held fields without a
-// number (kept in dataFileMessage). Both diagrams' runs read their data file through it.
-int loadDataColumnsWithMessage(RunState &rs, bool withPathColumns);
+// number (kept in message, empty for a clean file). Both diagrams read their data file through it.
+int loadDataColumnsWithMessage(
+    const DataColumns &columns, DataSeries &series, bool withPathColumns, std::string &message);

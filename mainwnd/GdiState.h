@@ -1,10 +1,9 @@
 #pragma once
 
-// The drawing objects and window objects every mode shares: the canvas DC, the six memory DCs,
-// their bitmaps, the pens, brushes and fonts, and the bitmap buttons.
+// The drawing objects the diagrams share: the picture area's DC, the six memory DCs, their
+// bitmaps, the pens, brushes and fonts.
 
-#include "platform/CBitmapButton.h"
-#include "platform/Controls.h"
+#include "platform/CWnd.h"
 #include "platform/Gdi.h"
 
 struct GdiState
@@ -24,11 +23,4 @@ struct GdiState
     CFont *overlayDCPreviousFont = nullptr;
     CPen *savedPen = nullptr;
     CBrush *savedBrush = nullptr;
-
-    CToolTipCtrl toolTip;
-    CBitmapButton playButton, pathRunButton, teachCorrectionButton, corrRunButton, sliderModeButton;
-    CWnd *playButtonWnd = nullptr, *pathRunButtonWnd = nullptr, *teachCorrectionButtonWnd = nullptr,
-         *corrRunButtonWnd = nullptr, *sliderModeButtonWnd = nullptr;
-    RECT playButtonRect, pathRunButtonRect, teachCorrectionButtonRect, corrRunButtonRect,
-        sliderModeButtonRect;
 };

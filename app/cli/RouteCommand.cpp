@@ -4,7 +4,6 @@
 #include "data/CsvReader.h"
 #include "data/NumberText.h"
 #include "data/TextLineReader.h"
-#include "mainwnd/RunState.h"
 #include "path/core/TeachingRoute.h"
 
 #include <memory>
@@ -101,30 +100,27 @@ bool morePointsThanCapacity(const RouteOptions &options)
     return next && next->size() >= 2;
 }
 
-void loadTeachingPoints(RunState &state, const RouteOptions &options)
+void loadTeachingPoints(TeachingPoints &points, const RouteOptions &options)
 {
-    state.dataFilePath = options.pointsFile;
-    state.xColumn = 1;
-    state.yColumn = 2;
-    state.useYColumn = true;
-    state.dataStartRow = options.startRow;
-    const int rows = loadDataColumns(state, false);
-    for (std::size_t i = 0; i < static_cast<std::size_t>(rows); ++i) {
-        state.teachX[i] = state.dataX[i];
-        state.teachY[i] = state.dataY[i];
-    }
-    state.teachCount = rows;
+    DataColumns columns;
+    columns.path = options.pointsFile;
+    columns.useY = true;
+    columns.startRow = options.startRow;
+    auto read = std::make_unique<DataSeries>();
+    points.count = loadDataColumns(columns, *read, false);
+    points.x = read->x;
+    points.y = read->y;
 }
 
-void applyRouteSettings(RunState &state, const RouteOptions &options)
+RouteSettings routeSettings(const RouteOptions &options)
 {
-    state.dataFilePath = options.routeFile;
-    state.curveInterpolation = options.curve;
-    state.linearInterpolation = !options.curve;
-    state.divisionCount = options.divisions;
-    state.teachMoveTimeMs = options.moveTimeMs;
-    state.plotPeriodMs = options.moveTimeMs / options.divisions;
-    state.zoomIndex = options.zoomIndex;
+    RouteSettings settings;
+    settings.filePath = options.routeFile;
+    settings.curve = options.curve;
+    settings.divisionCount = options.divisions;
+    settings.moveTimeMs = options.moveTimeMs;
+    settings.plotPeriodMs = options.moveTimeMs / options.divisions;
+    return settings;
 }
 
 } // namespace
@@ -173,17 +169,19 @@ int runRouteCommand(const std::vector<std::string> &args, std::ostream &out, std
         err << "tracelet route: cannot read " << options->pointsFile << "\n";
         return kExitFailed;
     }
-    auto state = std::make_unique<RunState>();
-    loadTeachingPoints(*state, *options);
-    if (state->teachCount == kPointCapacity && morePointsThanCapacity(*options)) {
+    auto points = std::make_unique<TeachingPoints>();
+    loadTeachingPoints(*points, *options);
+    if (points->count == kPointCapacity && morePointsThanCapacity(*options)) {
         err << "tracelet route: too many teaching points: more than " << formatInt(kPointCapacity)
             << " in " << options->pointsFile << "\n";
         return kExitFailed;
     }
-    applyRouteSettings(*state, *options);
     std::string fileError;
+    SplineWork spline;
+    auto route = std::make_unique<DataSeries>();
     switch (buildTeachingRoute(
-        *state, [](int) {}, &fileError)) {
+        *points, routeSettings(*options), spline, options->zoomIndex, *route, [](int) {},
+        &fileError)) {
     case TeachingRouteResult::Built:
         return kExitOk;
     case TeachingRouteResult::BuiltFileNotWritten:
@@ -191,11 +189,11 @@ int runRouteCommand(const std::vector<std::string> &args, std::ostream &out, std
         return kExitFailed;
     case TeachingRouteResult::TooFewPoints:
         err << "tracelet route: a route needs at least two teaching points; " << options->pointsFile
-            << " holds " << formatInt(state->teachCount) << "\n";
+            << " holds " << formatInt(points->count) << "\n";
         return kExitFailed;
     case TeachingRouteResult::TooManyPoints:
-        err << "tracelet route: too many teaching points: " << formatInt(state->teachCount)
-            << (options->curve && state->teachCount > kSplineStride
+        err << "tracelet route: too many teaching points: " << formatInt(points->count)
+            << (options->curve && points->count > kSplineStride
                        ? " (the curve method takes at most 1000)"
                        : " at " + formatInt(options->divisions)
                            + " divisions make more than 10000 route points")

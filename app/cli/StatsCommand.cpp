@@ -5,7 +5,6 @@
 #include "correlation/core/CorrStatistics.h"
 #include "data/CsvReader.h"
 #include "data/NumberText.h"
-#include "mainwnd/RunState.h"
 
 #include <array>
 #include <memory>
@@ -78,31 +77,32 @@ std::optional<StatsOptions> parseStatsOptions(const CommandArguments &parsed, st
     return options;
 }
 
-void printStats(std::ostream &out, const RunState &state, int rowCount,
-    const std::array<int, 4> &widened, bool hasLine, bool hasCoefficient)
+void printStats(std::ostream &out, const DataSeries &points, const CorrFrame &frame,
+    const CorrStatistics &stats, int rowCount, const std::array<int, 4> &widened, bool hasLine,
+    bool hasCoefficient)
 {
     const std::pair<const char *, std::string> fields[] = {
         { "rowCount", formatInt(rowCount) },
-        { "lastIndex", formatInt(state.lastIndex) },
+        { "lastIndex", formatInt(points.lastIndex) },
         { "widenedXMax", formatInt(widened[0]) },
         { "widenedXMin", formatInt(widened[1]) },
         { "widenedYMax", formatInt(widened[2]) },
         { "widenedYMin", formatInt(widened[3]) },
-        { "frameXMax", formatInt(state.frameXMax) },
-        { "frameXMin", formatInt(state.frameXMin) },
-        { "frameYMax", formatInt(state.frameYMax) },
-        { "frameYMin", formatInt(state.frameYMin) },
-        { "corrScaleX", jsonNumber(state.corrScaleX) },
-        { "corrScaleY", jsonNumber(state.corrScaleY) },
-        { "frameCentreX", jsonNumber(state.frameCentreX) },
-        { "frameCentreY", jsonNumber(state.frameCentreY) },
-        { "corrOffsetX", formatInt(state.corrOffsetX) },
-        { "corrOffsetY", formatInt(state.corrOffsetY) },
-        { "meanX", jsonNumber(state.meanX) },
-        { "meanY", jsonNumber(state.meanY) },
-        { "regressionSlope", hasLine ? jsonNumber(state.regressionSlope) : "null" },
-        { "regressionIntercept", hasLine ? jsonNumber(state.regressionIntercept) : "null" },
-        { "r", hasCoefficient ? jsonNumber(correlationCoefficient(state)) : "null" },
+        { "frameXMax", formatInt(frame.xMax) },
+        { "frameXMin", formatInt(frame.xMin) },
+        { "frameYMax", formatInt(frame.yMax) },
+        { "frameYMin", formatInt(frame.yMin) },
+        { "corrScaleX", jsonNumber(frame.scaleX) },
+        { "corrScaleY", jsonNumber(frame.scaleY) },
+        { "frameCentreX", jsonNumber(frame.centreX) },
+        { "frameCentreY", jsonNumber(frame.centreY) },
+        { "corrOffsetX", formatInt(frame.offsetX) },
+        { "corrOffsetY", formatInt(frame.offsetY) },
+        { "meanX", jsonNumber(stats.meanX) },
+        { "meanY", jsonNumber(stats.meanY) },
+        { "regressionSlope", hasLine ? jsonNumber(stats.slope) : "null" },
+        { "regressionIntercept", hasLine ? jsonNumber(stats.intercept) : "null" },
+        { "r", hasCoefficient ? jsonNumber(correlationCoefficient(stats)) : "null" },
     };
     std::string text = "{\n";
     for (const auto &[key, value] : fields) {
@@ -150,30 +150,34 @@ int runStatsCommand(const std::vector<std::string> &args, std::ostream &out, std
         err << "tracelet stats: cannot read " << options->dataFile << "\n";
         return kExitFailed;
     }
-    auto state = std::make_unique<RunState>();
-    state->dataFilePath = options->dataFile;
-    state->xColumn = options->xColumn;
-    state->yColumn = options->yColumn;
-    state->useYColumn = true;
-    state->dataStartRow = options->startRow;
-    state->corrAutoScale = !options->frame;
+    DataColumns columns;
+    columns.path = options->dataFile;
+    columns.xColumn = options->xColumn;
+    columns.yColumn = options->yColumn;
+    columns.useY = true;
+    columns.startRow = options->startRow;
+    CorrSetupValues setup;
+    setup.autoScale = !options->frame;
     if (options->frame) {
-        state->corrFrameXTop = (*options->frame)[0];
-        state->corrFrameXBottom = (*options->frame)[1];
-        state->corrFrameYTop = (*options->frame)[2];
-        state->corrFrameYBottom = (*options->frame)[3];
+        setup.frameXTop = (*options->frame)[0];
+        setup.frameXBottom = (*options->frame)[1];
+        setup.frameYTop = (*options->frame)[2];
+        setup.frameYBottom = (*options->frame)[3];
     }
-    const int rowCount = loadDataColumns(*state, false);
+    auto points = std::make_unique<DataSeries>();
+    const int rowCount = loadDataColumns(columns, *points, false);
     if (rowCount == 0) {
         err << "tracelet stats: no data row in " << options->dataFile << " from line "
             << formatInt(options->startRow) << "\n";
         return kExitFailed;
     }
-    const std::array<int, 4> widened { state->frameXMax, state->frameXMin, state->frameYMax,
-        state->frameYMin };
-    computeFrame(*state);
-    const bool hasLine = computeRegression(*state, state->lastIndex);
-    const bool hasCoefficient = computeCorrelationTerms(*state, state->lastIndex);
-    printStats(out, *state, rowCount, widened, hasLine, hasCoefficient);
+    CorrFrame frame;
+    widenFrameToData(frame, *points);
+    const std::array<int, 4> widened { frame.xMax, frame.xMin, frame.yMax, frame.yMin };
+    computeFrame(frame, setup);
+    CorrStatistics stats;
+    const bool hasLine = computeRegression(stats, *points, points->lastIndex);
+    const bool hasCoefficient = computeCorrelationTerms(stats, *points, points->lastIndex);
+    printStats(out, *points, frame, stats, rowCount, widened, hasLine, hasCoefficient);
     return kExitOk;
 }

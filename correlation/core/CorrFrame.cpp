@@ -1,7 +1,8 @@
 #include "correlation/core/CorrFrame.h"
 
+#include "data/RangeScan.h"
+#include "data/RangeWidening.h"
 #include "data/TruncToInt.h"
-#include "mainwnd/RunState.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -47,18 +48,29 @@ void computeManualAxis(AxisFrame axis, double top, double bottom)
 
 } // namespace
 
-void computeFrame(RunState &state)
+void widenFrameToData(CorrFrame &frame, const DataSeries &points)
 {
-    AxisFrame x { state.frameXMax, state.frameXMin, state.corrScaleX, state.frameCentreX,
-        state.corrOffsetX };
-    AxisFrame y { state.frameYMax, state.frameYMin, state.corrScaleY, state.frameCentreY,
-        state.corrOffsetY };
-    if (state.corrAutoScale) {
+    const int last = points.lastIndex;
+    const WidenedRange x
+        = widenRange(scanMaximum(0, last, points.x), scanMinimum(0, last, points.x));
+    const WidenedRange y
+        = widenRange(scanMaximum(0, last, points.y), scanMinimum(0, last, points.y));
+    frame.xMax = x.high;
+    frame.xMin = x.low;
+    frame.yMax = y.high;
+    frame.yMin = y.low;
+}
+
+void computeFrame(CorrFrame &frame, const CorrSetupValues &setup)
+{
+    AxisFrame x { frame.xMax, frame.xMin, frame.scaleX, frame.centreX, frame.offsetX };
+    AxisFrame y { frame.yMax, frame.yMin, frame.scaleY, frame.centreY, frame.offsetY };
+    if (setup.autoScale) {
         computeAutomaticAxis(x);
         computeAutomaticAxis(y);
     } else {
-        computeManualAxis(x, state.corrFrameXTop, state.corrFrameXBottom);
-        computeManualAxis(y, state.corrFrameYTop, state.corrFrameYBottom);
+        computeManualAxis(x, setup.frameXTop, setup.frameXBottom);
+        computeManualAxis(y, setup.frameYTop, setup.frameYBottom);
     }
 }
 
@@ -66,14 +78,14 @@ namespace {
 int limitedPixel(double pixel) { return std::clamp(truncToInt(pixel), -kPixelLimit, kPixelLimit); }
 }
 
-int toPixelX(const RunState &state, double x)
+int toPixelX(const CorrFrame &frame, double x)
 {
     return limitedPixel(
-        x * state.corrScaleX + (kFrameCentrePixelX - static_cast<double>(state.corrOffsetX)));
+        x * frame.scaleX + (kFrameCentrePixelX - static_cast<double>(frame.offsetX)));
 }
 
-int toPixelY(const RunState &state, double y)
+int toPixelY(const CorrFrame &frame, double y)
 {
     return limitedPixel(
-        (state.corrOffsetY + static_cast<double>(kFrameCentrePixelY)) - y * state.corrScaleY);
+        (frame.offsetY + static_cast<double>(kFrameCentrePixelY)) - y * frame.scaleY);
 }

@@ -2,53 +2,48 @@
 
 #include "data/AtomicFile.h"
 #include "data/NumberText.h"
-#include "mainwnd/RunState.h"
 
 #include <vector>
-
-namespace {
-constexpr std::size_t kDataFileChangeFlag = 9;
-}
 
 SetupFileLines readCorrSetupFile(const std::string &path)
 {
     return readSetupFile(path, kCorrSetupMagic, kCorrSetupValueLines);
 }
 
-void applyCorrSetupLine(RunState &state, int fileLine, std::string_view text)
+void applyCorrSetupLine(CorrSetup &setup, int fileLine, std::string_view text)
 {
     switch (fileLine) {
     case 2:
-        state.dataFilePath = text;
-        state.dataFileGiven = true;
-        state.corrSetupChanged[kDataFileChangeFlag] = false;
+        setup.values.dataFilePath = text;
+        setup.dataFileGiven = true;
+        setup.changed[kDataFile] = false;
         break;
     case 3:
-        state.xColumn = parseInt(text);
+        setup.values.xColumn = parseInt(text);
         break;
     case 4:
-        state.yColumn = parseInt(text);
+        setup.values.yColumn = parseInt(text);
         break;
     case 5:
-        state.dataStartRow = parseInt(text);
+        setup.values.dataStartRow = parseInt(text);
         break;
     case 6:
-        state.plotPeriodMs = parseInt(text);
+        setup.values.plotSpeedMs = parseInt(text);
         break;
     case 7:
-        state.corrAutoScale = parseInt(text) != 0;
+        setup.values.autoScale = parseInt(text) != 0;
         break;
     case 8:
-        state.corrFrameXTop = parseDouble(text);
+        setup.values.frameXTop = parseDouble(text);
         break;
     case 9:
-        state.corrFrameXBottom = parseDouble(text);
+        setup.values.frameXBottom = parseDouble(text);
         break;
     case 10:
-        state.corrFrameYTop = parseDouble(text);
+        setup.values.frameYTop = parseDouble(text);
         break;
     case 11:
-        state.corrFrameYBottom = parseDouble(text);
+        setup.values.frameYBottom = parseDouble(text);
         break;
     default:
         break;

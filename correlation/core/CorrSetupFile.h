@@ -5,10 +5,10 @@
 #include "data/AtomicFile.h"
 #include "data/SetupFile.h"
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
-
-struct RunState;
 
 inline constexpr std::string_view kCorrSetupMagic = "KVT_GRIDWALK_SETUP_SOUKAN";
 inline constexpr int kCorrSetupValueLines = 10;
@@ -27,11 +27,43 @@ struct CorrSetupValues
     double frameYBottom = -100.0;
 };
 
+// The fields of the setup dialog, each with its flag in CorrSetup::changed.
+enum CorrSetupField : std::size_t {
+    kYBottom = 0,
+    kYTop,
+    kXBottom,
+    kXTop,
+    kAutoScale,
+    kStartRow,
+    kPlotSpeed,
+    kYColumn,
+    kXColumn,
+    kDataFile,
+    kCorrSetupFieldCount,
+};
+
+// What the correlation setup dialog edits: the values its file holds and what it knows of them.
+struct CorrSetup
+{
+    // Nothing entered yet: the dialog shows its defaults and counts every entry as a change.
+    CorrSetupValues values = [] {
+        CorrSetupValues v;
+        v.xColumn = v.yColumn = v.dataStartRow = 0;
+        v.autoScale = false;
+        return v;
+    }();
+    std::string setupFilePath;
+    bool dataFileGiven = false;
+    bool done = false; // accepted once: the next showing may offer it again
+    std::array<bool, kCorrSetupFieldCount> changed {};
+    std::string fileToLoad; // a setup file named on the command line, loaded at the next showing
+};
+
 // values[0] is file line 2 (the data file path), values[9] line 11.
 SetupFileLines readCorrSetupFile(const std::string &path);
 
-// Applies one value line (file line 2..11) to the shared state as loading does; the dialog shows
-// the text in its control.
-void applyCorrSetupLine(RunState &state, int fileLine, std::string_view text);
+// Applies one value line (file line 2..11) as loading does; the dialog shows the text in its
+// control.
+void applyCorrSetupLine(CorrSetup &setup, int fileLine, std::string_view text);
 
 FileWriteResult writeCorrSetupFile(const std::string &path, const CorrSetupValues &values);

@@ -1,7 +1,5 @@
 #include "correlation/core/RegressionLine.h"
 
-#include "mainwnd/RunState.h"
-
 namespace {
 
 struct EndPoint
@@ -9,12 +7,12 @@ struct EndPoint
     double x = 0.0, y = 0.0;
 };
 
-std::optional<EndPoint> endAt(const RunState &state, double x)
+std::optional<EndPoint> endAt(const CorrStatistics &stats, const CorrFrame &frame, double x)
 {
-    const double slope = state.regressionSlope;
-    const double intercept = state.regressionIntercept;
-    const double yMax = state.frameYMax;
-    const double yMin = state.frameYMin;
+    const double slope = stats.slope;
+    const double intercept = stats.intercept;
+    const double yMax = frame.yMax;
+    const double yMin = frame.yMin;
     double y = slope * x + intercept;
     if (y > yMax) {
         if (slope == 0.0)
@@ -32,10 +30,10 @@ std::optional<EndPoint> endAt(const RunState &state, double x)
 
 } // namespace
 
-std::optional<LineSegment> regressionLineEnds(const RunState &state)
+std::optional<LineSegment> regressionLineEnds(const CorrStatistics &stats, const CorrFrame &frame)
 {
-    const auto start = endAt(state, state.frameXMin);
-    const auto end = endAt(state, state.frameXMax);
+    const auto start = endAt(stats, frame, frame.xMin);
+    const auto end = endAt(stats, frame, frame.xMax);
     if (!start || !end)
         return std::nullopt;
     return LineSegment { start->x, start->y, end->x, end->y };

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <optional>
+#include "correlation/core/CorrFrame.h"
+#include "correlation/core/CorrStatistics.h"
 
-struct RunState;
+#include <optional>
 
 // A line in data units, for the drawing code to map with toPixelX / toPixelY.
 struct LineSegment
@@ -10,7 +11,7 @@ struct LineSegment
     double x1 = 0.0, y1 = 0.0, x2 = 0.0, y2 = 0.0;
 };
 
-// The regression line (regressionSlope, regressionIntercept) from the frame's left edge to its
+// The regression line (slope, intercept) from the frame's left edge to its
 // right edge, each end cut at the top or bottom edge it would leave through. Nothing when a
 // horizontal line lies outside the frame. Call only after computeRegression returned true.
-std::optional<LineSegment> regressionLineEnds(const RunState &state);
+std::optional<LineSegment> regressionLineEnds(const CorrStatistics &stats, const CorrFrame &frame);

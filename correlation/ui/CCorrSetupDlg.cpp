@@ -1,8 +1,8 @@
 #include "correlation/ui/CCorrSetupDlg.h"
 
 #include "data/NumberText.h"
+#include "mainwnd/CConfirmDlg.h"
 #include "mainwnd/DisplayPath.h"
-#include "path/ui/CConfirmDlg.h"
 #include "res/ControlIds.h"
 #include "res/DialogTemplates.h"
 
@@ -14,7 +14,6 @@ namespace {
 constexpr int kMaxColumnOrRow = 10000;
 constexpr int kMinPlotPeriodMs = 50;
 constexpr int kMaxPlotPeriodMs = 10000;
-constexpr int kSourceDataFile = 3;
 
 } // namespace
 
@@ -24,9 +23,9 @@ ON_BN_CLICKED(IDC_CORR_LOAD_SETUP, OnOpenSetup)
 ON_BN_CLICKED(IDC_CORR_SAVE_SETUP, OnSaveSetup)
 END_MESSAGE_MAP()
 
-CCorrSetupDlg::CCorrSetupDlg(RunState &state, CWnd *parent)
+CCorrSetupDlg::CCorrSetupDlg(CorrSetup &setup, CWnd *parent)
     : CDialog(corrSetupDialogTemplate(), parent)
-    , rs(state)
+    , cs(setup)
 {
 }
 
@@ -50,31 +49,31 @@ void CCorrSetupDlg::DoDataExchange(CDataExchange *dx)
 BOOL CCorrSetupDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    if (rs.corrSetupDone)
+    if (cs.done)
         showCurrentSetup();
     else
         showDefaults();
-    rs.corrSetupChanged.fill(false);
-    if (!rs.setupFileToLoad.empty())
-        loadSetup(std::exchange(rs.setupFileToLoad, {}));
+    cs.changed.fill(false);
+    if (!cs.fileToLoad.empty())
+        loadSetup(std::exchange(cs.fileToLoad, {}));
     return TRUE;
 }
 
 void CCorrSetupDlg::showCurrentSetup()
 {
-    m_editDataFile.SetWindowText(toDisplayPath(rs.dataFilePath));
-    rs.dataFileGiven = true;
-    m_editXColumn.SetWindowText(formatInt(rs.xColumn));
-    m_editYColumn.SetWindowText(formatInt(rs.yColumn));
-    m_editStartRow.SetWindowText(formatInt(rs.dataStartRow));
+    m_editDataFile.SetWindowText(toDisplayPath(cs.values.dataFilePath));
+    cs.dataFileGiven = true;
+    m_editXColumn.SetWindowText(formatInt(cs.values.xColumn));
+    m_editYColumn.SetWindowText(formatInt(cs.values.yColumn));
+    m_editStartRow.SetWindowText(formatInt(cs.values.dataStartRow));
     // Shown also with the box off, where 0 says that there is no plot speed.
-    m_checkPlotSpeed.SetCheck(rs.plotPeriodMs > 0 ? 1 : 0);
-    m_editPlotSpeed.SetWindowText(formatInt(rs.plotPeriodMs));
-    m_checkAutoScale.SetCheck(rs.corrAutoScale ? 1 : 0);
-    m_editXTop.SetWindowText(formatFixed(rs.corrFrameXTop, 1));
-    m_editXBottom.SetWindowText(formatFixed(rs.corrFrameXBottom, 1));
-    m_editYTop.SetWindowText(formatFixed(rs.corrFrameYTop, 1));
-    m_editYBottom.SetWindowText(formatFixed(rs.corrFrameYBottom, 1));
+    m_checkPlotSpeed.SetCheck(cs.values.plotSpeedMs > 0 ? 1 : 0);
+    m_editPlotSpeed.SetWindowText(formatInt(cs.values.plotSpeedMs));
+    m_checkAutoScale.SetCheck(cs.values.autoScale ? 1 : 0);
+    m_editXTop.SetWindowText(formatFixed(cs.values.frameXTop, 1));
+    m_editXBottom.SetWindowText(formatFixed(cs.values.frameXBottom, 1));
+    m_editYTop.SetWindowText(formatFixed(cs.values.frameYTop, 1));
+    m_editYBottom.SetWindowText(formatFixed(cs.values.frameYBottom, 1));
 }
 
 void CCorrSetupDlg::showDefaults()
@@ -83,10 +82,10 @@ void CCorrSetupDlg::showDefaults()
     m_editPlotSpeed.SetWindowText("50");
     m_editXColumn.SetWindowText("1");
     m_editYColumn.SetWindowText("2");
-    rs.xColumn = 1;
-    rs.yColumn = 2;
-    rs.dataStartRow = 1;
-    rs.plotPeriodMs = 50;
+    cs.values.xColumn = 1;
+    cs.values.yColumn = 2;
+    cs.values.dataStartRow = 1;
+    cs.values.plotSpeedMs = 50;
     m_checkAutoScale.SetCheck(1);
     m_editXTop.SetWindowText("100.0");
     m_editXBottom.SetWindowText("-100.0");
@@ -96,37 +95,33 @@ void CCorrSetupDlg::showDefaults()
 
 void CCorrSetupDlg::OnOK()
 {
-    CConfirmDlg confirm(rs);
-    rs.sourceMode = kSourceDataFile;
-    if (!rs.dataFileGiven) {
+    if (!cs.dataFileGiven) {
         AfxMessageBox("データファイルが指定されていません。");
         return;
     }
-    rs.useYColumn = true;
-
     if (m_checkAutoScale.GetCheck() == 0) {
-        takeFrameValue(m_editXTop, rs.corrFrameXTop, kXTop);
-        takeFrameValue(m_editXBottom, rs.corrFrameXBottom, kXBottom);
-        takeFrameValue(m_editYTop, rs.corrFrameYTop, kYTop);
-        takeFrameValue(m_editYBottom, rs.corrFrameYBottom, kYBottom);
+        takeFrameValue(m_editXTop, cs.values.frameXTop, kXTop);
+        takeFrameValue(m_editXBottom, cs.values.frameXBottom, kXBottom);
+        takeFrameValue(m_editYTop, cs.values.frameYTop, kYTop);
+        takeFrameValue(m_editYBottom, cs.values.frameYBottom, kYBottom);
     }
     const bool autoScale = m_checkAutoScale.GetCheck() != 0;
-    rs.corrSetupChanged[kAutoScale] = autoScale != rs.corrAutoScale;
-    rs.corrAutoScale = autoScale;
+    cs.changed[kAutoScale] = autoScale != cs.values.autoScale;
+    cs.values.autoScale = autoScale;
 
-    takeColumn(m_editXColumn, rs.xColumn, kXColumn);
-    takeColumn(m_editYColumn, rs.yColumn, kYColumn);
+    takeColumn(m_editXColumn, cs.values.xColumn, kXColumn);
+    takeColumn(m_editYColumn, cs.values.yColumn, kYColumn);
 
     if (m_checkPlotSpeed.GetCheck() != 0) {
         const int period = parseInt(fieldText(m_editPlotSpeed));
         if (period >= kMinPlotPeriodMs && period <= kMaxPlotPeriodMs) {
-            rs.corrSetupChanged[kPlotSpeed] = period != rs.plotPeriodMs;
-            rs.plotPeriodMs = period;
+            cs.changed[kPlotSpeed] = period != cs.values.plotSpeedMs;
+            cs.values.plotSpeedMs = period;
         } else {
             AfxMessageBox("プロット速度指定不正です。");
         }
     } else {
-        rs.plotPeriodMs = 0;
+        cs.values.plotSpeedMs = 0;
     }
 
     const int row = parseInt(fieldText(m_editStartRow));
@@ -134,33 +129,32 @@ void CCorrSetupDlg::OnOK()
         AfxMessageBox("行指定不正です。");
         return;
     }
-    rs.corrSetupChanged[kStartRow] = row != rs.dataStartRow;
-    rs.dataStartRow = row;
+    cs.changed[kStartRow] = row != cs.values.dataStartRow;
+    cs.values.dataStartRow = row;
 
-    if (std::ranges::any_of(rs.corrSetupChanged, [](bool changed) { return changed; })) {
-        rs.confirmMessage = "設定内容は、新規もしくは変更されています。設定内容を保存しますか？";
-        if (confirm.DoModal() == IDOK)
+    if (std::ranges::any_of(cs.changed, [](bool changed) { return changed; })) {
+        if (confirm("設定内容は、新規もしくは変更されています。設定内容を保存しますか？"))
             OnSaveSetup();
     }
-    rs.corrSetupDone = true;
+    cs.done = true;
     CDialog::OnOK();
 }
 
-void CCorrSetupDlg::takeFrameValue(const CEdit &edit, double &stored, Field field)
+void CCorrSetupDlg::takeFrameValue(const CEdit &edit, double &stored, CorrSetupField field)
 {
     const double value = parseDouble(fieldText(edit));
-    rs.corrSetupChanged[field] = value != stored;
+    cs.changed[field] = value != stored;
     stored = value;
 }
 
-void CCorrSetupDlg::takeColumn(const CEdit &edit, int &stored, Field field)
+void CCorrSetupDlg::takeColumn(const CEdit &edit, int &stored, CorrSetupField field)
 {
     const int column = parseInt(fieldText(edit));
     if (column < 1 || column > kMaxColumnOrRow) {
         AfxMessageBox("列指定不正です。");
         return;
     }
-    rs.corrSetupChanged[field] = column != stored;
+    cs.changed[field] = column != stored;
     stored = column;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwnd/RunState.h"
+#include "correlation/core/CorrSetupFile.h"
 #include "platform/CDialog.h"
 #include "platform/Controls.h"
 
@@ -9,11 +9,11 @@
 #include <string_view>
 
 // The correlation setup: data file, columns, first row, plot speed and frame scale. Results go
-// straight into the shared state; the dialog keeps nothing of its own.
+// straight into the setup it is given; the dialog keeps nothing of its own.
 class CCorrSetupDlg : public CDialog
 {
 public:
-    explicit CCorrSetupDlg(RunState &rs, CWnd *parent = nullptr);
+    explicit CCorrSetupDlg(CorrSetup &setup, CWnd *parent = nullptr);
 
     void DoDataExchange(CDataExchange *dx) override;
     BOOL OnInitDialog() override;
@@ -23,33 +23,19 @@ public:
     void OnOpenSetup(); // "..." beside the setup file
     void OnSaveSetup(); // ｾｯﾄｱｯﾌﾟ保存
 
-    // Index of each field's flag in corrSetupChanged.
-    enum Field : std::size_t {
-        kYBottom = 0,
-        kYTop,
-        kXBottom,
-        kXTop,
-        kAutoScale,
-        kStartRow,
-        kPlotSpeed,
-        kYColumn,
-        kXColumn,
-        kDataFile,
-    };
-
 private:
     void showCurrentSetup();
     void showDefaults();
     // Shows the setup file's path and applies its lines, as choosing it in the file dialog does.
     void loadSetup(const std::string &path);
-    void takeFrameValue(const CEdit &edit, double &stored, Field field);
-    void takeColumn(const CEdit &edit, int &stored, Field field);
+    void takeFrameValue(const CEdit &edit, double &stored, CorrSetupField field);
+    void takeColumn(const CEdit &edit, int &stored, CorrSetupField field);
     void applyLoadedLine(int fileLine, std::string_view text);
     bool saveable() const;
     // An edit's text as a 20-byte buffer reads it: at most 19 bytes.
     static std::string fieldText(const CEdit &edit);
 
-    RunState &rs;
+    CorrSetup &cs;
     CEdit m_editYBottom;
     CEdit m_editYTop;
     CEdit m_editXBottom;

@@ -23,23 +23,24 @@ void CCorrSetupDlg::OnBrowseDataFile()
 {
     CFileDialog dialog(
         TRUE, ".csv", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kDataFileFilter);
-    dialog.SetInitialDir(folderOf(rs.dataFilePath.empty() ? rs.setupFilePath : rs.dataFilePath));
+    dialog.SetInitialDir(
+        folderOf(cs.values.dataFilePath.empty() ? cs.setupFilePath : cs.values.dataFilePath));
     if (dialog.DoModal() != IDOK) {
         // The old path stays visible, but OK insists on a fresh choice or a loaded setup.
-        rs.dataFileGiven = false;
+        cs.dataFileGiven = false;
         return;
     }
-    rs.dataFilePath = dialog.GetPathName();
-    m_editDataFile.SetWindowText(toDisplayPath(rs.dataFilePath));
-    rs.dataFileGiven = true;
-    rs.corrSetupChanged[kDataFile] = true;
+    cs.values.dataFilePath = dialog.GetPathName();
+    m_editDataFile.SetWindowText(toDisplayPath(cs.values.dataFilePath));
+    cs.dataFileGiven = true;
+    cs.changed[kDataFile] = true;
 }
 
 void CCorrSetupDlg::OnOpenSetup()
 {
     CFileDialog dialog(
         TRUE, ".kvs", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kSetupFileFilter);
-    dialog.SetInitialDir(folderOf(rs.setupFilePath));
+    dialog.SetInitialDir(folderOf(cs.setupFilePath));
     if (dialog.DoModal() != IDOK) {
         m_editSetupFile.SetWindowText("");
         return;
@@ -49,10 +50,10 @@ void CCorrSetupDlg::OnOpenSetup()
 
 void CCorrSetupDlg::loadSetup(const std::string &path)
 {
-    rs.setupFilePath = path;
-    m_editSetupFile.SetWindowText(toDisplayPath(rs.setupFilePath));
+    cs.setupFilePath = path;
+    m_editSetupFile.SetWindowText(toDisplayPath(cs.setupFilePath));
 
-    const SetupFileLines file = readCorrSetupFile(rs.setupFilePath);
+    const SetupFileLines file = readCorrSetupFile(cs.setupFilePath);
     if (!file.opened)
         return;
     // Every line read is applied, also from a faulty file: the user finishes the rest by hand.
@@ -60,7 +61,7 @@ void CCorrSetupDlg::loadSetup(const std::string &path)
     for (const std::string &text : file.values)
         applyLoadedLine(fileLine++, text);
     if (file.complete)
-        rs.corrSetupChanged.fill(false);
+        cs.changed.fill(false);
     else
         AfxMessageBox("セットアップファイルに誤りがあります、手入力にてセットアップしてください。");
 }
@@ -69,12 +70,12 @@ void CCorrSetupDlg::applyLoadedLine(int fileLine, std::string_view text)
 {
     if (fileLine == 2) {
         // A data file named relative to the setup file opens from any start-up folder.
-        const std::string dataFile = resolveAgainstSetupFolder(rs.setupFilePath, text);
-        applyCorrSetupLine(rs, fileLine, dataFile);
+        const std::string dataFile = resolveAgainstSetupFolder(cs.setupFilePath, text);
+        applyCorrSetupLine(cs, fileLine, dataFile);
         m_editDataFile.SetWindowText(toDisplayPath(dataFile));
         return;
     }
-    applyCorrSetupLine(rs, fileLine, text);
+    applyCorrSetupLine(cs, fileLine, text);
     const std::string shown(text);
     const std::array<CEdit *, 4> frameEdits { &m_editXTop, &m_editXBottom, &m_editYTop,
         &m_editYBottom };
@@ -89,13 +90,13 @@ void CCorrSetupDlg::applyLoadedLine(int fileLine, std::string_view text)
         m_editStartRow.SetWindowText(shown);
         break;
     case 6: {
-        const bool hasSpeed = rs.plotPeriodMs >= 1;
+        const bool hasSpeed = cs.values.plotSpeedMs >= 1;
         m_editPlotSpeed.SetWindowText(hasSpeed ? shown : std::string());
         m_checkPlotSpeed.SetCheck(hasSpeed ? 1 : 0);
         break;
     }
     case 7:
-        m_checkAutoScale.SetCheck(rs.corrAutoScale ? 1 : 0);
+        m_checkAutoScale.SetCheck(cs.values.autoScale ? 1 : 0);
         break;
     case 8:
     case 9:
@@ -112,32 +113,32 @@ void CCorrSetupDlg::OnSaveSetup()
 {
     CFileDialog dialog(FALSE, ".kvs", nullptr,
         OFN_CREATEPROMPT | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kSetupFileFilter);
-    dialog.SetInitialDir(folderOf(rs.setupFilePath));
+    dialog.SetInitialDir(folderOf(cs.setupFilePath));
     if (dialog.DoModal() != IDOK)
         return;
-    rs.setupFilePath = dialog.GetPathName();
-    m_editSetupFile.SetWindowText(toDisplayPath(rs.setupFilePath));
-    if (!rs.setupFilePath.ends_with(kSetupExtension))
-        rs.setupFilePath += kSetupExtension;
+    cs.setupFilePath = dialog.GetPathName();
+    m_editSetupFile.SetWindowText(toDisplayPath(cs.setupFilePath));
+    if (!cs.setupFilePath.ends_with(kSetupExtension))
+        cs.setupFilePath += kSetupExtension;
 
     // Taken as typed, without OK's range checks: the validity test below guards the file only.
-    rs.xColumn = parseInt(fieldText(m_editXColumn));
-    rs.yColumn = parseInt(fieldText(m_editYColumn));
-    rs.dataStartRow = parseInt(fieldText(m_editStartRow));
-    rs.plotPeriodMs = parseInt(fieldText(m_editPlotSpeed));
+    cs.values.xColumn = parseInt(fieldText(m_editXColumn));
+    cs.values.yColumn = parseInt(fieldText(m_editYColumn));
+    cs.values.dataStartRow = parseInt(fieldText(m_editStartRow));
+    cs.values.plotSpeedMs = parseInt(fieldText(m_editPlotSpeed));
     const bool autoScale = m_checkAutoScale.GetCheck() != 0;
     if (autoScale) {
-        rs.corrFrameXTop = 100.0;
-        rs.corrFrameXBottom = -100.0;
-        rs.corrFrameYTop = 100.0;
-        rs.corrFrameYBottom = -100.0;
+        cs.values.frameXTop = 100.0;
+        cs.values.frameXBottom = -100.0;
+        cs.values.frameYTop = 100.0;
+        cs.values.frameYBottom = -100.0;
     } else {
-        rs.corrFrameXTop = parseDouble(fieldText(m_editXTop));
-        rs.corrFrameXBottom = parseDouble(fieldText(m_editXBottom));
-        rs.corrFrameYTop = parseDouble(fieldText(m_editYTop));
-        rs.corrFrameYBottom = parseDouble(fieldText(m_editYBottom));
+        cs.values.frameXTop = parseDouble(fieldText(m_editXTop));
+        cs.values.frameXBottom = parseDouble(fieldText(m_editXBottom));
+        cs.values.frameYTop = parseDouble(fieldText(m_editYTop));
+        cs.values.frameYBottom = parseDouble(fieldText(m_editYBottom));
     }
-    rs.corrAutoScale = autoScale;
+    cs.values.autoScale = autoScale;
 
     if (!saveable()) {
         AfxMessageBox(
@@ -145,29 +146,30 @@ void CCorrSetupDlg::OnSaveSetup()
         return;
     }
     CorrSetupValues values;
-    values.dataFilePath = rs.dataFilePath;
-    values.xColumn = rs.xColumn;
-    values.yColumn = rs.yColumn;
-    values.dataStartRow = rs.dataStartRow;
-    values.plotSpeedMs = m_checkPlotSpeed.GetCheck() != 0 ? rs.plotPeriodMs : 0;
+    values.dataFilePath = cs.values.dataFilePath;
+    values.xColumn = cs.values.xColumn;
+    values.yColumn = cs.values.yColumn;
+    values.dataStartRow = cs.values.dataStartRow;
+    values.plotSpeedMs = m_checkPlotSpeed.GetCheck() != 0 ? cs.values.plotSpeedMs : 0;
     values.autoScale = autoScale;
-    values.frameXTop = rs.corrFrameXTop;
-    values.frameXBottom = rs.corrFrameXBottom;
-    values.frameYTop = rs.corrFrameYTop;
-    values.frameYBottom = rs.corrFrameYBottom;
+    values.frameXTop = cs.values.frameXTop;
+    values.frameXBottom = cs.values.frameXBottom;
+    values.frameYTop = cs.values.frameYTop;
+    values.frameYBottom = cs.values.frameYBottom;
     // A file that cannot be written stays as it was, and the flags still ask to save.
-    const FileWriteResult written = writeCorrSetupFile(rs.setupFilePath, values);
+    const FileWriteResult written = writeCorrSetupFile(cs.setupFilePath, values);
     if (written)
-        rs.corrSetupChanged.fill(false);
+        cs.changed.fill(false);
     else
-        AfxMessageBox(saveFailedMessage(rs.setupFilePath, written.error));
+        AfxMessageBox(saveFailedMessage(cs.setupFilePath, written.error));
 }
 
 bool CCorrSetupDlg::saveable() const
 {
     // A frame value that overflowed to infinity would be written as text that reads back as 0.
-    const bool finite = std::isfinite(rs.corrFrameXTop) && std::isfinite(rs.corrFrameXBottom)
-        && std::isfinite(rs.corrFrameYTop) && std::isfinite(rs.corrFrameYBottom);
-    return rs.dataFileGiven && rs.xColumn > 0 && rs.yColumn > 0 && rs.dataStartRow > 0 && finite
-        && rs.corrFrameXTop > rs.corrFrameXBottom && rs.corrFrameYTop > rs.corrFrameYBottom;
+    const bool finite = std::isfinite(cs.values.frameXTop) && std::isfinite(cs.values.frameXBottom)
+        && std::isfinite(cs.values.frameYTop) && std::isfinite(cs.values.frameYBottom);
+    return cs.dataFileGiven && cs.values.xColumn > 0 && cs.values.yColumn > 0
+        && cs.values.dataStartRow > 0 && finite && cs.values.frameXTop > cs.values.frameXBottom
+        && cs.values.frameYTop > cs.values.frameYBottom;
 }

@@ -1,7 +1,6 @@
 #include "path/core/CharacterSprite.h"
 
 #include "data/TruncToInt.h"
-#include "mainwnd/RunState.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,11 +34,11 @@ std::uint16_t readU16(const std::vector<std::uint8_t> &bytes, std::size_t at)
     return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
 }
 
-RunState::CharacterSlot *slotOf(RunState &state, int slot)
+CharacterImages::Slot *slotOf(CharacterImages &state, int slot)
 {
-    if (slot < 1 || slot > static_cast<int>(state.characterSlots.size()))
+    if (slot < 1 || slot > static_cast<int>(state.frames.size()))
         return nullptr;
-    return &state.characterSlots[static_cast<std::size_t>(slot - 1)];
+    return &state.frames[static_cast<std::size_t>(slot - 1)];
 }
 
 bool readWholeFile(const std::string &path, std::vector<std::uint8_t> &buffer)
@@ -78,19 +77,19 @@ std::string_view characterLoadMessage(CharacterLoadResult result)
     return {};
 }
 
-CharacterLoadResult loadCharacterBitmap(RunState &state, const std::string &path, int slot)
+CharacterLoadResult loadCharacterBitmap(CharacterImages &state, const std::string &path, int slot)
 {
-    RunState::CharacterSlot *target = slotOf(state, slot);
-    state.charFileBuffer.clear();
-    for (RunState::CharacterSlot &each : state.characterSlots)
+    CharacterImages::Slot *target = slotOf(state, slot);
+    state.fileBuffer.clear();
+    for (CharacterImages::Slot &each : state.frames)
         each.rotated.clear();
-    if (!target || !readWholeFile(path, state.charFileBuffer)) {
-        state.charFileBuffer.clear();
+    if (!target || !readWholeFile(path, state.fileBuffer)) {
+        state.fileBuffer.clear();
         return CharacterLoadResult::Unreadable;
     }
-    const std::vector<std::uint8_t> &bytes = state.charFileBuffer;
+    const std::vector<std::uint8_t> &bytes = state.fileBuffer;
     if (!isTrueColour(bytes)) {
-        state.charFileBuffer.clear();
+        state.fileBuffer.clear();
         return CharacterLoadResult::NotTrueColour;
     }
     if (readI32(bytes, kWidthField) != kCharacterSide
@@ -98,7 +97,7 @@ CharacterLoadResult loadCharacterBitmap(RunState &state, const std::string &path
         return CharacterLoadResult::WrongSize;
     const std::uint64_t bitsOffset = readU32(bytes, kPixelOffsetField);
     if (bitsOffset + kCharacterBytes > bytes.size()) {
-        state.charFileBuffer.clear();
+        state.fileBuffer.clear();
         return CharacterLoadResult::NotTrueColour;
     }
     target->infoOffset = kFileHeaderSize;
@@ -110,13 +109,13 @@ CharacterLoadResult loadCharacterBitmap(RunState &state, const std::string &path
     return CharacterLoadResult::Loaded;
 }
 
-bool rotateCharacter(RunState &state, int slot, double degrees)
+bool rotateCharacter(CharacterImages &state, int slot, double degrees)
 {
-    RunState::CharacterSlot *target = slotOf(state, slot);
+    CharacterImages::Slot *target = slotOf(state, slot);
     if (!target || target->rotated.size() != static_cast<std::size_t>(kCharacterBytes)
-        || target->bitsOffset + kCharacterBytes > state.charFileBuffer.size())
+        || target->bitsOffset + kCharacterBytes > state.fileBuffer.size())
         return false;
-    std::uint8_t *pixels = state.charFileBuffer.data() + target->bitsOffset;
+    std::uint8_t *pixels = state.fileBuffer.data() + target->bitsOffset;
     std::vector<std::uint8_t> &work = target->rotated;
     std::fill(work.begin(), work.end(), std::uint8_t { 0xFF });
     const double theta = degrees * 0.017453292519943295;

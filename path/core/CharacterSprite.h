@@ -3,10 +3,26 @@
 // The 32 x 32 24-bit character bitmap: read and checked on every tick, turned to the point's
 // direction, with a mask in which white stays transparent.
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
-struct RunState;
+// The character file last read (header and pixels point into fileBuffer) and each frame's slot.
+struct CharacterImages
+{
+    struct Slot
+    {
+        std::size_t infoOffset = 0; // offset of the bitmap info header in fileBuffer
+        std::size_t bitsOffset = 0; // offset of the pixels in fileBuffer
+        std::vector<std::uint8_t> rotated; // the turned image's mask, a 3072-byte work buffer
+        int width = 32, height = 32, stride = 96;
+    };
+    std::vector<std::uint8_t> fileBuffer;
+    std::array<Slot, 2> frames; // slot 1 and slot 2: the two frames of the walk
+};
 
 inline constexpr int kCharacterSide = 32;
 inline constexpr int kCharacterStride = 96;
@@ -22,11 +38,11 @@ enum class CharacterLoadResult {
 // The text for the user; empty for Loaded and Unreadable, which has no message of its own.
 std::string_view characterLoadMessage(CharacterLoadResult result);
 
-// Reads the file into charFileBuffer and points slot 1 or 2 at its header and pixels. Any slot
+// Reads the file into fileBuffer and points slot 1 or 2 at its header and pixels. Any slot
 // that pointed into the previous buffer loses its image.
-CharacterLoadResult loadCharacterBitmap(RunState &state, const std::string &path, int slot);
+CharacterLoadResult loadCharacterBitmap(CharacterImages &state, const std::string &path, int slot);
 
 // Turns the slot's image clockwise by degrees about pixel (16, 16), nearest-pixel sampling, and
 // leaves the mask in the slot's work buffer: white where the turned image has colour, black
 // where it is white. False when the slot holds no loaded image.
-bool rotateCharacter(RunState &state, int slot, double degrees);
+bool rotateCharacter(CharacterImages &state, int slot, double degrees);

@@ -1,6 +1,5 @@
 #include "path/core/CurveInterpolation.h"
 
-#include "mainwnd/RunState.h"
 #include "path/core/LuDecomposition.h"
 #include "path/core/TeachingRoute.h"
 
@@ -21,7 +20,7 @@ struct BasisTable
     double column[2][kMaxSplineOrder + 1] {};
 };
 
-BasisTable basisTable(const RunState &state, double u)
+BasisTable basisTable(const SplineWork &state, double u)
 {
     const std::vector<double> &t = state.splineKnots;
     const int n = state.splineBasisCount;
@@ -59,17 +58,16 @@ BasisTable basisTable(const RunState &state, double u)
     return table;
 }
 
-bool curveFits(const RunState &state)
+bool curveFits(const SplineWork &state, int n, int divisionCount)
 {
-    const int n = state.teachCount;
     const int order = state.splineDegree + 1;
     return n >= 3 && n <= kSplineStride && order >= 2 && order <= kMaxSplineOrder && order <= n
-        && teachingRouteFits(n, state.divisionCount, true);
+        && teachingRouteFits(n, divisionCount, true);
 }
 
 } // namespace
 
-BasisWindow basisWindow(const RunState &state, double u)
+BasisWindow basisWindow(const SplineWork &state, double u)
 {
     const BasisTable table = basisTable(state, u);
     BasisWindow window;
@@ -82,7 +80,7 @@ BasisWindow basisWindow(const RunState &state, double u)
     return window;
 }
 
-int evalBasis(RunState &state, double u)
+int evalBasis(SplineWork &state, double u)
 {
     const BasisTable table = basisTable(state, u);
     const int n = std::max(state.splineBasisCount, 0);
@@ -98,7 +96,7 @@ int evalBasis(RunState &state, double u)
     return table.span;
 }
 
-void buildKnotVector(RunState &state)
+void buildKnotVector(SplineWork &state)
 {
     const int n = state.splinePointCount;
     const int k = state.splineOrder;
@@ -111,7 +109,7 @@ void buildKnotVector(RunState &state)
         t[at(i)] = n - 1;
 }
 
-void buildCollocationMatrix(RunState &state)
+void buildCollocationMatrix(SplineWork &state)
 {
     const int n = state.splineBasisCount;
     const int k = state.splineOrder;
@@ -127,7 +125,7 @@ void buildCollocationMatrix(RunState &state)
     }
 }
 
-bool solveControlPoints(RunState &state, const SleepFunction &sleep)
+bool solveControlPoints(SplineWork &state, const TeachingPoints &points, const SleepFunction &sleep)
 {
     state.splinePivot.assign(at(state.splineSystemSize), 0);
     if (sleep)
@@ -135,19 +133,20 @@ bool solveControlPoints(RunState &state, const SleepFunction &sleep)
     LuBand band;
     if (!luDecompose(state, false, band))
         return false;
-    luSolve(state, band, state.teachX, state.splineControlX);
-    luSolve(state, band, state.teachY, state.splineControlY);
+    luSolve(state, band, points.x, state.splineControlX);
+    luSolve(state, band, points.y, state.splineControlY);
     return true;
 }
 
-void sampleCurve(RunState &state)
+void sampleCurve(
+    const SplineWork &state, int divisionCount, int count, int zoomIndex, DataSeries &route)
 {
-    const int zoom = state.zoomIndex;
+    const int zoom = zoomIndex;
     const double m = zoom == 0 ? 1.0 : 2.0 * zoom;
     const int n = state.splineBasisCount;
     const int k = state.splineOrder;
-    const double h = 1.0 / state.divisionCount;
-    const int count = std::min(state.outputPointCount, static_cast<int>(state.dataX.size()));
+    const double h = 1.0 / divisionCount;
+    count = std::min(count, static_cast<int>(std::min(route.x.size(), route.y.size())));
     for (int i = 0; i < count; ++i) {
         const BasisWindow window = basisWindow(state, i * h);
         double x = 0.0, y = 0.0;
@@ -158,20 +157,20 @@ void sampleCurve(RunState &state)
             x += state.splineControlX[at(j)] * window.values[at(w)];
             y += state.splineControlY[at(j)] * window.values[at(w)];
         }
-        state.dataX[at(i)] = m * x;
-        state.dataY[at(i)] = m * y;
+        route.x[at(i)] = m * x;
+        route.y[at(i)] = m * y;
     }
 }
 
-bool interpolateCurve(RunState &state, const SleepFunction &sleep)
+bool interpolateCurve(SplineWork &state, const TeachingPoints &points, int divisionCount,
+    int zoomIndex, DataSeries &route, const SleepFunction &sleep)
 {
-    if (!curveFits(state))
+    const int n = points.count;
+    if (!curveFits(state, n, divisionCount))
         return false;
-    const int n = state.teachCount;
     state.splinePointCount = state.splineBasisCount = state.splineSystemSize = n;
     state.splineOrder = state.splineDegree + 1;
     state.splineKnotCount = state.splineOrder + n;
-    state.outputPointCount = (n - 1) * state.divisionCount + 1;
     state.splineKnots.assign(at(n + state.splineOrder), 0.0);
     state.splineBasis.assign(at(n + 1), { 0.0, 0.0 });
     state.splineMatrix.assign(at(n) * kSplineStride, 0.0);
@@ -179,8 +178,8 @@ bool interpolateCurve(RunState &state, const SleepFunction &sleep)
     state.splineControlY.assign(at(n), 0.0);
     buildKnotVector(state);
     buildCollocationMatrix(state);
-    if (!solveControlPoints(state, sleep))
+    if (!solveControlPoints(state, points, sleep))
         return false;
-    sampleCurve(state);
+    sampleCurve(state, divisionCount, (n - 1) * divisionCount + 1, zoomIndex, route);
     return true;
 }

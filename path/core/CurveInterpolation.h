@@ -4,10 +4,33 @@
 // a clamped knot vector with inner knots half-way between them, the collocation system solved
 // once for x and once for y, the curve sampled divisionCount times per gap.
 
+#include "path/core/Teaching.h"
+
 #include <array>
 #include <functional>
+#include <vector>
 
-struct RunState;
+// Row stride of the collocation matrix, and so the largest system the curve solves.
+inline constexpr int kSplineStride = 1000;
+
+// The working arrays of one curve interpolation; a released buffer is simply empty.
+struct SplineWork
+{
+    int splineDegree = 2;
+    int splineOrder = 0;
+    int splineKnotCount = 0;
+    int splineBasisCount = 0;
+    int splineSystemSize = 0;
+    int splinePointCount = 0;
+    std::vector<double> splineKnots;
+    std::vector<std::array<double, 2>> splineBasis;
+    std::vector<double> splineMatrix; // rows of kSplineStride doubles
+    std::vector<double> splineControlX, splineControlY;
+    std::vector<int> splinePivot;
+    std::vector<double> splineRowScale;
+
+    void release() { *this = SplineWork {}; }
+};
 
 using SleepFunction = std::function<void(int ms)>;
 
@@ -20,18 +43,22 @@ struct BasisWindow
     std::array<double, kMaxSplineOrder> values {};
 };
 
-// Fills dataX, dataY with outputPointCount points from teachX, teachY. The fixed wait before the
-// solve goes through sleep. False, with dataX and dataY untouched, for fewer than three or more
-// than kSplineStride points or a singular system.
-bool interpolateCurve(RunState &state, const SleepFunction &sleep);
+// Fills route.x, route.y with (count − 1) · divisionCount + 1 points through the teaching points,
+// scaled by the zoom step's curve factor. The fixed wait before the solve goes through sleep.
+// False, with the route untouched, for fewer than three or more than kSplineStride points or a
+// singular system.
+bool interpolateCurve(SplineWork &state, const TeachingPoints &points, int divisionCount,
+    int zoomIndex, DataSeries &route, const SleepFunction &sleep);
 
-void buildKnotVector(RunState &state);
-void buildCollocationMatrix(RunState &state);
-bool solveControlPoints(RunState &state, const SleepFunction &sleep);
-void sampleCurve(RunState &state);
+void buildKnotVector(SplineWork &state);
+void buildCollocationMatrix(SplineWork &state);
+bool solveControlPoints(
+    SplineWork &state, const TeachingPoints &points, const SleepFunction &sleep);
+void sampleCurve(
+    const SplineWork &state, int divisionCount, int count, int zoomIndex, DataSeries &route);
 
 // Cox-de Boor: the values of all basis functions at u, left in splineBasis; returns the span.
-int evalBasis(RunState &state, double u);
+int evalBasis(SplineWork &state, double u);
 
 // The same values computed on the few functions that can be non-zero at u.
-BasisWindow basisWindow(const RunState &state, double u);
+BasisWindow basisWindow(const SplineWork &state, double u);

@@ -1,18 +1,18 @@
 #include "path/core/LuDecomposition.h"
 
-#include "mainwnd/RunState.h"
+#include "path/core/CurveInterpolation.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-double *row(RunState &state, int index)
+double *row(SplineWork &state, int index)
 {
     return state.splineMatrix.data() + static_cast<std::size_t>(index) * kSplineStride;
 }
 
-const double *row(const RunState &state, int index)
+const double *row(const SplineWork &state, int index)
 {
     return state.splineMatrix.data() + static_cast<std::size_t>(index) * kSplineStride;
 }
@@ -20,7 +20,7 @@ const double *row(const RunState &state, int index)
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
 // Scale factors and bounds of each row; false when a row is all zero.
-bool scanRows(RunState &state, int n, LuBand &band)
+bool scanRows(SplineWork &state, int n, LuBand &band)
 {
     for (int i = 0; i < n; ++i) {
         const double *values = row(state, i);
@@ -46,7 +46,7 @@ bool scanRows(RunState &state, int n, LuBand &band)
 // Rows whose first non-zero column never moves left can be eliminated inside the band.
 bool bandUsable(const LuBand &band) { return std::is_sorted(band.first.begin(), band.first.end()); }
 
-bool choosePivot(RunState &state, int n, int j)
+bool choosePivot(SplineWork &state, int n, int j)
 {
     int best = j;
     double bestValue = 0.0;
@@ -67,7 +67,7 @@ bool choosePivot(RunState &state, int n, int j)
 
 } // namespace
 
-bool luDecompose(RunState &state, bool withPivoting, LuBand &band)
+bool luDecompose(SplineWork &state, bool withPivoting, LuBand &band)
 {
     const int n = state.splineSystemSize;
     if (n < 1 || n > kSplineStride || state.splineMatrix.size() < at(n) * kSplineStride)
@@ -109,8 +109,8 @@ bool luDecompose(RunState &state, bool withPivoting, LuBand &band)
     return row(state, state.splinePivot[at(n - 1)])[n - 1] != 0.0;
 }
 
-void luSolve(
-    const RunState &state, const LuBand &band, const std::vector<double> &b, std::vector<double> &x)
+void luSolve(const SplineWork &state, const LuBand &band, const std::vector<double> &b,
+    std::vector<double> &x)
 {
     const int n = state.splineSystemSize;
     x.assign(at(n), 0.0);

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-struct RunState;
+struct SplineWork;
 
 // Columns of each matrix row outside which the row holds exact zeros. Without pivoting, a matrix
 // whose rows start at non-decreasing columns (the banded collocation matrix) is worked on inside
@@ -18,8 +18,8 @@ struct LuBand
 };
 
 // False when the matrix is singular: a row of zeros, or a zero pivot.
-bool luDecompose(RunState &state, bool withPivoting, LuBand &band);
+bool luDecompose(SplineWork &state, bool withPivoting, LuBand &band);
 
 // Solves with the factors: x receives the n unknowns for the right side b.
-void luSolve(const RunState &state, const LuBand &band, const std::vector<double> &b,
+void luSolve(const SplineWork &state, const LuBand &band, const std::vector<double> &b,
     std::vector<double> &x);

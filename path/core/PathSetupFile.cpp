@@ -2,7 +2,6 @@
 
 #include "data/AtomicFile.h"
 #include "data/NumberText.h"
-#include "mainwnd/RunState.h"
 
 #include <vector>
 
@@ -11,30 +10,30 @@ SetupFileLines readPathSetupFile(const std::string &path)
     return readSetupFile(path, kPathSetupMagic, kPathSetupValueLines);
 }
 
-void applyPathSetupLine(RunState &state, int fileLine, std::string_view text)
+void applyPathSetupLine(PathSetup &setup, int fileLine, std::string_view text)
 {
     switch (fileLine) {
     case 2:
-        state.backgroundFilePath = text;
-        state.backgroundGiven = !text.empty();
+        setup.values.backgroundFilePath = text;
+        setup.backgroundGiven = !text.empty();
         break;
     case 3:
-        state.originX = parseDouble(text);
+        setup.values.originX = parseDouble(text);
         break;
     case 4:
-        state.originY = parseDouble(text);
+        setup.values.originY = parseDouble(text);
         break;
     case 5:
-        state.characterFilePath = text;
-        state.characterGiven = !text.empty();
+        setup.values.characterFilePath = text;
+        setup.characterGiven = !text.empty();
         break;
     case 6:
-        state.character2FilePath = text;
-        state.character2Given = !text.empty();
+        setup.values.character2FilePath = text;
+        setup.character2Given = !text.empty();
         break;
     case 7:
-        state.dataFilePath = text;
-        state.dataFileGiven = !text.empty();
+        setup.values.dataFilePath = text;
+        setup.dataFileGiven = !text.empty();
         break;
     default:
         break;

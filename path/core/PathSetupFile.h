@@ -4,11 +4,10 @@
 
 #include "data/AtomicFile.h"
 #include "data/SetupFile.h"
+#include "path/core/Teaching.h"
 
 #include <string>
 #include <string_view>
-
-struct RunState;
 
 inline constexpr std::string_view kPathSetupMagic = "KVT_GRIDWALK_SETUP";
 inline constexpr int kPathSetupValueLines = 6;
@@ -23,12 +22,34 @@ struct PathSetupValues
     std::string dataFilePath;
 };
 
+// What the path setup dialog edits: the values its file holds, which files were given in this
+// showing, and what teaching does.
+struct PathSetup
+{
+    PathSetupValues values; // the paths stay while their files are not given, for the file dialogs
+    std::string setupFilePath;
+    bool backgroundGiven = false;
+    bool characterGiven = false;
+    bool character2Given = false;
+    bool dataFileGiven = false;
+    bool backgroundChanged = false;
+    bool characterChanged = false;
+    bool character2Changed = false;
+    bool dataFileChanged = false;
+    bool done = false; // accepted once: the next showing may offer it again
+    // The origin accepted last: what a showing that offers the accepted setup again brings back.
+    double keptOriginX = 0.0, keptOriginY = 0.0;
+    PathSource source = PathSource::None;
+    RouteSettings route; // for teaching; route.filePath is values.dataFilePath
+    std::string fileToLoad; // a setup file named on the command line, loaded at the next showing
+};
+
 // values[0] is file line 2 (the background path), values[5] line 7 (the data file path).
 SetupFileLines readPathSetupFile(const std::string &path);
 
-// Applies one value line (file line 2..7) to the shared state as loading does. A path line sets
-// its path and its given flag; an empty path leaves the flag cleared, so that a setup saved
-// without a background brings back the default background.
-void applyPathSetupLine(RunState &state, int fileLine, std::string_view text);
+// Applies one value line (file line 2..7) as loading does. A path line sets its path and its given
+// flag; an empty path leaves the flag cleared, so that a setup saved without a background brings
+// back the default background.
+void applyPathSetupLine(PathSetup &setup, int fileLine, std::string_view text);
 
 FileWriteResult writePathSetupFile(const std::string &path, const PathSetupValues &values);

@@ -1,7 +1,6 @@
 #include "path/core/PointMapping.h"
 
 #include "data/TruncToInt.h"
-#include "mainwnd/RunState.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,22 +17,21 @@ double fromOrigin(double value, double origin) { return value - originShift(orig
 
 } // namespace
 
-MappedPoint mapPathPoint(const RunState &state, double x, double y)
+MappedPoint mapPathPoint(const MapView &view, double x, double y)
 {
-    const int zoom = std::clamp(state.zoomIndex, 0, static_cast<int>(state.zoomFactors.size()) - 1);
-    const double z = state.zoomFactors[static_cast<std::size_t>(zoom)];
-    const double height = state.backgroundHeight;
+    const double z = zoomFactor(view.zoomIndex);
+    const double height = view.mapHeight;
     MappedPoint p;
-    p.xr = fromOrigin(x, state.originX);
-    p.yr = fromOrigin(y, state.originY);
+    p.xr = fromOrigin(x, view.originX);
+    p.yr = fromOrigin(y, view.originY);
     p.bx = truncToInt(p.xr * z);
     p.by = truncToInt(height - p.yr * z);
-    p.px = truncToInt(p.xr * z - state.viewSrcX);
-    p.py = truncToInt(height - p.yr * z - state.viewSrcY);
+    p.px = truncToInt(p.xr * z - view.srcX);
+    p.py = truncToInt(height - p.yr * z - view.srcY);
     return p;
 }
 
-DataPoint dataFromBackground(const RunState &state, double fromLeft, double fromBottom)
+DataPoint dataFromBackground(const MapView &view, double fromLeft, double fromBottom)
 {
-    return { fromLeft + originShift(state.originX), fromBottom + originShift(state.originY) };
+    return { fromLeft + originShift(view.originX), fromBottom + originShift(view.originY) };
 }

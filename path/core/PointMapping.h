@@ -1,6 +1,6 @@
 #pragma once
 
-struct RunState;
+#include "path/core/MapView.h"
 
 // Where a data point lands on the background at the current zoom and view.
 struct MappedPoint
@@ -13,7 +13,7 @@ struct MappedPoint
     int py = 0; // row in the view
 };
 
-MappedPoint mapPathPoint(const RunState &state, double x, double y);
+MappedPoint mapPathPoint(const MapView &view, double x, double y);
 
 // The data coordinates of a place on the background at full size, given from its left edge and up
 // from its bottom edge: the inverse of the mapping, so that a point taught there plays there.
@@ -22,4 +22,4 @@ struct DataPoint
     double x = 0.0;
     double y = 0.0;
 };
-DataPoint dataFromBackground(const RunState &state, double fromLeft, double fromBottom);
+DataPoint dataFromBackground(const MapView &view, double fromLeft, double fromBottom);

@@ -3,7 +3,6 @@
 #include "data/AtomicFile.h"
 #include "data/NumberText.h"
 #include "data/TextLineReader.h"
-#include "mainwnd/RunState.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,28 +24,27 @@ constexpr std::string_view kHeadingLine = "\x82\x77\x8e\xb2\x83\x66\x81\x5b\x83\
 
 constexpr std::size_t kBytesPerRow = 40;
 
-void appendPoint(std::string &text, const RunState &state, std::size_t i)
+void appendPoint(std::string &text, const DataSeries &route, std::size_t i)
 {
-    appendFixed(text, state.dataX[i], 6);
+    appendFixed(text, route.x[i], 6);
     text += ',';
-    appendFixed(text, state.dataY[i], 6);
+    appendFixed(text, route.y[i], 6);
     text += ',';
-    appendFixed(text, state.dataDirection[i], 6);
+    appendFixed(text, route.direction[i], 6);
 }
 
-std::size_t routeRowCount(const RunState &state)
+std::size_t routeRowCount(const DataSeries &route)
 {
-    const std::size_t arrays
-        = std::min({ state.dataX.size(), state.dataY.size(), state.dataDirection.size() });
+    const std::size_t arrays = std::min({ route.x.size(), route.y.size(), route.direction.size() });
     const std::size_t wanted
-        = state.outputPointCount > 1 ? static_cast<std::size_t>(state.outputPointCount) : 1;
+        = route.lastIndex > 0 ? static_cast<std::size_t>(route.lastIndex) + 1 : 1;
     return std::min(wanted, arrays);
 }
 
-bool readsBackAsWritten(const RunState &state, std::string_view text)
+bool readsBackAsWritten(const DataSeries &route, std::string_view text)
 {
-    const std::size_t count = routeRowCount(state);
-    for (const std::vector<double> *values : { &state.dataX, &state.dataY, &state.dataDirection })
+    const std::size_t count = routeRowCount(route);
+    for (const std::vector<double> *values : { &route.x, &route.y, &route.direction })
         if (!std::all_of(values->begin(), values->begin() + static_cast<std::ptrdiff_t>(count),
                 [](double v) { return std::isfinite(v); }))
             return false;
@@ -62,31 +60,31 @@ bool readsBackAsWritten(const RunState &state, std::string_view text)
 
 } // namespace
 
-std::string teachingFileText(const RunState &state)
+std::string teachingFileText(const DataSeries &route, const RouteSettings &settings)
 {
-    const std::size_t count = routeRowCount(state);
+    const std::size_t count = routeRowCount(route);
     std::string text;
     text.reserve(kHeadingLine.size() + count * kBytesPerRow);
     text += kHeadingLine;
     if (count == 0)
         return text;
-    appendPoint(text, state, 0);
+    appendPoint(text, route, 0);
     text += ',';
-    appendInt(text, state.teachMoveTimeMs);
+    appendInt(text, settings.moveTimeMs);
     text += ',';
-    appendInt(text, state.plotPeriodMs);
+    appendInt(text, settings.plotPeriodMs);
     text += "\r\n";
     for (std::size_t i = 1; i < count; ++i) {
-        appendPoint(text, state, i);
+        appendPoint(text, route, i);
         text += "\r\n";
     }
     return text;
 }
 
-FileWriteResult writeTeachingFile(const RunState &state)
+FileWriteResult writeTeachingFile(const DataSeries &route, const RouteSettings &settings)
 {
-    const std::string text = teachingFileText(state);
-    if (!readsBackAsWritten(state, text))
+    const std::string text = teachingFileText(route, settings);
+    if (!readsBackAsWritten(route, text))
         return { "route points too far out to be written as path data" };
-    return writeFileAtomically(state.dataFilePath, text);
+    return writeFileAtomically(settings.filePath, text);
 }

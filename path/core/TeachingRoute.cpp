@@ -1,7 +1,6 @@
 #include "path/core/TeachingRoute.h"
 
 #include "data/TruncToInt.h"
-#include "mainwnd/RunState.h"
 #include "path/core/RouteFile.h"
 
 #include <algorithm>
@@ -36,12 +35,12 @@ double stepDirection(double dx, double dy)
     return std::nan("");
 }
 
-int routePointCount(const RunState &state)
-{
-    return (state.teachCount - 1) * state.divisionCount + 1;
-}
-
 } // namespace
+
+int routePointCount(int pointCount, int divisionCount)
+{
+    return (pointCount - 1) * divisionCount + 1;
+}
 
 bool teachingRouteFits(int pointCount, int divisionCount, bool curve)
 {
@@ -60,39 +59,39 @@ std::string_view teachingCapacityMessage(int pointCount, bool curve)
     return "教示ﾎﾟｲﾝﾄが多すぎます。補間後のﾎﾟｲﾝﾄ数を10000以下にしてください。";
 }
 
-void interpolateLinear(RunState &state)
+void interpolateLinear(const TeachingPoints &points, int divisionCount, DataSeries &route)
 {
-    const int n = state.teachCount;
-    const int d = state.divisionCount;
+    const int n = points.count;
+    const int d = divisionCount;
     if (n < 1 || !teachingRouteFits(n, d, false))
         return;
     std::size_t idx = 0;
     for (int j = 0; j + 1 < n; ++j) {
-        const double x0 = state.teachX[at(j)];
-        const double y0 = state.teachY[at(j)];
-        const double sx = (state.teachX[at(j + 1)] - x0) / d;
-        const double sy = (state.teachY[at(j + 1)] - y0) / d;
+        const double x0 = points.x[at(j)];
+        const double y0 = points.y[at(j)];
+        const double sx = (points.x[at(j + 1)] - x0) / d;
+        const double sy = (points.y[at(j + 1)] - y0) / d;
         for (int k = 0; k < d; ++k) {
-            state.dataX[idx] = k * sx + x0;
-            state.dataY[idx] = k * sy + y0;
+            route.x[idx] = k * sx + x0;
+            route.y[idx] = k * sy + y0;
             ++idx;
         }
     }
-    state.dataX[idx] = state.teachX[at(n - 1)];
-    state.dataY[idx] = state.teachY[at(n - 1)];
+    route.x[idx] = points.x[at(n - 1)];
+    route.y[idx] = points.y[at(n - 1)];
 }
 
-void computeDirections(RunState &state, int first, int last)
+void computeDirections(DataSeries &route, int first, int last)
 {
-    const int size = static_cast<int>(
-        std::min({ state.dataX.size(), state.dataY.size(), state.dataDirection.size() }));
+    const int size
+        = static_cast<int>(std::min({ route.x.size(), route.y.size(), route.direction.size() }));
     if (first < 0 || last >= size || first > last)
         return;
-    std::vector<double> &direction = state.dataDirection;
+    std::vector<double> &direction = route.direction;
     double previous = std::nan("");
     for (int i = first; i < last; ++i) {
-        const double dx = state.dataX[at(i + 1)] - state.dataX[at(i)];
-        const double dy = state.dataY[at(i + 1)] - state.dataY[at(i)];
+        const double dx = route.x[at(i + 1)] - route.x[at(i)];
+        const double dy = route.y[at(i + 1)] - route.y[at(i)];
         double bearing = stepDirection(dx, dy);
         if (std::isnan(bearing))
             bearing = previous;
@@ -108,28 +107,23 @@ void computeDirections(RunState &state, int first, int last)
     direction[at(last)] = previous;
 }
 
-TeachingRouteResult buildTeachingRoute(
-    RunState &state, const SleepFunction &sleep, std::string *fileError)
+TeachingRouteResult buildTeachingRoute(const TeachingPoints &points, const RouteSettings &settings,
+    SplineWork &spline, int zoomIndex, DataSeries &route, const SleepFunction &sleep,
+    std::string *fileError)
 {
-    const int n = state.teachCount;
-    if (n < 2) {
-        state.dataReady = false;
+    const int n = points.count;
+    if (n < 2)
         return TeachingRouteResult::TooFewPoints;
-    }
-    if (!teachingRouteFits(n, state.divisionCount, state.curveInterpolation))
+    if (!teachingRouteFits(n, settings.divisionCount, settings.curve))
         return TeachingRouteResult::TooManyPoints;
-    const int count = routePointCount(state);
-    state.outputPointCount = count;
-    if (!state.curveInterpolation || !interpolateCurve(state, sleep))
-        interpolateLinear(state);
-    computeDirections(state, 0, count - 1);
-    state.tickPeriodMs = state.plotPeriodMs;
-    const FileWriteResult written = writeTeachingFile(state);
+    const int count = routePointCount(n, settings.divisionCount);
+    if (!settings.curve
+        || !interpolateCurve(spline, points, settings.divisionCount, zoomIndex, route, sleep))
+        interpolateLinear(points, settings.divisionCount, route);
+    computeDirections(route, 0, count - 1);
+    route.lastIndex = count - 1;
+    const FileWriteResult written = writeTeachingFile(route, settings);
     if (!written && fileError)
         *fileError = written.error;
-    state.sourceMode = 3;
-    state.lastIndex = count - 1;
-    state.plotIndex = 0;
-    state.endReached = false;
     return written ? TeachingRouteResult::Built : TeachingRouteResult::BuiltFileNotWritten;
 }

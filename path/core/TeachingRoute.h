@@ -8,12 +8,10 @@
 #include <string>
 #include <string_view>
 
-struct RunState;
-
 enum class TeachingRouteResult {
     Built, // route built and written; the run plays it
     BuiltFileNotWritten, // route built and playing, but the output file could not be written
-    TooFewPoints, // fewer than two teaching points: dataReady cleared, nothing else changed
+    TooFewPoints, // fewer than two teaching points: nothing changed
     TooManyPoints, // the route would not fit its arrays: nothing changed
 };
 
@@ -24,16 +22,20 @@ bool teachingRouteFits(int pointCount, int divisionCount, bool curve);
 // The refusal shown when pointCount teaching points do not fit.
 std::string_view teachingCapacityMessage(int pointCount, bool curve);
 
-void interpolateLinear(RunState &state);
+// The route point count of pointCount teaching points at divisionCount steps per gap.
+int routePointCount(int pointCount, int divisionCount);
+
+void interpolateLinear(const TeachingPoints &points, int divisionCount, DataSeries &route);
 
 // Compass bearing (degrees clockwise from up) of every step from first to last; the last point
 // keeps the bearing of the step that reached it. A step of zero length keeps the bearing of the
 // step before it; leading zero-length steps take the first real step's bearing (0 if none).
-void computeDirections(RunState &state, int first, int last);
+void computeDirections(DataSeries &route, int first, int last);
 
-// Interpolates (straight lines unless curveInterpolation is set; the curve falls back to straight
-// lines for fewer than three points or a singular system), computes directions, writes the output
-// file and switches the run to play the route. Why the file could not be written goes to
-// fileError when one is given.
-TeachingRouteResult buildTeachingRoute(
-    RunState &state, const SleepFunction &sleep, std::string *fileError = nullptr);
+// Interpolates into route (straight lines unless settings.curve; the curve falls back to straight
+// lines for fewer than three points or a singular system), computes directions, sets the route's
+// lastIndex and writes the route file. Why the file could not be written goes to fileError when
+// one is given.
+TeachingRouteResult buildTeachingRoute(const TeachingPoints &points, const RouteSettings &settings,
+    SplineWork &spline, int zoomIndex, DataSeries &route, const SleepFunction &sleep,
+    std::string *fileError = nullptr);

@@ -16,9 +16,9 @@ double originValue(const CEdit &edit)
 
 } // namespace
 
-CBackgroundOriginDlg::CBackgroundOriginDlg(RunState &state, CWnd *parent)
+CBackgroundOriginDlg::CBackgroundOriginDlg(PathSetupValues &setup, CWnd *parent)
     : CDialog(backgroundOriginDialogTemplate(), parent)
-    , rs(state)
+    , m_setup(setup)
 {
 }
 
@@ -40,7 +40,7 @@ BOOL CBackgroundOriginDlg::OnInitDialog()
 
 void CBackgroundOriginDlg::OnOK()
 {
-    rs.originX = originValue(m_editX);
-    rs.originY = originValue(m_editY);
+    m_setup.originX = originValue(m_editX);
+    m_setup.originY = originValue(m_editY);
     CDialog::OnOK();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwnd/RunState.h"
+#include "path/core/PathSetupFile.h"
 #include "platform/CDialog.h"
 #include "platform/Controls.h"
 
@@ -9,14 +9,14 @@
 class CBackgroundOriginDlg : public CDialog
 {
 public:
-    explicit CBackgroundOriginDlg(RunState &rs, CWnd *parent = nullptr);
+    explicit CBackgroundOriginDlg(PathSetupValues &setup, CWnd *parent = nullptr);
 
     void DoDataExchange(CDataExchange *dx) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
 
 private:
-    RunState &rs;
+    PathSetupValues &m_setup;
     CEdit m_editX;
     CEdit m_editY;
 };

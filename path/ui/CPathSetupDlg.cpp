@@ -1,8 +1,8 @@
 #include "path/ui/CPathSetupDlg.h"
 
 #include "data/NumberText.h"
+#include "mainwnd/CConfirmDlg.h"
 #include "mainwnd/DisplayPath.h"
-#include "path/ui/CConfirmDlg.h"
 #include "res/ControlIds.h"
 #include "res/DialogTemplates.h"
 
@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kSourceTeaching = 1;
-constexpr int kSourceDataFile = 3;
 constexpr int kMinMoveTimeMs = 10;
 constexpr int kMaxMoveTimeMs = 10000;
 constexpr int kDefaultMoveTimeMs = 1000;
@@ -31,9 +29,9 @@ ON_BN_CLICKED(IDC_PATH_LOAD_SETUP, OnLoadSetup)
 ON_BN_CLICKED(IDC_PATH_SAVE_SETUP, OnSaveSetup)
 END_MESSAGE_MAP()
 
-CPathSetupDlg::CPathSetupDlg(RunState &state, CWnd *parent)
+CPathSetupDlg::CPathSetupDlg(PathSetup &setup, CWnd *parent)
     : CDialog(pathSetupDialogTemplate(), parent)
-    , rs(state)
+    , ps(setup)
 {
 }
 
@@ -63,21 +61,22 @@ BOOL CPathSetupDlg::OnInitDialog()
     m_editDivisions.SetWindowText("10");
     m_radioLinear.SetCheck(1);
     m_radioCurve.SetCheck(0);
-    if (rs.pathSetupDone) {
-        showPath(m_editBackgroundFile, rs.backgroundFilePath, rs.backgroundGiven);
-        rs.originX = rs.keptOriginX;
-        rs.originY = rs.keptOriginY;
+    if (ps.done) {
+        showPath(m_editBackgroundFile, ps.values.backgroundFilePath, ps.backgroundGiven);
+        ps.values.originX = ps.keptOriginX;
+        ps.values.originY = ps.keptOriginY;
         showOrigin();
-        showPath(m_editCharacterFile, rs.characterFilePath, rs.characterGiven);
-        showPath(m_editCharacter2File, rs.character2FilePath, rs.character2Given);
-        showPath(m_editDataFile, rs.dataFilePath, rs.dataFileGiven);
+        showPath(m_editCharacterFile, ps.values.characterFilePath, ps.characterGiven);
+        showPath(m_editCharacter2File, ps.values.character2FilePath, ps.character2Given);
+        showPath(m_editDataFile, ps.values.dataFilePath, ps.dataFileGiven);
     } else {
+        ps.values.originX = ps.values.originY = 0.0;
         m_editOriginX.SetWindowText("0.0");
         m_editOriginY.SetWindowText("0.0");
     }
     clearChangedFlags();
-    if (!rs.setupFileToLoad.empty())
-        loadSetup(std::exchange(rs.setupFileToLoad, {}));
+    if (!ps.fileToLoad.empty())
+        loadSetup(std::exchange(ps.fileToLoad, {}));
     return TRUE;
 }
 
@@ -89,79 +88,67 @@ void CPathSetupDlg::showPath(CEdit &edit, const std::string &path, bool &given)
 
 void CPathSetupDlg::showOrigin()
 {
-    m_editOriginX.SetWindowText(formatFixed(rs.originX, 6));
-    m_editOriginY.SetWindowText(formatFixed(rs.originY, 6));
+    m_editOriginX.SetWindowText(formatFixed(ps.values.originX, 6));
+    m_editOriginY.SetWindowText(formatFixed(ps.values.originY, 6));
 }
 
 void CPathSetupDlg::clearChangedFlags()
 {
-    rs.pathBackgroundFileChanged = rs.pathCharacterFileChanged = rs.pathCharacter2FileChanged
-        = rs.pathDataFileChanged = false;
+    ps.backgroundChanged = ps.characterChanged = ps.character2Changed = ps.dataFileChanged = false;
 }
 
 bool CPathSetupDlg::anyChanged() const
 {
-    return rs.pathBackgroundFileChanged || rs.pathCharacterFileChanged
-        || rs.pathCharacter2FileChanged || rs.pathDataFileChanged;
+    return ps.backgroundChanged || ps.characterChanged || ps.character2Changed
+        || ps.dataFileChanged;
 }
 
 void CPathSetupDlg::OnOK()
 {
-    CConfirmDlg confirm(rs);
     const bool teaching = m_checkTeaching.GetCheck() != 0;
-    rs.linearInterpolation = m_radioLinear.GetCheck() != 0;
-    rs.curveInterpolation = m_radioCurve.GetCheck() != 0;
-    rs.sourceMode = teaching ? kSourceTeaching : kSourceDataFile;
+    ps.route.curve = m_radioCurve.GetCheck() != 0;
+    ps.source = teaching ? PathSource::Teaching : PathSource::DataFile;
 
     const char *const checkAgain
         = "セットアップ内容に誤りがあります、内容を確認してもう一度ＯＫをクリックしてください。";
-    if (!teaching && !rs.dataFileGiven) {
-        rs.pathSetupDone = false;
+    if (!teaching && !ps.dataFileGiven) {
+        ps.done = false;
         AfxMessageBox("データファイルが指定されていません。");
         AfxMessageBox(checkAgain);
         return;
     }
-    if (teaching && (!rs.pathDataFileChanged || !rs.dataFileGiven)) {
+    if (teaching && (!ps.dataFileChanged || !ps.dataFileGiven)) {
         // A route file must be chosen in this showing: an old one would be overwritten unasked.
-        if (!rs.pathDataFileChanged)
-            rs.dataFileGiven = false;
-        rs.pathSetupDone = false;
+        if (!ps.dataFileChanged)
+            ps.dataFileGiven = false;
+        ps.done = false;
         AfxMessageBox(checkAgain);
         return;
     }
-
-    rs.xColumn = 1;
-    rs.yColumn = 2;
-    rs.directionColumn = 3;
-    rs.interpSpeedColumn = 4;
-    rs.plotSpeedColumn = 5;
-    rs.dataStartRow = 2;
-    rs.useYColumn = rs.useDirectionColumn = rs.useInterpSpeedColumn = rs.usePlotSpeedColumn = true;
 
     if (teaching) {
         const int moveTime = parseInt(fieldText(m_editMoveTime));
         if (moveTime < kMinMoveTimeMs || moveTime > kMaxMoveTimeMs) {
             AfxMessageBox("点間のインターバル 指定不正です。");
-            rs.teachMoveTimeMs = kDefaultMoveTimeMs;
+            ps.route.moveTimeMs = kDefaultMoveTimeMs;
         } else {
-            rs.teachMoveTimeMs = moveTime;
+            ps.route.moveTimeMs = moveTime;
         }
         const int divisions = parseInt(fieldText(m_editDivisions));
         if (divisions < kMinDivisions || divisions > kMaxDivisions) {
             AfxMessageBox("点間の分割数 指定不正です。");
-            rs.divisionCount = kDefaultDivisions;
+            ps.route.divisionCount = kDefaultDivisions;
             return;
         }
-        rs.divisionCount = divisions;
-        rs.plotPeriodMs = rs.teachMoveTimeMs / rs.divisionCount;
+        ps.route.divisionCount = divisions;
+        ps.route.plotPeriodMs = ps.route.moveTimeMs / ps.route.divisionCount;
     }
-    rs.pathSetupDone = true;
-    rs.keptOriginX = rs.originX;
-    rs.keptOriginY = rs.originY;
+    ps.done = true;
+    ps.keptOriginX = ps.values.originX;
+    ps.keptOriginY = ps.values.originY;
 
     if (anyChanged()) {
-        rs.confirmMessage = "設定内容は、新規もしくは変更されています。設定内容を保存しますか？";
-        if (confirm.DoModal() == IDOK)
+        if (confirm("設定内容は、新規もしくは変更されています。設定内容を保存しますか？"))
             OnSaveSetup();
     }
     CDialog::OnOK();

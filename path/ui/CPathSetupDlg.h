@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwnd/RunState.h"
+#include "path/core/PathSetupFile.h"
 #include "platform/CDialog.h"
 #include "platform/Controls.h"
 
@@ -9,11 +9,11 @@
 
 // The path setup: background with its origin, one or two characters, and a data file to play or,
 // in teaching mode, the file the taught route is written to, with the teaching settings. Results
-// go straight into the shared state; the dialog keeps nothing of its own.
+// go straight into the setup it is given; the dialog keeps nothing of its own.
 class CPathSetupDlg : public CDialog
 {
 public:
-    explicit CPathSetupDlg(RunState &rs, CWnd *parent = nullptr);
+    explicit CPathSetupDlg(PathSetup &setup, CWnd *parent = nullptr);
 
     void DoDataExchange(CDataExchange *dx) override;
     BOOL OnInitDialog() override;
@@ -40,7 +40,7 @@ private:
     // An edit's text as a 20-byte buffer reads it: at most 19 bytes.
     static std::string fieldText(const CEdit &edit);
 
-    RunState &rs;
+    PathSetup &ps;
     CEdit m_editDivisions;
     CEdit m_editOriginY;
     CEdit m_editOriginX;

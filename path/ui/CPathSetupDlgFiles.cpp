@@ -44,7 +44,7 @@ void CPathSetupDlg::browseFile(const FileField &field)
 {
     CFileDialog dialog(TRUE, field.bitmap ? ".bmp" : ".csv", nullptr, kOpenFlags,
         field.bitmap ? kBitmapFilter : kDataFileFilter);
-    dialog.SetInitialDir(folderOf(field.path.empty() ? rs.setupFilePath : field.path));
+    dialog.SetInitialDir(folderOf(field.path.empty() ? ps.setupFilePath : field.path));
     if (dialog.DoModal() != IDOK) {
         field.edit.SetWindowText("");
         field.given = false;
@@ -58,31 +58,31 @@ void CPathSetupDlg::browseFile(const FileField &field)
 
 void CPathSetupDlg::OnBrowseBackground()
 {
-    browseFile({ m_editBackgroundFile, rs.backgroundFilePath, rs.backgroundGiven,
-        rs.pathBackgroundFileChanged, true });
-    if (!rs.backgroundGiven)
+    browseFile({ m_editBackgroundFile, ps.values.backgroundFilePath, ps.backgroundGiven,
+        ps.backgroundChanged, true });
+    if (!ps.backgroundGiven)
         return;
-    CBackgroundOriginDlg origin(rs);
+    CBackgroundOriginDlg origin(ps.values);
     if (origin.DoModal() == IDOK)
         showOrigin();
 }
 
 void CPathSetupDlg::OnBrowseCharacter()
 {
-    browseFile({ m_editCharacterFile, rs.characterFilePath, rs.characterGiven,
-        rs.pathCharacterFileChanged, true });
+    browseFile({ m_editCharacterFile, ps.values.characterFilePath, ps.characterGiven,
+        ps.characterChanged, true });
 }
 
 void CPathSetupDlg::OnBrowseCharacter2()
 {
-    browseFile({ m_editCharacter2File, rs.character2FilePath, rs.character2Given,
-        rs.pathCharacter2FileChanged, true });
+    browseFile({ m_editCharacter2File, ps.values.character2FilePath, ps.character2Given,
+        ps.character2Changed, true });
 }
 
 void CPathSetupDlg::OnBrowseDataFile()
 {
     browseFile(
-        { m_editDataFile, rs.dataFilePath, rs.dataFileGiven, rs.pathDataFileChanged, false });
+        { m_editDataFile, ps.values.dataFilePath, ps.dataFileGiven, ps.dataFileChanged, false });
 }
 
 void CPathSetupDlg::OnTeachingCheck()
@@ -92,29 +92,30 @@ void CPathSetupDlg::OnTeachingCheck()
     AfxMessageBox("教示ポイントをチェックした場合。その保存先ファイル（ｃｓｖファイル）を指定して"
                   "ください。");
     CFileDialog dialog(FALSE, ".csv", nullptr, kSaveFlags, kDataFileFilter);
-    dialog.SetInitialDir(folderOf(rs.dataFilePath.empty() ? rs.setupFilePath : rs.dataFilePath));
+    dialog.SetInitialDir(
+        folderOf(ps.values.dataFilePath.empty() ? ps.setupFilePath : ps.values.dataFilePath));
     if (dialog.DoModal() != IDOK) {
         AfxMessageBox(kNoOutputFile);
-        rs.dataFilePath.clear();
+        ps.values.dataFilePath.clear();
         return;
     }
-    rs.dataFilePath = dialog.GetPathName();
-    m_editDataFile.SetWindowText(toDisplayPath(rs.dataFilePath));
-    if (!rs.dataFilePath.ends_with(kCsvExtension))
-        rs.dataFilePath += kCsvExtension;
-    if (!createEmptyFile(rs.dataFilePath)) {
+    ps.values.dataFilePath = dialog.GetPathName();
+    m_editDataFile.SetWindowText(toDisplayPath(ps.values.dataFilePath));
+    if (!ps.values.dataFilePath.ends_with(kCsvExtension))
+        ps.values.dataFilePath += kCsvExtension;
+    if (!createEmptyFile(ps.values.dataFilePath)) {
         AfxMessageBox(kNoOutputFile);
-        rs.dataFilePath.clear();
+        ps.values.dataFilePath.clear();
         return;
     }
-    rs.dataFileGiven = true;
-    rs.pathDataFileChanged = true;
+    ps.dataFileGiven = true;
+    ps.dataFileChanged = true;
 }
 
 void CPathSetupDlg::OnLoadSetup()
 {
     CFileDialog dialog(TRUE, ".kvt", nullptr, kOpenFlags, kSetupFileFilter);
-    dialog.SetInitialDir(folderOf(rs.setupFilePath));
+    dialog.SetInitialDir(folderOf(ps.setupFilePath));
     if (dialog.DoModal() != IDOK) {
         m_editSetupFile.SetWindowText("");
         return;
@@ -124,10 +125,10 @@ void CPathSetupDlg::OnLoadSetup()
 
 void CPathSetupDlg::loadSetup(const std::string &path)
 {
-    rs.setupFilePath = path;
-    m_editSetupFile.SetWindowText(toDisplayPath(rs.setupFilePath));
+    ps.setupFilePath = path;
+    m_editSetupFile.SetWindowText(toDisplayPath(ps.setupFilePath));
 
-    const SetupFileLines file = readPathSetupFile(rs.setupFilePath);
+    const SetupFileLines file = readPathSetupFile(ps.setupFilePath);
     if (!file.opened)
         return;
     // Every line read is applied, also from a faulty file: the user finishes the rest by hand.
@@ -145,11 +146,11 @@ void CPathSetupDlg::applyLoadedLine(int fileLine, std::string_view text)
     const bool isPath = fileLine == 2 || fileLine >= 5;
     // A path written relative to the setup file opens from wherever the program was started.
     const std::string value
-        = isPath ? resolveAgainstSetupFolder(rs.setupFilePath, text) : std::string(text);
-    applyPathSetupLine(rs, fileLine, value);
+        = isPath ? resolveAgainstSetupFolder(ps.setupFilePath, text) : std::string(text);
+    applyPathSetupLine(ps, fileLine, value);
     switch (fileLine) {
     case 2:
-        showPath(m_editBackgroundFile, rs.backgroundFilePath, rs.backgroundGiven);
+        showPath(m_editBackgroundFile, ps.values.backgroundFilePath, ps.backgroundGiven);
         break;
     case 3:
         m_editOriginX.SetWindowText(value);
@@ -158,13 +159,13 @@ void CPathSetupDlg::applyLoadedLine(int fileLine, std::string_view text)
         m_editOriginY.SetWindowText(value);
         break;
     case 5:
-        showPath(m_editCharacterFile, rs.characterFilePath, rs.characterGiven);
+        showPath(m_editCharacterFile, ps.values.characterFilePath, ps.characterGiven);
         break;
     case 6:
-        showPath(m_editCharacter2File, rs.character2FilePath, rs.character2Given);
+        showPath(m_editCharacter2File, ps.values.character2FilePath, ps.character2Given);
         break;
     case 7:
-        showPath(m_editDataFile, rs.dataFilePath, rs.dataFileGiven);
+        showPath(m_editDataFile, ps.values.dataFilePath, ps.dataFileGiven);
         break;
     default:
         break;
@@ -174,29 +175,29 @@ void CPathSetupDlg::applyLoadedLine(int fileLine, std::string_view text)
 void CPathSetupDlg::OnSaveSetup()
 {
     CFileDialog dialog(FALSE, ".kvt", nullptr, kSaveFlags, kSetupFileFilter);
-    dialog.SetInitialDir(folderOf(rs.setupFilePath));
+    dialog.SetInitialDir(folderOf(ps.setupFilePath));
     if (dialog.DoModal() != IDOK)
         return;
-    rs.setupFilePath = dialog.GetPathName();
-    m_editSetupFile.SetWindowText(toDisplayPath(rs.setupFilePath));
-    if (!rs.setupFilePath.ends_with(kSetupExtension))
-        rs.setupFilePath += kSetupExtension;
-    if (!rs.dataFileGiven) {
+    ps.setupFilePath = dialog.GetPathName();
+    m_editSetupFile.SetWindowText(toDisplayPath(ps.setupFilePath));
+    if (!ps.setupFilePath.ends_with(kSetupExtension))
+        ps.setupFilePath += kSetupExtension;
+    if (!ps.dataFileGiven) {
         AfxMessageBox(
             "セットアップ内容に誤りがあります、内容を確認してもう一度保存を行ってください。");
         return;
     }
     PathSetupValues values;
-    values.backgroundFilePath = rs.backgroundGiven ? rs.backgroundFilePath : std::string();
-    values.originX = rs.originX;
-    values.originY = rs.originY;
-    values.characterFilePath = rs.characterGiven ? rs.characterFilePath : std::string();
-    values.character2FilePath = rs.character2Given ? rs.character2FilePath : std::string();
-    values.dataFilePath = rs.dataFilePath;
+    values.backgroundFilePath = ps.backgroundGiven ? ps.values.backgroundFilePath : std::string();
+    values.originX = ps.values.originX;
+    values.originY = ps.values.originY;
+    values.characterFilePath = ps.characterGiven ? ps.values.characterFilePath : std::string();
+    values.character2FilePath = ps.character2Given ? ps.values.character2FilePath : std::string();
+    values.dataFilePath = ps.values.dataFilePath;
     // A file that cannot be written stays as it was, and the flags still ask to save.
-    const FileWriteResult written = writePathSetupFile(rs.setupFilePath, values);
+    const FileWriteResult written = writePathSetupFile(ps.setupFilePath, values);
     if (written)
         clearChangedFlags();
     else
-        AfxMessageBox(saveFailedMessage(rs.setupFilePath, written.error));
+        AfxMessageBox(saveFailedMessage(ps.setupFilePath, written.error));
 }

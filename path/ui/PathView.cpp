@@ -1,10 +1,20 @@
-#include "path/ui/PathView.h"
+// The path view: the picture's pixels of the map surface, its zoom steps and the four scroll
+// buttons.
 
 #include "data/TruncToInt.h"
+#include "mainwnd/GdiState.h"
+#include "mainwnd/PictureSize.h"
+#include "mainwnd/Playback.h"
+#include "mainwnd/WindowControls.h"
+#include "path/ui/PathDiagram.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
+
+constexpr int kScrollStep = 150;
+constexpr std::array<const char *, kZoomSteps.size()> kZoomLabels { "等倍", "1/2倍", "1/4倍" };
 
 void whiten(GdiState &gs, CDC &dc, int width, int height)
 {
@@ -17,15 +27,113 @@ void whiten(GdiState &gs, CDC &dc, int width, int height)
 
 } // namespace
 
-void drawBackgroundAtZoom(RunState &rs, GdiState &gs)
+void PathDiagram::showView(CDC &target)
 {
-    const int w = rs.backgroundWidth, h = rs.backgroundHeight;
-    const double z = rs.zoomFactors[static_cast<std::size_t>(std::clamp(rs.zoomIndex, 0, 2))];
+    const MapView &v = m_model->view;
+    target.BitBlt(
+        v.dstX, v.dstY, kPictureWidth, kPictureHeight, &gs.plotDC, v.srcX, v.srcY, SRCCOPY);
+}
+
+void PathDiagram::showView()
+{
+    if (gs.canvasDC)
+        showView(*gs.canvasDC);
+}
+
+void PathDiagram::drawBackgroundAtZoom()
+{
+    const MapView &v = m_model->view;
+    const int w = v.mapWidth, h = v.mapHeight;
+    const double z = zoomFactor(v.zoomIndex);
     whiten(gs, gs.zoomDC, w, h);
     gs.zoomDC.SelectObject(&gs.zoomBitmap);
     const QRect scaled(0, truncToInt(h - h * z), truncToInt(w * z), truncToInt(h * z));
     gs.zoomDC.StretchBlt(scaled, &gs.backgroundDC, QRect(0, 0, w, h), SRCCOPY);
-    if (rs.zoomIndex != 0)
+    if (v.zoomIndex != 0)
         whiten(gs, gs.plotDC, w, h);
     gs.plotDC.BitBlt(scaled, &gs.zoomDC, scaled.topLeft(), SRCCOPY);
+}
+
+// The trajectory so far drawn again at the new scale, through the point the tick draws next,
+// over the background at that scale.
+void PathDiagram::redrawAtZoom()
+{
+    PathModel &m = *m_model;
+    drawBackgroundAtZoom();
+    const int last = std::min({ pb.index, pb.lastIndex, kPointCapacity - 1 });
+    for (int i = 0; i <= last; ++i) {
+        const MappedPoint p = mapPathPoint(m.view, m.points.x[static_cast<std::size_t>(i)],
+            m.points.y[static_cast<std::size_t>(i)]);
+        if (i == 0)
+            gs.plotDC.MoveTo(p.bx, p.by);
+        else
+            gs.plotDC.LineTo(p.bx, p.by);
+    }
+    m.view.reanchor = true;
+}
+
+void PathDiagram::zoom(int steps)
+{
+    PathModel &m = *m_model;
+    MapView &v = m.view;
+    // Teaching points are entered and corrected at full size only.
+    const bool teaching = m.source == PathSource::Teaching || m.source == PathSource::Correcting;
+    const int zoomIndex = v.zoomIndex + steps;
+    if (!pb.ready || zoomIndex < 0 || zoomIndex > kLastZoomIndex || teaching || !m_running)
+        return;
+    v.zoomIndex = zoomIndex;
+    redrawAtZoom();
+    ui.setZoomText(kZoomLabels[static_cast<std::size_t>(v.zoomIndex)]);
+    // The view's lower-left corner stays on the same background point.
+    const int h = v.mapHeight;
+    if (steps < 0) {
+        if (v.srcX != 0)
+            v.srcX = 2 * v.srcX;
+        v.srcY = 2 * v.srcY + kPictureHeight - h;
+    } else {
+        if (v.srcX != 0)
+            v.srcX = truncToInt(v.srcX * 0.5);
+        v.srcY = truncToInt(h - ((h - kPictureHeight - v.srcY) * 0.5 + kPictureHeight));
+    }
+    showView();
+}
+
+// Scrolling moves over a named background only; a refused move draws nothing.
+void PathDiagram::scroll(ScrollDirection direction)
+{
+    MapView &v = m_model->view;
+    if (!m_setup.backgroundGiven || !m_running)
+        return;
+    const double z = zoomFactor(v.zoomIndex);
+    switch (direction) {
+    case ScrollDirection::Down:
+        if (v.srcY + kPictureHeight >= v.mapHeight)
+            return;
+        v.srcY = std::min(v.srcY + kScrollStep, v.mapHeight - kPictureHeight);
+        break;
+    case ScrollDirection::Up: {
+        const double top = v.mapHeight - v.mapHeight * z;
+        if (v.srcY <= top)
+            return;
+        v.srcY -= kScrollStep;
+        if (v.srcY < top)
+            v.srcY = truncToInt(top);
+        break;
+    }
+    case ScrollDirection::Right: {
+        const double width = v.mapWidth * z;
+        if (v.srcX + kPictureWidth >= width)
+            return;
+        v.srcX += kScrollStep;
+        if (v.srcX + kPictureWidth > width)
+            v.srcX = truncToInt(width - kPictureWidth);
+        break;
+    }
+    case ScrollDirection::Left:
+        if (v.srcX <= 1)
+            return;
+        v.srcX = std::max(v.srcX - kScrollStep, 0);
+        break;
+    }
+    showView();
 }

@@ -1,46 +1,29 @@
 // Teaching points: the crosshair and position under the mouse, points added by clicks with their
-// rings, and the correction mode that picks a point and moves it.
+// rings, the correction mode that picks a point and moves it, and the route built at play.
 
 #include "data/NumberText.h"
-#include "mainwnd/CMainDlg.h"
-#include "path/core/PointMapping.h"
+#include "mainwnd/GdiState.h"
+#include "mainwnd/PictureSize.h"
+#include "mainwnd/Playback.h"
+#include "mainwnd/WindowControls.h"
 #include "path/core/TeachingRoute.h"
-#include "path/ui/PathView.h"
-#include "res/ResourceIds.h"
+#include "path/ui/PathDiagram.h"
+#include "platform/Platform.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr int kSourceTeaching = 1;
-constexpr int kSourceCorrecting = 2;
 constexpr double kMinSpacing = 3.0;
 constexpr double kPickReach = 3.0;
 constexpr const char *kTooClose = "教示ﾎﾟｲﾝﾄの間隔が十分でない。";
 
-// Where a click lands: its column and row in plotDC, and the data coordinates stored for it.
-struct Place
-{
-    int column = 0;
-    int row = 0;
-    DataPoint data;
-};
-
-Place placeOf(const RunState &rs, POINT point)
-{
-    Place p;
-    p.column = point.x - rs.canvasRect.left + rs.viewSrcX;
-    p.row = point.y - rs.canvasRect.top + rs.viewSrcY;
-    p.data = dataFromBackground(rs, p.column, rs.backgroundHeight - p.row);
-    return p;
-}
-
 double distance(double x0, double y0, double x1, double y1) { return std::hypot(x1 - x0, y1 - y0); }
 
-bool tooCloseTo(const RunState &rs, int k, const DataPoint &p)
+bool tooCloseTo(const TeachingPoints &points, int k, const DataPoint &p)
 {
     const auto at = static_cast<std::size_t>(k);
-    return distance(rs.teachX[at], rs.teachY[at], p.x, p.y) < kMinSpacing;
+    return distance(points.x[at], points.y[at], p.x, p.y) < kMinSpacing;
 }
 
 // A 7 × 7 ring around the plot pixel (column, row).
@@ -51,169 +34,185 @@ void drawRing(GdiState &gs, CPen &pen, int column, int row)
     gs.plotDC.SelectObject(previous);
 }
 
-// The clean background over the rings (and any trail), then every ring again from the stored
-// points; the picked one red when there is one.
-void redrawRings(const RunState &rs, GdiState &gs, int picked)
+} // namespace
+
+// Where a click lands: its column and row in plotDC, and the data coordinates stored for it.
+struct PathDiagram::Place
 {
-    gs.plotDC.BitBlt(0, 0, rs.backgroundWidth, rs.backgroundHeight, &gs.zoomDC, 0, 0, SRCCOPY);
-    for (int k = 0; k < rs.teachCount; ++k) {
-        const auto at = static_cast<std::size_t>(k);
-        const MappedPoint p = mapPathPoint(rs, rs.teachX[at], rs.teachY[at]);
-        drawRing(gs, k == picked ? gs.penRed2 : gs.penTeal2, p.bx, p.by);
-    }
-    showPathView(rs, gs);
+    int column = 0;
+    int row = 0;
+    DataPoint data;
+};
+
+PathDiagram::Place PathDiagram::placeOf(POINT point) const
+{
+    const MapView &v = m_model->view;
+    Place p;
+    p.column = point.x - ui.canvasRect.left + v.srcX;
+    p.row = point.y - ui.canvasRect.top + v.srcY;
+    p.data = dataFromBackground(v, p.column, v.mapHeight - p.row);
+    return p;
 }
 
-void addPoint(RunState &rs, GdiState &gs, const Place &place)
+// The clean background over the rings (and any trail), then every ring again from the stored
+// points; the picked one red when there is one.
+void PathDiagram::redrawRings(int picked)
 {
-    const int n = rs.teachCount;
-    if (n > 0 && tooCloseTo(rs, n - 1, place.data)) {
+    const PathModel &m = *m_model;
+    gs.plotDC.BitBlt(0, 0, m.view.mapWidth, m.view.mapHeight, &gs.zoomDC, 0, 0, SRCCOPY);
+    for (int k = 0; k < m.teaching.count; ++k) {
+        const auto at = static_cast<std::size_t>(k);
+        const MappedPoint p = mapPathPoint(m.view, m.teaching.x[at], m.teaching.y[at]);
+        drawRing(gs, k == picked ? gs.penRed2 : gs.penTeal2, p.bx, p.by);
+    }
+    showView();
+}
+
+void PathDiagram::addPoint(const Place &place)
+{
+    TeachingPoints &points = m_model->teaching;
+    const int n = points.count;
+    if (n > 0 && tooCloseTo(points, n - 1, place.data)) {
         AfxMessageBox(kTooClose);
         return;
     }
     // Refused before anything is stored: the route through the points must fit its arrays.
-    if (!teachingRouteFits(n + 1, rs.divisionCount, rs.curveInterpolation)) {
-        AfxMessageBox(std::string(teachingCapacityMessage(n + 1, rs.curveInterpolation)));
+    const RouteSettings &route = m_setup.route;
+    if (!teachingRouteFits(n + 1, route.divisionCount, route.curve)) {
+        AfxMessageBox(std::string(teachingCapacityMessage(n + 1, route.curve)));
         return;
     }
     const auto at = static_cast<std::size_t>(n);
-    rs.teachX[at] = place.data.x;
-    rs.teachY[at] = place.data.y;
-    rs.mouseX = place.column;
-    rs.mouseY = place.row;
-    rs.teachCount = n + 1;
-    rs.splinePointCount = rs.splineBasisCount = rs.splineSystemSize = rs.teachCount;
-    rs.splineOrder = rs.splineDegree + 1;
-    rs.splineKnotCount = rs.splineOrder + rs.teachCount;
-    rs.outputPointCount = (rs.teachCount - 1) * rs.divisionCount + 1;
-    if (rs.teachCount > 1)
-        rs.dataReady = true;
+    points.x[at] = place.data.x;
+    points.y[at] = place.data.y;
+    points.count = n + 1;
+    if (points.count > 1)
+        pb.ready = true;
     drawRing(gs, gs.penTeal2, place.column, place.row);
-    showPathView(rs, gs);
+    showView();
 }
 
-void correctPoint(RunState &rs, GdiState &gs, const Place &place)
+void PathDiagram::correctPoint(const Place &place)
 {
-    if (!rs.teachPointPicked) {
-        for (int k = 0; k < rs.teachCount; ++k) {
+    PathModel &m = *m_model;
+    TeachingPoints &points = m.teaching;
+    if (!m.pointPicked) {
+        for (int k = 0; k < points.count; ++k) {
             const auto at = static_cast<std::size_t>(k);
-            if (std::fabs(rs.teachX[at] - place.data.x) < kPickReach
-                && std::fabs(rs.teachY[at] - place.data.y) < kPickReach) {
-                rs.teachSelectedIndex = k;
-                rs.teachPointPicked = true;
-                redrawRings(rs, gs, k);
+            if (std::fabs(points.x[at] - place.data.x) < kPickReach
+                && std::fabs(points.y[at] - place.data.y) < kPickReach) {
+                m.selectedPoint = k;
+                m.pointPicked = true;
+                redrawRings(k);
                 return;
             }
         }
         return;
     }
-    const int k = rs.teachSelectedIndex;
-    if (k < 0 || k >= rs.teachCount) {
-        rs.teachPointPicked = false;
+    const int k = m.selectedPoint;
+    if (k < 0 || k >= points.count) {
+        m.pointPicked = false;
         return;
     }
     // Only the neighbours in the route: the point is moved, not added.
-    if ((k > 0 && tooCloseTo(rs, k - 1, place.data))
-        || (k < rs.teachCount - 1 && tooCloseTo(rs, k + 1, place.data))) {
+    if ((k > 0 && tooCloseTo(points, k - 1, place.data))
+        || (k < points.count - 1 && tooCloseTo(points, k + 1, place.data))) {
         AfxMessageBox(kTooClose);
         return;
     }
     const auto at = static_cast<std::size_t>(k);
-    rs.teachX[at] = place.data.x;
-    rs.teachY[at] = place.data.y;
-    rs.mouseX = place.column;
-    rs.mouseY = place.row;
-    redrawRings(rs, gs, -1);
-    rs.teachPointPicked = false;
+    points.x[at] = place.data.x;
+    points.y[at] = place.data.y;
+    redrawRings(-1);
+    m.pointPicked = false;
 }
 
-} // namespace
-
-void CMainDlg::OnMouseMove(UINT, POINT point)
+void PathDiagram::mouseMoved(POINT point, bool inPicture)
 {
-    rs.mouseX = point.x;
-    rs.mouseY = point.y;
-    const RunState::Rect &r = rs.canvasRect;
-    // Exactly the pixels the view shows: its first row counts, the row below it does not.
-    rs.mouseInCanvas = r.left <= point.x && point.x < r.left + rs.viewWidth && r.top <= point.y
-        && point.y < r.top + rs.viewHeight;
-    const bool crosshair = rs.mouseInCanvas && rs.pathRunning
-        && (rs.sourceMode == kSourceTeaching
-            || (rs.sourceMode == kSourceCorrecting && rs.teachPointPicked));
-    if (crosshair && gs.canvasDC) {
-        CDC &overlay = gs.overlayDC;
-        overlay.SelectObject(&gs.overlayLayer);
-        overlay.FillSolidRect(QRect(0, 0, rs.viewWidth, rs.viewHeight), RGB(255, 255, 255));
-        overlay.BitBlt(
-            0, 0, rs.viewWidth, rs.viewHeight, &gs.plotDC, rs.viewSrcX, rs.viewSrcY, SRCCOPY);
-        CPen *previous = overlay.SelectObject(&gs.penGreen2);
-        const int x = point.x - r.left, y = point.y - r.top;
-        overlay.MoveTo(x, 0);
-        overlay.LineTo(x, rs.viewHeight);
-        overlay.MoveTo(0, y);
-        overlay.LineTo(rs.viewWidth, y);
-        overlay.SelectObject(previous);
-        gs.canvasDC->BitBlt(0, 0, rs.viewWidth, rs.viewHeight, &overlay, 0, 0, SRCCOPY);
-        // The data coordinates a click here would store.
-        const Place place = placeOf(rs, point);
-        m_editX.SetWindowText(formatFixed(place.data.x, 2));
-        m_editY.SetWindowText(formatFixed(place.data.y, 2));
-    }
-    Default();
-}
-
-void CMainDlg::OnLButtonDown(UINT, POINT point)
-{
-    rs.mouseX = point.x;
-    rs.mouseY = point.y;
-    if (rs.mouseInCanvas && rs.pathRunning && rs.backgroundLoaded) {
-        const Place place = placeOf(rs, point);
-        if (rs.sourceMode == kSourceTeaching)
-            addPoint(rs, gs, place);
-        else if (rs.sourceMode == kSourceCorrecting)
-            correctPoint(rs, gs, place);
-    }
-    Default();
-}
-
-void CMainDlg::OnTeachCorrection()
-{
-    if (!rs.dataReady)
+    const PathModel &m = *m_model;
+    const bool crosshair = inPicture
+        && (m.source == PathSource::Teaching
+            || (m.source == PathSource::Correcting && m.pointPicked));
+    if (!crosshair || !gs.canvasDC)
         return;
-    if (rs.sourceMode == kSourceTeaching) {
-        setButtonFace(gs.teachCorrectionButton, gs.teachCorrectionButtonRect, IDB_TEACH_ACTIVE);
-        rs.sourceMode = kSourceCorrecting;
-    } else if (rs.sourceMode == kSourceCorrecting) {
-        setButtonFace(gs.teachCorrectionButton, gs.teachCorrectionButtonRect, IDB_TEACH_IDLE);
-        rs.sourceMode = kSourceTeaching;
+    const RECT &r = ui.canvasRect;
+    const MapView &v = m.view;
+    CDC &overlay = gs.overlayDC;
+    overlay.SelectObject(&gs.overlayLayer);
+    overlay.FillSolidRect(QRect(0, 0, kPictureWidth, kPictureHeight), RGB(255, 255, 255));
+    overlay.BitBlt(0, 0, kPictureWidth, kPictureHeight, &gs.plotDC, v.srcX, v.srcY, SRCCOPY);
+    CPen *previous = overlay.SelectObject(&gs.penGreen2);
+    const int x = point.x - r.left, y = point.y - r.top;
+    overlay.MoveTo(x, 0);
+    overlay.LineTo(x, kPictureHeight);
+    overlay.MoveTo(0, y);
+    overlay.LineTo(kPictureWidth, y);
+    overlay.SelectObject(previous);
+    gs.canvasDC->BitBlt(0, 0, kPictureWidth, kPictureHeight, &overlay, 0, 0, SRCCOPY);
+    // The data coordinates a click here would store.
+    const Place place = placeOf(point);
+    ui.editX.SetWindowText(formatFixed(place.data.x, 2));
+    ui.editY.SetWindowText(formatFixed(place.data.y, 2));
+}
+
+void PathDiagram::clicked(POINT point)
+{
+    const PathModel &m = *m_model;
+    if (!m.backgroundLoaded)
+        return;
+    if (m.source == PathSource::Teaching)
+        addPoint(placeOf(point));
+    else if (m.source == PathSource::Correcting)
+        correctPoint(placeOf(point));
+}
+
+void PathDiagram::teachCorrection()
+{
+    PathModel &m = *m_model;
+    if (!pb.ready)
+        return;
+    if (m.source == PathSource::Teaching) {
+        ui.showActive(WindowButton::TeachCorrection, true);
+        m.source = PathSource::Correcting;
+    } else if (m.source == PathSource::Correcting) {
+        ui.showActive(WindowButton::TeachCorrection, false);
+        m.source = PathSource::Teaching;
     }
 }
 
-bool CMainDlg::routeTeachingPoints()
+bool PathDiagram::routeTeachingPoints()
 {
+    PathModel &m = *m_model;
+    RouteSettings settings = m_setup.route;
+    settings.filePath = m_setup.values.dataFilePath;
     std::string fileError;
     const TeachingRouteResult result = buildTeachingRoute(
-        rs, [](int ms) { Sleep(static_cast<DWORD>(ms)); }, &fileError);
-    switch (result) {
-    case TeachingRouteResult::TooFewPoints:
+        m.teaching, settings, m.spline, m.view.zoomIndex, m.points,
+        [](int ms) { Sleep(static_cast<DWORD>(ms)); }, &fileError);
+    if (result == TeachingRouteResult::TooFewPoints) {
+        pb.ready = false;
         AfxMessageBox("教示ポイントを2点以上指定してから再生してください。");
         return false;
-    case TeachingRouteResult::TooManyPoints:
-        AfxMessageBox(std::string(teachingCapacityMessage(rs.teachCount, rs.curveInterpolation)));
+    }
+    if (result == TeachingRouteResult::TooManyPoints) {
+        AfxMessageBox(std::string(teachingCapacityMessage(m.teaching.count, settings.curve)));
         return false;
-    case TeachingRouteResult::BuiltFileNotWritten:
+    }
+    // The route plays like a data file from its first point.
+    pb.periodMs = settings.plotPeriodMs;
+    m.source = PathSource::DataFile;
+    pb.lastIndex = m.points.lastIndex;
+    pb.index = 0;
+    pb.atEnd = false;
+    if (result == TeachingRouteResult::BuiltFileNotWritten)
         AfxMessageBox(
             "教示ポイントの保存先ファイルに書き込めませんでした。経路はこのまま再生します。\n"
-            + rs.dataFilePath + "\n(" + fileError + ")");
-        break;
-    case TeachingRouteResult::Built:
-        break;
-    }
-    if (rs.tickPeriodMs < 1) {
+            + settings.filePath + "\n(" + fileError + ")");
+    if (pb.periodMs < 1) {
         // The move time divided by the divisions is below what a clock can run at.
         AfxMessageBox("教示ポイント間の移動速度を分割数で割った間隔が 1 msec "
                       "未満です。1 msec 間隔で再生します。");
-        rs.tickPeriodMs = 1;
+        pb.periodMs = 1;
     }
     return true;
 }

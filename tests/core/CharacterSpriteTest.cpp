@@ -1,7 +1,6 @@
 #include "path/core/CharacterSprite.h"
 
 #include "TempDir.h"
-#include "mainwnd/RunState.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -41,10 +40,10 @@ std::string bmpBytes(const Bmp &bmp, const Marks &marks = {})
     return bytes;
 }
 
-bool isMarked(const RunState &state, int column, int row)
+bool isMarked(const CharacterImages &state, int column, int row)
 {
     const std::uint8_t *p
-        = state.charFileBuffer.data() + state.characterSlots[0].bitsOffset + offset(column, row);
+        = state.fileBuffer.data() + state.frames[0].bitsOffset + offset(column, row);
     return p[0] == 0 && p[1] == 0 && p[2] == 0xFF;
 }
 
@@ -62,11 +61,11 @@ TEST(CharacterSprite, loadChecksFormatSizeAndLength)
     };
     TempDir dir;
     for (const auto &[name, bmp, expected] : rows) {
-        RunState state;
+        CharacterImages state;
         EXPECT_EQ(loadCharacterBitmap(state, dir.write("c.bmp", bmpBytes(bmp)), 1), expected)
             << name;
     }
-    RunState state;
+    CharacterImages state;
     EXPECT_EQ(loadCharacterBitmap(state, dir.write("c.bmp", "BM\x10"), 1), R::NotTrueColour);
     EXPECT_EQ(loadCharacterBitmap(state, dir.file("missing.bmp"), 1), R::Unreadable);
     EXPECT_FALSE(rotateCharacter(state, 1, 0.0));
@@ -79,13 +78,13 @@ TEST(CharacterSprite, rotationTurnsClockwiseAboutTheCentre)
     TempDir dir;
     for (const auto &[degrees, column, row] : rows) {
         SCOPED_TRACE(degrees);
-        RunState state;
+        CharacterImages state;
         ASSERT_EQ(loadCharacterBitmap(state, dir.write("c.bmp", bmpBytes({}, { { 20, 16 } })), 1),
             CharacterLoadResult::Loaded);
         ASSERT_TRUE(rotateCharacter(state, 1, degrees));
         EXPECT_TRUE(isMarked(state, column, row));
         EXPECT_EQ(isMarked(state, 20, 16), degrees == 0.0);
-        const auto &mask = state.characterSlots[0].rotated;
+        const auto &mask = state.frames[0].rotated;
         EXPECT_EQ(mask[offset(column, row)], 0xFF);
         EXPECT_EQ(mask[offset(5, 5)], 0x00);
     }
@@ -94,15 +93,15 @@ TEST(CharacterSprite, rotationTurnsClockwiseAboutTheCentre)
 TEST(CharacterSprite, uncoveredCornersAreTransparentAndAnotherLoadReleasesTheSlot)
 {
     TempDir dir;
-    RunState state;
+    CharacterImages state;
     Marks all;
     for (int i = 0; i < 32 * 32; ++i)
         all.emplace_back(i % 32, i / 32);
     ASSERT_EQ(loadCharacterBitmap(state, dir.write("c.bmp", bmpBytes({}, all)), 1),
         CharacterLoadResult::Loaded);
     ASSERT_TRUE(rotateCharacter(state, 1, 45.0));
-    EXPECT_EQ(state.characterSlots[0].rotated[0], 0x00);
-    EXPECT_EQ(state.characterSlots[0].rotated[offset(16, 16)], 0xFF);
+    EXPECT_EQ(state.frames[0].rotated[0], 0x00);
+    EXPECT_EQ(state.frames[0].rotated[offset(16, 16)], 0xFF);
 
     ASSERT_EQ(loadCharacterBitmap(state, dir.write("d.bmp", bmpBytes({})), 2),
         CharacterLoadResult::Loaded);

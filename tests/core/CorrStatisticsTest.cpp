@@ -2,7 +2,6 @@
 
 #include "correlation/core/CorrFrame.h"
 #include "correlation/core/RegressionLine.h"
-#include "mainwnd/RunState.h"
 
 #include <array>
 #include <cmath>
@@ -16,13 +15,13 @@ namespace {
 
 using Points = std::vector<std::pair<double, double>>;
 
-RunState withPoints(const Points &points)
+DataSeries withPoints(const Points &points)
 {
-    RunState state;
+    DataSeries series;
     for (std::size_t i = 0; i < points.size(); ++i)
-        std::tie(state.dataX[i], state.dataY[i]) = points[i];
-    state.lastIndex = static_cast<int>(points.size()) - 1;
-    return state;
+        std::tie(series.x[i], series.y[i]) = points[i];
+    series.lastIndex = static_cast<int>(points.size()) - 1;
+    return series;
 }
 
 TEST(CorrStatistics, exactLinesGiveTheirSlopeAndCoefficientOneInAnyOrder)
@@ -35,12 +34,12 @@ TEST(CorrStatistics, exactLinesGiveTheirSlopeAndCoefficientOneInAnyOrder)
     };
     for (const auto &[name, points, slope, intercept, meanX, meanY, r] : rows) {
         SCOPED_TRACE(name);
-        RunState state = withPoints(points);
-        ASSERT_TRUE(computeRegression(state, 2));
-        EXPECT_EQ(
-            std::tie(state.regressionSlope, state.regressionIntercept, state.meanX, state.meanY),
+        const DataSeries series = withPoints(points);
+        CorrStatistics state;
+        ASSERT_TRUE(computeRegression(state, series, 2));
+        EXPECT_EQ(std::tie(state.slope, state.intercept, state.meanX, state.meanY),
             std::tie(slope, intercept, meanX, meanY));
-        ASSERT_TRUE(computeCorrelationTerms(state, 2));
+        ASSERT_TRUE(computeCorrelationTerms(state, series, 2));
         EXPECT_DOUBLE_EQ(correlationCoefficient(state), r);
     }
 }
@@ -55,23 +54,25 @@ TEST(CorrStatistics, degenerateDataHasNoCoefficient)
     };
     for (const auto &[name, points, line] : rows) {
         SCOPED_TRACE(name);
-        RunState state = withPoints(points);
-        EXPECT_EQ(computeRegression(state, state.lastIndex), line);
-        EXPECT_TRUE(std::isfinite(state.regressionSlope));
-        EXPECT_FALSE(computeCorrelationTerms(state, state.lastIndex));
+        const DataSeries series = withPoints(points);
+        CorrStatistics state;
+        EXPECT_EQ(computeRegression(state, series, series.lastIndex), line);
+        EXPECT_TRUE(std::isfinite(state.slope));
+        EXPECT_FALSE(computeCorrelationTerms(state, series, series.lastIndex));
     }
 }
 
 TEST(CorrStatistics, noPointsComputeNothing)
 {
-    RunState state = withPoints({ { 1, 2 }, { 2, 4 } });
+    const DataSeries series = withPoints({ { 1, 2 }, { 2, 4 } });
+    CorrStatistics state;
     state.meanX = 42.0;
-    state.corrSxy = 7.0;
-    EXPECT_FALSE(computeRegression(state, -1));
-    EXPECT_FALSE(computeCorrelationTerms(state, -1));
-    EXPECT_FALSE(computeRegression(state, kPointCapacity));
+    state.sxy = 7.0;
+    EXPECT_FALSE(computeRegression(state, series, -1));
+    EXPECT_FALSE(computeCorrelationTerms(state, series, -1));
+    EXPECT_FALSE(computeRegression(state, series, kPointCapacity));
     EXPECT_EQ(state.meanX, 42.0);
-    EXPECT_EQ(state.corrSxy, 7.0);
+    EXPECT_EQ(state.sxy, 7.0);
 }
 
 TEST(RegressionLine, isCutAtTheFrameAndNotDrawnOutsideIt)
@@ -86,12 +87,12 @@ TEST(RegressionLine, isCutAtTheFrameAndNotDrawnOutsideIt)
         { "flatBelow", 0, -80, std::nullopt },
     };
     for (const auto &[name, slope, intercept, expected] : rows) {
-        RunState state;
-        std::tie(state.frameXMin, state.frameXMax, state.frameYMin, state.frameYMax)
-            = std::tuple(-100, 100, -50, 50);
-        state.regressionSlope = slope;
-        state.regressionIntercept = intercept;
-        const auto line = regressionLineEnds(state);
+        CorrFrame frame;
+        std::tie(frame.xMin, frame.xMax, frame.yMin, frame.yMax) = std::tuple(-100, 100, -50, 50);
+        CorrStatistics stats;
+        stats.slope = slope;
+        stats.intercept = intercept;
+        const auto line = regressionLineEnds(stats, frame);
         EXPECT_EQ(line ? Ends(std::array { line->x1, line->y1, line->x2, line->y2 }) : std::nullopt,
             expected)
             << name;

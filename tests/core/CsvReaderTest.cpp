@@ -2,7 +2,6 @@
 
 #include "TempDir.h"
 #include "data/TextLineReader.h"
-#include "mainwnd/RunState.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -49,27 +48,26 @@ class CsvReader : public testing::Test
 protected:
     int load(const std::string &text, int startRow = 1, bool path = false)
     {
-        state.dataFilePath = dir.write("data.csv", text);
-        state.dataStartRow = startRow;
-        return loadDataColumns(state, path);
+        columns.path = dir.write("data.csv", text);
+        columns.startRow = startRow;
+        return loadDataColumns(columns, series, path);
     }
 
     TempDir dir;
-    RunState state;
+    DataColumns columns;
+    DataSeries series;
 };
 
 TEST_F(CsvReader, onlyAHeadingOnlyFileResetsLastIndexWhenNoRowIsRead)
 {
-    state.lastIndex = 5;
-    state.frameXMax = 77;
+    series.lastIndex = 5;
     EXPECT_EQ(load("x,y\n", 3), 0); // the file ends within the headings
-    EXPECT_EQ(state.lastIndex, 5);
-    state.dataFilePath = dir.file("missing.csv");
-    EXPECT_EQ(loadDataColumns(state, false), 0);
-    EXPECT_EQ(state.lastIndex, 5);
+    EXPECT_EQ(series.lastIndex, 5);
+    columns.path = dir.file("missing.csv");
+    EXPECT_EQ(loadDataColumns(columns, series, false), 0);
+    EXPECT_EQ(series.lastIndex, 5);
     EXPECT_EQ(load("x,y\n", 2), 0);
-    EXPECT_EQ(state.lastIndex, -1);
-    EXPECT_EQ(state.frameXMax, 77);
+    EXPECT_EQ(series.lastIndex, -1);
 }
 
 TEST_F(CsvReader, fieldsSplitAtEveryCommaAndKeepEarlierLinesValues)
@@ -88,50 +86,40 @@ TEST_F(CsvReader, fieldsSplitAtEveryCommaAndKeepEarlierLinesValues)
         { "overlongLineGoesOnAsARow", "7," + std::string(600, '9') + "\n", 1, 2, { 7, 1e103 },
             { inf, inf } },
     };
-    state.useYColumn = true;
+    columns.useY = true;
     for (const auto &[name, text, xColumn, yColumn, x, y] : rows) {
         SCOPED_TRACE(name);
-        state.xColumn = xColumn;
-        state.yColumn = yColumn;
+        columns.xColumn = xColumn;
+        columns.yColumn = yColumn;
         const int count = load(text);
-        EXPECT_EQ(state.lastIndex, count - 1);
-        EXPECT_EQ(V(state.dataX.begin(), state.dataX.begin() + count), x);
-        EXPECT_EQ(V(state.dataY.begin(), state.dataY.begin() + count), y);
+        EXPECT_EQ(series.lastIndex, count - 1);
+        EXPECT_EQ(V(series.x.begin(), series.x.begin() + count), x);
+        EXPECT_EQ(V(series.y.begin(), series.y.begin() + count), y);
     }
 }
 
-TEST_F(CsvReader, rowsBeyondTheCapacityAreIgnoredAndReadRowsWidenTheFrame)
+TEST_F(CsvReader, rowsBeyondTheCapacityAreIgnored)
 {
     std::string text = "12,3\n987,47\n";
     for (int i = 2; i < kPointCapacity + 5; ++i)
         text += std::to_string(i) + ",5\n";
-    state.xColumn = 1;
+    columns.xColumn = 1;
     EXPECT_EQ(load(text), kPointCapacity);
-    EXPECT_EQ(state.lastIndex, 9999);
-    EXPECT_EQ(state.dataX[9999], 9999.0);
-    state.useYColumn = true;
-    state.yColumn = 2;
-    load("12,3\n987,47\n");
-    EXPECT_EQ((std::array { state.frameXMax, state.frameXMin, state.frameYMax, state.frameYMin }),
-        (std::array { 1070, -70, 50, 0 }));
+    EXPECT_EQ(series.lastIndex, 9999);
+    EXPECT_EQ(series.x[9999], 9999.0);
 }
 
 TEST_F(CsvReader, pathColumnsReadDirectionAndFirstRowSpeedsOnlyForThePath)
 {
-    state.xColumn = 1;
-    state.directionColumn = 3;
-    state.interpSpeedColumn = 4;
-    state.plotSpeedColumn = 5;
-    state.useDirectionColumn = state.useInterpSpeedColumn = state.usePlotSpeedColumn = true;
+    columns.xColumn = 1;
+    columns.useDirection = columns.useInterpSpeed = columns.usePlotSpeed = true;
     const std::string text = "X,Y,D,I,P\n1,2,90,1000,-50.9\n3,4,180,7,8\n";
     EXPECT_EQ(load(text, 2, false), 2);
-    EXPECT_EQ(state.dataDirection[0], 0.0);
-    EXPECT_EQ(state.tickPeriodMs, 350);
+    EXPECT_EQ(series.direction[0], 0.0);
+    EXPECT_EQ(series.firstRowPlotSpeed, 0.0);
     EXPECT_EQ(load(text, 2, true), 2);
-    EXPECT_EQ(
-        std::tie(state.dataDirection[1], state.firstRowInterpSpeed[0], state.firstRowPlotSpeed[0]),
+    EXPECT_EQ(std::tie(series.direction[1], series.firstRowInterpSpeed, series.firstRowPlotSpeed),
         std::tuple(180.0, 1000.0, -50.9));
-    EXPECT_EQ(state.tickPeriodMs, -50);
 }
 
 } // namespace

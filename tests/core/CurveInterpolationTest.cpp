@@ -1,6 +1,5 @@
 #include "path/core/CurveInterpolation.h"
 
-#include "mainwnd/RunState.h"
 #include "path/core/LuDecomposition.h"
 
 #include <gtest/gtest.h>
@@ -15,44 +14,58 @@ using Points = std::vector<std::pair<double, double>>;
 
 const SleepFunction kNoWait = [](int) {};
 
-RunState curveState(const Points &points, int divisions)
+// Teaching points, their curve's working arrays and the route it samples.
+struct Curve : SplineWork
 {
-    RunState state;
+    TeachingPoints points;
+    int divisions = 1;
+    int zoom = 0;
+    DataSeries route;
+
+    bool interpolate(const SleepFunction &sleep = kNoWait)
+    {
+        return interpolateCurve(*this, points, divisions, zoom, route, sleep);
+    }
+};
+
+Curve curveState(const Points &points, int divisions)
+{
+    Curve state;
     for (std::size_t i = 0; i < points.size(); ++i)
-        std::tie(state.teachX[i], state.teachY[i]) = points[i];
-    state.teachCount = static_cast<int>(points.size());
-    state.divisionCount = divisions;
+        std::tie(state.points.x[i], state.points.y[i]) = points[i];
+    state.points.count = static_cast<int>(points.size());
+    state.divisions = divisions;
     return state;
 }
 
-void expectSamples(const RunState &state, const Points &expected)
+void expectSamples(const Curve &state, const Points &expected)
 {
-    ASSERT_EQ(state.outputPointCount, static_cast<int>(expected.size()));
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_NEAR(state.dataX[i], expected[i].first, 5e-7) << i;
-        EXPECT_NEAR(state.dataY[i], expected[i].second, 5e-7) << i;
+        EXPECT_NEAR(state.route.x[i], expected[i].first, 5e-7) << i;
+        EXPECT_NEAR(state.route.y[i], expected[i].second, 5e-7) << i;
     }
+    EXPECT_EQ(state.route.x[expected.size()], 0.0); // nothing sampled beyond the last point
 }
 
 TEST(CurveInterpolation, threePointsGiveTheWorkedCurveAndTwoAreRefused)
 {
-    RunState state = curveState({ { 0, 0 }, { 100, 50 }, { 200, 0 } }, 2);
+    Curve state = curveState({ { 0, 0 }, { 100, 50 }, { 200, 0 } }, 2);
     std::vector<int> waits;
-    ASSERT_TRUE(interpolateCurve(state, [&](int ms) { waits.push_back(ms); }));
+    ASSERT_TRUE(state.interpolate([&](int ms) { waits.push_back(ms); }));
     EXPECT_EQ(waits, (std::vector<int> { 300 })); // one fixed wait before the solve
     EXPECT_EQ(state.splineKnots, (std::vector<double> { 0, 0, 0, 2, 2, 2 }));
     expectSamples(state, { { 0, 0 }, { 50, 37.5 }, { 100, 50 }, { 150, 37.5 }, { 200, 0 } });
 
-    RunState two = curveState({ { 0, 0 }, { 10, 5 } }, 2); // too few: the route stays untouched
-    two.dataX[1] = 77.0;
-    EXPECT_FALSE(interpolateCurve(two, kNoWait));
-    EXPECT_EQ(two.dataX[1], 77.0);
+    Curve two = curveState({ { 0, 0 }, { 10, 5 } }, 2); // too few: the route stays untouched
+    two.route.x[1] = 77.0;
+    EXPECT_FALSE(two.interpolate());
+    EXPECT_EQ(two.route.x[1], 77.0);
 }
 
 TEST(CurveInterpolation, fourPointsAtTwoDivisions)
 {
-    RunState state = curveState({ { 0, 0 }, { 100, 50 }, { 200, 0 }, { 300, 100 } }, 2);
-    ASSERT_TRUE(interpolateCurve(state, kNoWait));
+    Curve state = curveState({ { 0, 0 }, { 100, 50 }, { 200, 0 }, { 300, 100 } }, 2);
+    ASSERT_TRUE(state.interpolate());
     expectSamples(state,
         { { 0, 0 }, { 50, 42.708333 }, { 100, 50 }, { 150, 21.875 }, { 200, 0 }, { 250, 26.041667 },
             { 300, 100 } });
@@ -60,8 +73,8 @@ TEST(CurveInterpolation, fourPointsAtTwoDivisions)
 
 TEST(CurveInterpolation, fivePointKnotsAndTheClosedLastSpan)
 {
-    RunState state = curveState({ { 0, 0 }, { 1, 1 }, { 2, 0 }, { 3, 1 }, { 4, 0 } }, 3);
-    ASSERT_TRUE(interpolateCurve(state, kNoWait));
+    Curve state = curveState({ { 0, 0 }, { 1, 1 }, { 2, 0 }, { 3, 1 }, { 4, 0 } }, 3);
+    ASSERT_TRUE(state.interpolate());
     EXPECT_EQ(state.splineKnots, (std::vector<double> { 0, 0, 0, 1.5, 2.5, 4, 4, 4 }));
     EXPECT_EQ(evalBasis(state, 4.0), 4);
     EXPECT_EQ(state.splineBasis[4][0], 1.0);
@@ -70,7 +83,7 @@ TEST(CurveInterpolation, fivePointKnotsAndTheClosedLastSpan)
 }
 
 bool decompose(
-    RunState &state, LuBand &band, const std::vector<std::vector<double>> &rows, bool pivoting)
+    SplineWork &state, LuBand &band, const std::vector<std::vector<double>> &rows, bool pivoting)
 {
     state.splineSystemSize = static_cast<int>(rows.size());
     state.splineMatrix.assign(rows.size() * kSplineStride, 0.0);
@@ -82,7 +95,7 @@ bool decompose(
 
 TEST(LuDecomposition, detectsSingularSystemsAndPivotsAroundZeros)
 {
-    RunState state;
+    SplineWork state;
     LuBand band;
     EXPECT_FALSE(decompose(state, band, { { 1, 2 }, { 0, 0 } }, false));
     EXPECT_FALSE(decompose(state, band, { { 0, 1 }, { 1, 1 } }, false)); // zero pivot
@@ -103,33 +116,34 @@ TEST(CurveInterpolation, bandedSolveGivesThePlainEliminationsNumbersThroughEvery
         for (auto &[x, y] : points)
             x = coordinate(random) * 0.37, y = trial % 5 == 0 ? 0.0 : coordinate(random);
         const int divisions = 1 + trial % 7;
-        RunState banded = curveState(points, divisions);
-        banded.zoomIndex = trial % 2;
-        ASSERT_TRUE(interpolateCurve(banded, kNoWait));
+        Curve banded = curveState(points, divisions);
+        banded.zoom = trial % 2;
+        ASSERT_TRUE(banded.interpolate());
         for (std::size_t i = 0; i < points.size(); ++i) {
             const double zoom = trial % 2 ? 2.0 : 1.0;
             const auto at = i * static_cast<std::size_t>(divisions);
-            ASSERT_NEAR(banded.dataX[at], zoom * points[i].first, 1e-9) << trial << " " << i;
-            ASSERT_NEAR(banded.dataY[at], zoom * points[i].second, 1e-9) << trial << " " << i;
+            ASSERT_NEAR(banded.route.x[at], zoom * points[i].first, 1e-9) << trial << " " << i;
+            ASSERT_NEAR(banded.route.y[at], zoom * points[i].second, 1e-9) << trial << " " << i;
         }
-        RunState plain = banded; // pivoting works on whole rows; the rows never swap here
+        Curve plain = banded; // pivoting works on whole rows; the rows never swap here
         buildCollocationMatrix(plain);
         LuBand band;
         ASSERT_TRUE(luDecompose(plain, true, band));
-        luSolve(plain, band, plain.teachX, plain.splineControlX);
-        luSolve(plain, band, plain.teachY, plain.splineControlY);
-        sampleCurve(plain);
+        luSolve(plain, band, plain.points.x, plain.splineControlX);
+        luSolve(plain, band, plain.points.y, plain.splineControlY);
+        const int count = (plain.points.count - 1) * divisions + 1;
+        sampleCurve(plain, divisions, count, plain.zoom, plain.route);
         ASSERT_EQ(banded.splineControlX, plain.splineControlX) << trial;
         ASSERT_EQ(banded.splineControlY, plain.splineControlY) << trial;
-        ASSERT_EQ(banded.dataX, plain.dataX) << trial;
-        ASSERT_EQ(banded.dataY, plain.dataY) << trial;
+        ASSERT_EQ(banded.route.x, plain.route.x) << trial;
+        ASSERT_EQ(banded.route.y, plain.route.y) << trial;
     }
 }
 
 TEST(CurveInterpolation, basisWindowMatchesTheFullTable)
 {
-    RunState state = curveState({ { 0, 0 }, { 1, 1 }, { 2, 0 }, { 3, 1 }, { 4, 0 }, { 5, 2 } }, 4);
-    ASSERT_TRUE(interpolateCurve(state, kNoWait));
+    Curve state = curveState({ { 0, 0 }, { 1, 1 }, { 2, 0 }, { 3, 1 }, { 4, 0 }, { 5, 2 } }, 4);
+    ASSERT_TRUE(state.interpolate());
     for (double u = 0.0; u <= 5.0; u += 0.125) {
         const BasisWindow window = basisWindow(state, u);
         ASSERT_EQ(window.span, evalBasis(state, u));

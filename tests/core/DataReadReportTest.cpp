@@ -3,7 +3,6 @@
 #include "TempDir.h"
 #include "data/CsvReader.h"
 #include "data/DataReadMessage.h"
-#include "mainwnd/RunState.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -16,19 +15,14 @@ using Outcome = DataReadReport::Outcome;
 class DataReadReportTest : public testing::Test
 {
 protected:
-    DataReadReportTest()
-    {
-        state.xColumn = 1;
-        state.yColumn = 2;
-        state.useYColumn = true;
-    }
+    DataReadReportTest() { state.useY = true; }
 
     DataReadReport read(const std::string &path, int startRow = 1, bool pathColumns = false)
     {
-        state.dataFilePath = path;
-        state.dataStartRow = startRow;
+        state.path = path;
+        state.startRow = startRow;
         DataReadReport report;
-        rows = loadDataColumns(state, pathColumns, &report);
+        rows = loadDataColumns(state, series, pathColumns, &report);
         return report;
     }
     DataReadReport read(const char *text, int startRow = 1, bool pathColumns = false)
@@ -37,7 +31,8 @@ protected:
     }
 
     TempDir dir;
-    RunState state;
+    DataColumns state;
+    DataSeries series;
     int rows = 0;
 };
 
@@ -75,7 +70,7 @@ TEST_F(DataReadReportTest, headingReadAsData_isCountedOnce_andTheNextStartRowIsS
     const char *text = "height,weight\n172.1,53.7\n162.0,54.5\n";
     const DataReadReport report = read(text);
     ASSERT_EQ(rows, 3); // no row dropped: the heading reads as (0, 0)
-    EXPECT_EQ(std::tuple(state.dataX[0], state.dataY[0]), std::tuple(0.0, 0.0));
+    EXPECT_EQ(std::tuple(series.x[0], series.y[0]), std::tuple(0.0, 0.0));
     EXPECT_TRUE(report.firstRowLooksLikeHeading);
     EXPECT_NE(dataReadMessage(report).find("データ開始行を 2 にしてください。"), std::string::npos);
     EXPECT_EQ(dataReadMessage(read(text, 2)), ""); // from line 2 the file is clean
@@ -87,7 +82,7 @@ TEST_F(DataReadReportTest, fieldsWithoutNumbersAndMissingColumns_areCountedFromT
     // X; "-.5", " 7" and "1e3x" are numbers as the reader takes them.
     DataReadReport report = read("x,y\n1,2\n3,n/a\n-.5, 7\n9\n,1e3x\n", 2);
     ASSERT_EQ(rows, 5);
-    EXPECT_EQ(state.dataY[3], 7.0); // the documented value stays: the earlier line's text
+    EXPECT_EQ(series.y[3], 7.0); // the documented value stays: the earlier line's text
     const auto &x = report.columns[DataReadReport::X];
     const auto &y = report.columns[DataReadReport::Y];
     EXPECT_EQ(
@@ -106,7 +101,7 @@ TEST_F(DataReadReportTest, fieldsWithoutNumbersAndMissingColumns_areCountedFromT
         report = read("1,2\n3,4\n5,6\n");
         EXPECT_EQ(report.columns[DataReadReport::Y].missingRows, 3) << column;
         EXPECT_EQ(report.columns[DataReadReport::Y].firstMissingLine, 1);
-        EXPECT_EQ(state.dataY[2], 0.0);
+        EXPECT_EQ(series.y[2], 0.0);
     }
 
     // Line numbers count the file's lines, also after a line read in two pieces.
@@ -118,10 +113,7 @@ TEST_F(DataReadReportTest, fieldsWithoutNumbersAndMissingColumns_areCountedFromT
 
 TEST_F(DataReadReportTest, pathColumns_areCheckedWhenRead_firstRowSpeedsOnlyOnTheFirstRow)
 {
-    state.directionColumn = 3;
-    state.interpSpeedColumn = 4;
-    state.plotSpeedColumn = 5;
-    state.useDirectionColumn = state.useInterpSpeedColumn = state.usePlotSpeedColumn = true;
+    state.useDirection = state.useInterpSpeed = state.usePlotSpeed = true;
     const char *text = "X,Y,D,I,P\n1,2,90,1000,50\n3,4,east\n";
     // The path run's message for this file is pinned in its scenario; the correlation run reads
     // X and Y only, so only they are checked.

@@ -3,7 +3,6 @@
 #include "correlation/core/CorrSetupFile.h"
 #include "data/CsvReader.h"
 #include "data/NumberText.h"
-#include "mainwnd/RunState.h"
 #include "path/core/PathSetupFile.h"
 
 #include <clocale>
@@ -17,19 +16,19 @@ namespace {
 // Everything the core reads and writes, as bytes, for comparison across locales.
 std::string everyOutput(const TempDir &dir)
 {
-    RunState state;
-    state.dataFilePath = dir.write("d.csv", "1.5,2.25\n-3.75e1,4.5\n");
-    state.xColumn = 1;
-    state.yColumn = 2;
-    state.useYColumn = true;
-    loadDataColumns(state, false);
-    std::string all = formatFixed(state.dataX[0], 6) + formatFixed(state.dataY[1], 6) + "\n";
+    DataColumns columns;
+    columns.path = dir.write("d.csv", "1.5,2.25\n-3.75e1,4.5\n");
+    columns.useY = true;
+    DataSeries series;
+    loadDataColumns(columns, series, false);
+    std::string all = formatFixed(series.x[0], 6) + formatFixed(series.y[1], 6) + "\n";
 
     CorrSetupValues corr;
     corr.frameXTop = 12.25;
     writeCorrSetupFile(dir.file("a.kvs"), corr);
-    applyCorrSetupLine(state, 8, "12.25");
-    all += TempDir::read(dir.file("a.kvs")) + formatFixed(state.corrFrameXTop, 6) + "\n";
+    CorrSetup setup;
+    applyCorrSetupLine(setup, 8, "12.25");
+    all += TempDir::read(dir.file("a.kvs")) + formatFixed(setup.values.frameXTop, 6) + "\n";
 
     PathSetupValues path;
     path.originX = -50.7;

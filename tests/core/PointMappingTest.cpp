@@ -1,7 +1,5 @@
 #include "path/core/PointMapping.h"
 
-#include "mainwnd/RunState.h"
-
 #include <array>
 #include <gtest/gtest.h>
 
@@ -13,8 +11,8 @@ Pixels pixels(const MappedPoint &p) { return { p.bx, p.by, p.px, p.py }; }
 
 TEST(PointMapping, pointLandsFromTheLowerLeftShiftedByOriginZoomAndView)
 {
-    RunState state;
-    state.backgroundHeight = 400;
+    MapView state;
+    state.mapHeight = 400;
     EXPECT_EQ(pixels(mapPathPoint(state, 100, 50)), (Pixels { 100, 350, 100, 350 }));
 
     state.originX = -50.7;
@@ -24,18 +22,18 @@ TEST(PointMapping, pointLandsFromTheLowerLeftShiftedByOriginZoomAndView)
     EXPECT_EQ(shifted.yr, 10.0);
     EXPECT_EQ(shifted.by, 390);
 
-    RunState zoomed;
-    zoomed.backgroundHeight = 1000;
+    MapView zoomed;
+    zoomed.mapHeight = 1000;
     zoomed.zoomIndex = 2;
-    zoomed.viewSrcX = 10;
-    zoomed.viewSrcY = 650;
+    zoomed.srcX = 10;
+    zoomed.srcY = 650;
     EXPECT_EQ(pixels(mapPathPoint(zoomed, 103, 401)), (Pixels { 25, 899, 15, 249 }));
 }
 
 TEST(PointMapping, aPlaceTurnedIntoDataMapsBackOntoThatPlace)
 {
-    RunState state;
-    state.backgroundHeight = 600;
+    MapView state;
+    state.mapHeight = 600;
     for (auto [ox, oy] : { std::pair { 0.0, 0.0 }, { -50.0, -50.0 }, { -50.7, 12.25 } }) {
         state.originX = ox;
         state.originY = oy;
@@ -52,7 +50,7 @@ TEST(PointMapping, aPlaceTurnedIntoDataMapsBackOntoThatPlace)
 
 TEST(PointMapping, hugeValuesSaturate)
 {
-    const MappedPoint p = mapPathPoint(RunState {}, 1e300, -1e300);
+    const MappedPoint p = mapPathPoint(MapView {}, 1e300, -1e300);
     EXPECT_EQ(p.bx, 2147483647);
     EXPECT_EQ(p.by, 2147483647);
 }

@@ -1,7 +1,6 @@
 #include "data/RangeWidening.h"
 
 #include "data/RangeScan.h"
-#include "mainwnd/RunState.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -31,36 +30,27 @@ TEST(WidenFrameRange, widensByOneStepAndCutsTowardZero)
     };
     for (const auto &[name, hi, lo, high, low] : rows) {
         SCOPED_TRACE(name);
-        RunState state;
-        widenFrameRange(state, hi, lo, 1);
-        EXPECT_EQ(state.frameXMax, high);
-        EXPECT_EQ(state.frameXMin, low);
+        const WidenedRange range = widenRange(hi, lo);
+        EXPECT_EQ(range.high, high);
+        EXPECT_EQ(range.low, low);
     }
 }
 
-TEST(WidenFrameRange, axisTwoWritesYOtherAxesNothingAndNanIsDefined)
+TEST(WidenFrameRange, nanAndInfinityAreDefined)
 {
-    RunState state;
-    widenFrameRange(state, 987, 12, 2);
-    widenFrameRange(state, 47, 3, 3);
-    EXPECT_EQ(state.frameYMax, 1070);
-    EXPECT_EQ(state.frameYMin, -70);
-    EXPECT_EQ(state.frameXMax, 0);
-    widenFrameRange(state, std::nan(""), 1.0, 1);
-    widenFrameRange(state, std::numeric_limits<double>::infinity(), 0.0, 2);
-    EXPECT_EQ(state.frameYMax, kMax);
+    EXPECT_EQ(widenRange(std::numeric_limits<double>::infinity(), 0.0).high, kMax);
+    widenRange(std::nan(""), 1.0);
 }
 
 TEST(RangeScan, acceptsEitherOrderAndCutsIndicesToTheArray)
 {
-    RunState state;
     const std::vector<double> values { 3.0, -1.0, 7.0, 7.0, -1.0 };
-    EXPECT_EQ(scanMaximum(state, 0, 4, values), 7.0);
-    EXPECT_EQ(scanMinimum(state, 4, 0, values), -1.0);
-    EXPECT_EQ(scanMaximum(state, 0, 0, values), 3.0);
-    EXPECT_EQ(scanMaximum(state, -1, 50, values), 7.0);
-    EXPECT_EQ(scanMinimum(state, 0, -1, values), 3.0);
-    EXPECT_EQ(scanMaximum(state, 0, 3, std::vector<double> {}), 0.0);
+    EXPECT_EQ(scanMaximum(0, 4, values), 7.0);
+    EXPECT_EQ(scanMinimum(4, 0, values), -1.0);
+    EXPECT_EQ(scanMaximum(0, 0, values), 3.0);
+    EXPECT_EQ(scanMaximum(-1, 50, values), 7.0);
+    EXPECT_EQ(scanMinimum(0, -1, values), 3.0);
+    EXPECT_EQ(scanMaximum(0, 3, std::vector<double> {}), 0.0);
 }
 
 } // namespace

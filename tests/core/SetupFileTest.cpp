@@ -1,7 +1,6 @@
 #include "TempDir.h"
 #include "correlation/core/CorrSetupFile.h"
 #include "data/AtomicFile.h"
-#include "mainwnd/RunState.h"
 #include "path/core/PathSetupFile.h"
 
 #include <filesystem>
@@ -11,8 +10,9 @@
 
 namespace {
 
+template <typename Setup>
 void applyAll(
-    RunState &state, const SetupFileLines &lines, void (*apply)(RunState &, int, std::string_view))
+    Setup &state, const SetupFileLines &lines, void (*apply)(Setup &, int, std::string_view))
 {
     for (std::size_t i = 0; i < lines.values.size(); ++i)
         apply(state, static_cast<int>(i) + 2, lines.values[i]);
@@ -31,20 +31,21 @@ TEST(CorrSetupFile, writesElevenCrLfLinesThatLoadBack)
 
     const SetupFileLines lines = readCorrSetupFile(dir.file("a.kvs"));
     ASSERT_TRUE(lines.complete);
-    RunState state;
-    state.corrSetupChanged[9] = true;
+    CorrSetup state;
+    state.changed[kDataFile] = true;
     applyAll(state, lines, applyCorrSetupLine);
-    EXPECT_EQ(state.dataFilePath, values.dataFilePath);
-    EXPECT_TRUE(state.dataFileGiven && !state.corrSetupChanged[9] && !state.corrAutoScale);
-    EXPECT_EQ(std::tie(state.xColumn, state.yColumn, state.dataStartRow, state.plotPeriodMs),
+    const CorrSetupValues &read = state.values;
+    EXPECT_EQ(read.dataFilePath, values.dataFilePath);
+    EXPECT_TRUE(state.dataFileGiven && !state.changed[kDataFile] && !read.autoScale);
+    EXPECT_EQ(std::tie(read.xColumn, read.yColumn, read.dataStartRow, read.plotSpeedMs),
         std::tuple(3, 5, 2, 100));
-    EXPECT_EQ(state.corrFrameXTop, 50.0);
-    EXPECT_EQ(state.corrFrameYBottom, -20.0);
+    EXPECT_EQ(read.frameXTop, 50.0);
+    EXPECT_EQ(read.frameYBottom, -20.0);
     // A negative plot period is kept as written; any automatic-scale value but 0 means on.
     applyCorrSetupLine(state, 6, "-5");
     applyCorrSetupLine(state, 7, "2");
-    EXPECT_EQ(state.plotPeriodMs, -5);
-    EXPECT_TRUE(state.corrAutoScale);
+    EXPECT_EQ(read.plotSpeedMs, -5);
+    EXPECT_TRUE(read.autoScale);
 }
 
 TEST(SetupFiles, readersReportWhatWasRead)
@@ -96,9 +97,10 @@ TEST(PathSetupFile, savedSetupLoadsBack)
 
     const SetupFileLines lines = readPathSetupFile(dir.file("a.kvt"));
     ASSERT_TRUE(lines.complete);
-    RunState state;
+    PathSetup state;
     applyAll(state, lines, applyPathSetupLine);
-    EXPECT_EQ(std::tie(state.backgroundFilePath, state.originX, state.originY, state.dataFilePath),
+    const PathSetupValues &read = state.values;
+    EXPECT_EQ(std::tie(read.backgroundFilePath, read.originX, read.originY, read.dataFilePath),
         std::tuple(values.backgroundFilePath, -50.7, 12.345679, values.dataFilePath));
     EXPECT_EQ(std::tie(state.backgroundGiven, state.characterGiven, state.character2Given,
                   state.dataFileGiven),

@@ -2,7 +2,6 @@
 
 #include "TempDir.h"
 #include "data/NumberText.h"
-#include "mainwnd/RunState.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -18,26 +17,40 @@ using Points = std::vector<std::pair<double, double>>;
 
 const SleepFunction kNoWait = [](int) {};
 
-// A straight route (or a curve) through the points, written into dir.
-RunState routeState(const TempDir &dir, const Points &points, int divisions, bool curve = false)
+// Teaching points, how they become a route, and the route.
+struct Route
 {
-    RunState state;
+    TeachingPoints points;
+    RouteSettings settings;
+    SplineWork spline;
+    int zoom = 0;
+    DataSeries route;
+
+    TeachingRouteResult build(std::string *error = nullptr)
+    {
+        return buildTeachingRoute(points, settings, spline, zoom, route, kNoWait, error);
+    }
+};
+
+// A straight route (or a curve) through the points, written into dir.
+Route routeState(const TempDir &dir, const Points &points, int divisions, bool curve = false)
+{
+    Route state;
     for (std::size_t i = 0; i < points.size(); ++i)
-        std::tie(state.teachX[i], state.teachY[i]) = points[i];
-    state.teachCount = static_cast<int>(points.size());
-    state.divisionCount = divisions;
-    state.curveInterpolation = curve;
-    state.linearInterpolation = !curve;
-    state.dataFilePath = dir.file("route.csv");
+        std::tie(state.points.x[i], state.points.y[i]) = points[i];
+    state.points.count = static_cast<int>(points.size());
+    state.settings.divisionCount = divisions;
+    state.settings.curve = curve;
+    state.settings.filePath = dir.file("route.csv");
     return state;
 }
 
-RunState stepsState(const Points &points)
+DataSeries stepsState(const Points &points)
 {
-    RunState state;
+    DataSeries state;
     for (std::size_t i = 0; i < points.size(); ++i)
-        std::tie(state.dataX[i], state.dataY[i]) = points[i];
-    std::fill(state.dataDirection.begin(), state.dataDirection.end(), 77.0);
+        std::tie(state.x[i], state.y[i]) = points[i];
+    std::fill(state.direction.begin(), state.direction.end(), 77.0);
     computeDirections(state, 0, static_cast<int>(points.size()) - 1);
     return state;
 }
@@ -51,14 +64,12 @@ const std::string kHeading = "\x82\x77\x8e\xb2\x83\x66\x81\x5b\x83\x5e,\x59\x8e\
 TEST(TeachingRoute, straightRouteDividesEachGapPlaysAndIsWrittenWithCrLf)
 {
     TempDir dir;
-    RunState state = routeState(dir, { { 0, 0 }, { 100, 0 } }, 4);
-    state.teachMoveTimeMs = 1000;
-    state.plotPeriodMs = 50;
-    ASSERT_EQ(buildTeachingRoute(state, kNoWait), TeachingRouteResult::Built);
-    EXPECT_EQ(state.lastIndex, 4);
-    EXPECT_EQ(state.sourceMode, 3);
-    EXPECT_EQ(state.plotIndex, 0);
-    EXPECT_EQ(TempDir::read(state.dataFilePath),
+    Route state = routeState(dir, { { 0, 0 }, { 100, 0 } }, 4);
+    state.settings.moveTimeMs = 1000;
+    state.settings.plotPeriodMs = 50;
+    ASSERT_EQ(state.build(), TeachingRouteResult::Built);
+    EXPECT_EQ(state.route.lastIndex, 4);
+    EXPECT_EQ(TempDir::read(state.settings.filePath),
         kHeading
             + "0.000000,0.000000,90.000000,1000,50\r\n25.000000,0.000000,90.000000\r\n"
               "50.000000,0.000000,90.000000\r\n75.000000,0.000000,90.000000\r\n"
@@ -72,32 +83,29 @@ TEST(TeachingRoute, stepDirectionIsACompassBearing)
               { 3, 4, "36.869853" }, { 5, 0, "90.000000" }, { -5, 0, "270.000000" },
               { 5, -5, "135.000038" }, { -5, -5, "224.999962" } };
     for (const auto &[dx, dy, printed] : rows) {
-        const RunState state = stepsState({ { 10, 10 }, { 10 + dx, 10 + dy } });
-        EXPECT_EQ(formatFixed(state.dataDirection[0], 6), printed);
-        EXPECT_EQ(state.dataDirection[1], state.dataDirection[0]);
+        const DataSeries state = stepsState({ { 10, 10 }, { 10 + dx, 10 + dy } });
+        EXPECT_EQ(formatFixed(state.direction[0], 6), printed);
+        EXPECT_EQ(state.direction[1], state.direction[0]);
     }
 }
 
 TEST(TeachingRoute, zeroLengthStepsTakeANeighbouringBearing)
 {
-    const RunState state
+    const DataSeries state
         = stepsState({ { 0, 0 }, { 0, 0 }, { 5, 0 }, { 5, 0 }, { 5, -5 }, { 5, -5 } });
     const std::vector<double> expected { 90.0, 90.0, 90.0, 180.000076, 180.000076, 180.000076 };
     for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_NEAR(state.dataDirection[i], expected[i], 1e-6) << i;
-    const RunState still = stepsState({ { 3, 3 }, { 3, 3 } });
-    EXPECT_EQ(still.dataDirection[0], 0.0);
-    EXPECT_EQ(still.dataDirection[1], 0.0);
+        EXPECT_NEAR(state.direction[i], expected[i], 1e-6) << i;
+    const DataSeries still = stepsState({ { 3, 3 }, { 3, 3 } });
+    EXPECT_EQ(still.direction[0], 0.0);
+    EXPECT_EQ(still.direction[1], 0.0);
 }
 
 TEST(TeachingRoute, fewerThanTwoPointsBuildNothing)
 {
     TempDir dir;
-    RunState state = routeState(dir, { { 1, 1 } }, 4);
-    state.dataReady = true;
-    EXPECT_EQ(buildTeachingRoute(state, kNoWait), TeachingRouteResult::TooFewPoints);
-    EXPECT_FALSE(state.dataReady);
-    EXPECT_EQ(state.sourceMode, 0);
+    Route state = routeState(dir, { { 1, 1 } }, 4);
+    EXPECT_EQ(state.build(), TeachingRouteResult::TooFewPoints);
     EXPECT_EQ(dir.entryCount(), 0);
 }
 
@@ -118,9 +126,8 @@ TEST(TeachingRoute, routesBeyondTheArraysAreRefusedWithoutAFile)
         if (fits)
             continue;
         TempDir dir;
-        RunState state = routeState(dir, Points(static_cast<std::size_t>(count)), divisions, curve);
-        EXPECT_EQ(buildTeachingRoute(state, kNoWait), TeachingRouteResult::TooManyPoints);
-        EXPECT_EQ(state.sourceMode, 0);
+        Route state = routeState(dir, Points(static_cast<std::size_t>(count)), divisions, curve);
+        EXPECT_EQ(state.build(), TeachingRouteResult::TooManyPoints);
         EXPECT_EQ(dir.entryCount(), 0);
     }
     EXPECT_EQ(teachingCapacityMessage(1001, true),
@@ -137,34 +144,30 @@ TEST(TeachingRoute, pointsTooFarOutForItsLines_stillPlay_butLeaveThePreviousFile
     for (const Points &points :
         { Points { { 0, 0 }, { 1e300, -1e300 } }, Points { { 0, 0 }, { inf, 5 } } }) {
         TempDir dir;
-        RunState state = routeState(dir, points, 2);
+        Route state = routeState(dir, points, 2);
         dir.write("route.csv", "previous route");
         std::string error;
-        EXPECT_EQ(
-            buildTeachingRoute(state, kNoWait, &error), TeachingRouteResult::BuiltFileNotWritten);
+        EXPECT_EQ(state.build(&error), TeachingRouteResult::BuiltFileNotWritten);
         EXPECT_EQ(error, "route points too far out to be written as path data");
-        EXPECT_EQ(TempDir::read(state.dataFilePath), "previous route");
-        EXPECT_EQ(state.sourceMode, 3);
+        EXPECT_EQ(TempDir::read(state.settings.filePath), "previous route");
+        EXPECT_EQ(state.route.lastIndex, 2);
     }
     TempDir dir;
-    RunState state = routeState(dir, { { 0, 0 }, { 1e100, -1e100 } }, 2);
-    EXPECT_EQ(buildTeachingRoute(state, kNoWait), TeachingRouteResult::Built);
+    Route state = routeState(dir, { { 0, 0 }, { 1e100, -1e100 } }, 2);
+    EXPECT_EQ(state.build(), TeachingRouteResult::Built);
 }
 
 TEST(TeachingRoute, curveWithTwoPointsFallsBackToStraightLinesAndPlaysWithoutItsFile)
 {
     TempDir dir;
-    RunState state = routeState(dir, { { 0, 0 }, { 100, 50 } }, 2, true);
-    state.zoomIndex = 1;
-    state.plotPeriodMs = 40;
-    state.dataFilePath = dir.file("missing/route.csv");
-    EXPECT_EQ(buildTeachingRoute(state, kNoWait), TeachingRouteResult::BuiltFileNotWritten);
-    EXPECT_EQ(state.dataX[1], 50.0);
-    EXPECT_EQ(state.dataY[1], 25.0);
-    EXPECT_EQ(state.dataX[2], 100.0);
-    EXPECT_EQ(state.sourceMode, 3);
-    EXPECT_EQ(state.lastIndex, 2);
-    EXPECT_EQ(state.tickPeriodMs, 40);
+    Route state = routeState(dir, { { 0, 0 }, { 100, 50 } }, 2, true);
+    state.zoom = 1;
+    state.settings.filePath = dir.file("missing/route.csv");
+    EXPECT_EQ(state.build(), TeachingRouteResult::BuiltFileNotWritten);
+    EXPECT_EQ(state.route.x[1], 50.0);
+    EXPECT_EQ(state.route.y[1], 25.0);
+    EXPECT_EQ(state.route.x[2], 100.0);
+    EXPECT_EQ(state.route.lastIndex, 2);
 }
 
 } // namespace

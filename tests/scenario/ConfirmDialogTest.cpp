@@ -1,4 +1,4 @@
-#include "path/ui/CConfirmDlg.h"
+#include "mainwnd/CConfirmDlg.h"
 #include "platform/ScriptedPlatform.h"
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
@@ -19,8 +19,6 @@ TEST(ConfirmDialogTest, showsTheQuestion_onlyOkAnswersOk)
     registerTraceletResources();
     ScriptedPlatform scripted;
     installPlatform(&scripted);
-    RunState rs;
-    rs.confirmMessage = "前回設定内容が存在します。修正しますか？";
     QString shown;
     int row = 0;
     const Step read = SP::call([&](CDialog &d) {
@@ -38,10 +36,10 @@ TEST(ConfirmDialogTest, showsTheQuestion_onlyOkAnswersOk)
              { { SP::click(IDCANCEL) }, IDCANCEL }, { { escape }, IDCANCEL },
              { { closeBox }, IDCANCEL } }) {
         scripted.expectDialog(IDD_CONFIRM, steps);
-        CConfirmDlg dlg(rs);
+        CConfirmDlg dlg("前回設定内容が存在します。修正しますか？");
         EXPECT_EQ(dlg.DoModal(), result) << "row " << row++;
     }
-    EXPECT_EQ(shown.toStdString(), rs.confirmMessage);
+    EXPECT_EQ(shown.toStdString(), "前回設定内容が存在します。修正しますか？");
     installPlatform(nullptr);
     EXPECT_TRUE(scripted.problems().empty());
 }

@@ -5,6 +5,7 @@
 #include "res/ResourceIds.h"
 #include "res/TraceletResources.h"
 
+#include <QPlainTextEdit>
 #include <gtest/gtest.h>
 #include <map>
 #include <optional>
@@ -50,17 +51,18 @@ Step snapshot(Shown &out)
 }
 
 // The stored setup, in file order.
-auto stored(RunState &s)
+auto stored(CorrSetup &setup)
 {
-    return std::tie(s.dataFilePath, s.xColumn, s.yColumn, s.dataStartRow, s.plotPeriodMs,
-        s.corrAutoScale, s.corrFrameXTop, s.corrFrameXBottom, s.corrFrameYTop, s.corrFrameYBottom);
+    CorrSetupValues &s = setup.values;
+    return std::tie(s.dataFilePath, s.xColumn, s.yColumn, s.dataStartRow, s.plotSpeedMs,
+        s.autoScale, s.frameXTop, s.frameXBottom, s.frameYTop, s.frameYBottom);
 }
 
 // The change flags as "0"/"1", index 0 (Y bottom) first, index 9 (data file) last.
-std::string flags(const RunState &s)
+std::string flags(const CorrSetup &s)
 {
     std::string out;
-    for (bool changed : s.corrSetupChanged)
+    for (bool changed : s.changed)
         out += changed ? '1' : '0';
     return out;
 }
@@ -90,7 +92,13 @@ protected:
     {
         scripted.expectDialog(IDD_CORR_SETUP, std::move(steps));
         if (answer)
-            scripted.expectDialog(IDD_CONFIRM, { SP::click(*answer) });
+            scripted.expectDialog(IDD_CONFIRM,
+                { SP::call([this](CDialog &d) {
+                     question = qobject_cast<QPlainTextEdit *>(d.controlWidget(IDC_CONFIRM_TEXT))
+                                    ->toPlainText()
+                                    .toStdString();
+                 }),
+                    SP::click(*answer) });
         CCorrSetupDlg dlg(rs);
         return dlg.DoModal();
     }
@@ -108,19 +116,20 @@ protected:
     // A setup accepted earlier: the dialog opens showing it, with nothing changed.
     void acceptEarlierSetup()
     {
-        rs = RunState();
-        rs.corrSetupDone = true;
+        rs = CorrSetup();
+        rs.done = true;
         stored(rs) = std::tuple("/data/run.csv", 1, 2, 1, 200, true, 100.0, -100.0, 100.0, -100.0);
     }
 
     ScriptedPlatform scripted;
-    RunState rs;
+    CorrSetup rs;
+    std::string question; // the save question, when one was asked
     TempDir dir;
 };
 
 TEST_F(CorrSetupDialogTest, firstOpening_showsDefaults_okWithoutDataFileReportsAndStaysOpen)
 {
-    rs.corrSetupChanged.fill(true);
+    rs.changed.fill(true);
     const std::string file = dir.write("keep.kvs", "old contents");
     Shown shown, afterCancel;
     // A cancelled choice withdraws the data file chosen before, though its path stays shown.
@@ -132,23 +141,22 @@ TEST_F(CorrSetupDialogTest, firstOpening_showsDefaults_okWithoutDataFileReportsA
     EXPECT_EQ(scripted.messages(), (Messages { kNoDataFile, kNoDataFile, kBadSetupContents }));
     EXPECT_EQ(TempDir::read(file), "old contents");
     EXPECT_EQ(flags(rs), "0000000001");
-    EXPECT_FALSE(rs.corrSetupDone);
+    EXPECT_FALSE(rs.done);
 }
 
 TEST_F(CorrSetupDialogTest, ok_afterChoosingDataFile_asksToSave_declinedCloses_acceptedSaves)
 {
     EXPECT_EQ(run({ browse("C:\\data\\a.csv"), SP::click(IDOK) }, IDCANCEL), IDOK);
-    EXPECT_EQ(
-        rs.confirmMessage, "設定内容は、新規もしくは変更されています。設定内容を保存しますか？");
+    EXPECT_EQ(question, "設定内容は、新規もしくは変更されています。設定内容を保存しますか？");
     EXPECT_EQ(flags(rs), "0000100001"); // the fresh state had no automatic scale yet
-    EXPECT_TRUE(rs.corrSetupDone);
+    EXPECT_TRUE(rs.done);
     const FileDialogRequest &csv = scripted.fileRequests().at(0);
     EXPECT_EQ(std::tuple(csv.open, csv.filter, csv.defaultExtension),
         std::tuple(true, "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||", ".csv"));
 
     // Automatic scale saves the fixed frame. With the plot speed box off OK stores 0 and writes 0,
     // the save then stores the edit's number again.
-    rs = RunState();
+    rs = CorrSetup();
     const std::string file = dir.file("s.kvs");
     run({ browse("/data/a.csv"), SP::setText(IDC_CORR_X_TOP, "5.0"),
             SP::setText(IDC_CORR_X_BOTTOM, "-3.0"), SP::click(IDOK), saveAs(file) },
@@ -203,7 +211,8 @@ TEST_F(CorrSetupDialogTest, ok_overAcceptedSetup_takesValidFields_flagsChangesBy
         EXPECT_EQ(
             run(steps, changes != "0000000000" ? std::optional(IDCANCEL) : std::nullopt), IDOK);
         EXPECT_EQ(scripted.messages(), message.empty() ? Messages {} : Messages { message });
-        EXPECT_EQ(std::tuple(rs.xColumn, rs.yColumn, rs.plotPeriodMs, rs.corrFrameYBottom),
+        EXPECT_EQ(std::tuple(rs.values.xColumn, rs.values.yColumn, rs.values.plotSpeedMs,
+                      rs.values.frameYBottom),
             std::tuple(xColumn, yColumn, plotPeriodMs, yBottom));
         EXPECT_EQ(flags(rs), changes);
         EXPECT_TRUE(openForOk);
@@ -286,7 +295,7 @@ TEST_F(CorrSetupDialogTest, load_completeFile_showsEveryLine_saveThenLoadRoundTr
     EXPECT_EQ(std::tuple(request.open, request.filter, request.defaultExtension, request.flags),
         std::tuple(true, kSetupFilter, ".kvs", DWORD { OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT }));
 
-    rs = RunState();
+    rs = CorrSetup();
     Shown cancelled;
     // A cancelled or unreadable load applies nothing; OK after a complete load asks nothing.
     run({ fileButton(IDC_CORR_LOAD_SETUP, std::nullopt), snapshot(cancelled),
@@ -316,7 +325,8 @@ TEST_F(CorrSetupDialogTest, load_negativePlotSpeedOrCutFile_showsWhatWasRead)
     std::tie(expected[IDC_CORR_X_COLUMN], expected[IDC_CORR_Y_COLUMN], expected[IDC_CORR_START_ROW])
         = std::tuple("4", "6", "3");
     EXPECT_EQ(afterCut, expected);
-    EXPECT_EQ(std::tuple(rs.dataFilePath, rs.xColumn, rs.yColumn, rs.dataStartRow),
+    EXPECT_EQ(std::tuple(rs.values.dataFilePath, rs.values.xColumn, rs.values.yColumn,
+                  rs.values.dataStartRow),
         std::tuple("/d/cut.csv", 4, 6, 3));
 }
 
@@ -327,13 +337,13 @@ TEST_F(CorrSetupDialogTest, load_badMagic_reportsAndAppliesNothing)
     for (const std::string &bytes :
         { kMagic, kMagic + " \r\n" + values, "KVT_GRIDWALK_SETUP\r\n" + values, std::string() }) {
         SCOPED_TRACE(bytes.substr(0, 30));
-        rs = RunState();
+        rs = CorrSetup();
         scripted.clearMessages();
         Shown shown;
         run({ browse("/data/a.csv"), load(dir.write("bad.kvs", bytes)), snapshot(shown),
             SP::click(IDCANCEL) });
         EXPECT_EQ(scripted.messages(), Messages { kBadSetupFile });
-        EXPECT_EQ(std::tuple(rs.dataFilePath, shown[IDC_CORR_X_COLUMN], flags(rs)),
+        EXPECT_EQ(std::tuple(rs.values.dataFilePath, shown[IDC_CORR_X_COLUMN], flags(rs)),
             std::tuple("/data/a.csv", "1", "0000000001"));
     }
 }

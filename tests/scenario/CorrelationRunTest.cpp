@@ -68,12 +68,12 @@ protected:
 
     void playToEnd()
     {
-        for (int i = 0; i < 100000 && rs->playing; ++i)
-            scripted.advance(rs->plotPeriodMs);
+        for (int i = 0; i < 100000 && pb().playing; ++i)
+            scripted.advance(corr().setup().values.plotSpeedMs);
     }
 
-    int pixelX(double x) const { return 267 + static_cast<int>(x * rs->corrScaleX); }
-    int pixelY(double y) const { return 175 - static_cast<int>(y * rs->corrScaleY); }
+    int pixelX(double x) { return 267 + static_cast<int>(x * corrModel().frame.scaleX); }
+    int pixelY(double y) { return 175 - static_cast<int>(y * corrModel().frame.scaleY); }
 
 private:
     int m_files = 0;
@@ -83,10 +83,10 @@ TEST_F(CorrelationRunTest, allAtOnce_drawsEverything_andAfterStopAndRestartTheFr
 {
     scripted.expectDialog(IDD_CORR_SETUP, { S::click(2) }); // cancel starts nothing
     click(IDC_CORR_RUN);
-    EXPECT_FALSE(rs->corrRunning || scripted.hasTimer(dlg.get(), 3));
+    EXPECT_FALSE(corr().running() || scripted.hasTimer(dlg.get(), 3));
 
     startRun(csv({ { 1, 2 }, { 2, 4 }, { 3, 6 } }), 0);
-    ASSERT_TRUE(rs->corrRunning);
+    ASSERT_TRUE(corr().running());
     // Frame lines, one pixel short at their ends.
     for (auto [x, y] : { std::pair { 200, 25 }, { 117, 100 }, { 417, 100 } })
         EXPECT_EQ(canvasPixel(x, y), kFrameGreen) << x << ',' << y;
@@ -103,7 +103,7 @@ TEST_F(CorrelationRunTest, allAtOnce_drawsEverything_andAfterStopAndRestartTheFr
     click(IDC_CORR_RUN); // stop, then the same run again
     scripted.expectDialog(IDD_CONFIRM, { S::click(1) });
     startRun(csv({ { 1, 2 }, { 2, 4 }, { 3, 6 } }), 0);
-    ASSERT_TRUE(rs->corrRunning);
+    ASSERT_TRUE(corr().running());
     EXPECT_EQ(canvasPixel(200, 25), kFrameGreen);
 }
 
@@ -114,53 +114,53 @@ TEST_F(CorrelationRunTest, plotSpeed_animatesPointByPoint_toTheEnd_restarts_andS
     for (int i = 0; i < 20; ++i)
         points.emplace_back(i * 5.0, (i % 3) * 7.0 + i);
     startRun(csv(points), 100);
-    ASSERT_TRUE(rs->corrRunning);
+    ASSERT_TRUE(corr().running());
     EXPECT_FALSE(regionHas(kFrame, kRed)); // only the frame so far
     EXPECT_TRUE(canvasShowsText(421, 295, kNoReadout));
 
     click(IDC_PLAY_PAUSE);
     scripted.advance(100);
-    EXPECT_EQ(rs->plotIndex, 1);
+    EXPECT_EQ(pb().index, 1);
     EXPECT_TRUE(canvasShowsText(421, 295, kNoReadout)); // none after the first point
     scripted.advance(550);
-    EXPECT_EQ(rs->plotIndex, 6); // points 0..5 drawn
+    EXPECT_EQ(pb().index, 6); // points 0..5 drawn
     EXPECT_FALSE(canvasShowsText(421, 295, kNoReadout));
     EXPECT_EQ(text(IDC_EDIT_TIME), "0.50"); // timer 3 at 600 ms saw five points plotted
 
     click(IDC_PLAY_PAUSE); // pause
-    EXPECT_FALSE(rs->playing);
+    EXPECT_FALSE(pb().playing);
     scripted.advance(1000);
-    EXPECT_EQ(rs->plotIndex, 6);
+    EXPECT_EQ(pb().index, 6);
     click(IDC_PLAY_PAUSE); // resume: the next tick draws point 6
     scripted.advance(100);
-    EXPECT_EQ(rs->plotIndex, 7);
-    EXPECT_EQ(rs->lastPointX, pixelX(30));
+    EXPECT_EQ(pb().index, 7);
+    EXPECT_EQ(corrModel().lastPointX, pixelX(30));
 
     playToEnd();
-    EXPECT_EQ(rs->plotIndex, rs->lastIndex);
+    EXPECT_EQ(pb().index, pb().lastIndex);
     EXPECT_EQ(scripted.activeTicks(), 0u);
     // The last point stays highlighted: an azure disc, the earlier ones red circles.
-    const int lastX = rs->lastPointX, lastY = rs->lastPointY;
+    const int lastX = corrModel().lastPointX, lastY = corrModel().lastPointY;
     EXPECT_EQ(canvasPixel(lastX, lastY), kAzure);
 
     click(IDC_SLIDER_MODE); // slider mode shows a position's time and refuses play
-    dlg->slider().SetPos(11);
+    dlg->controls().slider.SetPos(11);
     EXPECT_EQ(text(IDC_EDIT_TIME), "1.00");
     click(IDC_PLAY_PAUSE);
-    EXPECT_FALSE(rs->playing);
+    EXPECT_FALSE(pb().playing);
     click(IDC_SLIDER_MODE);
 
     click(IDC_PLAY_PAUSE); // play after the end starts over on an empty plot layer
-    EXPECT_EQ(rs->plotIndex, 0);
+    EXPECT_EQ(pb().index, 0);
     EXPECT_EQ(gs->plotDC.GetPixel(lastX, lastY), kWhite);
     scripted.advance(100);
-    EXPECT_EQ(rs->plotIndex, 1);
+    EXPECT_EQ(pb().index, 1);
 
     click(IDC_CORR_RUN); // stop
-    EXPECT_FALSE(rs->corrRunning || rs->playing || rs->dataFileGiven);
+    EXPECT_FALSE(corr().running() || pb().playing || corr().setup().dataFileGiven);
     EXPECT_EQ(scripted.activeTicks(), 0u);
     EXPECT_FALSE(scripted.hasTimer(dlg.get(), 3));
-    EXPECT_EQ(scripted.sleptMs(), 500);
+    EXPECT_EQ(scripted.sleptMs(), 0); // a stop freezes nothing
     std::string question, shownRow;
     scripted.expectDialog(IDD_CONFIRM,
         { S::call([&](CDialog &d) { question = d.GetDlgItem(IDC_CONFIRM_TEXT)->GetWindowText(); }),
@@ -179,11 +179,11 @@ TEST_F(CorrelationRunTest, oneRow_playsTheOnePointAndStopsWithEmptyReadouts)
     startRun(csv({ { 4, 4 } }), 100);
     click(IDC_PLAY_PAUSE);
     scripted.advance(100);
-    EXPECT_FALSE(rs->playing);
-    EXPECT_EQ(rs->plotIndex, 0);
+    EXPECT_FALSE(pb().playing);
+    EXPECT_EQ(pb().index, 0);
     EXPECT_TRUE(canvasShowsText(421, 295, kNoReadout));
     // On the plot layer: on the canvas the disc here sits on the frame line.
-    EXPECT_EQ(gs->plotDC.GetPixel(rs->lastPointX, rs->lastPointY), kAzure);
+    EXPECT_EQ(gs->plotDC.GetPixel(corrModel().lastPointX, corrModel().lastPointY), kAzure);
 }
 
 TEST_F(CorrelationRunTest, sliderMarker_restoresARedCircleExactly_andStartsAfreshAfterModeSwitch)
@@ -191,31 +191,31 @@ TEST_F(CorrelationRunTest, sliderMarker_restoresARedCircleExactly_andStartsAfres
     startRun(csv({ { 10, 10 }, { 50, 50 }, { 90, 20 } }), 0);
     const QImage before = canvas();
     click(IDC_SLIDER_MODE);
-    ASSERT_TRUE(rs->sliderMode);
-    dlg->slider().SetPos(2);
+    ASSERT_TRUE(corrModel().sliderMode);
+    dlg->controls().slider.SetPos(2);
     // The marker is on the plot layer; on the canvas the X mean line crosses it.
-    EXPECT_EQ(gs->plotDC.GetPixel(rs->sliderMarkerX, rs->sliderMarkerY), kCyan);
+    EXPECT_EQ(gs->plotDC.GetPixel(corrModel().sliderMarkerX, corrModel().sliderMarkerY), kCyan);
     EXPECT_EQ(text(IDC_EDIT_X), "50.00");
     EXPECT_EQ(text(IDC_EDIT_Y), "50.00");
     EXPECT_EQ(text(IDC_EDIT_TIME), ""); // no plot speed: no time position
-    dlg->slider().SetPos(3);
+    dlg->controls().slider.SetPos(3);
     const QRect around(pixelX(50) - 10, pixelY(50) - 10, 20, 20);
     EXPECT_EQ(canvas().copy(around), before.copy(around)); // point 2's circle is back exactly
 
     click(IDC_SLIDER_MODE); // off: the last marker stays
-    EXPECT_FALSE(rs->sliderMode);
+    EXPECT_FALSE(corrModel().sliderMode);
     click(IDC_SLIDER_MODE); // on again: the first marker restores nothing
-    EXPECT_TRUE(rs->sliderFirstMarker);
-    dlg->slider().SetPos(1);
-    EXPECT_FALSE(rs->sliderFirstMarker);
-    EXPECT_EQ(gs->plotDC.GetPixel(rs->sliderMarkerX, rs->sliderMarkerY), kCyan);
+    EXPECT_TRUE(corrModel().sliderFirstMarker);
+    dlg->controls().slider.SetPos(1);
+    EXPECT_FALSE(corrModel().sliderFirstMarker);
+    EXPECT_EQ(gs->plotDC.GetPixel(corrModel().sliderMarkerX, corrModel().sliderMarkerY), kCyan);
 }
 
 TEST_F(CorrelationRunTest, manyRows_setTheSliderRangeAndPageSize)
 {
     startRun((samplesDir() / "correlation_2500.csv").string(), 0);
-    EXPECT_EQ(dlg->slider().GetRangeMax(), 2500);
-    EXPECT_EQ(dlg->slider().GetPageSize(), 25);
+    EXPECT_EQ(dlg->controls().slider.GetRangeMax(), 2500);
+    EXPECT_EQ(dlg->controls().slider.GetPageSize(), 25);
 }
 
 TEST_F(CorrelationRunTest, columnBeyondTheFieldTable_andZeroRangeManualFrame_drawSafely)
@@ -223,8 +223,8 @@ TEST_F(CorrelationRunTest, columnBeyondTheFieldTable_andZeroRangeManualFrame_dra
     startRun(csv({ { 1, 2 }, { 2, 5 }, { 3, 4 } }), 0,
         { S::setText(IDC_CORR_X_COLUMN, "2000"), S::setCheck(IDC_CORR_AUTO_SCALE, false),
             S::setText(IDC_CORR_X_TOP, "5.5"), S::setText(IDC_CORR_X_BOTTOM, "5.2") });
-    ASSERT_TRUE(rs->corrRunning);
-    EXPECT_EQ(rs->corrScaleX, 1.0); // top and bottom both cut to 5: a usable scale
+    ASSERT_TRUE(corr().running());
+    EXPECT_EQ(corrModel().frame.scaleX, 1.0); // top and bottom both cut to 5: a usable scale
     // Every X reads 0.0: no spread in X, so no coefficient.
     EXPECT_TRUE(canvasShowsText(421, 295, "相関係数 : ERR  "));
 }
@@ -234,7 +234,7 @@ TEST_F(CorrelationRunTest, dataFilesWithoutRows_tellTheCause_andPlayAndSliderRef
 {
     startRun(csv({ { 10, 10 }, { 50, 50 }, { 90, 20 } }), 0);
     click(IDC_SLIDER_MODE);
-    dlg->slider().SetPos(2);
+    dlg->controls().slider.SetPos(2);
     ASSERT_EQ(text(IDC_EDIT_X), "50.00");
     EXPECT_TRUE(scripted.messages().empty()); // a clean file says nothing
 
@@ -251,20 +251,20 @@ TEST_F(CorrelationRunTest, dataFilesWithoutRows_tellTheCause_andPlayAndSliderRef
         scripted.clearMessages();
         scripted.expectDialog(IDD_CONFIRM, { S::click(2) }); // not the previous settings
         startRun(file, 100);
-        ASSERT_TRUE(rs->corrRunning);
+        ASSERT_TRUE(corr().running());
         EXPECT_EQ(scripted.messages(), std::vector<std::string> { message });
-        EXPECT_FALSE(rs->dataReady);
+        EXPECT_FALSE(pb().ready);
         EXPECT_EQ(text(IDC_EDIT_X) + text(IDC_EDIT_Y) + text(IDC_EDIT_TIME), "");
         EXPECT_TRUE(regionHas(QRect(117, 25, 1, 300), kFrameGreen)); // the empty frame
         EXPECT_FALSE(regionHas(kFrame, kRed));
 
         click(IDC_SLIDER_MODE); // no point to mark
-        EXPECT_FALSE(rs->sliderMode);
-        dlg->slider().SetPos(1);
+        EXPECT_FALSE(corrModel().sliderMode);
+        dlg->controls().slider.SetPos(1);
         EXPECT_EQ(text(IDC_EDIT_X), "");
         EXPECT_EQ(gs->plotDC.GetPixel(267, 175), kWhite);
         click(IDC_PLAY_PAUSE);
-        EXPECT_FALSE(rs->playing);
+        EXPECT_FALSE(pb().playing);
         EXPECT_EQ(scripted.activeTicks(), 0u);
     }
 }
@@ -275,8 +275,8 @@ TEST_F(CorrelationRunTest, headingReadAsData_andMissingColumn_areToldOncePerRun)
     const std::string file
         = writeFile("heights.csv", "height,weight\n172,54\n162,55\n181,71\n").string();
     startRun(file, 0, { S::setText(IDC_CORR_START_ROW, "1") });
-    ASSERT_TRUE(rs->dataReady);
-    EXPECT_EQ(rs->lastIndex, 3); // the heading is a point at (0, 0), as before
+    ASSERT_TRUE(pb().ready);
+    EXPECT_EQ(pb().lastIndex, 3); // the heading is a point at (0, 0), as before
     EXPECT_EQ(scripted.messages(),
         std::vector<std::string> { "データファイルの一部の値を数値として読めませんでした。\n" + file
             + "\nX (1 列目): 数値でない値が 1 行 (最初は 1 行目)\n"
@@ -310,8 +310,8 @@ TEST_F(CorrelationRunTest, setupReopenedAfterAutomaticScale_offersTheDefaultFram
     scripted.expectDialog(IDD_CONFIRM, { S::click(2) });
     click(IDC_CORR_RUN);
     EXPECT_EQ(frame, (std::vector<std::string> { "100.0", "-100.0", "100.0", "-100.0" }));
-    ASSERT_TRUE(rs->corrRunning);
-    EXPECT_EQ(rs->frameXMax, 100);
+    ASSERT_TRUE(corr().running());
+    EXPECT_EQ(corrModel().frame.xMax, 100);
     EXPECT_TRUE(regionHas(QRect(pixelX(90) - 2, pixelY(20) - 2, 5, 5), kRed));
 }
 

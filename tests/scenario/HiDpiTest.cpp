@@ -30,7 +30,7 @@ TEST_F(HiDpiTest, pictureAreaAndButtonFaces_scaleByWholePixels)
     const int ratio = std::max(1, qEnvironmentVariableIntValue("QT_SCALE_FACTOR"));
     scripted.expectDialog(IDD_CORR_SETUP, { ScriptedPlatform::click(IDOK) });
     dlg->OpenSetupFile((samplesDir() / "correlation_2500.kvs").string());
-    ASSERT_TRUE(rs->corrRunning);
+    ASSERT_TRUE(corr().running());
     dlg->widget()->show();
 
     QWidget *canvasWidget = dlg->controlWidget(IDC_CANVAS);

@@ -8,42 +8,10 @@ namespace {
 
 using MainWindowTest = ScenarioTest;
 
-TEST_F(MainWindowTest, startup_setsEveryStartValue_evenOverScrambledState)
-{
-    dlg->DestroyWindow();
-    int *ints[] = { &rs->tickPeriodMs, &rs->plotIndex, &rs->lastIndex, &rs->characterFrame,
-        &rs->sourceMode, &rs->decimationStep, &rs->viewSrcX, &rs->viewSrcY, &rs->viewDstX,
-        &rs->viewDstY, &rs->zoomIndex, &rs->viewWidth, &rs->viewHeight, &rs->splineDegree,
-        &rs->divisionCount, &rs->corrOffsetX, &rs->corrOffsetY };
-    bool *flags[] = { &rs->playing, &rs->dataReady, &rs->backgroundGiven, &rs->characterGiven,
-        &rs->character2Given, &rs->dataFileGiven, &rs->characterBlink, &rs->viewReanchor,
-        &rs->teachPointPicked, &rs->sliderMode, &rs->pathSetupDone, &rs->corrSetupDone,
-        &rs->sliderFirstMarker, &rs->pauseHeld, &rs->endReached };
-    for (int *v : ints)
-        *v = 77;
-    for (bool *f : flags)
-        *f = true;
-    rs->originX = rs->originY = 9.5;
-    rs->zoomFactors = { 3, 3, 3 };
-
-    ASSERT_TRUE(dlg->Create());
-    std::vector<int> values;
-    for (int *v : ints)
-        values.push_back(*v);
-    EXPECT_EQ(
-        values, (std::vector<int> { 350, 0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 525, 350, 2, 20, 0, 0 }));
-    for (std::size_t i = 0; i < std::size(flags); ++i)
-        EXPECT_FALSE(*flags[i]) << "flag " << i;
-    EXPECT_EQ(rs->originX + rs->originY, 0.0);
-    EXPECT_EQ(rs->zoomFactors, (std::array<double, 3> { 1.0, 0.5, 0.25 }));
-    EXPECT_FALSE(rs->startupDirectory.empty());
-    EXPECT_EQ(rs->dataX.size() + rs->teachY.size(), 2u * kPointCapacity);
-}
-
 TEST_F(MainWindowTest, startup_buildsTheWindowItsControlsTipsButtonFacesAndPens)
 {
     EXPECT_EQ(text(IDC_EDIT_ZOOM), "等倍");
-    CSliderCtrl &slider = dlg->slider();
+    CSliderCtrl &slider = dlg->controls().slider;
     EXPECT_EQ((std::vector { slider.GetPos(), slider.GetRangeMin(), slider.GetRangeMax(),
                   slider.GetPageSize() }),
         (std::vector { 1, 1, 100, 5 }));
@@ -51,7 +19,7 @@ TEST_F(MainWindowTest, startup_buildsTheWindowItsControlsTipsButtonFacesAndPens)
     EXPECT_EQ(dlg->widget()->size(), QSize(635, 391));
     EXPECT_EQ(canvas().size(), QSize(525, 351));
     EXPECT_EQ(canvasPixel(300, 200), RGB(255, 255, 255));
-    const auto &r = rs->canvasRect;
+    const auto &r = dlg->controls().canvasRect;
     EXPECT_EQ((std::vector { r.left, r.top, r.right - r.left, r.bottom - r.top }),
         (std::vector { 5, 3, 525, 351 }));
 
@@ -77,8 +45,6 @@ TEST_F(MainWindowTest, startup_buildsTheWindowItsControlsTipsButtonFacesAndPens)
         EXPECT_FALSE(button->upFace().isNull());
         EXPECT_NE(button->upFace(), button->downFace()) << id; // pressed shows the active face
     }
-    EXPECT_EQ(gs->corrRunButtonRect.right, 48);
-    EXPECT_EQ(gs->sliderModeButtonRect.bottom, 20);
 
     ASSERT_NE(gs->canvasDC, nullptr);
     EXPECT_NE(gs->canvasDCPreviousFont, nullptr);
@@ -90,17 +56,16 @@ TEST_F(MainWindowTest, startup_buildsTheWindowItsControlsTipsButtonFacesAndPens)
     EXPECT_EQ(gs->overlayDC.GetPixel(3, 5), RGB(0, 127, 11));
 }
 
-TEST_F(MainWindowTest, teardown_stopsTheClocksAndWaitsBeforeReleasing)
+TEST_F(MainWindowTest, teardown_stopsTheClocksAndReleasesAtOnce)
 {
-    rs->mmTimerId = timeSetEvent(50, 1, timerProc, 2, TIME_PERIODIC);
+    pb().clockId = dlg->controls().startTick(50, 2);
     dlg->SetTimer(1, 200);
     dlg->SetTimer(3, 300);
     ASSERT_EQ(scripted.activeTicks(), 1u);
     dlg->DestroyWindow();
     EXPECT_EQ(scripted.activeTicks(), 0u);
     EXPECT_FALSE(scripted.hasTimer(dlg.get(), 1) || scripted.hasTimer(dlg.get(), 3));
-    EXPECT_EQ(scripted.sleptMs(), 500);
-    EXPECT_TRUE(rs->dataX.empty() && rs->teachX.empty());
+    EXPECT_EQ(scripted.sleptMs(), 0);
     EXPECT_EQ(gs->canvasDC, nullptr);
 }
 

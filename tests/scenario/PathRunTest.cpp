@@ -23,9 +23,9 @@ protected:
     }
     void expectIdle()
     {
-        EXPECT_FALSE(rs->pathRunning || rs->playing || rs->pauseHeld || rs->dataReady
-            || rs->endReached || rs->characterBlink || rs->backgroundGiven || rs->characterGiven
-            || rs->character2Given || rs->dataFileGiven);
+        EXPECT_FALSE(path().running() || pb().playing || pb().held || pb().ready || pb().atEnd
+            || pathModel().blink || path().setup().backgroundGiven || path().setup().characterGiven
+            || path().setup().character2Given || path().setup().dataFileGiven);
         EXPECT_EQ(text(IDC_EDIT_ZOOM), "等倍");
         EXPECT_TRUE(showsFace(IDC_PLAY_PAUSE, IDB_PLAY_IDLE));
         EXPECT_TRUE(showsFace(IDC_PATH_RUN, IDB_PATH_IDLE));
@@ -41,11 +41,11 @@ TEST_F(PathRunTest, aRunShowsTheBottomRows_playsPausesEndsReplaysOnACleanMap_and
         character("a.bmp", { { 16, 16, RGB(255, 0, 0) } }),
         character("b.bmp", { { 16, 16, RGB(0, 0, 255) } }), eastward(6, 50));
     startRun(kvt);
-    ASSERT_TRUE(rs->pathRunning && rs->dataReady && rs->backgroundLoaded);
+    ASSERT_TRUE(path().running() && pb().ready && pathModel().backgroundLoaded);
     EXPECT_TRUE(showsFace(IDC_PATH_RUN, IDB_PATH_ACTIVE));
     // Rows 650..999 at the top of the picture area.
-    EXPECT_EQ(std::tuple(rs->viewSrcX, rs->viewSrcY, rs->viewDstX, rs->viewDstY),
-        std::tuple(0, 650, 0, 0));
+    EXPECT_EQ(
+        std::tuple(view().srcX, view().srcY, view().dstX, view().dstY), std::tuple(0, 650, 0, 0));
     EXPECT_EQ(shownBackgroundPixel(0, 0), std::pair(0, 650 % 251));
     EXPECT_EQ(shownBackgroundPixel(524, 349), std::pair(524 % 251, 999 % 251));
     EXPECT_TRUE(scripted.hasTimer(dlg.get(), 1));
@@ -54,7 +54,7 @@ TEST_F(PathRunTest, aRunShowsTheBottomRows_playsPausesEndsReplaysOnACleanMap_and
     EXPECT_TRUE(showsFace(IDC_PLAY_PAUSE, IDB_PLAY_ACTIVE));
     EXPECT_FALSE(scripted.hasTimer(dlg.get(), 1));
     EXPECT_TRUE(scripted.hasTimer(dlg.get(), 2)); // two character frames alternate
-    EXPECT_EQ(rs->plotIndex, 3);
+    EXPECT_EQ(pb().index, 3);
     // The segment from point 0 to point 1 (two rows, as the pen is 2 wide) on the map.
     EXPECT_EQ(canvasPixel(120, 300), kMagenta);
     EXPECT_EQ(canvasPixel(120, 299), kMagenta);
@@ -62,35 +62,35 @@ TEST_F(PathRunTest, aRunShowsTheBottomRows_playsPausesEndsReplaysOnACleanMap_and
 
     // Pause: the clock runs on, the point stands, the time read-out stands.
     click(IDC_PLAY_PAUSE);
-    EXPECT_TRUE(rs->pauseHeld && !rs->playing);
+    EXPECT_TRUE(pb().held && !pb().playing);
     ticks(4);
     scripted.advance(300);
-    EXPECT_EQ(rs->plotIndex, 3);
+    EXPECT_EQ(pb().index, 3);
     EXPECT_EQ(scripted.activeTicks(), 1u);
     EXPECT_EQ(text(IDC_EDIT_TIME), "0.15");
 
     click(IDC_PLAY_PAUSE); // resume on the same clock
-    EXPECT_FALSE(rs->pauseHeld);
+    EXPECT_FALSE(pb().held);
     ticks(10);
-    EXPECT_TRUE(rs->endReached && rs->playing);
-    EXPECT_EQ(rs->plotIndex, 5);
+    EXPECT_TRUE(pb().atEnd && pb().playing);
+    EXPECT_EQ(pb().index, 5);
     EXPECT_EQ(scripted.activeTicks(), 1u); // the last point keeps being drawn
 
     click(IDC_PLAY_PAUSE); // pause at the end stops the clock
     EXPECT_EQ(scripted.activeTicks(), 0u);
-    EXPECT_FALSE(rs->endReached || rs->playing || rs->pauseHeld);
+    EXPECT_FALSE(pb().atEnd || pb().playing || pb().held);
 
     play(1); // from point 0 on a clean map
-    EXPECT_EQ(rs->plotIndex, 1);
+    EXPECT_EQ(pb().index, 1);
     EXPECT_EQ(shownBackgroundPixel(120, 300), std::pair(120, 950 % 251));
     ticks(2);
     EXPECT_EQ(canvasPixel(120, 300), kMagenta);
 
     const long long slept = scripted.sleptMs();
     click(IDC_PATH_RUN);
-    EXPECT_EQ(scripted.sleptMs() - slept, 500);
+    EXPECT_EQ(scripted.sleptMs(), slept); // a stop freezes nothing
     expectIdle();
-    EXPECT_EQ(rs->dataX[0], 0.0); // fresh arrays
+    EXPECT_EQ(pathModel().points.x[0], 0.0); // fresh arrays
     EXPECT_TRUE(scripted.messages().empty()) << scripted.messages().front();
 }
 
@@ -99,13 +99,13 @@ TEST_F(PathRunTest, backgroundsOfEverySize_restOnTheViewsBottomEdge_orFailWithAM
     const std::string data = eastward(3, 50);
     // 350 rows: the view starts at row 0.
     startRun(setupFile("even.kvt", background("even.bmp", 525, 350), 0, 0, "", "", data));
-    EXPECT_EQ(std::pair(rs->viewSrcY, rs->viewDstY), std::pair(0, 0));
+    EXPECT_EQ(std::pair(view().srcY, view().dstY), std::pair(0, 0));
     click(IDC_PATH_RUN);
 
     // 200 rows: bottom edge on the view's bottom edge, white above, also after ticks and a
     // refresh; no scrolling either way.
     startRun(setupFile("low.kvt", background("low.bmp", 400, 200), 0, 0, "", "", data));
-    EXPECT_EQ(std::pair(rs->viewSrcY, rs->viewDstY), std::pair(-150, 0));
+    EXPECT_EQ(std::pair(view().srcY, view().dstY), std::pair(-150, 0));
     auto expectBottomPlacement = [&] {
         EXPECT_EQ(shownBackgroundPixel(0, 349), std::pair(0, 199));
         EXPECT_EQ(shownBackgroundPixel(399, 150), std::pair(399 % 251, 0));
@@ -116,7 +116,7 @@ TEST_F(PathRunTest, backgroundsOfEverySize_restOnTheViewsBottomEdge_orFailWithAM
     for (int id : { IDC_SCROLL_UP, IDC_SCROLL_DOWN, IDC_SCROLL_RIGHT, IDC_SCROLL_LEFT })
         click(id);
     play(3);
-    EXPECT_EQ(rs->viewSrcY, -150);
+    EXPECT_EQ(view().srcY, -150);
     scripted.advance(1000);
     expectBottomPlacement();
     click(IDC_PATH_RUN);
@@ -125,7 +125,7 @@ TEST_F(PathRunTest, backgroundsOfEverySize_restOnTheViewsBottomEdge_orFailWithAM
     // the message, and the run ends clean.
     startRun(setupFile("dot.kvt", background("dot.bmp", 1, 1), 0, 0, "", "", data));
     play(5);
-    EXPECT_TRUE(rs->endReached);
+    EXPECT_TRUE(pb().atEnd);
     EXPECT_EQ(shownBackgroundPixel(0, 349), std::pair(0, 0));
     click(IDC_PATH_RUN);
 
@@ -143,7 +143,7 @@ TEST_F(PathRunTest, backgroundsOfEverySize_restOnTheViewsBottomEdge_orFailWithAM
     }
     // No background named, and no bitmap1.bmp in the start-up folder.
     scripted.clearMessages();
-    rs->startupDirectory = tempDir().string();
+    path().setStartupDirectory(tempDir().string());
     startRun(setupFile("none.kvt", "", 0, 0, "", "", data));
     EXPECT_EQ(scripted.messages(),
         std::vector<std::string> {
@@ -157,10 +157,10 @@ TEST_F(PathRunTest, oneRowFiles_zeroPeriods_andARunningCorrelation_areHandledPla
     // One row: the first tick reaches the end and reads it out; no character without a step.
     startRun(setupFile("one.kvt", map, 0, 0, character("c.bmp", { { 16, 16, 0 } }), "",
         dataFile("one.csv", { { 120, 80, 90 } }, 50)));
-    EXPECT_EQ(rs->lastIndex, 0);
+    EXPECT_EQ(pb().lastIndex, 0);
     play(1);
-    EXPECT_TRUE(rs->endReached);
-    EXPECT_EQ(rs->plotIndex, 0);
+    EXPECT_TRUE(pb().atEnd);
+    EXPECT_EQ(pb().index, 0);
     // The point (row 320 of the map, row 270 of the view) shows the map, not a character.
     EXPECT_EQ(shownBackgroundPixel(120, 270), std::pair(120, 320 % 251));
     bool readOut = false; // azure text at the top left
@@ -174,10 +174,10 @@ TEST_F(PathRunTest, oneRowFiles_zeroPeriods_andARunningCorrelation_areHandledPla
     EXPECT_EQ(scripted.messages(),
         std::vector<std::string> { "データファイル1行目のＰＬＯＴ速度（5列目）が正の数ではありま"
                                    "せん。350 msec 間隔で再生します。" });
-    EXPECT_EQ(rs->tickPeriodMs, 350);
+    EXPECT_EQ(pb().periodMs, 350);
     play();
     scripted.advance(700);
-    EXPECT_EQ(rs->plotIndex, 2);
+    EXPECT_EQ(pb().index, 2);
     click(IDC_PATH_RUN);
 
     // While the correlation diagram runs, 経路図 opens nothing and stops nothing of it.
@@ -187,10 +187,10 @@ TEST_F(PathRunTest, oneRowFiles_zeroPeriods_andARunningCorrelation_areHandledPla
         { S::click(IDC_CORR_BROWSE_DATA), S::setText(IDC_CORR_START_ROW, "2"), S::click(IDOK) });
     scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) });
     click(IDC_CORR_RUN);
-    ASSERT_TRUE(rs->corrRunning);
+    ASSERT_TRUE(corr().running());
     click(IDC_PATH_RUN); // an unscripted dialog would be a problem
-    EXPECT_TRUE(rs->corrRunning && rs->dataReady && scripted.hasTimer(dlg.get(), 3));
-    EXPECT_EQ(rs->dataX[2], 3.0);
+    EXPECT_TRUE(corr().running() && pb().ready && scripted.hasTimer(dlg.get(), 3));
+    EXPECT_EQ(corrModel().points.x[2], 3.0);
     click(IDC_CORR_RUN);
 
     // A path data file that is gone: told with its name and cause, and play has nothing to
@@ -198,13 +198,13 @@ TEST_F(PathRunTest, oneRowFiles_zeroPeriods_andARunningCorrelation_areHandledPla
     scripted.clearMessages();
     const std::string gone = (tempDir() / "gone.csv").string();
     startRun(setupFile("gone.kvt", map, 0, 0, "", "", gone));
-    ASSERT_TRUE(rs->pathRunning);
+    ASSERT_TRUE(path().running());
     EXPECT_EQ(scripted.messages(),
         std::vector<std::string> {
             "データファイルを開けません (ファイルが見つかりません)。\n" + gone });
-    EXPECT_FALSE(rs->dataReady);
+    EXPECT_FALSE(pb().ready);
     click(IDC_PLAY_PAUSE);
-    EXPECT_FALSE(rs->playing);
+    EXPECT_FALSE(pb().playing);
     click(IDC_PATH_RUN);
 
     // A heading without rows, and a heading that is there twice and a direction that is text:
@@ -230,7 +230,7 @@ TEST_F(PathRunTest, oneRowFiles_zeroPeriods_andARunningCorrelation_areHandledPla
         scripted.clearMessages();
         startRun(setupFile("words.kvt", map, 0, 0, "", "", file));
         EXPECT_EQ(scripted.messages(), std::vector<std::string> { told });
-        EXPECT_EQ(rs->dataReady, ready) << file;
+        EXPECT_EQ(pb().ready, ready) << file;
         click(IDC_PATH_RUN);
     }
 }

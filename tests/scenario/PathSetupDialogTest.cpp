@@ -60,16 +60,16 @@ TEST_F(PathSetupDialogTest, choosingFilesAndOrigin_savesSevenLines_thatLoadBackI
 
     // Saved without asking again on OK; the extension test is case-sensitive.
     const auto saved = tempDir() / "x.KVT.kvt";
-    EXPECT_EQ(rs->setupFilePath, saved.string());
+    EXPECT_EQ(path().setup().setupFilePath, saved.string());
     EXPECT_EQ(read(saved.string()),
         "KVT_GRIDWALK_SETUP\r\n" + map + "\r\n-50.000000\r\n12.000000\r\n" + walker + "\r\n\r\n"
             + walk + "\r\n");
-    EXPECT_EQ(std::pair(rs->originX, rs->originY), std::pair(-50.0, 12.0));
-    EXPECT_TRUE(rs->pathRunning && rs->dataReady && rs->characterGiven);
-    EXPECT_FALSE(rs->character2Given || rs->characterBlink);
-    EXPECT_EQ(rs->sourceMode, 3);
+    EXPECT_EQ(std::pair(view().originX, view().originY), std::pair(-50.0, 12.0));
+    EXPECT_TRUE(path().running() && pb().ready && path().setup().characterGiven);
+    EXPECT_FALSE(path().setup().character2Given || pathModel().blink);
+    EXPECT_EQ(pathModel().source, PathSource::DataFile);
     click(IDC_PATH_RUN); // stop: origin, files and flags back to their start
-    EXPECT_EQ(std::pair(rs->originX, rs->originY), std::pair(0.0, 0.0));
+    EXPECT_EQ(std::pair(view().originX, view().originY), std::pair(0.0, 0.0));
 
     // Keeping the previous settings brings back its files and its origin.
     scripted.expectDialog(IDD_CONFIRM, { S::click(IDOK) });
@@ -93,8 +93,9 @@ TEST_F(PathSetupDialogTest, choosingFilesAndOrigin_savesSevenLines_thatLoadBackI
             expectField(IDC_PATH_DATA_FILE, toDisplayPath(walk)), S::click(IDCANCEL) });
     click(IDC_PATH_RUN);
     EXPECT_EQ(scripted.fileRequests().back().initialDirectory, tempDir().string());
-    EXPECT_EQ(std::pair(rs->originX, rs->originY), std::pair(-50.0, 12.0));
-    EXPECT_FALSE(rs->pathRunning);
+    EXPECT_EQ(std::pair(path().setup().values.originX, path().setup().values.originY),
+        std::pair(-50.0, 12.0));
+    EXPECT_FALSE(path().running());
     EXPECT_TRUE(scripted.messages().empty()) << scripted.messages().front();
 }
 
@@ -105,10 +106,10 @@ TEST_F(PathSetupDialogTest, relativePathsInASetupFile_openFromItsFolder_wherever
     dataFile("walk.csv", { { 0, 0, 90 }, { 10, 0, 90 } }, 50);
     const std::string kvt = setupFile("maps/walk.kvt", "map.bmp", 0, 0, "", "", "../walk.csv");
     startRun(kvt);
-    EXPECT_EQ(rs->backgroundFilePath, (tempDir() / "maps/map.bmp").string());
-    EXPECT_EQ(rs->dataFilePath, (tempDir() / "walk.csv").string());
-    EXPECT_TRUE(rs->backgroundLoaded && rs->dataReady);
-    EXPECT_EQ(rs->lastIndex, 1);
+    EXPECT_EQ(path().setup().values.backgroundFilePath, (tempDir() / "maps/map.bmp").string());
+    EXPECT_EQ(path().setup().values.dataFilePath, (tempDir() / "walk.csv").string());
+    EXPECT_TRUE(pathModel().backgroundLoaded && pb().ready);
+    EXPECT_EQ(pb().lastIndex, 1);
     EXPECT_TRUE(scripted.messages().empty());
 
     // The correlation setup file follows the same rule.
@@ -121,8 +122,8 @@ TEST_F(PathSetupDialogTest, relativePathsInASetupFile_openFromItsFolder_wherever
     scripted.answerFileDialog(kvs);
     scripted.expectDialog(IDD_CORR_SETUP, { S::click(IDC_CORR_LOAD_SETUP), S::click(IDOK) });
     click(IDC_CORR_RUN);
-    EXPECT_TRUE(rs->corrRunning && rs->dataReady);
-    EXPECT_EQ(rs->lastIndex, 2);
+    EXPECT_TRUE(corr().running() && pb().ready);
+    EXPECT_EQ(pb().lastIndex, 2);
 }
 
 TEST_F(PathSetupDialogTest, save_thatCannotBeWritten_saysWhy_andStillAsksToSave)
@@ -138,13 +139,13 @@ TEST_F(PathSetupDialogTest, save_thatCannotBeWritten_saysWhy_andStillAsksToSave)
     EXPECT_EQ(scripted.messages(),
         std::vector<std::string> {
             "ファイルを保存できませんでした。\n" + taken + "\n(Is a directory)" });
-    EXPECT_TRUE(rs->pathDataFileChanged);
+    EXPECT_TRUE(path().setup().dataFileChanged);
     EXPECT_TRUE(std::filesystem::is_directory(taken));
 }
 
 TEST_F(PathSetupDialogTest, faultySetups_missingFiles_andTheTeachingFlow_sayWhatIsWrong)
 {
-    rs->startupDirectory = samplesDir().string(); // the default background is found there
+    path().setStartupDirectory(samplesDir().string()); // the default background is found there
     const std::string map = background("map.bmp", 600, 400);
     const std::string faulty
         = writeFile("short.kvt", "KVT_GRIDWALK_SETUP\r\n" + map + "\r\n-7\r\n").string();
@@ -185,14 +186,16 @@ TEST_F(PathSetupDialogTest, faultySetups_missingFiles_andTheTeachingFlow_sayWhat
     EXPECT_FALSE(std::filesystem::exists(tempDir() / "nodata.kvt"));
     EXPECT_FALSE(std::filesystem::exists(unwritable));
     // The route file exists, emptied, and the teaching settings are taken.
-    EXPECT_EQ(rs->dataFilePath, route + ".csv");
+    EXPECT_EQ(path().setup().values.dataFilePath, route + ".csv");
     EXPECT_EQ(std::filesystem::file_size(route + ".csv"), 0u);
-    EXPECT_EQ(std::tuple(rs->sourceMode, rs->teachMoveTimeMs, rs->divisionCount, rs->plotPeriodMs),
-        std::tuple(1, 3000, 30, 100));
-    EXPECT_TRUE(rs->linearInterpolation && !rs->curveInterpolation);
+    const RouteSettings &settings = path().setup().route;
+    EXPECT_EQ(std::tuple(path().setup().source, settings.moveTimeMs, settings.divisionCount,
+                  settings.plotPeriodMs),
+        std::tuple(PathSource::Teaching, 3000, 30, 100));
+    EXPECT_FALSE(settings.curve);
     // The partial load kept its background and origin; the teaching run shows it once.
-    EXPECT_TRUE(rs->pathRunning && rs->backgroundLoaded);
-    EXPECT_EQ(rs->originX, -7.0);
+    EXPECT_TRUE(path().running() && pathModel().backgroundLoaded);
+    EXPECT_EQ(view().originX, -7.0);
     scripted.advance(200);
     EXPECT_EQ(shownBackgroundPixel(0, 349), std::pair(0, 399 % 251));
     EXPECT_FALSE(scripted.hasTimer(dlg.get(), 1));

@@ -34,7 +34,7 @@ TEST_F(PathTickTest, theCharacterTurnsToEachHeading_overTheMap_behindItsMagentaT
             { { 100, 200, 0 }, { 200, 200, 90 }, { 300, 200, 180 }, { 400, 200, 0 } }, 50)));
     const int py = 175;
     play(1);
-    EXPECT_EQ(rs->viewSrcY, 25);
+    EXPECT_EQ(view().srcY, 25);
     // Facing up: the bar above the point; white shows the map.
     EXPECT_EQ(canvasPixel(100, py - 8), kRed);
     EXPECT_EQ(shownBackgroundPixel(100, py + 5), std::pair(100, 205));
@@ -52,7 +52,7 @@ TEST_F(PathTickTest, theCharacterTurnsToEachHeading_overTheMap_behindItsMagentaT
     EXPECT_EQ(canvasPixel(150, py - 1), kMagenta);
     EXPECT_EQ(shownBackgroundPixel(150, py + 1), std::pair(150, 201));
     // The read-out names the point the next tick draws.
-    EXPECT_EQ(rs->plotIndex, 3);
+    EXPECT_EQ(pb().index, 3);
     EXPECT_TRUE(scripted.messages().empty());
 }
 
@@ -65,27 +65,27 @@ TEST_F(PathTickTest, theViewCentresOnTheStart_followsTheEdges_andRecentresAfterA
         dataFile("route.csv", points, 50)));
     play(1);
     // Too near the left edge to centre: column 0; row 500 centred (500 − 175).
-    EXPECT_EQ(std::pair(rs->viewSrcX, rs->viewSrcY), std::pair(0, 325));
-    EXPECT_EQ(rs->lastPointX, 50);
+    EXPECT_EQ(std::pair(view().srcX, view().srcY), std::pair(0, 325));
+    EXPECT_EQ(pathModel().lastPointX, 50);
     ticks(1); // view column 480: 50 to the right
-    EXPECT_EQ(rs->viewSrcX, 50);
+    EXPECT_EQ(view().srcX, 50);
     ticks(1); // view row 35: 50 up
-    EXPECT_EQ(rs->viewSrcY, 275);
+    EXPECT_EQ(view().srcY, 275);
     ticks(1); // far below: one step of 50 down
-    EXPECT_EQ(rs->viewSrcY, 325);
+    EXPECT_EQ(view().srcY, 325);
     ticks(1);
-    EXPECT_EQ(rs->viewSrcX, 100);
+    EXPECT_EQ(view().srcX, 100);
 
     // Zoom out while held before the last point: play resumes there (no fresh start), and the
     // point is centred at half scale, where the view cannot centre rows.
     click(IDC_PLAY_PAUSE);
     click(IDC_ZOOM_OUT);
-    EXPECT_TRUE(rs->viewReanchor);
+    EXPECT_TRUE(view().reanchor);
     click(IDC_PLAY_PAUSE);
     ticks(1);
-    EXPECT_EQ(rs->lastPointX, 525); // (1000 + 50) / 2
-    EXPECT_EQ(std::pair(rs->viewSrcX, rs->viewSrcY), std::pair(263, 650));
-    EXPECT_FALSE(rs->viewReanchor);
+    EXPECT_EQ(pathModel().lastPointX, 525); // (1000 + 50) / 2
+    EXPECT_EQ(std::pair(view().srcX, view().srcY), std::pair(263, 650));
+    EXPECT_FALSE(view().reanchor);
 }
 
 TEST_F(PathTickTest, zoomRedrawsTheTrailAtItsScale_andScrollsStopAtTheMapsEdges)
@@ -100,11 +100,11 @@ TEST_F(PathTickTest, zoomRedrawsTheTrailAtItsScale_andScrollsStopAtTheMapsEdges)
     play(3);
     click(IDC_PLAY_PAUSE);
     click(IDC_SCROLL_RIGHT);
-    EXPECT_EQ(std::pair(rs->viewSrcX, rs->viewSrcY), std::pair(150, 450));
+    EXPECT_EQ(std::pair(view().srcX, view().srcY), std::pair(150, 450));
 
     click(IDC_ZOOM_OUT);
     EXPECT_EQ(text(IDC_EDIT_ZOOM), "1/2倍");
-    EXPECT_EQ(std::pair(rs->viewSrcX, rs->viewSrcY), std::pair(75, 450));
+    EXPECT_EQ(std::pair(view().srcX, view().srcY), std::pair(75, 450));
     // The trail through point 3 at half scale: map row 750, columns 50..200.
     EXPECT_EQ(canvasPixel(150 - 75, 750 - 450), kMagenta);
     EXPECT_NE(canvasPixel(250 - 150, 700 - 450), kMagenta);
@@ -115,14 +115,14 @@ TEST_F(PathTickTest, zoomRedrawsTheTrailAtItsScale_andScrollsStopAtTheMapsEdges)
     click(IDC_ZOOM_IN);
     click(IDC_ZOOM_IN);
     EXPECT_EQ(text(IDC_EDIT_ZOOM), "等倍");
-    EXPECT_EQ(std::pair(rs->viewSrcX, rs->viewSrcY), std::pair(148, 450));
+    EXPECT_EQ(std::pair(view().srcX, view().srcY), std::pair(148, 450));
     // Back at full size the zoomed picture is gone and the trail is where it was.
     EXPECT_EQ(canvasPixel(250 - 148, 700 - 450), kMagenta);
 
     // After the zoom the line starts afresh at the next point and goes on from there.
     click(IDC_PLAY_PAUSE);
     ticks(2);
-    EXPECT_EQ(rs->plotIndex, 4);
+    EXPECT_EQ(pb().index, 4);
     click(IDC_PATH_RUN);
 
     // 600 wide: right scrolls to 75 and no further; left goes back to 0 and no further.
@@ -136,7 +136,7 @@ TEST_F(PathTickTest, zoomRedrawsTheTrailAtItsScale_andScrollsStopAtTheMapsEdges)
     for (std::size_t i = 0; i < std::size(presses); ++i) {
         const auto [id, x, y] = presses[i];
         click(id);
-        EXPECT_EQ(std::pair(rs->viewSrcX, rs->viewSrcY), std::pair(x, y)) << "press " << i;
+        EXPECT_EQ(std::pair(view().srcX, view().srcY), std::pair(x, y)) << "press " << i;
         EXPECT_EQ(shownBackgroundPixel(0, 100), std::pair(x, y + 100)) << "press " << i;
     }
 }
@@ -160,9 +160,9 @@ TEST_F(PathTickTest, aBadCharacterFile_isToldOncePerRunAndFile_andTheWindowStays
     // No character: the map shows at the point.
     EXPECT_EQ(shownBackgroundPixel(200, 175 - 8), std::pair(200, 192));
     click(IDC_PLAY_PAUSE); // at the end: the clock stops
-    EXPECT_FALSE(rs->playing || scripted.activeTicks());
+    EXPECT_FALSE(pb().playing || scripted.activeTicks());
     click(IDC_PATH_RUN);
-    EXPECT_FALSE(rs->pathRunning || scripted.activeTicks());
+    EXPECT_FALSE(path().running() || scripted.activeTicks());
 
     // A new run tells again; a character of the wrong size has its own message.
     scripted.clearMessages();

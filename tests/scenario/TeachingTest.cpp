@@ -36,7 +36,7 @@ protected:
     {
         MSG msg;
         msg.message = message;
-        msg.pt = POINT { rs->canvasRect.left + x, rs->canvasRect.top + y };
+        msg.pt = POINT { dlg->controls().canvasRect.left + x, dlg->controls().canvasRect.top + y };
         dlg->OnMessage(msg);
     }
     void clickAt(int x, int y)
@@ -52,9 +52,10 @@ protected:
                 found += canvasPixel(x + dx, y + dy) == colour ? 1 : 0;
         return found >= 8 && canvasPixel(x, y) != colour;
     }
-    std::pair<double, double> taught(int k) const
+    std::pair<double, double> taught(int k)
     {
-        return { rs->teachX[static_cast<std::size_t>(k)], rs->teachY[static_cast<std::size_t>(k)] };
+        return { pathModel().teaching.x[static_cast<std::size_t>(k)],
+            pathModel().teaching.y[static_cast<std::size_t>(k)] };
     }
 };
 
@@ -64,7 +65,7 @@ TEST_F(TeachingTest, clicksAddPointsThreePixelsApart_withRingsCrosshairAndReadOu
     startTeaching(setupFile("map.kvt", background("map.bmp", 625, 1000), 0, 0, "", "", ""),
         (tempDir() / "route.csv").string(), false);
     click(IDC_SCROLL_RIGHT);
-    ASSERT_EQ(std::pair(rs->viewSrcX, rs->viewSrcY), std::pair(100, 650));
+    ASSERT_EQ(std::pair(view().srcX, view().srcY), std::pair(100, 650));
 
     mouse(WM_MOUSEMOVE, 0, 0); // the top-left pixel of the picture
     EXPECT_EQ(text(IDC_EDIT_X) + ' ' + text(IDC_EDIT_Y), "100.00 350.00");
@@ -77,8 +78,8 @@ TEST_F(TeachingTest, clicksAddPointsThreePixelsApart_withRingsCrosshairAndReadOu
     EXPECT_EQ(text(IDC_EDIT_Y), "250.00");
 
     clickAt(200, 100); // the first point is always taken
-    EXPECT_EQ(rs->teachCount, 1);
-    EXPECT_FALSE(rs->dataReady);
+    EXPECT_EQ(pathModel().teaching.count, 1);
+    EXPECT_FALSE(pb().ready);
     EXPECT_TRUE(ringAt(200, 100, kTeal));
     clickAt(202, 102); // 2.83 from it
     clickAt(203, 100); // exactly 3
@@ -86,8 +87,8 @@ TEST_F(TeachingTest, clicksAddPointsThreePixelsApart_withRingsCrosshairAndReadOu
     clickAt(201, 100); // near the first point, but only the previous one counts
     clickAt(201, 100);
     EXPECT_EQ(scripted.messages(), (std::vector<std::string> { kTooClose, kTooClose }));
-    EXPECT_EQ(rs->teachCount, 4);
-    EXPECT_TRUE(rs->dataReady);
+    EXPECT_EQ(pathModel().teaching.count, 4);
+    EXPECT_TRUE(pb().ready);
     EXPECT_EQ(taught(1), std::pair(303.0, 250.0));
 
     click(IDC_ZOOM_OUT); // points are taught at full size
@@ -102,47 +103,47 @@ TEST_F(TeachingTest, correctionPicksTheFirstPointInReach_movesItCheckingOnlyItsN
     EXPECT_TRUE(showsFace(IDC_TEACH_CORRECTION, IDB_TEACH_IDLE));
     for (auto [x, y] : { std::pair { 100, 100 }, { 200, 100 }, { 300, 100 }, { 102, 100 } })
         clickAt(x, y);
-    ASSERT_EQ(rs->teachCount, 4);
+    ASSERT_EQ(pathModel().teaching.count, 4);
 
     click(IDC_TEACH_CORRECTION);
-    EXPECT_EQ(rs->sourceMode, 2);
+    EXPECT_EQ(pathModel().source, PathSource::Correcting);
     EXPECT_TRUE(showsFace(IDC_TEACH_CORRECTION, IDB_TEACH_ACTIVE));
     click(IDC_PLAY_PAUSE); // no play and no zoom while correcting
     click(IDC_ZOOM_OUT);
-    EXPECT_FALSE(rs->playing || scripted.activeTicks());
+    EXPECT_FALSE(pb().playing || scripted.activeTicks());
     EXPECT_EQ(text(IDC_EDIT_ZOOM), "等倍");
 
     clickAt(203, 100); // |dx| = 3 picks nothing
-    EXPECT_FALSE(rs->teachPointPicked);
+    EXPECT_FALSE(pathModel().pointPicked);
     clickAt(102, 102); // points 0 and 3 both within reach: the first entered wins
-    ASSERT_TRUE(rs->teachPointPicked);
-    EXPECT_EQ(rs->teachSelectedIndex, 0);
+    ASSERT_TRUE(pathModel().pointPicked);
+    EXPECT_EQ(pathModel().selectedPoint, 0);
     EXPECT_TRUE(ringAt(100, 100, kRed));
     EXPECT_TRUE(ringAt(200, 100, kTeal));
 
     // Point 0 moves next to point 3 (not a neighbour), but not next to point 1.
     clickAt(198, 101);
     EXPECT_EQ(scripted.messages(), std::vector<std::string> { kTooClose });
-    EXPECT_TRUE(rs->teachPointPicked);
+    EXPECT_TRUE(pathModel().pointPicked);
     clickAt(110, 104);
-    EXPECT_FALSE(rs->teachPointPicked);
+    EXPECT_FALSE(pathModel().pointPicked);
     EXPECT_EQ(taught(0), std::pair(110.0, 246.0));
     EXPECT_TRUE(ringAt(110, 104, kTeal));
     EXPECT_FALSE(ringAt(100, 100, kRed)); // the old red ring is wiped
 
     // The last point checks only the one before it: it may go right beside point 0.
     clickAt(102, 100);
-    EXPECT_EQ(rs->teachSelectedIndex, 3);
+    EXPECT_EQ(pathModel().selectedPoint, 3);
     clickAt(108, 104);
     EXPECT_EQ(taught(3), std::pair(108.0, 246.0));
     EXPECT_EQ(scripted.messages().size(), 1u);
 
     // The pick survives the correction toggle.
     clickAt(300, 100);
-    EXPECT_EQ(rs->teachSelectedIndex, 2);
+    EXPECT_EQ(pathModel().selectedPoint, 2);
     click(IDC_TEACH_CORRECTION);
-    EXPECT_EQ(rs->sourceMode, 1);
-    EXPECT_TRUE(rs->teachPointPicked);
+    EXPECT_EQ(pathModel().source, PathSource::Teaching);
+    EXPECT_TRUE(pathModel().pointPicked);
     EXPECT_TRUE(showsFace(IDC_TEACH_CORRECTION, IDB_TEACH_IDLE));
     click(IDC_TEACH_CORRECTION);
     clickAt(301, 200);
@@ -159,13 +160,13 @@ TEST_F(TeachingTest, playWritesTheSameRouteAsTheCommandLine_andPlaysItWhereItWas
         = setupFile("map.kvt", background("map.bmp", 800, 400), -50, -50, "", "", "");
     for (const bool curve : { false, true }) {
         const std::string route = (tempDir() / (curve ? "curve.csv" : "line.csv")).string();
-        if (rs->pathSetupDone)
+        if (path().setup().done)
             scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) });
         startTeaching(kvt, route, curve, 4, 1000);
         click(IDC_PLAY_PAUSE); // one point is not a route
         EXPECT_EQ(scripted.messages(),
             std::vector<std::string> { "教示ポイントを2点以上指定してから再生してください。" });
-        EXPECT_FALSE(rs->playing || scripted.activeTicks());
+        EXPECT_FALSE(pb().playing || scripted.activeTicks());
         const std::vector<std::pair<int, int>> clicks { { 40, 300 }, { 140, 200 }, { 300, 250 },
             { 420, 120 } };
         for (auto [x, y] : clicks)
@@ -173,17 +174,18 @@ TEST_F(TeachingTest, playWritesTheSameRouteAsTheCommandLine_andPlaysItWhereItWas
         EXPECT_EQ(taught(0), std::pair(40.0 - 50, 400 - (300 + 50) - 50.0));
 
         click(IDC_PLAY_PAUSE);
-        ASSERT_TRUE(rs->playing);
-        EXPECT_EQ(
-            std::tuple(rs->sourceMode, rs->lastIndex, rs->tickPeriodMs), std::tuple(3, 12, 250));
+        ASSERT_TRUE(pb().playing);
+        EXPECT_EQ(std::tuple(pathModel().source, pb().lastIndex, pb().periodMs),
+            std::tuple(PathSource::DataFile, 12, 250));
         ticks(1);
         // The first route point lands on the first click.
-        EXPECT_EQ(std::pair(rs->lastPointX, rs->lastPointY), std::pair(40, 350));
+        EXPECT_EQ(std::pair(pathModel().lastPointX, pathModel().lastPointY), std::pair(40, 350));
 
         std::ostringstream points;
         points << "x,y\n";
         for (std::size_t k = 0; k < clicks.size(); ++k)
-            points << formatFixed(rs->teachX[k], 6) << ',' << formatFixed(rs->teachY[k], 6) << '\n';
+            points << formatFixed(pathModel().teaching.x[k], 6) << ','
+                   << formatFixed(pathModel().teaching.y[k], 6) << '\n';
         const std::string pointsFile = writeFile("points.csv", points.str()).string();
         const std::string expected = (tempDir() / "expected.csv").string();
         std::ostringstream out, err;
@@ -205,7 +207,7 @@ TEST_F(TeachingTest, tooManyPoints_anUnwritableRouteFile_andAZeroPeriod_areToldP
     startTeaching(kvt, route, false, 100, 10);
     for (int k = 0; k < 101; ++k)
         clickAt(10 + (k % 50) * 10, 20 + (k / 50) * 10);
-    EXPECT_EQ(rs->teachCount, 100);
+    EXPECT_EQ(pathModel().teaching.count, 100);
     EXPECT_EQ(scripted.messages(),
         std::vector<std::string> {
             "教示ﾎﾟｲﾝﾄが多すぎます。補間後のﾎﾟｲﾝﾄ数を10000以下にしてください。" });
@@ -220,10 +222,10 @@ TEST_F(TeachingTest, tooManyPoints_anUnwritableRouteFile_andAZeroPeriod_areToldP
                 + route + "\n(No such file or directory)",
             "教示ポイント間の移動速度を分割数で割った間隔が 1 msec 未満です。1 msec "
             "間隔で再生します。" }));
-    EXPECT_TRUE(rs->playing);
-    EXPECT_EQ(rs->tickPeriodMs, 1);
+    EXPECT_TRUE(pb().playing);
+    EXPECT_EQ(pb().periodMs, 1);
     ticks(50);
-    EXPECT_EQ(rs->plotIndex, 50);
+    EXPECT_EQ(pb().index, 50);
 }
 
 } // namespace

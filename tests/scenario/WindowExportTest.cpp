@@ -141,14 +141,14 @@ TEST_F(
             P::click(IDOK) });
     dlg->OpenSetupFile(setup);
     EXPECT_EQ(shownSetup, setup + "\n");
-    ASSERT_TRUE(rs->corrRunning && rs->dataReady);
+    ASSERT_TRUE(corr().running() && pb().ready);
 
     // What the window shows after the first point and at the end.
     click(IDC_PLAY_PAUSE);
     scripted.advance(100);
     const QImage first = picture();
     scripted.advance(1000);
-    ASSERT_FALSE(rs->playing);
+    ASSERT_FALSE(pb().playing);
     const QImage last = picture();
     ASSERT_NE(first, last);
 
@@ -199,15 +199,15 @@ TEST_F(WindowExportTest, pathWalkFromTheCommandLine_exportsTheFramesTheWindowSho
     const std::string setup = (samplesDir() / "path_walk.kvt").string();
     dlg->OpenSetupFile(setup);
     EXPECT_EQ(shownSetup, setup + "\n");
-    ASSERT_TRUE(rs->pathRunning && rs->dataReady);
-    const int period = rs->tickPeriodMs;
+    ASSERT_TRUE(path().running() && pb().ready);
+    const int period = pb().periodMs;
     ASSERT_GT(period, 0);
 
     click(IDC_PLAY_PAUSE);
     int ticks = 1;
     scripted.advance(period);
     const QImage first = picture();
-    while (rs->playing && !rs->endReached && ticks < 1000) {
+    while (pb().playing && !pb().atEnd && ticks < 1000) {
         scripted.advance(period);
         ++ticks;
     }
@@ -230,7 +230,7 @@ TEST_F(WindowExportTest, cancelledExport_leavesNoFile_andTheWindowGoesOn)
             { data.string(), "1", "2", "2", "50", "1", "100.0", "-100.0", "100.0", "-100.0" }));
     scripted.expectDialog(IDD_CORR_SETUP, { P::click(IDOK) });
     dlg->OpenSetupFile(setup.string());
-    ASSERT_TRUE(rs->corrRunning);
+    ASSERT_TRUE(corr().running());
     writeFile("long.gif", "an earlier file");
 
     scripted.answerFileDialog((tempDir() / "long.gif").string());
@@ -259,7 +259,7 @@ TEST_F(WindowExportTest, cancelledExport_leavesNoFile_andTheWindowGoesOn)
 
     click(IDC_PLAY_PAUSE);
     scripted.advance(500);
-    EXPECT_EQ(rs->plotIndex, 10);
+    EXPECT_EQ(pb().index, 10);
     scripted.answerFileDialog((tempDir() / "after.png").string());
     systemCommand(IDM_SAVE_PICTURE);
     EXPECT_TRUE(std::filesystem::exists(tempDir() / "after.png"));

@@ -6,7 +6,9 @@
 // not end. Leaks are LeakSanitizer's to report when the program exits.
 //   tracelet_soak [RUN...]      runs: correlation, path (default: all)
 
+#include "correlation/ui/CorrelationDiagram.h"
 #include "mainwnd/CMainDlg.h"
+#include "path/ui/PathDiagram.h"
 #include "platform/QtPlatform.h"
 #include "platform/QtSetup.h"
 #include "platform/ScriptedPlatform.h"
@@ -89,9 +91,14 @@ bool runUntil(const std::function<bool()> &done, int limitMs)
 
 struct Window
 {
-    std::unique_ptr<RunState> rs = std::make_unique<RunState>();
-    std::unique_ptr<GdiState> gs = std::make_unique<GdiState>();
-    std::unique_ptr<CMainDlg> dlg = std::make_unique<CMainDlg>(*rs, *gs);
+    std::unique_ptr<CMainDlg> dlg = std::make_unique<CMainDlg>();
+
+    const Playback &pb() const { return dlg->playback(); }
+    CorrelationDiagram &corr()
+    {
+        return static_cast<CorrelationDiagram &>(dlg->diagram(DiagramKind::Correlation));
+    }
+    PathDiagram &path() { return static_cast<PathDiagram &>(dlg->diagram(DiagramKind::Path)); }
 
     void press(int id)
     {
@@ -106,7 +113,7 @@ struct SoakRun
 {
     const char *name;
     std::function<std::string(const fs::path &folder, SoakPlatform &, Window &)> start;
-    std::function<bool(const RunState &)> ended; // the last point is drawn
+    std::function<bool(const Playback &)> ended; // the last point is drawn
     bool pauseAtTheEnd; // the clock runs on at the end until play is pressed again
     int stopButton;
 };
@@ -123,13 +130,13 @@ std::string startCorrelation(const fs::path &folder, SoakPlatform &p, Window &w)
         << "KVT_GRIDWALK_SETUP_SOUKAN\r\nsoak.csv\r\n1\r\n2\r\n2\r\n1\r\n1\r\n100.0\r\n-100.0\r\n"
            "100.0\r\n-100.0\r\n";
     using S = ScriptedPlatform;
-    if (w.rs->corrSetupDone) // asks whether to edit the setup of the run before: yes
+    if (w.corr().setup().done) // asks whether to edit the setup of the run before: yes
         p.script.expectDialog(IDD_CONFIRM, { S::click(IDOK) });
     p.script.answerFileDialog((folder / "soak.kvs").string());
     p.script.expectDialog(IDD_CORR_SETUP, { S::click(IDC_CORR_LOAD_SETUP), S::click(IDOK) });
     w.press(IDC_CORR_RUN);
-    const RunState &rs = *w.rs;
-    if (!rs.corrRunning || !rs.dataReady || rs.lastIndex != kPoints - 1 || rs.plotPeriodMs != 1)
+    if (!w.corr().running() || !w.pb().ready || w.pb().lastIndex != kPoints - 1
+        || w.corr().framePeriodMs() != 1)
         return "the correlation run did not start with 10,000 points at 1 ms";
     return {};
 }
@@ -178,22 +185,21 @@ std::string startPath(const fs::path &folder, SoakPlatform &p, Window &w)
         << "KVT_GRIDWALK_SETUP\r\nsoak-map.bmp\r\n0.000000\r\n0.000000\r\nsoak-walker.bmp\r\n"
            "\r\nsoak-walk.csv\r\n";
     using S = ScriptedPlatform;
-    if (w.rs->pathSetupDone) // asks whether to keep the setup of the run before: yes
+    if (w.path().setup().done) // asks whether to keep the setup of the run before: yes
         p.script.expectDialog(IDD_CONFIRM, { S::click(IDOK) });
     p.script.answerFileDialog((folder / "soak.kvt").string());
     p.script.expectDialog(IDD_PATH_SETUP, { S::click(IDC_PATH_LOAD_SETUP), S::click(IDOK) });
     w.press(IDC_PATH_RUN);
-    const RunState &rs = *w.rs;
-    if (!rs.pathRunning || !rs.dataReady || !rs.backgroundLoaded || rs.lastIndex != kPoints - 1
-        || rs.tickPeriodMs != 1)
+    if (!w.path().running() || !w.pb().ready || !w.path().model().backgroundLoaded
+        || w.pb().lastIndex != kPoints - 1 || w.pb().periodMs != 1)
         return "the path run did not start with 10,000 points at 1 ms";
     return {};
 }
 
 const SoakRun kRuns[] = {
-    { "correlation", startCorrelation, [](const RunState &rs) { return !rs.playing; }, false,
+    { "correlation", startCorrelation, [](const Playback &pb) { return !pb.playing; }, false,
         IDC_CORR_RUN },
-    { "path", startPath, [](const RunState &rs) { return rs.endReached; }, true, IDC_PATH_RUN },
+    { "path", startPath, [](const Playback &pb) { return pb.atEnd; }, true, IDC_PATH_RUN },
 };
 
 bool soak(const SoakRun &run, const fs::path &folder)
@@ -221,15 +227,15 @@ bool soak(const SoakRun &run, const fs::path &folder)
             const bool ended = runUntil(
                 [&] {
                     const auto quarters
-                        = static_cast<std::size_t>((w.rs->plotIndex + 1) * 4 / kPoints);
+                        = static_cast<std::size_t>((w.pb().index + 1) * 4 / kPoints);
                     if (quarterKb.size() <= quarters)
                         quarterKb.push_back(residentKb());
-                    return run.ended(*w.rs);
+                    return run.ended(w.pb());
                 },
                 kLimitMs);
             const qint64 playedMs = elapsed.elapsed();
             check(ended, "the animation ends");
-            check(w.rs->plotIndex == kPoints - 1, "every point is plotted");
+            check(w.pb().index == kPoints - 1, "every point is plotted");
             if (run.pauseAtTheEnd)
                 w.press(IDC_PLAY_PAUSE);
             check(p.clock.activeTicks() == 0, "no tick after the end");
@@ -244,7 +250,7 @@ bool soak(const SoakRun &run, const fs::path &folder)
             check(problem.empty(), problem);
             w.press(IDC_PLAY_PAUSE);
             runUntil([] { return false; }, 1000);
-            check(w.rs->playing && !run.ended(*w.rs), "playing again");
+            check(w.pb().playing && !run.ended(w.pb()), "playing again");
             w.dlg->DestroyWindow();
             check(p.clock.activeTicks() == 0 && p.clock.activeTimers() == 0,
                 "no timer or tick after the close");

@@ -70,7 +70,7 @@ std::string PathScenario::setupFile(const std::string &name, const std::string &
 
 void PathScenario::startRun(const std::string &kvt)
 {
-    if (rs->pathSetupDone)
+    if (path().setup().done)
         scripted.expectDialog(IDD_CONFIRM, { ScriptedPlatform::click(IDOK) });
     scripted.answerFileDialog(kvt);
     scripted.expectDialog(IDD_PATH_SETUP,

@@ -10,9 +10,8 @@ void ScenarioTest::SetUp()
 {
     registerTraceletResources();
     installPlatform(&scripted);
-    rs = std::make_unique<RunState>();
-    gs = std::make_unique<GdiState>();
-    dlg = std::make_unique<CMainDlg>(*rs, *gs);
+    dlg = std::make_unique<CMainDlg>();
+    gs = &dlg->gdi();
     initOk = dlg->Create();
 }
 
@@ -21,8 +20,6 @@ void ScenarioTest::TearDown()
     if (dlg)
         dlg->DestroyWindow();
     dlg.reset();
-    gs.reset();
-    rs.reset();
     installPlatform(nullptr);
     EXPECT_TRUE(scripted.problems().empty()) << scripted.problems().front();
     if (!m_tempDir.empty())

@@ -3,7 +3,9 @@
 // A main window on the scripted platform, driven as a person would: press a button, answer the
 // dialogs from a script, advance the clock; then look at state, texts, messages and pixels.
 
+#include "correlation/ui/CorrelationDiagram.h"
 #include "mainwnd/CMainDlg.h"
+#include "path/ui/PathDiagram.h"
 #include "platform/CanvasWidget.h"
 #include "platform/ScriptedPlatform.h"
 
@@ -32,10 +34,19 @@ protected:
     std::filesystem::path writeFile(const std::string &name, const std::string &contents);
     static std::filesystem::path samplesDir() { return TRACELET_SAMPLES_DIR; }
 
+    Playback &pb() { return dlg->playback(); }
+    PathDiagram &path() { return static_cast<PathDiagram &>(dlg->diagram(DiagramKind::Path)); }
+    CorrelationDiagram &corr()
+    {
+        return static_cast<CorrelationDiagram &>(dlg->diagram(DiagramKind::Correlation));
+    }
+    PathModel &pathModel() { return path().model(); }
+    MapView &view() { return pathModel().view; }
+    CorrelationModel &corrModel() { return corr().model(); }
+
     ScriptedPlatform scripted;
-    std::unique_ptr<RunState> rs;
-    std::unique_ptr<GdiState> gs;
     std::unique_ptr<CMainDlg> dlg;
+    GdiState *gs = nullptr;
     bool initOk = false;
 
 private:

@@ -1,11 +1,13 @@
-#include "path/ui/CConfirmDlg.h"
+#include "mainwnd/CConfirmDlg.h"
 
 #include "res/ControlIds.h"
 #include "res/DialogTemplates.h"
 
-CConfirmDlg::CConfirmDlg(RunState &state, CWnd *parent)
+#include <utility>
+
+CConfirmDlg::CConfirmDlg(std::string question, CWnd *parent)
     : CDialog(confirmDialogTemplate(), parent)
-    , rs(state)
+    , m_question(std::move(question))
 {
 }
 
@@ -18,6 +20,12 @@ void CConfirmDlg::DoDataExchange(CDataExchange *dx)
 BOOL CConfirmDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_editMessage.SetWindowText(rs.confirmMessage);
+    m_editMessage.SetWindowText(m_question);
     return TRUE;
+}
+
+bool confirm(const std::string &question)
+{
+    CConfirmDlg dialog(question);
+    return dialog.DoModal() == IDOK;
 }

@@ -1,0 +1,281 @@
+#include "correlation/ui/CorrelationDiagram.h"
+
+#include "correlation/ui/CCorrSetupDlg.h"
+#include "correlation/ui/CorrelationDrawing.h"
+#include "data/NumberText.h"
+#include "mainwnd/CConfirmDlg.h"
+#include "mainwnd/Clocks.h"
+#include "mainwnd/DataFileMessage.h"
+#include "mainwnd/PictureSize.h"
+#include "mainwnd/Playback.h"
+#include "mainwnd/WindowControls.h"
+#include "res/ControlIds.h"
+#include "res/ResourceIds.h"
+
+#include <algorithm>
+#include <filesystem>
+
+CorrelationDiagram::CorrelationDiagram(const DiagramContext &context)
+    : pb(context.playback)
+    , gs(context.gdi)
+    , ui(context.controls)
+{
+}
+
+int CorrelationDiagram::runButtonId() const { return IDC_CORR_RUN; }
+
+int CorrelationDiagram::setupDialogId() const { return IDD_CORR_SETUP; }
+
+bool CorrelationDiagram::runOrStop(bool anotherRunning)
+{
+    if (!m_running && m_setup.done && !confirm("前回設定内容が存在します。修正しますか？"))
+        m_setup.done = false;
+    if (m_running) {
+        stop();
+        return false;
+    }
+    return !anotherRunning && start();
+}
+
+bool CorrelationDiagram::start()
+{
+    CCorrSetupDlg setup(m_setup);
+    if (setup.DoModal() != IDOK)
+        return false;
+
+    CorrelationModel &m = *m_model;
+    ui.clearReadouts();
+    int rowCount = 0;
+    if (m_setup.dataFileGiven) {
+        DataColumns columns;
+        columns.path = m_setup.values.dataFilePath;
+        columns.startRow = m_setup.values.dataStartRow;
+        columns.xColumn = m_setup.values.xColumn;
+        columns.yColumn = m_setup.values.yColumn;
+        columns.useY = true;
+        rowCount = loadDataColumnsWithMessage(columns, m.points, false, m_dataFileMessage);
+        pb.lastIndex = m.points.lastIndex;
+        if (rowCount > 0) {
+            widenFrameToData(m.frame, m.points);
+            computeFrame(m.frame, m_setup.values);
+            pb.index = 0;
+            pb.ready = true;
+            ui.slider.SetRange(1, rowCount, TRUE);
+            if (rowCount > 1000)
+                ui.slider.SetPageSize((rowCount + 1) / 100);
+        }
+    }
+    // A file without any data row shows the empty frame; nothing of an earlier run may play.
+    if (rowCount == 0)
+        pb.ready = false;
+
+    gs.plotDC.SelectObject(&gs.plotLayer);
+    clearLayer(gs, gs.plotDC);
+    gs.overlayDC.SelectObject(&gs.overlayLayer);
+    clearLayer(gs, gs.overlayDC);
+    drawFrame(m.frame, gs);
+
+    // A plot speed below 1 (a setup file may hold one) means no plot speed: draw everything now.
+    if (m_setup.values.plotSpeedMs <= 0 && rowCount > 0) {
+        CPen *previous = gs.plotDC.SelectObject(&gs.penRed1);
+        for (int i = 0; i <= m.points.lastIndex; ++i)
+            drawPointCircle(gs.plotDC, toPixelX(m.frame, m.points.x[static_cast<std::size_t>(i)]),
+                toPixelY(m.frame, m.points.y[static_cast<std::size_t>(i)]));
+        gs.plotDC.SelectObject(previous);
+        drawStatistics(m, gs, m.points.lastIndex, gs.overlayDC);
+    }
+    composeToCanvas(gs);
+
+    m_running = true;
+    ui.setTimer(kTimerCorrelationCompose, 300);
+    ui.showActive(WindowButton::CorrelationRun, true);
+    return true;
+}
+
+void CorrelationDiagram::stop()
+{
+    if (pb.playing) {
+        ui.showActive(WindowButton::Play, false);
+        pb.playing = false;
+    }
+    ui.killClocks(pb.clockId);
+    CorrelationModel &m = *m_model;
+    if (m.sliderMode) {
+        ui.showActive(WindowButton::SliderMode, false);
+        m.sliderMode = false;
+    }
+    m.points.clear();
+    pb.index = 0;
+    pb.lastIndex = 0;
+    m_setup.dataFileGiven = false;
+    gs.plotDC.SelectObject(&gs.plotLayer);
+    clearLayer(gs, gs.plotDC);
+    m_running = false;
+    ui.showActive(WindowButton::CorrelationRun, false);
+}
+
+bool CorrelationDiagram::prepareToPlay()
+{
+    return pb.ready && !m_model->sliderMode && m_setup.values.plotSpeedMs > 0;
+}
+
+void CorrelationDiagram::play()
+{
+    pb.periodMs = m_setup.values.plotSpeedMs;
+    timeKillEvent(pb.clockId);
+    gs.plotDC.SelectObject(&gs.plotLayer);
+    if (pb.index == pb.lastIndex) {
+        pb.index = 0;
+        clearLayer(gs, gs.plotDC);
+    } else if (pb.index == 0) {
+        clearLayer(gs, gs.plotDC);
+    }
+    pb.clockId = ui.startTick(static_cast<UINT>(pb.periodMs), kTickCorrelation);
+}
+
+void CorrelationDiagram::pause()
+{
+    timeKillEvent(pb.clockId);
+    if (pb.index != 0)
+        gs.plotDC.SelectObject(&gs.plotLayer);
+}
+
+void CorrelationDiagram::tick()
+{
+    CorrelationModel &m = *m_model;
+    const int i = pb.index;
+    // The tick never reads outside the loaded points, whatever the indices hold.
+    if (i < 0 || i > pb.lastIndex || i >= kPointCapacity) {
+        timeKillEvent(pb.clockId);
+        pb.playing = false;
+        ui.showActive(WindowButton::Play, false);
+        return;
+    }
+    const auto at = static_cast<std::size_t>(i);
+
+    gs.plotDC.SelectObject(&gs.plotLayer);
+    gs.savedPen = gs.plotDC.SelectObject(&gs.penRed1);
+    gs.savedBrush = gs.plotDC.SelectObject(&gs.brushRed);
+    const int px = toPixelX(m.frame, m.points.x[at]);
+    const int py = toPixelY(m.frame, m.points.y[at]);
+
+    if (i > 0) {
+        gs.plotDC.BitBlt(0, 0, kPictureWidth, kPictureHeight, &gs.patchDC, 0, 0, SRCCOPY);
+        drawPointCircle(gs.plotDC, m.lastPointX, m.lastPointY);
+    }
+    gs.patchDC.SelectObject(&gs.patchLayer);
+    gs.patchDC.BitBlt(0, 0, kPictureWidth, kPictureHeight, &gs.plotDC, 0, 0, SRCCOPY);
+    if (i > 0)
+        drawStatistics(m, gs, i, gs.plotDC);
+
+    gs.plotDC.SelectObject(&gs.penAzure1);
+    gs.plotDC.SelectObject(&gs.brushAzure);
+    drawPointDisc(gs.plotDC, px, py);
+    m.lastPointX = px;
+    m.lastPointY = py;
+    gs.plotDC.SelectObject(gs.savedPen);
+    gs.plotDC.SelectObject(gs.savedBrush);
+
+    composeToCanvas(gs);
+
+    pb.index = i + 1;
+    if (pb.index > pb.lastIndex) {
+        pb.index = pb.lastIndex;
+        ui.showActive(WindowButton::Play, false);
+        pb.playing = false;
+        timeKillEvent(pb.clockId);
+        pb.held = false;
+    }
+}
+
+void CorrelationDiagram::onTimer(UINT id)
+{
+    if (id != kTimerCorrelationCompose)
+        return;
+    composeToCanvas(gs);
+    if (!m_model->sliderMode && m_setup.values.plotSpeedMs > 0 && pb.playing)
+        showElapsedTime(pb.index);
+}
+
+// Elapsed time counts plotted points, not wall-clock time.
+void CorrelationDiagram::showElapsedTime(int index)
+{
+    ui.editTime.SetWindowText(formatFixed(
+        static_cast<double>(static_cast<long long>(m_setup.values.plotSpeedMs) * index) * 0.001,
+        2));
+}
+
+bool CorrelationDiagram::exportable() const { return m_running && pb.ready; }
+
+FileWriteResult CorrelationDiagram::exportSetup(const std::string &path) const
+{
+    // The data path made absolute: the renderer runs in another folder.
+    CorrSetupValues values = m_setup.values;
+    values.dataFilePath = std::filesystem::absolute(values.dataFilePath).string();
+    return writeCorrSetupFile(path, values);
+}
+
+bool CorrelationDiagram::isStartNote(const std::string &message) const
+{
+    return message == m_dataFileMessage;
+}
+
+void CorrelationDiagram::sliderMode()
+{
+    CorrelationModel &m = *m_model;
+    if (m.sliderMode) {
+        ui.showActive(WindowButton::SliderMode, false);
+        m.sliderMode = false;
+        gs.patchDC.SelectObject(&gs.patchLayer);
+        gs.savedPen = gs.patchDC.SelectObject(&gs.penWhite2);
+        gs.savedBrush = gs.patchDC.SelectObject(&gs.brushWhite);
+        gs.patchDC.Rectangle(0, 0, 20, 80);
+        gs.patchDC.SelectObject(gs.savedPen);
+        gs.patchDC.SelectObject(gs.savedBrush);
+    } else if (!pb.playing && m_running && pb.ready) {
+        // Without data there is no point to mark: a marker at (0, 0) and 0.00 would be invented.
+        ui.showActive(WindowButton::SliderMode, true);
+        m.sliderMode = true;
+        m.sliderFirstMarker = true;
+    }
+}
+
+void CorrelationDiagram::sliderMoved() { showSliderPosition(); }
+
+void CorrelationDiagram::showSliderPosition()
+{
+    CorrelationModel &m = *m_model;
+    if (!m.sliderMode || pb.lastIndex < 0)
+        return;
+    // The slider's range follows the rows read; never look outside them.
+    const int i = std::clamp(ui.slider.GetPos() - 1, 0, std::min(pb.lastIndex, kPointCapacity - 1));
+    const auto at = static_cast<std::size_t>(i);
+
+    gs.plotDC.SelectObject(&gs.plotLayer);
+    gs.savedPen = gs.plotDC.SelectObject(&gs.penCyan1);
+    gs.savedBrush = gs.plotDC.SelectObject(&gs.brushCyan);
+    const int px = toPixelX(m.frame, m.points.x[at]);
+    const int py = toPixelY(m.frame, m.points.y[at]);
+
+    gs.patchDC.SelectObject(&gs.patchLayer);
+    if (m.sliderFirstMarker)
+        m.sliderFirstMarker = false;
+    else
+        gs.plotDC.BitBlt(
+            m.sliderMarkerX - 10, m.sliderMarkerY - 10, 20, 20, &gs.patchDC, 0, 40, SRCCOPY);
+    gs.patchDC.BitBlt(0, 40, 20, 20, &gs.plotDC, px - 10, py - 10, SRCCOPY);
+
+    drawPointDisc(gs.plotDC, px, py);
+    m.sliderMarkerX = px;
+    m.sliderMarkerY = py;
+    gs.plotDC.SelectObject(gs.savedPen);
+    gs.plotDC.SelectObject(gs.savedBrush);
+
+    composeToCanvas(gs);
+
+    ui.editX.SetWindowText(formatFixed(m.points.x[at], 2));
+    ui.editY.SetWindowText(formatFixed(m.points.y[at], 2));
+    ui.editTime.SetWindowText(m_setup.values.plotSpeedMs > 0
+            ? formatFixed(m_setup.values.plotSpeedMs * static_cast<double>(i) * 0.001, 2)
+            : "");
+}

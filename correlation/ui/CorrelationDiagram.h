@@ -1,0 +1,58 @@
+#pragma once
+
+// The correlation diagram: the points of two columns drawn one per tick in the square frame,
+// with the regression and mean lines and their read-outs, or all at once without a plot speed;
+// the slider marks one point and reads out its values.
+
+#include "correlation/core/CorrSetupFile.h"
+#include "correlation/core/CorrelationModel.h"
+#include "mainwnd/Diagram.h"
+
+#include <memory>
+
+class CorrelationDiagram final : public Diagram
+{
+public:
+    explicit CorrelationDiagram(const DiagramContext &context);
+
+    DiagramKind kind() const override { return DiagramKind::Correlation; }
+    int runButtonId() const override;
+    bool running() const override { return m_running; }
+    bool runOrStop(bool anotherRunning) override;
+    void forgetSetup() override { m_setup.done = false; }
+    bool prepareToPlay() override;
+    void play() override;
+    void pause() override;
+    void tick() override;
+    void onTimer(UINT id) override;
+
+    std::string setupExtension() const override { return ".kvs"; }
+    void loadSetupAtNextStart(const std::string &path) override { m_setup.fileToLoad = path; }
+    bool exportable() const override;
+    FileWriteResult exportSetup(const std::string &path) const override;
+    int setupDialogId() const override;
+    int framePeriodMs() const override { return m_setup.values.plotSpeedMs; }
+    std::string dataFilePath() const override { return m_setup.values.dataFilePath; }
+    int dataStartRow() const override { return m_setup.values.dataStartRow; }
+    bool isStartNote(const std::string &message) const override;
+
+    void sliderMode() override;
+    void sliderMoved() override;
+
+    CorrSetup &setup() { return m_setup; }
+    CorrelationModel &model() { return *m_model; }
+
+private:
+    bool start();
+    void stop();
+    void showSliderPosition();
+    void showElapsedTime(int index);
+
+    Playback &pb;
+    GdiState &gs;
+    WindowControls &ui;
+    CorrSetup m_setup;
+    std::unique_ptr<CorrelationModel> m_model = std::make_unique<CorrelationModel>();
+    std::string m_dataFileMessage; // what the last read told the person; empty for a clean file
+    bool m_running = false;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+// What teaching works with: the points taught with the mouse, and how they become a route.
+
+#include "data/DataSeries.h"
+
+#include <string>
+#include <vector>
+
+// Where the path run takes its points from.
+enum class PathSource {
+    None,
+    Teaching, // clicks add teaching points; play turns them into a route
+    Correcting, // clicks pick a teaching point and move it
+    DataFile, // a path data file, or a route built from the teaching points
+};
+
+struct TeachingPoints
+{
+    std::vector<double> x = std::vector<double>(kPointCapacity, 0.0);
+    std::vector<double> y = std::vector<double>(kPointCapacity, 0.0);
+    int count = 0;
+};
+
+struct RouteSettings
+{
+    int divisionCount = 20; // route steps between two teaching points
+    bool curve = false; // B-spline through the points, else straight lines
+    int moveTimeMs = 0; // from one teaching point to the next
+    int plotPeriodMs = 0; // moveTimeMs / divisionCount: one route step
+    std::string filePath; // the route file written when the route is built
+};

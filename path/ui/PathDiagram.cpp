@@ -1,0 +1,268 @@
+// The path diagram's run command (setup, data, background and first view), the stop that puts
+// the whole run back to its start, play and pause, its window timers and its export.
+
+#include "path/ui/PathDiagram.h"
+
+#include "data/NumberText.h"
+#include "data/TruncToInt.h"
+#include "mainwnd/CConfirmDlg.h"
+#include "mainwnd/Clocks.h"
+#include "mainwnd/DataFileMessage.h"
+#include "mainwnd/GdiState.h"
+#include "mainwnd/PictureSize.h"
+#include "mainwnd/Playback.h"
+#include "mainwnd/WindowControls.h"
+#include "path/ui/CPathSetupDlg.h"
+#include "res/ControlIds.h"
+#include "res/ResourceIds.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+// The start-up period, used when a data file gives none that a clock can run at.
+constexpr int kDefaultTickPeriodMs = 350;
+// A path data file: its heading line, then X, Y, direction, interpolation and plot speed.
+constexpr int kPathDataStartRow = 2;
+
+std::string absolute(const std::string &path) { return std::filesystem::absolute(path).string(); }
+
+} // namespace
+
+PathDiagram::PathDiagram(const DiagramContext &context)
+    : pb(context.playback)
+    , gs(context.gdi)
+    , ui(context.controls)
+    , m_startupDirectory(std::filesystem::current_path().string())
+{
+}
+
+int PathDiagram::runButtonId() const { return IDC_PATH_RUN; }
+
+int PathDiagram::setupDialogId() const { return IDD_PATH_SETUP; }
+
+int PathDiagram::dataStartRow() const { return kPathDataStartRow; }
+
+int PathDiagram::framePeriodMs() const { return pb.periodMs; }
+
+bool PathDiagram::runOrStop(bool anotherRunning)
+{
+    // The correlation diagram owns the clocks, the arrays and the picture while it runs.
+    if (anotherRunning)
+        return false;
+    if (m_running) {
+        stop();
+        return false;
+    }
+    if (m_setup.done && !confirm("前回設定内容が存在します。修正しますか？"))
+        m_setup.done = false;
+    const bool accepted = start();
+    // A failed background, or a cancelled setup before any background, ends in a clean state.
+    if (!m_model->backgroundLoaded)
+        stop();
+    return accepted;
+}
+
+bool PathDiagram::start()
+{
+    gs.plotDC.SelectObject(&gs.penMagenta2);
+    CPathSetupDlg setup(m_setup);
+    if (setup.DoModal() != IDOK)
+        return false;
+
+    PathModel &m = *m_model;
+    m.source = m_setup.source;
+    m.view.originX = m_setup.values.originX;
+    m.view.originY = m_setup.values.originY;
+    ui.clearReadouts();
+    const bool fromDataFile = m_setup.dataFileGiven && m.source == PathSource::DataFile;
+    // A data file without rows plays nothing, also not what an earlier run left in the arrays.
+    if (fromDataFile) {
+        pb.ready = false;
+        DataColumns columns;
+        columns.path = m_setup.values.dataFilePath;
+        columns.startRow = kPathDataStartRow;
+        columns.useY = columns.useDirection = columns.useInterpSpeed = columns.usePlotSpeed = true;
+        std::string message;
+        const int rows = loadDataColumnsWithMessage(columns, m.points, true, message);
+        pb.lastIndex = m.points.lastIndex;
+        if (rows > 0) {
+            pb.periodMs = truncToInt(m.points.firstRowPlotSpeed);
+            pb.ready = true;
+            pb.index = 0;
+            pb.atEnd = false;
+            if (pb.periodMs <= 0) {
+                AfxMessageBox("データファイル1行目のＰＬＯＴ速度（5列目）が正の数ではありません。"
+                              "350 msec 間隔で再生します。");
+                pb.periodMs = kDefaultTickPeriodMs;
+            }
+        }
+    }
+
+    ui.showActive(WindowButton::PathRun, true);
+    m_running = true;
+    if (m_setup.character2Given)
+        m.blink = true;
+    m_reportedCharacters.clear();
+    if (loadBackground())
+        ui.setTimer(kTimerPathView, 200);
+    if (m.source == PathSource::Teaching)
+        m.teaching.count = 0;
+    return true;
+}
+
+// The background file, or the default one in the start-up folder, into backgroundDC, and a
+// working copy of it into plotDC and zoomDC. False, after telling the user, when it cannot be
+// loaded or copied.
+bool PathDiagram::loadBackground()
+{
+    PathModel &m = *m_model;
+    const std::string path = m_setup.backgroundGiven
+        ? m_setup.values.backgroundFilePath
+        : (std::filesystem::path(m_startupDirectory) / "bitmap1.bmp").string();
+    BITMAP info;
+    const bool loaded = gs.backgroundHandle.LoadImageFromFile(path)
+        && gs.backgroundHandle.GetBitmap(&info) && gs.plotBitmap.CreateBitmapIndirect(info)
+        && gs.zoomBitmap.CreateBitmapIndirect(info);
+    m.backgroundLoaded = loaded;
+    if (!loaded) {
+        AfxMessageBox(m_setup.backgroundGiven
+                ? "バックグラウンドスクリーン設定失敗"
+                : "バックグラウンドスクリーン設定失敗、再度設定し直してください。");
+        return false;
+    }
+    m.view.mapWidth = info.bmWidth;
+    m.view.mapHeight = info.bmHeight;
+    gs.backgroundDC.SelectObject(&gs.backgroundHandle);
+    gs.plotDC.SelectObject(&gs.plotBitmap);
+    gs.plotDC.BitBlt(0, 0, info.bmWidth, info.bmHeight, &gs.backgroundDC, 0, 0, SRCCOPY);
+    gs.zoomDC.SelectObject(&gs.zoomBitmap);
+    gs.zoomDC.BitBlt(0, 0, info.bmWidth, info.bmHeight, &gs.backgroundDC, 0, 0, SRCCOPY);
+
+    // Lower-left corner of the background, its bottom edge on the view's bottom edge; a
+    // background lower than the view leaves white above it.
+    m.view.srcX = 0;
+    m.view.dstX = 0;
+    m.view.srcY = m.view.mapHeight - kPictureHeight;
+    m.view.dstY = 0;
+    showView();
+    gs.composeDC.SelectObject(&gs.canvasBitmap);
+    showView(gs.composeDC);
+    return true;
+}
+
+void PathDiagram::stop()
+{
+    if (pb.playing) {
+        ui.showActive(WindowButton::Play, false);
+        pb.playing = false;
+    }
+    ui.killClocks(pb.clockId);
+    ui.showActive(WindowButton::PathRun, false);
+    if (m_model->source == PathSource::Correcting)
+        ui.showActive(WindowButton::TeachCorrection, false);
+    m_running = false;
+
+    gs.plotBitmap.DeleteObject();
+    gs.zoomBitmap.DeleteObject();
+    m_model = std::make_unique<PathModel>();
+
+    pb.ready = false;
+    pb.held = false;
+    pb.index = 0;
+    pb.lastIndex = 0;
+    pb.atEnd = false;
+    m_setup.backgroundGiven = m_setup.characterGiven = m_setup.character2Given
+        = m_setup.dataFileGiven = false;
+    ui.setZoomText("等倍");
+}
+
+bool PathDiagram::prepareToPlay()
+{
+    const PathModel &m = *m_model;
+    if (m.source == PathSource::Teaching && !pb.ready) {
+        AfxMessageBox("教示ポイントを2点以上指定してから再生してください。");
+        return false;
+    }
+    if (!pb.ready || m.source == PathSource::Correcting || !m.backgroundLoaded)
+        return false;
+    // Taught points become the route first; a route that cannot be built starts nothing.
+    return m.source != PathSource::Teaching || routeTeachingPoints();
+}
+
+void PathDiagram::play()
+{
+    gs.plotDC.SelectObject(&gs.penMagenta2);
+    // At the last point with the clock stopped the run is over; held there, it resumes.
+    if (pb.index == pb.lastIndex && !pb.held) {
+        // A clean background at the zoom in use: the trajectory starts again from point 0.
+        drawBackgroundAtZoom();
+        pb.index = 0;
+    }
+    ui.killTimer(kTimerPathView);
+    if (pb.held)
+        pb.held = false;
+    else
+        pb.clockId = ui.startTick(static_cast<UINT>(std::max(pb.periodMs, 0)), kTickPath);
+    if (m_model->blink)
+        ui.setTimer(kTimerCharacterBlink, 300);
+}
+
+void PathDiagram::pause()
+{
+    if (pb.atEnd) {
+        timeKillEvent(pb.clockId);
+        pb.atEnd = false;
+    } else {
+        pb.held = true; // the clock runs on; each tick redraws the current point
+    }
+}
+
+void PathDiagram::onTimer(UINT id)
+{
+    PathModel &m = *m_model;
+    switch (id) {
+    case kTimerPathView:
+        // The default background is placed like a named one, so one view serves both.
+        showView();
+        // In teaching mode the canvas is refreshed once; the mouse handlers draw from then on.
+        if (m.source == PathSource::Teaching)
+            ui.killTimer(kTimerPathView);
+        break;
+    case kTimerCharacterBlink:
+        m.characterFrame = m.characterFrame == 1 ? 2 : 1;
+        if (m_running && pb.periodMs > 0) {
+            // Elapsed time counts plotted points, not wall-clock time.
+            const long long ms = static_cast<long long>(pb.periodMs) * pb.index;
+            ui.editTime.SetWindowText(formatFixed(static_cast<double>(ms) * 0.001, 2));
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+bool PathDiagram::exportable() const
+{
+    // A teaching run has its route only once it plays; then it is a data file like any other.
+    return m_running && m_model->source == PathSource::DataFile && pb.ready;
+}
+
+FileWriteResult PathDiagram::exportSetup(const std::string &path) const
+{
+    // Every path made absolute, the renderer runs in another folder; a run without a background
+    // of its own shows the default one, which the renderer would look for in its own folder.
+    PathSetupValues values;
+    values.backgroundFilePath = absolute(m_setup.backgroundGiven
+            ? m_setup.values.backgroundFilePath
+            : (std::filesystem::path(m_startupDirectory) / "bitmap1.bmp").string());
+    values.originX = m_model->view.originX;
+    values.originY = m_model->view.originY;
+    values.characterFilePath
+        = m_setup.characterGiven ? absolute(m_setup.values.characterFilePath) : std::string();
+    values.character2FilePath
+        = m_setup.character2Given ? absolute(m_setup.values.character2FilePath) : std::string();
+    values.dataFilePath = absolute(m_setup.values.dataFilePath);
+    return writePathSetupFile(path, values);
+}

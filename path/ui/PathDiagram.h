@@ -1,0 +1,85 @@
+#pragma once
+
+// The path diagram: a character walks over the background map along the points of a data file,
+// or along the route built from points taught with the mouse; the view follows it, zooms and
+// scrolls.
+
+#include "mainwnd/Diagram.h"
+#include "path/core/PathModel.h"
+#include "path/core/PathSetupFile.h"
+#include "path/core/PointMapping.h"
+
+#include <memory>
+#include <set>
+#include <string>
+
+class CDC;
+
+class PathDiagram final : public Diagram
+{
+public:
+    explicit PathDiagram(const DiagramContext &context);
+
+    DiagramKind kind() const override { return DiagramKind::Path; }
+    int runButtonId() const override;
+    bool running() const override { return m_running; }
+    bool runOrStop(bool anotherRunning) override;
+    void forgetSetup() override { m_setup.done = false; }
+    bool prepareToPlay() override;
+    void play() override;
+    void pause() override;
+    void tick() override;
+    void onTimer(UINT id) override;
+
+    std::string setupExtension() const override { return ".kvt"; }
+    void loadSetupAtNextStart(const std::string &path) override { m_setup.fileToLoad = path; }
+    bool exportable() const override;
+    FileWriteResult exportSetup(const std::string &path) const override;
+    int setupDialogId() const override;
+    int framePeriodMs() const override;
+    std::string dataFilePath() const override { return m_setup.values.dataFilePath; }
+    int dataStartRow() const override;
+    bool isStartNote(const std::string &) const override { return true; }
+
+    void zoom(int steps) override;
+    void scroll(ScrollDirection direction) override;
+    void mouseMoved(POINT point, bool inPicture) override;
+    void clicked(POINT point) override;
+    void teachCorrection() override;
+
+    PathSetup &setup() { return m_setup; }
+    // Where the default background bitmap1.bmp is looked for: the folder the program started in.
+    void setStartupDirectory(std::string folder) { m_startupDirectory = std::move(folder); }
+    PathModel &model() { return *m_model; }
+
+private:
+    struct Place;
+
+    bool start();
+    void stop();
+    bool loadBackground();
+    // The view: the picture's pixels of the map surface from (srcX, srcY), shown at (dstX, dstY).
+    void showView(CDC &target);
+    void showView();
+    // The clean map at the current zoom, lower-left aligned; white around it when zoomed out.
+    void drawBackgroundAtZoom();
+    void redrawAtZoom();
+    void reanchor(const MappedPoint &p);
+    void scrollToEdge(int px, int py);
+    void stampCharacter(int x, int y, double degrees);
+    bool routeTeachingPoints();
+    Place placeOf(POINT point) const;
+    void addPoint(const Place &place);
+    void correctPoint(const Place &place);
+    void redrawRings(int picked);
+
+    Playback &pb;
+    GdiState &gs;
+    WindowControls &ui;
+    PathSetup m_setup;
+    std::unique_ptr<PathModel> m_model = std::make_unique<PathModel>();
+    // Character files whose fault was already told in this run: told once, not every tick.
+    std::set<std::string> m_reportedCharacters;
+    std::string m_startupDirectory; // where the default background bitmap1.bmp is looked for
+    bool m_running = false;
+};

@@ -1,9 +1,10 @@
 #include "mainwnd/CMainDlg.h"
 
-#include "export/AnimationExport.h"
 #include "mainwnd/CAboutDlg.h"
 #include "mainwnd/Clocks.h"
+#include "mainwnd/ExportCommands.h"
 #include "mainwnd/PictureSize.h"
+#include "platform/CanvasWidget.h"
 #include "platform/Resources.h"
 #include "res/ControlIds.h"
 #include "res/DialogTemplates.h"
@@ -374,6 +375,35 @@ void CMainDlg::OnSysCommand(UINT id, long)
         break;
     default:
         break;
+    }
+}
+
+void CMainDlg::OnSavePicture()
+{
+    auto *canvas = qobject_cast<CanvasWidget *>(controlWidget(IDC_CANVAS));
+    savePicture(canvas ? canvas->image() : QImage());
+}
+
+void CMainDlg::OnExportAnimation()
+{
+    if (m_export && m_export->running())
+        return;
+    if (auto job = startAnimationExport(runningDiagram(), widget()))
+        m_export = std::move(job);
+}
+
+void CMainDlg::OpenSetupFile(const std::string &path)
+{
+    if (!m_initialised)
+        return;
+    const QString name = QString::fromStdString(path);
+    for (const auto &d : m_diagrams) {
+        if (!name.endsWith(QString::fromStdString(d->setupExtension()), Qt::CaseInsensitive))
+            continue;
+        d->loadSetupAtNextStart(path);
+        PressButton(d->runButtonId());
+        d->loadSetupAtNextStart({}); // also when the run did not get as far as its dialog
+        return;
     }
 }
 

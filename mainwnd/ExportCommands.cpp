@@ -2,14 +2,14 @@
 // PNG, or write the running diagram's animation, from its first point to its last, as a GIF or
 // MP4 through the command line's renderer.
 
+#include "mainwnd/ExportCommands.h"
+
 #include "data/AtomicFile.h"
 #include "export/AnimationExport.h"
-#include "mainwnd/CMainDlg.h"
 #include "mainwnd/PictureSize.h"
 #include "mainwnd/SaveFailedMessage.h"
 #include "platform/CFileDialog.h"
-#include "platform/CanvasWidget.h"
-#include "res/ControlIds.h"
+#include "platform/Platform.h"
 
 #include <QBuffer>
 
@@ -39,32 +39,16 @@ std::optional<std::string> askSaveName(
 
 } // namespace
 
-void CMainDlg::OpenSetupFile(const std::string &path)
-{
-    if (!m_initialised)
-        return;
-    for (const auto &d : m_diagrams) {
-        if (!endsWith(path, d->setupExtension().c_str()))
-            continue;
-        d->loadSetupAtNextStart(path);
-        PressButton(d->runButtonId());
-        d->loadSetupAtNextStart({}); // also when the run did not get as far as its dialog
-        return;
-    }
-}
-
-void CMainDlg::OnSavePicture()
+void savePicture(const QImage &canvas)
 {
     const auto target = askSaveName(".png", kPictureFilter, { ".png" });
     if (!target)
         return;
-    auto *canvas = qobject_cast<CanvasWidget *>(controlWidget(IDC_CANVAS));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     // The pixels every blit fills, as the command line's PNG has them.
-    if (!canvas
-        || !canvas->image().copy(0, 0, kPictureWidth, kPictureHeight).save(&buffer, "PNG")) {
+    if (canvas.isNull() || !canvas.copy(0, 0, kPictureWidth, kPictureHeight).save(&buffer, "PNG")) {
         AfxMessageBox("画像を保存できませんでした。");
         return;
     }
@@ -75,29 +59,26 @@ void CMainDlg::OnSavePicture()
         AfxMessageBox(saveFailedMessage(*target, written.error));
 }
 
-void CMainDlg::OnExportAnimation()
+std::unique_ptr<AnimationExport> startAnimationExport(const Diagram *running, QWidget *window)
 {
-    if (m_export && m_export->running())
-        return;
-    const Diagram *d = runningDiagram();
-    if (!d || !d->exportable()) {
+    if (!running || !running->exportable()) {
         AfxMessageBox("書き出す図がありません。相関図か経路図を実行してから書き出してください。");
-        return;
+        return nullptr;
     }
     const auto target = askSaveName(".gif", kAnimationFilter, { ".gif", ".mp4" });
     if (!target)
-        return;
-    m_export = std::make_unique<AnimationExport>(*target, widget());
-    const std::string setup = m_export->setupPath("export" + d->setupExtension());
-    if (!d->exportSetup(setup)) {
-        m_export.reset();
+        return nullptr;
+    auto job = std::make_unique<AnimationExport>(*target, window);
+    const std::string setup = job->setupPath("export" + running->setupExtension());
+    if (!running->exportSetup(setup)) {
         AfxMessageBox("アニメーションを書き出せませんでした。");
-        return;
+        return nullptr;
     }
     QObject::connect(
-        m_export.get(), &AnimationExport::finished, widget(), [](bool ok, const QString &message) {
+        job.get(), &AnimationExport::finished, window, [](bool ok, const QString &message) {
             if (!ok && !message.isEmpty())
                 AfxMessageBox("アニメーションを書き出せませんでした。\n" + message.toStdString());
         });
-    m_export->start(setup);
+    job->start(setup);
+    return job;
 }

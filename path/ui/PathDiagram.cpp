@@ -26,7 +26,10 @@ constexpr int kDefaultTickPeriodMs = 350;
 // A path data file: its heading line, then X, Y, direction, interpolation and plot speed.
 constexpr int kPathDataStartRow = 2;
 
-std::string absolute(const std::string &path) { return std::filesystem::absolute(path).string(); }
+std::string absolutePath(const std::string &path)
+{
+    return std::filesystem::absolute(path).string();
+}
 
 } // namespace
 
@@ -254,15 +257,15 @@ FileWriteResult PathDiagram::exportSetup(const std::string &path) const
     // Every path made absolute, the renderer runs in another folder; a run without a background
     // of its own shows the default one, which the renderer would look for in its own folder.
     PathSetupValues values;
-    values.backgroundFilePath = absolute(m_setup.backgroundGiven
+    values.backgroundFilePath = absolutePath(m_setup.backgroundGiven
             ? m_setup.values.backgroundFilePath
             : (std::filesystem::path(m_startupDirectory) / "bitmap1.bmp").string());
     values.originX = m_model->view.originX;
     values.originY = m_model->view.originY;
     values.characterFilePath
-        = m_setup.characterGiven ? absolute(m_setup.values.characterFilePath) : std::string();
+        = m_setup.characterGiven ? absolutePath(m_setup.values.characterFilePath) : std::string();
     values.character2FilePath
-        = m_setup.character2Given ? absolute(m_setup.values.character2FilePath) : std::string();
-    values.dataFilePath = absolute(m_setup.values.dataFilePath);
+        = m_setup.character2Given ? absolutePath(m_setup.values.character2FilePath) : std::string();
+    values.dataFilePath = absolutePath(m_setup.values.dataFilePath);
     return writePathSetupFile(path, values);
 }

@@ -1,6 +1,5 @@
 #include "FuzzSupport.h"
 
-#include "mainwnd/RunState.h"
 #include "platform/QtSetup.h"
 
 #include <QApplication>
@@ -34,28 +33,6 @@ const std::string &writeInputFile(const std::uint8_t *data, std::size_t size)
         std::fclose(file);
     }
     return path;
-}
-
-RunState &reusedState(int which)
-{
-    static std::array<RunState, 2> states;
-    static const RunState blank = [] {
-        RunState settingsOnly;
-        for (std::vector<double> *array : { &settingsOnly.dataX, &settingsOnly.dataY,
-                 &settingsOnly.dataDirection, &settingsOnly.teachX, &settingsOnly.teachY })
-            *array = {};
-        return settingsOnly;
-    }();
-    RunState &state = states.at(static_cast<std::size_t>(which));
-    std::array<std::vector<double>, 5> arrays { std::move(state.dataX), std::move(state.dataY),
-        std::move(state.dataDirection), std::move(state.teachX), std::move(state.teachY) };
-    state = blank;
-    state.dataX = std::move(arrays[0]);
-    state.dataY = std::move(arrays[1]);
-    state.dataDirection = std::move(arrays[2]);
-    state.teachX = std::move(arrays[3]);
-    state.teachY = std::move(arrays[4]);
-    return state;
 }
 
 std::string scratchPath(const std::string &name) { return (scratchFolder() / name).string(); }

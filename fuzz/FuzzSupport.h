@@ -13,12 +13,9 @@ const std::string &writeInputFile(const std::uint8_t *data, std::size_t size);
 // A path in the scratch folder for files a harness writes (route files, setup files).
 std::string scratchPath(const std::string &name);
 
-struct RunState;
-
-// One of a few run states kept for the process, with every setting as a new state has it. Its
-// point arrays keep their memory and whatever the last input left in them: allocating and
-// clearing 400 kB for every input would cost more than the code under test.
-RunState &reusedState(int which = 0);
+// Point arrays are kept for the process (static) by the harnesses: allocating and clearing
+// 400 kB for every input would cost more than the code under test. They keep whatever the last
+// input left in them.
 
 // A headless application object, made on first use and kept for the process.
 void ensureApplication();

@@ -3,7 +3,6 @@
 // draws it (header and pixels taken from the file's own buffer).
 
 #include "FuzzSupport.h"
-#include "mainwnd/RunState.h"
 #include "path/core/CharacterSprite.h"
 #include "platform/Gdi.h"
 
@@ -43,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int y = input.ConsumeIntegralInRange(-40, 100);
     const auto file = input.ConsumeRemainingBytes<std::uint8_t>();
 
-    RunState *rs = &reusedState();
+    static CharacterImages images;
+    CharacterImages *rs = &images;
     const CharacterLoadResult result
         = loadCharacterBitmap(*rs, writeInputFile(file.data(), file.size()), slot);
     if (result != CharacterLoadResult::Loaded) {
@@ -54,13 +54,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (slot < 1 || slot > 2 || !rotateCharacter(*rs, slot, degrees))
         std::abort();
 
-    const RunState::CharacterSlot &s = rs->characterSlots[static_cast<std::size_t>(slot - 1)];
+    const CharacterImages::Slot &s = rs->frames[static_cast<std::size_t>(slot - 1)];
     BITMAPINFOHEADER header;
-    std::memcpy(&header, rs->charFileBuffer.data() + s.infoOffset, sizeof header);
+    std::memcpy(&header, rs->fileBuffer.data() + s.infoOffset, sizeof header);
     CDC &dc = stampSurface();
     dc.StretchDIBits(
         x - 16, y - 16, 32, 32, 0, 0, 32, 32, s.rotated.data(), &header, DIB_RGB_COLORS, SRCPAINT);
-    dc.StretchDIBits(x - 16, y - 16, 32, 32, 0, 0, 32, 32, rs->charFileBuffer.data() + s.bitsOffset,
+    dc.StretchDIBits(x - 16, y - 16, 32, 32, 0, 0, 32, 32, rs->fileBuffer.data() + s.bitsOffset,
         &header, DIB_RGB_COLORS, SRCAND);
     return 0;
 }

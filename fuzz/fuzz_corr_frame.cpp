@@ -8,9 +8,7 @@
 #include "correlation/ui/CorrelationDrawing.h"
 #include "data/CsvReader.h"
 #include "data/NumberText.h"
-#include "mainwnd/ClockTasks.h"
 #include "mainwnd/GdiState.h"
-#include "mainwnd/RunState.h"
 #include "platform/Resources.h"
 #include "res/ResourceIds.h"
 #include "res/TraceletResources.h"
@@ -53,48 +51,49 @@ GdiState &drawingObjects()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
+    static CorrelationModel model;
     FuzzedDataProvider input(data, size);
-    RunState *rs = &reusedState();
-    rs->xColumn = input.ConsumeIntegralInRange(-2, 1030);
-    rs->yColumn = input.ConsumeIntegralInRange(-2, 1030);
-    rs->useYColumn = input.ConsumeBool();
-    rs->dataStartRow = input.ConsumeIntegralInRange(-1, 4);
-    rs->corrAutoScale = input.ConsumeBool();
+    DataColumns columns;
+    columns.xColumn = input.ConsumeIntegralInRange(-2, 1030);
+    columns.yColumn = input.ConsumeIntegralInRange(-2, 1030);
+    columns.useY = input.ConsumeBool();
+    columns.startRow = input.ConsumeIntegralInRange(-1, 4);
+    CorrSetupValues setup;
+    setup.autoScale = input.ConsumeBool();
     // The frame values come from edit texts or setup-file lines: any decimal text.
     for (double *value :
-        { &rs->corrFrameXTop, &rs->corrFrameXBottom, &rs->corrFrameYTop, &rs->corrFrameYBottom })
+        { &setup.frameXTop, &setup.frameXBottom, &setup.frameYTop, &setup.frameYBottom })
         *value = parseDouble(input.ConsumeRandomLengthString(24));
     const int tickPoint = input.ConsumeIntegral<std::uint16_t>();
     const std::string file = input.ConsumeRemainingBytesAsString();
-    rs->dataFilePath
-        = writeInputFile(reinterpret_cast<const std::uint8_t *>(file.data()), file.size());
-
-    if (!rs->useYColumn) // the reader leaves Y as it was: as the program does, but from nothing
-        std::fill(rs->dataY.begin(), rs->dataY.end(), 0.0);
-    const int rows = loadDataColumns(*rs, false);
+    columns.path = writeInputFile(reinterpret_cast<const std::uint8_t *>(file.data()), file.size());
+    DataSeries &points = model.points;
+    if (!columns.useY) // the reader leaves Y as it was: as the program does, but from nothing
+        std::fill(points.y.begin(), points.y.end(), 0.0);
+    const int rows = loadDataColumns(columns, points, false);
     if (rows <= 0)
         return 0;
-    computeFrame(*rs);
-
+    widenFrameToData(model.frame, points);
+    computeFrame(model.frame, setup);
+    const CorrFrame &frame = model.frame;
     GdiState &gs = drawingObjects();
     gs.plotDC.SelectObject(&gs.plotLayer);
-    clearLayer(*rs, gs, gs.plotDC);
+    clearLayer(gs, gs.plotDC);
     gs.overlayDC.SelectObject(&gs.overlayLayer);
-    clearLayer(*rs, gs, gs.overlayDC);
-    drawFrame(*rs, gs);
+    clearLayer(gs, gs.overlayDC);
+    drawFrame(frame, gs);
     CPen *previous = gs.plotDC.SelectObject(&gs.penRed1);
-    for (int i = 0; i <= rs->lastIndex; ++i)
-        drawPointCircle(gs.plotDC, toPixelX(*rs, rs->dataX[static_cast<std::size_t>(i)]),
-            toPixelY(*rs, rs->dataY[static_cast<std::size_t>(i)]));
+    for (int i = 0; i <= points.lastIndex; ++i)
+        drawPointCircle(gs.plotDC, toPixelX(frame, points.x[static_cast<std::size_t>(i)]),
+            toPixelY(frame, points.y[static_cast<std::size_t>(i)]));
     gs.plotDC.SelectObject(previous);
-    drawStatistics(*rs, gs, rs->lastIndex, gs.overlayDC);
-
+    drawStatistics(model, gs, points.lastIndex, gs.overlayDC);
     // One animation tick's worth: the statistics so far on the plot layer and the current point.
     const int k = tickPoint % rows;
-    drawStatistics(*rs, gs, k, gs.plotDC);
+    drawStatistics(model, gs, k, gs.plotDC);
     gs.plotDC.SelectObject(&gs.brushAzure);
-    drawPointDisc(gs.plotDC, toPixelX(*rs, rs->dataX[static_cast<std::size_t>(k)]),
-        toPixelY(*rs, rs->dataY[static_cast<std::size_t>(k)]));
+    drawPointDisc(gs.plotDC, toPixelX(frame, points.x[static_cast<std::size_t>(k)]),
+        toPixelY(frame, points.y[static_cast<std::size_t>(k)]));
     gs.plotDC.SelectObject(&gs.brushWhite);
     composeToCanvas(gs);
     return 0;

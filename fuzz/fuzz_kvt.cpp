@@ -1,8 +1,7 @@
 // A path setup file (.kvt) as the path setup dialog loads it: every line read is applied to the
-// shared state; a complete file is written back and must load to the same paths and origin.
+// setup; a complete file is written back and must load to the same paths and origin.
 
 #include "FuzzSupport.h"
-#include "mainwnd/RunState.h"
 #include "path/core/PathSetupFile.h"
 
 #include <cmath>
@@ -10,7 +9,7 @@
 
 namespace {
 
-void applyAll(RunState &rs, const SetupFileLines &file)
+void applyAll(PathSetup &rs, const SetupFileLines &file)
 {
     int fileLine = 2;
     for (const std::string &text : file.values)
@@ -19,7 +18,7 @@ void applyAll(RunState &rs, const SetupFileLines &file)
 
 // What a setup file cannot carry: a path with a CR (the line ends are CR LF), a path longer than
 // a line is read at once (it comes back in pieces), an origin "%f" cannot write as a number.
-bool beyondTheFormat(const RunState &rs)
+bool beyondTheFormat(const PathSetupValues &rs)
 {
     for (const std::string *path :
         { &rs.backgroundFilePath, &rs.characterFilePath, &rs.character2FilePath, &rs.dataFilePath })
@@ -35,19 +34,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const SetupFileLines file = readPathSetupFile(writeInputFile(data, size));
     if (!file.opened || file.values.size() > static_cast<std::size_t>(kPathSetupValueLines))
         std::abort();
-    RunState *rs = &reusedState(0);
-    applyAll(*rs, file);
+    PathSetup setup;
+    applyAll(setup, file);
+    const PathSetupValues *rs = &setup.values;
     if (!file.complete || beyondTheFormat(*rs))
         return 0;
 
-    PathSetupValues values { rs->backgroundFilePath, rs->originX, rs->originY,
-        rs->characterFilePath, rs->character2FilePath, rs->dataFilePath };
     const std::string copy = scratchPath("copy.kvt");
-    if (!writePathSetupFile(copy, values))
+    if (!writePathSetupFile(copy, *rs))
         std::abort();
-    RunState *reloaded = &reusedState(1);
+    PathSetup reread;
     const SetupFileLines again = readPathSetupFile(copy);
-    applyAll(*reloaded, again);
+    applyAll(reread, again);
+    const PathSetupValues *reloaded = &reread.values;
     const auto near = [](double a, double b) {
         return std::isnan(a) ? std::isnan(b) : std::fabs(a - b) <= 0.0000005 * (1 + std::fabs(a));
     };

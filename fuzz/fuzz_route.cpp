@@ -4,7 +4,6 @@
 
 #include "FuzzSupport.h"
 #include "data/CsvReader.h"
-#include "mainwnd/RunState.h"
 #include "path/core/TeachingRoute.h"
 
 #include <cstdlib>
@@ -12,48 +11,42 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
+    static DataSeries read, route, played;
+    static TeachingPoints points;
+    static SplineWork spline;
     FuzzedDataProvider input(data, size);
-    RunState *rs = &reusedState(0);
-    rs->curveInterpolation = input.ConsumeBool();
-    rs->linearInterpolation = !rs->curveInterpolation;
-    rs->divisionCount = input.ConsumeIntegralInRange(1, 100);
-    rs->teachMoveTimeMs = input.ConsumeIntegralInRange(10, 10000);
-    rs->plotPeriodMs = rs->teachMoveTimeMs / rs->divisionCount;
-    rs->zoomIndex = input.ConsumeIntegralInRange(0, 2);
-    rs->dataStartRow = input.ConsumeIntegralInRange(1, 3);
-    const auto points = input.ConsumeRemainingBytes<std::uint8_t>();
+    RouteSettings settings;
+    settings.curve = input.ConsumeBool();
+    settings.divisionCount = input.ConsumeIntegralInRange(1, 100);
+    settings.moveTimeMs = input.ConsumeIntegralInRange(10, 10000);
+    settings.plotPeriodMs = settings.moveTimeMs / settings.divisionCount;
+    const int zoomIndex = input.ConsumeIntegralInRange(0, 2);
+    DataColumns columns;
+    columns.startRow = input.ConsumeIntegralInRange(1, 3);
+    columns.useY = true;
+    const auto bytes = input.ConsumeRemainingBytes<std::uint8_t>();
 
-    rs->dataFilePath = writeInputFile(points.data(), points.size());
-    rs->xColumn = 1;
-    rs->yColumn = 2;
-    rs->useYColumn = true;
-    const int count = loadDataColumns(*rs, false);
-    for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
-        rs->teachX[i] = rs->dataX[i];
-        rs->teachY[i] = rs->dataY[i];
-    }
-    rs->teachCount = count;
+    columns.path = writeInputFile(bytes.data(), bytes.size());
+    points.count = loadDataColumns(columns, read, false);
+    points.x = read.x;
+    points.y = read.y;
 
-    const std::string routeFile = scratchPath("route.csv");
-    rs->dataFilePath = routeFile;
-    const TeachingRouteResult result = buildTeachingRoute(*rs, [](int) {});
+    settings.filePath = scratchPath("route.csv");
+    const TeachingRouteResult result
+        = buildTeachingRoute(points, settings, spline, zoomIndex, route, [](int) {});
     if (result != TeachingRouteResult::Built)
         return 0;
-    if (rs->lastIndex != rs->outputPointCount - 1 || rs->sourceMode != 3)
+    const int count = routePointCount(points.count, settings.divisionCount);
+    if (route.lastIndex != count - 1)
         std::abort();
 
-    RunState *played = &reusedState(1);
-    played->dataFilePath = routeFile;
-    played->dataStartRow = 2;
-    played->xColumn = 1;
-    played->yColumn = 2;
-    played->directionColumn = 3;
-    played->interpSpeedColumn = 4;
-    played->plotSpeedColumn = 5;
-    played->useYColumn = played->useDirectionColumn = played->useInterpSpeedColumn
-        = played->usePlotSpeedColumn = true;
-    if (loadDataColumns(*played, true) != rs->outputPointCount
-        || played->tickPeriodMs != rs->plotPeriodMs)
+    DataColumns routeColumns;
+    routeColumns.path = settings.filePath;
+    routeColumns.startRow = 2;
+    routeColumns.useY = routeColumns.useDirection = routeColumns.useInterpSpeed
+        = routeColumns.usePlotSpeed = true;
+    if (loadDataColumns(routeColumns, played, true) != count
+        || played.firstRowPlotSpeed != settings.plotPeriodMs)
         std::abort();
     return 0;
 }

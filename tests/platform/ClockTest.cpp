@@ -1,7 +1,10 @@
 #include "platform/Platform.h"
 #include "platform/ScriptedPlatform.h"
 
+#include <QCoreApplication>
+#include <chrono>
 #include <gtest/gtest.h>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -11,7 +14,7 @@ ScriptedPlatform *g_clock = nullptr;
 std::vector<long long> g_ticks;
 void recordTick(UINT, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR)
 {
-    g_ticks.push_back(g_clock->nowMs() * 10 + static_cast<long long>(user));
+    g_ticks.push_back((g_clock ? g_clock->nowMs() * 10 : 0) + static_cast<long long>(user));
 }
 struct Recorder : TimerTarget
 {
@@ -26,7 +29,11 @@ protected:
         installPlatform(g_clock = &clock);
         g_ticks.clear();
     }
-    void TearDown() override { installPlatform(nullptr); }
+    void TearDown() override
+    {
+        installPlatform(nullptr);
+        g_clock = nullptr;
+    }
     ScriptedPlatform clock;
     Recorder target;
 };
@@ -93,3 +100,18 @@ TEST_F(ClockTest, tickThatStopsItself_firesOnce)
 }
 
 } // namespace
+
+// The real clock: a tick its thread already posted to the user-interface thread, but that has not
+// run yet when the clock is stopped, never runs after the stop.
+TEST(RealClockTest, aTickPostedBeforeAStop_neverRunsAfterIt)
+{
+    installPlatform(nullptr);
+    g_ticks.clear();
+    const UINT id = timeSetEvent(1, 1, recordTick, 7, TIME_PERIODIC);
+    ASSERT_NE(id, 0u);
+    std::this_thread::sleep_for(std::chrono::milliseconds(30)); // posted, not yet delivered
+    timeKillEvent(id);
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_TRUE(g_ticks.empty());
+}

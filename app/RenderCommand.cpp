@@ -4,6 +4,8 @@
 #include "app/RenderSession.h"
 #include "app/cli/CommandLine.h"
 #include "correlation/core/CorrSetupFile.h"
+#include "data/CsvReader.h"
+#include "data/DataReadReport.h"
 #include "data/TextLineReader.h"
 #include "export/Mp4Encoder.h"
 #include "export/OutputFile.h"
@@ -13,6 +15,7 @@
 
 #include <QApplication>
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <memory>
 
@@ -25,6 +28,8 @@ struct RenderOptions
     fs::path setupFile;
     fs::path outputFile;
     OutputOptions output;
+    int zoomOutSteps = 0; // path: 1/2 is one step, 1/4 two
+    std::optional<fs::path> taughtPoints; // path: points marked as teaching marks them
 };
 
 void printRenderUsage(std::ostream &stream)
@@ -32,7 +37,7 @@ void printRenderUsage(std::ostream &stream)
     stream
         << "Usage: tracelet render SETUP.kvs|SETUP.kvt -o OUT.png|OUT.gif|OUT.mp4\n"
            "                       [--frames-every MS] [--size-limit N] [--loop N] [--scale K]\n"
-           "                       [--progress]\n"
+           "                       [--zoom 1|2|4] [--taught POINTS.csv] [--progress]\n"
            "\n"
            "Runs the correlation diagram (.kvs) or the path diagram (.kvt) of a setup file in\n"
            "the main window, without a display, and writes what its picture area shows. Paths\n"
@@ -49,6 +54,10 @@ void printRenderUsage(std::ostream &stream)
            "                     fit the whole animation (default 600)\n"
            "  --loop N           GIF only: play the animation N times (default 0: forever)\n"
            "  --scale K          enlarge every pixel to K x K pixels, 1 to 8 (default 1)\n"
+           "  --zoom 1|2|4       path setups: the map at full size, at half or at a quarter\n"
+           "                     (default 1)\n"
+           "  --taught FILE      path setups: rings at these taught points (x and y in columns\n"
+           "                     1 and 2), as teaching marks them\n"
            "  --progress         report progress on stderr also when it is not a terminal\n"
            "\n"
            "Progress is shown on stderr when it is a terminal. An interrupted render (Ctrl-C)\n"
@@ -103,8 +112,14 @@ std::optional<RenderOptions> parseRenderOptions(const CommandArguments &args, st
     const auto sizeLimit = wholeNumberOption(args, "--size-limit", 1, 1'000'000, error);
     const auto plays = wholeNumberOption(args, "--loop", 0, 65535, error);
     const auto scale = wholeNumberOption(args, "--scale", 1, 8, error);
+    const auto zoom = wholeNumberOption(args, "--zoom", 1, 4, error);
+    if (zoom && *zoom == 3)
+        error = "--zoom needs 1, 2 or 4";
     if (!error.empty())
         return std::nullopt;
+    options.zoomOutSteps = zoom.value_or(1) / 2;
+    if (const auto taught = args.value("--taught"))
+        options.taughtPoints = fs::absolute(std::string(*taught));
     out.frameEveryMs = frameEvery;
     out.sizeLimit = sizeLimit.value_or(out.sizeLimit);
     out.plays = plays.value_or(0);
@@ -156,6 +171,25 @@ bool render(const RenderOptions &options, DiagramKind kind, std::ostream &notes,
     const auto scene = startScene(session, kind, options.setupFile, error);
     if (!scene)
         return false;
+    // What the window showed beyond its setup: the taught points, then the zoom.
+    if (options.taughtPoints) {
+        DataColumns columns;
+        columns.path = options.taughtPoints->string();
+        columns.useY = true;
+        auto read = std::make_unique<DataSeries>();
+        DataReadReport report;
+        int count = loadDataColumns(columns, *read, false, &report);
+        if (report.firstRowLooksLikeHeading) { // a heading line, as points files often have
+            columns.startRow = 2;
+            count = loadDataColumns(columns, *read, false);
+        }
+        std::vector<std::array<double, 2>> points;
+        for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i)
+            points.push_back({ read->x[i], read->y[i] });
+        session.window().diagram(kind).markPoints(points);
+    }
+    for (int i = 0; i < options.zoomOutSteps; ++i)
+        session.press(IDC_ZOOM_OUT);
     struct NotesAtEnd
     {
         const ScriptedPlatform &scripted;
@@ -179,7 +213,8 @@ bool render(const RenderOptions &options, DiagramKind kind, std::ostream &notes,
 int renderCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
 {
     std::string error;
-    const OptionSpec accepted { { "-o", "--frames-every", "--size-limit", "--loop", "--scale" },
+    const OptionSpec accepted { { "-o", "--frames-every", "--size-limit", "--loop", "--scale",
+                                    "--zoom", "--taught" },
         { "--progress" } };
     const auto parsed = parseArguments(args, accepted, error);
     if (parsed && parsed->help) {
@@ -200,6 +235,15 @@ int renderCommand(const std::vector<std::string> &args, std::ostream &out, std::
     const auto kind = setupKind(options->setupFile);
     if (!kind) {
         err << "tracelet render: " << setupName << " is not a correlation or path setup file\n";
+        return kExitFailed;
+    }
+    if (*kind != DiagramKind::Path && (options->zoomOutSteps > 0 || options->taughtPoints)) {
+        err << "tracelet render: --zoom and --taught apply to a path setup (.kvt) only\n";
+        printRenderUsage(err);
+        return kExitUsage;
+    }
+    if (options->taughtPoints && !isReadableFile(options->taughtPoints->string())) {
+        err << "tracelet render: cannot read " << options->taughtPoints->string() << "\n";
         return kExitFailed;
     }
     options->setupFile = fs::absolute(options->setupFile);

@@ -48,12 +48,14 @@ AnimationExport::~AnimationExport()
     delete m_progress;
 }
 
-void AnimationExport::start(const std::string &setupFile)
+void AnimationExport::start(const std::string &setupFile, const std::vector<std::string> &more)
 {
     // Every plotted point is a frame: as many frames as the largest data file has points.
-    const QStringList arguments { QStringLiteral("render"), QString::fromStdString(setupFile),
+    QStringList arguments { QStringLiteral("render"), QString::fromStdString(setupFile),
         QStringLiteral("-o"), m_target, QStringLiteral("--progress"),
         QStringLiteral("--size-limit"), QStringLiteral("10000") };
+    for (const std::string &argument : more)
+        arguments << QString::fromStdString(argument);
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
     m_process.start(program(), arguments);
     m_progress->show();

@@ -11,6 +11,7 @@
 #include <QProgressDialog>
 #include <QTemporaryDir>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -27,8 +28,10 @@ public:
     // A path in a private folder, removed with this object, for the setup the child renders.
     std::string setupPath(const std::string &fileName) const;
 
-    // Renders that setup file; finished() follows in every case.
-    void start(const std::string &setupFile);
+    // Renders that setup file, with the render command's further arguments; finished() follows
+    // in every case.
+    void start(const std::string &setupFile, const std::vector<std::string> &arguments = {});
+    const QString &target() const { return m_target; }
     void cancel();
     bool running() const { return m_process.state() != QProcess::NotRunning; }
     QProgressDialog *progressDialog() const { return m_progress; }

@@ -7,6 +7,7 @@
 #include "data/AtomicFile.h"
 #include "platform/WinTypes.h"
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -65,6 +66,16 @@ public:
     virtual std::string dataFilePath() const = 0;
     virtual int dataStartRow() const = 0;
     virtual bool isStartNote(const std::string &message) const = 0;
+
+    // What the window shows beyond the setup file, as arguments of the render command; a file
+    // they name is written into folder.
+    virtual std::vector<std::string> viewArguments(const std::string & /*folder*/) const
+    {
+        return {};
+    }
+    // Points marked on the picture as the window marks the taught points; false when the
+    // diagram marks none.
+    virtual bool markPoints(const std::vector<std::array<double, 2>> & /*points*/) { return false; }
 
     // Commands of the window that only some diagrams answer.
     virtual void zoom(int /*steps*/) { }

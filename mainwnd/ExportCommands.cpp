@@ -5,6 +5,7 @@
 #include "mainwnd/ExportCommands.h"
 
 #include "data/AtomicFile.h"
+#include "data/NumberText.h"
 #include "export/AnimationExport.h"
 #include "mainwnd/PictureSize.h"
 #include "mainwnd/SaveFailedMessage.h"
@@ -12,6 +13,7 @@
 #include "platform/Platform.h"
 
 #include <QBuffer>
+#include <filesystem>
 
 namespace {
 
@@ -38,6 +40,20 @@ std::optional<std::string> askSaveName(
 }
 
 } // namespace
+
+std::string exportedMessage(const std::string &file)
+{
+    std::error_code error;
+    const auto bytes = std::filesystem::file_size(file, error);
+    std::string size;
+    if (error)
+        size = "?";
+    else if (bytes < 1024 * 1024)
+        size = formatInt(static_cast<int>((bytes + 1023) / 1024)) + " KB";
+    else
+        size = formatFixed(static_cast<double>(bytes) / (1024.0 * 1024.0), 1) + " MB";
+    return "アニメーションを書き出しました。\n" + file + " (" + size + ")";
+}
 
 void savePicture(const QImage &canvas)
 {
@@ -74,11 +90,14 @@ std::unique_ptr<AnimationExport> startAnimationExport(const Diagram *running, QW
         AfxMessageBox("アニメーションを書き出せませんでした。");
         return nullptr;
     }
+    const AnimationExport *started = job.get();
     QObject::connect(
-        job.get(), &AnimationExport::finished, window, [](bool ok, const QString &message) {
-            if (!ok && !message.isEmpty())
+        job.get(), &AnimationExport::finished, window, [started](bool ok, const QString &message) {
+            if (ok)
+                AfxMessageBox(exportedMessage(started->target().toStdString()));
+            else if (!message.isEmpty())
                 AfxMessageBox("アニメーションを書き出せませんでした。\n" + message.toStdString());
         });
-    job->start(setup);
+    job->start(setup, running->viewArguments(std::filesystem::path(setup).parent_path().string()));
     return job;
 }

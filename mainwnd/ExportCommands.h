@@ -7,9 +7,13 @@
 
 #include <QImage>
 #include <memory>
+#include <string>
 
 // Asks for a PNG file and saves what the picture area shows into it.
 void savePicture(const QImage &canvas);
+
+// What a finished export says: the file and its size.
+std::string exportedMessage(const std::string &file);
 
 // Asks for a GIF or MP4 file and starts writing the running diagram's animation, from its first
 // point to its last; nothing, after saying why where there is something to say, when there is

@@ -3,6 +3,7 @@
 
 #include "path/ui/PathDiagram.h"
 
+#include "data/AtomicFile.h"
 #include "data/NumberText.h"
 #include "data/TruncToInt.h"
 #include "mainwnd/CConfirmDlg.h"
@@ -268,4 +269,41 @@ FileWriteResult PathDiagram::exportSetup(const std::string &path) const
         = m_setup.character2Given ? absolutePath(m_setup.values.character2FilePath) : std::string();
     values.dataFilePath = absolutePath(m_setup.values.dataFilePath);
     return writePathSetupFile(path, values);
+}
+
+std::vector<std::string> PathDiagram::viewArguments(const std::string &folder) const
+{
+    const PathModel &m = *m_model;
+    std::vector<std::string> arguments;
+    // The taught points stay marked on the map while their route plays.
+    if (m_setup.source == PathSource::Teaching && m.teaching.count > 0) {
+        std::string text;
+        for (int k = 0; k < m.teaching.count; ++k) {
+            appendFixed(text, m.teaching.x[static_cast<std::size_t>(k)], 6);
+            text += ',';
+            appendFixed(text, m.teaching.y[static_cast<std::size_t>(k)], 6);
+            text += "\r\n";
+        }
+        const std::string file = (std::filesystem::path(folder) / "taught.csv").string();
+        if (writeFileAtomically(file, text))
+            arguments.insert(arguments.end(), { "--taught", file });
+    }
+    if (m.view.zoomIndex > 0)
+        arguments.insert(arguments.end(), { "--zoom", formatInt(1 << m.view.zoomIndex) });
+    return arguments;
+}
+
+bool PathDiagram::markPoints(const std::vector<std::array<double, 2>> &points)
+{
+    PathModel &m = *m_model;
+    if (!m_running || !m.backgroundLoaded)
+        return false;
+    m.teaching.count = static_cast<int>(std::min<std::size_t>(points.size(), kPointCapacity));
+    for (int k = 0; k < m.teaching.count; ++k) {
+        const auto at = static_cast<std::size_t>(k);
+        m.teaching.x[at] = points[at][0];
+        m.teaching.y[at] = points[at][1];
+    }
+    redrawRings(-1);
+    return true;
 }

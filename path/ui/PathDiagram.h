@@ -41,6 +41,9 @@ public:
     int dataStartRow() const override;
     bool isStartNote(const std::string &) const override { return true; }
 
+    std::vector<std::string> viewArguments(const std::string &folder) const override;
+    bool markPoints(const std::vector<std::array<double, 2>> &points) override;
+
     void zoom(int steps) override;
     void scroll(ScrollDirection direction) override;
     void mouseMoved(POINT point, bool inPicture) override;

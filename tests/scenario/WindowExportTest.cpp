@@ -1,6 +1,6 @@
 // The window's picture and animation commands, driven as a person would; exports decoded back.
 
-#include "../support/ScenarioFixture.h"
+#include "../support/PathScenario.h"
 #include "correlation/core/CorrSetupFile.h"
 #include "data/SetupFile.h"
 #include "export/AnimationExport.h"
@@ -48,12 +48,12 @@ bool waitFor(const std::function<bool()> &condition, int timeoutMs = 60000)
     return condition();
 }
 
-class WindowExportTest : public ScenarioTest
+class WindowExportTest : public PathScenario
 {
 protected:
     void SetUp() override
     {
-        ScenarioTest::SetUp();
+        PathScenario::SetUp();
         AnimationExport::program() = TRACELET_EXE;
     }
 
@@ -185,7 +185,10 @@ TEST_F(
     expected.insert(expected.begin() + 1, "anim.mp4");
 #endif
     EXPECT_EQ(folderEntries(), expected);
-    EXPECT_TRUE(scripted.messages().empty());
+    const auto gifSize = std::filesystem::file_size(tempDir() / "anim.gif");
+    EXPECT_EQ(scripted.messages().front(),
+        "アニメーションを書き出しました。\n" + (tempDir() / "anim.gif").string() + " ("
+            + std::to_string((gifSize + 1023) / 1024) + " KB)");
 }
 
 TEST_F(WindowExportTest, pathWalkFromTheCommandLine_exportsTheFramesTheWindowShows)
@@ -219,7 +222,44 @@ TEST_F(WindowExportTest, pathWalkFromTheCommandLine_exportsTheFramesTheWindowSho
     ASSERT_EQ(static_cast<int>(frames.size()), ticks);
     EXPECT_EQ(frames.front(), first);
     EXPECT_EQ(frames.back(), last);
-    EXPECT_TRUE(scripted.messages().empty());
+}
+
+// The taught points stay ringed in the export as in the window, and the zoom in use is exported.
+TEST_F(WindowExportTest, teachingAndZoom_exportWhatTheWindowShows)
+{
+    path().setStartupDirectory(samplesDir().string()); // the default map
+    scripted.answerFileDialog((tempDir() / "route.csv").string());
+    scripted.expectDialog(IDD_PATH_SETUP,
+        { toggle(IDC_PATH_TEACHING), P::setText(IDC_PATH_MOVE_TIME, "200"), P::click(IDOK) });
+    scripted.expectDialog(IDD_CONFIRM, { P::click(IDCANCEL) });
+    click(IDC_PATH_RUN);
+    scripted.advance(200);
+    for (auto [x, y] : { std::pair { 60, 300 }, { 200, 150 }, { 400, 250 } }) {
+        MSG msg;
+        msg.pt = POINT { dlg->controls().canvasRect.left + x, dlg->controls().canvasRect.top + y };
+        for (UINT message : { WM_MOUSEMOVE, WM_LBUTTONDOWN }) {
+            msg.message = message;
+            dlg->OnMessage(msg);
+        }
+    }
+    const auto playToTheEnd = [this] {
+        click(IDC_PLAY_PAUSE);
+        for (int i = 0; i < 100 && !pb().atEnd; ++i)
+            scripted.advance(pb().periodMs);
+        return picture();
+    };
+    const QImage taught = playToTheEnd();
+    scripted.clearMessages();
+    ASSERT_TRUE(exportAnimation("taught.gif").first);
+    EXPECT_EQ(gifFrames((tempDir() / "taught.gif").string()).back(), taught);
+    EXPECT_TRUE(scripted.messages().front().starts_with("アニメーションを書き出しました。"));
+
+    click(IDC_ZOOM_OUT);
+    click(IDC_PLAY_PAUSE); // the end: the clock stops; the next play starts again
+    const QImage zoomed = playToTheEnd();
+    ASSERT_NE(zoomed, taught);
+    ASSERT_TRUE(exportAnimation("zoomed.gif").first);
+    EXPECT_EQ(gifFrames((tempDir() / "zoomed.gif").string()).back(), zoomed);
 }
 
 TEST_F(WindowExportTest, cancelledExport_leavesNoFile_andTheWindowGoesOn)

@@ -32,7 +32,7 @@ void printRenderUsage(std::ostream &stream)
     stream
         << "Usage: tracelet render SETUP.kvs|SETUP.kvt -o OUT.png|OUT.gif|OUT.mp4\n"
            "                       [--frames-every MS] [--size-limit N] [--loop N] [--scale K]\n"
-           "                       [--progress]\n"
+           "                       [--exact] [--progress]\n"
            "\n"
            "Runs the correlation diagram (.kvs) or the path diagram (.kvt) of a setup file in\n"
            "the main window, without a display, and writes what its picture area shows. Paths\n"
@@ -42,13 +42,17 @@ void printRenderUsage(std::ostream &stream)
            "  -o OUT.png         the finished picture\n"
            "  -o OUT.gif         the animation, looping (a setup without a plot speed gives\n"
            "                     one frame)\n"
-           "  -o OUT.mp4         the animation as an H.264 video with exact colours\n"
+           "  -o OUT.mp4         the animation as an H.264 video that every player opens\n"
+           "                     (4:2:0 colours; an odd width or height gets one more white\n"
+           "                     column or row)\n"
            "  --frames-every MS  GIF and MP4: time between frames, at least 10 ms (default: one\n"
            "                     frame per plotted point)\n"
            "  --size-limit N     GIF and MP4: at most N frames, the time between frames grows to\n"
            "                     fit the whole animation (default 600)\n"
            "  --loop N           GIF only: play the animation N times (default 0: forever)\n"
            "  --scale K          enlarge every pixel to K x K pixels, 1 to 8 (default 1)\n"
+           "  --exact            MP4 only: every colour exact (lossless H.264 4:4:4, which\n"
+           "                     browsers, phones and many players do not open)\n"
            "  --progress         report progress on stderr also when it is not a terminal\n"
            "\n"
            "Progress is shown on stderr when it is a terminal. An interrupted render (Ctrl-C)\n"
@@ -93,6 +97,11 @@ std::optional<RenderOptions> parseRenderOptions(const CommandArguments &args, st
     const bool animation = out.kind != OutputKind::Png;
     if ((args.value("--frames-every") || args.value("--size-limit")) && !animation) {
         error = "--frames-every and --size-limit apply to a .gif or .mp4 output only";
+        return std::nullopt;
+    }
+    out.exact = args.flag("--exact");
+    if (out.exact && out.kind != OutputKind::Mp4) {
+        error = "--exact applies to a .mp4 output only (PNG and GIF are always exact)";
         return std::nullopt;
     }
     if (args.value("--loop") && out.kind != OutputKind::Gif) {
@@ -182,7 +191,7 @@ int renderCommand(const std::vector<std::string> &args, std::ostream &out, std::
 {
     std::string error;
     const OptionSpec accepted { { "-o", "--frames-every", "--size-limit", "--loop", "--scale" },
-        { "--progress" } };
+        { "--progress", "--exact" } };
     const auto parsed = parseArguments(args, accepted, error);
     if (parsed && parsed->help) {
         printRenderUsage(out);
@@ -207,10 +216,11 @@ int renderCommand(const std::vector<std::string> &args, std::ostream &out, std::
     options->setupFile = fs::absolute(options->setupFile);
     options->outputFile = fs::absolute(options->outputFile);
 
-    if (options->output.kind == OutputKind::Mp4 && !mp4Available()) {
-        err << "tracelet render: cannot write MP4: this tracelet was built without FFmpeg's "
-               "libraries (libavcodec, libavformat, libswscale); write a .gif instead\n";
-        return kExitFailed;
+    if (options->output.kind == OutputKind::Mp4) {
+        if (const std::string why = mp4Unavailable(); !why.empty()) {
+            err << "tracelet render: cannot write MP4: " << why << "; write a .gif instead\n";
+            return kExitFailed;
+        }
     }
     removeOutputFilesOnInterrupt();
     const auto application = ensureApplication();

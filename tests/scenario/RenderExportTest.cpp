@@ -217,7 +217,8 @@ TEST(RenderExportTest, videos_playEverywhereByDefault_andKeepEveryColourWhenExac
         SCOPED_TRACE(row.name);
         std::vector<std::string> args { setup, "-o", dir.file("v.mp4") };
         args.insert(args.end(), row.options.begin(), row.options.end());
-        ASSERT_EQ(render(args).first, 0);
+        const auto [status, err] = render(args);
+        ASSERT_EQ(status, 0) << err;
         const VideoFrames video = decodeVideo(dir.file("v.mp4"));
         ASSERT_EQ(video.frames.size(), 7u) << video.error;
         EXPECT_EQ(video.codec, "h264");

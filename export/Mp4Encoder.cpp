@@ -19,7 +19,7 @@ struct Plugin
 
 // $TRACELET_MP4_PLUGIN alone when it is set; otherwise beside the program (a build tree), then
 // the installation's library folder.
-std::vector<fs::path> pluginCandidates()
+[[maybe_unused]] std::vector<fs::path> pluginCandidates()
 {
     if (const QString chosen = qEnvironmentVariable("TRACELET_MP4_PLUGIN"); !chosen.isEmpty())
         return { fs::path(chosen.toStdString()) };

@@ -112,7 +112,6 @@ std::vector<QImage> gifFrames(const std::string &path)
     return frames;
 }
 
-
 TEST_F(
     WindowExportTest, setupFileFromTheCommandLine_opensItsDialogFilledIn_andExportsMatchTheWindow)
 {

@@ -14,7 +14,10 @@ const char *const kUsage = "usage: tracelet                 open the window\n"
                            "                      [--start ROW]\n"
                            "       tracelet render SETUP.kvs|SETUP.kvt -o OUT.png|OUT.gif|OUT.mp4\n"
                            "                      [--frames-every MS] [--size-limit N] [--loop N]\n"
-                           "                      [--scale K] [--progress]\n"
+                           "                      [--scale K] [--exact] [--progress]\n"
+                           "       tracelet --measure-start\n"
+                           "                      open the window, print the milliseconds from\n"
+                           "                      the start to its first frame, and end\n"
                            "       tracelet --help | --version\n";
 }
 

@@ -37,7 +37,7 @@ void printRenderUsage(std::ostream &stream)
     stream
         << "Usage: tracelet render SETUP.kvs|SETUP.kvt -o OUT.png|OUT.gif|OUT.mp4\n"
            "                       [--frames-every MS] [--size-limit N] [--loop N] [--scale K]\n"
-           "                       [--zoom 1|2|4] [--taught POINTS.csv] [--progress]\n"
+           "                       [--exact] [--zoom 1|2|4] [--taught POINTS.csv] [--progress]\n"
            "\n"
            "Runs the correlation diagram (.kvs) or the path diagram (.kvt) of a setup file in\n"
            "the main window, without a display, and writes what its picture area shows. Paths\n"
@@ -47,13 +47,17 @@ void printRenderUsage(std::ostream &stream)
            "  -o OUT.png         the finished picture\n"
            "  -o OUT.gif         the animation, looping (a setup without a plot speed gives\n"
            "                     one frame)\n"
-           "  -o OUT.mp4         the animation as an H.264 video with exact colours\n"
+           "  -o OUT.mp4         the animation as an H.264 video that every player opens\n"
+           "                     (4:2:0 colours; an odd width or height gets one more white\n"
+           "                     column or row)\n"
            "  --frames-every MS  GIF and MP4: time between frames, at least 10 ms (default: one\n"
            "                     frame per plotted point)\n"
            "  --size-limit N     GIF and MP4: at most N frames, the time between frames grows to\n"
            "                     fit the whole animation (default 600)\n"
            "  --loop N           GIF only: play the animation N times (default 0: forever)\n"
            "  --scale K          enlarge every pixel to K x K pixels, 1 to 8 (default 1)\n"
+           "  --exact            MP4 only: every colour exact (lossless H.264 4:4:4, which\n"
+           "                     browsers, phones and many players do not open)\n"
            "  --zoom 1|2|4       path setups: the map at full size, at half or at a quarter\n"
            "                     (default 1)\n"
            "  --taught FILE      path setups: rings at these taught points (x and y in columns\n"
@@ -102,6 +106,11 @@ std::optional<RenderOptions> parseRenderOptions(const CommandArguments &args, st
     const bool animation = out.kind != OutputKind::Png;
     if ((args.value("--frames-every") || args.value("--size-limit")) && !animation) {
         error = "--frames-every and --size-limit apply to a .gif or .mp4 output only";
+        return std::nullopt;
+    }
+    out.exact = args.flag("--exact");
+    if (out.exact && out.kind != OutputKind::Mp4) {
+        error = "--exact applies to a .mp4 output only (PNG and GIF are always exact)";
         return std::nullopt;
     }
     if (args.value("--loop") && out.kind != OutputKind::Gif) {
@@ -215,7 +224,7 @@ int renderCommand(const std::vector<std::string> &args, std::ostream &out, std::
     std::string error;
     const OptionSpec accepted { { "-o", "--frames-every", "--size-limit", "--loop", "--scale",
                                     "--zoom", "--taught" },
-        { "--progress" } };
+        { "--progress", "--exact" } };
     const auto parsed = parseArguments(args, accepted, error);
     if (parsed && parsed->help) {
         printRenderUsage(out);
@@ -249,10 +258,11 @@ int renderCommand(const std::vector<std::string> &args, std::ostream &out, std::
     options->setupFile = fs::absolute(options->setupFile);
     options->outputFile = fs::absolute(options->outputFile);
 
-    if (options->output.kind == OutputKind::Mp4 && !mp4Available()) {
-        err << "tracelet render: cannot write MP4: this tracelet was built without FFmpeg's "
-               "libraries (libavcodec, libavformat, libswscale); write a .gif instead\n";
-        return kExitFailed;
+    if (options->output.kind == OutputKind::Mp4) {
+        if (const std::string why = mp4Unavailable(); !why.empty()) {
+            err << "tracelet render: cannot write MP4: " << why << "; write a .gif instead\n";
+            return kExitFailed;
+        }
     }
     removeOutputFilesOnInterrupt();
     const auto application = ensureApplication();

@@ -128,7 +128,7 @@ bool writeRenderOutput(RenderSession &session, const RenderScene &scene,
         break;
     }
     case OutputKind::Mp4: {
-        Mp4Encoder video(file, size, options.scale);
+        Mp4Encoder video(file, size, options.scale, options.exact);
         written = record(session, scene, options, video, progress, error) && video.finish();
         if (!written && error.empty())
             error = video.error();

@@ -20,6 +20,7 @@ struct OutputOptions
     int sizeLimit = 600; // animations: at most this many frames
     int plays = 0; // GIF: how often it plays, 0 forever
     int scale = 1; // every picture pixel becomes scale × scale pixels
+    bool exact = false; // MP4: lossless 4:4:4 instead of the 4:2:0 every player opens
     bool progressLines = false; // progress as plain lines on stderr, even when not a terminal
 };
 

@@ -1,166 +1,115 @@
 #include "export/Mp4Encoder.h"
 
+#include "export/Mp4Plugin.h"
 #include "export/OutputFile.h"
 
-#include <map>
+#include <QLibrary>
+#include <filesystem>
+#include <vector>
 
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-#include <libavutil/log.h>
-#include <libavutil/opt.h>
-#include <libswscale/swscale.h>
-}
-
-bool mp4Available() { return true; }
+namespace fs = std::filesystem;
 
 namespace {
-constexpr AVRational kMilliseconds { 1, 1000 };
 
-std::string describe(int code)
+struct Plugin
 {
-    char text[AV_ERROR_MAX_STRING_SIZE] = {};
-    av_strerror(code, text, sizeof text);
-    return text;
-}
-} // namespace
-
-struct Mp4Encoder::Codec
-{
-    AVFormatContext *format = nullptr;
-    AVCodecContext *encoder = nullptr;
-    AVStream *stream = nullptr;
-    AVFrame *frame = nullptr;
-    AVPacket *packet = nullptr;
-    SwsContext *convert = nullptr;
-    std::map<long long, long long> durations; // by presentation time, for the packets
-    bool headerWritten = false;
-
-    ~Codec()
-    {
-        sws_freeContext(convert);
-        av_packet_free(&packet);
-        av_frame_free(&frame);
-        avcodec_free_context(&encoder);
-        if (format) {
-            if (format->pb)
-                avio_closep(&format->pb);
-            avformat_free_context(format);
-        }
-    }
-
-    // Sends a frame (nullptr: the end) and writes every packet the encoder has ready.
-    int encode(AVFrame *input)
-    {
-        int result = avcodec_send_frame(encoder, input);
-        while (result >= 0) {
-            result = avcodec_receive_packet(encoder, packet);
-            if (result == AVERROR(EAGAIN) || result == AVERROR_EOF)
-                return 0;
-            if (result < 0)
-                return result;
-            if (auto found = durations.find(packet->pts); found != durations.end()) {
-                packet->duration = found->second;
-                durations.erase(found);
-            }
-            av_packet_rescale_ts(packet, encoder->time_base, stream->time_base);
-            packet->stream_index = stream->index;
-            result = av_interleaved_write_frame(format, packet);
-        }
-        return result;
-    }
+    const TraceletMp4Api *api = nullptr;
+    std::string unavailable;
 };
 
-Mp4Encoder::Mp4Encoder(OutputFile &file, QSize pictureSize, int scale)
-    : m_codec(std::make_unique<Codec>())
-    , m_size(pictureSize)
-    , m_scale(scale)
+// $TRACELET_MP4_PLUGIN alone when it is set; otherwise beside the program (a build tree), then
+// the installation's library folder.
+[[maybe_unused]] std::vector<fs::path> pluginCandidates()
 {
-    av_log_set_level(AV_LOG_ERROR); // x264's statistics are not for the user
-    Codec &c = *m_codec;
-    const QSize videoSize = pictureSize * scale;
-    int result
-        = avformat_alloc_output_context2(&c.format, nullptr, "mp4", file.temporaryPath().c_str());
-    const AVCodec *h264 = avcodec_find_encoder_by_name("libx264");
-    if (result < 0 || !c.format || !h264) {
-        m_error = h264 ? "cannot start an MP4 file" : "this FFmpeg has no H.264 encoder (libx264)";
-        return;
-    }
-    c.encoder = avcodec_alloc_context3(h264);
-    c.encoder->width = videoSize.width();
-    c.encoder->height = videoSize.height();
-    c.encoder->time_base = kMilliseconds;
-    c.encoder->pix_fmt = AV_PIX_FMT_YUV444P;
-    c.encoder->color_range = AVCOL_RANGE_MPEG;
-    c.encoder->colorspace = AVCOL_SPC_SMPTE170M;
-    c.encoder->color_primaries = AVCOL_PRI_SMPTE170M;
-    c.encoder->color_trc = AVCOL_TRC_SMPTE170M;
-    c.encoder->thread_count = 0; // every core
-    c.encoder->gop_size = 250;
-    if (c.format->oformat->flags & AVFMT_GLOBALHEADER)
-        c.encoder->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    av_opt_set(c.encoder->priv_data, "preset", "veryfast", 0);
-    av_opt_set(c.encoder->priv_data, "qp", "0", 0); // lossless
-    result = avcodec_open2(c.encoder, h264, nullptr);
-    if (result < 0) {
-        m_error = "cannot start the H.264 encoder (" + describe(result) + ")";
-        return;
-    }
-    c.stream = avformat_new_stream(c.format, nullptr);
-    c.stream->time_base = kMilliseconds;
-    avcodec_parameters_from_context(c.stream->codecpar, c.encoder);
-    result = avio_open(&c.format->pb, file.temporaryPath().c_str(), AVIO_FLAG_WRITE);
-    if (result >= 0)
-        result = avformat_write_header(c.format, nullptr);
-    if (result < 0) {
-        m_error = "cannot write " + file.target() + " (" + describe(result) + ")";
-        return;
-    }
-    c.headerWritten = true;
-
-    c.frame = av_frame_alloc();
-    c.packet = av_packet_alloc();
-    c.frame->format = c.encoder->pix_fmt;
-    c.frame->width = videoSize.width();
-    c.frame->height = videoSize.height();
-    c.frame->color_range = c.encoder->color_range;
-    c.frame->colorspace = c.encoder->colorspace;
-    if (av_frame_get_buffer(c.frame, 0) < 0) {
-        m_error = "out of memory for a video frame";
-        return;
-    }
-    c.convert
-        = sws_getContext(videoSize.width(), videoSize.height(), AV_PIX_FMT_BGRA, videoSize.width(),
-            videoSize.height(), AV_PIX_FMT_YUV444P, SWS_POINT, nullptr, nullptr, nullptr);
-    if (!c.convert)
-        m_error = "cannot convert pictures to video colours";
+    if (const QString chosen = qEnvironmentVariable("TRACELET_MP4_PLUGIN"); !chosen.isEmpty())
+        return { fs::path(chosen.toStdString()) };
+    std::error_code failed;
+    const fs::path programDir = fs::read_symlink("/proc/self/exe", failed).parent_path();
+    const fs::path name = "libtracelet_mp4.so";
+    return { programDir / name, (programDir / TRACELET_MP4_PLUGIN_DIR / name).lexically_normal() };
 }
 
-Mp4Encoder::~Mp4Encoder() = default;
+Plugin loadPlugin()
+{
+#ifndef TRACELET_MP4_PLUGIN_BUILT
+    return { nullptr,
+        "this tracelet was built without FFmpeg's libraries, so it cannot write MP4" };
+#else
+    std::string looked;
+    for (const fs::path &file : pluginCandidates()) {
+        if (!fs::exists(file)) {
+            looked += (looked.empty() ? "" : ", ") + file.string();
+            continue;
+        }
+        // Never unloaded: the writer may be needed again, and its libraries are big to reload.
+        QLibrary library(QString::fromStdString(file.string()));
+        if (!library.load())
+            return { nullptr,
+                "the MP4 writer cannot be loaded (" + library.errorString().toStdString()
+                    + "); FFmpeg's libraries (libavcodec, libavformat, libswscale) must be "
+                      "installed" };
+        using Entry = const TraceletMp4Api *(*)();
+        const auto entry = reinterpret_cast<Entry>(library.resolve(kTraceletMp4Symbol));
+        const TraceletMp4Api *api = entry ? entry() : nullptr;
+        if (!api || api->version != kTraceletMp4ApiVersion)
+            return { nullptr, file.string() + " is not the MP4 writer of this tracelet" };
+        return { api, {} };
+    }
+    return { nullptr, "the MP4 writer libtracelet_mp4.so is missing (looked for " + looked + ")" };
+#endif
+}
+
+const Plugin &plugin()
+{
+    static const Plugin loaded = loadPlugin();
+    return loaded;
+}
+
+} // namespace
+
+std::string mp4Unavailable() { return plugin().unavailable; }
+
+Mp4Encoder::Mp4Encoder(OutputFile &file, QSize pictureSize, int scale, bool exact)
+    : m_api(plugin().api)
+    , m_size(pictureSize)
+    , m_scale(scale)
+    , m_error(plugin().unavailable)
+{
+    if (!m_api)
+        return;
+    const QSize videoSize = pictureSize * scale;
+    const TraceletMp4Settings settings { videoSize.width(), videoSize.height(), exact ? 1 : 0 };
+    m_video = m_api->open(file.temporaryPath().c_str(), &settings);
+    failed();
+}
+
+Mp4Encoder::~Mp4Encoder()
+{
+    if (m_video)
+        m_api->close(m_video);
+}
+
+// Takes the plugin's error, if it has one.
+bool Mp4Encoder::failed()
+{
+    if (m_error.empty() && m_video && *m_api->error(m_video))
+        m_error = m_api->error(m_video);
+    return !m_error.empty();
+}
 
 bool Mp4Encoder::addFrame(const QImage &picture, long long startMs, long long endMs)
 {
-    if (!m_error.empty())
+    if (failed())
         return false;
     if (picture.size() != m_size) {
         m_error = "a frame differs in size from the first";
         return false;
     }
-    Codec &c = *m_codec;
     QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
     if (m_scale > 1)
         rgb = rgb.scaled(m_size * m_scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    if (av_frame_make_writable(c.frame) < 0) {
-        m_error = "out of memory for a video frame";
-        return false;
-    }
-    const std::uint8_t *source[] = { rgb.constBits() };
-    const int stride[] = { static_cast<int>(rgb.bytesPerLine()) };
-    sws_scale(c.convert, source, stride, 0, rgb.height(), c.frame->data, c.frame->linesize);
-    c.frame->pts = startMs;
-    c.durations[startMs] = std::max(1LL, endMs - startMs);
-    if (const int result = c.encode(c.frame); result < 0) {
-        m_error = "cannot encode a video frame (" + describe(result) + ")";
+    if (!m_api->addFrame(m_video, rgb.constBits(), rgb.bytesPerLine(), startMs, endMs)) {
+        failed();
         return false;
     }
     ++m_frames;
@@ -169,15 +118,8 @@ bool Mp4Encoder::addFrame(const QImage &picture, long long startMs, long long en
 
 bool Mp4Encoder::finish()
 {
-    Codec &c = *m_codec;
-    if (!m_error.empty() || !c.headerWritten)
+    if (failed())
         return false;
-    int result = c.encode(nullptr);
-    if (result >= 0)
-        result = av_write_trailer(c.format);
-    if (result >= 0)
-        result = avio_closep(&c.format->pb);
-    if (result < 0)
-        m_error = "cannot finish the video (" + describe(result) + ")";
-    return m_error.empty();
+    const bool finished = m_api->finish(m_video) != 0;
+    return !failed() && finished;
 }

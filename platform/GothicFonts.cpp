@@ -40,6 +40,17 @@ bool fitsTheCells(int pixelSize)
         && metrics.height() == pixelSize;
 }
 
+// Keeps a font just added when it is the strike of that size; removes it otherwise.
+bool keepStrike(int id, int size)
+{
+    if (id < 0)
+        return false;
+    if (QFontDatabase::applicationFontFamilies(id).contains(kCrispFamily) && fitsTheCells(size))
+        return true;
+    QFontDatabase::removeApplicationFont(id);
+    return false;
+}
+
 } // namespace
 
 QStringList crispGothicFolders()
@@ -56,6 +67,18 @@ QStringList crispGothicFolders()
     return folders;
 }
 
+std::vector<int> crispStrikesFrom(const std::vector<GothicStrikeData> &strikes)
+{
+    std::vector<int> sizes;
+    for (const GothicStrikeData &strike : strikes) {
+        const QByteArray font = qUncompress(strike.data, static_cast<qsizetype>(strike.size));
+        if (!font.isEmpty()
+            && keepStrike(QFontDatabase::addApplicationFontFromData(font), strike.pixelSize))
+            sizes.push_back(strike.pixelSize);
+    }
+    return sizes;
+}
+
 std::vector<int> crispStrikesIn(const QString &path)
 {
     const QDir folder(path);
@@ -65,15 +88,10 @@ std::vector<int> crispStrikesIn(const QString &path)
             const QString file = folder.filePath(QStringLiteral("b%1%2").arg(size).arg(suffix));
             if (!QFileInfo(file).isReadable())
                 continue;
-            const int id = QFontDatabase::addApplicationFont(file);
-            if (id < 0)
-                continue;
-            if (QFontDatabase::applicationFontFamilies(id).contains(kCrispFamily)
-                && fitsTheCells(size)) {
+            if (keepStrike(QFontDatabase::addApplicationFont(file), size)) {
                 sizes.push_back(size);
                 break;
             }
-            QFontDatabase::removeApplicationFont(id);
         }
     }
     return sizes;
@@ -84,10 +102,11 @@ std::vector<int> loadCrispGothicStrikes(const QStringList &folders)
     auto &sizes = loadedSizes();
     if (!sizes.empty())
         return sizes;
+    sizes = crispStrikesFrom(gothicStrikeData());
     for (const QString &folder : folders) {
-        sizes = crispStrikesIn(folder);
         if (!sizes.empty())
             break;
+        sizes = crispStrikesIn(folder);
     }
     return sizes;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a desktop reads there: the menu
 # entry validates, the file types register with shared-mime-info, the icon comes in every size,
-# and the installed program runs.  usage: check_install.sh BUILD_DIR
+# and the installed program runs and, where it was built, finds its MP4 writer.
+#   usage: check_install.sh BUILD_DIR
 set -euo pipefail
 build=$1
 for tool in desktop-file-validate update-mime-database; do
@@ -13,6 +14,12 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 "$prefix/bin/tracelet" --version | grep -q '^tracelet ' || fail "the installed program does not run"
+if [ -f "$build/libtracelet_mp4.so" ]; then
+  samples=$(cd "$(dirname "$0")/../../samples" && pwd)
+  env -u TRACELET_MP4_PLUGIN QT_QPA_PLATFORM=offscreen "$prefix/bin/tracelet" render \
+    "$samples/correlation_positive.kvs" -o "$prefix/check.mp4" --size-limit 5 \
+    || fail "the installed program cannot write MP4"
+fi
 
 entry=$prefix/share/applications/tracelet.desktop
 report=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate: $report"

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
+#include <QRawFont>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <set>
@@ -87,6 +88,53 @@ TEST(GothicFonts, sizesWithoutStrikesAndBrokenFolders_keepTheScalableGothic)
     EXPECT_TRUE(crispStrikesIn(broken.path()).empty());
     EXPECT_TRUE(crispStrikesIn(QStringLiteral("/no/such/folder")).empty());
     EXPECT_EQ(loadCrispGothicStrikes({}), sizes); // what was loaded stays
+}
+
+// The strikes compiled in carry, glyph for glyph, what the whole strikes of the font package
+// draw for every character of the picture texts and button labels, with the same metrics, and
+// stay small enough that a start reads kilobytes.
+TEST(GothicFonts, compiledInStrikes_drawTheirCharactersAsTheWholeStrikes)
+{
+    const auto strikes = gothicStrikeData();
+    ASSERT_EQ(strikes.size(), 4u);
+    std::size_t bytes = 0;
+    QString text = QStringLiteral("相関係数 : ERR X平均値 Y位置 経路図 相関図 教示ポイント変更 "
+                                  "位置確認スライダ Tracelet のﾊﾞｰｼﾞｮﾝ情報");
+    for (char c = ' '; c <= '~'; ++c)
+        text += QLatin1Char(c);
+    for (const GothicStrikeData &strike : strikes) {
+        SCOPED_TRACE(strike.pixelSize);
+        bytes += strike.size;
+        const QString whole
+            = QStringLiteral("/usr/share/fonts/X11/misc/b%1.pcf.gz").arg(strike.pixelSize);
+        if (!QFile::exists(whole))
+            GTEST_SKIP() << "no " << whole.toStdString() << " to compare with";
+        const QRawFont cut(qUncompress(strike.data, static_cast<qsizetype>(strike.size)),
+            strike.pixelSize, QFont::PreferNoHinting);
+        const QRawFont full(whole, strike.pixelSize, QFont::PreferNoHinting);
+        ASSERT_TRUE(cut.isValid() && full.isValid());
+        EXPECT_EQ(cut.familyName(), full.familyName());
+        EXPECT_EQ(cut.ascent(), full.ascent());
+        EXPECT_EQ(cut.descent(), full.descent());
+        EXPECT_EQ(cut.averageCharWidth(), full.averageCharWidth());
+        EXPECT_EQ(cut.maxCharWidth(), full.maxCharWidth());
+        const auto cutGlyphs = cut.glyphIndexesForString(text);
+        const auto fullGlyphs = full.glyphIndexesForString(text);
+        ASSERT_EQ(cutGlyphs.size(), text.size());
+        const auto cutAdvances = cut.advancesForGlyphIndexes(cutGlyphs);
+        const auto fullAdvances = full.advancesForGlyphIndexes(fullGlyphs);
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            SCOPED_TRACE(QString(text[i]).toStdString());
+            ASSERT_EQ(cutGlyphs[i] != 0, fullGlyphs[i] != 0); // efont has no half-width kana
+            EXPECT_EQ(cutAdvances[i], fullAdvances[i]);
+            EXPECT_EQ(cut.alphaMapForGlyph(cutGlyphs[i], QRawFont::PixelAntialiasing),
+                full.alphaMapForGlyph(fullGlyphs[i], QRawFont::PixelAntialiasing));
+        }
+    }
+    EXPECT_LT(bytes, 64u * 1024);
+
+    const unsigned char damaged[] = { 0, 0, 0, 9, 'n', 'o', 't', ' ', 'a', ' ', 'f', 'o', 'n' };
+    EXPECT_TRUE(crispStrikesFrom({ { 10, damaged, sizeof damaged } }).empty());
 }
 
 } // namespace

@@ -236,7 +236,7 @@ TEST(RenderCommandTest, badUsage_givesStatusTwoWithTheUsage_helpGivesZero)
         { kvs, "-o", "out.gif", "--scale", "0" }, { kvs, "-o", "out.gif", "--scale", "9" },
         { kvs, "-o", "out.gif", "--scale", "1.5" }, { kvs, "-o", "out.gif", "--loop", "-1" },
         { kvs, "-o", "out.gif", "--loop", "x" }, { kvs, "-o", "out.png", "--loop", "2" },
-        { kvs, "-o", "out.mp4", "--loop", "2" } };
+        { kvs, "-o", "out.mp4", "--loop", "2" }, { kvs, "-o", "out.gif", "--exact" } };
     for (const auto &args : bad) {
         const auto [status, err] = render(args);
         EXPECT_EQ(status, 2) << ::testing::PrintToString(args);

@@ -6,10 +6,14 @@
 #include "data/SetupFile.h"
 #include "export/GifEncoder.h"
 #include "export/OutputFile.h"
+#ifdef TRACELET_HAVE_FFMPEG
+#include "../support/VideoFrames.h"
+#endif
 
 #include <QImageReader>
 #include <QProcess>
 #include <csignal>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <random>
 #include <sstream>
@@ -165,12 +169,82 @@ TEST(RenderExportTest, loopScaleAndProgress_doWhatTheySay)
     EXPECT_EQ(status, 0);
     EXPECT_NE(err.find("frame 7 of 7\n"), std::string::npos) << err;
 
-#ifndef TRACELET_HAVE_FFMPEG
-    const auto [noVideo, why] = render({ setup, "-o", dir.file("x.mp4") });
-    EXPECT_EQ(noVideo, 1);
-    EXPECT_NE(why.find("built without FFmpeg"), std::string::npos) << why;
+    // Without the MP4 writer (not built, or its file gone) .mp4 says what is missing.
+    QProcess noWriter;
+    auto environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TRACELET_MP4_PLUGIN", QString::fromStdString(dir.file("gone.so")));
+    noWriter.setProcessEnvironment(environment);
+    noWriter.start(TRACELET_EXE,
+        { "render", QString::fromStdString(setup), "-o",
+            QString::fromStdString(dir.file("x.mp4")) });
+    ASSERT_TRUE(noWriter.waitForFinished(30000));
+    EXPECT_EQ(noWriter.exitCode(), 1);
+#ifdef TRACELET_HAVE_FFMPEG
+    const char *const missing = "libtracelet_mp4.so is missing";
+#else
+    const char *const missing = "built without FFmpeg";
 #endif
+    EXPECT_TRUE(noWriter.readAllStandardError().contains(missing));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("x.mp4")));
 }
+
+#ifdef TRACELET_HAVE_FFMPEG
+// The default video plays everywhere: H.264 High in 4:2:0 with its index first, the picture
+// padded with white to an even size, and sharp when enlarged; --exact keeps every colour.
+TEST(RenderExportTest, videos_playEverywhereByDefault_andKeepEveryColourWhenExact)
+{
+    TempDir dir;
+    const std::string setup = smallSetup(dir);
+    ASSERT_EQ(render({ setup, "-o", dir.file("plain.gif") }).first, 0);
+    const QImage last = gifFrames(dir.file("plain.gif")).back();
+    struct Row
+    {
+        const char *name;
+        std::vector<std::string> options;
+        const char *pixelFormat;
+        const char *profile;
+        QSize size;
+        int largest; // the largest difference of a colour channel from the picture
+        double blurred; // the share of pixels more than 24 levels off: thin coloured lines
+                        // lose colour in 4:2:0 unless enlarged
+    };
+    const Row rows[] = {
+        { "default", {}, "yuv420p", "High", { 526, 350 }, 255, 0.05 },
+        { "default, enlarged", { "--scale", "2" }, "yuv420p", "High", { 1050, 700 }, 24, 0.0 },
+        { "exact", { "--exact" }, "yuv444p", "High 4:4:4 Predictive", { 525, 350 }, 2, 0.0 },
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        std::vector<std::string> args { setup, "-o", dir.file("v.mp4") };
+        args.insert(args.end(), row.options.begin(), row.options.end());
+        const auto [status, err] = render(args);
+        ASSERT_EQ(status, 0) << err;
+        const VideoFrames video = decodeVideo(dir.file("v.mp4"));
+        ASSERT_EQ(video.frames.size(), 7u) << video.error;
+        EXPECT_EQ(video.codec, "h264");
+        EXPECT_EQ(video.pixelFormat, row.pixelFormat);
+        EXPECT_EQ(video.profile, row.profile);
+        EXPECT_TRUE(video.indexFirst);
+        const QImage &frame = video.frames.back();
+        ASSERT_EQ(frame.size(), row.size);
+        const int scale = row.size.height() / last.height();
+        const QImage picture
+            = last.scaled(last.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        const PictureDifference difference = pictureDifference(frame, picture, 24);
+        EXPECT_LE(difference.largest, row.largest);
+        EXPECT_LE(difference.shareOver, row.blurred);
+        // The added column and row are white.
+        int palest = 255;
+        for (int y = picture.height(); y < frame.height(); ++y)
+            for (int x = 0; x < frame.width(); ++x)
+                palest = std::min({ palest, qRed(frame.pixel(x, y)), qBlue(frame.pixel(x, y)) });
+        for (int x = picture.width(); x < frame.width(); ++x)
+            for (int y = 0; y < frame.height(); ++y)
+                palest = std::min({ palest, qRed(frame.pixel(x, y)), qBlue(frame.pixel(x, y)) });
+        EXPECT_GE(palest, 250);
+    }
+}
+#endif
 
 TEST(RenderExportTest, interruptedRender_leavesNoPartialFile_andKeepsAnEarlierOne)
 {

@@ -10,6 +10,9 @@ int main(int argc, char **argv)
     // Tests need no screen, also when CTest lists them without its test environment.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef TRACELET_MP4_PLUGIN_FILE
+    qputenv("TRACELET_MP4_PLUGIN", TRACELET_MP4_PLUGIN_FILE);
+#endif
     QApplication app(argc, argv);
     platformSetupApplication();
     return RUN_ALL_TESTS();

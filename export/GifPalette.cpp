@@ -1,0 +1,31 @@
+#include "export/GifPalette.h"
+
+#include <algorithm>
+#include <bit>
+
+void GifPalette::clear()
+{
+    m_indices.fill(-1);
+    m_colours.clear();
+}
+
+int GifPalette::intern(QRgb colour)
+{
+    std::size_t slot = slotOf(colour);
+    while (m_indices[slot] >= 0 && m_keys[slot] != colour)
+        slot = (slot + 1) & (kSlots - 1);
+    if (m_indices[slot] >= 0)
+        return m_indices[slot];
+    if (m_colours.size() == 256)
+        return -1;
+    m_keys[slot] = colour;
+    m_indices[slot] = static_cast<std::int16_t>(m_colours.size());
+    m_colours.push_back(colour);
+    return m_indices[slot];
+}
+
+int GifPalette::bitsWith(int extra) const
+{
+    const auto entries = static_cast<unsigned>(std::max(2, size() + extra));
+    return static_cast<int>(std::bit_width(entries - 1));
+}

@@ -1,0 +1,195 @@
+#include "export/GifFrame.h"
+
+#include "export/GifLzw.h"
+#include "export/GifPalette.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+namespace {
+
+// The provisional index of a pixel the previous frame already shows.
+constexpr std::uint8_t kKept = 255;
+
+// The smallest rectangle holding every pixel that differs from the previous frame, and in each
+// of its rows the first and last such column (first > last: none).
+struct Changes
+{
+    QRect area;
+    std::vector<std::pair<int, int>> spans;
+};
+
+Changes changesOf(const QImage &frame, const QImage &previous)
+{
+    const int width = frame.width();
+    if (previous.isNull())
+        return { frame.rect(),
+            std::vector<std::pair<int, int>>(
+                static_cast<std::size_t>(frame.height()), { 0, width - 1 }) };
+    std::vector<std::pair<int, int>> rows(static_cast<std::size_t>(frame.height()), { width, -1 });
+    const auto rowBytes = static_cast<std::size_t>(width) * sizeof(QRgb);
+    int left = width, right = -1, top = frame.height(), bottom = -1;
+    for (int y = 0; y < frame.height(); ++y) {
+        const auto *now = reinterpret_cast<const QRgb *>(frame.constScanLine(y));
+        const auto *before = reinterpret_cast<const QRgb *>(previous.constScanLine(y));
+        if (std::memcmp(now, before, rowBytes) == 0)
+            continue;
+        int first = 0;
+        while (now[first] == before[first])
+            ++first;
+        int last = width - 1;
+        while (now[last] == before[last])
+            --last;
+        rows[static_cast<std::size_t>(y)] = { first, last };
+        left = std::min(left, first);
+        right = std::max(right, last);
+        top = std::min(top, y);
+        bottom = y;
+    }
+    // An unchanged picture still takes a frame (one transparent pixel), so that the timing stays
+    // one frame per capture.
+    if (bottom < 0)
+        return { QRect(0, 0, 1, 1), { { 1, 0 } } };
+    return { QRect(QPoint(left, top), QPoint(right, bottom)),
+        std::vector(rows.begin() + top, rows.begin() + bottom + 1) };
+}
+
+// The indices in `palette` of the area's changed pixels, kKept for the others; in `colours` the
+// indices of the colours of all pixels as far as the palette has them (not of those the rows'
+// changes leave out), else kKept. False when the changes need more colours than fit below kKept.
+bool indexChanges(const QImage &frame, const QImage &previous, const Changes &changes,
+    GifPalette &palette, std::vector<std::uint8_t> &indices, std::vector<std::uint8_t> &colours)
+{
+    const QRect area = changes.area;
+    const auto width = static_cast<std::size_t>(area.width());
+    indices.assign(width * static_cast<std::size_t>(area.height()), kKept);
+    colours.assign(indices.size(), kKept);
+    QRgb lastColour = 0;
+    int lastIndex = -1;
+    for (int row = 0; row < area.height(); ++row) {
+        const auto [first, last] = changes.spans[static_cast<std::size_t>(row)];
+        const int y = area.top() + row;
+        const auto *now = reinterpret_cast<const QRgb *>(frame.constScanLine(y));
+        const auto *before = previous.isNull()
+            ? nullptr
+            : reinterpret_cast<const QRgb *>(previous.constScanLine(y));
+        const std::size_t offset
+            = static_cast<std::size_t>(row) * width - static_cast<std::size_t>(area.left());
+        for (int x = first; x <= last; ++x) {
+            const QRgb colour = now[x];
+            const auto at = offset + static_cast<std::size_t>(x);
+            if (before && before[x] == colour) {
+                const int index = colour == lastColour && lastIndex >= 0
+                    ? lastIndex
+                    : palette.indexOf(colour | 0xFF000000u);
+                colours[at] = index < 0 ? kKept : static_cast<std::uint8_t>(index);
+                continue;
+            }
+            if (colour != lastColour || lastIndex < 0) {
+                lastIndex = palette.intern(colour | 0xFF000000u);
+                if (lastIndex < 0 || lastIndex >= kKept)
+                    return false;
+                lastColour = colour;
+            }
+            indices[at] = colours[at] = static_cast<std::uint8_t>(lastIndex);
+        }
+    }
+    return true;
+}
+
+// Every pixel of the area, with a table of at most 256 colours: exact when the area has no more,
+// else the nearest colours of a table Qt picks (a photograph as background).
+void indexWhole(const QImage &image, QRect area, GifFrame &out, std::vector<std::uint8_t> &indices)
+{
+    GifPalette palette;
+    indices.resize(
+        static_cast<std::size_t>(area.width()) * static_cast<std::size_t>(area.height()));
+    auto target = indices.begin();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const int index = palette.intern(row[x] | 0xFF000000u);
+            if (index < 0)
+                break;
+            *target++ = static_cast<std::uint8_t>(index);
+        }
+    }
+    if (target == indices.end()) {
+        out.colours = palette.colours();
+        return;
+    }
+    const QImage indexed = image.copy(area).convertToFormat(
+        QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    const QList<QRgb> table = indexed.colorTable();
+    out.colours.assign(table.begin(), table.end());
+    for (int y = 0; y < area.height(); ++y)
+        std::copy_n(indexed.constScanLine(y), area.width(),
+            indices.begin() + static_cast<std::ptrdiff_t>(y) * area.width());
+}
+
+void enlarge(std::vector<std::uint8_t> &indices, QSize size, int scale)
+{
+    if (scale == 1)
+        return;
+    const std::size_t width = static_cast<std::size_t>(size.width());
+    const std::size_t outWidth = width * static_cast<std::size_t>(scale);
+    std::vector<std::uint8_t> out(outWidth * static_cast<std::size_t>(size.height() * scale));
+    auto target = out.begin();
+    for (int y = 0; y < size.height(); ++y) {
+        const auto rowStart = target;
+        for (std::size_t x = 0; x < width; ++x)
+            target = std::fill_n(target, scale, indices[static_cast<std::size_t>(y) * width + x]);
+        for (int copy = 1; copy < scale; ++copy)
+            target = std::copy(rowStart, rowStart + static_cast<std::ptrdiff_t>(outWidth), target);
+    }
+    indices.swap(out);
+}
+
+} // namespace
+
+GifFrame GifFrame::parse(const QImage &frame, const QImage &previous, int scale, int delayCs)
+{
+    const Changes changes = changesOf(frame, previous);
+    const QRect area = changes.area;
+    GifFrame out;
+    out.area = QRect(area.topLeft() * scale, area.size() * scale);
+    out.delayCs = delayCs;
+
+    thread_local std::vector<std::uint8_t> indices, colours;
+    thread_local GifPalette palette;
+    palette.clear();
+    if (indexChanges(frame, previous, changes, palette, indices, colours)) {
+        out.colours = palette.colours();
+        if (std::find(indices.begin(), indices.end(), kKept) != indices.end()) {
+            out.transparent = palette.size();
+            const auto transparent = static_cast<std::uint8_t>(out.transparent);
+            std::replace(indices.begin(), indices.end(), kKept, transparent);
+            std::replace(colours.begin(), colours.end(), kKept, transparent);
+            enlarge(colours, area.size(), scale);
+        }
+    } else {
+        indexWhole(frame, area, out, indices); // too many colours for transparency to pay
+    }
+    enlarge(indices, area.size(), scale);
+    thread_local GifLzw lzw;
+    // A parse that fills the code table holds for this frame's own table at most.
+    const int ownCodeSize = std::max(2,
+        static_cast<int>(std::bit_width(static_cast<unsigned>(
+            std::max(out.transparent, static_cast<int>(out.colours.size()) - 1)))));
+    GifLzw::Transparency transparency { static_cast<std::uint8_t>(out.transparent), colours };
+    bool holdsForAll = lzw.parse(
+        indices, ownCodeSize, out.codes, out.transparent >= 0 ? &transparency : nullptr);
+    if (out.transparent >= 0) {
+        // Which of the two choices for pixels that stay makes fewer codes depends on the picture.
+        thread_local std::vector<std::uint16_t> other;
+        transparency.followColours = false;
+        const bool otherHoldsForAll = lzw.parse(indices, ownCodeSize, other, &transparency);
+        if (other.size() < out.codes.size()) {
+            out.codes.swap(other);
+            holdsForAll = otherHoldsForAll;
+        }
+    }
+    out.widestCodeSize = holdsForAll ? 8 : ownCodeSize;
+    return out;
+}

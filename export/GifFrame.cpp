@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <span>
 
 namespace {
 
@@ -56,7 +57,7 @@ Changes changesOf(const QImage &frame, const QImage &previous)
 }
 
 // The indices in `palette` of the area's changed pixels, kKept for the others; in `colours` the
-// indices of the colours of all pixels as far as the palette has them (not of those the rows'
+// indices of the colours of all pixels the palette has (not of those outside the rows'
 // changes leave out), else kKept. False when the changes need more colours than fit below kKept.
 bool indexChanges(const QImage &frame, const QImage &previous, const Changes &changes,
     GifPalette &palette, std::vector<std::uint8_t> &indices, std::vector<std::uint8_t> &colours)
@@ -65,42 +66,64 @@ bool indexChanges(const QImage &frame, const QImage &previous, const Changes &ch
     const auto width = static_cast<std::size_t>(area.width());
     indices.assign(width * static_cast<std::size_t>(area.height()), kKept);
     colours.assign(indices.size(), kKept);
+    auto eachRow = [&](auto visit) {
+        for (int row = 0; row < area.height(); ++row) {
+            const auto [first, last] = changes.spans[static_cast<std::size_t>(row)];
+            const int y = area.top() + row;
+            const auto *before = previous.isNull()
+                ? nullptr
+                : reinterpret_cast<const QRgb *>(previous.constScanLine(y));
+            const std::size_t offset
+                = static_cast<std::size_t>(row) * width - static_cast<std::size_t>(area.left());
+            if (!visit(reinterpret_cast<const QRgb *>(frame.constScanLine(y)), before, first, last,
+                    offset))
+                return false;
+        }
+        return true;
+    };
     QRgb lastColour = 0;
     int lastIndex = -1;
-    for (int row = 0; row < area.height(); ++row) {
-        const auto [first, last] = changes.spans[static_cast<std::size_t>(row)];
-        const int y = area.top() + row;
-        const auto *now = reinterpret_cast<const QRgb *>(frame.constScanLine(y));
-        const auto *before = previous.isNull()
-            ? nullptr
-            : reinterpret_cast<const QRgb *>(previous.constScanLine(y));
-        const std::size_t offset
-            = static_cast<std::size_t>(row) * width - static_cast<std::size_t>(area.left());
+    const bool fits = eachRow(
+        [&](const QRgb *now, const QRgb *before, int first, int last, std::size_t offset) {
+            for (int x = first; x <= last; ++x) {
+                const QRgb colour = now[x];
+                if (before && before[x] == colour)
+                    continue;
+                if (colour != lastColour || lastIndex < 0) {
+                    lastIndex = palette.intern(colour | 0xFF000000u);
+                    if (lastIndex < 0 || lastIndex >= kKept)
+                        return false;
+                    lastColour = colour;
+                }
+                const auto at = offset + static_cast<std::size_t>(x);
+                indices[at] = colours[at] = static_cast<std::uint8_t>(lastIndex);
+            }
+            return true;
+        });
+    if (!fits || previous.isNull())
+        return fits;
+    // The colours of the pixels that stay, now that the palette is complete.
+    lastIndex = -1;
+    eachRow([&](const QRgb *now, const QRgb *, int first, int last, std::size_t offset) {
         for (int x = first; x <= last; ++x) {
-            const QRgb colour = now[x];
             const auto at = offset + static_cast<std::size_t>(x);
-            if (before && before[x] == colour) {
-                const int index = colour == lastColour && lastIndex >= 0
-                    ? lastIndex
-                    : palette.indexOf(colour | 0xFF000000u);
-                colours[at] = index < 0 ? kKept : static_cast<std::uint8_t>(index);
+            if (indices[at] != kKept)
                 continue;
+            if (now[x] != lastColour || lastIndex < 0) {
+                lastColour = now[x];
+                lastIndex = palette.indexOf(lastColour | 0xFF000000u);
             }
-            if (colour != lastColour || lastIndex < 0) {
-                lastIndex = palette.intern(colour | 0xFF000000u);
-                if (lastIndex < 0 || lastIndex >= kKept)
-                    return false;
-                lastColour = colour;
-            }
-            indices[at] = colours[at] = static_cast<std::uint8_t>(lastIndex);
+            colours[at] = lastIndex < 0 ? kKept : static_cast<std::uint8_t>(lastIndex);
         }
-    }
+        return true;
+    });
     return true;
 }
 
 // Every pixel of the area, with a table of at most 256 colours: exact when the area has no more,
 // else the nearest colours of a table Qt picks (a photograph as background).
-void indexWhole(const QImage &image, QRect area, GifFrame &out, std::vector<std::uint8_t> &indices)
+void indexWhole(
+    const QImage &image, QRect area, std::vector<QRgb> &colours, std::vector<std::uint8_t> &indices)
 {
     GifPalette palette;
     indices.resize(
@@ -116,16 +139,23 @@ void indexWhole(const QImage &image, QRect area, GifFrame &out, std::vector<std:
         }
     }
     if (target == indices.end()) {
-        out.colours = palette.colours();
+        colours = palette.colours();
         return;
     }
     const QImage indexed = image.copy(area).convertToFormat(
         QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
     const QList<QRgb> table = indexed.colorTable();
-    out.colours.assign(table.begin(), table.end());
+    colours.assign(table.begin(), table.end());
     for (int y = 0; y < area.height(); ++y)
         std::copy_n(indexed.constScanLine(y), area.width(),
             indices.begin() + static_cast<std::ptrdiff_t>(y) * area.width());
+}
+
+// The minimum code size for a table of `entries` colours.
+int codeSizeFor(int entries)
+{
+    return std::max(
+        2, static_cast<int>(std::bit_width(static_cast<unsigned>(std::max(entries, 1) - 1))));
 }
 
 void enlarge(std::vector<std::uint8_t> &indices, QSize size, int scale)
@@ -156,40 +186,60 @@ GifFrame GifFrame::parse(const QImage &frame, const QImage &previous, int scale,
     out.area = QRect(area.topLeft() * scale, area.size() * scale);
     out.delayCs = delayCs;
 
+    thread_local GifLzw lzw;
+    thread_local std::vector<std::uint16_t> codes;
+    // Parses indices and keeps the parse when it has fewer codes than the one kept so far. A
+    // parse that fills the code table is tried again keeping the full table for a while, and
+    // holds for a table as small as this one at most.
+    auto tryParse = [&](std::span<const std::uint8_t> input, const std::vector<QRgb> &table,
+                        const GifLzw::Transparency *transparency) {
+        const int transparent = transparency ? transparency->index : -1;
+        const int codeSize = codeSizeFor(std::max(transparent + 1, static_cast<int>(table.size())));
+        for (const double keepFull : { 0.0, 1.0, 1.3 }) {
+            const bool holdsForAll = lzw.parse(input, codeSize, codes, transparency, keepFull);
+            if (out.codes.empty() || codes.size() < out.codes.size()) {
+                out.codes.swap(codes);
+                out.colours = table;
+                out.transparent = transparent;
+                out.widestCodeSize = holdsForAll ? 8 : codeSize;
+            }
+            if (holdsForAll)
+                break;
+        }
+    };
+
     thread_local std::vector<std::uint8_t> indices, colours;
     thread_local GifPalette palette;
     palette.clear();
-    if (indexChanges(frame, previous, changes, palette, indices, colours)) {
-        out.colours = palette.colours();
-        if (std::find(indices.begin(), indices.end(), kKept) != indices.end()) {
-            out.transparent = palette.size();
-            const auto transparent = static_cast<std::uint8_t>(out.transparent);
+    const bool exact = indexChanges(frame, previous, changes, palette, indices, colours);
+    const auto pixels = indices.size();
+    const auto kept
+        = exact ? static_cast<std::size_t>(std::count(indices.begin(), indices.end(), kKept)) : 0;
+    if (exact) {
+        const auto transparent = static_cast<std::uint8_t>(palette.size());
+        if (kept > 0) {
             std::replace(indices.begin(), indices.end(), kKept, transparent);
             std::replace(colours.begin(), colours.end(), kKept, transparent);
             enlarge(colours, area.size(), scale);
         }
-    } else {
-        indexWhole(frame, area, out, indices); // too many colours for transparency to pay
-    }
-    enlarge(indices, area.size(), scale);
-    thread_local GifLzw lzw;
-    // A parse that fills the code table holds for this frame's own table at most.
-    const int ownCodeSize = std::max(2,
-        static_cast<int>(std::bit_width(static_cast<unsigned>(
-            std::max(out.transparent, static_cast<int>(out.colours.size()) - 1)))));
-    GifLzw::Transparency transparency { static_cast<std::uint8_t>(out.transparent), colours };
-    bool holdsForAll = lzw.parse(
-        indices, ownCodeSize, out.codes, out.transparent >= 0 ? &transparency : nullptr);
-    if (out.transparent >= 0) {
-        // Which of the two choices for pixels that stay makes fewer codes depends on the picture.
-        thread_local std::vector<std::uint16_t> other;
-        transparency.followColours = false;
-        const bool otherHoldsForAll = lzw.parse(indices, ownCodeSize, other, &transparency);
-        if (other.size() < out.codes.size()) {
-            out.codes.swap(other);
-            holdsForAll = otherHoldsForAll;
+        enlarge(indices, area.size(), scale);
+        GifLzw::Transparency transparency { transparent, colours };
+        tryParse(indices, palette.colours(), kept > 0 ? &transparency : nullptr);
+        if (kept > 0) {
+            // Which choice for the pixels that stay makes fewer codes depends on the picture.
+            for (const auto prefer : { GifLzw::Transparency::Prefer::Transparency,
+                     GifLzw::Transparency::Prefer::Colour }) {
+                transparency.prefer = prefer;
+                tryParse(indices, palette.colours(), &transparency);
+            }
         }
     }
-    out.widestCodeSize = holdsForAll ? 8 : ownCodeSize;
+    if (!exact || kept * 2 < pixels) {
+        // Mostly changed (a scrolled map) or too many colours: the whole rectangle as it is.
+        std::vector<QRgb> whole;
+        indexWhole(frame, area, whole, indices);
+        enlarge(indices, area.size(), scale);
+        tryParse(indices, whole, nullptr);
+    }
     return out;
 }

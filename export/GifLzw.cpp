@@ -80,7 +80,7 @@ void GifLzw::clearTable()
 }
 
 bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
-    std::vector<std::uint16_t> &codes, const Transparency *transparency)
+    std::vector<std::uint16_t> &codes, const Transparency *transparency, double keepFull)
 {
     codes.clear();
     clearTable();
@@ -89,75 +89,115 @@ bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
         return true;
     const unsigned capacity = 4095 - ((1u << widestCodeSize) + 2);
     bool filled = false;
+    unsigned strings = 0;
+    // Pixels per code while the table was built, and the codes and pixels since it was full.
+    constexpr unsigned kWindow = 512;
+    std::size_t segmentStart = 0, segmentCodes = 0, windowStart = 0;
+    unsigned windowCodes = 0;
+    double fullRatio = 0;
     const std::uint8_t *data = indices.data();
-    // Where a pixel may be either, the choice follows the string so far: transparent amid
-    // transparency, its own colour amid colours.
     const std::uint8_t *colours = transparency ? transparency->colours.data() : data;
     const unsigned clear = transparency ? transparency->index : 256;
-    const bool follow = transparency && transparency->followColours;
-    auto choices = [&](std::size_t at, bool amidClear) -> std::pair<unsigned, unsigned> {
+    using Prefer = Transparency::Prefer;
+    const Prefer prefer = transparency ? transparency->prefer : Prefer::Neighbour;
+    // The indices a pixel may take, the likelier first: a pixel that stays is transparent amid
+    // transparency and its own colour amid colours.
+    auto choices = [&](std::size_t at, unsigned after) -> std::pair<unsigned, unsigned> {
         const unsigned index = data[at];
         if (index != clear || colours[at] == clear)
             return { index, index };
-        return amidClear || !follow ? std::pair(index, unsigned(colours[at]))
-                                    : std::pair(unsigned(colours[at]), index);
+        const bool clearFirst
+            = prefer == Prefer::Transparency || (prefer == Prefer::Neighbour && after == clear);
+        return clearFirst ? std::pair(index, unsigned(colours[at]))
+                          : std::pair(unsigned(colours[at]), index);
     };
 
-    unsigned strings = 0;
-    unsigned prefix = choices(0, true).first;
-    bool amidClear = prefix == clear;
-    // While the string so far is one index repeated: that index and how often; else run is 0.
-    unsigned runIndex = prefix;
-    std::size_t run = 1;
+    // The strings that match the pixels so far, the likeliest first: its code, its last index,
+    // and its length while it is that index repeated (else 0).
+    struct Match
+    {
+        unsigned code, last;
+        std::size_t run;
+    };
+    constexpr std::size_t kMatches = 4;
+    std::array<Match, kMatches> matches, longer;
+    std::size_t alive = 1;
+    const unsigned first = choices(0, clear).first;
+    matches[0] = { first, first, 1 };
     std::size_t i = 1;
     while (i < count) {
-        const auto [index, other] = choices(i, amidClear);
-        if (run > 0 && index == runIndex) {
-            if (const std::size_t longest = m_longestRun[index]; run < longest) {
-                const std::size_t more = runLength((index == clear ? data : colours) + i,
-                    std::min(count - i, longest - run), static_cast<std::uint8_t>(index));
-                run += more;
-                i += more;
-                prefix = m_runCodes[index * kRunSlots + run];
-                continue;
+        Match &only = matches[0];
+        if (alive == 1 && only.run > 0 && only.run < m_longestRun[only.last]
+            && choices(i, only.last).first == only.last) {
+            // A run walks the strings of the repeated index by counting.
+            const std::size_t more = runLength((only.last == clear ? data : colours) + i,
+                std::min(count - i, m_longestRun[only.last] - only.run),
+                static_cast<std::uint8_t>(only.last));
+            only.run += more;
+            only.code = m_runCodes[only.last * kRunSlots + only.run];
+            i += more;
+            continue;
+        }
+        std::size_t found = 0;
+        for (std::size_t m = 0; m < alive; ++m) {
+            const auto [likely, other] = choices(i, matches[m].last);
+            const unsigned options[2] = { likely, other };
+            const Match &match = matches[m];
+            for (std::size_t k = 0; k < (likely == other ? 1u : 2u) && found < kMatches; ++k) {
+                const unsigned index = options[k];
+                if (match.run > 0 && index == match.last) {
+                    if (match.run < m_longestRun[index])
+                        longer[found++] = { m_runCodes[index * kRunSlots + match.run + 1], index,
+                            match.run + 1 };
+                } else if (const std::uint32_t *entry = find(match.code, index)) {
+                    longer[found++] = { *entry & ((1u << kCodeBits) - 1), index, 0 };
+                }
             }
-        } else if (const std::uint32_t *entry = find(prefix, index)) {
-            prefix = *entry & ((1u << kCodeBits) - 1);
-            amidClear = index == clear;
-            run = 0;
+        }
+        if (found > 0) {
+            std::copy_n(longer.begin(), found, matches.begin());
+            alive = found;
             ++i;
             continue;
         }
-        if (other != index) {
-            if (const std::uint32_t *entry = find(prefix, other)) {
-                prefix = *entry & ((1u << kCodeBits) - 1);
-                amidClear = other == clear;
-                run = 0;
-                ++i;
-                continue;
-            }
-        }
-        codes.push_back(static_cast<std::uint16_t>(prefix));
-        if (strings == capacity) {
-            filled = true;
-            codes.push_back(kClear);
-            clearTable();
-            strings = 0;
-        } else {
+        // No string goes further: the likeliest is written and grows by the next index.
+        const Match &match = matches[0];
+        const unsigned index = choices(i, match.last).first;
+        codes.push_back(static_cast<std::uint16_t>(match.code));
+        ++segmentCodes;
+        if (strings < capacity) {
             const unsigned code = 256 + strings++;
-            m_table[(prefix << 8) | index] = (m_generation << kCodeBits) | code;
-            if (run > 0 && index == runIndex) {
-                m_runCodes[index * kRunSlots + run + 1] = static_cast<std::uint16_t>(code);
-                m_longestRun[index] = static_cast<std::uint16_t>(run + 1);
+            m_table[(match.code << 8) | index] = (m_generation << kCodeBits) | code;
+            if (match.run > 0 && index == match.last) {
+                m_runCodes[index * kRunSlots + match.run + 1] = static_cast<std::uint16_t>(code);
+                m_longestRun[index] = static_cast<std::uint16_t>(match.run + 1);
             }
+            if (strings == capacity) {
+                filled = true;
+                fullRatio
+                    = static_cast<double>(i - segmentStart) / static_cast<double>(segmentCodes);
+                windowStart = i;
+                windowCodes = 0;
+            }
+        } else if (keepFull == 0 || ++windowCodes == kWindow) {
+            // A full table is kept while it compresses `keepFull` times as well as it did on
+            // average while it was built; then a fresh one starts.
+            if (keepFull == 0
+                || static_cast<double>(i - windowStart) < fullRatio * keepFull * kWindow) {
+                codes.push_back(kClear);
+                clearTable();
+                strings = 0;
+                segmentStart = i;
+                segmentCodes = 0;
+            }
+            windowStart = i;
+            windowCodes = 0;
         }
-        prefix = index;
-        amidClear = index == clear;
-        runIndex = index;
-        run = 1;
+        matches[0] = { index, index, 1 };
+        alive = 1;
         ++i;
     }
-    codes.push_back(static_cast<std::uint16_t>(prefix));
+    codes.push_back(static_cast<std::uint16_t>(matches[0].code));
     return !filled;
 }
 

@@ -20,17 +20,21 @@ public:
     {
         std::uint8_t index = 0;
         std::span<const std::uint8_t> colours;
-        bool followColours = true; // amid colours, prefer colours; else always transparency
+        // Which a pixel that stays is likelier to continue a string with.
+        enum class Prefer { Neighbour, Transparency, Colour } prefer = Prefer::Neighbour;
     };
     // A code of the parse: an index (below 256), 256 + n for the n-th string added to the code
     // table, or kClear where the table starts afresh.
     static constexpr std::uint16_t kClear = 0xFFFF;
 
     GifLzw();
-    // The parse holds for every minimum code size up to widestCodeSize (the table starts afresh
-    // when the widest table is full); true when it never filled the table, so it holds for all.
+    // The parse holds for every minimum code size up to widestCodeSize (the table of that size
+    // is the one that fills); true when it never filled the table, so it holds for all. A full
+    // table starts afresh at once, or with keepFull > 0 once it compresses worse than keepFull
+    // times its average while it was built.
     bool parse(std::span<const std::uint8_t> indices, int widestCodeSize,
-        std::vector<std::uint16_t> &codes, const Transparency *transparency = nullptr);
+        std::vector<std::uint16_t> &codes, const Transparency *transparency = nullptr,
+        double keepFull = 0);
 
     // The image data of a parse, its indices replaced by `palette`: minCodeSize (2 to 8) must
     // hold every replaced index.

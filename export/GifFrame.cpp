@@ -226,10 +226,14 @@ GifFrame GifFrame::parse(const QImage &frame, const QImage &previous, int scale,
         GifLzw::Transparency transparency { transparent, colours };
         tryParse(indices, palette.colours(), kept > 0 ? &transparency : nullptr);
         if (kept > 0) {
-            // Which choice for the pixels that stay makes fewer codes depends on the picture.
-            for (const auto prefer : { GifLzw::Transparency::Prefer::Transparency,
-                     GifLzw::Transparency::Prefer::Colour }) {
+            // Which choice for the pixels that stay makes fewer codes depends on the picture, and
+            // the longest string now is not always the best for the strings after it.
+            using Prefer = GifLzw::Transparency::Prefer;
+            const std::pair<Prefer, bool> ways[] = { { Prefer::Transparency, true },
+                { Prefer::Colour, true }, { Prefer::Transparency, false } };
+            for (const auto &[prefer, everyString] : ways) {
                 transparency.prefer = prefer;
+                transparency.everyString = everyString;
                 tryParse(indices, palette.colours(), &transparency);
             }
         }

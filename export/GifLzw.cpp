@@ -100,6 +100,7 @@ bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
     const unsigned clear = transparency ? transparency->index : 256;
     using Prefer = Transparency::Prefer;
     const Prefer prefer = transparency ? transparency->prefer : Prefer::Neighbour;
+    const std::size_t followed = transparency && !transparency->everyString ? 1 : 4;
     // The indices a pixel may take, the likelier first: a pixel that stays is transparent amid
     // transparency and its own colour amid colours.
     auto choices = [&](std::size_t at, unsigned after) -> std::pair<unsigned, unsigned> {
@@ -119,8 +120,7 @@ bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
         unsigned code, last;
         std::size_t run;
     };
-    constexpr std::size_t kMatches = 4;
-    std::array<Match, kMatches> matches, longer;
+    std::array<Match, 4> matches, longer;
     std::size_t alive = 1;
     const unsigned first = choices(0, clear).first;
     matches[0] = { first, first, 1 };
@@ -143,7 +143,7 @@ bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
             const auto [likely, other] = choices(i, matches[m].last);
             const unsigned options[2] = { likely, other };
             const Match &match = matches[m];
-            for (std::size_t k = 0; k < (likely == other ? 1u : 2u) && found < kMatches; ++k) {
+            for (std::size_t k = 0; k < (likely == other ? 1u : 2u) && found < followed; ++k) {
                 const unsigned index = options[k];
                 if (match.run > 0 && index == match.last) {
                     if (match.run < m_longestRun[index])

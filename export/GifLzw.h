@@ -22,6 +22,7 @@ public:
         std::span<const std::uint8_t> colours;
         // Which a pixel that stays is likelier to continue a string with.
         enum class Prefer { Neighbour, Transparency, Colour } prefer = Prefer::Neighbour;
+        bool everyString = true; // follow every string either index extends, else the likelier
     };
     // A code of the parse: an index (below 256), 256 + n for the n-th string added to the code
     // table, or kClear where the table starts afresh.

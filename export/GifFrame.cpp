@@ -56,9 +56,9 @@ Changes changesOf(const QImage &frame, const QImage &previous)
         std::vector(rows.begin() + top, rows.begin() + bottom + 1) };
 }
 
-// The indices in `palette` of the area's changed pixels, kKept for the others; in `colours` the
-// indices of the colours of all pixels the palette has (not of those outside the rows'
-// changes leave out), else kKept. False when the changes need more colours than fit below kKept.
+// The indices in `palette` of the area's changed pixels, kKept for the others. `colours` has the
+// colour index of every pixel between the first and last change of its row whose colour the
+// palette has, else kKept. False when the changes need more colours than fit below kKept.
 bool indexChanges(const QImage &frame, const QImage &previous, const Changes &changes,
     GifPalette &palette, std::vector<std::uint8_t> &indices, std::vector<std::uint8_t> &colours)
 {
@@ -129,16 +129,19 @@ void indexWhole(
     indices.resize(
         static_cast<std::size_t>(area.width()) * static_cast<std::size_t>(area.height()));
     auto target = indices.begin();
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const int index = palette.intern(row[x] | 0xFF000000u);
-            if (index < 0)
-                break;
-            *target++ = static_cast<std::uint8_t>(index);
+    auto exactly = [&] {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const int index = palette.intern(row[x] | 0xFF000000u);
+                if (index < 0)
+                    return false;
+                *target++ = static_cast<std::uint8_t>(index);
+            }
         }
-    }
-    if (target == indices.end()) {
+        return true;
+    };
+    if (exactly()) {
         colours = palette.colours();
         return;
     }

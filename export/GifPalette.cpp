@@ -1,8 +1,5 @@
 #include "export/GifPalette.h"
 
-#include <algorithm>
-#include <bit>
-
 void GifPalette::clear()
 {
     m_indices.fill(-1);
@@ -22,10 +19,4 @@ int GifPalette::intern(QRgb colour)
     m_indices[slot] = static_cast<std::int16_t>(m_colours.size());
     m_colours.push_back(colour);
     return m_indices[slot];
-}
-
-int GifPalette::bitsWith(int extra) const
-{
-    const auto entries = static_cast<unsigned>(std::max(2, size() + extra));
-    return static_cast<int>(std::bit_width(entries - 1));
 }

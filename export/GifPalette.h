@@ -25,8 +25,6 @@ public:
     int intern(QRgb colour);
     int size() const { return static_cast<int>(m_colours.size()); }
     const std::vector<QRgb> &colours() const { return m_colours; }
-    // Bits of the table written for these colours plus `extra` more: 2 to 256 entries.
-    int bitsWith(int extra) const;
 
 private:
     static constexpr std::size_t kSlots = 1024;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <optional>
 #include <span>
 
 namespace {
@@ -191,33 +192,39 @@ GifFrame GifFrame::parse(const QImage &frame, const QImage &previous, int scale,
 
     thread_local GifLzw lzw;
     thread_local std::vector<std::uint16_t> codes;
-    // Parses indices and keeps the parse when it has fewer codes than the one kept so far. A
-    // parse that fills the code table is tried again keeping the full table for a while, and
-    // holds for a table as small as this one at most.
-    auto tryParse = [&](std::span<const std::uint8_t> input, const std::vector<QRgb> &table,
-                        const GifLzw::Transparency *transparency) {
+    // One way of writing the frame: its indices, its table, how pixels that stay are written.
+    struct Way
+    {
+        std::span<const std::uint8_t> indices;
+        const std::vector<QRgb> *table;
+        std::optional<GifLzw::Transparency> transparency;
+    };
+    std::optional<Way> best;
+    // Parses a way and keeps it when it has fewer codes than the best so far. A parse that fills
+    // the code table holds for a table as small as this one at most.
+    auto tryWay = [&](const Way &way, double keepFull) {
+        const GifLzw::Transparency *transparency = way.transparency ? &*way.transparency : nullptr;
         const int transparent = transparency ? transparency->index : -1;
-        const int codeSize = codeSizeFor(std::max(transparent + 1, static_cast<int>(table.size())));
-        for (const double keepFull : { 0.0, 1.0, 1.3 }) {
-            const bool holdsForAll = lzw.parse(input, codeSize, codes, transparency, keepFull);
-            if (out.codes.empty() || codes.size() < out.codes.size()) {
-                out.codes.swap(codes);
-                out.colours = table;
-                out.transparent = transparent;
-                out.widestCodeSize = holdsForAll ? 8 : codeSize;
-            }
-            if (holdsForAll)
-                break;
+        const int codeSize
+            = codeSizeFor(std::max(transparent + 1, static_cast<int>(way.table->size())));
+        const bool holdsForAll = lzw.parse(way.indices, codeSize, codes, transparency, keepFull);
+        if (out.codes.empty() || codes.size() < out.codes.size()) {
+            out.codes.swap(codes);
+            out.colours = *way.table;
+            out.transparent = transparent;
+            out.widestCodeSize = holdsForAll ? 8 : codeSize;
+            best = way;
         }
     };
 
-    thread_local std::vector<std::uint8_t> indices, colours;
+    thread_local std::vector<std::uint8_t> indices, colours, whole;
     thread_local GifPalette palette;
     palette.clear();
     const bool exact = indexChanges(frame, previous, changes, palette, indices, colours);
     const auto pixels = indices.size();
     const auto kept
         = exact ? static_cast<std::size_t>(std::count(indices.begin(), indices.end(), kKept)) : 0;
+    const bool mostlyChanged = !exact || kept * 2 < pixels;
     if (exact) {
         const auto transparent = static_cast<std::uint8_t>(palette.size());
         if (kept > 0) {
@@ -226,27 +233,35 @@ GifFrame GifFrame::parse(const QImage &frame, const QImage &previous, int scale,
             enlarge(colours, area.size(), scale);
         }
         enlarge(indices, area.size(), scale);
-        GifLzw::Transparency transparency { transparent, colours };
-        tryParse(indices, palette.colours(), kept > 0 ? &transparency : nullptr);
-        if (kept > 0) {
+        Way way { indices, &palette.colours(), std::nullopt };
+        if (kept > 0)
+            way.transparency = GifLzw::Transparency { transparent, colours };
+        tryWay(way, 0);
+        if (kept > 0 && !mostlyChanged) {
             // Which choice for the pixels that stay makes fewer codes depends on the picture, and
             // the longest string now is not always the best for the strings after it.
             using Prefer = GifLzw::Transparency::Prefer;
             const std::pair<Prefer, bool> ways[] = { { Prefer::Transparency, true },
                 { Prefer::Colour, true }, { Prefer::Transparency, false } };
             for (const auto &[prefer, everyString] : ways) {
-                transparency.prefer = prefer;
-                transparency.everyString = everyString;
-                tryParse(indices, palette.colours(), &transparency);
+                way.transparency->prefer = prefer;
+                way.transparency->everyString = everyString;
+                tryWay(way, 0);
             }
         }
     }
-    if (!exact || kept * 2 < pixels) {
+    std::vector<QRgb> wholeTable;
+    if (mostlyChanged) {
         // Mostly changed (a scrolled map) or too many colours: the whole rectangle as it is.
-        std::vector<QRgb> whole;
-        indexWhole(frame, area, whole, indices);
-        enlarge(indices, area.size(), scale);
-        tryParse(indices, whole, nullptr);
+        indexWhole(frame, area, wholeTable, whole);
+        enlarge(whole, area.size(), scale);
+        tryWay({ whole, &wholeTable, std::nullopt }, 0);
+    }
+    // The best way, when it filled the code table, tried again keeping the full table a while.
+    if (out.widestCodeSize < 8) {
+        const Way way = *best;
+        for (const double keepFull : { 1.0, 1.3 })
+            tryWay(way, keepFull);
     }
     return out;
 }

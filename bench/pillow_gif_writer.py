@@ -5,7 +5,8 @@ changed-rectangle optimisation off (frames are already small deltas of each othe
 
 usage: pillow_gif_writer.py FRAMES.gif OUT.gif [--repeat N]
 Reads the frames of FRAMES.gif (e.g. one that tracelet wrote), converts them once to a shared
-palette, then times only the writing and prints frames per second."""
+palette, then times only the writing and prints frames per second, by the clock and per second of
+CPU time (Pillow writes on one core, so the latter is its speed per core)."""
 import sys
 import time
 
@@ -38,15 +39,16 @@ def main():
     source, target = sys.argv[1], sys.argv[2]
     repeat = int(sys.argv[4]) if len(sys.argv) > 4 and sys.argv[3] == "--repeat" else 1
     frames = load_frames(source)
-    best = None
+    best = best_cpu = None
     for _ in range(repeat):
-        start = time.perf_counter()
+        start, start_cpu = time.perf_counter(), time.process_time()
         frames[0].save(target, save_all=True, append_images=frames[1:], duration=50, loop=0,
                        optimize=False, disposal=1)
-        elapsed = time.perf_counter() - start
+        elapsed, cpu = time.perf_counter() - start, time.process_time() - start_cpu
         best = elapsed if best is None else min(best, elapsed)
+        best_cpu = cpu if best_cpu is None else min(best_cpu, cpu)
     print(f"pillow {Image.__version__}: {len(frames)} frames in {best:.3f} s = "
-          f"{len(frames) / best:.1f} frames/s")
+          f"{len(frames) / best:.1f} frames/s, {len(frames) / best_cpu:.1f} frames per CPU second")
 
 
 if __name__ == "__main__":

@@ -1,15 +1,21 @@
 #pragma once
 
-// An animated GIF written to a file as the frames come: every frame keeps its exact colours (a
-// local colour table of the colours it uses) and only the rectangle that changed since the
-// previous frame is stored. Frames are compressed on every core and written in order.
+// An animated GIF, as small as it can be without losing a colour: every frame after the first
+// stores only the rectangle that changed since the previous one, in which the pixels that did not
+// change are transparent, and uses the file's colour table or one of its own, whichever is
+// smaller. Frames are analysed and compressed on every core as they come; the file's colour table
+// needs all of them (the colours most frames use come first, so that frames need few bits per
+// index), so the file is written out whole by finish().
 
 #include "export/FrameSink.h"
+#include "export/GifPalette.h"
 #include "export/OrderedJobs.h"
 
+#include <deque>
 #include <memory>
 
 class OutputFile;
+struct GifFrame;
 
 struct GifOptions
 {
@@ -29,17 +35,19 @@ public:
     int frameCount() const override { return m_frames; }
 
 private:
-    bool write(const std::string &bytes);
+    void takeAnalysed();
+    void place(const GifFrame &frame, std::string &out);
+    std::string header() const;
 
     OutputFile &m_file;
     QSize m_size;
     GifOptions m_options;
     QImage m_previous;
     std::unique_ptr<OrderedJobs> m_jobs;
+    std::deque<std::shared_ptr<GifFrame>> m_pending; // being analysed, in order of submission
+    std::vector<GifFrame> m_analysed;
+    GifPalette m_table; // the file's colour table
+    int m_tableEntries = 0; // entries the frames refer to, transparent ones included
     std::string m_error;
     int m_frames = 0;
 };
-
-// One frame as a GIF graphic block (delay, image descriptor, colour table, compressed data):
-// the part of `frame` that differs from `previous` (all of it when previous is null).
-std::string encodeGifFrame(const QImage &frame, const QImage &previous, int scale, int delayCs);

@@ -1,14 +1,70 @@
 #include "export/GifLzw.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 namespace {
-constexpr unsigned kLargestCode = 4095;
-constexpr std::uint32_t kLastGeneration = (1u << 20) - 1;
+// A parse numbers its strings from 256 on, so its codes take 13 bits.
+constexpr unsigned kCodeBits = 13;
+constexpr std::uint32_t kLastGeneration = (1u << (32 - kCodeBits)) - 1;
+constexpr std::size_t kRunSlots = 4096;
+
+// How many of the first `limit` bytes at `from` equal `value`.
+std::size_t runLength(const std::uint8_t *from, std::size_t limit, std::uint8_t value)
+{
+    const std::uint64_t pattern = 0x0101010101010101ull * value;
+    std::size_t count = 0;
+    while (count + 8 <= limit) {
+        std::uint64_t word;
+        std::memcpy(&word, from + count, 8);
+        if (const std::uint64_t differ = word ^ pattern; differ != 0)
+            return count + static_cast<std::size_t>(std::countr_zero(differ) / 8);
+        count += 8;
+    }
+    while (count < limit && from[count] == value)
+        ++count;
+    return count;
+}
+
+// Walks the codes as the decoder reads them: emit(code, width) for each, clear and end codes
+// included, indices replaced by `palette`, with the width that the decoder's growing table asks
+// for at that point.
+template <typename Emit>
+void walk(std::span<const std::uint16_t> codes, const std::array<std::uint8_t, 256> &palette,
+    int minCodeSize, Emit emit)
+{
+    const unsigned clearCode = 1u << minCodeSize;
+    const unsigned firstString = clearCode + 2;
+    int width = minCodeSize + 1;
+    unsigned nextCode = firstString;
+    auto put = [&](unsigned code) {
+        emit(code, width);
+        // The decoder widens its codes as soon as the table it builds needs the next bit.
+        if (nextCode >= (1u << width) && width < 12)
+            ++width;
+    };
+    put(clearCode);
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        const unsigned code = codes[i];
+        if (code == GifLzw::kClear) {
+            put(clearCode);
+            width = minCodeSize + 1;
+            nextCode = firstString;
+            continue;
+        }
+        put(code < 256 ? palette[code] : firstString + (code - 256));
+        // Every code but the last and one before a clear adds a string to the table.
+        if (i + 1 < codes.size() && codes[i + 1] != GifLzw::kClear)
+            ++nextCode;
+    }
+    put(clearCode + 1);
+}
 } // namespace
 
 GifLzw::GifLzw()
-    : m_table(std::size_t { 4096 } * 256, 0)
+    : m_table((std::size_t { 256 } + 4096) * 256, 0)
+    , m_runCodes(kRunSlots * 256, 0)
 {
 }
 
@@ -18,79 +74,170 @@ void GifLzw::clearTable()
         std::fill(m_table.begin(), m_table.end(), 0);
         m_generation = 1;
     }
+    m_longestRun.fill(1);
+    for (unsigned index = 0; index < 256; ++index)
+        m_runCodes[index * kRunSlots + 1] = static_cast<std::uint16_t>(index);
 }
 
-void GifLzw::flushBlock()
+bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
+    std::vector<std::uint16_t> &codes, const Transparency *transparency, double keepFull)
 {
-    m_out->push_back(static_cast<char>(m_blockLength));
-    m_out->append(reinterpret_cast<const char *>(m_block), m_blockLength);
-    m_blockLength = 0;
-}
-
-void GifLzw::put(unsigned code)
-{
-    m_bits |= static_cast<std::uint32_t>(code) << m_bitCount;
-    m_bitCount += m_codeSize;
-    while (m_bitCount >= 8) {
-        m_block[m_blockLength++] = static_cast<std::uint8_t>(m_bits);
-        if (m_blockLength == 255)
-            flushBlock();
-        m_bits >>= 8;
-        m_bitCount -= 8;
-    }
-    // The decoder widens its codes as soon as the table it builds needs the next bit.
-    if (m_nextCode >= m_maxCode && m_codeSize < 12) {
-        ++m_codeSize;
-        m_maxCode = 1u << m_codeSize;
-    }
-}
-
-void GifLzw::compress(std::span<const std::uint8_t> indices, int minCodeSize, std::string &out)
-{
-    m_out = &out;
-    out.push_back(static_cast<char>(minCodeSize));
-    m_blockLength = 0;
-    m_bits = 0;
-    m_bitCount = 0;
-    const unsigned clearCode = 1u << minCodeSize;
-    const unsigned endCode = clearCode + 1;
-    auto reset = [&] {
-        m_codeSize = minCodeSize + 1;
-        m_maxCode = 1u << m_codeSize;
-        m_nextCode = endCode + 1;
-    };
-    reset();
-    put(clearCode);
+    codes.clear();
     clearTable();
+    const std::size_t count = indices.size();
+    if (count == 0)
+        return true;
+    const unsigned capacity = 4095 - ((1u << widestCodeSize) + 2);
+    bool filled = false;
+    unsigned strings = 0;
+    // Pixels per code while the table was built, and the codes and pixels since it was full.
+    constexpr unsigned kWindow = 512;
+    std::size_t segmentStart = 0, segmentCodes = 0, windowStart = 0;
+    unsigned windowCodes = 0;
+    double fullRatio = 0;
+    const std::uint8_t *data = indices.data();
+    const std::uint8_t *colours = transparency ? transparency->colours.data() : data;
+    const unsigned clear = transparency ? transparency->index : 256;
+    using Prefer = Transparency::Prefer;
+    const Prefer prefer = transparency ? transparency->prefer : Prefer::Neighbour;
+    const std::size_t followed = transparency && !transparency->everyString ? 1 : 4;
+    // The indices a pixel may take, the likelier first: a pixel that stays is transparent amid
+    // transparency and its own colour amid colours.
+    auto choices = [&](std::size_t at, unsigned after) -> std::pair<unsigned, unsigned> {
+        const unsigned index = data[at];
+        if (index != clear || colours[at] == clear)
+            return { index, index };
+        const bool clearFirst
+            = prefer == Prefer::Transparency || (prefer == Prefer::Neighbour && after == clear);
+        return clearFirst ? std::pair(index, unsigned(colours[at]))
+                          : std::pair(unsigned(colours[at]), index);
+    };
 
-    if (!indices.empty()) {
-        unsigned prefix = indices[0];
-        for (std::size_t i = 1; i < indices.size(); ++i) {
-            const unsigned index = indices[i];
-            std::uint32_t &entry = m_table[(prefix << 8) | index];
-            if ((entry >> 12) == m_generation) {
-                prefix = entry & 0xFFFu;
-                continue;
-            }
-            put(prefix);
-            if (m_nextCode >= kLargestCode) {
-                put(clearCode);
-                clearTable();
-                reset();
-            } else {
-                entry = (m_generation << 12) | m_nextCode++;
-            }
-            prefix = index;
+    // The strings that match the pixels so far, the likeliest first: its code, its last index,
+    // and its length while it is that index repeated (else 0).
+    struct Match
+    {
+        unsigned code, last;
+        std::size_t run;
+    };
+    std::array<Match, 4> matches, longer;
+    std::size_t alive = 1;
+    const unsigned first = choices(0, clear).first;
+    matches[0] = { first, first, 1 };
+    std::size_t i = 1;
+    while (i < count) {
+        Match &only = matches[0];
+        if (alive == 1 && only.run > 0 && only.run < m_longestRun[only.last]
+            && choices(i, only.last).first == only.last) {
+            // A run walks the strings of the repeated index by counting.
+            const std::size_t more = runLength((only.last == clear ? data : colours) + i,
+                std::min(count - i, m_longestRun[only.last] - only.run),
+                static_cast<std::uint8_t>(only.last));
+            only.run += more;
+            only.code = m_runCodes[only.last * kRunSlots + only.run];
+            i += more;
+            continue;
         }
-        put(prefix);
+        std::size_t found = 0;
+        for (std::size_t m = 0; m < alive; ++m) {
+            const auto [likely, other] = choices(i, matches[m].last);
+            const unsigned options[2] = { likely, other };
+            const Match &match = matches[m];
+            for (std::size_t k = 0; k < (likely == other ? 1u : 2u) && found < followed; ++k) {
+                const unsigned index = options[k];
+                if (match.run > 0 && index == match.last) {
+                    if (match.run < m_longestRun[index])
+                        longer[found++] = { m_runCodes[index * kRunSlots + match.run + 1], index,
+                            match.run + 1 };
+                } else if (const std::uint32_t *entry = find(match.code, index)) {
+                    longer[found++] = { *entry & ((1u << kCodeBits) - 1), index, 0 };
+                }
+            }
+        }
+        if (found > 0) {
+            std::copy_n(longer.begin(), found, matches.begin());
+            alive = found;
+            ++i;
+            continue;
+        }
+        // No string goes further: the likeliest is written and grows by the next index.
+        const Match &match = matches[0];
+        const unsigned index = choices(i, match.last).first;
+        codes.push_back(static_cast<std::uint16_t>(match.code));
+        ++segmentCodes;
+        if (strings < capacity) {
+            const unsigned code = 256 + strings++;
+            m_table[(match.code << 8) | index] = (m_generation << kCodeBits) | code;
+            if (match.run > 0 && index == match.last) {
+                m_runCodes[index * kRunSlots + match.run + 1] = static_cast<std::uint16_t>(code);
+                m_longestRun[index] = static_cast<std::uint16_t>(match.run + 1);
+            }
+            if (strings == capacity) {
+                filled = true;
+                fullRatio
+                    = static_cast<double>(i - segmentStart) / static_cast<double>(segmentCodes);
+                windowStart = i;
+                windowCodes = 0;
+            }
+        } else if (keepFull == 0 || ++windowCodes == kWindow) {
+            // A full table is kept while it compresses `keepFull` times as well as it did on
+            // average while it was built; then a fresh one starts.
+            if (keepFull == 0
+                || static_cast<double>(i - windowStart) < fullRatio * keepFull * kWindow) {
+                codes.push_back(kClear);
+                clearTable();
+                strings = 0;
+                segmentStart = i;
+                segmentCodes = 0;
+            }
+            windowStart = i;
+            windowCodes = 0;
+        }
+        matches[0] = { index, index, 1 };
+        alive = 1;
+        ++i;
     }
-    put(endCode);
-    if (m_bitCount > 0) {
-        m_block[m_blockLength++] = static_cast<std::uint8_t>(m_bits);
-        m_bits = 0;
-        m_bitCount = 0;
-    }
-    if (m_blockLength > 0)
-        flushBlock();
+    codes.push_back(static_cast<std::uint16_t>(matches[0].code));
+    return !filled;
+}
+
+void GifLzw::pack(std::span<const std::uint16_t> codes,
+    const std::array<std::uint8_t, 256> &palette, int minCodeSize, std::string &out)
+{
+    out.push_back(static_cast<char>(minCodeSize));
+    std::uint8_t block[256];
+    unsigned length = 0;
+    std::uint32_t bits = 0; // pending bits, lowest first
+    int bitCount = 0;
+    auto flush = [&] {
+        out.push_back(static_cast<char>(length));
+        out.append(reinterpret_cast<const char *>(block), length);
+        length = 0;
+    };
+    walk(codes, palette, minCodeSize, [&](unsigned code, int width) {
+        bits |= code << bitCount;
+        bitCount += width;
+        while (bitCount >= 8) {
+            block[length++] = static_cast<std::uint8_t>(bits);
+            if (length == 255)
+                flush();
+            bits >>= 8;
+            bitCount -= 8;
+        }
+    });
+    if (bitCount > 0)
+        block[length++] = static_cast<std::uint8_t>(bits);
+    if (length > 0)
+        flush();
     out.push_back('\0');
+}
+
+std::size_t GifLzw::packedSize(std::span<const std::uint16_t> codes, int minCodeSize)
+{
+    static constexpr std::array<std::uint8_t, 256> kAny {};
+    std::size_t bits = 0;
+    walk(codes, kAny, minCodeSize,
+        [&](unsigned, int width) { bits += static_cast<std::size_t>(width); });
+    const std::size_t bytes = (bits + 7) / 8;
+    return 1 + bytes + (bytes + 254) / 255 + 1;
 }

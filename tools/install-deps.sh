@@ -4,13 +4,14 @@
 set -euo pipefail
 
 # Python 3 cuts the efont strikes (xfonts-efont-unicode, needed to build only) down to the
-# program's characters; FFmpeg's libraries write MP4 (the plugin); desktop-file-utils and shared-mime-info check the installed
-# desktop files; hyperfine and Pillow run the export benchmark against a Python writer; clang and its
-# runtime build the fuzz harnesses; ImageMagick takes the real-window test's screenshots.
+# program's characters; FFmpeg's libraries write MP4 (the plugin); desktop-file-utils and
+# shared-mime-info check the installed desktop files; hyperfine, Pillow and gifsicle run the export
+# benchmark against a Python writer and a GIF optimiser; clang and its runtime build the fuzz
+# harnesses; ImageMagick takes the real-window test's screenshots.
 packages=(cmake g++ ninja-build pkg-config python3 qt6-base-dev qt6-translations-l10n libgtest-dev
   libbenchmark-dev fonts-ipafont-gothic xfonts-efont-unicode locales xvfb xauth xdotool
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev desktop-file-utils
-  shared-mime-info hyperfine python3-pil imagemagick clang-14 libclang-rt-14-dev)
+  shared-mime-info hyperfine python3-pil gifsicle imagemagick clang-14 libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -39,6 +39,7 @@ bool TextLineReader::refill()
     // A read may give nothing to hand on (a mark alone, half a UTF-16 code unit): read on.
     do {
         m_pos = 0;
+        m_end = 0;
         if (m_utf16) {
             const std::size_t got = std::fread(m_raw.data(), 1, m_raw.size(), m_file.get());
             if (got == 0)

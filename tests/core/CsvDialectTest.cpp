@@ -91,7 +91,7 @@ TEST(CsvDialect, theSameDataInEveryDialectAndEncodingGivesTheCommaFilesStatistic
     }
     EXPECT_EQ(dataReadMessage(readFile(dir.write("s.csv", "1;2\n3;4\n")).report),
         "データファイルを読みました。\n" + dir.file("s.csv")
-            + "\n形式: 区切り文字: セミコロン、小数点: ピリオド として読みました。");
+            + "\nこのファイルは「区切り文字: セミコロン、小数点: ピリオド」として読みました。");
 }
 
 TEST(CsvDialect, filesThatReadAsWellAtCommasStayCommaFiles)
@@ -134,17 +134,20 @@ TEST(CsvDialect, utf16SurrogatePairsCutByTheReadBufferArriveWhole)
     std::u16string text;
     for (int i = 0; i < 327; ++i)
         text += asciiUnits(std::string(99, 'a') + "\n");
-    text += asciiUnits(std::string(66, 'b')) + u"\U0001F600\r\n相関\n";
+    text += asciiUnits(std::string(66, 'b')) + u"\U0001F600\r\n相関"; // no line feed at the end
     const std::string expected = std::string(66, 'b') + "\xF0\x9F\x98\x80\n";
     TempDir dir;
     for (const bool bigEndian : { false, true }) {
         TextLineReader reader(dir.write("u.txt", utf16File(text, bigEndian)));
         std::vector<std::string> lines;
-        while (const auto line = reader.readLine())
-            lines.emplace_back(*line);
+        while (lines.size() < 400)
+            if (const auto line = reader.readLine())
+                lines.emplace_back(*line);
+            else
+                break;
         ASSERT_EQ(lines.size(), 329u);
         EXPECT_EQ(lines[327], expected);
-        EXPECT_EQ(lines[328], "相関\n");
+        EXPECT_EQ(lines[328], "相関");
         EXPECT_EQ(reader.encoding(), bigEndian ? TextEncoding::Utf16Be : TextEncoding::Utf16Le);
     }
 }

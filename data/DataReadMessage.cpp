@@ -59,7 +59,7 @@ std::string notes(const DataReadReport &report)
 {
     std::string text;
     if (report.dialect != kCommaDialect)
-        text += "形式: " + csvDialectName(report.dialect) + " として読みました。\n";
+        text += "このファイルは「" + csvDialectName(report.dialect) + "」として読みました。\n";
     if (report.headingHoldsNumbers) {
         const std::string line = formatInt(report.startRow - 1);
         text += line

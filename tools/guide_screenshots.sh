@@ -17,7 +17,10 @@ if [ -z "${TRACELET_GUIDE_SCREEN:-}" ]; then
 fi
 
 unset QT_QPA_PLATFORM
-work=$(mktemp -d /tmp/tracelet-guide.XXXXXX)
+# One fixed folder, so that the paths the dialogs show stay the same from one run to the next.
+work=/tmp/tracelet-guide
+rm -rf "$work"
+mkdir -p "$work"
 app_pid=
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
@@ -105,36 +108,39 @@ close_window() {
   app_pid=
 }
 
-# The main window's controls in dialog units, numbered as the guide names them.
+# The main window's controls in dialog units, numbered as the guide names them, with the side of
+# the control its number goes on: above the bottom row, left of the tool panel, inside the picture.
 controls=(
-  "1 6 243 29 15"    # 経路図 run
-  "2 39 243 29 15"   # 相関図 run
-  "3 75 243 32 14"   # play / pause
-  "4 130 243 51 12"  # 時間
-  "5 202 243 47 12"  # X値
-  "6 255 243 46 12"  # Y値
-  "7 309 21 43 12"   # slider mode
-  "8 309 42 48 16"   # data-position slider
-  "9 309 90 42 12"   # teaching correction
-  "10 310 113 45 14" # In / Out
-  "11 310 130 45 12" # zoom label
-  "12 309 151 47 50" # scroll arrows
-  "13 307 241 50 14" # ｷｬﾝｾﾙ
-  "14 3 2 300 233"   # picture area
+  "1 6 243 above"    # 経路図 run
+  "2 39 243 above"   # 相関図 run
+  "3 75 243 above"   # play / pause
+  "4 130 243 above"  # 時間
+  "5 202 243 above"  # X値
+  "6 255 243 above"  # Y値
+  "7 309 21 left"    # slider mode
+  "8 309 42 left"    # data-position slider
+  "9 309 90 left"    # teaching correction
+  "10 310 113 left"  # In / Out
+  "11 310 130 left"  # zoom label
+  "12 309 151 left"  # scroll arrows
+  "13 307 241 above" # ｷｬﾝｾﾙ
+  "14 3 2 inside"    # picture area
 )
 
-# The picture $1 with numbers in red discs at the upper-left corner of each control.
+# The picture $1 with the numbers in red discs, written as docs/images/$2.png.
 annotate() {
-  local args=() n x y w h cx cy
+  local args=() n x y side cx cy
   for c in "${controls[@]}"; do
-    read -r n x y w h <<<"$c"
-    cx=$(($(px "$x") + 2))
-    cy=$(($(py "$y") + 2))
-    [ "$n" = 14 ] && { cx=$((cx + 14)); cy=$((cy + 14)); }
-    args+=(-fill '#d01010' -stroke white -draw "circle $cx,$cy $((cx + 9)),$cy")
-    args+=(-fill white -stroke none -draw "text $((cx - ${#n} * 4)),$((cy + 5)) '$n'")
+    read -r n x y side <<<"$c"
+    case $side in
+      above) cx=$(($(px "$x") + 9)); cy=$(($(py "$y") - 6)) ;;
+      left) cx=$(($(px "$x") - 8)); cy=$(($(py "$y") + 8)) ;;
+      inside) cx=$(($(px "$x") + 14)); cy=$(($(py "$y") + 14)) ;;
+    esac
+    args+=(-fill '#d01010' -stroke white -draw "circle $cx,$cy $((cx + 8)),$cy")
+    args+=(-fill white -stroke none -draw "text $((cx - ${#n} * 4 + 1)),$((cy + 4)) '$n'")
   done
-  convert "$1" -font DejaVu-Sans-Bold -pointsize 12 "${args[@]}" "$out/$2.png"
+  convert "$1" -font DejaVu-Sans-Bold -pointsize 11 "${args[@]}" "$out/$2.png"
 }
 
 # --- the correlation diagram ---------------------------------------------------------------------

@@ -35,9 +35,9 @@ void Utf16Decoder::decode(std::string_view bytes, std::vector<char> &out)
 {
     constexpr char32_t kReplacement = 0xFFFD;
     for (const char byte : bytes) {
-        const auto value = static_cast<unsigned char>(byte);
+        const unsigned value = static_cast<unsigned char>(byte);
         if (m_pendingByte < 0) {
-            m_pendingByte = value;
+            m_pendingByte = static_cast<int>(value);
             continue;
         }
         const auto first = static_cast<unsigned>(m_pendingByte);

@@ -67,6 +67,29 @@ corr_seed("utf16-lone-surrogate-odd", b"\xff\xfe1\x00;\x002\x00\x00\xd8\n\x003\x
 corr_seed("mixed-separators", "1;2,5\t3\n4,5;6\n;;\n\t,\n")
 corr_seed("tiny-range", "12.98,0.001\n12.5,0.0011\n", auto=False, frame=("0.5", "0.4", "1e-300", "-1e-300"))
 
+# --- the data file reader alone: the same seeds in every dialect and mark ------------------------
+def data_seed(name, body, x=1, y=2, use_y=True, start=1, path=False):
+    body = body.encode("latin-1") if isinstance(body, str) else body
+    write("data_file", name, body + tail((x + 2, 2), (y + 2, 2), (1 if use_y else 0, 1), (start + 1, 1),
+                                        (1 if path else 0, 1)))
+
+
+walk = (samples / "path_walk.csv").read_text()[:1500]
+data_seed("comma", positive, start=2)
+data_seed("comma-integers", "1,5\n2,6\n3,7\n")
+data_seed("semicolon-decimal-comma", dialect(positive, ";", ","), start=2)
+data_seed("semicolon-point", dialect(positive, ";", "."), start=2)
+data_seed("tab-decimal-comma", dialect(positive, "\t", ","), start=2)
+data_seed("tab-point", dialect(positive, "\t", "."), start=2)
+data_seed("utf8-mark", b"\xef\xbb\xbf" + positive.encode(), start=2)
+data_seed("utf16-le-tab", utf16(dialect(positive, "\t", ","), False), start=2)
+data_seed("utf16-be-semicolon", utf16(dialect(positive, ";", ","), True), start=2)
+data_seed("utf16-no-final-line-feed", utf16("1;2\n3;4", False))
+data_seed("path-walk", walk, start=2, path=True)
+data_seed("path-semicolon", dialect(walk, ";", ","), start=2, path=True)
+data_seed("path-no-heading", "0,0,90,1000,50\n10,5,90\n", start=2, path=True)
+data_seed("mixed-separators", "1;2,5\t3\n4,5;6\n;;\n\t,\n", x=3, y=1)
+
 # --- setup files ---------------------------------------------------------------------------------
 for kvs in samples.glob("*.kvs"):
     write("kvs", kvs.stem, kvs.read_bytes())

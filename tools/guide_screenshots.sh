@@ -140,7 +140,8 @@ annotate() {
     args+=(-fill '#d01010' -stroke white -draw "circle $cx,$cy $((cx + 8)),$cy")
     args+=(-fill white -stroke none -draw "text $((cx - ${#n} * 4 + 1)),$((cy + 4)) '$n'")
   done
-  convert "$1" -font DejaVu-Sans-Bold -pointsize 11 "${args[@]}" "$out/$2.png"
+  convert "$1" -font DejaVu-Sans-Bold -pointsize 11 "${args[@]}" -define png:exclude-chunks=date,time \
+    "$out/$2.png"
 }
 
 # --- the correlation diagram ---------------------------------------------------------------------

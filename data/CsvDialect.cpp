@@ -10,6 +10,8 @@ namespace {
 
 // Enough lines to outvote a heading or two; few enough that the look costs nothing beside the read.
 constexpr int kSampleLines = 16;
+// The sample lines mostly fit in one small read; the reader reads on when they do not.
+constexpr std::size_t kSampleChunk = 4096;
 
 // Comma first: on a tie the file stays what it has always been read as.
 constexpr std::array<CsvDialect, 5> kCandidates { {
@@ -77,7 +79,7 @@ int score(std::string_view line, CsvDialect dialect)
 
 CsvDialect detectCsvDialect(const std::string &path)
 {
-    TextLineReader reader(path);
+    TextLineReader reader(path, kSampleChunk);
     std::vector<std::string> lines;
     bool otherSeparator = false;
     while (static_cast<int>(lines.size()) < kSampleLines) {

@@ -3,15 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-constexpr std::size_t kChunkSize = 64 * 1024;
-}
-
-TextLineReader::TextLineReader(const std::string &path)
+TextLineReader::TextLineReader(const std::string &path, std::size_t chunkSize)
     : m_file(std::fopen(path.c_str(), "rb"))
 {
     if (m_file)
-        m_chunk.resize(kChunkSize);
+        m_chunk.resize(std::max<std::size_t>(chunkSize, 4));
 }
 
 void TextLineReader::takeFirstRead()
@@ -23,11 +19,12 @@ void TextLineReader::takeFirstRead()
     if (mark.encoding != TextEncoding::Utf16Le && mark.encoding != TextEncoding::Utf16Be)
         return;
     m_utf16.emplace(mark.encoding == TextEncoding::Utf16Be);
+    const std::size_t chunkSize = m_chunk.size();
     m_raw.assign(m_chunk.begin() + static_cast<std::ptrdiff_t>(mark.length),
         m_chunk.begin() + static_cast<std::ptrdiff_t>(m_end));
     m_chunk.clear();
     m_utf16->decode({ m_raw.data(), m_raw.size() }, m_chunk);
-    m_raw.resize(kChunkSize);
+    m_raw.resize(chunkSize);
     m_pos = 0;
     m_end = m_chunk.size();
 }

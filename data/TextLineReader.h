@@ -19,7 +19,8 @@ class TextLineReader
 public:
     static constexpr std::size_t kBufferSize = 500;
 
-    explicit TextLineReader(const std::string &path);
+    // A reader that looks at a few lines only reads in smaller chunks.
+    explicit TextLineReader(const std::string &path, std::size_t chunkSize = 64 * 1024);
 
     bool isOpen() const { return m_file != nullptr; }
 

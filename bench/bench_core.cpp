@@ -15,9 +15,12 @@
 
 namespace {
 
-std::string writeRouteFile()
+// A path data file of kPointCapacity rows; with a separator other than the comma its decimals are
+// written with a comma, as spreadsheets of decimal-comma regions save them.
+std::string writeRouteFile(char separator = ',')
 {
-    const auto path = std::filesystem::temp_directory_path() / "tracelet-bench-10000.csv";
+    const auto path = std::filesystem::temp_directory_path()
+        / (separator == ',' ? "tracelet-bench-10000.csv" : "tracelet-bench-10000-semicolon.csv");
     std::string text = "X,Y,direction,interp,plot\r\n";
     for (int i = 0; i < kPointCapacity; ++i) {
         appendFixed(text, i * 0.37, 6);
@@ -27,13 +30,16 @@ std::string writeRouteFile()
         appendFixed(text, (i * 7) % 360, 6);
         text += i == 0 ? ",1000,50\r\n" : "\r\n";
     }
+    if (separator != ',')
+        for (char &c : text)
+            c = c == ',' ? separator : (c == '.' ? ',' : c);
     std::ofstream(path, std::ios::binary) << text;
     return path.string();
 }
 
-void BM_LoadDataColumns10000Rows(benchmark::State &bench)
+void BM_LoadDataColumns10000Rows(benchmark::State &bench, char separator)
 {
-    const std::string path = writeRouteFile();
+    const std::string path = writeRouteFile(separator);
     DataColumns columns;
     columns.path = path;
     columns.startRow = 2;
@@ -43,7 +49,9 @@ void BM_LoadDataColumns10000Rows(benchmark::State &bench)
         benchmark::DoNotOptimize(loadDataColumns(columns, series, true));
     std::filesystem::remove(path);
 }
-BENCHMARK(BM_LoadDataColumns10000Rows)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LoadDataColumns10000Rows, comma, ',')->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LoadDataColumns10000Rows, semicolonDecimalComma, ';')
+    ->Unit(benchmark::kMillisecond);
 
 void BM_Statistics10000Points(benchmark::State &bench)
 {

@@ -1,5 +1,6 @@
 #include "data/CsvReader.h"
 
+#include "data/CsvDialect.h"
 #include "data/DataReadReport.h"
 #include "data/NumberText.h"
 #include "data/TextLineReader.h"
@@ -18,12 +19,17 @@ namespace {
 class FieldTable
 {
 public:
+    explicit FieldTable(CsvDialect dialect)
+        : m_dialect(dialect)
+    {
+    }
+
     // Returns how many fields the line has.
     int split(std::string_view rest)
     {
         int k = 1;
         while (k <= kFieldCount) {
-            const std::size_t comma = rest.find(',');
+            const std::size_t comma = rest.find(m_dialect.separator);
             if (comma == std::string_view::npos) {
                 if (rest.empty())
                     return k - 1;
@@ -62,10 +68,16 @@ public:
 private:
     void set(int k, std::string_view text)
     {
-        if (k >= 1 && k <= kFieldCount)
-            m_fields[static_cast<std::size_t>(k - 1)].assign(text);
+        if (k >= 1 && k <= kFieldCount) {
+            std::string &field = m_fields[static_cast<std::size_t>(k - 1)];
+            field.assign(text);
+            // Beside another separator a comma can only be the decimal mark.
+            if (m_dialect.decimalMark != '.')
+                std::replace(field.begin(), field.end(), m_dialect.decimalMark, '.');
+        }
     }
 
+    CsvDialect m_dialect;
     std::array<std::string, kFieldCount> m_fields;
 };
 
@@ -161,6 +173,13 @@ DataReadReport::Outcome whyNotOpened(const std::string &path)
     return DataReadReport::Outcome::NotReadable;
 }
 
+// A path data file always gives its first line to a heading: one with numbers there loses a point.
+bool headingHoldsNumbers(std::string_view line, CsvDialect dialect, const DataColumns &columns)
+{
+    return startsWithNumber(csvField(line, dialect, columns.xColumn))
+        && (!columns.useY || startsWithNumber(csvField(line, dialect, columns.yColumn)));
+}
+
 } // namespace
 
 int loadDataColumns(
@@ -175,6 +194,7 @@ int loadDataColumns(
     found.path = error ? columns.path : full.lexically_normal().string();
     found.startRow = std::max(columns.startRow, 1);
 
+    found.dialect = detectCsvDialect(columns.path);
     TextLineReader reader(columns.path);
     // A folder opens on some systems and then reads as empty; it is no data file either.
     if (!reader.isOpen() || std::filesystem::is_directory(columns.path, error)) {
@@ -182,7 +202,10 @@ int loadDataColumns(
         return 0;
     }
     for (int line = 1; line < columns.startRow; ++line) {
-        if (!reader.readLine()) {
+        const auto skipped = reader.readLine();
+        if (withPathColumns && line == columns.startRow - 1 && skipped)
+            found.headingHoldsNumbers = headingHoldsNumbers(*skipped, found.dialect, columns);
+        if (!skipped) {
             found.outcome = reader.lineNumber() == 0 ? DataReadReport::Outcome::EmptyFile
                                                      : DataReadReport::Outcome::EndsBeforeStartRow;
             found.linesInFile = reader.lineNumber();
@@ -191,7 +214,7 @@ int loadDataColumns(
     }
     const std::size_t capacity = std::min({ static_cast<std::size_t>(kPointCapacity),
         series.x.size(), series.y.size(), series.direction.size() });
-    auto fields = std::make_unique<FieldTable>();
+    auto fields = std::make_unique<FieldTable>(found.dialect);
     RowChecker checker(found, columns, withPathColumns);
     std::size_t r = 0;
     while (r < capacity) {

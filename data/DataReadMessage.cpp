@@ -1,5 +1,6 @@
 #include "data/DataReadMessage.h"
 
+#include "data/CsvDialect.h"
 #include "data/DataReadReport.h"
 #include "data/NumberText.h"
 
@@ -52,6 +53,23 @@ std::string rowsFrom(int rows, int firstLine)
     return formatInt(rows) + " 行 (最初は " + formatInt(firstLine) + " 行目)";
 }
 
+// What the person should know of a read that went well: how the file was taken apart, and a
+// skipped heading line that held a point.
+std::string notes(const DataReadReport &report)
+{
+    std::string text;
+    if (report.dialect != kCommaDialect)
+        text += "このファイルは「" + csvDialectName(report.dialect) + "」として読みました。\n";
+    if (report.headingHoldsNumbers) {
+        const std::string line = formatInt(report.startRow - 1);
+        text += line
+            + " 行目は見出し行として読み飛ばしましたが、数値が入っています。見出し行のない"
+              "ファイルでは最初の点が使われません。"
+            + line + " 行目に見出し行を入れてください。\n";
+    }
+    return text;
+}
+
 } // namespace
 
 std::string dataReadMessage(const DataReadReport &report)
@@ -60,11 +78,16 @@ std::string dataReadMessage(const DataReadReport &report)
         return "データファイルを開けません (" + cause + ")。\n" + report.path;
     if (const std::string cause = noDataRowCause(report); !cause.empty())
         return "データファイルにデータ行がありません (" + cause + ")。\n" + report.path;
-    if (report.fieldsClean())
-        return {};
+    if (report.fieldsClean()) {
+        const std::string told = notes(report);
+        if (told.empty())
+            return {};
+        return "データファイルを読みました。\n" + report.path + "\n"
+            + told.substr(0, told.size() - 1);
+    }
 
-    std::string text
-        = "データファイルの一部の値を数値として読めませんでした。\n" + report.path + "\n";
+    std::string text = "データファイルの一部の値を数値として読めませんでした。\n" + report.path
+        + "\n" + notes(report);
     bool anyNotNumber = false, anyMissing = false;
     for (std::size_t role = 0; role < DataReadReport::RoleCount; ++role) {
         const auto &c = report.columns[role];

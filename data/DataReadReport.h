@@ -4,6 +4,8 @@
 // documented values (a field without a number reads 0.0, a short line keeps the earlier texts,
 // no row is dropped); this only counts and locates.
 
+#include "data/CsvDialect.h"
+
 #include <array>
 #include <string>
 
@@ -39,6 +41,9 @@ struct DataReadReport
     // The first data line holds no number in any column read and every later row is clean: it
     // is most likely a heading line, and the data starts one line further down.
     bool firstRowLooksLikeHeading = false;
+    CsvDialect dialect; // how the fields were split and the decimals read
+    // A path read skips a heading line, and the skipped line (startRow - 1) holds X and Y numbers.
+    bool headingHoldsNumbers = false;
 
     bool fieldsClean() const
     {

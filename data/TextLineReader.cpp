@@ -3,24 +3,56 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-constexpr std::size_t kChunkSize = 64 * 1024;
-}
-
-TextLineReader::TextLineReader(const std::string &path)
+TextLineReader::TextLineReader(const std::string &path, std::size_t chunkSize)
     : m_file(std::fopen(path.c_str(), "rb"))
 {
     if (m_file)
-        m_chunk.resize(kChunkSize);
+        m_chunk.resize(std::max<std::size_t>(chunkSize, 4));
+}
+
+void TextLineReader::takeFirstRead()
+{
+    m_firstRead = false;
+    const ByteOrderMark mark = findByteOrderMark({ m_chunk.data(), m_end });
+    m_encoding = mark.encoding;
+    m_pos = mark.length;
+    if (mark.encoding != TextEncoding::Utf16Le && mark.encoding != TextEncoding::Utf16Be)
+        return;
+    m_utf16.emplace(mark.encoding == TextEncoding::Utf16Be);
+    const std::size_t chunkSize = m_chunk.size();
+    m_raw.assign(m_chunk.begin() + static_cast<std::ptrdiff_t>(mark.length),
+        m_chunk.begin() + static_cast<std::ptrdiff_t>(m_end));
+    m_chunk.clear();
+    m_utf16->decode({ m_raw.data(), m_raw.size() }, m_chunk);
+    m_raw.resize(chunkSize);
+    m_pos = 0;
+    m_end = m_chunk.size();
 }
 
 bool TextLineReader::refill()
 {
     if (!m_file)
         return false;
-    m_pos = 0;
-    m_end = std::fread(m_chunk.data(), 1, m_chunk.size(), m_file.get());
-    return m_end > 0;
+    // A read may give nothing to hand on (a mark alone, half a UTF-16 code unit): read on.
+    do {
+        m_pos = 0;
+        m_end = 0;
+        if (m_utf16) {
+            const std::size_t got = std::fread(m_raw.data(), 1, m_raw.size(), m_file.get());
+            if (got == 0)
+                return false;
+            m_chunk.clear();
+            m_utf16->decode({ m_raw.data(), got }, m_chunk);
+            m_end = m_chunk.size();
+            continue;
+        }
+        m_end = std::fread(m_chunk.data(), 1, m_chunk.size(), m_file.get());
+        if (m_end == 0)
+            return false;
+        if (m_firstRead)
+            takeFirstRead();
+    } while (m_pos == m_end);
+    return true;
 }
 
 int TextLineReader::nextByte()

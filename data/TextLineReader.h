@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/ByteOrderMark.h"
+
 #include <array>
 #include <cstdio>
 #include <memory>
@@ -10,13 +12,15 @@
 
 // Reads a text file as fgets with a 500-byte buffer does on a text-mode stream: CR LF arrives as a
 // single LF, and each read yields at most 499 bytes, up to and including the first LF. A longer
-// line therefore arrives in several pieces, each of which the callers treat as a line.
+// line therefore arrives in several pieces, each of which the callers treat as a line. A byte-order
+// mark is no part of the first line, and UTF-16 text arrives as UTF-8.
 class TextLineReader
 {
 public:
     static constexpr std::size_t kBufferSize = 500;
 
-    explicit TextLineReader(const std::string &path);
+    // A reader that looks at a few lines only reads in smaller chunks.
+    explicit TextLineReader(const std::string &path, std::size_t chunkSize = 64 * 1024);
 
     bool isOpen() const { return m_file != nullptr; }
 
@@ -25,11 +29,14 @@ public:
     std::optional<std::string_view> readLine();
     // The line of the file (from 1) the last piece belongs to; 0 before the first.
     int lineNumber() const { return m_lineNumber; }
+    // What the file's byte-order mark said; known once the first line has been read.
+    TextEncoding encoding() const { return m_encoding; }
 
 private:
     int nextByte();
     int peekByte();
     bool refill();
+    void takeFirstRead();
 
     struct FileCloser
     {
@@ -39,6 +46,10 @@ private:
     std::vector<char> m_chunk;
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
+    std::optional<Utf16Decoder> m_utf16;
+    std::vector<char> m_raw; // UTF-16 bytes as read, before decoding into m_chunk
+    TextEncoding m_encoding = TextEncoding::Plain;
+    bool m_firstRead = true;
     int m_lineNumber = 0;
     bool m_atLineStart = true;
     std::array<char, kBufferSize> m_piece {};

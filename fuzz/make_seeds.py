@@ -53,7 +53,42 @@ corr_seed("crlf-heading", "x,y\r\n1e3,2\r\n-3.5e-2,  7 \r\n", start=2)
 corr_seed("long-line", "1," + "9" * 600 + "\n2,3\n")
 corr_seed("nul-bytes", b"1\x002,3\n4,5\x00\n")
 corr_seed("column-beyond", "1,2,3\n4,5,6\n", x=1025, y=-1)
+# Spreadsheet dialects and byte-order marks.
+positive = (samples / "correlation_positive.csv").read_text()[:1200]
+dialect = lambda text, sep, mark: text.replace(",", "\0").replace(".", mark).replace("\0", sep)
+utf16 = lambda text, big: (b"\xfe\xff" + text.encode("utf-16-be")) if big else (b"\xff\xfe" + text.encode("utf-16-le"))
+corr_seed("semicolon-decimal-comma", dialect(positive, ";", ","), start=2)
+corr_seed("semicolon-point", dialect(positive, ";", "."), start=2)
+corr_seed("tab-decimal-comma", dialect(positive, "\t", ","), start=2)
+corr_seed("utf8-mark", b"\xef\xbb\xbf" + positive.encode(), start=2)
+corr_seed("utf16-le-tab", utf16(dialect(positive, "\t", ","), False), start=2)
+corr_seed("utf16-be-semicolon", utf16(dialect(positive, ";", ","), True), start=2)
+corr_seed("utf16-lone-surrogate-odd", b"\xff\xfe1\x00;\x002\x00\x00\xd8\n\x003\x00;\x00\x00\xdc4")
+corr_seed("mixed-separators", "1;2,5\t3\n4,5;6\n;;\n\t,\n")
 corr_seed("tiny-range", "12.98,0.001\n12.5,0.0011\n", auto=False, frame=("0.5", "0.4", "1e-300", "-1e-300"))
+
+# --- the data file reader alone: the same seeds in every dialect and mark ------------------------
+def data_seed(name, body, x=1, y=2, use_y=True, start=1, path=False):
+    body = body.encode("latin-1") if isinstance(body, str) else body
+    write("data_file", name, body + tail((x + 2, 2), (y + 2, 2), (1 if use_y else 0, 1), (start + 1, 1),
+                                        (1 if path else 0, 1)))
+
+
+walk = (samples / "path_walk.csv").read_text()[:1500]
+data_seed("comma", positive, start=2)
+data_seed("comma-integers", "1,5\n2,6\n3,7\n")
+data_seed("semicolon-decimal-comma", dialect(positive, ";", ","), start=2)
+data_seed("semicolon-point", dialect(positive, ";", "."), start=2)
+data_seed("tab-decimal-comma", dialect(positive, "\t", ","), start=2)
+data_seed("tab-point", dialect(positive, "\t", "."), start=2)
+data_seed("utf8-mark", b"\xef\xbb\xbf" + positive.encode(), start=2)
+data_seed("utf16-le-tab", utf16(dialect(positive, "\t", ","), False), start=2)
+data_seed("utf16-be-semicolon", utf16(dialect(positive, ";", ","), True), start=2)
+data_seed("utf16-no-final-line-feed", utf16("1;2\n3;4", False))
+data_seed("path-walk", walk, start=2, path=True)
+data_seed("path-semicolon", dialect(walk, ";", ","), start=2, path=True)
+data_seed("path-no-heading", "0,0,90,1000,50\n10,5,90\n", start=2, path=True)
+data_seed("mixed-separators", "1;2,5\t3\n4,5;6\n;;\n\t,\n", x=3, y=1)
 
 # --- setup files ---------------------------------------------------------------------------------
 for kvs in samples.glob("*.kvs"):
@@ -67,11 +102,14 @@ write("kvs", "magic-trailing-blank", "KVT_GRIDWALK_SETUP_SOUKAN " + CRLF + CRLF.
 write("kvs", "magic-only", "KVT_GRIDWALK_SETUP_SOUKAN")
 write("kvs", "extreme-numbers", CRLF.join(corr_lines[:2] + ["99999999999", "-2147483649", "0", "-5", "7",
                                                            "1e999", "-1e999", "nan", "0x10"]) + CRLF)
+write("kvs", "utf8-mark", b"\xef\xbb\xbf" + CRLF.join(corr_lines).encode() + b"\r\n")
+write("kvs", "utf16-le", b"\xff\xfe" + (CRLF.join(corr_lines) + CRLF).encode("utf-16-le"))
 write("kvs", "long-path", CRLF.join(corr_lines[:1] + ["p" * 700] + corr_lines[2:]) + CRLF)
 for kvt in samples.glob("*.kvt"):
     write("kvt", kvt.stem, kvt.read_bytes())
 path_lines = ["KVT_GRIDWALK_SETUP", "bitmap1.bmp", "-50.700000", "12.000000", "walker1.bmp", "", "walk.csv"]
 write("kvt", "empty-paths", CRLF.join(path_lines[:1] + ["", "0.000000", "0.000000", "", "", "walk.csv"]) + CRLF)
+write("kvt", "utf16-be", b"\xfe\xff" + (CRLF.join(path_lines) + CRLF).encode("utf-16-be"))
 write("kvt", "no-final-line-feed", CRLF.join(path_lines))
 write("kvt", "cut-after-3", CRLF.join(path_lines[:3]) + CRLF)
 write("kvt", "wrong-magic", CRLF.join(["KVT_GRIDWALK_SETUP_SOUKAN"] + path_lines[1:]) + CRLF)
@@ -192,4 +230,5 @@ route_seed("repeated-points-curve", "5,5\n5,5\n5,5\n9,1\n", curve=True, division
 route_seed("straight-up", "0,0\n0,10\n0,20\n", curve=True, divisions=100, move=10)
 route_seed("extreme", "1e308,-1e308\n-1e308,1e308\n1e999,0\n", curve=True)
 route_seed("one-point", "7,7\n")
+route_seed("teach-semicolon-utf16", b"\xff\xfe" + teach.replace(",", ";").replace(".", ",").encode("utf-16-le"), start=2)
 route_seed("collinear-curve", "".join(f"{i},{2 * i}\n" for i in range(40)), curve=True, divisions=7)

@@ -1,5 +1,6 @@
 #include "app/cli/CommandLine.h"
 
+#include "data/CsvDialect.h"
 #include "data/TextLineReader.h"
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <filesystem>
+#include <ostream>
 #include <system_error>
 
 namespace {
@@ -97,4 +99,12 @@ bool isReadableFile(const std::string &path)
     if (std::filesystem::is_directory(path, ec))
         return false;
     return TextLineReader(path).isOpen();
+}
+
+void noteDialect(
+    std::ostream &err, std::string_view command, const std::string &path, CsvDialect dialect)
+{
+    if (dialect != kCommaDialect)
+        err << "tracelet " << command << ": note: " << path << " read as "
+            << csvDialectName(dialect) << "\n";
 }

@@ -3,6 +3,7 @@
 // Option parsing shared by the core commands: "--name value", "--name=value", flags, and one or
 // more positional arguments. Values are checked strictly: "12abc" is not a number here.
 
+#include <iosfwd>
 #include <map>
 #include <optional>
 #include <set>
@@ -43,3 +44,8 @@ std::string jsonNumber(double value);
 
 // Whether path names a file that can be opened for reading.
 bool isReadableFile(const std::string &path);
+
+struct CsvDialect;
+// Tells on err how a data file that is not a plain comma file was read; nothing for comma files.
+void noteDialect(
+    std::ostream &err, std::string_view command, const std::string &path, CsvDialect dialect);

@@ -1,7 +1,9 @@
 #include "app/cli/RouteCommand.h"
 
 #include "app/cli/CommandLine.h"
+#include "data/CsvDialect.h"
 #include "data/CsvReader.h"
+#include "data/DataReadReport.h"
 #include "data/NumberText.h"
 #include "data/TextLineReader.h"
 #include "path/core/TeachingRoute.h"
@@ -100,14 +102,16 @@ bool morePointsThanCapacity(const RouteOptions &options)
     return next && next->size() >= 2;
 }
 
-void loadTeachingPoints(TeachingPoints &points, const RouteOptions &options)
+void loadTeachingPoints(TeachingPoints &points, const RouteOptions &options, std::ostream &err)
 {
     DataColumns columns;
     columns.path = options.pointsFile;
     columns.useY = true;
     columns.startRow = options.startRow;
     auto read = std::make_unique<DataSeries>();
-    points.count = loadDataColumns(columns, *read, false);
+    DataReadReport report;
+    points.count = loadDataColumns(columns, *read, false, &report);
+    noteDialect(err, "route", options.pointsFile, report.dialect);
     points.x = read->x;
     points.y = read->y;
 }
@@ -170,7 +174,7 @@ int runRouteCommand(const std::vector<std::string> &args, std::ostream &out, std
         return kExitFailed;
     }
     auto points = std::make_unique<TeachingPoints>();
-    loadTeachingPoints(*points, *options);
+    loadTeachingPoints(*points, *options, err);
     if (points->count == kPointCapacity && morePointsThanCapacity(*options)) {
         err << "tracelet route: too many teaching points: more than " << formatInt(kPointCapacity)
             << " in " << options->pointsFile << "\n";

@@ -3,7 +3,9 @@
 #include "app/cli/CommandLine.h"
 #include "correlation/core/CorrFrame.h"
 #include "correlation/core/CorrStatistics.h"
+#include "data/CsvDialect.h"
 #include "data/CsvReader.h"
+#include "data/DataReadReport.h"
 #include "data/NumberText.h"
 
 #include <array>
@@ -165,7 +167,9 @@ int runStatsCommand(const std::vector<std::string> &args, std::ostream &out, std
         setup.frameYBottom = (*options->frame)[3];
     }
     auto points = std::make_unique<DataSeries>();
-    const int rowCount = loadDataColumns(columns, *points, false);
+    DataReadReport report;
+    const int rowCount = loadDataColumns(columns, *points, false, &report);
+    noteDialect(err, "stats", options->dataFile, report.dialect);
     if (rowCount == 0) {
         err << "tracelet stats: no data row in " << options->dataFile << " from line "
             << formatInt(options->startRow) << "\n";

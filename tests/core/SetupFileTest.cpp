@@ -1,4 +1,5 @@
 #include "TempDir.h"
+#include "Utf16Text.h"
 #include "correlation/core/CorrSetupFile.h"
 #include "data/AtomicFile.h"
 #include "path/core/PathSetupFile.h"
@@ -66,6 +67,11 @@ TEST(SetupFiles, readersReportWhatWasRead)
                   "c2" },
               { "kvsWithoutLastLineFeed", false, kvsWithoutLastLineFeed, true, true, 10, "-20.5" },
               { "kvsWithExtraLines", false, kExampleKvs + "junk\n", true, true, 10, "-20.0" },
+              { "kvsWithUtf8Mark", false, "\xEF\xBB\xBF" + kExampleKvs, true, true, 10, "-20.0" },
+              { "kvtInUtf16", true,
+                  utf16File(
+                      asciiUnits("KVT_GRIDWALK_SETUP\r\nbg\r\n1\r\n2\r\nc\r\nc2\r\nd\r\n"), true),
+                  true, true, 6, "d" },
               { "kvtWithoutLastLineFeed", true, "KVT_GRIDWALK_SETUP\n\n0.0\n0.0\n\n\n/d/x.csv",
                   true, true, 6, "/d/x.csv" },
           };

@@ -1,5 +1,6 @@
 #include "app/CAnalysisApp.h"
 #include "app/CommandLine.h"
+#include "app/Language.h"
 #include "app/cli/CommandLine.h"
 #include "platform/QtPlatform.h"
 #include "platform/QtSetup.h"
@@ -70,6 +71,10 @@ int main(int argc, char **argv)
 {
     StartMeter startMeter;
     std::vector<std::string> args(argv + 1, argv + argc);
+    // Taken out before anything else reads the arguments; the command line always answers in
+    // English.
+    const std::string language
+        = chooseLanguage(args, [](const char *name) { return std::getenv(name); });
     const bool measureStart = args.size() == 1 && args[0] == "--measure-start";
     if (measureStart)
         args.clear();
@@ -99,6 +104,7 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("tracelet"));
     platformSetupApplication();
     registerTraceletResources();
+    installLanguage(language);
     // Lifetimes nest: the Qt application outlives the platform (its timers are Qt objects), the
     // platform outlives the application object and every window object it owns.
     QtPlatform windowPlatform;

@@ -22,8 +22,14 @@ void platformSetupApplication()
     // Crisp strikes for the small picture texts and button labels, where installed.
     loadCrispGothicStrikes(crispGothicFolders());
 
+    setQtDialogLanguage("ja");
+}
+
+void setQtDialogLanguage(const std::string &language)
+{
     static QTranslator translator;
-    if (translator.load(
-            QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::removeTranslator(&translator);
+    if (translator.load(QStringLiteral("qtbase_") + QString::fromStdString(language),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&translator);
 }

@@ -1,6 +1,12 @@
 #pragma once
 
+#include <string>
+
 // Once, right after the QApplication is constructed: fonts that stand in for the Windows
 // Japanese faces (crisp gothic strikes included), Qt's own dialogs in Japanese, and numbers that
 // never follow the locale.
 void platformSetupApplication();
+
+// Qt's own dialogs (file dialogs, message box buttons) in that language ("ja", "de", …), where Qt
+// has a catalogue for it; in English otherwise.
+void setQtDialogLanguage(const std::string &language);

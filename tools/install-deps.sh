@@ -8,7 +8,7 @@ set -euo pipefail
 # shared-mime-info check the installed desktop files; hyperfine, Pillow and gifsicle run the export
 # benchmark against a Python writer and a GIF optimiser; clang and its runtime build the fuzz
 # harnesses; ImageMagick takes the real-window test's screenshots.
-packages=(cmake g++ ninja-build pkg-config python3 qt6-base-dev qt6-translations-l10n libgtest-dev
+packages=(cmake g++ ninja-build pkg-config python3 qt6-base-dev qt6-translations-l10n qt6-l10n-tools libgtest-dev
   libbenchmark-dev fonts-ipafont-gothic xfonts-efont-unicode locales xvfb xauth xdotool
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev desktop-file-utils
   shared-mime-info hyperfine python3-pil gifsicle imagemagick clang-14 libclang-rt-14-dev)

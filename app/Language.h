@@ -1,0 +1,21 @@
+#pragma once
+
+// The window's language: Japanese, the texts as written, or a catalogue built into the program.
+// The command line, the files written and the rendered pictures never change with it.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Takes `--lang CODE` out of args. The language asked for there, else in TRACELET_LANG, else the
+// system's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG, the first one set): "ja" for Japanese, a code
+// with a catalogue for that one, English for everything else.
+std::string chooseLanguage(
+    std::vector<std::string> &args, const std::function<const char *(const char *)> &environment);
+
+// Whether the program carries a catalogue for the language ("ja" needs none).
+bool hasCatalogue(const std::string &language);
+
+// Loads the language's catalogue and Qt's own texts for it, and routes every text through them.
+// "ja" removes them again: the texts as written.
+void installLanguage(const std::string &language);

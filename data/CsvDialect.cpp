@@ -1,6 +1,7 @@
 #include "data/CsvDialect.h"
 
 #include "data/TextLineReader.h"
+#include "data/Translate.h"
 
 #include <algorithm>
 #include <array>
@@ -122,9 +123,10 @@ std::string_view csvField(std::string_view line, CsvDialect dialect, int column)
 
 std::string csvDialectName(CsvDialect dialect)
 {
-    const char *separator = dialect.separator == ';' ? "セミコロン"
-        : dialect.separator == '\t'                  ? "タブ"
-                                                     : "カンマ";
-    const char *mark = dialect.decimalMark == ',' ? "カンマ" : "ピリオド";
-    return std::string("区切り文字: ") + separator + "、小数点: " + mark;
+    const std::string separator = dialect.separator == ';' ? tx("DataRead", "セミコロン")
+        : dialect.separator == '\t'                        ? tx("DataRead", "タブ")
+                                                           : tx("DataRead", "カンマ");
+    const std::string mark
+        = dialect.decimalMark == ',' ? tx("DataRead", "カンマ") : tx("DataRead", "ピリオド");
+    return fillIn(tx("DataRead", "区切り文字: %1、小数点: %2"), { separator, mark });
 }

@@ -15,8 +15,9 @@ QString &AnimationExport::program()
 AnimationExport::AnimationExport(const std::string &target, QWidget *window)
     : m_target(QString::fromStdString(target))
 {
-    m_progress = new QProgressDialog(QStringLiteral("アニメーションを書き出しています..."),
-        QStringLiteral("中止"), 0, 0, window);
+    m_progress = new QProgressDialog(
+        QCoreApplication::translate("Export", "アニメーションを書き出しています..."),
+        QCoreApplication::translate("Export", "中止"), 0, 0, window);
     m_progress->setWindowTitle(QStringLiteral("Tracelet"));
     m_progress->setWindowModality(Qt::WindowModal);
     m_progress->setMinimumDuration(0);

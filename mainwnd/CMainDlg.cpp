@@ -1,5 +1,6 @@
 #include "mainwnd/CMainDlg.h"
 
+#include "data/Translate.h"
 #include "mainwnd/CAboutDlg.h"
 #include "mainwnd/Clocks.h"
 #include "mainwnd/ExportCommands.h"
@@ -79,8 +80,9 @@ BOOL CMainDlg::OnInitDialog()
             systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, about);
         }
         systemMenu->AppendMenu(MF_SEPARATOR);
-        systemMenu->AppendMenu(MF_STRING, IDM_SAVE_PICTURE, "画像を保存...");
-        systemMenu->AppendMenu(MF_STRING, IDM_EXPORT_ANIMATION, "アニメーションを書き出す...");
+        systemMenu->AppendMenu(MF_STRING, IDM_SAVE_PICTURE, tx("MainWindow", "画像を保存..."));
+        systemMenu->AppendMenu(
+            MF_STRING, IDM_EXPORT_ANIMATION, tx("MainWindow", "アニメーションを書き出す..."));
     }
     // The icon (WM_SETICON) was set on the window when its widgets were built.
 
@@ -91,21 +93,21 @@ BOOL CMainDlg::OnInitDialog()
     if (!m_controls.attachButtons())
         return FALSE;
     createDrawingObjects();
-    m_controls.setZoomText("等倍");
+    m_controls.setZoomText(tx("PathView", "等倍"));
 
     m_toolTip.Create(this, 0);
-    const std::pair<int, const char *> tools[] = {
-        { IDC_PLAY_PAUSE, "再生/一時停止" },
-        { IDC_TEACH_CORRECTION, "教示中のﾎﾟｲﾝﾄ修正" },
-        { IDC_ZOOM_IN, "ｽﾞｰﾑｲﾝ" },
-        { IDC_ZOOM_OUT, "ｽﾞｰﾑｱｳﾄ" },
-        { IDC_SCROLL_UP, "上ｽｸﾛｰﾙ" },
-        { IDC_SCROLL_RIGHT, "右ｽｸﾛｰﾙ" },
-        { IDC_SCROLL_LEFT, "左ｽｸﾛｰﾙ" },
-        { IDC_SCROLL_DOWN, "下ｽｸﾛｰﾙ" },
-        { IDC_PATH_RUN, "経路図実行/終了" },
-        { IDC_CORR_RUN, "相関図実行/終了" },
-        { IDC_SLIDER_MODE, "相関図 データ位置スライダ指定" },
+    const std::pair<int, std::string> tools[] = {
+        { IDC_PLAY_PAUSE, tx("MainWindow", "再生/一時停止") },
+        { IDC_TEACH_CORRECTION, tx("MainWindow", "教示中のﾎﾟｲﾝﾄ修正") },
+        { IDC_ZOOM_IN, tx("MainWindow", "ｽﾞｰﾑｲﾝ") },
+        { IDC_ZOOM_OUT, tx("MainWindow", "ｽﾞｰﾑｱｳﾄ") },
+        { IDC_SCROLL_UP, tx("MainWindow", "上ｽｸﾛｰﾙ") },
+        { IDC_SCROLL_RIGHT, tx("MainWindow", "右ｽｸﾛｰﾙ") },
+        { IDC_SCROLL_LEFT, tx("MainWindow", "左ｽｸﾛｰﾙ") },
+        { IDC_SCROLL_DOWN, tx("MainWindow", "下ｽｸﾛｰﾙ") },
+        { IDC_PATH_RUN, tx("MainWindow", "経路図実行/終了") },
+        { IDC_CORR_RUN, tx("MainWindow", "相関図実行/終了") },
+        { IDC_SLIDER_MODE, tx("MainWindow", "相関図 データ位置スライダ指定") },
     };
     for (const auto &[id, text] : tools)
         m_toolTip.AddTool(GetDlgItem(id), text);

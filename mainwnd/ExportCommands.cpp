@@ -6,6 +6,7 @@
 
 #include "data/AtomicFile.h"
 #include "data/NumberText.h"
+#include "data/Translate.h"
 #include "export/AnimationExport.h"
 #include "mainwnd/PictureSize.h"
 #include "mainwnd/SaveFailedMessage.h"
@@ -52,7 +53,7 @@ std::string exportedMessage(const std::string &file)
         size = formatInt(static_cast<int>((bytes + 1023) / 1024)) + " KB";
     else
         size = formatFixed(static_cast<double>(bytes) / (1024.0 * 1024.0), 1) + " MB";
-    return "アニメーションを書き出しました。\n" + file + " (" + size + ")";
+    return tx("Export", "アニメーションを書き出しました。") + "\n" + file + " (" + size + ")";
 }
 
 void savePicture(const QImage &canvas)
@@ -65,7 +66,7 @@ void savePicture(const QImage &canvas)
     buffer.open(QIODevice::WriteOnly);
     // The pixels every blit fills, as the command line's PNG has them.
     if (canvas.isNull() || !canvas.copy(0, 0, kPictureWidth, kPictureHeight).save(&buffer, "PNG")) {
-        AfxMessageBox("画像を保存できませんでした。");
+        AfxMessageBox(tx("Export", "画像を保存できませんでした。"));
         return;
     }
     const auto size = static_cast<std::size_t>(bytes.size());
@@ -78,7 +79,8 @@ void savePicture(const QImage &canvas)
 std::unique_ptr<AnimationExport> startAnimationExport(const Diagram *running, QWidget *window)
 {
     if (!running || !running->exportable()) {
-        AfxMessageBox("書き出す図がありません。相関図か経路図を実行してから書き出してください。");
+        AfxMessageBox(tx(
+            "Export", "書き出す図がありません。相関図か経路図を実行してから書き出してください。"));
         return nullptr;
     }
     const auto target = askSaveName(".gif", kAnimationFilter, { ".gif", ".mp4" });
@@ -87,7 +89,7 @@ std::unique_ptr<AnimationExport> startAnimationExport(const Diagram *running, QW
     auto job = std::make_unique<AnimationExport>(*target, window);
     const std::string setup = job->setupPath("export" + running->setupExtension());
     if (!running->exportSetup(setup)) {
-        AfxMessageBox("アニメーションを書き出せませんでした。");
+        AfxMessageBox(tx("Export", "アニメーションを書き出せませんでした。"));
         return nullptr;
     }
     const AnimationExport *started = job.get();
@@ -96,7 +98,8 @@ std::unique_ptr<AnimationExport> startAnimationExport(const Diagram *running, QW
             if (ok)
                 AfxMessageBox(exportedMessage(started->target().toStdString()));
             else if (!message.isEmpty())
-                AfxMessageBox("アニメーションを書き出せませんでした。\n" + message.toStdString());
+                AfxMessageBox(tx("Export", "アニメーションを書き出せませんでした。") + "\n"
+                    + message.toStdString());
         });
     job->start(setup, running->viewArguments(std::filesystem::path(setup).parent_path().string()));
     return job;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Translate.h"
+
 #include <string>
 #include <string_view>
 
@@ -7,7 +9,7 @@
 // the file and the reason the system gave.
 inline std::string saveFailedMessage(std::string_view path, std::string_view reason)
 {
-    std::string text = "ファイルを保存できませんでした。\n";
+    std::string text = tx("Export", "ファイルを保存できませんでした。") + "\n";
     text.append(path).append("\n(").append(reason).append(")");
     return text;
 }

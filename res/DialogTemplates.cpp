@@ -1,11 +1,27 @@
 #include "res/DialogTemplates.h"
 
+#include "data/Translate.h"
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
 
 using K = ControlKind;
 
-const DialogTemplate &mainDialogTemplate()
+namespace {
+
+// The template as it is shown: its caption and control texts in the window's language.
+DialogTemplate shown(DialogTemplate source)
+{
+    DialogTemplate t = source;
+    t.caption = tx("Dialogs", source.caption.c_str());
+    for (ControlTemplate &c : t.controls)
+        if (c.kind != K::Picture && c.kind != K::Icon && !c.text.empty())
+            c.text = tx("Dialogs", c.text.c_str());
+    return t;
+}
+
+} // namespace
+
+DialogTemplate mainDialogTemplate()
 {
     static const DialogTemplate t {
         IDD_TRACELET_DIALOG,
@@ -17,21 +33,21 @@ const DialogTemplate &mainDialogTemplate()
         true,
         {
             { 1, K::DefPushButton, "OK", 252, 0, 50, 14, CS_HIDDEN },
-            { 2, K::PushButton, "ｷｬﾝｾﾙ", 307, 241, 50, 14 },
+            { 2, K::PushButton, TX_NOOP("Dialogs", "ｷｬﾝｾﾙ"), 307, 241, 50, 14 },
             { IDC_CANVAS, K::Picture, "129", 3, 2, 300, 233 },
             { IDC_PATH_RUN, K::OwnerDrawButton, "", 6, 243, 29, 15 },
             { IDC_CORR_RUN, K::OwnerDrawButton, "", 39, 243, 29, 15 },
             { IDC_PLAY_PAUSE, K::OwnerDrawButton, "", 75, 243, 32, 14 },
-            { IDC_STATIC, K::Static, "時間", 130, 243, 18, 12, CS_CENTER },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "時間"), 130, 243, 18, 12, CS_CENTER },
             { IDC_EDIT_TIME, K::Edit, "", 148, 243, 33, 12, CS_READONLY | CS_RIGHT },
-            { IDC_STATIC, K::Static, "X値", 202, 243, 11, 11 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "X値"), 202, 243, 11, 11 },
             { IDC_EDIT_X, K::Edit, "", 216, 243, 33, 12, CS_READONLY | CS_RIGHT | CS_NOTABSTOP },
-            { IDC_STATIC, K::Static, "Y値", 255, 243, 12, 11 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "Y値"), 255, 243, 12, 11 },
             { IDC_EDIT_Y, K::Edit, "", 268, 243, 33, 12, CS_READONLY | CS_RIGHT | CS_NOTABSTOP },
-            { IDC_STATIC, K::GroupBox, "相関図ﾂｰﾙ", 306, 7, 54, 59 },
+            { IDC_STATIC, K::GroupBox, TX_NOOP("Dialogs", "相関図ﾂｰﾙ"), 306, 7, 54, 59 },
             { IDC_SLIDER_MODE, K::OwnerDrawButton, "", 309, 21, 43, 12 },
             { IDC_SLIDER_POSITION, K::Trackbar, "", 309, 42, 48, 16 },
-            { IDC_STATIC, K::GroupBox, "経路図ﾂｰﾙ", 306, 75, 54, 156 },
+            { IDC_STATIC, K::GroupBox, TX_NOOP("Dialogs", "経路図ﾂｰﾙ"), 306, 75, 54, 156 },
             { IDC_TEACH_CORRECTION, K::OwnerDrawButton, "", 309, 90, 42, 12, CS_NOTABSTOP },
             { IDC_ZOOM_IN, K::PushButton, "In", 310, 113, 21, 14 },
             { IDC_ZOOM_OUT, K::PushButton, "Out", 334, 113, 21, 14 },
@@ -42,14 +58,14 @@ const DialogTemplate &mainDialogTemplate()
             { IDC_SCROLL_DOWN, K::PushButton, "↓", 325, 186, 14, 15 },
         },
     };
-    return t;
+    return shown(t);
 }
 
-const DialogTemplate &aboutDialogTemplate()
+DialogTemplate aboutDialogTemplate()
 {
     static const DialogTemplate t {
         IDD_ABOUTBOX,
-        "Traceletのﾊﾞｰｼﾞｮﾝ情報",
+        TX_NOOP("Dialogs", "Traceletのﾊﾞｰｼﾞｮﾝ情報"),
         235,
         55,
         "ＭＳ Ｐゴシック",
@@ -62,14 +78,14 @@ const DialogTemplate &aboutDialogTemplate()
             { 1, K::DefPushButton, "OK", 178, 7, 50, 14 },
         },
     };
-    return t;
+    return shown(t);
 }
 
-const DialogTemplate &confirmDialogTemplate()
+DialogTemplate confirmDialogTemplate()
 {
     static const DialogTemplate t {
         IDD_CONFIRM,
-        "OK　or　キャンセル",
+        TX_NOOP("Dialogs", "OK　or　キャンセル"),
         187,
         93,
         "ＭＳ Ｐゴシック",
@@ -79,71 +95,78 @@ const DialogTemplate &confirmDialogTemplate()
             { IDC_CONFIRM_TEXT, K::Edit, "", 7, 7, 173, 54,
                 CS_MULTILINE | CS_READONLY | CS_NOBORDER },
             { 1, K::DefPushButton, "OK", 72, 72, 50, 14 },
-            { 2, K::PushButton, "ｷｬﾝｾﾙ", 130, 72, 50, 14 },
+            { 2, K::PushButton, TX_NOOP("Dialogs", "ｷｬﾝｾﾙ"), 130, 72, 50, 14 },
         },
     };
-    return t;
+    return shown(t);
 }
 
-const DialogTemplate &corrSetupDialogTemplate()
+DialogTemplate corrSetupDialogTemplate()
 {
     static const DialogTemplate t {
         IDD_CORR_SETUP,
-        "相関図セットアップ",
+        TX_NOOP("Dialogs", "相関図セットアップ"),
         291,
         229,
         "ＭＳ Ｐゴシック",
         9,
         false,
         {
-            { IDC_STATIC, K::Static, "データファイル", 7, 7, 50, 9 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "データファイル"), 7, 7, 50, 9 },
             { IDC_CORR_DATA_FILE, K::Edit, "", 7, 18, 259, 12, CS_READONLY },
             { IDC_CORR_BROWSE_DATA, K::PushButton, "...", 267, 18, 17, 11 },
-            { IDC_STATIC, K::GroupBox, "データ指定", 7, 43, 165, 107 },
-            { IDC_STATIC, K::Static, "データ １ (X軸)", 18, 61, 48, 9 },
+            { IDC_STATIC, K::GroupBox, TX_NOOP("Dialogs", "データ指定"), 7, 43, 165, 107 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "データ １ (X軸)"), 18, 61, 48, 9 },
             { IDC_CORR_X_COLUMN, K::Edit, "", 77, 58, 29, 12 },
-            { IDC_STATIC, K::Static, "列目をﾃﾞｰﾀとする。", 110, 61, 58, 9 },
-            { IDC_STATIC, K::Static, "データ １ (Y軸)", 18, 78, 48, 9 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "列目をﾃﾞｰﾀとする。"), 110, 61, 58, 9 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "データ １ (Y軸)"), 18, 78, 48, 9 },
             { IDC_CORR_Y_COLUMN, K::Edit, "", 77, 74, 29, 12 },
-            { IDC_STATIC, K::Static, "列目をﾃﾞｰﾀとする。", 110, 77, 58, 9 },
-            { IDC_CORR_DATA2_CHECK, K::CheckBox, "データ ２ (X軸)", 17, 94, 58, 11, CS_DISABLED },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "列目をﾃﾞｰﾀとする。"), 110, 77, 58, 9 },
+            { IDC_CORR_DATA2_CHECK, K::CheckBox, TX_NOOP("Dialogs", "データ ２ (X軸)"), 17, 94, 58,
+                11, CS_DISABLED },
             { IDC_CORR_DATA2_X_COLUMN, K::Edit, "", 77, 92, 29, 12, CS_DISABLED },
-            { IDC_STATIC, K::Static, "列目をﾃﾞｰﾀとする。", 110, 95, 58, 9, CS_DISABLED },
-            { IDC_STATIC, K::Static, "データ ２ (Y軸)", 28, 111, 46, 9, CS_DISABLED },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "列目をﾃﾞｰﾀとする。"), 110, 95, 58, 9,
+                CS_DISABLED },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "データ ２ (Y軸)"), 28, 111, 46, 9,
+                CS_DISABLED },
             { IDC_CORR_DATA2_Y_COLUMN, K::Edit, "", 77, 107, 29, 12, CS_DISABLED },
-            { IDC_STATIC, K::Static, "列目をﾃﾞｰﾀとする。", 110, 110, 58, 9, CS_DISABLED },
-            { IDC_STATIC, K::Static, "データ 開始行", 18, 131, 48, 9 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "列目をﾃﾞｰﾀとする。"), 110, 110, 58, 9,
+                CS_DISABLED },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "データ 開始行"), 18, 131, 48, 9 },
             { IDC_CORR_START_ROW, K::Edit, "", 77, 128, 29, 12 },
-            { IDC_STATIC, K::Static, "行目をﾃﾞｰﾀとする。", 110, 131, 58, 9 },
-            { IDC_CORR_PLOT_SPEED_CHECK, K::CheckBox, "プロット速度を設定する。", 7, 158, 81, 11 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "行目をﾃﾞｰﾀとする。"), 110, 131, 58, 9 },
+            { IDC_CORR_PLOT_SPEED_CHECK, K::CheckBox,
+                TX_NOOP("Dialogs", "プロット速度を設定する。"), 7, 158, 81, 11 },
             { IDC_CORR_PLOT_SPEED, K::Edit, "", 92, 157, 33, 12 },
-            { IDC_STATIC, K::Static, "(msec 50～　)", 128, 159, 50, 9 },
-            { IDC_STATIC, K::GroupBox, "枠スケール設定", 175, 43, 109, 107 },
-            { IDC_CORR_AUTO_SCALE, K::CheckBox, "オートスケールとする。", 183, 59, 84, 11 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "(msec 50～　)"), 128, 159, 50, 9 },
+            { IDC_STATIC, K::GroupBox, TX_NOOP("Dialogs", "枠スケール設定"), 175, 43, 109, 107 },
+            { IDC_CORR_AUTO_SCALE, K::CheckBox, TX_NOOP("Dialogs", "オートスケールとする。"), 183,
+                59, 84, 11 },
             { IDC_STATIC, K::Static, "top", 207, 80, 29, 9, CS_CENTER },
             { IDC_STATIC, K::Static, "bottom", 243, 80, 29, 9, CS_CENTER },
-            { IDC_STATIC, K::Static, "X軸：", 183, 93, 22, 9 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "X軸："), 183, 93, 22, 9 },
             { IDC_CORR_X_TOP, K::Edit, "", 207, 91, 29, 12 },
             { IDC_CORR_X_BOTTOM, K::Edit, "", 243, 91, 29, 12 },
-            { IDC_STATIC, K::Static, "Y軸：", 183, 109, 22, 9 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "Y軸："), 183, 109, 22, 9 },
             { IDC_CORR_Y_TOP, K::Edit, "", 207, 107, 29, 12 },
             { IDC_CORR_Y_BOTTOM, K::Edit, "", 243, 107, 29, 12 },
-            { IDC_STATIC, K::Static, "セットアップファイル", 7, 179, 73, 10 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "セットアップファイル"), 7, 179, 73, 10 },
             { IDC_CORR_SETUP_FILE, K::Edit, "", 7, 189, 259, 12, CS_READONLY },
             { IDC_CORR_LOAD_SETUP, K::PushButton, "...", 267, 189, 17, 11 },
-            { IDC_CORR_SAVE_SETUP, K::PushButton, "ｾｯﾄｱｯﾌﾟ保存", 7, 208, 50, 14 },
+            { IDC_CORR_SAVE_SETUP, K::PushButton, TX_NOOP("Dialogs", "ｾｯﾄｱｯﾌﾟ保存"), 7, 208, 50,
+                14 },
             { 1, K::DefPushButton, "OK", 182, 208, 50, 14 },
-            { 2, K::PushButton, "ｷｬﾝｾﾙ", 234, 208, 50, 14 },
+            { 2, K::PushButton, TX_NOOP("Dialogs", "ｷｬﾝｾﾙ"), 234, 208, 50, 14 },
         },
     };
-    return t;
+    return shown(t);
 }
 
-const DialogTemplate &pathSetupDialogTemplate()
+DialogTemplate pathSetupDialogTemplate()
 {
     static const DialogTemplate t {
         IDD_PATH_SETUP,
-        "経路図セットアップ",
+        TX_NOOP("Dialogs", "経路図セットアップ"),
         245,
         269,
         "ＭＳ Ｐゴシック",
@@ -151,65 +174,73 @@ const DialogTemplate &pathSetupDialogTemplate()
         false,
         {
             { 1, K::DefPushButton, "OK", 77, 248, 50, 14 },
-            { 2, K::PushButton, "ｷｬﾝｾﾙ", 188, 248, 50, 14 },
+            { 2, K::PushButton, TX_NOOP("Dialogs", "ｷｬﾝｾﾙ"), 188, 248, 50, 14 },
             { IDC_PATH_BACKGROUND_FILE, K::Edit, "", 7, 20, 213, 12, CS_READONLY },
             { IDC_PATH_BROWSE_BACKGROUND, K::PushButton, "...", 220, 20, 17, 11 },
-            { IDC_STATIC, K::Static, "バックグランウンド画面", 7, 7, 70, 9 },
-            { IDC_STATIC, K::Static, "キャラクタ", 7, 67, 74, 9 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "バックグランウンド画面"), 7, 7, 70, 9 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "キャラクタ"), 7, 67, 74, 9 },
             { IDC_PATH_CHARACTER_FILE, K::Edit, "", 7, 77, 213, 12, CS_READONLY },
             { IDC_PATH_BROWSE_CHARACTER, K::PushButton, "...", 220, 77, 17, 11 },
-            { IDC_STATIC, K::Static, "データファイル", 7, 113, 50, 10 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "データファイル"), 7, 113, 50, 10 },
             { IDC_PATH_DATA_FILE, K::Edit, "", 7, 123, 213, 12, CS_READONLY },
             { IDC_PATH_BROWSE_DATA, K::PushButton, "...", 220, 123, 17, 11 },
             { IDC_PATH_CHARACTER2_FILE, K::Edit, "", 7, 93, 213, 12, CS_READONLY },
             { IDC_PATH_BROWSE_CHARACTER2, K::PushButton, "...", 220, 94, 17, 11 },
-            { IDC_STATIC, K::Static, "セットアップファイル", 7, 214, 73, 10 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "セットアップファイル"), 7, 214, 73, 10 },
             { IDC_PATH_SETUP_FILE, K::Edit, "", 7, 224, 213, 12, CS_READONLY },
             { IDC_PATH_LOAD_SETUP, K::PushButton, "...", 220, 224, 17, 11 },
-            { IDC_PATH_SAVE_SETUP, K::PushButton, "ｾｯﾄｱｯﾌﾟ保存", 7, 248, 50, 14 },
-            { IDC_STATIC, K::Static, "バックグランウンド画面原点（左下）", 7, 36, 104, 9 },
+            { IDC_PATH_SAVE_SETUP, K::PushButton, TX_NOOP("Dialogs", "ｾｯﾄｱｯﾌﾟ保存"), 7, 248, 50,
+                14 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "バックグランウンド画面原点（左下）"), 7,
+                36, 104, 9 },
             { IDC_PATH_ORIGIN_X, K::Edit, "", 29, 45, 36, 12, CS_READONLY | CS_RIGHT },
-            { IDC_STATIC, K::Static, "x ：", 17, 47, 10, 8 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "x ："), 17, 47, 10, 8 },
             { IDC_PATH_ORIGIN_Y, K::Edit, "", 83, 45, 36, 12, CS_READONLY | CS_RIGHT },
-            { IDC_STATIC, K::Static, "y ：", 71, 46, 10, 8 },
-            { IDC_STATIC, K::GroupBox, "移動ポイント設定", 7, 142, 231, 67 },
-            { IDC_STATIC, K::Static, "教示ポイント間の移動速度", 14, 173, 79, 10 },
-            { IDC_STATIC, K::Static, "msec(1000～10000 )", 140, 173, 64, 8 },
-            { IDC_PATH_TEACHING, K::CheckBox, "教示ポイントデータとする", 14, 156, 91, 11 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "y ："), 71, 46, 10, 8 },
+            { IDC_STATIC, K::GroupBox, TX_NOOP("Dialogs", "移動ポイント設定"), 7, 142, 231, 67 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "教示ポイント間の移動速度"), 14, 173, 79,
+                10 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "msec(1000～10000 )"), 140, 173, 64, 8 },
+            { IDC_PATH_TEACHING, K::CheckBox, TX_NOOP("Dialogs", "教示ポイントデータとする"), 14,
+                156, 91, 11 },
             { IDC_PATH_MOVE_TIME, K::Edit, "", 99, 170, 37, 12, CS_RIGHT },
-            { IDC_STATIC, K::Static, "教示ポイント間の分割数", 14, 189, 73, 10 },
-            { IDC_STATIC, K::Static, "(1～100)", 140, 189, 56, 8 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "教示ポイント間の分割数"), 14, 189, 73,
+                10 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "(1～100)"), 140, 189, 56, 8 },
             { IDC_PATH_DIVISIONS, K::Edit, "", 99, 186, 37, 12, CS_RIGHT },
-            { IDC_PATH_LINEAR, K::RadioButton, "直線補間", 120, 155, 46, 10 },
-            { IDC_PATH_CURVE, K::RadioButton, "曲線補間", 170, 155, 46, 10 },
+            { IDC_PATH_LINEAR, K::RadioButton, TX_NOOP("Dialogs", "直線補間"), 120, 155, 46, 10 },
+            { IDC_PATH_CURVE, K::RadioButton, TX_NOOP("Dialogs", "曲線補間"), 170, 155, 46, 10 },
         },
     };
-    return t;
+    return shown(t);
 }
 
-const DialogTemplate &backgroundOriginDialogTemplate()
+DialogTemplate backgroundOriginDialogTemplate()
 {
     static const DialogTemplate t {
         IDD_BACKGROUND_ORIGIN,
-        "バックグラウンド画面セットアップ",
+        TX_NOOP("Dialogs", "バックグラウンド画面セットアップ"),
         143,
         99,
         "ＭＳ Ｐゴシック",
         9,
         false,
         {
-            { IDC_STATIC, K::Static, "バックグランウンド画面 左下位置設定(pixel)", 7, 7, 131, 9 },
-            { IDC_STATIC, K::Static, "x ：", 7, 22, 10, 8 },
+            { IDC_STATIC, K::Static,
+                TX_NOOP("Dialogs", "バックグランウンド画面 左下位置設定(pixel)"), 7, 7, 131, 9 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "x ："), 7, 22, 10, 8 },
             { IDC_ORIGIN_X, K::Edit, "", 20, 21, 32, 10, CS_RIGHT },
-            { IDC_STATIC, K::Static, "y ：", 61, 21, 10, 8 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "y ："), 61, 21, 10, 8 },
             { IDC_ORIGIN_Y, K::Edit, "", 73, 21, 32, 10, CS_RIGHT },
             { IDC_STATIC, K::Static,
-                "選択した画面上の、左下の位置データを指定してください。例えば100×100pixelの画面上の"
-                "中心点が(0,0)するならば、上記(x,y)には(-50,-50)と入力してください。",
+                TX_NOOP("Dialogs",
+                    "選択した画面上の、左下の位置データを指定してください。例えば100×100pixelの画面"
+                    "上の"
+                    "中心点が(0,0)するならば、上記(x,y)には(-50,-50)と入力してください。"),
                 7, 39, 131, 36, CS_SUNKEN },
             { 1, K::DefPushButton, "OK", 33, 81, 50, 14 },
-            { 2, K::PushButton, "ｷｬﾝｾﾙ", 87, 81, 50, 14 },
+            { 2, K::PushButton, TX_NOOP("Dialogs", "ｷｬﾝｾﾙ"), 87, 81, 50, 14 },
         },
     };
-    return t;
+    return shown(t);
 }

@@ -2,10 +2,10 @@
 
 #include "platform/DialogTemplate.h"
 
-// The dialog templates of the program, as tables.
-const DialogTemplate &mainDialogTemplate(); // 102
-const DialogTemplate &aboutDialogTemplate(); // 100
-const DialogTemplate &confirmDialogTemplate(); // 148
-const DialogTemplate &corrSetupDialogTemplate(); // 142
-const DialogTemplate &pathSetupDialogTemplate(); // 131
-const DialogTemplate &backgroundOriginDialogTemplate(); // 138
+// The dialog templates of the program, as tables, with their texts in the window's language.
+DialogTemplate mainDialogTemplate(); // 102
+DialogTemplate aboutDialogTemplate(); // 100
+DialogTemplate confirmDialogTemplate(); // 148
+DialogTemplate corrSetupDialogTemplate(); // 142
+DialogTemplate pathSetupDialogTemplate(); // 131
+DialogTemplate backgroundOriginDialogTemplate(); // 138

@@ -1,5 +1,6 @@
 #include "res/ResourceImages.h"
 
+#include "data/Translate.h"
 #include "platform/GothicFonts.h"
 
 #include <QFont>
@@ -32,14 +33,14 @@ constexpr QRgb kFuchsia = 0xFFFF00FF;
 constexpr std::array<ButtonFace, 10> kFaces { {
     { 132, 48, 20, nullptr, kLightGrey, kDarkGreen, false },
     { 133, 48, 20, nullptr, kWhite, kGreen, true },
-    { 136, 48, 20, "経路図", kLightGrey, kDarkOlive, false },
-    { 135, 48, 20, "経路図", kPurple, kYellow, true },
-    { 143, 48, 20, "相関図", kLightGrey, kDarkOlive, false },
-    { 144, 48, 20, "相関図", kPurple, kYellow, true },
-    { 140, 81, 20, "教示ポイント変更", kLightGrey, kNavy, false },
-    { 141, 81, 20, "教示ポイント再開", kWhite, kDarkCyan, true },
-    { 146, 81, 20, "位置確認スライダ", kLightGrey, kNavy, false },
-    { 147, 81, 20, "位置確認スライダ", kWhite, kDarkCyan, true },
+    { 136, 48, 20, TX_NOOP("ButtonFaces", "経路図"), kLightGrey, kDarkOlive, false },
+    { 135, 48, 20, TX_NOOP("ButtonFaces", "経路図"), kPurple, kYellow, true },
+    { 143, 48, 20, TX_NOOP("ButtonFaces", "相関図"), kLightGrey, kDarkOlive, false },
+    { 144, 48, 20, TX_NOOP("ButtonFaces", "相関図"), kPurple, kYellow, true },
+    { 140, 81, 20, TX_NOOP("ButtonFaces", "教示ポイント変更"), kLightGrey, kNavy, false },
+    { 141, 81, 20, TX_NOOP("ButtonFaces", "教示ポイント再開"), kWhite, kDarkCyan, true },
+    { 146, 81, 20, TX_NOOP("ButtonFaces", "位置確認スライダ"), kLightGrey, kNavy, false },
+    { 147, 81, 20, TX_NOOP("ButtonFaces", "位置確認スライダ"), kWhite, kDarkCyan, true },
 } };
 
 constexpr std::array<int, 4> kBlankCanvases { 129, 134, 137, 145 };
@@ -160,7 +161,7 @@ QImage paintFace(const ButtonFace &f)
         return image;
     }
     // A label pressed in moves down only: sideways the long labels have no column to spare.
-    const LabelLayout layout = layoutLabel(QString::fromUtf8(f.label), f);
+    const LabelLayout layout = layoutLabel(QString::fromStdString(tx("ButtonFaces", f.label)), f);
     const QFontMetrics metrics(layout.font);
     p.setFont(layout.font);
     p.setPen(QColor(f.ink));

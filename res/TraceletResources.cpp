@@ -1,5 +1,6 @@
 #include "res/TraceletResources.h"
 
+#include "data/Translate.h"
 #include "platform/Resources.h"
 #include "res/ResourceIds.h"
 #include "res/ResourceImages.h"
@@ -9,7 +10,7 @@ std::string stringResource(int id)
 {
     switch (id) {
     case IDS_ABOUTBOX:
-        return "Tracelet のﾊﾞｰｼﾞｮﾝ情報(&A)...";
+        return tx("MainWindow", "Tracelet のﾊﾞｰｼﾞｮﾝ情報(&A)...");
     default:
         return {};
     }

@@ -1,6 +1,7 @@
 #include "correlation/ui/CCorrSetupDlg.h"
 
 #include "data/NumberText.h"
+#include "data/Translate.h"
 #include "mainwnd/CConfirmDlg.h"
 #include "mainwnd/DisplayPath.h"
 #include "res/ControlIds.h"
@@ -96,7 +97,7 @@ void CCorrSetupDlg::showDefaults()
 void CCorrSetupDlg::OnOK()
 {
     if (!cs.dataFileGiven) {
-        AfxMessageBox("データファイルが指定されていません。");
+        AfxMessageBox(tx("CorrSetup", "データファイルが指定されていません。"));
         return;
     }
     if (m_checkAutoScale.GetCheck() == 0) {
@@ -118,7 +119,7 @@ void CCorrSetupDlg::OnOK()
             cs.changed[kPlotSpeed] = period != cs.values.plotSpeedMs;
             cs.values.plotSpeedMs = period;
         } else {
-            AfxMessageBox("プロット速度指定不正です。");
+            AfxMessageBox(tx("CorrSetup", "プロット速度指定不正です。"));
         }
     } else {
         cs.values.plotSpeedMs = 0;
@@ -126,14 +127,15 @@ void CCorrSetupDlg::OnOK()
 
     const int row = parseInt(fieldText(m_editStartRow));
     if (row < 1 || row > kMaxColumnOrRow) {
-        AfxMessageBox("行指定不正です。");
+        AfxMessageBox(tx("CorrSetup", "行指定不正です。"));
         return;
     }
     cs.changed[kStartRow] = row != cs.values.dataStartRow;
     cs.values.dataStartRow = row;
 
     if (std::ranges::any_of(cs.changed, [](bool changed) { return changed; })) {
-        if (confirm("設定内容は、新規もしくは変更されています。設定内容を保存しますか？"))
+        if (confirm(tx(
+                "CorrSetup", "設定内容は、新規もしくは変更されています。設定内容を保存しますか？")))
             OnSaveSetup();
     }
     cs.done = true;
@@ -151,7 +153,7 @@ void CCorrSetupDlg::takeColumn(const CEdit &edit, int &stored, CorrSetupField fi
 {
     const int column = parseInt(fieldText(edit));
     if (column < 1 || column > kMaxColumnOrRow) {
-        AfxMessageBox("列指定不正です。");
+        AfxMessageBox(tx("CorrSetup", "列指定不正です。"));
         return;
     }
     cs.changed[field] = column != stored;

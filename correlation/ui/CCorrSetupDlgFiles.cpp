@@ -4,6 +4,7 @@
 #include "correlation/ui/CCorrSetupDlg.h"
 #include "data/NumberText.h"
 #include "data/SetupFile.h"
+#include "data/Translate.h"
 #include "mainwnd/DisplayPath.h"
 #include "mainwnd/SaveFailedMessage.h"
 #include "platform/CFileDialog.h"
@@ -14,7 +15,8 @@
 namespace {
 
 constexpr const char *kDataFileFilter = "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||";
-constexpr const char *kSetupFileFilter = "ｾｯﾄｱｯﾌﾟ Files (*.kvs)|*.kvs|All Files (*.*)|*.*||";
+constexpr const char *kSetupFileFilter
+    = TX_NOOP("CorrSetup", "ｾｯﾄｱｯﾌﾟ Files (*.kvs)|*.kvs|All Files (*.*)|*.*||");
 constexpr std::string_view kSetupExtension = ".kvs";
 
 } // namespace
@@ -38,8 +40,8 @@ void CCorrSetupDlg::OnBrowseDataFile()
 
 void CCorrSetupDlg::OnOpenSetup()
 {
-    CFileDialog dialog(
-        TRUE, ".kvs", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kSetupFileFilter);
+    CFileDialog dialog(TRUE, ".kvs", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+        tx("CorrSetup", kSetupFileFilter).c_str());
     dialog.SetInitialDir(folderOf(cs.setupFilePath));
     if (dialog.DoModal() != IDOK) {
         m_editSetupFile.SetWindowText("");
@@ -63,7 +65,8 @@ void CCorrSetupDlg::loadSetup(const std::string &path)
     if (file.complete)
         cs.changed.fill(false);
     else
-        AfxMessageBox("セットアップファイルに誤りがあります、手入力にてセットアップしてください。");
+        AfxMessageBox(tx("CorrSetup",
+            "セットアップファイルに誤りがあります、手入力にてセットアップしてください。"));
 }
 
 void CCorrSetupDlg::applyLoadedLine(int fileLine, std::string_view text)
@@ -112,7 +115,8 @@ void CCorrSetupDlg::applyLoadedLine(int fileLine, std::string_view text)
 void CCorrSetupDlg::OnSaveSetup()
 {
     CFileDialog dialog(FALSE, ".kvs", nullptr,
-        OFN_CREATEPROMPT | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kSetupFileFilter);
+        OFN_CREATEPROMPT | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+        tx("CorrSetup", kSetupFileFilter).c_str());
     dialog.SetInitialDir(folderOf(cs.setupFilePath));
     if (dialog.DoModal() != IDOK)
         return;
@@ -141,8 +145,8 @@ void CCorrSetupDlg::OnSaveSetup()
     cs.values.autoScale = autoScale;
 
     if (!saveable()) {
-        AfxMessageBox(
-            "セットアップ内容に誤りがあります、内容を確認してもう一度保存を行ってください。");
+        AfxMessageBox(tx("CorrSetup",
+            "セットアップ内容に誤りがあります、内容を確認してもう一度保存を行ってください。"));
         return;
     }
     CorrSetupValues values;

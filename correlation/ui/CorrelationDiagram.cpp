@@ -3,6 +3,7 @@
 #include "correlation/ui/CCorrSetupDlg.h"
 #include "correlation/ui/CorrelationDrawing.h"
 #include "data/NumberText.h"
+#include "data/Translate.h"
 #include "mainwnd/CConfirmDlg.h"
 #include "mainwnd/Clocks.h"
 #include "mainwnd/DataFileMessage.h"
@@ -28,7 +29,8 @@ int CorrelationDiagram::setupDialogId() const { return IDD_CORR_SETUP; }
 
 bool CorrelationDiagram::runOrStop(bool anotherRunning)
 {
-    if (!m_running && m_setup.done && !confirm("前回設定内容が存在します。修正しますか？"))
+    if (!m_running && m_setup.done
+        && !confirm(tx("CorrelationDiagram", "前回設定内容が存在します。修正しますか？")))
         m_setup.done = false;
     if (m_running) {
         stop();

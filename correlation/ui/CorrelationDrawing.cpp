@@ -4,6 +4,7 @@
 #include "correlation/core/CorrStatistics.h"
 #include "correlation/core/RegressionLine.h"
 #include "data/NumberText.h"
+#include "data/Translate.h"
 #include "mainwnd/PictureSize.h"
 
 void clearLayer(GdiState &gs, CDC &layer)
@@ -67,19 +68,19 @@ void drawStatistics(CorrelationModel &model, GdiState &gs, int k, CDC &lineLayer
     lineLayer.LineTo(toPixelX(frame, frame.xMax), meanPixelY);
     lineLayer.SelectObject(previous);
 
-    std::string text = "X平均値  : ";
+    std::string text = tx("CorrelationPicture", "X平均値  : ");
     appendFixed(text, stats.meanX, 1);
     gs.overlayDC.TextOut(421, 305, text + ' ');
-    text = "Y平均値  : ";
+    text = tx("CorrelationPicture", "Y平均値  : ");
     appendFixed(text, stats.meanY, 1);
     gs.overlayDC.TextOut(421, 315, text + ' ');
 
     if (computeCorrelationTerms(stats, model.points, k)) {
-        text = "相関係数 : ";
+        text = tx("CorrelationPicture", "相関係数 : ");
         appendFixed(text, correlationCoefficient(stats), 2);
         gs.overlayDC.TextOut(421, 295, text + ' ');
     } else {
-        gs.overlayDC.TextOut(421, 295, "相関係数 : ERR  ");
+        gs.overlayDC.TextOut(421, 295, tx("CorrelationPicture", "相関係数 : ") + "ERR  ");
     }
 }
 

@@ -1,5 +1,6 @@
 #include "path/core/CharacterSprite.h"
 
+#include "data/Translate.h"
 #include "data/TruncToInt.h"
 
 #include <algorithm>
@@ -63,16 +64,16 @@ bool isTrueColour(const std::vector<std::uint8_t> &bytes)
 
 } // namespace
 
-std::string_view characterLoadMessage(CharacterLoadResult result)
+std::string characterLoadMessage(CharacterLoadResult result)
 {
     switch (result) {
     case CharacterLoadResult::Loaded:
     case CharacterLoadResult::Unreadable:
         return {};
     case CharacterLoadResult::NotTrueColour:
-        return "２４ビットフルカラービットマップのキャラクタにしてください";
+        return tx("PathDiagram", "２４ビットフルカラービットマップのキャラクタにしてください");
     case CharacterLoadResult::WrongSize:
-        return "キャラサイズ違反 32×32 ピクセルにしてください。";
+        return tx("PathDiagram", "キャラサイズ違反 32×32 ピクセルにしてください。");
     }
     return {};
 }

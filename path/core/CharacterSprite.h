@@ -36,7 +36,7 @@ enum class CharacterLoadResult {
 };
 
 // The text for the user; empty for Loaded and Unreadable, which has no message of its own.
-std::string_view characterLoadMessage(CharacterLoadResult result);
+std::string characterLoadMessage(CharacterLoadResult result);
 
 // Reads the file into fileBuffer and points slot 1 or 2 at its header and pixels. Any slot
 // that pointed into the previous buffer loses its image.

@@ -1,5 +1,6 @@
 #include "path/core/TeachingRoute.h"
 
+#include "data/Translate.h"
 #include "data/TruncToInt.h"
 #include "path/core/RouteFile.h"
 
@@ -52,11 +53,11 @@ bool teachingRouteFits(int pointCount, int divisionCount, bool curve)
     return routePoints <= kPointCapacity;
 }
 
-std::string_view teachingCapacityMessage(int pointCount, bool curve)
+std::string teachingCapacityMessage(int pointCount, bool curve)
 {
     if (curve && pointCount > kSplineStride)
-        return "教示ﾎﾟｲﾝﾄが多すぎます。曲線補間は1000ﾎﾟｲﾝﾄ以下にしてください。";
-    return "教示ﾎﾟｲﾝﾄが多すぎます。補間後のﾎﾟｲﾝﾄ数を10000以下にしてください。";
+        return tx("Teaching", "教示ﾎﾟｲﾝﾄが多すぎます。曲線補間は1000ﾎﾟｲﾝﾄ以下にしてください。");
+    return tx("Teaching", "教示ﾎﾟｲﾝﾄが多すぎます。補間後のﾎﾟｲﾝﾄ数を10000以下にしてください。");
 }
 
 void interpolateLinear(const TeachingPoints &points, int divisionCount, DataSeries &route)

@@ -20,7 +20,7 @@ enum class TeachingRouteResult {
 bool teachingRouteFits(int pointCount, int divisionCount, bool curve);
 
 // The refusal shown when pointCount teaching points do not fit.
-std::string_view teachingCapacityMessage(int pointCount, bool curve);
+std::string teachingCapacityMessage(int pointCount, bool curve);
 
 // The route point count of pointCount teaching points at divisionCount steps per gap.
 int routePointCount(int pointCount, int divisionCount);

@@ -1,6 +1,7 @@
 #include "path/ui/CPathSetupDlg.h"
 
 #include "data/NumberText.h"
+#include "data/Translate.h"
 #include "mainwnd/CConfirmDlg.h"
 #include "mainwnd/DisplayPath.h"
 #include "res/ControlIds.h"
@@ -109,11 +110,11 @@ void CPathSetupDlg::OnOK()
     ps.route.curve = m_radioCurve.GetCheck() != 0;
     ps.source = teaching ? PathSource::Teaching : PathSource::DataFile;
 
-    const char *const checkAgain
-        = "セットアップ内容に誤りがあります、内容を確認してもう一度ＯＫをクリックしてください。";
+    const std::string checkAgain = tx("PathSetup",
+        "セットアップ内容に誤りがあります、内容を確認してもう一度ＯＫをクリックしてください。");
     if (!teaching && !ps.dataFileGiven) {
         ps.done = false;
-        AfxMessageBox("データファイルが指定されていません。");
+        AfxMessageBox(tx("PathSetup", "データファイルが指定されていません。"));
         AfxMessageBox(checkAgain);
         return;
     }
@@ -129,14 +130,14 @@ void CPathSetupDlg::OnOK()
     if (teaching) {
         const int moveTime = parseInt(fieldText(m_editMoveTime));
         if (moveTime < kMinMoveTimeMs || moveTime > kMaxMoveTimeMs) {
-            AfxMessageBox("点間のインターバル 指定不正です。");
+            AfxMessageBox(tx("PathSetup", "点間のインターバル 指定不正です。"));
             ps.route.moveTimeMs = kDefaultMoveTimeMs;
         } else {
             ps.route.moveTimeMs = moveTime;
         }
         const int divisions = parseInt(fieldText(m_editDivisions));
         if (divisions < kMinDivisions || divisions > kMaxDivisions) {
-            AfxMessageBox("点間の分割数 指定不正です。");
+            AfxMessageBox(tx("PathSetup", "点間の分割数 指定不正です。"));
             ps.route.divisionCount = kDefaultDivisions;
             return;
         }
@@ -148,7 +149,8 @@ void CPathSetupDlg::OnOK()
     ps.keptOriginY = ps.values.originY;
 
     if (anyChanged()) {
-        if (confirm("設定内容は、新規もしくは変更されています。設定内容を保存しますか？"))
+        if (confirm(tx(
+                "PathSetup", "設定内容は、新規もしくは変更されています。設定内容を保存しますか？")))
             OnSaveSetup();
     }
     CDialog::OnOK();

@@ -2,6 +2,7 @@
 // background, the teaching output file, and loading and saving a .kvt setup.
 
 #include "data/SetupFile.h"
+#include "data/Translate.h"
 #include "mainwnd/DisplayPath.h"
 #include "mainwnd/SaveFailedMessage.h"
 #include "path/core/PathSetupFile.h"
@@ -15,12 +16,14 @@ namespace {
 
 constexpr const char *kBitmapFilter = "BMP Files (*.bmp)|*.bmp|All Files (*.*)|*.*||";
 constexpr const char *kDataFileFilter = "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||";
-constexpr const char *kSetupFileFilter = "ｾｯﾄｱｯﾌﾟ Files (*.kvt)|*.kvt|All Files (*.*)|*.*||";
+constexpr const char *kSetupFileFilter
+    = TX_NOOP("PathSetup", "ｾｯﾄｱｯﾌﾟ Files (*.kvt)|*.kvt|All Files (*.*)|*.*||");
 constexpr std::string_view kSetupExtension = ".kvt";
 constexpr std::string_view kCsvExtension = ".csv";
 constexpr DWORD kOpenFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_FILEMUSTEXIST;
 constexpr DWORD kSaveFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT;
-constexpr const char *kNoOutputFile = "保存先ファイルが確定されませんでした。実行できません。";
+constexpr const char *kNoOutputFile
+    = TX_NOOP("PathSetup", "保存先ファイルが確定されませんでした。実行できません。");
 
 // An empty file in place of whatever was there: the route file chosen for teaching.
 bool createEmptyFile(const std::string &path)
@@ -89,13 +92,14 @@ void CPathSetupDlg::OnTeachingCheck()
 {
     if (m_checkTeaching.GetCheck() == 0)
         return;
-    AfxMessageBox("教示ポイントをチェックした場合。その保存先ファイル（ｃｓｖファイル）を指定して"
-                  "ください。");
+    AfxMessageBox(tx("PathSetup",
+        "教示ポイントをチェックした場合。その保存先ファイル（ｃｓｖファイル）を指定して"
+        "ください。"));
     CFileDialog dialog(FALSE, ".csv", nullptr, kSaveFlags, kDataFileFilter);
     dialog.SetInitialDir(
         folderOf(ps.values.dataFilePath.empty() ? ps.setupFilePath : ps.values.dataFilePath));
     if (dialog.DoModal() != IDOK) {
-        AfxMessageBox(kNoOutputFile);
+        AfxMessageBox(tx("PathSetup", kNoOutputFile));
         ps.values.dataFilePath.clear();
         return;
     }
@@ -104,7 +108,7 @@ void CPathSetupDlg::OnTeachingCheck()
     if (!ps.values.dataFilePath.ends_with(kCsvExtension))
         ps.values.dataFilePath += kCsvExtension;
     if (!createEmptyFile(ps.values.dataFilePath)) {
-        AfxMessageBox(kNoOutputFile);
+        AfxMessageBox(tx("PathSetup", kNoOutputFile));
         ps.values.dataFilePath.clear();
         return;
     }
@@ -114,7 +118,8 @@ void CPathSetupDlg::OnTeachingCheck()
 
 void CPathSetupDlg::OnLoadSetup()
 {
-    CFileDialog dialog(TRUE, ".kvt", nullptr, kOpenFlags, kSetupFileFilter);
+    CFileDialog dialog(
+        TRUE, ".kvt", nullptr, kOpenFlags, tx("PathSetup", kSetupFileFilter).c_str());
     dialog.SetInitialDir(folderOf(ps.setupFilePath));
     if (dialog.DoModal() != IDOK) {
         m_editSetupFile.SetWindowText("");
@@ -138,7 +143,8 @@ void CPathSetupDlg::loadSetup(const std::string &path)
     if (file.complete)
         clearChangedFlags();
     else
-        AfxMessageBox("セットアップファイルに誤りがあります、手入力にてセットアップしてください。");
+        AfxMessageBox(tx("PathSetup",
+            "セットアップファイルに誤りがあります、手入力にてセットアップしてください。"));
 }
 
 void CPathSetupDlg::applyLoadedLine(int fileLine, std::string_view text)
@@ -174,7 +180,8 @@ void CPathSetupDlg::applyLoadedLine(int fileLine, std::string_view text)
 
 void CPathSetupDlg::OnSaveSetup()
 {
-    CFileDialog dialog(FALSE, ".kvt", nullptr, kSaveFlags, kSetupFileFilter);
+    CFileDialog dialog(
+        FALSE, ".kvt", nullptr, kSaveFlags, tx("PathSetup", kSetupFileFilter).c_str());
     dialog.SetInitialDir(folderOf(ps.setupFilePath));
     if (dialog.DoModal() != IDOK)
         return;
@@ -183,8 +190,8 @@ void CPathSetupDlg::OnSaveSetup()
     if (!ps.setupFilePath.ends_with(kSetupExtension))
         ps.setupFilePath += kSetupExtension;
     if (!ps.dataFileGiven) {
-        AfxMessageBox(
-            "セットアップ内容に誤りがあります、内容を確認してもう一度保存を行ってください。");
+        AfxMessageBox(tx("PathSetup",
+            "セットアップ内容に誤りがあります、内容を確認してもう一度保存を行ってください。"));
         return;
     }
     PathSetupValues values;

@@ -5,6 +5,7 @@
 
 #include "data/AtomicFile.h"
 #include "data/NumberText.h"
+#include "data/Translate.h"
 #include "data/TruncToInt.h"
 #include "mainwnd/CConfirmDlg.h"
 #include "mainwnd/Clocks.h"
@@ -59,7 +60,7 @@ bool PathDiagram::runOrStop(bool anotherRunning)
         stop();
         return false;
     }
-    if (m_setup.done && !confirm("前回設定内容が存在します。修正しますか？"))
+    if (m_setup.done && !confirm(tx("PathDiagram", "前回設定内容が存在します。修正しますか？")))
         m_setup.done = false;
     const bool accepted = start();
     // A failed background, or a cancelled setup before any background, ends in a clean state.
@@ -97,8 +98,9 @@ bool PathDiagram::start()
             pb.index = 0;
             pb.atEnd = false;
             if (pb.periodMs <= 0) {
-                AfxMessageBox("データファイル1行目のＰＬＯＴ速度（5列目）が正の数ではありません。"
-                              "350 msec 間隔で再生します。");
+                AfxMessageBox(tx("PathDiagram",
+                    "データファイル1行目のＰＬＯＴ速度（5列目）が正の数ではありません。"
+                    "350 msec 間隔で再生します。"));
                 pb.periodMs = kDefaultTickPeriodMs;
             }
         }
@@ -132,8 +134,9 @@ bool PathDiagram::loadBackground()
     m.backgroundLoaded = loaded;
     if (!loaded) {
         AfxMessageBox(m_setup.backgroundGiven
-                ? "バックグラウンドスクリーン設定失敗"
-                : "バックグラウンドスクリーン設定失敗、再度設定し直してください。");
+                ? tx("PathDiagram", "バックグラウンドスクリーン設定失敗")
+                : tx("PathDiagram",
+                    "バックグラウンドスクリーン設定失敗、再度設定し直してください。"));
         return false;
     }
     m.view.mapWidth = info.bmWidth;
@@ -179,14 +182,14 @@ void PathDiagram::stop()
     pb.atEnd = false;
     m_setup.backgroundGiven = m_setup.characterGiven = m_setup.character2Given
         = m_setup.dataFileGiven = false;
-    ui.setZoomText("等倍");
+    ui.setZoomText(tx("PathView", "等倍"));
 }
 
 bool PathDiagram::prepareToPlay()
 {
     const PathModel &m = *m_model;
     if (m.source == PathSource::Teaching && !pb.ready) {
-        AfxMessageBox("教示ポイントを2点以上指定してから再生してください。");
+        AfxMessageBox(tx("PathDiagram", "教示ポイントを2点以上指定してから再生してください。"));
         return false;
     }
     if (!pb.ready || m.source == PathSource::Correcting || !m.backgroundLoaded)

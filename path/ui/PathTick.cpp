@@ -2,6 +2,7 @@
 // trajectory extended, the position read out and the character drawn turned to its heading.
 
 #include "data/NumberText.h"
+#include "data/Translate.h"
 #include "data/TruncToInt.h"
 #include "mainwnd/GdiState.h"
 #include "mainwnd/PictureSize.h"
@@ -73,9 +74,10 @@ void PathDiagram::stampCharacter(int x, int y, double degrees)
         // Once per run and file: the file is read on every tick, and a message on every tick
         // would bury the window.
         if (m_reportedCharacters.insert(path).second) {
-            const std::string_view known = characterLoadMessage(result);
-            platform().showNotice(known.empty() ? "キャラクタファイルを読み込めません。\n" + path
-                                                : std::string(known));
+            const std::string known = characterLoadMessage(result);
+            platform().showNotice(known.empty()
+                    ? tx("PathDiagram", "キャラクタファイルを読み込めません。") + "\n" + path
+                    : known);
         }
         return;
     }
@@ -139,10 +141,10 @@ void PathDiagram::tick()
     }
 
     const std::size_t shown = static_cast<std::size_t>(pb.index);
-    std::string text = "X位置 : ";
+    std::string text = tx("PathPicture", "X位置 : ");
     appendFixed(text, m.points.x[shown], 2);
     canvas->TextOut(10, 10, text);
-    text = "Y位置 : ";
+    text = tx("PathPicture", "Y位置 : ");
     appendFixed(text, m.points.y[shown], 2);
     canvas->TextOut(10, 24, text);
 

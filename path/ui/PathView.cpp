@@ -1,6 +1,7 @@
 // The path view: the picture's pixels of the map surface, its zoom steps and the four scroll
 // buttons.
 
+#include "data/Translate.h"
 #include "data/TruncToInt.h"
 #include "mainwnd/GdiState.h"
 #include "mainwnd/PictureSize.h"
@@ -14,7 +15,8 @@
 namespace {
 
 constexpr int kScrollStep = 150;
-constexpr std::array<const char *, kZoomSteps.size()> kZoomLabels { "等倍", "1/2倍", "1/4倍" };
+constexpr std::array<const char *, kZoomSteps.size()> kZoomLabels { TX_NOOP("PathView", "等倍"),
+    TX_NOOP("PathView", "1/2倍"), TX_NOOP("PathView", "1/4倍") };
 
 void whiten(GdiState &gs, CDC &dc, int width, int height)
 {
@@ -83,7 +85,7 @@ void PathDiagram::zoom(int steps)
         return;
     v.zoomIndex = zoomIndex;
     redrawAtZoom();
-    ui.setZoomText(kZoomLabels[static_cast<std::size_t>(v.zoomIndex)]);
+    ui.setZoomText(tx("PathView", kZoomLabels[static_cast<std::size_t>(v.zoomIndex)]));
     // The view's lower-left corner stays on the same background point.
     const int h = v.mapHeight;
     if (steps < 0) {

@@ -2,6 +2,7 @@
 // rings, the correction mode that picks a point and moves it, and the route built at play.
 
 #include "data/NumberText.h"
+#include "data/Translate.h"
 #include "mainwnd/GdiState.h"
 #include "mainwnd/PictureSize.h"
 #include "mainwnd/Playback.h"
@@ -16,7 +17,7 @@ namespace {
 
 constexpr double kMinSpacing = 3.0;
 constexpr double kPickReach = 3.0;
-constexpr const char *kTooClose = "教示ﾎﾟｲﾝﾄの間隔が十分でない。";
+constexpr const char *kTooClose = TX_NOOP("Teaching", "教示ﾎﾟｲﾝﾄの間隔が十分でない。");
 
 double distance(double x0, double y0, double x1, double y1) { return std::hypot(x1 - x0, y1 - y0); }
 
@@ -73,7 +74,7 @@ void PathDiagram::addPoint(const Place &place)
     TeachingPoints &points = m_model->teaching;
     const int n = points.count;
     if (n > 0 && tooCloseTo(points, n - 1, place.data)) {
-        AfxMessageBox(kTooClose);
+        AfxMessageBox(tx("Teaching", kTooClose));
         return;
     }
     // Refused before anything is stored: the route through the points must fit its arrays.
@@ -117,7 +118,7 @@ void PathDiagram::correctPoint(const Place &place)
     // Only the neighbours in the route: the point is moved, not added.
     if ((k > 0 && tooCloseTo(points, k - 1, place.data))
         || (k < points.count - 1 && tooCloseTo(points, k + 1, place.data))) {
-        AfxMessageBox(kTooClose);
+        AfxMessageBox(tx("Teaching", kTooClose));
         return;
     }
     const auto at = static_cast<std::size_t>(k);
@@ -191,7 +192,7 @@ bool PathDiagram::routeTeachingPoints()
         [](int ms) { Sleep(static_cast<DWORD>(ms)); }, &fileError);
     if (result == TeachingRouteResult::TooFewPoints) {
         pb.ready = false;
-        AfxMessageBox("教示ポイントを2点以上指定してから再生してください。");
+        AfxMessageBox(tx("Teaching", "教示ポイントを2点以上指定してから再生してください。"));
         return false;
     }
     if (result == TeachingRouteResult::TooManyPoints) {
@@ -206,12 +207,14 @@ bool PathDiagram::routeTeachingPoints()
     pb.atEnd = false;
     if (result == TeachingRouteResult::BuiltFileNotWritten)
         AfxMessageBox(
-            "教示ポイントの保存先ファイルに書き込めませんでした。経路はこのまま再生します。\n"
-            + settings.filePath + "\n(" + fileError + ")");
+            tx("Teaching",
+                "教示ポイントの保存先ファイルに書き込めませんでした。経路はこのまま再生します。")
+            + "\n" + settings.filePath + "\n(" + fileError + ")");
     if (pb.periodMs < 1) {
         // The move time divided by the divisions is below what a clock can run at.
-        AfxMessageBox("教示ポイント間の移動速度を分割数で割った間隔が 1 msec "
-                      "未満です。1 msec 間隔で再生します。");
+        AfxMessageBox(tx("Teaching",
+            "教示ポイント間の移動速度を分割数で割った間隔が 1 msec "
+            "未満です。1 msec 間隔で再生します。"));
         pb.periodMs = 1;
     }
     return true;

@@ -87,33 +87,41 @@ struct Glyph
     int inkWidth = 0;
 };
 
-std::vector<Glyph> measureGlyphs(const QString &label, const QFont &font)
+Glyph measureGlyph(const QString &text, const QFont &font)
 {
     const QFontMetrics metrics(font);
-    std::vector<Glyph> glyphs;
-    for (const QChar ch : label) {
-        Glyph g { QString(ch) };
-        QImage cell(std::max(1, metrics.horizontalAdvance(g.text) + 2), metrics.height(),
-            QImage::Format_RGB32);
-        cell.fill(kWhite);
-        QPainter p(&cell);
-        p.setFont(font);
-        p.setPen(QColor(kBlack));
-        p.drawText(QPoint(0, metrics.ascent()), g.text);
-        p.end();
-        int left = cell.width(), right = -1;
-        for (int x = 0; x < cell.width(); ++x)
-            for (int y = 0; y < cell.height(); ++y)
-                if (cell.pixel(x, y) != kWhite) {
-                    left = std::min(left, x);
-                    right = std::max(right, x);
-                }
-        if (right >= left) {
-            g.inkLeft = left;
-            g.inkWidth = right - left + 1;
-        }
-        glyphs.push_back(g);
+    Glyph g { text };
+    QImage cell(
+        std::max(1, metrics.horizontalAdvance(g.text) + 2), metrics.height(), QImage::Format_RGB32);
+    cell.fill(kWhite);
+    QPainter p(&cell);
+    p.setFont(font);
+    p.setPen(QColor(kBlack));
+    p.drawText(QPoint(0, metrics.ascent()), g.text);
+    p.end();
+    int left = cell.width(), right = -1;
+    for (int x = 0; x < cell.width(); ++x)
+        for (int y = 0; y < cell.height(); ++y)
+            if (cell.pixel(x, y) != kWhite) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    if (right >= left) {
+        g.inkLeft = left;
+        g.inkWidth = right - left + 1;
     }
+    return g;
+}
+
+// Kanji and kana are set one by one, with blank columns between them; a Latin label is one run
+// in the font's own spacing, so that its words keep their spaces.
+std::vector<Glyph> measureGlyphs(const QString &label, const QFont &font)
+{
+    if (std::all_of(label.begin(), label.end(), [](QChar ch) { return ch.unicode() < 0x80; }))
+        return { measureGlyph(label, font) };
+    std::vector<Glyph> glyphs;
+    for (const QChar ch : label)
+        glyphs.push_back(measureGlyph(QString(ch), font));
     return glyphs;
 }
 

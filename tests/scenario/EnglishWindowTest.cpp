@@ -1,0 +1,151 @@
+#include "../support/PathScenario.h"
+#include "app/Language.h"
+#include "data/Translate.h"
+#include "res/ControlIds.h"
+#include "res/ResourceIds.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <map>
+
+namespace {
+
+using S = ScriptedPlatform;
+
+// The window as a person with an English desktop sees it: built after the language is chosen.
+class EnglishWindowTest : public PathScenario
+{
+protected:
+    void SetUp() override
+    {
+        installLanguage("en");
+        PathScenario::SetUp();
+    }
+    void TearDown() override
+    {
+        PathScenario::TearDown();
+        installLanguage("ja");
+    }
+
+    // Whether the pixels of `colour` in the canvas cell at (x, y) are exactly the ink of `text`.
+    bool canvasInkIs(QRect cell, CFont &font, COLORREF colour, const std::string &text)
+    {
+        CDC dc;
+        dc.CreateCompatibleDC(nullptr);
+        CBitmap bitmap;
+        bitmap.CreateFromImage(QImage(cell.width(), cell.height(), QImage::Format_RGB32));
+        dc.SelectObject(&bitmap);
+        dc.FillSolidRect(QRect(QPoint(0, 0), cell.size()), RGB(255, 255, 255));
+        dc.SelectObject(&font);
+        dc.SetTextColor(colour);
+        dc.TextOut(0, 0, text);
+        const QImage ink = *dc.image();
+        for (int y = 0; y < cell.height(); ++y)
+            for (int x = 0; x < cell.width(); ++x) {
+                const QRgb p = ink.pixel(x, y);
+                const bool inked = RGB(qRed(p), qGreen(p), qBlue(p)) == colour;
+                if (inked != (canvasPixel(cell.x() + x, cell.y() + y) == colour))
+                    return false;
+            }
+        return true;
+    }
+
+    // A label or a group box's title of the main window.
+    bool windowHasLabel(const QString &text) const
+    {
+        const QWidget *window = dlg->controlWidget(IDC_CANVAS)->window();
+        for (const QLabel *label : window->findChildren<QLabel *>())
+            if (label->text() == text)
+                return true;
+        for (const QGroupBox *box : window->findChildren<QGroupBox *>())
+            if (box->title() == text)
+                return true;
+        return false;
+    }
+};
+
+TEST_F(EnglishWindowTest, aCorrelationRun_readsOutAndReportsInEnglish)
+{
+    ASSERT_TRUE(initOk);
+    EXPECT_TRUE(windowHasLabel("Time") && windowHasLabel("Correlation") && windowHasLabel("Path"));
+    EXPECT_FALSE(windowHasLabel("時間"));
+    EXPECT_EQ(text(IDC_EDIT_ZOOM), "100%");
+
+    // Y of the second row is no number: it counts as 0, and the report says so in English.
+    const std::string data = writeFile("data.csv", "x,y\n1,2\n2,oops\n3,6\n").string();
+    scripted.answerFileDialog(data);
+    scripted.expectDialog(IDD_CORR_SETUP,
+        { S::click(IDC_CORR_BROWSE_DATA), S::setText(IDC_CORR_START_ROW, "2"), S::click(IDOK) });
+    scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) });
+    click(IDC_CORR_RUN);
+    ASSERT_TRUE(corr().running());
+    ASSERT_EQ(scripted.messages().size(), 1u);
+    EXPECT_EQ(scripted.messages()[0],
+        "Some values in the data file could not be read as numbers.\n" + data
+            + "\nY (column 2): not a number in 1 of the rows (first on line 3)\n"
+              "A value that is not a number counts as 0.");
+
+    // Means 2 and 2.67 over (1, 2), (2, 0), (3, 6); r = 0.65.
+    const COLORREF green = RGB(0, 127, 11);
+    EXPECT_TRUE(canvasInkIs(QRect(421, 295, 104, 10), gs->smallFont, green, "Correl.  : 0.65 "));
+    EXPECT_TRUE(canvasInkIs(QRect(421, 305, 104, 10), gs->smallFont, green, "X mean   : 2.0 "));
+    EXPECT_TRUE(canvasInkIs(QRect(421, 315, 104, 10), gs->smallFont, green, "Y mean   : 2.7 "));
+}
+
+TEST_F(EnglishWindowTest, aPathRun_readsOutInEnglish_andFilesStayAsTheyAre)
+{
+    const std::string data = dataFile("east.csv", { { 100, 50, 90 }, { 150, 50, 90 } }, 50);
+    const std::string kvt = setupFile("a.kvt", background("map.bmp", 525, 350), 0, 0,
+        character("a.bmp", { { 16, 16, RGB(255, 0, 0) } }), "", data);
+    const std::string before = read(kvt);
+    startRun(kvt);
+    ASSERT_TRUE(path().running());
+    play(1);
+    // The read-outs' labels, in the canvas's own font and colour (the numbers follow them).
+    const COLORREF azure = RGB(0, 127, 255);
+    EXPECT_TRUE(canvasInkIs(QRect(10, 10, 56, 14), gs->titleFont, azure, "X pos : "));
+    EXPECT_TRUE(canvasInkIs(QRect(10, 24, 56, 14), gs->titleFont, azure, "Y pos : "));
+    EXPECT_TRUE(scripted.messages().empty()) << scripted.messages().front();
+    EXPECT_EQ(read(kvt), before);
+}
+
+TEST(Language, chosenByFlagThenVariableThenSystem_andJapaneseIsTheTextsAsWritten)
+{
+    struct Row
+    {
+        const char *name;
+        std::vector<std::string> args;
+        std::map<std::string, std::string> environment;
+        const char *language;
+        std::vector<std::string> argsLeft;
+    };
+    const Row rows[] = {
+        { "flag wins", { "--lang", "ja", "a.kvs" }, { { "TRACELET_LANG", "en" } }, "ja",
+            { "a.kvs" } },
+        { "flag with =", { "--lang=en" }, { { "LANG", "ja_JP.UTF-8" } }, "en", {} },
+        { "variable over system", {}, { { "TRACELET_LANG", "en" }, { "LANG", "ja_JP" } }, "en",
+            {} },
+        { "LANGUAGE first", {}, { { "LANGUAGE", "ja:en" }, { "LANG", "en_US.UTF-8" } }, "ja", {} },
+        { "LC_ALL over LANG", {}, { { "LC_ALL", "de_DE.UTF-8" }, { "LANG", "ja_JP" } }, "en", {} },
+        { "LC_MESSAGES", {}, { { "LC_MESSAGES", "ja_JP.eucJP" } }, "ja", {} },
+        { "empty ones skipped", {}, { { "LANGUAGE", "" }, { "LANG", "JA_jp" } }, "ja", {} },
+        { "C locale", {}, { { "LANG", "C" } }, "en", {} },
+        { "nothing set", { "stats", "x.csv" }, {}, "en", { "stats", "x.csv" } },
+        { "no catalogue: English", { "--lang", "xx" }, {}, "en", {} },
+    };
+    for (Row row : rows) {
+        const auto environment = [&](const char *name) -> const char * {
+            const auto it = row.environment.find(name);
+            return it == row.environment.end() ? nullptr : it->second.c_str();
+        };
+        EXPECT_EQ(chooseLanguage(row.args, environment), row.language) << row.name;
+        EXPECT_EQ(row.args, row.argsLeft) << row.name;
+    }
+
+    installLanguage("en");
+    EXPECT_EQ(tx("Dialogs", "時間"), "Time");
+    installLanguage("ja");
+    EXPECT_EQ(tx("Dialogs", "時間"), "時間");
+}
+
+} // namespace

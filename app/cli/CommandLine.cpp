@@ -104,7 +104,12 @@ bool isReadableFile(const std::string &path)
 void noteDialect(
     std::ostream &err, std::string_view command, const std::string &path, CsvDialect dialect)
 {
-    if (dialect != kCommaDialect)
-        err << "tracelet " << command << ": note: " << path << " read as "
-            << csvDialectName(dialect) << "\n";
+    if (dialect == kCommaDialect)
+        return;
+    // The command line speaks English: the dialect in its words, not the window's.
+    const char *separator = dialect.separator == ';' ? "semicolon"
+        : dialect.separator == '\t'                  ? "tab"
+                                                     : "comma";
+    err << "tracelet " << command << ": note: " << path << " read as " << separator
+        << "-separated with a decimal " << (dialect.decimalMark == ',' ? "comma" : "point") << "\n";
 }

@@ -39,6 +39,15 @@ TEST(StatsCommand, printsEveryKeyInOrder)
         "  \"corrOffsetX\": 0,\n  \"corrOffsetY\": 0,\n  \"meanX\": 2,\n  \"meanY\": 4,\n"
         "  \"regressionSlope\": 2,\n  \"regressionIntercept\": 0,\n  \"r\": "
         "0.9999999999999998\n}\n");
+    EXPECT_EQ(err, ""); // a comma file goes without a word
+
+    // The same data as a spreadsheet in a decimal-comma region saves it: the same numbers, and
+    // a note in English that says how the file was read.
+    const auto [semicolonStatus, semicolonOut, semicolonErr]
+        = run({ "stats", dir.write("s.csv", "x;y\r\n1,0;2\r\n2;4,0\r\n3;6\r\n"), "--start", "2" });
+    EXPECT_EQ(semicolonOut, out);
+    EXPECT_TRUE(has(semicolonErr, "read as semicolon-separated with a decimal comma"))
+        << semicolonErr;
 }
 
 TEST(StatsCommand, manualFrameColumnsAndNullsForEqualX)

@@ -268,7 +268,7 @@
     </message>
     <message>
         <source>(msec 50～&#x3000;)</source>
-        <translation>(ms, 50 or more)</translation>
+        <translation>(≥ 50 ms)</translation>
     </message>
     <message>
         <source>枠スケール設定</source>
@@ -360,7 +360,7 @@
     </message>
     <message>
         <source>選択した画面上の、左下の位置データを指定してください。例えば100×100pixelの画面上の中心点が(0,0)するならば、上記(x,y)には(-50,-50)と入力してください。</source>
-        <translation>Give the position of the bottom-left corner of the chosen image. For example, if the centre of a 100 × 100 pixel image is to be (0,0), enter (-50,-50) above.</translation>
+        <translation>The bottom-left corner of the image. For (0,0) at the centre of a 100 × 100 pixel image, enter (-50,-50) above.</translation>
     </message>
 </context>
 <context>

@@ -92,8 +92,9 @@ answer_message() {
 
 shot() { import -window "$1" "$out/$2.png"; }
 
+# In Japanese unless a language is given: the steps find the dialogs by their titles.
 start_window() {
-  (cd "$work" && exec "$exe" 2>"$work/stderr") &
+  (cd "$work" && exec "$exe" --lang "${1:-ja}" 2>"$work/stderr") &
   app_pid=$!
   main=$(window Tracelet)
   sleep 1
@@ -226,4 +227,17 @@ sleep 4
 shot "$main" teaching-route
 close_window
 [ -s "$work/my_route.csv" ] || fail "the teaching route was not written"
+
+# --- the same correlation run in English ---------------------------------------------------------
+start_window en
+click_control "$main" 39 243 29 15 # Correl.
+setup=$(window "Correlation Setup")
+answer_file_dialog "$setup" "$work/correlation_negative.kvs" 267 189 17 11
+shot "$setup" correlation-setup-en
+click_control "$setup" 182 208 50 14 # OK
+sleep 1
+click_control "$main" 75 243 32 14 # play
+sleep 10
+shot "$main" window-en
+close_window
 echo "pictures written to $out"

@@ -138,7 +138,7 @@ TEST_F(PathSetupDialogTest, save_thatCannotBeWritten_saysWhy_andStillAsksToSave)
     click(IDC_PATH_RUN);
     EXPECT_EQ(scripted.messages(),
         std::vector<std::string> {
-            "ファイルを保存できませんでした。\n" + taken + "\n(Is a directory)" });
+            "ファイルを保存できませんでした。\n" + taken + "\n(フォルダーです)" });
     EXPECT_TRUE(path().setup().dataFileChanged);
     EXPECT_TRUE(std::filesystem::is_directory(taken));
 }

@@ -12,6 +12,7 @@
 #include "platform/Platform.h"
 
 #include <QBuffer>
+#include <filesystem>
 
 namespace {
 
@@ -56,7 +57,7 @@ void savePicture(const QImage &canvas)
     if (const FileWriteResult written
         = writeFileAtomically(*target, std::string_view(bytes.constData(), size));
         !written)
-        AfxMessageBox(saveFailedMessage(*target, written.error));
+        AfxMessageBox(saveFailedMessage(*target, written));
 }
 
 std::unique_ptr<AnimationExport> startAnimationExport(const Diagram *running, QWidget *window)
@@ -74,10 +75,17 @@ std::unique_ptr<AnimationExport> startAnimationExport(const Diagram *running, QW
         AfxMessageBox("アニメーションを書き出せませんでした。");
         return nullptr;
     }
-    QObject::connect(
-        job.get(), &AnimationExport::finished, window, [](bool ok, const QString &message) {
-            if (!ok && !message.isEmpty())
-                AfxMessageBox("アニメーションを書き出せませんでした。\n" + message.toStdString());
+    // The setup handed to the renderer is the window's own: its name means nothing to the person.
+    const QString setupName
+        = QString::fromStdString(std::filesystem::path(setup).filename().string());
+    QObject::connect(job.get(), &AnimationExport::finished, window,
+        [setupName](bool ok, const QString &message) {
+            if (ok || message.isEmpty())
+                return;
+            QString told = message;
+            told.remove(setupName + QStringLiteral(": "));
+            told.replace(setupName, QStringLiteral("書き出し用の設定"));
+            AfxMessageBox("アニメーションを書き出せませんでした。\n" + told.toStdString());
         });
     job->start(setup);
     return job;

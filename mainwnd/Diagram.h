@@ -66,6 +66,9 @@ public:
     virtual int dataStartRow() const = 0;
     virtual bool isStartNote(const std::string &message) const = 0;
 
+    // The window is about to close: false when the person chose to keep work closing would lose.
+    virtual bool mayClose() { return true; }
+
     // Commands of the window that only some diagrams answer.
     virtual void zoom(int /*steps*/) { }
     virtual void scroll(ScrollDirection) { }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <limits>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -26,7 +27,7 @@ struct Route
     int zoom = 0;
     DataSeries route;
 
-    TeachingRouteResult build(std::string *error = nullptr)
+    TeachingRouteResult build(FileWriteResult *error = nullptr)
     {
         return buildTeachingRoute(points, settings, spline, zoom, route, kNoWait, error);
     }
@@ -146,9 +147,9 @@ TEST(TeachingRoute, pointsTooFarOutForItsLines_stillPlay_butLeaveThePreviousFile
         TempDir dir;
         Route state = routeState(dir, points, 2);
         dir.write("route.csv", "previous route");
-        std::string error;
+        FileWriteResult error;
         EXPECT_EQ(state.build(&error), TeachingRouteResult::BuiltFileNotWritten);
-        EXPECT_EQ(error, "route points too far out to be written as path data");
+        EXPECT_EQ(error.error, "route points too far out to be written as path data");
         EXPECT_EQ(TempDir::read(state.settings.filePath), "previous route");
         EXPECT_EQ(state.route.lastIndex, 2);
     }
@@ -164,10 +165,39 @@ TEST(TeachingRoute, curveWithTwoPointsFallsBackToStraightLinesAndPlaysWithoutIts
     state.zoom = 1;
     state.settings.filePath = dir.file("missing/route.csv");
     EXPECT_EQ(state.build(), TeachingRouteResult::BuiltFileNotWritten);
-    EXPECT_EQ(state.route.x[1], 50.0);
-    EXPECT_EQ(state.route.y[1], 25.0);
-    EXPECT_EQ(state.route.x[2], 100.0);
+    // The straight route takes the zoom step's scale as the curve would.
+    EXPECT_EQ(state.route.x[1], 100.0);
+    EXPECT_EQ(state.route.y[1], 50.0);
+    EXPECT_EQ(state.route.x[2], 200.0);
     EXPECT_EQ(state.route.lastIndex, 2);
 }
 
 } // namespace
+
+TEST(TeachingRouteZoomTest, straightAndCurvedRoutes_takeTheZoomStepsScaleAlike)
+{
+    for (const bool curve : { false, true }) {
+        SCOPED_TRACE(curve);
+        TempDir dir;
+        TeachingPoints points;
+        const double xs[] = { 10, 40, 90 }, ys[] = { 20, 60, 30 };
+        for (int i = 0; i < 3; ++i) {
+            points.x[static_cast<std::size_t>(i)] = xs[i];
+            points.y[static_cast<std::size_t>(i)] = ys[i];
+        }
+        points.count = 3;
+        RouteSettings settings;
+        settings.divisionCount = 4;
+        settings.curve = curve;
+        settings.filePath = dir.file("route.csv");
+        SplineWork spline;
+        auto route = std::make_unique<DataSeries>();
+        ASSERT_EQ(buildTeachingRoute(points, settings, spline, 1, *route, [](int) {}),
+            TeachingRouteResult::Built);
+        // Every fourth step lies on a teaching point, doubled at 1/2.
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_NEAR(route->x[static_cast<std::size_t>(4 * i)], 2 * xs[i], 1e-6);
+            EXPECT_NEAR(route->y[static_cast<std::size_t>(4 * i)], 2 * ys[i], 1e-6);
+        }
+    }
+}

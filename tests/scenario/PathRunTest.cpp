@@ -133,11 +133,20 @@ TEST_F(PathRunTest, backgroundsOfEverySize_restOnTheViewsBottomEdge_orFailWithAM
     huge.fill(0);
     huge.save(QString::fromStdString((tempDir() / "huge.png").string()), "PNG");
     writeFile("text.bmp", "not a picture\n");
+    // A named map that cannot be used is told at OK, which then leaves the dialog open.
     for (const char *name : { "text.bmp", "missing.bmp", "huge.png" }) {
         scripted.clearMessages();
-        startRun(setupFile("bad.kvt", (tempDir() / name).string(), 0, 0, "", "", data));
-        EXPECT_EQ(
-            scripted.messages(), std::vector<std::string> { "バックグラウンドスクリーン設定失敗" })
+        const std::string map = (tempDir() / name).string();
+        if (path().setup().done)
+            scripted.expectDialog(IDD_CONFIRM, { S::click(IDOK) });
+        scripted.answerFileDialog(setupFile("bad.kvt", map, 0, 0, "", "", data));
+        scripted.expectDialog(
+            IDD_PATH_SETUP, { S::click(IDC_PATH_LOAD_SETUP), S::click(IDOK), S::click(IDCANCEL) });
+        click(IDC_PATH_RUN);
+        ASSERT_FALSE(scripted.messages().empty()) << name;
+        EXPECT_EQ(scripted.messages().back().rfind(
+                      "バックグラウンドスクリーン設定失敗\n" + map + "\n(", 0),
+            0u)
             << name;
         expectIdle();
     }
@@ -147,7 +156,8 @@ TEST_F(PathRunTest, backgroundsOfEverySize_restOnTheViewsBottomEdge_orFailWithAM
     startRun(setupFile("none.kvt", "", 0, 0, "", "", data));
     EXPECT_EQ(scripted.messages(),
         std::vector<std::string> {
-            "バックグラウンドスクリーン設定失敗、再度設定し直してください。" });
+            "バックグラウンドスクリーン設定失敗、再度設定し直してください。\n"
+            + (tempDir() / "bitmap1.bmp").string() + "\n(ファイルまたはフォルダーがありません)" });
     expectIdle();
 }
 

@@ -56,6 +56,8 @@ SetupPath findSetupPath(const std::string &setupFile, std::string_view written)
     const std::string_view name
         = slash == std::string_view::npos ? written : written.substr(slash + 1);
     const std::filesystem::path beside = std::filesystem::path(setupFile).parent_path() / name;
+    if (beside.lexically_normal() == std::filesystem::path(found.path).lexically_normal())
+        return found; // nowhere else to look: the reader of the file tells that it is missing
     if (!name.empty() && std::filesystem::is_regular_file(beside, ec)) {
         found.path = beside.string();
         found.besideSetup = true;

@@ -33,7 +33,7 @@ struct SetupPath
 {
     std::string path; // what the setup uses
     bool besideSetup = false; // the written path named nothing here; its name beside the setup did
-    bool missing = false; // neither exists
+    bool missing = false; // neither exists (told only when the name beside the setup was tried)
 };
 SetupPath findSetupPath(const std::string &setupFile, std::string_view written);
 

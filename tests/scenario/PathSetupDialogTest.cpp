@@ -179,8 +179,8 @@ TEST_F(PathSetupDialogTest, faultySetups_missingFiles_andTheTeachingFlow_sayWhat
         "セットアップファイルに誤りがあります、手入力にてセットアップしてください。",
         "データファイルが指定されていません。", checkAgain,
         "セットアップ内容に誤りがあります、内容を確認してもう一度保存を行ってください。",
-        chooseFile, noFile, checkAgain, chooseFile, noFile, chooseFile,
-        "点間のインターバル 指定不正です。", "点間の分割数 指定不正です。"
+        chooseFile, noFile, "データファイルが指定されていません。", checkAgain, chooseFile, noFile,
+        chooseFile, "点間のインターバル 指定不正です。", "点間の分割数 指定不正です。"
     };
     EXPECT_EQ(scripted.messages(), expected);
     EXPECT_FALSE(std::filesystem::exists(tempDir() / "nodata.kvt"));

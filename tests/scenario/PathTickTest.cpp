@@ -77,14 +77,14 @@ TEST_F(PathTickTest, theViewCentresOnTheStart_followsTheEdges_andRecentresAfterA
     EXPECT_EQ(view().srcX, 100);
 
     // Zoom out while held before the last point: play resumes there (no fresh start), and the
-    // point is centred at half scale, where the view cannot centre rows.
+    // point is centred at half scale, rows as well as columns.
     click(IDC_PLAY_PAUSE);
     click(IDC_ZOOM_OUT);
     EXPECT_TRUE(view().reanchor);
     click(IDC_PLAY_PAUSE);
     ticks(1);
     EXPECT_EQ(pathModel().lastPointX, 525); // (1000 + 50) / 2
-    EXPECT_EQ(std::pair(view().srcX, view().srcY), std::pair(263, 650));
+    EXPECT_EQ(std::pair(view().srcX, view().srcY), std::pair(263, 575));
     EXPECT_FALSE(view().reanchor);
 }
 

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <limits>
-#include <memory>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -173,31 +172,3 @@ TEST(TeachingRoute, curveWithTwoPointsFallsBackToStraightLinesAndPlaysWithoutIts
 }
 
 } // namespace
-
-TEST(TeachingRouteZoomTest, straightAndCurvedRoutes_takeTheZoomStepsScaleAlike)
-{
-    for (const bool curve : { false, true }) {
-        SCOPED_TRACE(curve);
-        TempDir dir;
-        TeachingPoints points;
-        const double xs[] = { 10, 40, 90 }, ys[] = { 20, 60, 30 };
-        for (int i = 0; i < 3; ++i) {
-            points.x[static_cast<std::size_t>(i)] = xs[i];
-            points.y[static_cast<std::size_t>(i)] = ys[i];
-        }
-        points.count = 3;
-        RouteSettings settings;
-        settings.divisionCount = 4;
-        settings.curve = curve;
-        settings.filePath = dir.file("route.csv");
-        SplineWork spline;
-        auto route = std::make_unique<DataSeries>();
-        ASSERT_EQ(buildTeachingRoute(points, settings, spline, 1, *route, [](int) {}),
-            TeachingRouteResult::Built);
-        // Every fourth step lies on a teaching point, doubled at 1/2.
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_NEAR(route->x[static_cast<std::size_t>(4 * i)], 2 * xs[i], 1e-6);
-            EXPECT_NEAR(route->y[static_cast<std::size_t>(4 * i)], 2 * ys[i], 1e-6);
-        }
-    }
-}

@@ -3,7 +3,8 @@
 # each run below starts `tracelet`, works it, closes it with Esc, and requires exit status 0 with
 # nothing from the sanitizers (a sanitized build reports there and fails the run).
 #   real_window_test.sh TRACELET SAMPLES_DIR [RUN...]
-#     runs: correlation, correlation_closed_while_playing, path, path_view (default: all)
+#     runs: correlation, correlation_closed_while_playing, path, path_view, teaching_close
+#     (default: all)
 # Exit 77 (skipped) without Xvfb, xdotool or ImageMagick's import. With TRACELET_WINDOW_SHOTS set
 # to a folder, a picture of the screen at each checked moment is kept there.
 set -euo pipefail
@@ -11,7 +12,7 @@ exe=$(realpath "$1")
 samples=$(realpath "$2")
 shift 2
 runs=("$@")
-[ ${#runs[@]} -gt 0 ] || runs=(correlation correlation_closed_while_playing path path_view)
+[ ${#runs[@]} -gt 0 ] || runs=(correlation correlation_closed_while_playing path path_view teaching_close)
 for tool in Xvfb xdotool import; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
@@ -264,6 +265,54 @@ path_view_run() {
   expect_colour "$main" "$pxx" "$pyy" != "$play_idle" 5 "playing again after one press"
   shot path-view-again
   close_with_escape "own map and character along the picture's edge"
+}
+
+# Teaching on one's own map: two points taught, then Esc asks before they are lost; キャンセル keeps
+# the window, OK closes it.
+teaching_close_run() {
+  convert -size 700x500 gradient:'#d0c090-#708050' -type TrueColor "BMP3:$work/plain.bmp"
+  printf 'KVT_GRIDWALK_SETUP\r\n%s\r\n0.000000\r\n0.000000\r\n\r\n\r\n\r\n' "$work/plain.bmp" \
+    >"$work/teach.kvt"
+  start_window
+  read -r rx ry <<<"$(face 6 243)"
+  run_idle=$(colour_at "$main" "$rx" "$ry")
+  click_at "$main" $((6 + 14)) $((243 + 7)) # 経路図
+  local setup question
+  setup=$(window 経路図セットアップ)
+  answer_file_dialog "$setup" $((220 + 8)) $((224 + 5)) "$work/teach.kvt"
+  click_at "$setup" $((14 + 5)) $((156 + 5)) # 教示ポイントデータとする: a note, then the save dialog
+  xdotool key Return
+  sleep 1
+  xdotool type --delay 15 "$work/route.csv"
+  xdotool key Return
+  sleep 1
+  click_at "$setup" $((77 + 25)) $((248 + 7)) # OK, then "save the setup?" answered キャンセル
+  question=$(window "OK　or　キャンセル")
+  click_at "$question" $((130 + 25)) $((72 + 7))
+  expect_colour "$main" "$rx" "$ry" != "$run_idle" 30 "teaching run started"
+  sleep 0.5
+  xdotool mousemove --window "$main" $(($(px 3) + 100)) $(($(py 2) + 200)) click 1
+  sleep 0.3
+  xdotool mousemove --window "$main" $(($(px 3) + 300)) $(($(py 2) + 150)) click 1
+  sleep 0.5
+  shot teaching-two-points
+  xdotool key Escape
+  question=$(window "OK　or　キャンセル")
+  shot teaching-close-asked
+  click_at "$question" $((130 + 25)) $((72 + 7)) # キャンセル: the window stays
+  sleep 1
+  kill -0 "$app_pid" 2>/dev/null || fail "the window closed although キャンセル was chosen"
+  xdotool mousemove --window "$main" 300 150
+  xdotool key Escape
+  question=$(window "OK　or　キャンセル")
+  click_at "$question" $((72 + 25)) $((72 + 7)) # OK: close without the points
+  local status=0
+  for _ in $(seq 300); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$app_pid" 2>/dev/null && fail "the window did not close after OK"
+  wait "$app_pid" || status=$?
+  app_pid=
+  [ "$status" -eq 0 ] || fail "teaching close: exit status $status"
+  echo "ok: closing with taught points asks first"
 }
 
 for run in "${runs[@]}"; do

@@ -3,7 +3,7 @@
 # each run below starts `tracelet`, works it, closes it with Esc, and requires exit status 0 with
 # nothing from the sanitizers (a sanitized build reports there and fails the run).
 #   real_window_test.sh TRACELET SAMPLES_DIR [RUN...]
-#     runs: correlation, correlation_closed_while_playing, path, path_view, teaching_close
+#     runs: correlation, correlation_closed_while_playing, path, path_view, refused_speed, teaching_close
 #     (default: all)
 # Exit 77 (skipped) without Xvfb, xdotool or ImageMagick's import. With TRACELET_WINDOW_SHOTS set
 # to a folder, a picture of the screen at each checked moment is kept there.
@@ -12,7 +12,7 @@ exe=$(realpath "$1")
 samples=$(realpath "$2")
 shift 2
 runs=("$@")
-[ ${#runs[@]} -gt 0 ] || runs=(correlation correlation_closed_while_playing path path_view teaching_close)
+[ ${#runs[@]} -gt 0 ] || runs=(correlation correlation_closed_while_playing path path_view refused_speed teaching_close)
 for tool in Xvfb xdotool import; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
@@ -265,6 +265,45 @@ path_view_run() {
   expect_colour "$main" "$pxx" "$pyy" != "$play_idle" 5 "playing again after one press"
   shot path-view-again
   close_with_escape "own map and character along the picture's edge"
+}
+
+# A plot speed OK refuses (20 ms): OK says so and closes; the save it offers writes the speed
+# accepted before (50), never the refused one.
+refused_speed_run() {
+  for i in $(seq 30); do echo "$i,$(((i * 7) % 11))"; done >"$work/xy.csv" # no heading: row 1 is data
+  start_window
+  click_at "$main" $((39 + 14)) $((243 + 7)) # 相関図
+  local setup question
+  setup=$(window 相関図セットアップ)
+  answer_file_dialog "$setup" $((267 + 8)) $((18 + 5)) "$work/xy.csv"
+  click_at "$setup" $((7 + 5)) $((158 + 5)) # プロット速度を設定する。
+  click_at "$setup" $((92 + 16)) $((157 + 6))
+  xdotool key ctrl+a
+  xdotool type "20"
+  shot refused-speed-typed
+  click_at "$setup" $((182 + 25)) $((208 + 7)) # OK: "プロット速度指定不正です。"
+  shot refused-speed-told
+  xdotool key Return
+  question=$(window "OK　or　キャンセル")
+  xdotool windowfocus --sync "$question" 2>/dev/null || true
+  local before
+  before=$(xdotool getwindowfocus)
+  click_at "$question" $((72 + 25)) $((72 + 7)) # save: yes
+  focus_leaves "$before" "no save dialog opened"
+  xdotool type --delay 15 "$work/saved.kvs"
+  xdotool key Return
+  for _ in $(seq 100); do [ -s "$work/saved.kvs" ] && break; sleep 0.1; done
+  [ "$(sed -n 6p "$work/saved.kvs" | tr -d '\r')" = 50 ] \
+    || fail "the saved plot speed is $(sed -n 6p "$work/saved.kvs"), not the 50 accepted before"
+  sleep 1
+  click_at "$main" $((307 + 25)) $((241 + 7)) # キャンセル closes the window
+  local status=0
+  for _ in $(seq 300); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$app_pid" 2>/dev/null && fail "the window did not close on キャンセル"
+  wait "$app_pid" || status=$?
+  app_pid=
+  [ "$status" -eq 0 ] || fail "refused speed: exit status $status"
+  echo "ok: a refused plot speed is neither saved nor played"
 }
 
 # Teaching on one's own map: two points taught, then Esc asks before they are lost; キャンセル keeps

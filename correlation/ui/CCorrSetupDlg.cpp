@@ -54,6 +54,7 @@ BOOL CCorrSetupDlg::OnInitDialog()
     else
         showDefaults();
     cs.changed.fill(false);
+    m_accepted = cs.values;
     if (!cs.fileToLoad.empty())
         loadSetup(std::exchange(cs.fileToLoad, {}));
     return TRUE;
@@ -119,6 +120,7 @@ void CCorrSetupDlg::OnOK()
             cs.values.plotSpeedMs = period;
         } else {
             AfxMessageBox("プロット速度指定不正です。");
+            cs.values.plotSpeedMs = m_accepted.plotSpeedMs;
         }
     } else {
         cs.values.plotSpeedMs = 0;
@@ -133,8 +135,12 @@ void CCorrSetupDlg::OnOK()
     cs.values.dataStartRow = row;
 
     if (std::ranges::any_of(cs.changed, [](bool changed) { return changed; })) {
-        if (confirm("設定内容は、新規もしくは変更されています。設定内容を保存しますか？"))
+        if (confirm("設定内容は、新規もしくは変更されています。設定内容を保存しますか？")) {
+            // The save writes what OK accepted, never a field OK refused.
+            m_savingAccepted = true;
             OnSaveSetup();
+            m_savingAccepted = false;
+        }
     }
     cs.done = true;
     CDialog::OnOK();
@@ -152,6 +158,7 @@ void CCorrSetupDlg::takeColumn(const CEdit &edit, int &stored, CorrSetupField fi
     const int column = parseInt(fieldText(edit));
     if (column < 1 || column > kMaxColumnOrRow) {
         AfxMessageBox("列指定不正です。");
+        stored = field == kXColumn ? m_accepted.xColumn : m_accepted.yColumn;
         return;
     }
     cs.changed[field] = column != stored;

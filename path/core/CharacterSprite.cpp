@@ -1,6 +1,7 @@
 #include "path/core/CharacterSprite.h"
 
 #include "data/TruncToInt.h"
+#include "path/core/BitmapFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -75,6 +76,16 @@ std::string_view characterLoadMessage(CharacterLoadResult result)
         return "キャラサイズ違反 32×32 ピクセルにしてください。";
     }
     return {};
+}
+
+std::string characterFaultMessage(const std::string &path, CharacterLoadResult result)
+{
+    if (result == CharacterLoadResult::Loaded)
+        return {};
+    const std::string_view known = characterLoadMessage(result);
+    std::string text
+        = known.empty() ? std::string("キャラクタファイルを読み込めません。") : std::string(known);
+    return text + "\n" + path + "\n(" + describeBitmapFile(inspectBitmapFile(path)) + ")";
 }
 
 CharacterLoadResult loadCharacterBitmap(CharacterImages &state, const std::string &path, int slot)

@@ -13,6 +13,17 @@
 namespace {
 
 constexpr long long kFinalHoldMs = 2000; // an animation rests on its finished picture
+// Beyond this the render's clock jumps from frame to frame: the window's own timers (the
+// character's blink, the view's refresh) fire once, as after a sleep, not millions of times.
+constexpr long long kLongestSteadyStepMs = 60'000;
+
+void moveClock(RenderSession &session, long long ms)
+{
+    if (ms > kLongestSteadyStepMs)
+        session.scripted.jump(ms);
+    else
+        session.scripted.advance(ms);
+}
 
 QImage enlarged(const QImage &picture, int scale)
 {
@@ -46,7 +57,7 @@ bool record(RenderSession &session, const RenderScene &scene, const OutputOption
     progress.setTotal(
         static_cast<int>(std::min<long long>((total + every - 1) / every, options.sizeLimit)));
     for (long long shownAt = every;; shownAt += every) {
-        session.scripted.advance(every);
+        moveClock(session, every);
         const bool ended = !scene.animating();
         const long long until = shownAt + (ended ? std::max(every, kFinalHoldMs) : every);
         if (!sink.addFrame(session.picture(), shownAt, until)) {
@@ -71,7 +82,7 @@ bool writePng(RenderSession &session, const RenderScene &scene, const OutputOpti
     // path run goes on redrawing it, with the character frames still alternating).
     if (scene.periodMs > 0) {
         for (int i = 0; i <= scene.points && scene.animating(); ++i)
-            session.scripted.advance(scene.periodMs);
+            moveClock(session, scene.periodMs);
         if (scene.animating()) {
             error = "the animation did not end";
             return false;

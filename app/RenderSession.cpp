@@ -39,6 +39,22 @@ QImage RenderSession::picture() const
     return canvas ? canvas->image().copy(0, 0, kPictureWidth, kPictureHeight) : QImage();
 }
 
+namespace {
+
+// Every message of a start that did not get going: a note about the data file may come before the
+// refusal that stopped it.
+std::string everything(const std::vector<std::string> &messages)
+{
+    if (messages.empty())
+        return "the setup was not accepted";
+    std::string text = messages.front();
+    for (std::size_t i = 1; i < messages.size(); ++i)
+        text += "\n" + messages[i];
+    return text;
+}
+
+} // namespace
+
 std::optional<RenderScene> startScene(RenderSession &session, DiagramKind kind,
     const std::filesystem::path &setupFile, std::string &error)
 {
@@ -64,9 +80,7 @@ std::optional<RenderScene> startScene(RenderSession &session, DiagramKind kind,
     else if (!session.scripted.problems().empty())
         error = "unexpected dialog: " + session.scripted.problems().front();
     else if (!diagram.running())
-        error = setupName + ": "
-            + (session.scripted.messages().empty() ? std::string("the setup was not accepted")
-                                                   : session.scripted.messages().front());
+        error = setupName + ": " + everything(session.scripted.messages());
     else if (!pb.ready && !isReadableFile(dataFile))
         error = "cannot read the data file " + dataFile + " named in " + setupName;
     else if (!pb.ready)

@@ -18,7 +18,7 @@ constexpr int kMaxLinkHops = 40;
 std::string describe(int error) { return std::generic_category().message(error); }
 
 // The file a chain of symbolic links ends in (that file need not exist yet).
-bool followLinks(fs::path &target, std::string &error)
+bool followLinks(fs::path &target, std::string &error, int &errorNumber)
 {
     for (int hop = 0; hop < kMaxLinkHops; ++hop) {
         std::error_code ec;
@@ -27,11 +27,13 @@ bool followLinks(fs::path &target, std::string &error)
         const fs::path next = fs::read_symlink(target, ec);
         if (ec) {
             error = ec.message();
+            errorNumber = ec.value();
             return false;
         }
         target = next.is_absolute() ? next : target.parent_path() / next;
     }
     error = describe(ELOOP);
+    errorNumber = ELOOP;
     return false;
 }
 
@@ -77,23 +79,32 @@ mode_t currentUmask()
     return mask;
 }
 
-} // namespace
-
-std::string resolveSaveTarget(const std::string &path, std::string &error)
+std::string resolveTarget(const std::string &path, std::string &error, int &errorNumber)
 {
     fs::path target(path);
     if (!target.has_filename()) {
         error = describe(EISDIR);
+        errorNumber = EISDIR;
         return {};
     }
-    if (!followLinks(target, error))
+    if (!followLinks(target, error, errorNumber))
         return {};
     struct stat previous = {};
     if (::stat(target.c_str(), &previous) == 0 && !S_ISREG(previous.st_mode)) {
+        // A device or a pipe has no errno of its own: ENODEV names it well enough.
+        errorNumber = S_ISDIR(previous.st_mode) ? EISDIR : ENODEV;
         error = S_ISDIR(previous.st_mode) ? describe(EISDIR) : "not a regular file";
         return {};
     }
     return target.string();
+}
+
+} // namespace
+
+std::string resolveSaveTarget(const std::string &path, std::string &error)
+{
+    int errorNumber = 0;
+    return resolveTarget(path, error, errorNumber);
 }
 
 bool adoptTargetAttributes(int fd, const std::string &target)
@@ -113,14 +124,15 @@ bool adoptTargetAttributes(int fd, const std::string &target)
 FileWriteResult writeFileAtomically(const std::string &path, std::string_view bytes)
 {
     std::string error;
-    const fs::path target = resolveSaveTarget(path, error);
+    int errorNumber = 0;
+    const fs::path target = resolveTarget(path, error, errorNumber);
     if (target.empty())
-        return { error };
+        return { error, errorNumber };
 
     fs::path temporary;
     const int fd = createTemporaryBeside(target, temporary);
     if (fd < 0)
-        return { describe(errno) };
+        return { describe(errno), errno };
     const bool filled = writeAll(fd, bytes) && adoptTargetAttributes(fd, target.string());
     int cause = filled ? 0 : errno;
     if (::close(fd) != 0 && cause == 0)
@@ -130,5 +142,5 @@ FileWriteResult writeFileAtomically(const std::string &path, std::string_view by
     if (cause == 0)
         return {};
     ::unlink(temporary.c_str());
-    return { describe(cause) };
+    return { describe(cause), cause };
 }

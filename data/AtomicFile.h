@@ -7,6 +7,7 @@
 struct FileWriteResult
 {
     std::string error;
+    int errorNumber = 0; // the system's errno behind the error, 0 when there is none
     explicit operator bool() const { return error.empty(); }
 };
 

@@ -46,6 +46,27 @@ std::string resolveAgainstSetupFolder(const std::string &setupFile, std::string_
         .string();
 }
 
+SetupPath findSetupPath(const std::string &setupFile, std::string_view written)
+{
+    SetupPath found { resolveAgainstSetupFolder(setupFile, written) };
+    std::error_code ec;
+    if (found.path.empty() || std::filesystem::exists(found.path, ec))
+        return found;
+    const std::size_t slash = written.find_last_of("\\/");
+    const std::string_view name
+        = slash == std::string_view::npos ? written : written.substr(slash + 1);
+    const std::filesystem::path beside = std::filesystem::path(setupFile).parent_path() / name;
+    if (beside.lexically_normal() == std::filesystem::path(found.path).lexically_normal())
+        return found; // nowhere else to look: the reader of the file tells that it is missing
+    if (!name.empty() && std::filesystem::is_regular_file(beside, ec)) {
+        found.path = beside.string();
+        found.besideSetup = true;
+    } else {
+        found.missing = true;
+    }
+    return found;
+}
+
 std::string folderOf(const std::string &path)
 {
     return std::filesystem::path(path).parent_path().string();

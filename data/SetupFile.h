@@ -26,6 +26,17 @@ SetupFileLines readSetupFile(const std::string &path, std::string_view magic, in
 // are.
 std::string resolveAgainstSetupFolder(const std::string &setupFile, std::string_view path);
 
+// A path from a setup file, found as resolveAgainstSetupFolder finds it; when nothing is there (a
+// setup written on another machine: "C:\maps\town.bmp", "..\data\walk.csv"), the file of the
+// same name beside the setup file, when there is one.
+struct SetupPath
+{
+    std::string path; // what the setup uses
+    bool besideSetup = false; // the written path named nothing here; its name beside the setup did
+    bool missing = false; // neither exists (told only when the name beside the setup was tried)
+};
+SetupPath findSetupPath(const std::string &setupFile, std::string_view written);
+
 // The folder a file lies in ("" for an empty path): where a file dialog for it opens.
 std::string folderOf(const std::string &path);
 

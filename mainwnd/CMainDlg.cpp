@@ -208,6 +208,14 @@ bool CMainDlg::OnMessage(const MSG &msg)
     return CDialog::OnMessage(msg);
 }
 
+void CMainDlg::OnCancel()
+{
+    if (m_initialised
+        && !std::ranges::all_of(m_diagrams, [](const auto &d) { return d->mayClose(); }))
+        return;
+    CDialog::OnCancel();
+}
+
 BOOL CMainDlg::DestroyWindow()
 {
     m_export.reset(); // an unfinished export stops and leaves no file
@@ -255,11 +263,14 @@ void CMainDlg::OnPlayPause()
 {
     Diagram *d = runningDiagram();
     if (m_playback.playing) {
+        // At the end of a run the press that stops the clock also starts again from the start.
+        const bool over = m_playback.atEnd;
         m_controls.showActive(WindowButton::Play, false);
         m_playback.playing = false;
         if (d)
             d->pause();
-        return;
+        if (!over)
+            return;
     }
     if (!d || !d->prepareToPlay())
         return;

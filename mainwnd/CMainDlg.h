@@ -26,6 +26,8 @@ public:
     BOOL DestroyWindow() override;
     void DoDataExchange(CDataExchange *dx) override;
     bool OnMessage(const MSG &msg) override;
+    // キャンセル, Esc and the close box: the program ends, once no diagram holds work to keep.
+    void OnCancel() override;
 
     // The periodic tick: the diagram that runs draws its next point.
     void OnTick(DWORD_PTR user);

@@ -76,6 +76,8 @@ public:
     // Points marked on the picture as the window marks the taught points; false when the
     // diagram marks none.
     virtual bool markPoints(const std::vector<std::array<double, 2>> & /*points*/) { return false; }
+    // The window is about to close: false when the person chose to keep work closing would lose.
+    virtual bool mayClose() { return true; }
 
     // Commands of the window that only some diagrams answer.
     virtual void zoom(int /*steps*/) { }

@@ -73,7 +73,7 @@ void savePicture(const QImage &canvas)
     if (const FileWriteResult written
         = writeFileAtomically(*target, std::string_view(bytes.constData(), size));
         !written)
-        AfxMessageBox(saveFailedMessage(*target, written.error));
+        AfxMessageBox(saveFailedMessage(*target, written));
 }
 
 std::unique_ptr<AnimationExport> startAnimationExport(const Diagram *running, QWidget *window)
@@ -92,14 +92,23 @@ std::unique_ptr<AnimationExport> startAnimationExport(const Diagram *running, QW
         AfxMessageBox(tx("Export", "アニメーションを書き出せませんでした。"));
         return nullptr;
     }
+    // The setup handed to the renderer is the window's own: its name means nothing to the person.
+    const QString setupName
+        = QString::fromStdString(std::filesystem::path(setup).filename().string());
     const AnimationExport *started = job.get();
-    QObject::connect(
-        job.get(), &AnimationExport::finished, window, [started](bool ok, const QString &message) {
-            if (ok)
+    QObject::connect(job.get(), &AnimationExport::finished, window,
+        [setupName, started](bool ok, const QString &message) {
+            if (ok) {
                 AfxMessageBox(exportedMessage(started->target().toStdString()));
-            else if (!message.isEmpty())
-                AfxMessageBox(tx("Export", "アニメーションを書き出せませんでした。") + "\n"
-                    + message.toStdString());
+                return;
+            }
+            if (message.isEmpty())
+                return;
+            QString told = message;
+            told.remove(setupName + QStringLiteral(": "));
+            told.replace(setupName, QString::fromStdString(tx("Export", "書き出し用の設定")));
+            AfxMessageBox(
+                tx("Export", "アニメーションを書き出せませんでした。") + "\n" + told.toStdString());
         });
     job->start(setup, running->viewArguments(std::filesystem::path(setup).parent_path().string()));
     return job;

@@ -109,6 +109,12 @@ void ScriptedPlatform::sleep(UINT ms)
     m_sleptMs += ms;
 }
 
+void ScriptedPlatform::jump(long long ms)
+{
+    m_now += ms;
+    advance(0);
+}
+
 void ScriptedPlatform::advance(long long ms)
 {
     const long long end = m_now + ms;
@@ -133,8 +139,8 @@ void ScriptedPlatform::advance(long long ms)
         m_now = std::max(m_now, due);
         // A clock that fell behind (a Sleep) fires once and then keeps its own schedule.
         auto catchUp = [this](Schedule &s) {
-            while (s.nextDue() <= m_now)
-                ++s.fired;
+            if (s.period > 0 && s.nextDue() <= m_now)
+                s.fired = (m_now - s.start) / s.period;
         };
         if (timer) {
             catchUp(m_timers[*timer]);

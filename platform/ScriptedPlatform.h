@@ -46,6 +46,9 @@ public:
     // The next file dialog returns this path; nothing (std::nullopt) means cancel.
     void answerFileDialog(std::optional<std::string> path);
     void advance(long long ms);
+    // The clock jumps ms ahead at once, as after a sleep: every clock that fell due on the way
+    // fires once, then keeps its own schedule.
+    void jump(long long ms);
 
     const std::vector<std::string> &messages() const { return m_messages; }
     const std::vector<FileDialogRequest> &fileRequests() const { return m_fileRequests; }

@@ -73,8 +73,8 @@ DialogTemplate aboutDialogTemplate()
         false,
         {
             { IDC_STATIC, K::Icon, "128", 11, 17, 20, 20 },
-            { IDC_STATIC, K::Static, "Tracelet Version 1.0", 40, 10, 119, 8 },
-            { IDC_STATIC, K::Static, "Copyright (C) Tracelet developers", 40, 25, 119, 8 },
+            { IDC_STATIC, K::Static, "Tracelet Version 1.0", 40, 10, 119, 10 },
+            { IDC_STATIC, K::Static, "Copyright (C) Tracelet developers", 40, 25, 119, 10 },
             { 1, K::DefPushButton, "OK", 178, 7, 50, 14 },
         },
     };

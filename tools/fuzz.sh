@@ -8,7 +8,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$top/build-fuzz
-all=(corr_frame kvs kvt character route background data_file)
+all=(corr_frame kvs kvt character route background data_file path_tick render_kvt)
 
 seconds=${1:-}
 [ "$seconds" = --smoke ] && seconds=3

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>BitmapFile</name>
+    <message>
+        <source>ビットマップファイルではありません</source>
+        <translation>not a bitmap file</translation>
+    </message>
+    <message>
+        <source>%1×%2 ピクセル、%3 ビット</source>
+        <translation>%1 × %2 pixels, %3-bit</translation>
+    </message>
+    <message>
+        <source>、上から下への並び</source>
+        <translation>, rows top to bottom</translation>
+    </message>
+    <message>
+        <source>、%1 バイトのところ %2 バイトで途切れています</source>
+        <translation>, cut short at %2 of %1 bytes</translation>
+    </message>
+</context>
+<context>
     <name>ButtonFaces</name>
     <message>
         <source>経路図</source>
@@ -393,6 +412,10 @@
         <source>中止</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>書き出し用の設定</source>
+        <translation>the export setup</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -487,6 +510,18 @@
         <source>キャラクタファイルを読み込めません。</source>
         <translation>Cannot read the character file.</translation>
     </message>
+    <message>
+        <source>%1、読み込めない形式か大きすぎる画像です</source>
+        <translation>%1: a format that cannot be read, or too large an image</translation>
+    </message>
+    <message>
+        <source>画像として読み込めないか、大きすぎる画像です</source>
+        <translation>not readable as an image, or too large an image</translation>
+    </message>
+    <message>
+        <source>作業用の画像を用意できません</source>
+        <translation>cannot make the working images</translation>
+    </message>
 </context>
 <context>
     <name>PathPicture</name>
@@ -541,6 +576,18 @@
         <source>セットアップ内容に誤りがあります、内容を確認してもう一度保存を行ってください。</source>
         <translation>The setup has errors. Please check it and save again.</translation>
     </message>
+    <message>
+        <source>教示ポイントの保存先ファイルは既にあります。再生時に経路で上書きしますか？</source>
+        <translation>The file for the teaching points already exists. Replace it with the route at play?</translation>
+    </message>
+    <message>
+        <source>セットアップファイルに書かれたファイルが見つからないため、セットアップファイルと同じフォルダーのファイルを使います。</source>
+        <translation>A file named in the setup file was not found, so the file of that name in the setup file&apos;s folder is used.</translation>
+    </message>
+    <message>
+        <source>セットアップファイルに書かれたファイルが見つかりません。</source>
+        <translation>A file named in the setup file was not found.</translation>
+    </message>
 </context>
 <context>
     <name>PathView</name>
@@ -555,6 +602,69 @@
     <message>
         <source>1/4倍</source>
         <translation>25%</translation>
+    </message>
+</context>
+<context>
+    <name>SystemReason</name>
+    <message>
+        <source>ディスクの空き容量がありません</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>ディスクの使用量の上限を超えています</source>
+        <translation>disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>アクセス権がありません</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>この操作は許可されていません</source>
+        <translation>operation not permitted</translation>
+    </message>
+    <message>
+        <source>読み取り専用の場所です</source>
+        <translation>read-only location</translation>
+    </message>
+    <message>
+        <source>ファイルまたはフォルダーがありません</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>途中の名前がフォルダーではありません</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>フォルダーです</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>同じ名前のファイルがあります</source>
+        <translation>a file of that name exists</translation>
+    </message>
+    <message>
+        <source>名前が長すぎます</source>
+        <translation>name too long</translation>
+    </message>
+    <message>
+        <source>シンボリックリンクが循環しています</source>
+        <translation>too many levels of symbolic links</translation>
+    </message>
+    <message>
+        <source>入出力エラーが発生しました</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます</source>
+        <translation>file too large</translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>システムエラー %1: %2</source>
+        <translation>system error %1: %2</translation>
     </message>
 </context>
 <context>
@@ -582,6 +692,10 @@
     <message>
         <source>教示ポイント間の移動速度を分割数で割った間隔が 1 msec 未満です。1 msec 間隔で再生します。</source>
         <translation>The time between points divided by the steps is under 1 ms. Playing at 1 ms intervals.</translation>
+    </message>
+    <message>
+        <source>教示ポイントはまだ保存されていません。保存せずに終了しますか？</source>
+        <translation>The teaching points are not saved yet. Stop without saving them?</translation>
     </message>
 </context>
 </TS>

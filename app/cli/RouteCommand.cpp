@@ -143,7 +143,7 @@ void printRouteUsage(std::ostream &stream)
               "  --divisions N    steps between two teaching points, 1 to 100 (default 10)\n"
               "  --move-time MS   time from one teaching point to the next, 10 to 10000 ms\n"
               "                   (default 1000)\n"
-              "  --zoom 0|1|2     zoom step a curve is sampled at: coordinates x1, x2, x4\n"
+              "  --zoom 0|1|2     zoom step the route is built at: coordinates x1, x2, x4\n"
               "                   (default 0)\n"
               "  --start ROW      line of the first point, 1 to 10000 (default 1)\n"
               "  -h, --help       show this help\n";
@@ -180,7 +180,7 @@ int runRouteCommand(const std::vector<std::string> &args, std::ostream &out, std
             << " in " << options->pointsFile << "\n";
         return kExitFailed;
     }
-    std::string fileError;
+    FileWriteResult fileError;
     SplineWork spline;
     auto route = std::make_unique<DataSeries>();
     switch (buildTeachingRoute(
@@ -189,7 +189,8 @@ int runRouteCommand(const std::vector<std::string> &args, std::ostream &out, std
     case TeachingRouteResult::Built:
         return kExitOk;
     case TeachingRouteResult::BuiltFileNotWritten:
-        err << "tracelet route: cannot write " << options->routeFile << ": " << fileError << "\n";
+        err << "tracelet route: cannot write " << options->routeFile << ": " << fileError.error
+            << "\n";
         return kExitFailed;
     case TeachingRouteResult::TooFewPoints:
         err << "tracelet route: a route needs at least two teaching points; " << options->pointsFile

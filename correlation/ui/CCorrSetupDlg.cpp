@@ -55,6 +55,7 @@ BOOL CCorrSetupDlg::OnInitDialog()
     else
         showDefaults();
     cs.changed.fill(false);
+    m_accepted = cs.values;
     if (!cs.fileToLoad.empty())
         loadSetup(std::exchange(cs.fileToLoad, {}));
     return TRUE;
@@ -120,6 +121,7 @@ void CCorrSetupDlg::OnOK()
             cs.values.plotSpeedMs = period;
         } else {
             AfxMessageBox(tx("CorrSetup", "プロット速度指定不正です。"));
+            cs.values.plotSpeedMs = m_accepted.plotSpeedMs;
         }
     } else {
         cs.values.plotSpeedMs = 0;
@@ -134,9 +136,13 @@ void CCorrSetupDlg::OnOK()
     cs.values.dataStartRow = row;
 
     if (std::ranges::any_of(cs.changed, [](bool changed) { return changed; })) {
-        if (confirm(tx(
-                "CorrSetup", "設定内容は、新規もしくは変更されています。設定内容を保存しますか？")))
+        if (confirm(tx("CorrSetup",
+                "設定内容は、新規もしくは変更されています。設定内容を保存しますか？"))) {
+            // The save writes what OK accepted, never a field OK refused.
+            m_savingAccepted = true;
             OnSaveSetup();
+            m_savingAccepted = false;
+        }
     }
     cs.done = true;
     CDialog::OnOK();
@@ -154,6 +160,7 @@ void CCorrSetupDlg::takeColumn(const CEdit &edit, int &stored, CorrSetupField fi
     const int column = parseInt(fieldText(edit));
     if (column < 1 || column > kMaxColumnOrRow) {
         AfxMessageBox(tx("CorrSetup", "列指定不正です。"));
+        stored = field == kXColumn ? m_accepted.xColumn : m_accepted.yColumn;
         return;
     }
     cs.changed[field] = column != stored;

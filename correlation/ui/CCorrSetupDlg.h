@@ -32,10 +32,17 @@ private:
     void takeColumn(const CEdit &edit, int &stored, CorrSetupField field);
     void applyLoadedLine(int fileLine, std::string_view text);
     bool saveable() const;
+    // The values a setup file holds: the edits as typed for the save button, what OK accepted
+    // for the save OK offers.
+    CorrSetupValues valuesToSave();
     // An edit's text as a 20-byte buffer reads it: at most 19 bytes.
     static std::string fieldText(const CEdit &edit);
 
     CorrSetup &cs;
+    // The setup as it stood when the dialog opened: what a value OK refuses goes back to, also
+    // after a load or a save put the refused value into the setup.
+    CorrSetupValues m_accepted;
+    bool m_savingAccepted = false; // the save runs from OK
     CEdit m_editYBottom;
     CEdit m_editYTop;
     CEdit m_editXBottom;

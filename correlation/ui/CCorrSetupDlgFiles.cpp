@@ -125,47 +125,49 @@ void CCorrSetupDlg::OnSaveSetup()
     if (!cs.setupFilePath.ends_with(kSetupExtension))
         cs.setupFilePath += kSetupExtension;
 
-    // Taken as typed, without OK's range checks: the validity test below guards the file only.
-    cs.values.xColumn = parseInt(fieldText(m_editXColumn));
-    cs.values.yColumn = parseInt(fieldText(m_editYColumn));
-    cs.values.dataStartRow = parseInt(fieldText(m_editStartRow));
-    cs.values.plotSpeedMs = parseInt(fieldText(m_editPlotSpeed));
-    const bool autoScale = m_checkAutoScale.GetCheck() != 0;
-    if (autoScale) {
-        cs.values.frameXTop = 100.0;
-        cs.values.frameXBottom = -100.0;
-        cs.values.frameYTop = 100.0;
-        cs.values.frameYBottom = -100.0;
-    } else {
-        cs.values.frameXTop = parseDouble(fieldText(m_editXTop));
-        cs.values.frameXBottom = parseDouble(fieldText(m_editXBottom));
-        cs.values.frameYTop = parseDouble(fieldText(m_editYTop));
-        cs.values.frameYBottom = parseDouble(fieldText(m_editYBottom));
-    }
-    cs.values.autoScale = autoScale;
-
+    const CorrSetupValues values = valuesToSave();
     if (!saveable()) {
         AfxMessageBox(tx("CorrSetup",
             "セットアップ内容に誤りがあります、内容を確認してもう一度保存を行ってください。"));
         return;
     }
-    CorrSetupValues values;
-    values.dataFilePath = cs.values.dataFilePath;
-    values.xColumn = cs.values.xColumn;
-    values.yColumn = cs.values.yColumn;
-    values.dataStartRow = cs.values.dataStartRow;
-    values.plotSpeedMs = m_checkPlotSpeed.GetCheck() != 0 ? cs.values.plotSpeedMs : 0;
-    values.autoScale = autoScale;
-    values.frameXTop = cs.values.frameXTop;
-    values.frameXBottom = cs.values.frameXBottom;
-    values.frameYTop = cs.values.frameYTop;
-    values.frameYBottom = cs.values.frameYBottom;
     // A file that cannot be written stays as it was, and the flags still ask to save.
     const FileWriteResult written = writeCorrSetupFile(cs.setupFilePath, values);
     if (written)
         cs.changed.fill(false);
     else
-        AfxMessageBox(saveFailedMessage(cs.setupFilePath, written.error));
+        AfxMessageBox(saveFailedMessage(cs.setupFilePath, written));
+}
+
+CorrSetupValues CCorrSetupDlg::valuesToSave()
+{
+    const bool autoScale = m_checkAutoScale.GetCheck() != 0;
+    if (!m_savingAccepted) {
+        // The save button takes the edits as typed; OK checks them again and puts back what it
+        // refuses.
+        cs.values.xColumn = parseInt(fieldText(m_editXColumn));
+        cs.values.yColumn = parseInt(fieldText(m_editYColumn));
+        cs.values.dataStartRow = parseInt(fieldText(m_editStartRow));
+        cs.values.plotSpeedMs = parseInt(fieldText(m_editPlotSpeed));
+        if (!autoScale) {
+            cs.values.frameXTop = parseDouble(fieldText(m_editXTop));
+            cs.values.frameXBottom = parseDouble(fieldText(m_editXBottom));
+            cs.values.frameYTop = parseDouble(fieldText(m_editYTop));
+            cs.values.frameYBottom = parseDouble(fieldText(m_editYBottom));
+        }
+        cs.values.autoScale = autoScale;
+    }
+    if (autoScale) {
+        cs.values.frameXTop = 100.0;
+        cs.values.frameXBottom = -100.0;
+        cs.values.frameYTop = 100.0;
+        cs.values.frameYBottom = -100.0;
+    }
+    CorrSetupValues values = cs.values;
+    // OK has already stored 0 for an unchecked plot speed.
+    if (!m_savingAccepted && m_checkPlotSpeed.GetCheck() == 0)
+        values.plotSpeedMs = 0;
+    return values;
 }
 
 bool CCorrSetupDlg::saveable() const

@@ -2,6 +2,7 @@
 
 #include "data/Translate.h"
 #include "data/TruncToInt.h"
+#include "path/core/BitmapFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -76,6 +77,16 @@ std::string characterLoadMessage(CharacterLoadResult result)
         return tx("PathDiagram", "キャラサイズ違反 32×32 ピクセルにしてください。");
     }
     return {};
+}
+
+std::string characterFaultMessage(const std::string &path, CharacterLoadResult result)
+{
+    if (result == CharacterLoadResult::Loaded)
+        return {};
+    const std::string known = characterLoadMessage(result);
+    const std::string text
+        = known.empty() ? tx("PathDiagram", "キャラクタファイルを読み込めません。") : known;
+    return text + "\n" + path + "\n(" + describeBitmapFile(inspectBitmapFile(path)) + ")";
 }
 
 CharacterLoadResult loadCharacterBitmap(CharacterImages &state, const std::string &path, int slot)

@@ -38,6 +38,10 @@ enum class CharacterLoadResult {
 // The text for the user; empty for Loaded and Unreadable, which has no message of its own.
 std::string characterLoadMessage(CharacterLoadResult result);
 
+// What the person is told about a character file that cannot be used: what is wrong, the file,
+// and what it is (its size and bits per pixel, or why it does not open). Empty for Loaded.
+std::string characterFaultMessage(const std::string &path, CharacterLoadResult result);
+
 // Reads the file into fileBuffer and points slot 1 or 2 at its header and pixels. Any slot
 // that pointed into the previous buffer loses its image.
 CharacterLoadResult loadCharacterBitmap(CharacterImages &state, const std::string &path, int slot);

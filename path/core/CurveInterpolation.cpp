@@ -141,8 +141,7 @@ bool solveControlPoints(SplineWork &state, const TeachingPoints &points, const S
 void sampleCurve(
     const SplineWork &state, int divisionCount, int count, int zoomIndex, DataSeries &route)
 {
-    const int zoom = zoomIndex;
-    const double m = zoom == 0 ? 1.0 : 2.0 * zoom;
+    const double m = curveZoomScale(zoomIndex);
     const int n = state.splineBasisCount;
     const int k = state.splineOrder;
     const double h = 1.0 / divisionCount;

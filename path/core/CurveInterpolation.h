@@ -43,6 +43,9 @@ struct BasisWindow
     std::array<double, kMaxSplineOrder> values {};
 };
 
+// The scale a route built at a zoom step takes: 1 at full size, 2 at 1/2, 4 at 1/4.
+inline double curveZoomScale(int zoomIndex) { return zoomIndex <= 0 ? 1.0 : 2.0 * zoomIndex; }
+
 // Fills route.x, route.y with (count − 1) · divisionCount + 1 points through the teaching points,
 // scaled by the zoom step's curve factor. The fixed wait before the solve goes through sleep.
 // False, with the route untouched, for fewer than three or more than kSplineStride points or a

@@ -6,6 +6,7 @@
 #include "data/SetupFile.h"
 #include "path/core/Teaching.h"
 
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,7 @@ struct PathSetup
     PathSource source = PathSource::None;
     RouteSettings route; // for teaching; route.filePath is values.dataFilePath
     std::string fileToLoad; // a setup file named on the command line, loaded at the next showing
+    std::set<std::string> charactersTold; // character files whose fault OK told
 };
 
 // values[0] is file line 2 (the background path), values[5] line 7 (the data file path).

@@ -15,6 +15,12 @@ double originShift(double origin)
 
 double fromOrigin(double value, double origin) { return value - originShift(origin); }
 
+// Far outside any map, where drawing draws nothing, and far enough inside the int range that the
+// offsets the tick adds (half a character, a view) never overflow.
+constexpr int kPixelLimit = 1 << 30;
+
+int limitedPixel(double pixel) { return std::clamp(truncToInt(pixel), -kPixelLimit, kPixelLimit); }
+
 } // namespace
 
 MappedPoint mapPathPoint(const MapView &view, double x, double y)
@@ -24,10 +30,10 @@ MappedPoint mapPathPoint(const MapView &view, double x, double y)
     MappedPoint p;
     p.xr = fromOrigin(x, view.originX);
     p.yr = fromOrigin(y, view.originY);
-    p.bx = truncToInt(p.xr * z);
-    p.by = truncToInt(height - p.yr * z);
-    p.px = truncToInt(p.xr * z - view.srcX);
-    p.py = truncToInt(height - p.yr * z - view.srcY);
+    p.bx = limitedPixel(p.xr * z);
+    p.by = limitedPixel(height - p.yr * z);
+    p.px = limitedPixel(p.xr * z - view.srcX);
+    p.py = limitedPixel(height - p.yr * z - view.srcY);
     return p;
 }
 

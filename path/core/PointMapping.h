@@ -13,6 +13,7 @@ struct MappedPoint
     int py = 0; // row in the view
 };
 
+// The pixels saturate at ±2^30: a point far off the map stays far off it, and never overflows.
 MappedPoint mapPathPoint(const MapView &view, double x, double y);
 
 // The data coordinates of a place on the background at full size, given from its left edge and up

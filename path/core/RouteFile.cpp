@@ -72,7 +72,7 @@ std::string teachingFileText(const DataSeries &route, const RouteSettings &setti
     text += ',';
     appendInt(text, settings.moveTimeMs);
     text += ',';
-    appendInt(text, settings.plotPeriodMs);
+    appendInt(text, playedPeriodMs(settings));
     text += "\r\n";
     for (std::size_t i = 1; i < count; ++i) {
         appendPoint(text, route, i);

@@ -30,3 +30,9 @@ struct RouteSettings
     int plotPeriodMs = 0; // moveTimeMs / divisionCount: one route step
     std::string filePath; // the route file written when the route is built
 };
+
+// The period a route plays at: one route step, but never below the 1 ms a clock can run at.
+inline int playedPeriodMs(const RouteSettings &settings)
+{
+    return settings.plotPeriodMs < 1 ? 1 : settings.plotPeriodMs;
+}

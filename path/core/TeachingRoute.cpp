@@ -110,7 +110,7 @@ void computeDirections(DataSeries &route, int first, int last)
 
 TeachingRouteResult buildTeachingRoute(const TeachingPoints &points, const RouteSettings &settings,
     SplineWork &spline, int zoomIndex, DataSeries &route, const SleepFunction &sleep,
-    std::string *fileError)
+    FileWriteResult *fileError)
 {
     const int n = points.count;
     if (n < 2)
@@ -119,12 +119,19 @@ TeachingRouteResult buildTeachingRoute(const TeachingPoints &points, const Route
         return TeachingRouteResult::TooManyPoints;
     const int count = routePointCount(n, settings.divisionCount);
     if (!settings.curve
-        || !interpolateCurve(spline, points, settings.divisionCount, zoomIndex, route, sleep))
+        || !interpolateCurve(spline, points, settings.divisionCount, zoomIndex, route, sleep)) {
         interpolateLinear(points, settings.divisionCount, route);
+        // A straight route takes the zoom step's scale as a curve does.
+        const double scale = curveZoomScale(zoomIndex);
+        for (int i = 0; i < count; ++i) {
+            route.x[static_cast<std::size_t>(i)] *= scale;
+            route.y[static_cast<std::size_t>(i)] *= scale;
+        }
+    }
     computeDirections(route, 0, count - 1);
     route.lastIndex = count - 1;
     const FileWriteResult written = writeTeachingFile(route, settings);
     if (!written && fileError)
-        *fileError = written.error;
+        *fileError = written;
     return written ? TeachingRouteResult::Built : TeachingRouteResult::BuiltFileNotWritten;
 }

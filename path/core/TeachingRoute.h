@@ -3,6 +3,7 @@
 // The teaching points turned into a route: straight or curved, divisionCount steps per gap, a
 // compass direction for every step, written to the teaching-output file.
 
+#include "data/AtomicFile.h"
 #include "path/core/CurveInterpolation.h"
 
 #include <string>
@@ -34,8 +35,8 @@ void computeDirections(DataSeries &route, int first, int last);
 
 // Interpolates into route (straight lines unless settings.curve; the curve falls back to straight
 // lines for fewer than three points or a singular system), computes directions, sets the route's
-// lastIndex and writes the route file. Why the file could not be written goes to fileError when
-// one is given.
+// lastIndex and writes the route file. Both methods scale by the zoom step's curveZoomScale. Why
+// the file could not be written goes to fileError when one is given.
 TeachingRouteResult buildTeachingRoute(const TeachingPoints &points, const RouteSettings &settings,
     SplineWork &spline, int zoomIndex, DataSeries &route, const SleepFunction &sleep,
-    std::string *fileError = nullptr);
+    FileWriteResult *fileError = nullptr);

@@ -4,9 +4,13 @@
 #include "data/Translate.h"
 #include "mainwnd/CConfirmDlg.h"
 #include "mainwnd/DisplayPath.h"
+#include "path/core/CharacterSprite.h"
+#include "path/ui/BackgroundFile.h"
+#include "platform/CBitmap.h"
 #include "res/ControlIds.h"
 #include "res/DialogTemplates.h"
 
+#include <filesystem>
 #include <utility>
 
 namespace {
@@ -118,12 +122,32 @@ void CPathSetupDlg::OnOK()
         AfxMessageBox(checkAgain);
         return;
     }
-    if (teaching && (!ps.dataFileChanged || !ps.dataFileGiven)) {
+    if (teaching && !ps.dataFileGiven) {
+        ps.done = false;
+        AfxMessageBox(tx("PathSetup", "データファイルが指定されていません。"));
+        AfxMessageBox(checkAgain);
+        return;
+    }
+    if (teaching && !ps.dataFileChanged) {
         // A route file must be chosen in this showing: an old one would be overwritten unasked.
         if (!ps.dataFileChanged)
             ps.dataFileGiven = false;
         ps.done = false;
         AfxMessageBox(checkAgain);
+        return;
+    }
+
+    // A file chosen with the open dialog is replaced by the route at play: only when asked.
+    if (teaching && !m_routeFileAsked && std::filesystem::exists(ps.values.dataFilePath)
+        && !confirm(
+            tx("PathSetup",
+                "教示ポイントの保存先ファイルは既にあります。再生時に経路で上書きしますか？")
+            + "\n" + ps.values.dataFilePath)) {
+        ps.done = false;
+        return;
+    }
+    if (!checkFiles()) {
+        ps.done = false;
         return;
     }
 
@@ -154,6 +178,34 @@ void CPathSetupDlg::OnOK()
             OnSaveSetup();
     }
     CDialog::OnOK();
+}
+
+bool CPathSetupDlg::checkFiles()
+{
+    if (ps.backgroundGiven) {
+        CBitmap trial;
+        const std::string reason = loadBackgroundFile(ps.values.backgroundFilePath, trial);
+        if (!reason.empty()) {
+            AfxMessageBox(backgroundFailedMessage(ps.values.backgroundFilePath, reason, true));
+            return false;
+        }
+    }
+    // A character that cannot be used is told; the run walks without it.
+    ps.charactersTold.clear();
+    CharacterImages images;
+    const std::pair<bool, const std::string &> characters[]
+        = { { ps.characterGiven, ps.values.characterFilePath },
+              { ps.character2Given, ps.values.character2FilePath } };
+    for (const auto &[given, path] : characters) {
+        if (!given || ps.charactersTold.contains(path))
+            continue;
+        const CharacterLoadResult result = loadCharacterBitmap(images, path, 1);
+        if (result != CharacterLoadResult::Loaded) {
+            AfxMessageBox(characterFaultMessage(path, result));
+            ps.charactersTold.insert(path);
+        }
+    }
+    return true;
 }
 
 std::string CPathSetupDlg::fieldText(const CEdit &edit)

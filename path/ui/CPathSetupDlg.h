@@ -40,7 +40,13 @@ private:
     // An edit's text as a 20-byte buffer reads it: at most 19 bytes.
     static std::string fieldText(const CEdit &edit);
 
+    // Checks the background and characters named: told now, not first in the middle of a run.
+    // False when the background cannot be used.
+    bool checkFiles();
+
     PathSetup &ps;
+    bool m_routeFileAsked = false; // the route file was chosen in the save dialog, which asks
+    std::string m_pathNotes; // files of a loaded setup found elsewhere or not at all
     CEdit m_editDivisions;
     CEdit m_editOriginY;
     CEdit m_editOriginX;

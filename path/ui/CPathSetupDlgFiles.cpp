@@ -84,6 +84,7 @@ void CPathSetupDlg::OnBrowseCharacter2()
 
 void CPathSetupDlg::OnBrowseDataFile()
 {
+    m_routeFileAsked = false;
     browseFile(
         { m_editDataFile, ps.values.dataFilePath, ps.dataFileGiven, ps.dataFileChanged, false });
 }
@@ -99,8 +100,11 @@ void CPathSetupDlg::OnTeachingCheck()
     dialog.SetInitialDir(
         folderOf(ps.values.dataFilePath.empty() ? ps.setupFilePath : ps.values.dataFilePath));
     if (dialog.DoModal() != IDOK) {
+        // As a cancelled data-file choice: OK says that no data file is given.
         AfxMessageBox(tx("PathSetup", kNoOutputFile));
         ps.values.dataFilePath.clear();
+        m_editDataFile.SetWindowText("");
+        ps.dataFileGiven = ps.dataFileChanged = false;
         return;
     }
     ps.values.dataFilePath = dialog.GetPathName();
@@ -110,10 +114,13 @@ void CPathSetupDlg::OnTeachingCheck()
     if (!createEmptyFile(ps.values.dataFilePath)) {
         AfxMessageBox(tx("PathSetup", kNoOutputFile));
         ps.values.dataFilePath.clear();
+        m_editDataFile.SetWindowText("");
+        ps.dataFileGiven = ps.dataFileChanged = false;
         return;
     }
     ps.dataFileGiven = true;
     ps.dataFileChanged = true;
+    m_routeFileAsked = true; // the save dialog asked before a file there is replaced
 }
 
 void CPathSetupDlg::OnLoadSetup()
@@ -138,8 +145,11 @@ void CPathSetupDlg::loadSetup(const std::string &path)
         return;
     // Every line read is applied, also from a faulty file: the user finishes the rest by hand.
     int fileLine = 2;
+    m_pathNotes.clear();
     for (const std::string &text : file.values)
         applyLoadedLine(fileLine++, text);
+    if (!m_pathNotes.empty())
+        AfxMessageBox(m_pathNotes);
     if (file.complete)
         clearChangedFlags();
     else
@@ -150,9 +160,23 @@ void CPathSetupDlg::loadSetup(const std::string &path)
 void CPathSetupDlg::applyLoadedLine(int fileLine, std::string_view text)
 {
     const bool isPath = fileLine == 2 || fileLine >= 5;
-    // A path written relative to the setup file opens from wherever the program was started.
-    const std::string value
-        = isPath ? resolveAgainstSetupFolder(ps.setupFilePath, text) : std::string(text);
+    // A path written relative to the setup file opens from wherever the program was started;
+    // one written on another machine is looked for by its name beside the setup file.
+    std::string value(text);
+    if (isPath) {
+        const SetupPath found = findSetupPath(ps.setupFilePath, text);
+        value = found.path;
+        if (found.besideSetup)
+            m_pathNotes += (m_pathNotes.empty() ? "" : "\n\n")
+                + tx("PathSetup",
+                    "セットアップファイルに書かれたファイルが見つからないため、"
+                    "セットアップファイルと同じフォルダーのファイルを使います。")
+                + "\n" + std::string(text) + "\n→ " + found.path;
+        else if (found.missing)
+            m_pathNotes += (m_pathNotes.empty() ? "" : "\n\n")
+                + tx("PathSetup", "セットアップファイルに書かれたファイルが見つかりません。") + "\n"
+                + std::string(text);
+    }
     applyPathSetupLine(ps, fileLine, value);
     switch (fileLine) {
     case 2:
@@ -206,5 +230,5 @@ void CPathSetupDlg::OnSaveSetup()
     if (written)
         clearChangedFlags();
     else
-        AfxMessageBox(saveFailedMessage(ps.setupFilePath, written.error));
+        AfxMessageBox(saveFailedMessage(ps.setupFilePath, written));
 }

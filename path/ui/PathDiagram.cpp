@@ -14,12 +14,14 @@
 #include "mainwnd/PictureSize.h"
 #include "mainwnd/Playback.h"
 #include "mainwnd/WindowControls.h"
+#include "path/ui/BackgroundFile.h"
 #include "path/ui/CPathSetupDlg.h"
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 namespace {
 
@@ -110,7 +112,8 @@ bool PathDiagram::start()
     m_running = true;
     if (m_setup.character2Given)
         m.blink = true;
-    m_reportedCharacters.clear();
+    // A character file OK told about is not told again while it stays as it was.
+    m_reportedCharacters = std::exchange(m_setup.charactersTold, {});
     if (loadBackground())
         ui.setTimer(kTimerPathView, 200);
     if (m.source == PathSource::Teaching)
@@ -128,15 +131,14 @@ bool PathDiagram::loadBackground()
         ? m_setup.values.backgroundFilePath
         : (std::filesystem::path(m_startupDirectory) / "bitmap1.bmp").string();
     BITMAP info;
-    const bool loaded = gs.backgroundHandle.LoadImageFromFile(path)
-        && gs.backgroundHandle.GetBitmap(&info) && gs.plotBitmap.CreateBitmapIndirect(info)
-        && gs.zoomBitmap.CreateBitmapIndirect(info);
+    std::string reason = loadBackgroundFile(path, gs.backgroundHandle);
+    const bool loaded = reason.empty() && gs.backgroundHandle.GetBitmap(&info)
+        && gs.plotBitmap.CreateBitmapIndirect(info) && gs.zoomBitmap.CreateBitmapIndirect(info);
     m.backgroundLoaded = loaded;
     if (!loaded) {
-        AfxMessageBox(m_setup.backgroundGiven
-                ? tx("PathDiagram", "バックグラウンドスクリーン設定失敗")
-                : tx("PathDiagram",
-                    "バックグラウンドスクリーン設定失敗、再度設定し直してください。"));
+        if (reason.empty())
+            reason = tx("PathDiagram", "作業用の画像を用意できません");
+        AfxMessageBox(backgroundFailedMessage(path, reason, m_setup.backgroundGiven));
         return false;
     }
     m.view.mapWidth = info.bmWidth;

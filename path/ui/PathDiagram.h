@@ -49,6 +49,7 @@ public:
     void mouseMoved(POINT point, bool inPicture) override;
     void clicked(POINT point) override;
     void teachCorrection() override;
+    bool mayClose() override;
 
     PathSetup &setup() { return m_setup; }
     // Where the default background bitmap1.bmp is looked for: the folder the program started in.

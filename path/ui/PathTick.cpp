@@ -19,19 +19,32 @@ constexpr int kHalfSprite = kCharacterSide / 2;
 constexpr int kEdgeMargin = 50;
 constexpr int kEdgeStep = 50;
 
+// Copies a character-sized block to the canvas, only the part that falls inside the picture: the
+// area's unused row and whatever lies beyond it stay untouched.
+void blitInsidePicture(CDC &canvas, int x, int y, CDC &source, int sourceX, int sourceY)
+{
+    const QRect block(x, y, kCharacterSide, kCharacterSide);
+    const QRect shown = block.intersected(QRect(0, 0, kPictureWidth, kPictureHeight));
+    if (shown.isEmpty())
+        return;
+    canvas.BitBlt(shown.x(), shown.y(), shown.width(), shown.height(), &source,
+        sourceX + shown.x() - x, sourceY + shown.y() - y, SRCCOPY);
+}
+
 } // namespace
 
-// Where the view starts: centred on the point when the whole view fits the zoomed background
-// around it, else at the left edge and the bottom rows.
+// Where the view starts: centred on the point where the zoomed background allows, else as near
+// to that as its edges allow, so that the point is in view at every zoom.
 void PathDiagram::reanchor(const MappedPoint &p)
 {
     MapView &v = m_model->view;
     const double z = zoomFactor(v.zoomIndex);
-    const int hw = kPictureWidth / 2;
-    const int hh = kPictureHeight / 2;
-    v.srcX = p.bx - hw >= 1 && v.mapWidth * z > p.bx + hw ? p.bx - hw : 0;
-    v.srcY
-        = p.by - hh >= 1 && v.mapHeight * z > p.by + hh ? p.by - hh : v.mapHeight - kPictureHeight;
+    // The zoomed background lies from column 0 to W·z and from row H − H·z to row H.
+    const int right = std::max(truncToInt(v.mapWidth * z) - kPictureWidth, 0);
+    const int bottom = v.mapHeight - kPictureHeight;
+    const int top = std::min(truncToInt(v.mapHeight - v.mapHeight * z), bottom);
+    v.srcX = std::clamp(p.bx - kPictureWidth / 2, 0, right);
+    v.srcY = std::clamp(p.by - kPictureHeight / 2, std::min(std::max(top, 0), bottom), bottom);
     v.dstY = 0;
 }
 
@@ -73,12 +86,9 @@ void PathDiagram::stampCharacter(int x, int y, double degrees)
     if (result != CharacterLoadResult::Loaded || !rotateCharacter(m.characters, slot, degrees)) {
         // Once per run and file: the file is read on every tick, and a message on every tick
         // would bury the window.
-        if (m_reportedCharacters.insert(path).second) {
-            const std::string known = characterLoadMessage(result);
-            platform().showNotice(known.empty()
-                    ? tx("PathDiagram", "キャラクタファイルを読み込めません。") + "\n" + path
-                    : known);
-        }
+        if (m_reportedCharacters.insert(path).second)
+            platform().showNotice(characterFaultMessage(path,
+                result == CharacterLoadResult::Loaded ? CharacterLoadResult::Unreadable : result));
         return;
     }
     const CharacterImages::Slot &s = m.characters.frames[static_cast<std::size_t>(slot - 1)];
@@ -124,6 +134,8 @@ void PathDiagram::tick()
             p.py - kHalfSprite, SRCCOPY);
         m.lastPointX = p.bx;
         m.lastPointY = p.by;
+        // The view was placed for the first point: the next tick draws the first segment.
+        m.view.reanchor = false;
     } else if (m.view.reanchor) {
         // After a zoom the line starts afresh at the new scale.
         gs.plotDC.MoveTo(p.bx, p.by);
@@ -156,8 +168,7 @@ void PathDiagram::tick()
         gs.overlayDC.BitBlt(0, 0, kCharacterSide, kCharacterSide, canvas, p.px - kHalfSprite,
             p.py - kHalfSprite, SRCCOPY);
         stampCharacter(left, top, degrees);
-        canvas->BitBlt(p.px - kHalfSprite, p.py - kHalfSprite, kCharacterSide, kCharacterSide,
-            &gs.zoomDC, left, top, SRCCOPY);
+        blitInsidePicture(*canvas, p.px - kHalfSprite, p.py - kHalfSprite, gs.zoomDC, left, top);
     }
     m.lastPointX = p.bx;
     m.lastPointY = p.by;

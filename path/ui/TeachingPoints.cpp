@@ -2,7 +2,9 @@
 // rings, the correction mode that picks a point and moves it, and the route built at play.
 
 #include "data/NumberText.h"
+#include "data/SystemReason.h"
 #include "data/Translate.h"
+#include "mainwnd/CConfirmDlg.h"
 #include "mainwnd/GdiState.h"
 #include "mainwnd/PictureSize.h"
 #include "mainwnd/Playback.h"
@@ -181,12 +183,23 @@ void PathDiagram::teachCorrection()
     }
 }
 
+bool PathDiagram::mayClose()
+{
+    // Taught points reach their route file only when the route is built at play.
+    const PathModel &m = *m_model;
+    const bool unsaved = m.teaching.count > 0
+        && (m.source == PathSource::Teaching || m.source == PathSource::Correcting);
+    return !unsaved
+        || confirm(
+            tx("Teaching", "教示ポイントはまだ保存されていません。保存せずに終了しますか？"));
+}
+
 bool PathDiagram::routeTeachingPoints()
 {
     PathModel &m = *m_model;
     RouteSettings settings = m_setup.route;
     settings.filePath = m_setup.values.dataFilePath;
-    std::string fileError;
+    FileWriteResult fileError;
     const TeachingRouteResult result = buildTeachingRoute(
         m.teaching, settings, m.spline, m.view.zoomIndex, m.points,
         [](int ms) { Sleep(static_cast<DWORD>(ms)); }, &fileError);
@@ -199,8 +212,8 @@ bool PathDiagram::routeTeachingPoints()
         AfxMessageBox(std::string(teachingCapacityMessage(m.teaching.count, settings.curve)));
         return false;
     }
-    // The route plays like a data file from its first point.
-    pb.periodMs = settings.plotPeriodMs;
+    // The route plays like a data file from its first point, at the period its file records.
+    pb.periodMs = playedPeriodMs(settings);
     m.source = PathSource::DataFile;
     pb.lastIndex = m.points.lastIndex;
     pb.index = 0;
@@ -209,13 +222,11 @@ bool PathDiagram::routeTeachingPoints()
         AfxMessageBox(
             tx("Teaching",
                 "教示ポイントの保存先ファイルに書き込めませんでした。経路はこのまま再生します。")
-            + "\n" + settings.filePath + "\n(" + fileError + ")");
-    if (pb.periodMs < 1) {
+            + "\n" + settings.filePath + "\n(" + writeFailureReason(fileError) + ")");
+    if (settings.plotPeriodMs < 1)
         // The move time divided by the divisions is below what a clock can run at.
         AfxMessageBox(tx("Teaching",
             "教示ポイント間の移動速度を分割数で割った間隔が 1 msec "
             "未満です。1 msec 間隔で再生します。"));
-        pb.periodMs = 1;
-    }
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -48,11 +49,12 @@ TEST(PointMapping, aPlaceTurnedIntoDataMapsBackOntoThatPlace)
     EXPECT_EQ(std::pair(corner.x, corner.y), std::pair(-50.0, -50.0));
 }
 
-TEST(PointMapping, hugeValuesSaturate)
+TEST(PointMapping, hugeValuesSaturateFarInsideTheIntRange)
 {
     const MappedPoint p = mapPathPoint(MapView {}, 1e300, -1e300);
-    EXPECT_EQ(p.bx, 2147483647);
-    EXPECT_EQ(p.by, 2147483647);
+    EXPECT_EQ(std::tuple(p.bx, p.by, p.px, p.py), std::tuple(1 << 30, 1 << 30, 1 << 30, 1 << 30));
+    const MappedPoint q = mapPathPoint(MapView { 10, 10, 1e308, -1e308 }, -1e300, 5);
+    EXPECT_EQ(std::tuple(q.bx, q.by), std::tuple(-(1 << 30), -(1 << 30)));
 }
 
 } // namespace

@@ -26,7 +26,7 @@ struct Route
     int zoom = 0;
     DataSeries route;
 
-    TeachingRouteResult build(std::string *error = nullptr)
+    TeachingRouteResult build(FileWriteResult *error = nullptr)
     {
         return buildTeachingRoute(points, settings, spline, zoom, route, kNoWait, error);
     }
@@ -146,9 +146,9 @@ TEST(TeachingRoute, pointsTooFarOutForItsLines_stillPlay_butLeaveThePreviousFile
         TempDir dir;
         Route state = routeState(dir, points, 2);
         dir.write("route.csv", "previous route");
-        std::string error;
+        FileWriteResult error;
         EXPECT_EQ(state.build(&error), TeachingRouteResult::BuiltFileNotWritten);
-        EXPECT_EQ(error, "route points too far out to be written as path data");
+        EXPECT_EQ(error.error, "route points too far out to be written as path data");
         EXPECT_EQ(TempDir::read(state.settings.filePath), "previous route");
         EXPECT_EQ(state.route.lastIndex, 2);
     }
@@ -164,9 +164,10 @@ TEST(TeachingRoute, curveWithTwoPointsFallsBackToStraightLinesAndPlaysWithoutIts
     state.zoom = 1;
     state.settings.filePath = dir.file("missing/route.csv");
     EXPECT_EQ(state.build(), TeachingRouteResult::BuiltFileNotWritten);
-    EXPECT_EQ(state.route.x[1], 50.0);
-    EXPECT_EQ(state.route.y[1], 25.0);
-    EXPECT_EQ(state.route.x[2], 100.0);
+    // The straight route takes the zoom step's scale as the curve would.
+    EXPECT_EQ(state.route.x[1], 100.0);
+    EXPECT_EQ(state.route.y[1], 50.0);
+    EXPECT_EQ(state.route.x[2], 200.0);
     EXPECT_EQ(state.route.lastIndex, 2);
 }
 

@@ -154,8 +154,8 @@ TEST_F(CorrSetupDialogTest, ok_afterChoosingDataFile_asksToSave_declinedCloses_a
     EXPECT_EQ(std::tuple(csv.open, csv.filter, csv.defaultExtension),
         std::tuple(true, "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||", ".csv"));
 
-    // Automatic scale saves the fixed frame. With the plot speed box off OK stores 0 and writes 0,
-    // the save then stores the edit's number again.
+    // Automatic scale saves the fixed frame. With the plot speed box off OK stores 0 and the save
+    // it offers writes 0 and keeps it.
     rs = CorrSetup();
     const std::string file = dir.file("s.kvs");
     run({ browse("/data/a.csv"), SP::setText(IDC_CORR_X_TOP, "5.0"),
@@ -165,7 +165,7 @@ TEST_F(CorrSetupDialogTest, ok_afterChoosingDataFile_asksToSave_declinedCloses_a
         setupFile({ kMagic, "/data/a.csv", "1", "2", "1", "0", "1", "100.0", "-100.0", "100.0",
             "-100.0" }));
     EXPECT_EQ(
-        stored(rs), std::tuple("/data/a.csv", 1, 2, 1, 50, true, 100.0, -100.0, 100.0, -100.0));
+        stored(rs), std::tuple("/data/a.csv", 1, 2, 1, 0, true, 100.0, -100.0, 100.0, -100.0));
     EXPECT_EQ(flags(rs), "0000000000");
     const FileDialogRequest &save = scripted.fileRequests().at(2);
     EXPECT_EQ(std::tuple(save.open, save.filter, save.defaultExtension, save.flags),
@@ -262,7 +262,7 @@ TEST_F(CorrSetupDialogTest, save_thatCannotBeWritten_saysWhy_keepsWhatWasThereAn
     run({ browse("/data/a.csv"), saveAs(dir.file("taken.kvs")), SP::click(IDCANCEL) });
     EXPECT_EQ(scripted.messages(),
         Messages {
-            "ファイルを保存できませんでした。\n" + dir.file("taken.kvs") + "\n(Is a directory)" });
+            "ファイルを保存できませんでした。\n" + dir.file("taken.kvs") + "\n(フォルダーです)" });
     EXPECT_EQ(flags(rs), "0000000001"); // the chosen data file still asks to be saved
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("taken.kvs")));
 }

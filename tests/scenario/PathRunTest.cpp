@@ -76,11 +76,9 @@ TEST_F(PathRunTest, aRunShowsTheBottomRows_playsPausesEndsReplaysOnACleanMap_and
     EXPECT_EQ(pb().index, 5);
     EXPECT_EQ(scripted.activeTicks(), 1u); // the last point keeps being drawn
 
-    click(IDC_PLAY_PAUSE); // pause at the end stops the clock
-    EXPECT_EQ(scripted.activeTicks(), 0u);
-    EXPECT_FALSE(pb().atEnd || pb().playing || pb().held);
-
-    play(1); // from point 0 on a clean map
+    play(1); // at the end one press starts again, from point 0 on a clean map
+    EXPECT_TRUE(pb().playing && !pb().atEnd && !pb().held);
+    EXPECT_EQ(scripted.activeTicks(), 1u);
     EXPECT_EQ(pb().index, 1);
     EXPECT_EQ(shownBackgroundPixel(120, 300), std::pair(120, 950 % 251));
     ticks(2);
@@ -133,11 +131,20 @@ TEST_F(PathRunTest, backgroundsOfEverySize_restOnTheViewsBottomEdge_orFailWithAM
     huge.fill(0);
     huge.save(QString::fromStdString((tempDir() / "huge.png").string()), "PNG");
     writeFile("text.bmp", "not a picture\n");
+    // A named map that cannot be used is told at OK, which then leaves the dialog open.
     for (const char *name : { "text.bmp", "missing.bmp", "huge.png" }) {
         scripted.clearMessages();
-        startRun(setupFile("bad.kvt", (tempDir() / name).string(), 0, 0, "", "", data));
-        EXPECT_EQ(
-            scripted.messages(), std::vector<std::string> { "バックグラウンドスクリーン設定失敗" })
+        const std::string map = (tempDir() / name).string();
+        if (path().setup().done)
+            scripted.expectDialog(IDD_CONFIRM, { S::click(IDOK) });
+        scripted.answerFileDialog(setupFile("bad.kvt", map, 0, 0, "", "", data));
+        scripted.expectDialog(
+            IDD_PATH_SETUP, { S::click(IDC_PATH_LOAD_SETUP), S::click(IDOK), S::click(IDCANCEL) });
+        click(IDC_PATH_RUN);
+        ASSERT_FALSE(scripted.messages().empty()) << name;
+        EXPECT_EQ(scripted.messages().back().rfind(
+                      "バックグラウンドスクリーン設定失敗\n" + map + "\n(", 0),
+            0u)
             << name;
         expectIdle();
     }
@@ -147,7 +154,8 @@ TEST_F(PathRunTest, backgroundsOfEverySize_restOnTheViewsBottomEdge_orFailWithAM
     startRun(setupFile("none.kvt", "", 0, 0, "", "", data));
     EXPECT_EQ(scripted.messages(),
         std::vector<std::string> {
-            "バックグラウンドスクリーン設定失敗、再度設定し直してください。" });
+            "バックグラウンドスクリーン設定失敗、再度設定し直してください。\n"
+            + (tempDir() / "bitmap1.bmp").string() + "\n(ファイルまたはフォルダーがありません)" });
     expectIdle();
 }
 

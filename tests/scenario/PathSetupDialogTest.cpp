@@ -138,7 +138,7 @@ TEST_F(PathSetupDialogTest, save_thatCannotBeWritten_saysWhy_andStillAsksToSave)
     click(IDC_PATH_RUN);
     EXPECT_EQ(scripted.messages(),
         std::vector<std::string> {
-            "ファイルを保存できませんでした。\n" + taken + "\n(Is a directory)" });
+            "ファイルを保存できませんでした。\n" + taken + "\n(フォルダーです)" });
     EXPECT_TRUE(path().setup().dataFileChanged);
     EXPECT_TRUE(std::filesystem::is_directory(taken));
 }
@@ -179,8 +179,8 @@ TEST_F(PathSetupDialogTest, faultySetups_missingFiles_andTheTeachingFlow_sayWhat
         "セットアップファイルに誤りがあります、手入力にてセットアップしてください。",
         "データファイルが指定されていません。", checkAgain,
         "セットアップ内容に誤りがあります、内容を確認してもう一度保存を行ってください。",
-        chooseFile, noFile, checkAgain, chooseFile, noFile, chooseFile,
-        "点間のインターバル 指定不正です。", "点間の分割数 指定不正です。"
+        chooseFile, noFile, "データファイルが指定されていません。", checkAgain, chooseFile, noFile,
+        chooseFile, "点間のインターバル 指定不正です。", "点間の分割数 指定不正です。"
     };
     EXPECT_EQ(scripted.messages(), expected);
     EXPECT_FALSE(std::filesystem::exists(tempDir() / "nodata.kvt"));

@@ -77,14 +77,14 @@ TEST_F(PathTickTest, theViewCentresOnTheStart_followsTheEdges_andRecentresAfterA
     EXPECT_EQ(view().srcX, 100);
 
     // Zoom out while held before the last point: play resumes there (no fresh start), and the
-    // point is centred at half scale, where the view cannot centre rows.
+    // point is centred at half scale, rows as well as columns.
     click(IDC_PLAY_PAUSE);
     click(IDC_ZOOM_OUT);
     EXPECT_TRUE(view().reanchor);
     click(IDC_PLAY_PAUSE);
     ticks(1);
     EXPECT_EQ(pathModel().lastPointX, 525); // (1000 + 50) / 2
-    EXPECT_EQ(std::pair(view().srcX, view().srcY), std::pair(263, 650));
+    EXPECT_EQ(std::pair(view().srcX, view().srcY), std::pair(263, 575));
     EXPECT_FALSE(view().reanchor);
 }
 
@@ -149,18 +149,26 @@ TEST_F(PathTickTest, aBadCharacterFile_isToldOncePerRunAndFile_andTheWindowStays
     const std::string map = background("map.bmp", 600, 400);
     const std::string walk
         = dataFile("walk.csv", { { 100, 200, 0 }, { 150, 200, 0 }, { 200, 200, 0 } }, 50);
-    const std::vector<std::string> told { "２４ビットフルカラービットマップのキャラクタにしてく"
-                                          "ださい",
-        "キャラクタファイルを読み込めません。\n" + missing };
+    const std::string notTrueColour = "２４ビットフルカラービットマップのキャラクタにしてください";
+    // What is wrong, the file, and what the file is.
+    const auto told = [&](const std::string &what, const std::string &file, const char *is) {
+        return what + "\n" + file + "\n(" + is + ")";
+    };
 
+    // Told at OK, with what each file is; then not again while the run plays.
     startRun(setupFile("bad.kvt", map, 0, 0, eightBit, missing, walk));
+    const std::vector<std::string> atOk { told(notTrueColour, eightBit, "32×32 ピクセル、8 ビット"),
+        told("キャラクタファイルを読み込めません。", missing,
+            "ファイルまたはフォルダーがありません") };
+    EXPECT_EQ(scripted.messages(), atOk);
     play(4);
     scripted.advance(1000); // both frames, many ticks
-    EXPECT_EQ(scripted.messages(), told);
+    EXPECT_EQ(scripted.messages(), atOk);
     // No character: the map shows at the point.
     EXPECT_EQ(shownBackgroundPixel(200, 175 - 8), std::pair(200, 192));
-    click(IDC_PLAY_PAUSE); // at the end: the clock stops
-    EXPECT_FALSE(pb().playing || scripted.activeTicks());
+    click(IDC_PLAY_PAUSE); // at the end: the clock stops and the walk starts again
+    click(IDC_PLAY_PAUSE);
+    EXPECT_FALSE(pb().playing);
     click(IDC_PATH_RUN);
     EXPECT_FALSE(path().running() || scripted.activeTicks());
 
@@ -170,7 +178,18 @@ TEST_F(PathTickTest, aBadCharacterFile_isToldOncePerRunAndFile_andTheWindowStays
     play(10);
     scripted.advance(1000);
     EXPECT_EQ(scripted.messages(),
-        (std::vector<std::string> { told[0], "キャラサイズ違反 32×32 ピクセルにしてください。" }));
+        (std::vector<std::string> { told(notTrueColour, eightBit, "32×32 ピクセル、8 ビット"),
+            told("キャラサイズ違反 32×32 ピクセルにしてください。", wide,
+                "64×32 ピクセル、24 ビット、6198 バイトのところ 3126 バイトで途切れています") }));
+    // A character spoiled while the run plays is still told, once.
+    const std::string arrowFile = arrow("late.bmp");
+    scripted.clearMessages();
+    click(IDC_PATH_RUN);
+    startRun(setupFile("late.kvt", map, 0, 0, arrowFile, "", walk));
+    spoiled("late.bmp", 28, 8);
+    play(10);
+    EXPECT_EQ(scripted.messages(),
+        std::vector<std::string> { told(notTrueColour, arrowFile, "32×32 ピクセル、8 ビット") });
 }
 
 } // namespace

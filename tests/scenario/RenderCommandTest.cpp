@@ -162,6 +162,32 @@ TEST(RenderCommandTest, dataFileWithTextFields_rendersAndWarns)
     EXPECT_TRUE(std::filesystem::exists(dir.file("a.png")));
 }
 
+TEST(RenderCommandTest, pathSetups_farOutPeriods_render_andAFailedMapIsToldBesideTheDataWarning)
+{
+    // A first-row period of 2147483647 ms, or one beyond every number, with a second character:
+    // the blink timer fires once per jump of the render's clock, not millions of times.
+    TempDir dir;
+    for (const char *period : { "2147483647", "1e3000" }) {
+        SCOPED_TRACE(period);
+        dir.write("far.csv", std::string("X,Y\n10,10,0,1000,") + period + "\n20,10,0\n30,10,0\n");
+        dir.write("far.kvt",
+            setupFileText("KVT_GRIDWALK_SETUP",
+                { TRACELET_SAMPLES_DIR "/bitmap1.bmp", "0", "0",
+                    TRACELET_SAMPLES_DIR "/walker1.bmp", TRACELET_SAMPLES_DIR "/walker2.bmp",
+                    "far.csv" }));
+        const auto [status, err] = render({ dir.file("far.kvt"), "-o", dir.file("far.png") });
+        EXPECT_EQ(status, 0) << err;
+    }
+    // No map named and none in the start-up folder, a data file with a text field: both are told.
+    dir.write("text.csv", "X,Y\n10,10,0,1000,50\n20,n/a,0\n");
+    dir.write(
+        "nomap.kvt", setupFileText("KVT_GRIDWALK_SETUP", { "", "0", "0", "", "", "text.csv" }));
+    const auto [status, err] = render({ dir.file("nomap.kvt"), "-o", dir.file("nomap.png") });
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(err.find("数値でない値"), std::string::npos) << err;
+    EXPECT_NE(err.find("バックグラウンドスクリーン設定失敗"), std::string::npos) << err;
+}
+
 TEST(RenderCommandTest, pathSetup_playsItsWalk_fromAnyFolder_andEndsOnTheLastFrame)
 {
     TempDir dir;

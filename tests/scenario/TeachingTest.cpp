@@ -219,7 +219,7 @@ TEST_F(TeachingTest, tooManyPoints_anUnwritableRouteFile_andAZeroPeriod_areToldP
     EXPECT_EQ(scripted.messages(),
         (std::vector<std::string> {
             "教示ポイントの保存先ファイルに書き込めませんでした。経路はこのまま再生します。\n"
-                + route + "\n(No such file or directory)",
+                + route + "\n(ファイルまたはフォルダーがありません)",
             "教示ポイント間の移動速度を分割数で割った間隔が 1 msec 未満です。1 msec "
             "間隔で再生します。" }));
     EXPECT_TRUE(pb().playing);

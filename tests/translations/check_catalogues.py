@@ -76,7 +76,7 @@ def main():
                 continue
             for literal in LITERAL.findall(code_without_comments(path.read_text())):
                 literal = literal.replace("\\n", "\n")
-                if all(ord(c) < 0x80 for c in literal) or literal in NOT_TEXTS:
+                if all(ord(c) < 0x80 for c in literal) or literal.strip() in NOT_TEXTS:
                     continue
                 if not any(literal.strip() in source for source in sources):
                     failures.append(f"{path.relative_to(root)}: a text nobody marked: {literal!r}")

@@ -3,7 +3,8 @@
 # each run below starts `tracelet`, works it, closes it with Esc, and requires exit status 0 with
 # nothing from the sanitizers (a sanitized build reports there and fails the run).
 #   real_window_test.sh TRACELET SAMPLES_DIR [RUN...]
-#     runs: correlation, correlation_closed_while_playing, path (default: all)
+#     runs: correlation, correlation_closed_while_playing, path, path_view, refused_speed, teaching_close
+#     (default: all)
 # Exit 77 (skipped) without Xvfb, xdotool or ImageMagick's import. With TRACELET_WINDOW_SHOTS set
 # to a folder, a picture of the screen at each checked moment is kept there.
 set -euo pipefail
@@ -11,7 +12,7 @@ exe=$(realpath "$1")
 samples=$(realpath "$2")
 shift 2
 runs=("$@")
-[ ${#runs[@]} -gt 0 ] || runs=(correlation correlation_closed_while_playing path)
+[ ${#runs[@]} -gt 0 ] || runs=(correlation correlation_closed_while_playing path path_view refused_speed teaching_close)
 for tool in Xvfb xdotool import; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
@@ -216,9 +217,142 @@ path_run() {
   expect_colour "$main" "$pxx" "$pyy" != "$play_idle" 5 "playing"
   sleep 6 # eighty points at 50 ms, and room for a slow machine
   shot path-end
-  click_at "$main" $((75 + 16)) $((243 + 7)) # pause: at the end this stops the clock
-  expect_colour "$main" "$pxx" "$pyy" = "$play_idle" 5 "paused at the end"
-  close_with_escape "path run played to the end"
+  click_at "$main" $((75 + 16)) $((243 + 7)) # at the end one press starts the walk again
+  sleep 1
+  shot path-again
+  expect_colour "$main" "$pxx" "$pyy" != "$play_idle" 5 "playing again after one press"
+  click_at "$main" $((75 + 16)) $((243 + 7)) # pause
+  expect_colour "$main" "$pxx" "$pyy" = "$play_idle" 5 "paused"
+  close_with_escape "path run played to the end and again"
+}
+
+# A map and a character of one's own, the walk along the view's bottom edge: paused, two scrolls
+# up leave nothing of the character below the picture area.
+path_view_run() {
+  convert -size 700x900 gradient:'#3a7a3a-#c0d8a0' -type TrueColor "BMP3:$work/map.bmp"
+  convert -size 32x32 xc:white -fill '#c00000' -draw 'rectangle 12,2 19,29' -type TrueColor \
+    "BMP3:$work/me.bmp"
+  { echo "X,Y,direction,interp_speed,plot_speed"
+    for i in $(seq 0 59); do echo "$((60 + i * 5)),12,90$([ "$i" = 0 ] && echo ",1000,50")"; done
+  } >"$work/edge.csv"
+  printf 'KVT_GRIDWALK_SETUP\r\n%s\r\n0.000000\r\n0.000000\r\n%s\r\n\r\nedge.csv\r\n' \
+    "$work/map.bmp" "$work/me.bmp" >"$work/edge.kvt"
+  start_window
+  read -r rx ry <<<"$(face 6 243)"
+  read -r pxx pyy <<<"$(face 75 243)"
+  run_idle=$(colour_at "$main" "$rx" "$ry")
+  play_idle=$(colour_at "$main" "$pxx" "$pyy")
+  click_at "$main" $((6 + 14)) $((243 + 7)) # 経路図
+  local setup below
+  setup=$(window 経路図セットアップ)
+  answer_file_dialog "$setup" $((220 + 8)) $((224 + 5)) "$work/edge.kvt"
+  click_at "$setup" $((77 + 25)) $((248 + 7)) # OK
+  expect_colour "$main" "$rx" "$ry" != "$run_idle" 30 "path run started"
+  below=$(colour_at "$main" 200 $(($(py 2) + 350)))
+  click_at "$main" $((75 + 16)) $((243 + 7)) # play
+  sleep 1
+  click_at "$main" $((75 + 16)) $((243 + 7)) # pause
+  click_at "$main" $((325 + 7)) $((151 + 8)) # up
+  click_at "$main" $((325 + 7)) $((151 + 8)) # up
+  sleep 1
+  shot path-view-scrolled
+  for x in $(seq 40 20 400); do
+    [ "$(colour_at "$main" "$x" $(($(py 2) + 350)))" = "$below" ] \
+      || fail "a pixel below the picture at column $x was painted"
+  done
+  click_at "$main" $((75 + 16)) $((243 + 7)) # play on to the end
+  sleep 5
+  click_at "$main" $((75 + 16)) $((243 + 7)) # one press: again from the start
+  expect_colour "$main" "$pxx" "$pyy" != "$play_idle" 5 "playing again after one press"
+  shot path-view-again
+  close_with_escape "own map and character along the picture's edge"
+}
+
+# A plot speed OK refuses (20 ms): OK says so and closes; the save it offers writes the speed
+# accepted before (50), never the refused one.
+refused_speed_run() {
+  for i in $(seq 30); do echo "$i,$(((i * 7) % 11))"; done >"$work/xy.csv" # no heading: row 1 is data
+  start_window
+  click_at "$main" $((39 + 14)) $((243 + 7)) # 相関図
+  local setup question
+  setup=$(window 相関図セットアップ)
+  answer_file_dialog "$setup" $((267 + 8)) $((18 + 5)) "$work/xy.csv"
+  click_at "$setup" $((7 + 5)) $((158 + 5)) # プロット速度を設定する。
+  click_at "$setup" $((92 + 16)) $((157 + 6))
+  xdotool key ctrl+a
+  xdotool type "20"
+  shot refused-speed-typed
+  click_at "$setup" $((182 + 25)) $((208 + 7)) # OK: "プロット速度指定不正です。"
+  shot refused-speed-told
+  xdotool key Return
+  question=$(window "OK　or　キャンセル")
+  xdotool windowfocus --sync "$question" 2>/dev/null || true
+  local before
+  before=$(xdotool getwindowfocus)
+  click_at "$question" $((72 + 25)) $((72 + 7)) # save: yes
+  focus_leaves "$before" "no save dialog opened"
+  xdotool type --delay 15 "$work/saved.kvs"
+  xdotool key Return
+  for _ in $(seq 100); do [ -s "$work/saved.kvs" ] && break; sleep 0.1; done
+  [ "$(sed -n 6p "$work/saved.kvs" | tr -d '\r')" = 50 ] \
+    || fail "the saved plot speed is $(sed -n 6p "$work/saved.kvs"), not the 50 accepted before"
+  sleep 1
+  click_at "$main" $((307 + 25)) $((241 + 7)) # キャンセル closes the window
+  local status=0
+  for _ in $(seq 300); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$app_pid" 2>/dev/null && fail "the window did not close on キャンセル"
+  wait "$app_pid" || status=$?
+  app_pid=
+  [ "$status" -eq 0 ] || fail "refused speed: exit status $status"
+  echo "ok: a refused plot speed is neither saved nor played"
+}
+
+# Teaching on one's own map: two points taught, then Esc asks before they are lost; キャンセル keeps
+# the window, OK closes it.
+teaching_close_run() {
+  convert -size 700x500 gradient:'#d0c090-#708050' -type TrueColor "BMP3:$work/plain.bmp"
+  printf 'KVT_GRIDWALK_SETUP\r\n%s\r\n0.000000\r\n0.000000\r\n\r\n\r\n\r\n' "$work/plain.bmp" \
+    >"$work/teach.kvt"
+  start_window
+  read -r rx ry <<<"$(face 6 243)"
+  run_idle=$(colour_at "$main" "$rx" "$ry")
+  click_at "$main" $((6 + 14)) $((243 + 7)) # 経路図
+  local setup question
+  setup=$(window 経路図セットアップ)
+  answer_file_dialog "$setup" $((220 + 8)) $((224 + 5)) "$work/teach.kvt"
+  click_at "$setup" $((14 + 5)) $((156 + 5)) # 教示ポイントデータとする: a note, then the save dialog
+  xdotool key Return
+  sleep 1
+  xdotool type --delay 15 "$work/route.csv"
+  xdotool key Return
+  sleep 1
+  click_at "$setup" $((77 + 25)) $((248 + 7)) # OK, then "save the setup?" answered キャンセル
+  question=$(window "OK　or　キャンセル")
+  click_at "$question" $((130 + 25)) $((72 + 7))
+  expect_colour "$main" "$rx" "$ry" != "$run_idle" 30 "teaching run started"
+  sleep 0.5
+  xdotool mousemove --window "$main" $(($(px 3) + 100)) $(($(py 2) + 200)) click 1
+  sleep 0.3
+  xdotool mousemove --window "$main" $(($(px 3) + 300)) $(($(py 2) + 150)) click 1
+  sleep 0.5
+  shot teaching-two-points
+  xdotool key Escape
+  question=$(window "OK　or　キャンセル")
+  shot teaching-close-asked
+  click_at "$question" $((130 + 25)) $((72 + 7)) # キャンセル: the window stays
+  sleep 1
+  kill -0 "$app_pid" 2>/dev/null || fail "the window closed although キャンセル was chosen"
+  xdotool mousemove --window "$main" 300 150
+  xdotool key Escape
+  question=$(window "OK　or　キャンセル")
+  click_at "$question" $((72 + 25)) $((72 + 7)) # OK: close without the points
+  local status=0
+  for _ in $(seq 300); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$app_pid" 2>/dev/null && fail "the window did not close after OK"
+  wait "$app_pid" || status=$?
+  app_pid=
+  [ "$status" -eq 0 ] || fail "teaching close: exit status $status"
+  echo "ok: closing with taught points asks first"
 }
 
 for run in "${runs[@]}"; do

@@ -1,0 +1,31 @@
+#pragma once
+
+// What a bitmap file is before a pixel of it is used: whether it opens (and why not), its size,
+// its bits per pixel, and whether it holds all the pixels its headers claim. Only the headers are
+// read; a file that is no Windows bitmap is told apart by its first two bytes.
+
+#include <cstdint>
+#include <string>
+
+struct BitmapFileInfo
+{
+    bool opened = false;
+    int errorNumber = 0; // why it did not open
+    bool isBmp = false; // starts with "BM" and holds the two headers
+    int width = 0;
+    int height = 0; // negative for a top-down bitmap
+    int bitsPerPixel = 0;
+    std::uint64_t fileSize = 0;
+    std::uint64_t neededSize = 0; // pixel offset plus uncompressed rows; 0 when compressed
+
+    // The headers claim more pixels than the file holds.
+    bool cutShort() const { return isBmp && neededSize > fileSize; }
+};
+
+BitmapFileInfo inspectBitmapFile(const std::string &path);
+
+// "200×150 ピクセル、24 ビット" (the file's own numbers), or what keeps it from being one.
+std::string describeBitmapFile(const BitmapFileInfo &info);
+
+// Why the file cannot be a bitmap at all: it does not open, or it is cut short; empty otherwise.
+std::string bitmapFileFault(const BitmapFileInfo &info);

@@ -1,0 +1,25 @@
+#include "path/ui/BackgroundFile.h"
+
+#include "data/Translate.h"
+#include "path/core/BitmapFile.h"
+#include "platform/CBitmap.h"
+
+std::string loadBackgroundFile(const std::string &path, CBitmap &into)
+{
+    const BitmapFileInfo info = inspectBitmapFile(path);
+    if (std::string fault = bitmapFileFault(info); !fault.empty())
+        return fault;
+    if (into.LoadImageFromFile(path))
+        return {};
+    return info.isBmp ? fillIn(tx("PathDiagram", "%1、読み込めない形式か大きすぎる画像です"),
+               { describeBitmapFile(info) })
+                      : tx("PathDiagram", "画像として読み込めないか、大きすぎる画像です");
+}
+
+std::string backgroundFailedMessage(const std::string &path, const std::string &reason, bool given)
+{
+    const std::string what = given
+        ? tx("PathDiagram", "バックグラウンドスクリーン設定失敗")
+        : tx("PathDiagram", "バックグラウンドスクリーン設定失敗、再度設定し直してください。");
+    return what + "\n" + path + "\n(" + reason + ")";
+}

@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     routeColumns.useY = routeColumns.useDirection = routeColumns.useInterpSpeed
         = routeColumns.usePlotSpeed = true;
     if (loadDataColumns(routeColumns, played, true) != count
-        || played.firstRowPlotSpeed != settings.plotPeriodMs)
+        || played.firstRowPlotSpeed != playedPeriodMs(settings))
         std::abort();
     return 0;
 }

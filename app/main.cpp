@@ -18,8 +18,8 @@
 namespace {
 
 // `tracelet --measure-start`: prints the milliseconds from the start of the process to the first
-// frame of the window on the screen, then ends at once (closing the window waits for its clocks,
-// which is no part of the start). The time before main (loading the program and its libraries)
+// frame of the window on the screen, then ends at once: what follows the first frame is no part
+// of the start. The time before main (loading the program and its libraries)
 // is the CPU time spent so far, which it all is when the files are cached.
 class StartMeter : public QObject
 {

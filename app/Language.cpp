@@ -81,5 +81,5 @@ void installLanguage(const std::string &language)
         return;
     if (program.load(catalogueFile(language)))
         QCoreApplication::installTranslator(&program);
-    setTextLookup(lookUp);
+    setTextLookup(lookUp, language);
 }

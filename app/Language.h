@@ -1,7 +1,8 @@
 #pragma once
 
 // The window's language: Japanese, the texts as written, or a catalogue built into the program.
-// The command line, the files written and the rendered pictures never change with it.
+// The command line's own words and the files written (setups, routes) never change with it; a
+// picture saved or exported from the window shows the window's texts.
 
 #include <functional>
 #include <string>

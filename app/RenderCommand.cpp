@@ -1,5 +1,6 @@
 #include "app/RenderCommand.h"
 
+#include "app/Language.h"
 #include "app/RenderOutput.h"
 #include "app/RenderSession.h"
 #include "app/cli/CommandLine.h"
@@ -30,6 +31,7 @@ struct RenderOptions
     OutputOptions output;
     int zoomOutSteps = 0; // path: 1/2 is one step, 1/4 two
     std::optional<fs::path> taughtPoints; // path: points marked as teaching marks them
+    std::string language; // the picture's texts; empty: as written
 };
 
 void printRenderUsage(std::ostream &stream)
@@ -37,7 +39,8 @@ void printRenderUsage(std::ostream &stream)
     stream
         << "Usage: tracelet render SETUP.kvs|SETUP.kvt -o OUT.png|OUT.gif|OUT.mp4\n"
            "                       [--frames-every MS] [--size-limit N] [--loop N] [--scale K]\n"
-           "                       [--exact] [--zoom 1|2|4] [--taught POINTS.csv] [--progress]\n"
+           "                       [--exact] [--zoom 1|2|4] [--taught POINTS.csv] [--lang CODE]\n"
+           "                       [--progress]\n"
            "\n"
            "Runs the correlation diagram (.kvs) or the path diagram (.kvt) of a setup file in\n"
            "the main window, without a display, and writes what its picture area shows. Paths\n"
@@ -62,6 +65,8 @@ void printRenderUsage(std::ostream &stream)
            "                     (default 1)\n"
            "  --taught FILE      path setups: rings at these taught points (x and y in columns\n"
            "                     1 and 2), as teaching marks them\n"
+           "  --lang CODE        the picture's texts in this language, as the window shows\n"
+           "                     them (en or ja; default: ja, the texts as written)\n"
            "  --progress         report progress on stderr also when it is not a terminal\n"
            "\n"
            "Progress is shown on stderr when it is a terminal. An interrupted render (Ctrl-C)\n"
@@ -129,6 +134,8 @@ std::optional<RenderOptions> parseRenderOptions(const CommandArguments &args, st
     options.zoomOutSteps = zoom.value_or(1) / 2;
     if (const auto taught = args.value("--taught"))
         options.taughtPoints = fs::absolute(std::string(*taught));
+    if (const auto language = args.value("--lang"))
+        options.language = std::string(*language);
     out.frameEveryMs = frameEvery;
     out.sizeLimit = sizeLimit.value_or(out.sizeLimit);
     out.plays = plays.value_or(0);
@@ -223,7 +230,7 @@ int renderCommand(const std::vector<std::string> &args, std::ostream &out, std::
 {
     std::string error;
     const OptionSpec accepted { { "-o", "--frames-every", "--size-limit", "--loop", "--scale",
-                                    "--zoom", "--taught" },
+                                    "--zoom", "--taught", "--lang" },
         { "--progress", "--exact" } };
     const auto parsed = parseArguments(args, accepted, error);
     if (parsed && parsed->help) {
@@ -266,6 +273,8 @@ int renderCommand(const std::vector<std::string> &args, std::ostream &out, std::
     }
     removeOutputFilesOnInterrupt();
     const auto application = ensureApplication();
+    if (!options->language.empty())
+        installLanguage(options->language);
     if (!render(*options, *kind, err, error)) {
         err << "tracelet render: " << error << "\n";
         return kExitFailed;

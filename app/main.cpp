@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
@@ -73,8 +74,14 @@ int main(int argc, char **argv)
     std::vector<std::string> args(argv + 1, argv + argc);
     // Taken out before anything else reads the arguments; the command line always answers in
     // English.
+    const bool languageAsked = std::any_of(args.begin(), args.end(),
+        [](const std::string &arg) { return arg == "--lang" || arg.starts_with("--lang="); });
     const std::string language
         = chooseLanguage(args, [](const char *name) { return std::getenv(name); });
+    // A rendered picture keeps the texts as written unless a language is asked for: the window
+    // asks for its own when it exports an animation, so the file shows what the window shows.
+    if (languageAsked && !args.empty() && args[0] == "render")
+        args.insert(args.end(), { "--lang", language });
     const bool measureStart = args.size() == 1 && args[0] == "--measure-start";
     if (measureStart)
         args.clear();

@@ -1,12 +1,20 @@
 #include "data/Translate.h"
 
 #include <atomic>
+#include <utility>
 
 namespace {
 std::atomic<TextLookup> g_lookup { nullptr };
+std::string g_language = "ja"; // set with the lookup, at start, before any thread reads texts
 }
 
-void setTextLookup(TextLookup lookup) { g_lookup.store(lookup); }
+void setTextLookup(TextLookup lookup, std::string language)
+{
+    g_language = lookup ? std::move(language) : std::string("ja");
+    g_lookup.store(lookup);
+}
+
+std::string textLanguage() { return g_language; }
 
 std::string tx(const char *context, const char *source)
 {

@@ -11,8 +11,12 @@
 
 using TextLookup = std::string (*)(const char *context, const char *source);
 
-// nullptr restores the texts as written.
-void setTextLookup(TextLookup lookup);
+// nullptr restores the texts as written. language is the code of the lookup's catalogue, so that
+// what the window starts (the animation renderer) can speak the same language.
+void setTextLookup(TextLookup lookup, std::string language = "ja");
+
+// The code of the language texts are shown in: "ja" when they stay as written.
+std::string textLanguage();
 
 // The text in the chosen language.
 std::string tx(const char *context, const char *source);

@@ -110,6 +110,9 @@ std::unique_ptr<AnimationExport> startAnimationExport(const Diagram *running, QW
             AfxMessageBox(
                 tx("Export", "アニメーションを書き出せませんでした。") + "\n" + told.toStdString());
         });
-    job->start(setup, running->viewArguments(std::filesystem::path(setup).parent_path().string()));
+    // The animation shows the texts the window shows, as a saved picture does.
+    auto arguments = running->viewArguments(std::filesystem::path(setup).parent_path().string());
+    arguments.insert(arguments.end(), { "--lang", textLanguage() });
+    job->start(setup, arguments);
     return job;
 }

@@ -1,6 +1,7 @@
 // The window's picture and animation commands, driven as a person would; exports decoded back.
 
 #include "../support/PathScenario.h"
+#include "app/Language.h"
 #include "correlation/core/CorrSetupFile.h"
 #include "data/SetupFile.h"
 #include "export/AnimationExport.h"
@@ -174,6 +175,22 @@ TEST_F(
     EXPECT_EQ(scripted.messages().front(),
         "アニメーションを書き出しました。\n" + (tempDir() / "anim.gif").string() + " ("
             + std::to_string((gifSize + 1023) / 1024) + " KB)");
+}
+
+TEST_F(WindowExportTest, englishWindow_exportsItsEnglishReadOuts)
+{
+    installLanguage("en");
+    struct BackToJapanese
+    {
+        ~BackToJapanese() { installLanguage("ja"); }
+    } backToJapanese;
+    scripted.expectDialog(IDD_CORR_SETUP, { P::click(IDOK) });
+    dlg->OpenSetupFile(smallSetup());
+    click(IDC_PLAY_PAUSE);
+    scripted.advance(1100);
+    ASSERT_FALSE(pb().playing);
+    ASSERT_TRUE(exportAnimation("english.gif").first);
+    EXPECT_EQ(gifFrames((tempDir() / "english.gif").string()).back(), picture());
 }
 
 TEST_F(WindowExportTest, pathWalkFromTheCommandLine_exportsTheFramesTheWindowShows)

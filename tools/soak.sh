@@ -12,4 +12,4 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:quarantine_size_mb=8
 export LSAN_OPTIONS=suppressions=$top/tools/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export QT_QPA_PLATFORM=offscreen
-exec "$top/build-asan/tests/tracelet_soak" "$@"
+exec "$top/build-asan/tools/soak/tracelet_soak" "$@"

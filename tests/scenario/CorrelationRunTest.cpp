@@ -40,21 +40,11 @@ protected:
         click(IDC_CORR_RUN);
     }
 
-    // Whether the canvas shows exactly that read-out cell at (x, y), drawn as the overlay draws it.
-    bool canvasShowsText(int x, int y, const std::string &text)
+    // Whether the canvas shows exactly that read-out (row 0, 1, 2: r, X mean, Y mean).
+    bool readout(int row, const std::string &text)
     {
-        CDC dc;
-        dc.CreateCompatibleDC(nullptr);
-        CBitmap bitmap;
-        bitmap.CreateFromImage(QImage(120, 12, QImage::Format_RGB32));
-        dc.SelectObject(&bitmap);
-        dc.FillSolidRect(QRect(0, 0, 120, 12), kWhite);
-        dc.SelectObject(&gs->smallFont);
-        dc.SetTextColor(kFrameGreen);
-        dc.TextOut(0, 0, text);
-        // Ten rows: the next read-out's cell covers the eleventh.
-        const int width = std::min(120, 525 - x);
-        return canvas().copy(x, y, width, 10) == dc.image()->copy(0, 0, width, 10);
+        return canvasShowsText(
+            QRect(421, 295 + 10 * row, 104, 10), gs->smallFont, kFrameGreen, text);
     }
 
     bool regionHas(QRect region, COLORREF colour)
@@ -92,9 +82,9 @@ TEST_F(CorrelationRunTest, allAtOnce_drawsEverything_andAfterStopAndRestartTheFr
         EXPECT_EQ(canvasPixel(x, y), kFrameGreen) << x << ',' << y;
     EXPECT_EQ(canvasPixel(437, 175), kWhite); // the X axis ends before 437
     // Means 2 and 4, r = 1: the read-outs over all three points.
-    EXPECT_TRUE(canvasShowsText(421, 295, "相関係数 : 1.00 "));
-    EXPECT_TRUE(canvasShowsText(421, 305, "X平均値  : 2.0 "));
-    EXPECT_TRUE(canvasShowsText(421, 315, "Y平均値  : 4.0 "));
+    EXPECT_TRUE(readout(0, "相関係数 : 1.00 "));
+    EXPECT_TRUE(readout(1, "X平均値  : 2.0 "));
+    EXPECT_TRUE(readout(2, "Y平均値  : 4.0 "));
     // Points as red circles (outline only), the regression line cyan, mean lines azure.
     EXPECT_TRUE(regionHas(QRect(pixelX(3) - 2, pixelY(6) - 2, 5, 5), kRed));
     EXPECT_TRUE(regionHas(kFrame, kCyan));
@@ -116,15 +106,15 @@ TEST_F(CorrelationRunTest, plotSpeed_animatesPointByPoint_toTheEnd_restarts_andS
     startRun(csv(points), 100);
     ASSERT_TRUE(corr().running());
     EXPECT_FALSE(regionHas(kFrame, kRed)); // only the frame so far
-    EXPECT_TRUE(canvasShowsText(421, 295, kNoReadout));
+    EXPECT_TRUE(readout(0, kNoReadout));
 
     click(IDC_PLAY_PAUSE);
     scripted.advance(100);
     EXPECT_EQ(pb().index, 1);
-    EXPECT_TRUE(canvasShowsText(421, 295, kNoReadout)); // none after the first point
+    EXPECT_TRUE(readout(0, kNoReadout)); // none after the first point
     scripted.advance(550);
     EXPECT_EQ(pb().index, 6); // points 0..5 drawn
-    EXPECT_FALSE(canvasShowsText(421, 295, kNoReadout));
+    EXPECT_FALSE(readout(0, kNoReadout));
     EXPECT_EQ(text(IDC_EDIT_TIME), "0.50"); // timer 3 at 600 ms saw five points plotted
 
     click(IDC_PLAY_PAUSE); // pause
@@ -181,7 +171,7 @@ TEST_F(CorrelationRunTest, oneRow_playsTheOnePointAndStopsWithEmptyReadouts)
     scripted.advance(100);
     EXPECT_FALSE(pb().playing);
     EXPECT_EQ(pb().index, 0);
-    EXPECT_TRUE(canvasShowsText(421, 295, kNoReadout));
+    EXPECT_TRUE(readout(0, kNoReadout));
     // On the plot layer: on the canvas the disc here sits on the frame line.
     EXPECT_EQ(gs->plotDC.GetPixel(corrModel().lastPointX, corrModel().lastPointY), kAzure);
 }
@@ -226,7 +216,7 @@ TEST_F(CorrelationRunTest, columnBeyondTheFieldTable_andZeroRangeManualFrame_dra
     ASSERT_TRUE(corr().running());
     EXPECT_EQ(corrModel().frame.scaleX, 1.0); // top and bottom both cut to 5: a usable scale
     // Every X reads 0.0: no spread in X, so no coefficient.
-    EXPECT_TRUE(canvasShowsText(421, 295, "相関係数 : ERR  "));
+    EXPECT_TRUE(readout(0, "相関係数 : ERR  "));
 }
 
 // A bad data file is told once; the empty frame shows, the good run's read-outs are gone.

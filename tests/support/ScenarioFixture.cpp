@@ -45,6 +45,27 @@ COLORREF ScenarioTest::canvasPixel(int x, int y) const
     return RGB(qRed(p), qGreen(p), qBlue(p));
 }
 
+bool ScenarioTest::canvasShowsText(
+    QRect cell, CFont &font, COLORREF colour, const std::string &text) const
+{
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CBitmap bitmap;
+    bitmap.CreateFromImage(QImage(cell.width(), cell.height(), QImage::Format_RGB32));
+    dc.SelectObject(&bitmap);
+    dc.FillSolidRect(QRect(QPoint(0, 0), cell.size()), RGB(255, 255, 255));
+    dc.SelectObject(&font);
+    dc.SetTextColor(colour);
+    dc.TextOut(0, 0, text);
+    const QImage ink = *dc.image(), shown = canvas();
+    const auto is = [colour](QRgb p) { return RGB(qRed(p), qGreen(p), qBlue(p)) == colour; };
+    for (int y = 0; y < cell.height(); ++y)
+        for (int x = 0; x < cell.width(); ++x)
+            if (is(ink.pixel(x, y)) != is(shown.pixel(cell.x() + x, cell.y() + y)))
+                return false;
+    return true;
+}
+
 std::filesystem::path ScenarioTest::tempDir()
 {
     if (m_tempDir.empty()) {

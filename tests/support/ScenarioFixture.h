@@ -29,6 +29,9 @@ protected:
     }
     QImage canvas() const;
     COLORREF canvasPixel(int x, int y) const;
+    // Whether exactly the pixels of `text`'s ink, written in `font` and `colour` from the cell's
+    // corner, have that colour in the canvas cell.
+    bool canvasShowsText(QRect cell, CFont &font, COLORREF colour, const std::string &text) const;
     // A fresh folder for this test's files, removed afterwards.
     std::filesystem::path tempDir();
     std::filesystem::path writeFile(const std::string &name, const std::string &contents);

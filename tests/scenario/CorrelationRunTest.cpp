@@ -164,6 +164,18 @@ TEST_F(CorrelationRunTest, plotSpeed_animatesPointByPoint_toTheEnd_restarts_andS
     EXPECT_EQ(shownRow, "2"); // the previous settings, not the defaults
 }
 
+// A plot speed between tens of milliseconds plots on time; the time read-out rounds.
+TEST_F(CorrelationRunTest, plotSpeedBetweenTens_plotsOnTime)
+{
+    std::vector<std::pair<double, double>> points(20, { 1, 1 });
+    startRun(csv(points), 55);
+    click(IDC_PLAY_PAUSE);
+    scripted.advance(300);
+    EXPECT_EQ(std::pair(pb().index, text(IDC_EDIT_TIME)), std::pair(5, std::string("0.28")));
+    scripted.advance(300);
+    EXPECT_EQ(std::pair(pb().index, text(IDC_EDIT_TIME)), std::pair(10, std::string("0.55")));
+}
+
 TEST_F(CorrelationRunTest, oneRow_playsTheOnePointAndStopsWithEmptyReadouts)
 {
     startRun(csv({ { 4, 4 } }), 100);

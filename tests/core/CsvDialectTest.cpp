@@ -114,42 +114,4 @@ TEST(CsvDialect, filesThatReadAsWellAtCommasStayCommaFiles)
     }
 }
 
-TEST(CsvDialect, aPathFilesHeadingLineThatHoldsNumbersIsTold)
-{
-    TempDir dir;
-    const Read numbers = readFile(dir.write("p.csv", "0;0;90\n10;5;90\n20;5;90\n"), 2, true);
-    EXPECT_TRUE(numbers.report.headingHoldsNumbers);
-    EXPECT_NE(dataReadMessage(numbers.report).find("1 行目は見出し行として読み飛ばしましたが"),
-        std::string::npos);
-    const Read heading = readFile(dir.write("h.csv", "X,Y,dir\n10,5,90\n"), 2, true);
-    EXPECT_FALSE(heading.report.headingHoldsNumbers);
-    EXPECT_EQ(dataReadMessage(heading.report), "");
-    // The correlation diagram's heading lines are the person's own choice.
-    EXPECT_FALSE(readFile(dir.file("p.csv"), 2, false).report.headingHoldsNumbers);
-}
-
-TEST(CsvDialect, utf16SurrogatePairsCutByTheReadBufferArriveWhole)
-{
-    // 64 KiB of UTF-16 end in the middle of the pair: 2 bytes of mark + 32766 units before it.
-    std::u16string text;
-    for (int i = 0; i < 327; ++i)
-        text += asciiUnits(std::string(99, 'a') + "\n");
-    text += asciiUnits(std::string(66, 'b')) + u"\U0001F600\r\n相関"; // no line feed at the end
-    const std::string expected = std::string(66, 'b') + "\xF0\x9F\x98\x80\n";
-    TempDir dir;
-    for (const bool bigEndian : { false, true }) {
-        TextLineReader reader(dir.write("u.txt", utf16File(text, bigEndian)));
-        std::vector<std::string> lines;
-        while (lines.size() < 400)
-            if (const auto line = reader.readLine())
-                lines.emplace_back(*line);
-            else
-                break;
-        ASSERT_EQ(lines.size(), 329u);
-        EXPECT_EQ(lines[327], expected);
-        EXPECT_EQ(lines[328], "相関");
-        EXPECT_EQ(reader.encoding(), bigEndian ? TextEncoding::Utf16Be : TextEncoding::Utf16Le);
-    }
-}
-
 } // namespace

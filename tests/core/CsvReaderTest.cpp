@@ -1,6 +1,7 @@
 #include "data/CsvReader.h"
 
 #include "TempDir.h"
+#include "Utf16Text.h"
 #include "data/TextLineReader.h"
 
 #include <array>
@@ -43,6 +44,22 @@ TEST(TextLineReader, crLfBecomesLfLongLinesComeIn499BytePiecesAndNulEndsALine)
     EXPECT_FALSE(missing.isOpen() || missing.readLine());
 }
 
+TEST(TextLineReader, utf16SurrogatePairsCutByTheReadBufferArriveWhole)
+{
+    // 64 KiB of UTF-16 end in the middle of the pair: 2 bytes of mark + 32766 units before it.
+    std::u16string text;
+    for (int i = 0; i < 327; ++i)
+        text += asciiUnits(std::string(99, 'a') + "\n");
+    text += asciiUnits(std::string(66, 'b')) + u"\U0001F600\r\n相関"; // no line feed at the end
+    TempDir dir;
+    for (const bool bigEndian : { false, true }) {
+        const Lines lines = readLines(dir, utf16File(text, bigEndian));
+        ASSERT_EQ(lines.size(), 329u);
+        EXPECT_EQ(lines[327], std::string(66, 'b') + "\xF0\x9F\x98\x80\n");
+        EXPECT_EQ(lines[328], "相関");
+    }
+}
+
 class CsvReader : public testing::Test
 {
 protected:
@@ -57,18 +74,6 @@ protected:
     DataColumns columns;
     DataSeries series;
 };
-
-TEST_F(CsvReader, onlyAHeadingOnlyFileResetsLastIndexWhenNoRowIsRead)
-{
-    series.lastIndex = 5;
-    EXPECT_EQ(load("x,y\n", 3), 0); // the file ends within the headings
-    EXPECT_EQ(series.lastIndex, 5);
-    columns.path = dir.file("missing.csv");
-    EXPECT_EQ(loadDataColumns(columns, series, false), 0);
-    EXPECT_EQ(series.lastIndex, 5);
-    EXPECT_EQ(load("x,y\n", 2), 0);
-    EXPECT_EQ(series.lastIndex, -1);
-}
 
 TEST_F(CsvReader, fieldsSplitAtEveryCommaAndKeepEarlierLinesValues)
 {
@@ -107,19 +112,6 @@ TEST_F(CsvReader, rowsBeyondTheCapacityAreIgnored)
     EXPECT_EQ(load(text), kPointCapacity);
     EXPECT_EQ(series.lastIndex, 9999);
     EXPECT_EQ(series.x[9999], 9999.0);
-}
-
-TEST_F(CsvReader, pathColumnsReadDirectionAndFirstRowSpeedsOnlyForThePath)
-{
-    columns.xColumn = 1;
-    columns.useDirection = columns.useInterpSpeed = columns.usePlotSpeed = true;
-    const std::string text = "X,Y,D,I,P\n1,2,90,1000,-50.9\n3,4,180,7,8\n";
-    EXPECT_EQ(load(text, 2, false), 2);
-    EXPECT_EQ(series.direction[0], 0.0);
-    EXPECT_EQ(series.firstRowPlotSpeed, 0.0);
-    EXPECT_EQ(load(text, 2, true), 2);
-    EXPECT_EQ(std::tie(series.direction[1], series.firstRowInterpSpeed, series.firstRowPlotSpeed),
-        std::tuple(180.0, 1000.0, -50.9));
 }
 
 } // namespace

@@ -40,22 +40,27 @@ protected:
 TEST_F(DataReadReportTest, noDataRow_namesTheFileAndTheCause)
 {
     const std::string missing = dir.file("missing.csv");
-    // name, path or text, start row, outcome, lines in the file, words of the message
-    const std::tuple<const char *, std::string, int, Outcome, int, const char *> cases[] = {
-        { "missing", missing, 1, Outcome::NotFound, 0, "開けません (ファイルが見つかりません)" },
-        { "folder", dir.file(""), 1, Outcome::IsFolder, 0, "開けません (フォルダです)" },
-        { "empty", dir.write("empty.csv", ""), 1, Outcome::EmptyFile, 0, "ファイルが空です" },
+    // name, path or text, start row, outcome, lines in the file, the series' last index after it
+    // (a read that reaches no data line leaves it alone), words of the message
+    const std::tuple<const char *, std::string, int, Outcome, int, int, const char *> cases[] = {
+        { "missing", missing, 1, Outcome::NotFound, 0, 5, "開けません (ファイルが見つかりません)" },
+        { "folder", dir.file(""), 1, Outcome::IsFolder, 0, 5, "開けません (フォルダです)" },
+        { "empty", dir.write("empty.csv", ""), 1, Outcome::EmptyFile, 0, -1, "ファイルが空です" },
         { "start row past the end", dir.write("short.csv", "x,y\n1,2\r\n"), 5,
-            Outcome::EndsBeforeStartRow, 2, "ファイルは 2 行で、データ開始行 5 行目がありません" },
+            Outcome::EndsBeforeStartRow, 2, 5,
+            "ファイルは 2 行で、データ開始行 5 行目がありません" },
         { "nothing after the heading", dir.write("head.csv", "x,y\n"), 2,
-            Outcome::EndsBeforeStartRow, 1, "ファイルは 1 行で、データ開始行 2 行目がありません" },
+            Outcome::EndsBeforeStartRow, 1, -1,
+            "ファイルは 1 行で、データ開始行 2 行目がありません" },
         { "blank start row", dir.write("blank.csv", "x,y\n\n1,2\n"), 2, Outcome::BlankStartRow, 2,
-            "データ開始行 2 行目が空行です" },
+            -1, "データ開始行 2 行目が空行です" },
     };
-    for (const auto &[name, path, startRow, outcome, lines, cause] : cases) {
+    for (const auto &[name, path, startRow, outcome, lines, lastIndex, cause] : cases) {
         SCOPED_TRACE(name);
+        series.lastIndex = 5;
         const DataReadReport report = read(path, startRow);
         EXPECT_EQ(rows, 0);
+        EXPECT_EQ(series.lastIndex, lastIndex);
         EXPECT_EQ(report.outcome, outcome);
         EXPECT_EQ(report.linesInFile, lines);
         const std::string message = dataReadMessage(report);
@@ -111,19 +116,31 @@ TEST_F(DataReadReportTest, fieldsWithoutNumbersAndMissingColumns_areCountedFromT
     EXPECT_EQ(report.columns[DataReadReport::X].firstNotNumberLine, 2);
 }
 
-TEST_F(DataReadReportTest, pathColumns_areCheckedWhenRead_firstRowSpeedsOnlyOnTheFirstRow)
+// Only a path read takes the direction and speed columns, the speeds from the first row alone,
+// and tells when the heading line it skips holds numbers: then it was most likely data.
+TEST_F(DataReadReportTest, pathColumns_areReadAndChecked_speedsOnlyOnTheFirstRow)
 {
     state.useDirection = state.useInterpSpeed = state.usePlotSpeed = true;
-    const char *text = "X,Y,D,I,P\n1,2,90,1000,50\n3,4,east\n";
-    // The path run's message for this file is pinned in its scenario; the correlation run reads
-    // X and Y only, so only they are checked.
-    DataReadReport report = read(text, 2, false);
-    EXPECT_EQ(dataReadMessage(report), "");
-    // A heading on the path file: every column it reads is text on line 1.
-    report = read(text, 1, true);
-    EXPECT_TRUE(report.columns[DataReadReport::InterpSpeed].notNumberRows == 1
-        && report.columns[DataReadReport::PlotSpeed].notNumberRows == 1);
-    EXPECT_FALSE(report.firstRowLooksLikeHeading); // line 3 has text too
+    const char *text = "X,Y,D,I,P\n1,2,90,1000,-50.9\n3,4,180,7,8\n5,6,east\n";
+    EXPECT_EQ(dataReadMessage(read(text, 2, false)), "");
+    EXPECT_EQ(std::tie(series.direction[0], series.firstRowPlotSpeed), std::tuple(0.0, 0.0));
+    EXPECT_FALSE(read(text, 2, true).headingHoldsNumbers);
+    EXPECT_EQ(std::tie(series.direction[1], series.firstRowInterpSpeed, series.firstRowPlotSpeed),
+        std::tuple(180.0, 1000.0, -50.9));
+    const DataReadReport report = read(text, 1, true);
+    EXPECT_EQ(std::tuple(report.columns[DataReadReport::Direction].notNumberRows,
+                  report.columns[DataReadReport::InterpSpeed].notNumberRows,
+                  report.columns[DataReadReport::PlotSpeed].notNumberRows),
+        std::tuple(2, 1, 1));
+    EXPECT_FALSE(report.firstRowLooksLikeHeading); // line 4 has text too
+
+    const std::string numbers = dir.write("p.csv", "0;0;90\n10;5;90\n20;5;90\n");
+    EXPECT_TRUE(read(numbers, 2, true).headingHoldsNumbers);
+    EXPECT_NE(
+        dataReadMessage(read(numbers, 2, true)).find("1 行目は見出し行として読み飛ばしましたが"),
+        std::string::npos);
+    // The correlation diagram's heading lines are the person's own choice.
+    EXPECT_FALSE(read(numbers, 2, false).headingHoldsNumbers);
 }
 
 } // namespace

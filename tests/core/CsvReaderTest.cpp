@@ -1,9 +1,13 @@
 #include "data/CsvReader.h"
 
 #include "TempDir.h"
+#include "Utf16Text.h"
+#include "correlation/core/CorrStatistics.h"
+#include "data/CsvDialect.h"
+#include "data/DataReadMessage.h"
+#include "data/DataReadReport.h"
 #include "data/TextLineReader.h"
 
-#include <array>
 #include <gtest/gtest.h>
 #include <limits>
 #include <string>
@@ -43,39 +47,73 @@ TEST(TextLineReader, crLfBecomesLfLongLinesComeIn499BytePiecesAndNulEndsALine)
     EXPECT_FALSE(missing.isOpen() || missing.readLine());
 }
 
-class CsvReader : public testing::Test
+TEST(TextLineReader, utf16SurrogatePairsCutByTheReadBufferArriveWhole)
+{
+    // 64 KiB of UTF-16 end in the middle of the pair: 2 bytes of mark + 32766 units before it.
+    std::u16string text;
+    for (int i = 0; i < 327; ++i)
+        text += asciiUnits(std::string(99, 'a') + "\n");
+    text += asciiUnits(std::string(66, 'b')) + u"\U0001F600\r\n相関"; // no line feed at the end
+    TempDir dir;
+    for (const bool bigEndian : { false, true }) {
+        const Lines lines = readLines(dir, utf16File(text, bigEndian));
+        ASSERT_EQ(lines.size(), 329u);
+        EXPECT_EQ(lines[327], std::string(66, 'b') + "\xF0\x9F\x98\x80\n");
+        EXPECT_EQ(lines[328], "相関");
+    }
+}
+
+using Outcome = DataReadReport::Outcome;
+
+std::string swapped(std::string text, char separator, char mark)
+{
+    for (char &c : text)
+        c = c == ',' ? separator : (c == '.' ? mark : c);
+    return text;
+}
+
+// One data file read as the correlation diagram (X and Y) or the path run reads it.
+class CsvRead : public testing::Test
 {
 protected:
-    int load(const std::string &text, int startRow = 1, bool path = false)
+    CsvRead() { columns.useY = true; }
+
+    DataReadReport readFile(const std::string &path, int startRow = 1, bool pathColumns = false)
     {
-        columns.path = dir.write("data.csv", text);
+        columns.path = path;
         columns.startRow = startRow;
-        return loadDataColumns(columns, series, path);
+        DataReadReport report;
+        rows = loadDataColumns(columns, series, pathColumns, &report);
+        return report;
+    }
+    DataReadReport readText(const std::string &text, int startRow = 1, bool pathColumns = false)
+    {
+        return readFile(dir.write("data.csv", text), startRow, pathColumns);
+    }
+    // Everything the correlation diagram shows of the read.
+    auto statistics() const
+    {
+        const std::size_t n = static_cast<std::size_t>(rows);
+        CorrStatistics stats;
+        computeRegression(stats, series, series.lastIndex);
+        computeCorrelationTerms(stats, series, series.lastIndex);
+        return std::tuple(rows, std::vector(series.x.begin(), series.x.begin() + n),
+            std::vector(series.y.begin(), series.y.begin() + n), stats.meanX, stats.meanY,
+            stats.slope, stats.intercept, correlationCoefficient(stats));
     }
 
     TempDir dir;
     DataColumns columns;
     DataSeries series;
+    int rows = 0;
 };
 
-TEST_F(CsvReader, onlyAHeadingOnlyFileResetsLastIndexWhenNoRowIsRead)
-{
-    series.lastIndex = 5;
-    EXPECT_EQ(load("x,y\n", 3), 0); // the file ends within the headings
-    EXPECT_EQ(series.lastIndex, 5);
-    columns.path = dir.file("missing.csv");
-    EXPECT_EQ(loadDataColumns(columns, series, false), 0);
-    EXPECT_EQ(series.lastIndex, 5);
-    EXPECT_EQ(load("x,y\n", 2), 0);
-    EXPECT_EQ(series.lastIndex, -1);
-}
-
-TEST_F(CsvReader, fieldsSplitAtEveryCommaAndKeepEarlierLinesValues)
+TEST_F(CsvRead, fieldsSplitAtEveryCommaAndKeepEarlierLinesValues)
 {
     using V = std::vector<double>;
     const double inf = std::numeric_limits<double>::infinity();
     // name, text, X column, Y column, X and Y of every row read
-    const std::tuple<const char *, std::string, int, int, V, V> rows[] = {
+    const std::tuple<const char *, std::string, int, int, V, V> cases[] = {
         { "headingAtRowOneReadsAsZeros", "x,y\n3,4\n", 1, 2, { 0, 3 }, { 0, 4 } },
         { "blankLineEndsTheData", "1,2\r\n3,4\r\n\r\n5,6\r\n", 1, 2, { 1, 3 }, { 2, 4 } },
         { "shortLineKeepsEarlierFields", "3,4\n5\n", 1, 2, { 3, 5 }, { 4, 4 } },
@@ -86,40 +124,190 @@ TEST_F(CsvReader, fieldsSplitAtEveryCommaAndKeepEarlierLinesValues)
         { "overlongLineGoesOnAsARow", "7," + std::string(600, '9') + "\n", 1, 2, { 7, 1e103 },
             { inf, inf } },
     };
-    columns.useY = true;
-    for (const auto &[name, text, xColumn, yColumn, x, y] : rows) {
+    for (const auto &[name, text, xColumn, yColumn, x, y] : cases) {
         SCOPED_TRACE(name);
         columns.xColumn = xColumn;
         columns.yColumn = yColumn;
-        const int count = load(text);
+        readText(text);
+        const int count = rows;
         EXPECT_EQ(series.lastIndex, count - 1);
         EXPECT_EQ(V(series.x.begin(), series.x.begin() + count), x);
         EXPECT_EQ(V(series.y.begin(), series.y.begin() + count), y);
     }
 }
 
-TEST_F(CsvReader, rowsBeyondTheCapacityAreIgnored)
+TEST_F(CsvRead, rowsBeyondTheCapacityAreIgnored)
 {
     std::string text = "12,3\n987,47\n";
     for (int i = 2; i < kPointCapacity + 5; ++i)
         text += std::to_string(i) + ",5\n";
     columns.xColumn = 1;
-    EXPECT_EQ(load(text), kPointCapacity);
+    readText(text);
+    EXPECT_EQ(rows, kPointCapacity);
     EXPECT_EQ(series.lastIndex, 9999);
     EXPECT_EQ(series.x[9999], 9999.0);
 }
 
-TEST_F(CsvReader, pathColumnsReadDirectionAndFirstRowSpeedsOnlyForThePath)
+TEST_F(CsvRead, dialect_theSameDataInEveryDialectAndEncodingGivesTheCommaFilesStatistics)
 {
-    columns.xColumn = 1;
+    const std::string comma = "height,weight\r\n165.9,67.1\r\n170.2,70.5\r\n158.4,-55\r\n"
+                              "181,8.025e1\r\n162.5,59.75,note\r\n.5,1\r\n";
+    EXPECT_EQ(dataReadMessage(readText(comma, 2)), "");
+    ASSERT_EQ(rows, 6);
+    const auto expected = statistics();
+
+    const CsvDialect semicolonComma { ';', ',' }, tabComma { '\t', ',' };
+    // name, file bytes, dialect the read must name
+    const std::tuple<const char *, std::string, CsvDialect> cases[] = {
+        { "semicolon, decimal comma", swapped(comma, ';', ','), semicolonComma },
+        { "semicolon, decimal point", swapped(comma, ';', '.'), { ';', '.' } },
+        { "tab, decimal comma", swapped(comma, '\t', ','), tabComma },
+        { "tab, decimal point", swapped(comma, '\t', '.'), { '\t', '.' } },
+        { "UTF-8 mark", "\xEF\xBB\xBF" + comma, kCommaDialect },
+        { "UTF-16 LE, tab, decimal comma", utf16File(asciiUnits(swapped(comma, '\t', ',')), false),
+            tabComma },
+        { "UTF-16 BE, semicolon, decimal comma",
+            utf16File(asciiUnits(swapped(comma, ';', ',')), true), semicolonComma },
+        { "UTF-16 LE, comma", utf16File(asciiUnits(comma), false), kCommaDialect },
+    };
+    for (const auto &[name, bytes, dialect] : cases) {
+        SCOPED_TRACE(name);
+        const DataReadReport report = readText(bytes, 2);
+        EXPECT_EQ(report.dialect, dialect);
+        EXPECT_EQ(statistics(), expected);
+        const std::string message = dataReadMessage(report);
+        EXPECT_EQ(
+            message.find(csvDialectName(dialect)) != std::string::npos, dialect != kCommaDialect)
+            << message;
+    }
+    EXPECT_EQ(dataReadMessage(readText("1;2\n3;4\n")),
+        "データファイルを読みました。\n" + dir.file("data.csv")
+            + "\nこのファイルは「区切り文字: セミコロン、小数点: ピリオド」として読みました。");
+}
+
+TEST_F(CsvRead, dialect_filesThatReadAsWellAtCommasStayCommaFiles)
+{
+    // name, text, X and Y of the first row
+    const std::tuple<const char *, std::string, double, double> cases[] = {
+        { "integers", "1,5\n2,6\n3,7\n", 1, 5 },
+        { "one column", "1\n2\n", 1, 0 },
+        { "tab after each comma", "1,\t5\n2,\t6\n", 1, 5 },
+        { "semicolons in the heading", "x;y\n1.5,2.5\n", 0, 0 },
+        { "semicolons in a text column", "1.5,2.5,a;b\n2.5,3.5,c;d\n", 1.5, 2.5 },
+        { "a heading with digits among many rows", "x1;y1\n1.5,2\n2,3\n4,5\n", 0, 0 },
+    };
+    for (const auto &[name, text, x, y] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(readText(text).dialect, kCommaDialect);
+        EXPECT_EQ(std::pair(series.x[0], series.y[0]), std::pair(x, y));
+    }
+}
+
+// Each way to get no data row names its cause, with the file; the read itself stays as it was.
+TEST_F(CsvRead, report_noDataRow_namesTheFileAndTheCause)
+{
+    const std::string missing = dir.file("missing.csv");
+    // name, path or text, start row, outcome, lines in the file, the series' last index after it
+    // (a read that reaches no data line leaves it alone), words of the message
+    const std::tuple<const char *, std::string, int, Outcome, int, int, const char *> cases[] = {
+        { "missing", missing, 1, Outcome::NotFound, 0, 5, "開けません (ファイルが見つかりません)" },
+        { "folder", dir.file(""), 1, Outcome::IsFolder, 0, 5, "開けません (フォルダです)" },
+        { "empty", dir.write("empty.csv", ""), 1, Outcome::EmptyFile, 0, -1, "ファイルが空です" },
+        { "start row past the end", dir.write("short.csv", "x,y\n1,2\r\n"), 5,
+            Outcome::EndsBeforeStartRow, 2, 5,
+            "ファイルは 2 行で、データ開始行 5 行目がありません" },
+        { "nothing after the heading", dir.write("head.csv", "x,y\n"), 2,
+            Outcome::EndsBeforeStartRow, 1, -1,
+            "ファイルは 1 行で、データ開始行 2 行目がありません" },
+        { "blank start row", dir.write("blank.csv", "x,y\n\n1,2\n"), 2, Outcome::BlankStartRow, 2,
+            -1, "データ開始行 2 行目が空行です" },
+    };
+    for (const auto &[name, path, startRow, outcome, lines, lastIndex, cause] : cases) {
+        SCOPED_TRACE(name);
+        series.lastIndex = 5;
+        const DataReadReport report = readFile(path, startRow);
+        EXPECT_EQ(rows, 0);
+        EXPECT_EQ(series.lastIndex, lastIndex);
+        EXPECT_EQ(report.outcome, outcome);
+        EXPECT_EQ(report.linesInFile, lines);
+        const std::string message = dataReadMessage(report);
+        EXPECT_NE(message.find(cause), std::string::npos) << message;
+        EXPECT_EQ(message.substr(message.rfind('\n') + 1), path);
+    }
+}
+
+// A heading read as data: both fields of line 1 hold no number; every value is still read.
+TEST_F(CsvRead, report_headingReadAsData_isCountedOnce_andTheNextStartRowIsSuggested)
+{
+    const char *text = "height,weight\n172.1,53.7\n162.0,54.5\n";
+    const DataReadReport report = readText(text);
+    ASSERT_EQ(rows, 3); // no row dropped: the heading reads as (0, 0)
+    EXPECT_EQ(std::tuple(series.x[0], series.y[0]), std::tuple(0.0, 0.0));
+    EXPECT_TRUE(report.firstRowLooksLikeHeading);
+    EXPECT_NE(dataReadMessage(report).find("データ開始行を 2 にしてください。"), std::string::npos);
+    EXPECT_EQ(dataReadMessage(readText(text, 2)), ""); // from line 2 the file is clean
+}
+
+TEST_F(CsvRead, report_fieldsWithoutNumbersAndMissingColumns_areCountedFromTheirFirstLine)
+{
+    // Line 3 has text for Y, line 5 ends before Y and keeps line 4's text, line 6 has an empty
+    // X; "-.5", " 7" and "1e3x" are numbers as the reader takes them.
+    DataReadReport report = readText("x,y\n1,2\n3,n/a\n-.5, 7\n9\n,1e3x\n", 2);
+    ASSERT_EQ(rows, 5);
+    EXPECT_EQ(series.y[3], 7.0); // the documented value stays: the earlier line's text
+    const auto &x = report.columns[DataReadReport::X];
+    const auto &y = report.columns[DataReadReport::Y];
+    EXPECT_EQ(
+        std::tuple(x.notNumberRows, x.firstNotNumberLine, x.missingRows), std::tuple(1, 6, 0));
+    EXPECT_EQ(std::tuple(y.notNumberRows, y.firstNotNumberLine, y.missingRows, y.firstMissingLine),
+        std::tuple(1, 3, 1, 5));
+    EXPECT_FALSE(report.firstRowLooksLikeHeading);
+    const std::string message = dataReadMessage(report);
+    EXPECT_NE(message.find("Y (2 列目): この列がない行が 1 行 (最初は 5 行目)"), std::string::npos);
+    EXPECT_NE(message.find("前の行のその列の値"), std::string::npos);
+    EXPECT_EQ(message.find("見出し"), std::string::npos);
+
+    // A Y column the file does not have, and one beyond the field table: missing on every row.
+    for (int column : { 5, 2000 }) {
+        columns.yColumn = column;
+        report = readText("1,2\n3,4\n5,6\n");
+        EXPECT_EQ(report.columns[DataReadReport::Y].missingRows, 3) << column;
+        EXPECT_EQ(report.columns[DataReadReport::Y].firstMissingLine, 1);
+        EXPECT_EQ(series.y[2], 0.0);
+    }
+
+    // Line numbers count the file's lines, also after a line read in two pieces.
+    columns.yColumn = 2;
+    report = readText(("1," + std::string(600, '2') + "\nx,4\n").c_str());
+    EXPECT_EQ(rows, 3);
+    EXPECT_EQ(report.columns[DataReadReport::X].firstNotNumberLine, 2);
+}
+
+// Only a path read takes the direction and speed columns, the speeds from the first row alone,
+// and tells when the heading line it skips holds numbers: then it was most likely data.
+TEST_F(CsvRead, report_pathColumns_areReadAndChecked_speedsOnlyOnTheFirstRow)
+{
     columns.useDirection = columns.useInterpSpeed = columns.usePlotSpeed = true;
-    const std::string text = "X,Y,D,I,P\n1,2,90,1000,-50.9\n3,4,180,7,8\n";
-    EXPECT_EQ(load(text, 2, false), 2);
-    EXPECT_EQ(series.direction[0], 0.0);
-    EXPECT_EQ(series.firstRowPlotSpeed, 0.0);
-    EXPECT_EQ(load(text, 2, true), 2);
+    const char *text = "X,Y,D,I,P\n1,2,90,1000,-50.9\n3,4,180,7,8\n5,6,east\n";
+    EXPECT_EQ(dataReadMessage(readText(text, 2, false)), "");
+    EXPECT_EQ(std::tie(series.direction[0], series.firstRowPlotSpeed), std::tuple(0.0, 0.0));
+    EXPECT_FALSE(readText(text, 2, true).headingHoldsNumbers);
     EXPECT_EQ(std::tie(series.direction[1], series.firstRowInterpSpeed, series.firstRowPlotSpeed),
         std::tuple(180.0, 1000.0, -50.9));
+    const DataReadReport report = readText(text, 1, true);
+    EXPECT_EQ(std::tuple(report.columns[DataReadReport::Direction].notNumberRows,
+                  report.columns[DataReadReport::InterpSpeed].notNumberRows,
+                  report.columns[DataReadReport::PlotSpeed].notNumberRows),
+        std::tuple(2, 1, 1));
+    EXPECT_FALSE(report.firstRowLooksLikeHeading); // line 4 has text too
+
+    const std::string numbers = dir.write("p.csv", "0;0;90\n10;5;90\n20;5;90\n");
+    EXPECT_TRUE(readFile(numbers, 2, true).headingHoldsNumbers);
+    EXPECT_NE(dataReadMessage(readFile(numbers, 2, true))
+                  .find("1 行目は見出し行として読み飛ばしましたが"),
+        std::string::npos);
+    // The correlation diagram's heading lines are the person's own choice.
+    EXPECT_FALSE(readFile(numbers, 2, false).headingHoldsNumbers);
 }
 
 } // namespace

@@ -38,48 +38,37 @@ Curve curveState(const Points &points, int divisions)
     return state;
 }
 
-void expectSamples(const Curve &state, const Points &expected)
+// Worked curves: the knots and every sample of the route.
+TEST(CurveInterpolation, workedCurvesGiveTheirKnotsAndSamples)
 {
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_NEAR(state.route.x[i], expected[i].first, 5e-7) << i;
-        EXPECT_NEAR(state.route.y[i], expected[i].second, 5e-7) << i;
+    using Values = std::vector<double>;
+    // name, teaching points, divisions, knots, route X then route Y
+    const std::tuple<const char *, Points, int, Values, Values, Values> rows[] = {
+        { "three", { { 0, 0 }, { 100, 50 }, { 200, 0 } }, 2, { 0, 0, 0, 2, 2, 2 },
+            { 0, 50, 100, 150, 200 }, { 0, 37.5, 50, 37.5, 0 } },
+        { "four", { { 0, 0 }, { 100, 50 }, { 200, 0 }, { 300, 100 } }, 2, { 0, 0, 0, 1.5, 3, 3, 3 },
+            { 0, 50, 100, 150, 200, 250, 300 }, { 0, 42.708333, 50, 21.875, 0, 26.041667, 100 } },
+        { "five", { { 0, 0 }, { 1, 1 }, { 2, 0 }, { 3, 1 }, { 4, 0 } }, 3,
+            { 0, 0, 0, 1.5, 2.5, 4, 4, 4 }, {}, {} },
+    };
+    for (const auto &[name, points, divisions, knots, x, y] : rows) {
+        SCOPED_TRACE(name);
+        Curve state = curveState(points, divisions);
+        std::vector<int> waits;
+        ASSERT_TRUE(state.interpolate([&](int ms) { waits.push_back(ms); }));
+        EXPECT_EQ(waits, (std::vector<int> { 300 })); // one fixed wait before the solve
+        EXPECT_EQ(state.splineKnots, knots);
+        for (std::size_t i = 0; i < x.size(); ++i) {
+            EXPECT_NEAR(state.route.x[i], x[i], 5e-7) << i;
+            EXPECT_NEAR(state.route.y[i], y[i], 5e-7) << i;
+        }
+        EXPECT_EQ(state.route.x[x.size()], 0.0); // nothing sampled beyond the last point
     }
-    EXPECT_EQ(state.route.x[expected.size()], 0.0); // nothing sampled beyond the last point
-}
-
-TEST(CurveInterpolation, threePointsGiveTheWorkedCurveAndTwoAreRefused)
-{
-    Curve state = curveState({ { 0, 0 }, { 100, 50 }, { 200, 0 } }, 2);
-    std::vector<int> waits;
-    ASSERT_TRUE(state.interpolate([&](int ms) { waits.push_back(ms); }));
-    EXPECT_EQ(waits, (std::vector<int> { 300 })); // one fixed wait before the solve
-    EXPECT_EQ(state.splineKnots, (std::vector<double> { 0, 0, 0, 2, 2, 2 }));
-    expectSamples(state, { { 0, 0 }, { 50, 37.5 }, { 100, 50 }, { 150, 37.5 }, { 200, 0 } });
 
     Curve two = curveState({ { 0, 0 }, { 10, 5 } }, 2); // too few: the route stays untouched
     two.route.x[1] = 77.0;
     EXPECT_FALSE(two.interpolate());
     EXPECT_EQ(two.route.x[1], 77.0);
-}
-
-TEST(CurveInterpolation, fourPointsAtTwoDivisions)
-{
-    Curve state = curveState({ { 0, 0 }, { 100, 50 }, { 200, 0 }, { 300, 100 } }, 2);
-    ASSERT_TRUE(state.interpolate());
-    expectSamples(state,
-        { { 0, 0 }, { 50, 42.708333 }, { 100, 50 }, { 150, 21.875 }, { 200, 0 }, { 250, 26.041667 },
-            { 300, 100 } });
-}
-
-TEST(CurveInterpolation, fivePointKnotsAndTheClosedLastSpan)
-{
-    Curve state = curveState({ { 0, 0 }, { 1, 1 }, { 2, 0 }, { 3, 1 }, { 4, 0 } }, 3);
-    ASSERT_TRUE(state.interpolate());
-    EXPECT_EQ(state.splineKnots, (std::vector<double> { 0, 0, 0, 1.5, 2.5, 4, 4, 4 }));
-    EXPECT_EQ(evalBasis(state, 4.0), 4);
-    EXPECT_EQ(state.splineBasis[4][0], 1.0);
-    EXPECT_EQ(evalBasis(state, 4.0 + 1e-7), 4);
-    EXPECT_EQ(evalBasis(state, 4.1), -1);
 }
 
 bool decompose(
@@ -140,7 +129,7 @@ TEST(CurveInterpolation, bandedSolveGivesThePlainEliminationsNumbersThroughEvery
     }
 }
 
-TEST(CurveInterpolation, basisWindowMatchesTheFullTable)
+TEST(CurveInterpolation, basisWindowMatchesTheFullTable_andTheLastSpanIsClosed)
 {
     Curve state = curveState({ { 0, 0 }, { 1, 1 }, { 2, 0 }, { 3, 1 }, { 4, 0 }, { 5, 2 } }, 4);
     ASSERT_TRUE(state.interpolate());
@@ -153,6 +142,11 @@ TEST(CurveInterpolation, basisWindowMatchesTheFullTable)
                 << u;
         EXPECT_NEAR(window.values[0] + window.values[1] + window.values[2], 1.0, 1e-15) << u;
     }
+    // The closed last span: its end belongs to it, a little beyond is rounding, further is out.
+    EXPECT_EQ(evalBasis(state, 5.0), 5);
+    EXPECT_EQ(state.splineBasis[5][0], 1.0);
+    EXPECT_EQ(evalBasis(state, 5.0 + 1e-7), 5);
+    EXPECT_EQ(evalBasis(state, 5.1), -1);
 }
 
 } // namespace

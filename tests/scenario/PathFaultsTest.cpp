@@ -4,7 +4,7 @@
 #include "res/ResourceIds.h"
 
 #include <QLabel>
-#include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -52,15 +52,9 @@ protected:
     static std::vector<std::string> lines(const std::string &text)
     {
         std::vector<std::string> out;
-        for (std::size_t start = 0; start < text.size();) {
-            std::size_t end = text.find('\n', start);
-            end = end == std::string::npos ? text.size() : end;
-            std::string line = text.substr(start, end - start);
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            out.push_back(line);
-            start = end + 1;
-        }
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);)
+            out.push_back(line.substr(0, line.find('\r')));
         return out;
     }
 };
@@ -124,17 +118,21 @@ TEST_F(PathFaultsTest, teaching_asksBeforeAnExistingFileIsReplaced_andACancelled
     EXPECT_FALSE(path().running());
 }
 
-TEST_F(PathFaultsTest, closing_withTaughtPointsNotYetWritten_asksFirst)
+TEST_F(PathFaultsTest, closing_asksWhileTaughtPointsAreUnwritten_andTheRouteRecordsOneMillisecond)
 {
-    teachTwoPoints((tempDir() / "route.csv").string(), 10, 1000);
+    const std::string route = (tempDir() / "route.csv").string();
+    teachTwoPoints(route, 100, 10);
     ASSERT_EQ(pathModel().teaching.count, 2);
     scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) });
     click(IDCANCEL);
     EXPECT_FALSE(dlg->IsEnded());
-    scripted.expectDialog(IDD_CONFIRM, { S::click(IDOK) });
+    click(IDC_PLAY_PAUSE); // writes the route: nothing left to lose
+    EXPECT_EQ(pb().periodMs, 1);
+    const std::string first = lines(read(route)).at(1);
+    EXPECT_EQ(first.substr(first.rfind(',') + 1), "1");
     click(IDCANCEL);
     EXPECT_TRUE(dlg->IsEnded());
-    EXPECT_EQ(scripted.shownDialogs().size(), 4u); // setup, save question, two close questions
+    EXPECT_EQ(scripted.shownDialogs().size(), 3u); // setup, save question, one close question
 }
 
 TEST_F(PathFaultsTest, theCharacter_isNeverDrawnOutsideThePicture)
@@ -155,94 +153,39 @@ TEST_F(PathFaultsTest, theCharacter_isNeverDrawnOutsideThePicture)
             ASSERT_EQ(after.pixel(x, y), before.pixel(x, y)) << x << "," << y;
 }
 
-TEST_F(PathFaultsTest, aZoom_reanchorsWithThePointInView_andKeepsTheFirstSegment)
+TEST_F(PathFaultsTest, aZoom_reanchorsWithThePointInView_andFarOutDataKeepTheViewOnTheMap)
 {
-    // Zoom steps, map height and the walk's height: near the top of the zoomed map.
-    const std::tuple<int, int, double> rows[]
-        = { { 1, 1000, 950 }, { 2, 1600, 1500 }, { 1, 400, 20 }, { 0, 1000, 990 } };
-    for (const auto &[steps, height, y] : rows) {
-        SCOPED_TRACE(height);
-        startRun(setupFile("z.kvt", background("z.bmp", 900, height), 0, 0, "", "",
-            dataFile("z.csv", { { 800, y, 0 }, { 810, y, 0 }, { 820, y, 0 }, { 830, y, 0 } }, 50)));
-        for (int i = 0; i < steps; ++i)
+    // Zoom-out presses, map height, origin and the walk: near the top of the zoomed map, or far
+    // out of every map (then only the view's bounds are checked).
+    struct Row
+    {
+        int steps, height;
+        double origin, x, y;
+        bool inView;
+    };
+    const Row rows[] = { { 1, 1000, 0, 800, 950, true }, { 2, 1600, 0, 800, 1500, true },
+        { 1, 400, 0, 800, 20, true }, { 0, 1000, 0, 800, 990, true },
+        { 1, 400, 1e308, 0, 5, false }, { 1, 400, 0, 1e300, -1e300, false },
+        { 1, 400, -1e308, -1e300, 1e300, false } };
+    for (const Row &r : rows) {
+        SCOPED_TRACE(testing::Message() << r.height << " " << r.origin << " " << r.x);
+        const std::vector<Point> walk = r.inView
+            ? std::vector<Point> { { r.x, r.y, 0 }, { r.x + 10, r.y, 0 }, { r.x + 20, r.y, 0 },
+                  { r.x + 30, r.y, 0 } }
+            : std::vector<Point> { { r.x, r.y, 0 }, { -r.x, r.y, 0 }, { r.x, -r.y, 0 } };
+        startRun(setupFile("z.kvt", background("z.bmp", 900, r.height), r.origin, r.origin, "", "",
+            dataFile("z.csv", walk, 50)));
+        for (int i = 0; i < r.steps; ++i)
             click(IDC_ZOOM_OUT);
         play(3); // the picture shows what tick 1 drew at tick 2
-        const MappedPoint p = mapPathPoint(view(), 810, y);
-        EXPECT_TRUE(p.px >= 0 && p.px < 525 && p.py >= 0 && p.py < 350) << p.px << "," << p.py;
-        // The first segment is drawn: tick 1 draws from point 0 to point 1.
-        EXPECT_GT(magentaPixels(), 0);
+        EXPECT_TRUE(view().srcX >= 0 && view().srcX <= 900 && view().srcY <= r.height);
+        if (r.inView) {
+            const MappedPoint p = mapPathPoint(view(), r.x + 10, r.y);
+            EXPECT_TRUE(p.px >= 0 && p.px < 525 && p.py >= 0 && p.py < 350) << p.px << "," << p.py;
+            EXPECT_GT(magentaPixels(), 0); // tick 1 draws from point 0 to point 1
+        }
         click(IDC_PATH_RUN);
     }
-}
-
-TEST_F(PathFaultsTest, aRoutePlayedAtOneMillisecond_recordsOneInItsFile)
-{
-    const std::string route = (tempDir() / "route.csv").string();
-    teachTwoPoints(route, 100, 10);
-    click(IDC_PLAY_PAUSE);
-    EXPECT_EQ(pb().periodMs, 1);
-    const std::string first = lines(read(route)).at(1);
-    EXPECT_EQ(first.substr(first.rfind(',') + 1), "1");
-}
-
-TEST_F(PathFaultsTest, atTheEndOfARun_onePressOfPlayStartsAgain_inBothDiagrams)
-{
-    const std::string data = writeFile("xy.csv", "x,y\n1,2\n2,3\n3,5\n").string();
-    for (const bool pathDiagram : { true, false }) {
-        SCOPED_TRACE(pathDiagram);
-        if (pathDiagram) {
-            startRun(setupFile("e.kvt", background("e.bmp", 600, 400), 0, 0, "", "",
-                dataFile("e.csv", { { 10, 10, 0 }, { 20, 10, 0 }, { 30, 10, 0 } }, 50)));
-        } else {
-            scripted.answerFileDialog(data);
-            scripted.expectDialog(IDD_CORR_SETUP,
-                { S::click(IDC_CORR_BROWSE_DATA), S::setText(IDC_CORR_START_ROW, "2"),
-                    S::setCheck(IDC_CORR_PLOT_SPEED_CHECK, true), S::click(IDOK) });
-            scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) });
-            click(IDC_CORR_RUN);
-        }
-        click(IDC_PLAY_PAUSE);
-        scripted.advance(2000);
-        click(IDC_PLAY_PAUSE);
-        EXPECT_TRUE(pb().playing);
-        EXPECT_EQ(pb().index, 0);
-        click(IDC_PLAY_PAUSE);
-        click(pathDiagram ? IDC_PATH_RUN : IDC_CORR_RUN);
-    }
-}
-
-TEST_F(PathFaultsTest, unusableMapsAndCharacters_areToldAtOk_withTheFileAndWhatItIs)
-{
-    // A 24-bit 200 × 150 map cut to 100 bytes, and an 8-bit character.
-    QImage map(200, 150, QImage::Format_RGB888);
-    map.fill(Qt::green);
-    const std::string cut = (tempDir() / "cut.bmp").string();
-    map.save(QString::fromStdString(cut), "BMP");
-    std::filesystem::resize_file(cut, 100);
-    QImage eight(32, 32, QImage::Format_Indexed8);
-    eight.setColorTable(QList<QRgb>(256, qRgb(255, 255, 255)));
-    eight.fill(0);
-    const std::string eightBit = (tempDir() / "eight.bmp").string();
-    eight.save(QString::fromStdString(eightBit), "BMP");
-    const std::string walk = dataFile("w.csv", { { 10, 10, 0 }, { 20, 10, 0 } }, 50);
-
-    scripted.answerFileDialog(setupFile("a.kvt", cut, 0, 0, "", "", walk));
-    scripted.expectDialog(
-        IDD_PATH_SETUP, { S::click(IDC_PATH_LOAD_SETUP), S::click(IDOK), S::click(IDCANCEL) });
-    click(IDC_PATH_RUN);
-    ASSERT_EQ(scripted.messages().size(), 1u);
-    EXPECT_EQ(scripted.messages()[0],
-        "バックグラウンドスクリーン設定失敗\n" + cut
-            + "\n(200×150 ピクセル、24 ビット、90054 バイトのところ 100 バイトで途切れています)");
-    EXPECT_FALSE(path().running());
-
-    scripted.clearMessages();
-    startRun(setupFile("b.kvt", background("ok.bmp", 600, 400), 0, 0, eightBit, "", walk));
-    EXPECT_EQ(scripted.messages(),
-        std::vector<std::string> { "２４ビットフルカラービットマップのキャラクタにしてください\n"
-            + eightBit + "\n(32×32 ピクセル、8 ビット)" });
-    play(3); // told once: not again in the run
-    EXPECT_EQ(scripted.messages().size(), 1u);
 }
 
 TEST_F(PathFaultsTest, pathsWrittenOnAnotherMachine_areFoundBesideTheSetup_andTold)
@@ -279,21 +222,6 @@ TEST_F(PathFaultsTest, theAboutBox_showsEveryLineWhole)
             S::click(IDOK) });
     dlg->OnHelpInfo();
     EXPECT_TRUE(scripted.scriptsDone());
-}
-
-TEST_F(PathFaultsTest, dataAndOriginsFarOut_keepTheViewOnTheMap)
-{
-    const std::string map = background("far.bmp", 600, 400);
-    const std::tuple<double, double, double> rows[]
-        = { { 1e308, 0, 5 }, { 0, 1e300, -1e300 }, { -1e308, -1e300, 1e300 } };
-    for (const auto &[origin, x, y] : rows) {
-        startRun(setupFile("far.kvt", map, origin, origin, "", "",
-            dataFile("far.csv", { { x, y, 0 }, { -x, y, 0 }, { x, -y, 0 } }, 50)));
-        click(IDC_ZOOM_OUT);
-        play(4);
-        EXPECT_TRUE(view().srcX >= 0 && view().srcX <= 600 && view().srcY <= 400);
-        click(IDC_PATH_RUN);
-    }
 }
 
 } // namespace

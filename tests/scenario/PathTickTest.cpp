@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr COLORREF kMagenta = RGB(255, 0, 255), kRed = RGB(255, 0, 0);
+constexpr COLORREF kMagenta = RGB(255, 0, 255), kRed = RGB(255, 0, 0), kAzure = RGB(0, 127, 255);
 
 class PathTickTest : public PathScenario
 {
@@ -24,66 +24,123 @@ protected:
         bytes[at] = value;
         return writeFile(name, bytes).string();
     }
+    // Canvas rows as text: M trail, R character, . the full-size map pixel of that place in the
+    // view, ? anything else.
+    std::vector<std::string> picture(int left, int top, int width, int height)
+    {
+        std::vector<std::string> rows;
+        for (int y = top; y < top + height; ++y) {
+            std::string &row = rows.emplace_back();
+            for (int x = left; x < left + width; ++x) {
+                const COLORREF p = canvasPixel(x, y);
+                const auto shown = shownBackgroundPixel(x, y);
+                row += p == kMagenta ? 'M'
+                    : p == kRed      ? 'R'
+                    : shown && *shown == std::pair((x + view().srcX) % 251, (y + view().srcY) % 251)
+                    ? '.'
+                    : '?';
+            }
+        }
+        return rows;
+    }
 };
 
-TEST_F(PathTickTest, theCharacterTurnsToEachHeading_overTheMap_behindItsMagentaTrail)
+TEST_F(PathTickTest, aMiddleTick_showsTheCharacterTurnedAtItsPoint_itsTrail_andTheReadOuts)
 {
-    // Points 100 pixels apart on map row 200; the view is centred on row 200 (view row 175).
+    // Points 40 pixels apart on map row 200; the view is centred on it (view row 175).
     startRun(setupFile("walk.kvt", background("map.bmp", 600, 400), 0, 0, arrow("arrow.bmp"), "",
         dataFile("walk.csv",
-            { { 100, 200, 0 }, { 200, 200, 90 }, { 300, 200, 180 }, { 400, 200, 0 } }, 50)));
-    const int py = 175;
-    play(1);
-    EXPECT_EQ(view().srcY, 25);
-    // Facing up: the bar above the point; white shows the map.
-    EXPECT_EQ(canvasPixel(100, py - 8), kRed);
-    EXPECT_EQ(shownBackgroundPixel(100, py + 5), std::pair(100, 205));
-    EXPECT_EQ(shownBackgroundPixel(90, py + 10), std::pair(90, 210));
-
-    ticks(1); // a quarter turn clockwise: the bar points right
-    EXPECT_EQ(canvasPixel(205, py - 1), kRed);
-    EXPECT_EQ(shownBackgroundPixel(200, py - 8), std::pair(200, 192));
-
-    ticks(1); // upside down: the bar below the point
-    EXPECT_EQ(canvasPixel(300, py + 5), kRed);
-    EXPECT_EQ(shownBackgroundPixel(300, py - 8), std::pair(300 % 251, 192));
-    // The trail of the first step, two pixels wide, and the map right below it.
-    EXPECT_EQ(canvasPixel(150, py), kMagenta);
-    EXPECT_EQ(canvasPixel(150, py - 1), kMagenta);
-    EXPECT_EQ(shownBackgroundPixel(150, py + 1), std::pair(150, 201));
-    // The read-out names the point the next tick draws.
-    EXPECT_EQ(pb().index, 3);
+            { { 100, 200, 0 }, { 140, 200, 180 }, { 180, 200, 90 }, { 220, 200, 270 } }, 50)));
+    click(IDC_PLAY_PAUSE);
+    // Each tick's heading and a pixel of the bar at its point.
+    const std::tuple<const char *, int, int> bars[] = { { "up", 100, 167 }, { "down", 140, 180 } };
+    for (const auto &[name, x, y] : bars) {
+        ticks(1);
+        EXPECT_EQ(canvasPixel(x, y), kRed) << name;
+    }
+    ticks(1);
+    // Point 2 faces right; the trail shows up to the point before (the view is shown before the
+    // tick extends it), and the character's white shows the map.
+    const std::vector<std::string> expected {
+        "....................................................................",
+        "...................................................RRRRRRRRRRR......",
+        "MMMMMMMMMM........................................RRRRRRRRRRRR......",
+        "MMMMMMMMMM..........................................................",
+        "....................................................................",
+    };
+    EXPECT_EQ(picture(130, 172, 68, 5), expected);
+    // The read-outs name the point the next tick draws.
+    EXPECT_TRUE(canvasInkIs(QRect(10, 10, 120, 14), gs->titleFont, kAzure, "X位置 : 220.00"));
+    EXPECT_TRUE(canvasInkIs(QRect(10, 24, 120, 14), gs->titleFont, kAzure, "Y位置 : 200.00"));
+    ticks(1);
+    EXPECT_EQ(canvasPixel(212, 174), kRed) << "left";
     EXPECT_TRUE(scripted.messages().empty());
 }
 
-TEST_F(PathTickTest, theViewCentresOnTheStart_followsTheEdges_andRecentresAfterAZoom)
+TEST_F(PathTickTest, theWalkScrollsTheViewInSteps_neverPastTheMapsEdges_atEachZoom)
+{
+    struct Leg
+    {
+        double x, y;
+        int count;
+    };
+    struct Row
+    {
+        const char *name;
+        int zoomOuts, mapWidth, mapHeight;
+        std::vector<Leg> legs;
+        std::vector<std::pair<int, int>> views; // after each tick
+    };
+    const Row rows[] = {
+        { "full size: right, down, then back to the top left", 0, 700, 500,
+            { { 262, 250, 1 }, { 500, 250, 1 }, { 690, 250, 4 }, { 690, 10, 3 }, { 10, 490, 5 } },
+            { { 0, 75 }, { 50, 75 }, { 100, 75 }, { 150, 75 }, { 175, 75 }, { 175, 75 },
+                { 175, 125 }, { 175, 150 }, { 175, 150 }, { 125, 100 }, { 75, 50 }, { 25, 0 },
+                { 0, 0 }, { 0, 0 } } },
+        // Half size: the map is 700.5 × 500 at rows 500..999; the top limit stays row 0.
+        { "half size", 1, 1401, 1000,
+            { { 524, 500, 1 }, { 1380, 500, 5 }, { 1380, 20, 3 }, { 20, 980, 5 } },
+            { { 0, 575 }, { 50, 575 }, { 100, 575 }, { 150, 575 }, { 175, 575 }, { 175, 575 },
+                { 175, 625 }, { 175, 650 }, { 175, 650 }, { 125, 600 }, { 75, 550 }, { 25, 500 },
+                { 0, 450 }, { 0, 450 } } },
+    };
+    for (const Row &row : rows) {
+        std::vector<Point> points;
+        for (const Leg &leg : row.legs)
+            points.insert(points.end(), static_cast<std::size_t>(leg.count), { leg.x, leg.y, 0 });
+        ASSERT_EQ(points.size(), row.views.size()) << row.name;
+        startRun(setupFile("walk.kvt", background("map.bmp", row.mapWidth, row.mapHeight), 0, 0, "",
+            "", dataFile("walk.csv", points, 50)));
+        for (int i = 0; i < row.zoomOuts; ++i)
+            click(IDC_ZOOM_OUT);
+        click(IDC_PLAY_PAUSE);
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            ticks(1);
+            const auto [x, y] = row.views[i];
+            EXPECT_EQ(std::pair(view().srcX, view().srcY), row.views[i]) << row.name << " " << i;
+            if (row.zoomOuts == 0) { // the picture's top-right pixel shows the map's
+                EXPECT_EQ(shownBackgroundPixel(524, 0), std::pair((x + 524) % 251, y % 251))
+                    << row.name << " " << i;
+            }
+        }
+        click(IDC_PATH_RUN);
+    }
+}
+
+TEST_F(PathTickTest, aZoomWhileHeld_recentresOnThePointAtTheNewScale_andPlayGoesOn)
 {
     // Origin -50.7: data X 0 is map column 50.
-    const std::vector<Point> points { { 0, 500, 90 }, { 430, 500, 90 }, { 430, 640, 0 },
-        { 430, 100, 180 }, { 1900, 500, 90 }, { 1000, 500, 90 } };
+    const std::vector<Point> points { { 0, 500, 90 }, { 430, 500, 90 }, { 1000, 500, 90 } };
     startRun(setupFile("big.kvt", background("big.bmp", 2000, 1000), -50.7, 0, "", "",
         dataFile("route.csv", points, 50)));
-    play(1);
-    // Too near the left edge to centre: column 0; row 500 centred (500 − 175).
-    EXPECT_EQ(std::pair(view().srcX, view().srcY), std::pair(0, 325));
-    EXPECT_EQ(pathModel().lastPointX, 50);
-    ticks(1); // view column 480: 50 to the right
-    EXPECT_EQ(view().srcX, 50);
-    ticks(1); // view row 35: 50 up
-    EXPECT_EQ(view().srcY, 275);
-    ticks(1); // far below: one step of 50 down
-    EXPECT_EQ(view().srcY, 325);
-    ticks(1);
-    EXPECT_EQ(view().srcX, 100);
-
-    // Zoom out while held before the last point: play resumes there (no fresh start), and the
-    // point is centred at half scale, rows as well as columns.
+    play(2);
+    EXPECT_EQ(pathModel().lastPointX, 480);
     click(IDC_PLAY_PAUSE);
     click(IDC_ZOOM_OUT);
-    EXPECT_TRUE(view().reanchor);
     click(IDC_PLAY_PAUSE);
     ticks(1);
-    EXPECT_EQ(pathModel().lastPointX, 525); // (1000 + 50) / 2
+    // (1000 + 50) / 2, centred at half scale, rows as well as columns.
+    EXPECT_EQ(pathModel().lastPointX, 525);
     EXPECT_EQ(std::pair(view().srcX, view().srcY), std::pair(263, 575));
     EXPECT_FALSE(view().reanchor);
 }
@@ -96,47 +153,42 @@ TEST_F(PathTickTest, zoomRedrawsTheTrailAtItsScale_andScrollsStopAtTheMapsEdges)
     startRun(setupFile("map.kvt", background("map.bmp", 1200, 800), 0, 0, "", "",
         dataFile("walk.csv", points, 50)));
     click(IDC_ZOOM_IN); // already at full size
-    EXPECT_EQ(text(IDC_EDIT_ZOOM), "等倍");
     play(3);
     click(IDC_PLAY_PAUSE);
     click(IDC_SCROLL_RIGHT);
     EXPECT_EQ(std::pair(view().srcX, view().srcY), std::pair(150, 450));
 
-    click(IDC_ZOOM_OUT);
-    EXPECT_EQ(text(IDC_EDIT_ZOOM), "1/2倍");
-    EXPECT_EQ(std::pair(view().srcX, view().srcY), std::pair(75, 450));
-    // The trail through point 3 at half scale: map row 750, columns 50..200.
-    EXPECT_EQ(canvasPixel(150 - 75, 750 - 450), kMagenta);
-    EXPECT_NE(canvasPixel(250 - 150, 700 - 450), kMagenta);
-    click(IDC_ZOOM_OUT);
-    EXPECT_EQ(text(IDC_EDIT_ZOOM), "1/4倍");
-    click(IDC_ZOOM_OUT);
-    EXPECT_EQ(text(IDC_EDIT_ZOOM), "1/4倍");
-    click(IDC_ZOOM_IN);
-    click(IDC_ZOOM_IN);
-    EXPECT_EQ(text(IDC_EDIT_ZOOM), "等倍");
-    EXPECT_EQ(std::pair(view().srcX, view().srcY), std::pair(148, 450));
+    // Each zoom press, the label and the view after it: the lower-left corner stays put.
+    const std::tuple<int, const char *, int, int> zooms[] = { { IDC_ZOOM_OUT, "1/2倍", 75, 450 },
+        { IDC_ZOOM_OUT, "1/4倍", 37, 450 }, { IDC_ZOOM_OUT, "1/4倍", 37, 450 },
+        { IDC_ZOOM_IN, "1/2倍", 74, 450 }, { IDC_ZOOM_IN, "等倍", 148, 450 } };
+    for (std::size_t i = 0; i < std::size(zooms); ++i) {
+        const auto [id, label, x, y] = zooms[i];
+        click(id);
+        EXPECT_EQ(text(IDC_EDIT_ZOOM), label) << "press " << i;
+        EXPECT_EQ(std::pair(view().srcX, view().srcY), std::pair(x, y)) << "press " << i;
+        if (i == 0) { // the trail through point 3 at half scale: map row 750, columns 50..200
+            EXPECT_EQ(canvasPixel(150 - 75, 750 - 450), kMagenta);
+            EXPECT_NE(canvasPixel(250 - 150, 700 - 450), kMagenta);
+        }
+    }
     // Back at full size the zoomed picture is gone and the trail is where it was.
     EXPECT_EQ(canvasPixel(250 - 148, 700 - 450), kMagenta);
-
-    // After the zoom the line starts afresh at the next point and goes on from there.
     click(IDC_PLAY_PAUSE);
     ticks(2);
     EXPECT_EQ(pb().index, 4);
     click(IDC_PATH_RUN);
 
-    // 600 wide: right scrolls to 75 and no further; left goes back to 0 and no further.
+    // 600 wide: right scrolls to 75 and no further; left goes back to 0 and no further. Each
+    // press and the map pixel at the view's top left after it.
     startRun(setupFile("narrow.kvt", background("narrow.bmp", 600, 400), 0, 0, "", "",
         dataFile("walk.csv", points, 50)));
-    // Each press and the map pixel at the view's top left after it: the bottom rows are shown
-    // already, and no press goes past an edge.
     const std::tuple<int, int, int> presses[] = { { IDC_SCROLL_RIGHT, 75, 50 },
         { IDC_SCROLL_RIGHT, 75, 50 }, { IDC_SCROLL_LEFT, 0, 50 }, { IDC_SCROLL_DOWN, 0, 50 },
         { IDC_SCROLL_UP, 0, 0 }, { IDC_SCROLL_UP, 0, 0 }, { IDC_SCROLL_DOWN, 0, 50 } };
     for (std::size_t i = 0; i < std::size(presses); ++i) {
         const auto [id, x, y] = presses[i];
         click(id);
-        EXPECT_EQ(std::pair(view().srcX, view().srcY), std::pair(x, y)) << "press " << i;
         EXPECT_EQ(shownBackgroundPixel(0, 100), std::pair(x, y + 100)) << "press " << i;
     }
 }
@@ -149,15 +201,16 @@ TEST_F(PathTickTest, aBadCharacterFile_isToldOncePerRunAndFile_andTheWindowStays
     const std::string map = background("map.bmp", 600, 400);
     const std::string walk
         = dataFile("walk.csv", { { 100, 200, 0 }, { 150, 200, 0 }, { 200, 200, 0 } }, 50);
-    const std::string notTrueColour = "２４ビットフルカラービットマップのキャラクタにしてください";
     // What is wrong, the file, and what the file is.
     const auto told = [&](const std::string &what, const std::string &file, const char *is) {
         return what + "\n" + file + "\n(" + is + ")";
     };
+    const std::string eightTold = told("２４ビットフルカラービットマップのキャラクタにしてください",
+        eightBit, "32×32 ピクセル、8 ビット");
 
     // Told at OK, with what each file is; then not again while the run plays.
     startRun(setupFile("bad.kvt", map, 0, 0, eightBit, missing, walk));
-    const std::vector<std::string> atOk { told(notTrueColour, eightBit, "32×32 ピクセル、8 ビット"),
+    const std::vector<std::string> atOk { eightTold,
         told("キャラクタファイルを読み込めません。", missing,
             "ファイルまたはフォルダーがありません") };
     EXPECT_EQ(scripted.messages(), atOk);
@@ -172,24 +225,19 @@ TEST_F(PathTickTest, aBadCharacterFile_isToldOncePerRunAndFile_andTheWindowStays
     click(IDC_PATH_RUN);
     EXPECT_FALSE(path().running() || scripted.activeTicks());
 
-    // A new run tells again; a character of the wrong size has its own message.
+    // A new run tells again, also of a file that was good at OK and was spoiled while the run
+    // plays; a character of the wrong size has its own message.
     scripted.clearMessages();
+    arrow("eight.bmp");
     startRun(setupFile("bad.kvt", map, 0, 0, eightBit, wide, walk));
+    spoiled("eight.bmp", 28, 8);
     play(10);
     scripted.advance(1000);
     EXPECT_EQ(scripted.messages(),
-        (std::vector<std::string> { told(notTrueColour, eightBit, "32×32 ピクセル、8 ビット"),
+        (std::vector<std::string> {
             told("キャラサイズ違反 32×32 ピクセルにしてください。", wide,
-                "64×32 ピクセル、24 ビット、6198 バイトのところ 3126 バイトで途切れています") }));
-    // A character spoiled while the run plays is still told, once.
-    const std::string arrowFile = arrow("late.bmp");
-    scripted.clearMessages();
-    click(IDC_PATH_RUN);
-    startRun(setupFile("late.kvt", map, 0, 0, arrowFile, "", walk));
-    spoiled("late.bmp", 28, 8);
-    play(10);
-    EXPECT_EQ(scripted.messages(),
-        std::vector<std::string> { told(notTrueColour, arrowFile, "32×32 ピクセル、8 ビット") });
+                "64×32 ピクセル、24 ビット、6198 バイトのところ 3126 バイトで途切れています"),
+            eightTold }));
 }
 
 } // namespace

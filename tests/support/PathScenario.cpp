@@ -23,24 +23,15 @@ std::string PathScenario::background(const std::string &name, int w, int h)
 
 std::string PathScenario::character(const std::string &name, const std::vector<Mark> &marks)
 {
-    std::string bytes = std::string(54, '\0') + std::string(3072, '\xFF');
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    // Little-endian header fields: file size, pixel offset, header size, width, height, planes,
-    // bits per pixel (compression stays 0).
-    const std::pair<std::size_t, std::uint32_t> fields[] = { { 2, 54 + 3072 }, { 10, 54 },
-        { 14, 40 }, { 18, 32 }, { 22, 32 }, { 26, 1 }, { 28, 24 } };
-    for (auto [at, value] : fields)
-        for (std::size_t i = 0; i < 2 || (at != 26 && at != 28 && i < 4); ++i)
-            bytes[at + i] = static_cast<char>(value >> (8 * i) & 0xFF);
-    for (const Mark &m : marks) {
-        // Bottom-up rows, blue, green, red.
-        const std::size_t at = 54 + static_cast<std::size_t>((31 - m.row) * 96 + m.column * 3);
-        bytes[at] = static_cast<char>(GetBValue(m.colour));
-        bytes[at + 1] = static_cast<char>(GetGValue(m.colour));
-        bytes[at + 2] = static_cast<char>(GetRValue(m.colour));
-    }
-    return writeFile(name, bytes).string();
+    // A 32-bit picture is written as a 24-bit bottom-up BMP with the 54-byte header.
+    QImage image(32, 32, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (const Mark &m : marks)
+        image.setPixel(
+            m.column, m.row, qRgb(GetRValue(m.colour), GetGValue(m.colour), GetBValue(m.colour)));
+    const std::string path = (tempDir() / name).string();
+    image.save(QString::fromStdString(path), "BMP");
+    return path;
 }
 
 std::string PathScenario::dataFile(
@@ -102,6 +93,29 @@ bool PathScenario::showsFace(int controlId, int bitmapId) const
     return button
         && button->upFace().convertToFormat(QImage::Format_RGB32)
         == loadResourceBitmap(bitmapId).convertToFormat(QImage::Format_RGB32);
+}
+
+bool PathScenario::canvasInkIs(
+    QRect cell, CFont &font, COLORREF colour, const std::string &text) const
+{
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CBitmap bitmap;
+    bitmap.CreateFromImage(QImage(cell.width(), cell.height(), QImage::Format_RGB32));
+    dc.SelectObject(&bitmap);
+    dc.FillSolidRect(QRect(QPoint(0, 0), cell.size()), RGB(255, 255, 255));
+    dc.SelectObject(&font);
+    dc.SetTextColor(colour);
+    dc.TextOut(0, 0, text);
+    const QImage ink = *dc.image();
+    for (int y = 0; y < cell.height(); ++y)
+        for (int x = 0; x < cell.width(); ++x) {
+            const QRgb p = ink.pixel(x, y);
+            const bool inked = RGB(qRed(p), qGreen(p), qBlue(p)) == colour;
+            if (inked != (canvasPixel(cell.x() + x, cell.y() + y) == colour))
+                return false;
+        }
+    return true;
 }
 
 std::optional<std::pair<int, int>> PathScenario::shownBackgroundPixel(

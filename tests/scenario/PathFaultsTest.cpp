@@ -15,15 +15,6 @@ constexpr QRgb kMagenta = 0xFFFF00FF;
 class PathFaultsTest : public PathScenario
 {
 protected:
-    void clickAt(int x, int y)
-    {
-        MSG msg;
-        msg.pt = POINT { dlg->controls().canvasRect.left + x, dlg->controls().canvasRect.top + y };
-        for (UINT message : { UINT(WM_MOUSEMOVE), UINT(WM_LBUTTONDOWN) }) {
-            msg.message = message;
-            dlg->OnMessage(msg);
-        }
-    }
     // A teaching run over a 600 × 400 map with two points taught, its route going to `route`.
     void teachTwoPoints(const std::string &route, int divisions, int moveTimeMs)
     {

@@ -70,8 +70,8 @@ TEST_F(PathTickTest, aMiddleTick_showsTheCharacterTurnedAtItsPoint_itsTrail_andT
     };
     EXPECT_EQ(picture(130, 172, 68, 5), expected);
     // The read-outs name the point the next tick draws.
-    EXPECT_TRUE(canvasInkIs(QRect(10, 10, 120, 14), gs->titleFont, kAzure, "X位置 : 220.00"));
-    EXPECT_TRUE(canvasInkIs(QRect(10, 24, 120, 14), gs->titleFont, kAzure, "Y位置 : 200.00"));
+    EXPECT_TRUE(canvasShowsText(QRect(10, 10, 120, 14), gs->titleFont, kAzure, "X位置 : 220.00"));
+    EXPECT_TRUE(canvasShowsText(QRect(10, 24, 120, 14), gs->titleFont, kAzure, "Y位置 : 200.00"));
     ticks(1);
     EXPECT_EQ(canvasPixel(212, 174), kRed) << "left";
     EXPECT_TRUE(scripted.messages().empty());

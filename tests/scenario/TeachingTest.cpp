@@ -32,18 +32,6 @@ protected:
         scripted.advance(200); // the one refresh of timer 1
     }
     // The mouse at a pixel of the picture area, as the window receives it.
-    void mouse(UINT message, int x, int y)
-    {
-        MSG msg;
-        msg.message = message;
-        msg.pt = POINT { dlg->controls().canvasRect.left + x, dlg->controls().canvasRect.top + y };
-        dlg->OnMessage(msg);
-    }
-    void clickAt(int x, int y)
-    {
-        mouse(WM_MOUSEMOVE, x, y);
-        mouse(WM_LBUTTONDOWN, x, y);
-    }
     bool ringAt(int x, int y, COLORREF colour)
     {
         int found = 0;

@@ -203,14 +203,8 @@ TEST_F(WindowExportTest, teachingAndZoom_exportWhatTheWindowShows)
     scripted.expectDialog(IDD_CONFIRM, { P::click(IDCANCEL) });
     click(IDC_PATH_RUN);
     scripted.advance(200);
-    for (auto [x, y] : { std::pair { 60, 300 }, { 200, 150 }, { 400, 250 } }) {
-        MSG msg;
-        msg.pt = POINT { dlg->controls().canvasRect.left + x, dlg->controls().canvasRect.top + y };
-        for (UINT message : { WM_MOUSEMOVE, WM_LBUTTONDOWN }) {
-            msg.message = message;
-            dlg->OnMessage(msg);
-        }
-    }
+    for (auto [x, y] : { std::pair { 60, 300 }, { 200, 150 }, { 400, 250 } })
+        clickAt(x, y);
     const auto playToTheEnd = [this] {
         click(IDC_PLAY_PAUSE);
         for (int i = 0; i < 100 && !pb().atEnd; ++i)

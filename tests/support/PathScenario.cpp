@@ -95,29 +95,6 @@ bool PathScenario::showsFace(int controlId, int bitmapId) const
         == loadResourceBitmap(bitmapId).convertToFormat(QImage::Format_RGB32);
 }
 
-bool PathScenario::canvasInkIs(
-    QRect cell, CFont &font, COLORREF colour, const std::string &text) const
-{
-    CDC dc;
-    dc.CreateCompatibleDC(nullptr);
-    CBitmap bitmap;
-    bitmap.CreateFromImage(QImage(cell.width(), cell.height(), QImage::Format_RGB32));
-    dc.SelectObject(&bitmap);
-    dc.FillSolidRect(QRect(QPoint(0, 0), cell.size()), RGB(255, 255, 255));
-    dc.SelectObject(&font);
-    dc.SetTextColor(colour);
-    dc.TextOut(0, 0, text);
-    const QImage ink = *dc.image();
-    for (int y = 0; y < cell.height(); ++y)
-        for (int x = 0; x < cell.width(); ++x) {
-            const QRgb p = ink.pixel(x, y);
-            const bool inked = RGB(qRed(p), qGreen(p), qBlue(p)) == colour;
-            if (inked != (canvasPixel(cell.x() + x, cell.y() + y) == colour))
-                return false;
-        }
-    return true;
-}
-
 std::optional<std::pair<int, int>> PathScenario::shownBackgroundPixel(
     int canvasX, int canvasY) const
 {

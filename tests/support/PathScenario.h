@@ -50,10 +50,6 @@ protected:
     // Whether a bitmap button shows that face.
     bool showsFace(int controlId, int bitmapId) const;
 
-    // Whether the pixels of `colour` in the canvas cell are exactly the ink of `text` written at
-    // the cell's top left in that font.
-    bool canvasInkIs(QRect cell, CFont &font, COLORREF colour, const std::string &text) const;
-
     // The background pixel a canvas pixel shows, or nothing when it shows something else.
     std::optional<std::pair<int, int>> shownBackgroundPixel(int canvasX, int canvasY) const;
 };

@@ -33,6 +33,14 @@ void ScenarioTest::click(int id)
     button->click();
 }
 
+void ScenarioTest::mouse(UINT message, int x, int y)
+{
+    MSG msg;
+    msg.message = message;
+    msg.pt = POINT { dlg->controls().canvasRect.left + x, dlg->controls().canvasRect.top + y };
+    dlg->OnMessage(msg);
+}
+
 QImage ScenarioTest::canvas() const
 {
     auto *c = qobject_cast<CanvasWidget *>(dlg->controlWidget(IDC_CANVAS));

@@ -23,6 +23,13 @@ protected:
 
     // Clicks the control as a person would (its clicked signal, so the message map runs).
     void click(int id);
+    // A mouse message at a point of the picture area; a click is a move there, then a press.
+    void mouse(UINT message, int x, int y);
+    void clickAt(int x, int y)
+    {
+        mouse(WM_MOUSEMOVE, x, y);
+        mouse(WM_LBUTTONDOWN, x, y);
+    }
     std::string text(int id)
     {
         return dlg->GetDlgItem(id) ? dlg->GetDlgItem(id)->GetWindowText() : "";

@@ -79,7 +79,7 @@ def run_tests(build_dir):
         except subprocess.TimeoutExpired:
             failed.append(f"{program} timed out")
             continue
-        names = re.findall(r"^\[  FAILED  \] (\w+\.\S+?)(?:,| \(|$)", run.stdout, re.M)
+        names = re.findall(r"^\[  FAILED  \] ([\w/]+\.\S+?)(?:,| \(|$)", run.stdout, re.M)
         failed += [n for n in dict.fromkeys(names)]
         if run.returncode < 0:
             failed.append(f"{program} crashed (signal {-run.returncode})")

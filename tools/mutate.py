@@ -127,7 +127,8 @@ def main():
             sys.exit("mutate: no such fault: " + ", ".join(sorted(unknown)))
         mutants = [m for m in mutants if m["id"] in args.only]
 
-    signal.signal(signal.SIGTERM, interrupted)
+    for signum in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP):
+        signal.signal(signum, interrupted)
     build_dir = (TOP / args.build).resolve()
     if not build_dir.is_dir():
         subprocess.run([str(TOP / "tools" / "build.sh"), str(build_dir)], check=True)
@@ -169,4 +170,7 @@ def main():
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    try:
+        sys.exit(main())
+    except KeyboardInterrupt:
+        sys.exit("mutate: interrupted; the sources are as they were")

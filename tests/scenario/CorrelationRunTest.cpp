@@ -105,6 +105,7 @@ TEST_F(CorrelationRunTest, plotSpeed_animatesPointByPoint_toTheEnd_restarts_andS
         points.emplace_back(i * 5.0, (i % 3) * 7.0 + i);
     startRun(csv(points), 100);
     ASSERT_TRUE(corr().running());
+    EXPECT_EQ(dlg->controls().slider.GetPageSize(), 5); // a small file keeps the default step
     EXPECT_FALSE(regionHas(kFrame, kRed)); // only the frame so far
     EXPECT_TRUE(readout(0, kNoReadout));
 
@@ -174,6 +175,10 @@ TEST_F(CorrelationRunTest, plotSpeedBetweenTens_plotsOnTime)
     EXPECT_EQ(std::pair(pb().index, text(IDC_EDIT_TIME)), std::pair(5, std::string("0.28")));
     scripted.advance(300);
     EXPECT_EQ(std::pair(pb().index, text(IDC_EDIT_TIME)), std::pair(10, std::string("0.55")));
+    click(IDC_CORR_RUN); // stop; a new run starts with an empty time read-out
+    scripted.expectDialog(IDD_CONFIRM, { S::click(2) });
+    startRun(csv(points), 55);
+    EXPECT_EQ(text(IDC_EDIT_TIME), "");
 }
 
 TEST_F(CorrelationRunTest, oneRow_playsTheOnePointAndStopsWithEmptyReadouts)
@@ -190,18 +195,17 @@ TEST_F(CorrelationRunTest, oneRow_playsTheOnePointAndStopsWithEmptyReadouts)
 
 TEST_F(CorrelationRunTest, sliderMarker_restoresARedCircleExactly_andStartsAfreshAfterModeSwitch)
 {
-    startRun(csv({ { 10, 10 }, { 50, 50 }, { 90, 20 } }), 0);
+    startRun(csv({ { 10, 10 }, { 50, 40 }, { 90, 20 } }), 0);
     const QImage before = canvas();
     click(IDC_SLIDER_MODE);
     ASSERT_TRUE(corrModel().sliderMode);
     dlg->controls().slider.SetPos(2);
     // The marker is on the plot layer; on the canvas the X mean line crosses it.
     EXPECT_EQ(gs->plotDC.GetPixel(corrModel().sliderMarkerX, corrModel().sliderMarkerY), kCyan);
-    EXPECT_EQ(text(IDC_EDIT_X), "50.00");
-    EXPECT_EQ(text(IDC_EDIT_Y), "50.00");
+    EXPECT_EQ(text(IDC_EDIT_X) + " " + text(IDC_EDIT_Y), "50.00 40.00");
     EXPECT_EQ(text(IDC_EDIT_TIME), ""); // no plot speed: no time position
     dlg->controls().slider.SetPos(3);
-    const QRect around(pixelX(50) - 10, pixelY(50) - 10, 20, 20);
+    const QRect around(pixelX(50) - 10, pixelY(40) - 10, 20, 20);
     EXPECT_EQ(canvas().copy(around), before.copy(around)); // point 2's circle is back exactly
 
     click(IDC_SLIDER_MODE); // off: the last marker stays

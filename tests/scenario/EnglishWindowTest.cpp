@@ -99,7 +99,7 @@ TEST(Language, chosenByFlagThenVariableThenSystem_andJapaneseIsTheTextsAsWritten
     const Row rows[] = {
         { "flag wins", { "--lang", "ja", "a.kvs" }, { { "TRACELET_LANG", "en" } }, "ja",
             { "a.kvs" } },
-        { "flag with =", { "--lang=en" }, { { "LANG", "ja_JP.UTF-8" } }, "en", {} },
+        { "flag with =", { "--lang=ja" }, { { "LANG", "en_US.UTF-8" } }, "ja", {} },
         { "variable over system", {}, { { "TRACELET_LANG", "en" }, { "LANG", "ja_JP" } }, "en",
             {} },
         { "LANGUAGE first", {}, { { "LANGUAGE", "ja:en" }, { "LANG", "en_US.UTF-8" } }, "ja", {} },

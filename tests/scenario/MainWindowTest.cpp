@@ -2,6 +2,8 @@
 #include "platform/CBitmapButton.h"
 #include "res/ControlIds.h"
 
+#include <QLabel>
+
 namespace {
 
 using MainWindowTest = ScenarioTest;
@@ -11,6 +13,8 @@ TEST_F(MainWindowTest, startup_showsAWhitePicture_buttonFacesThatLightUp_andTheF
     EXPECT_EQ(text(IDC_EDIT_ZOOM), "等倍");
     EXPECT_EQ(dlg->controls().slider.GetRangeMax(), 100);
     ASSERT_EQ(canvas().size(), QSize(525, 351));
+    EXPECT_EQ(
+        QPoint(dlg->controls().canvasRect.left, dlg->controls().canvasRect.top), QPoint(5, 3));
     EXPECT_EQ(canvasPixel(300, 200), RGB(255, 255, 255));
     for (int id :
         { IDC_PLAY_PAUSE, IDC_PATH_RUN, IDC_CORR_RUN, IDC_TEACH_CORRECTION, IDC_SLIDER_MODE }) {
@@ -46,12 +50,19 @@ TEST_F(MainWindowTest, aboutItem_opensTheAboutBox_andCancelEndsTheWindowWithCanc
     ASSERT_EQ(items.size(), 5u);
     EXPECT_EQ(items[1].text + items[3].text + items[4].text,
         "Tracelet のﾊﾞｰｼﾞｮﾝ情報(&A)...画像を保存...アニメーションを書き出す...");
-    scripted.expectDialog(100, { ScriptedPlatform::click(1) });
+    std::string about;
+    scripted.expectDialog(100,
+        { ScriptedPlatform::call([&about](CDialog &d) {
+             for (const QLabel *label : d.widget()->findChildren<QLabel *>())
+                 about += label->text().toStdString() + "\n";
+         }),
+            ScriptedPlatform::click(1) });
     MSG msg;
     msg.message = WM_SYSCOMMAND;
     msg.id = static_cast<int>(items[1].id);
     dlg->OnMessage(msg);
     EXPECT_EQ(scripted.shownDialogs(), std::vector<int> { 100 });
+    EXPECT_NE(about.find("Tracelet Version 1.0\n"), std::string::npos) << about;
     click(2);
     EXPECT_TRUE(dlg->IsEnded());
     EXPECT_EQ(dlg->Result(), IDCANCEL);

@@ -158,8 +158,12 @@ TEST(RenderCommandTest, animation_givesTheFramesAskedFor_loopsAndEndsOnTheFinish
         EXPECT_EQ(delays.back(), std::max(2000, delayMs)); // rests on the end
         EXPECT_EQ(shown.back(), readImage(dir.file("end.png")));
         const std::string bytes = TempDir::read(gif);
+        EXPECT_EQ(bytes.substr(0, 6), "GIF89a"); // the version that animates
         EXPECT_NE(bytes.find(std::string("NETSCAPE2.0\x03\x01\x00\x00", 15)), std::string::npos);
     }
+    // A limit the animation's time does not divide: never more frames than the limit.
+    ASSERT_EQ(render({ setup, "-o", gif, "--size-limit", "6" }).first, 0);
+    EXPECT_EQ(gifFrames(gif).size(), 6u);
 }
 
 // Plot speeds between tens of milliseconds: a GIF counts in tens, so each delay is rounded where
@@ -195,7 +199,7 @@ TEST(RenderCommandTest, stillSetup_isOneFrame_writesOnlyItsOutputs_keepingALinks
     const std::string setup = writeSmallSetup(dir, 0, "0.00000000000000000012");
     const mode_t previous = umask(022);
     const int gifStatus = render({ setup, "-o", dir.file("a.gif") }).first;
-    const int pngStatus = render({ setup, "-o", dir.file("a.png") }).first;
+    const int pngStatus = render({ setup, "-o", dir.file("a.PNG") }).first; // any case
     umask(previous);
     ASSERT_EQ(std::pair(gifStatus, pngStatus), std::pair(0, 0));
     EXPECT_EQ(gifFrames(dir.file("a.gif")).size(), 1u);
@@ -209,7 +213,7 @@ TEST(RenderCommandTest, stillSetup_isOneFrame_writesOnlyItsOutputs_keepingALinks
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.gif")));
     EXPECT_EQ(QImageReader(QString::fromStdString(target)).format(), "gif");
     for (const auto &[name, mode] :
-        { std::pair { "a.gif", 0644u }, { "a.png", 0644u }, { "kept.gif", 0600u } }) {
+        { std::pair { "a.gif", 0644u }, { "a.PNG", 0644u }, { "kept.gif", 0600u } }) {
         struct stat info = {};
         ASSERT_EQ(stat(dir.file(name).c_str(), &info), 0);
         EXPECT_EQ(info.st_mode & 0777, mode) << name;

@@ -74,6 +74,7 @@ TEST_F(TeachingTest, clicksAddPointsThreePixelsApart_withRingsCrosshairAndReadOu
     clickAt(300, 100);
     clickAt(201, 100); // near the first point, but only the previous one counts
     clickAt(201, 100);
+    clickAt(525, 100); // the column just right of the picture is outside it
     EXPECT_EQ(scripted.messages(), (std::vector<std::string> { kTooClose, kTooClose }));
     EXPECT_EQ(pathModel().teaching.count, 4);
     EXPECT_TRUE(pb().ready);

@@ -66,8 +66,9 @@ TEST(CharacterSprite, loadChecksFormatSizeAndLength)
             << name;
     }
     CharacterImages state;
-    EXPECT_EQ(loadCharacterBitmap(state, dir.write("c.bmp", "BM\x10"), 1), R::NotTrueColour);
-    EXPECT_EQ(loadCharacterBitmap(state, dir.file("missing.bmp"), 1), R::Unreadable);
+    EXPECT_EQ(std::pair(loadCharacterBitmap(state, dir.write("c.bmp", "BM\x10"), 1),
+                  loadCharacterBitmap(state, dir.file("missing.bmp"), 1)),
+        std::pair(R::NotTrueColour, R::Unreadable));
     EXPECT_FALSE(rotateCharacter(state, 1, 0.0));
 }
 
@@ -85,8 +86,8 @@ TEST(CharacterSprite, rotationTurnsClockwiseAboutTheCentre)
         EXPECT_TRUE(isMarked(state, column, row));
         EXPECT_EQ(isMarked(state, 20, 16), degrees == 0.0);
         const auto &mask = state.frames[0].rotated;
-        EXPECT_EQ(mask[offset(column, row)], 0xFF);
-        EXPECT_EQ(mask[offset(5, 5)], 0x00);
+        EXPECT_EQ(
+            std::pair(+mask[offset(column, row)], +mask[offset(5, 5)]), std::pair(0xFF, 0x00));
     }
 }
 
@@ -100,14 +101,14 @@ TEST(CharacterSprite, uncoveredCornersAreTransparentAndAnotherLoadReleasesTheSlo
     ASSERT_EQ(loadCharacterBitmap(state, dir.write("c.bmp", bmpBytes({}, all)), 1),
         CharacterLoadResult::Loaded);
     ASSERT_TRUE(rotateCharacter(state, 1, 45.0));
-    EXPECT_EQ(state.frames[0].rotated[0], 0x00);
-    EXPECT_EQ(state.frames[0].rotated[offset(16, 16)], 0xFF);
+    EXPECT_EQ(std::pair(+state.frames[0].rotated[0], +state.frames[0].rotated[offset(16, 16)]),
+        std::pair(0x00, 0xFF));
 
     ASSERT_EQ(loadCharacterBitmap(state, dir.write("d.bmp", bmpBytes({})), 2),
         CharacterLoadResult::Loaded);
-    EXPECT_FALSE(rotateCharacter(state, 1, 0.0));
-    EXPECT_TRUE(rotateCharacter(state, 2, 0.0));
-    EXPECT_FALSE(rotateCharacter(state, 3, 0.0));
+    EXPECT_EQ(std::tuple(rotateCharacter(state, 1, 0.0), rotateCharacter(state, 2, 0.0),
+                  rotateCharacter(state, 3, 0.0)),
+        std::tuple(false, true, false));
 }
 
 } // namespace

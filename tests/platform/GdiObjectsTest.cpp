@@ -44,7 +44,7 @@ TEST(GdiBitmapSelection, bitmapDeletedOrDestroyedWhileSelected_keepsServingItsDc
     }
 }
 
-TEST(GdiDc, withoutBitmap_drawsNothingAndReadsWhite)
+TEST(GdiDc, withoutBitmapDrawsNothingAndReadsWhite_neverCreatedObjectsAreRefused)
 {
     CDC empty;
     empty.CreateCompatibleDC(nullptr);
@@ -56,11 +56,8 @@ TEST(GdiDc, withoutBitmap_drawsNothingAndReadsWhite)
     EXPECT_EQ(picture(target.dc), "##/##");
     EXPECT_TRUE(target.dc.BitBlt(0, 0, 2, 2, &empty, 0, 0, SRCCOPY));
     EXPECT_EQ(picture(target.dc), "../..");
-}
 
-TEST(GdiDc, neverCreatedOrDeletedObjects_areRefusedAndChangeNothing)
-{
-    CDC never;
+    CDC never; // never created, and objects deleted or never created: refused, nothing changes
     CBitmap loose;
     loose.CreateBitmapIndirect(BITMAP { 0, 3, 1 });
     EXPECT_EQ(never.SelectObject(&loose), nullptr);

@@ -75,10 +75,9 @@ TEST(GdiEllipse, everyBoxSizeAndPen_isSymmetricAndTouchesItsBoxEdges)
             canvas.tools(penWidth, kRed, kAzure);
             canvas.dc.Ellipse(0, 0, size, size);
             const auto at = [&](int x, int y) { return canvas.dc.GetPixel(x, y); };
-            for (int y = 0; y < size; ++y)
-                for (int x = 0; x < size; ++x)
-                    ASSERT_TRUE(at(x, y) == at(size - 1 - x, y) && at(x, y) == at(y, x))
-                        << x << "," << y;
+            for (int i = 0, x = 0, y = 0; i < size * size; ++i, x = i % size, y = i / size)
+                ASSERT_TRUE(at(x, y) == at(size - 1 - x, y) && at(x, y) == at(y, x))
+                    << x << "," << y;
             EXPECT_EQ(canvas.dc.GetPixel(0, size / 2), kRed);
         }
     }

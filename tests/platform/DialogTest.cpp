@@ -77,7 +77,7 @@ protected:
     ScriptedPlatform scripted;
 };
 
-TEST_F(DialogTest, script_runsInitValidationAndHandlers_untilTheDialogEnds)
+TEST_F(DialogTest, script_runsInitValidationAndHandlers_untilTheDialogEnds_elseCancels)
 {
     scripted.expectDialog(7,
         { S::setText(10, ""), S::click(12), S::click(1), S::setText(10, "42"),
@@ -89,10 +89,8 @@ TEST_F(DialogTest, script_runsInitValidationAndHandlers_untilTheDialogEnds)
     EXPECT_EQ(scripted.messages(), std::vector<std::string> { "empty" });
     EXPECT_TRUE(scripted.problems().empty());
     EXPECT_FALSE(dlg.IsWindow()); // DoModal destroys the widgets when the loop ends
-}
 
-TEST_F(DialogTest, dialogLeftOpenOrUnscripted_isCancelledAndReported)
-{
+    // A dialog the script leaves open, and one it does not expect, are cancelled and reported.
     scripted.expectDialog(7, { S::setText(10, "") });
     TestDlg left, unscripted;
     EXPECT_EQ(std::pair(left.DoModal(), unscripted.DoModal()), std::pair(IDCANCEL, IDCANCEL));

@@ -66,48 +66,45 @@ TEST(CharacterSprite, loadChecksFormatSizeAndLength)
             << name;
     }
     CharacterImages state;
-    EXPECT_EQ(loadCharacterBitmap(state, dir.write("c.bmp", "BM\x10"), 1), R::NotTrueColour);
-    EXPECT_EQ(loadCharacterBitmap(state, dir.file("missing.bmp"), 1), R::Unreadable);
+    EXPECT_EQ(std::pair(loadCharacterBitmap(state, dir.write("c.bmp", "BM\x10"), 1),
+                  loadCharacterBitmap(state, dir.file("missing.bmp"), 1)),
+        std::pair(R::NotTrueColour, R::Unreadable));
     EXPECT_FALSE(rotateCharacter(state, 1, 0.0));
 }
 
-TEST(CharacterSprite, rotationTurnsClockwiseAboutTheCentre)
+// Clockwise about the centre; what the turned square does not cover is transparent.
+TEST(CharacterSprite, rotationTurnsClockwiseAboutTheCentre_anotherLoadReleasesTheSlot)
 {
-    const std::tuple<double, int, int> rows[]
-        = { { 0.0, 20, 16 }, { 90.0, 16, 12 }, { 180.0, 12, 16 } };
-    TempDir dir;
-    for (const auto &[degrees, column, row] : rows) {
-        SCOPED_TRACE(degrees);
-        CharacterImages state;
-        ASSERT_EQ(loadCharacterBitmap(state, dir.write("c.bmp", bmpBytes({}, { { 20, 16 } })), 1),
-            CharacterLoadResult::Loaded);
-        ASSERT_TRUE(rotateCharacter(state, 1, degrees));
-        EXPECT_TRUE(isMarked(state, column, row));
-        EXPECT_EQ(isMarked(state, 20, 16), degrees == 0.0);
-        const auto &mask = state.frames[0].rotated;
-        EXPECT_EQ(mask[offset(column, row)], 0xFF);
-        EXPECT_EQ(mask[offset(5, 5)], 0x00);
-    }
-}
-
-TEST(CharacterSprite, uncoveredCornersAreTransparentAndAnotherLoadReleasesTheSlot)
-{
-    TempDir dir;
-    CharacterImages state;
+    using Pixel = std::pair<int, int>;
     Marks all;
     for (int i = 0; i < 32 * 32; ++i)
         all.emplace_back(i % 32, i / 32);
-    ASSERT_EQ(loadCharacterBitmap(state, dir.write("c.bmp", bmpBytes({}, all)), 1),
-        CharacterLoadResult::Loaded);
-    ASSERT_TRUE(rotateCharacter(state, 1, 45.0));
-    EXPECT_EQ(state.frames[0].rotated[0], 0x00);
-    EXPECT_EQ(state.frames[0].rotated[offset(16, 16)], 0xFF);
-
+    // degrees, red marks, a pixel that must be red and opaque, one that must be neither
+    const std::tuple<double, Marks, Pixel, Pixel> rows[] = {
+        { 0.0, { { 20, 16 } }, { 20, 16 }, { 5, 5 } },
+        { 90.0, { { 20, 16 } }, { 16, 12 }, { 20, 16 } },
+        { 180.0, { { 20, 16 } }, { 12, 16 }, { 20, 16 } },
+        { 45.0, all, { 16, 16 }, { 0, 0 } },
+    };
+    TempDir dir;
+    CharacterImages state;
+    for (const auto &[degrees, marks, red, clear] : rows) {
+        SCOPED_TRACE(degrees);
+        ASSERT_EQ(loadCharacterBitmap(state, dir.write("c.bmp", bmpBytes({}, marks)), 1),
+            CharacterLoadResult::Loaded);
+        ASSERT_TRUE(rotateCharacter(state, 1, degrees));
+        const auto &mask = state.frames[0].rotated;
+        EXPECT_EQ(
+            std::tuple(isMarked(state, red.first, red.second), +mask[offset(red.first, red.second)],
+                isMarked(state, clear.first, clear.second),
+                +mask[offset(clear.first, clear.second)]),
+            std::tuple(true, 0xFF, false, 0x00));
+    }
     ASSERT_EQ(loadCharacterBitmap(state, dir.write("d.bmp", bmpBytes({})), 2),
         CharacterLoadResult::Loaded);
-    EXPECT_FALSE(rotateCharacter(state, 1, 0.0));
-    EXPECT_TRUE(rotateCharacter(state, 2, 0.0));
-    EXPECT_FALSE(rotateCharacter(state, 3, 0.0));
+    EXPECT_EQ(std::tuple(rotateCharacter(state, 1, 0.0), rotateCharacter(state, 2, 0.0),
+                  rotateCharacter(state, 3, 0.0)),
+        std::tuple(false, true, false));
 }
 
 } // namespace

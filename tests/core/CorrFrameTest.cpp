@@ -30,10 +30,8 @@ CorrFrame manualFrame(double xTop, double xBottom, double yTop, double yBottom)
 {
     CorrSetupValues setup;
     setup.autoScale = false;
-    setup.frameXTop = xTop;
-    setup.frameXBottom = xBottom;
-    setup.frameYTop = yTop;
-    setup.frameYBottom = yBottom;
+    std::tie(setup.frameXTop, setup.frameXBottom, setup.frameYTop, setup.frameYBottom)
+        = std::tuple(xTop, xBottom, yTop, yBottom);
     CorrFrame frame;
     computeFrame(frame, setup);
     return frame;
@@ -42,10 +40,7 @@ CorrFrame manualFrame(double xTop, double xBottom, double yTop, double yBottom)
 TEST(CorrFrame, automaticScaleIsSymmetricWithTheLargerMagnitude)
 {
     DataSeries points;
-    points.x[0] = 57.3;
-    points.x[1] = 2.1;
-    points.y[0] = -12;
-    points.y[1] = -987;
+    std::tie(points.x[0], points.x[1], points.y[0], points.y[1]) = std::tuple(57.3, 2.1, -12, -987);
     points.lastIndex = 1;
     CorrFrame state;
     widenFrameToData(state, points);
@@ -54,48 +49,37 @@ TEST(CorrFrame, automaticScaleIsSymmetricWithTheLargerMagnitude)
     EXPECT_EQ(toPixelX(state, 57.3), 409);
 
     const CorrFrame edges = automaticFrame({ 60, 0, 20, -5 });
-    EXPECT_EQ(toPixelX(edges, -60), 117);
-    EXPECT_EQ(toPixelY(edges, 20), 25);
-    EXPECT_EQ(toPixelY(edges, -20), 324);
+    EXPECT_EQ(std::tuple(toPixelX(edges, -60), toPixelY(edges, 20), toPixelY(edges, -20)),
+        std::tuple(117, 25, 324));
     EXPECT_EQ(bounds(automaticFrame({ 5, 5, -7, -7 })), (Bounds { 5, -5, 7, -7 }));
 }
 
-TEST(CorrFrame, manualFrameTruncatesAndCentres)
+TEST(CorrFrame, manualFrameTruncatesAndCentres_zeroRangeGivesScaleOne)
 {
     const CorrFrame state = manualFrame(100.9, -50.2, 20.0, -20.0);
     EXPECT_EQ(bounds(state), (Bounds { 100, -50, 20, -20 }));
-    EXPECT_EQ(state.centreX, 25.0);
-    EXPECT_EQ(state.offsetX, 49);
-    EXPECT_EQ(toPixelX(state, 25.0), 267);
-    EXPECT_EQ(toPixelY(state, 0.0), 175);
-}
+    EXPECT_EQ(std::tuple(state.centreX, state.offsetX, toPixelX(state, 25.0), toPixelY(state, 0.0)),
+        std::tuple(25.0, 49, 267, 175));
 
-TEST(CorrFrame, zeroRangeGivesScaleOne)
-{
     const CorrFrame automatic = automaticFrame({ 0, 0, 0, 0 });
-    EXPECT_EQ(automatic.scaleX, 1.0);
-    EXPECT_EQ(automatic.scaleY, 1.0);
     const CorrFrame manual = manualFrame(5.5, 5.2, -3.0, -3.9);
-    EXPECT_EQ(manual.scaleX, 1.0);
-    EXPECT_EQ(manual.scaleY, 1.0);
-    EXPECT_EQ(manual.offsetX, 5);
-    EXPECT_EQ(toPixelX(manual, 5.0), 267);
+    EXPECT_EQ(std::tuple(automatic.scaleX, automatic.scaleY, manual.scaleX, manual.scaleY),
+        std::tuple(1.0, 1.0, 1.0, 1.0));
+    EXPECT_EQ(std::tuple(manual.offsetX, toPixelX(manual, 5.0)), std::tuple(5, 267));
 }
 
 TEST(CorrFrame, extremeBoundsAndValuesStayDefined)
 {
     const CorrFrame state = automaticFrame({ 0, kMin, kMin, kMin });
-    EXPECT_EQ(state.xMax, kMax);
-    EXPECT_EQ(state.xMin, -kMax);
+    EXPECT_EQ(std::tuple(state.xMax, state.xMin), std::tuple(kMax, -kMax));
     EXPECT_GT(state.scaleX, 0.0);
-    EXPECT_EQ(toPixelX(state, std::nan("")), 0);
     // Beyond any surface, with room left for the offsets drawing adds.
-    EXPECT_EQ(toPixelX(state, 1e300), kPixelLimit);
-    EXPECT_EQ(toPixelY(state, 1e300), -kPixelLimit);
-    EXPECT_EQ(toPixelY(state, -std::numeric_limits<double>::infinity()), kPixelLimit);
+    EXPECT_EQ(
+        std::tuple(toPixelX(state, std::nan("")), toPixelX(state, 1e300), toPixelY(state, 1e300),
+            toPixelY(state, -std::numeric_limits<double>::infinity())),
+        std::tuple(0, kPixelLimit, -kPixelLimit, kPixelLimit));
     const CorrFrame manual = manualFrame(1e300, -1e300, 100, -100);
-    EXPECT_TRUE(std::isfinite(manual.scaleX));
-    EXPECT_EQ(manual.offsetX, 0);
+    EXPECT_TRUE(std::isfinite(manual.scaleX) && manual.offsetX == 0);
 }
 
 } // namespace

@@ -44,6 +44,7 @@ TEST(CorrStatistics, exactLinesGiveTheirSlopeAndCoefficientOneInAnyOrder)
     }
 }
 
+// Degenerate data has no coefficient; no points compute nothing.
 TEST(CorrStatistics, degenerateDataHasNoCoefficient)
 {
     const std::tuple<const char *, Points, bool> rows[] = {
@@ -60,19 +61,12 @@ TEST(CorrStatistics, degenerateDataHasNoCoefficient)
         EXPECT_TRUE(std::isfinite(state.slope));
         EXPECT_FALSE(computeCorrelationTerms(state, series, series.lastIndex));
     }
-}
-
-TEST(CorrStatistics, noPointsComputeNothing)
-{
     const DataSeries series = withPoints({ { 1, 2 }, { 2, 4 } });
     CorrStatistics state;
-    state.meanX = 42.0;
-    state.sxy = 7.0;
-    EXPECT_FALSE(computeRegression(state, series, -1));
-    EXPECT_FALSE(computeCorrelationTerms(state, series, -1));
-    EXPECT_FALSE(computeRegression(state, series, kPointCapacity));
-    EXPECT_EQ(state.meanX, 42.0);
-    EXPECT_EQ(state.sxy, 7.0);
+    std::tie(state.meanX, state.sxy) = std::tuple(42.0, 7.0);
+    EXPECT_FALSE(computeRegression(state, series, -1) || computeCorrelationTerms(state, series, -1)
+        || computeRegression(state, series, kPointCapacity));
+    EXPECT_EQ(std::tuple(state.meanX, state.sxy), std::tuple(42.0, 7.0));
 }
 
 TEST(RegressionLine, isCutAtTheFrameAndNotDrawnOutsideIt)
@@ -90,8 +84,7 @@ TEST(RegressionLine, isCutAtTheFrameAndNotDrawnOutsideIt)
         CorrFrame frame;
         std::tie(frame.xMin, frame.xMax, frame.yMin, frame.yMax) = std::tuple(-100, 100, -50, 50);
         CorrStatistics stats;
-        stats.slope = slope;
-        stats.intercept = intercept;
+        std::tie(stats.slope, stats.intercept) = std::tuple(slope, intercept);
         const auto line = regressionLineEnds(stats, frame);
         EXPECT_EQ(line ? Ends(std::array { line->x1, line->y1, line->x2, line->y2 }) : std::nullopt,
             expected)

@@ -2,6 +2,7 @@
 
 #include "path/core/LuDecomposition.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <random>
 #include <tuple>
@@ -58,10 +59,8 @@ TEST(CurveInterpolation, workedCurvesGiveTheirKnotsAndSamples)
         ASSERT_TRUE(state.interpolate([&](int ms) { waits.push_back(ms); }));
         EXPECT_EQ(waits, (std::vector<int> { 300 })); // one fixed wait before the solve
         EXPECT_EQ(state.splineKnots, knots);
-        for (std::size_t i = 0; i < x.size(); ++i) {
-            EXPECT_NEAR(state.route.x[i], x[i], 5e-7) << i;
-            EXPECT_NEAR(state.route.y[i], y[i], 5e-7) << i;
-        }
+        for (std::size_t i = 0; i < x.size(); ++i)
+            EXPECT_NEAR(std::hypot(state.route.x[i] - x[i], state.route.y[i] - y[i]), 0, 5e-7) << i;
         EXPECT_EQ(state.route.x[x.size()], 0.0); // nothing sampled beyond the last point
     }
 
@@ -100,7 +99,7 @@ TEST(CurveInterpolation, bandedSolveGivesThePlainEliminationsNumbersThroughEvery
 {
     std::mt19937 random(2024);
     std::uniform_int_distribution<int> coordinate(-400, 400);
-    for (int trial = 0; trial < 80; ++trial) {
+    for (int trial = 0; trial < 40; ++trial) {
         Points points(static_cast<std::size_t>(3 + trial % 40));
         for (auto &[x, y] : points)
             x = coordinate(random) * 0.37, y = trial % 5 == 0 ? 0.0 : coordinate(random);
@@ -108,12 +107,12 @@ TEST(CurveInterpolation, bandedSolveGivesThePlainEliminationsNumbersThroughEvery
         Curve banded = curveState(points, divisions);
         banded.zoom = trial % 2;
         ASSERT_TRUE(banded.interpolate());
-        for (std::size_t i = 0; i < points.size(); ++i) {
-            const double zoom = trial % 2 ? 2.0 : 1.0;
-            const auto at = i * static_cast<std::size_t>(divisions);
-            ASSERT_NEAR(banded.route.x[at], zoom * points[i].first, 1e-9) << trial << " " << i;
-            ASSERT_NEAR(banded.route.y[at], zoom * points[i].second, 1e-9) << trial << " " << i;
-        }
+        const double zoom = trial % 2 ? 2.0 : 1.0; // through every point, scaled by the zoom
+        for (std::size_t i = 0, at = 0; i < points.size(); ++i, at += std::size_t(divisions))
+            ASSERT_NEAR(std::hypot(banded.route.x[at] - zoom * points[i].first,
+                            banded.route.y[at] - zoom * points[i].second),
+                0.0, 1e-9)
+                << trial << " " << i;
         Curve plain = banded; // pivoting works on whole rows; the rows never swap here
         buildCollocationMatrix(plain);
         LuBand band;
@@ -122,10 +121,10 @@ TEST(CurveInterpolation, bandedSolveGivesThePlainEliminationsNumbersThroughEvery
         luSolve(plain, band, plain.points.y, plain.splineControlY);
         const int count = (plain.points.count - 1) * divisions + 1;
         sampleCurve(plain, divisions, count, plain.zoom, plain.route);
-        ASSERT_EQ(banded.splineControlX, plain.splineControlX) << trial;
-        ASSERT_EQ(banded.splineControlY, plain.splineControlY) << trial;
-        ASSERT_EQ(banded.route.x, plain.route.x) << trial;
-        ASSERT_EQ(banded.route.y, plain.route.y) << trial;
+        ASSERT_TRUE(banded.splineControlX == plain.splineControlX
+            && banded.splineControlY == plain.splineControlY && banded.route.x == plain.route.x
+            && banded.route.y == plain.route.y)
+            << trial;
     }
 }
 
@@ -145,8 +144,7 @@ TEST(CurveInterpolation, basisWindowMatchesTheFullTable_andTheLastSpanIsClosed)
     // The closed last span: its end belongs to it, a little beyond is rounding, further is out.
     EXPECT_EQ(evalBasis(state, 5.0), 5);
     EXPECT_EQ(state.splineBasis[5][0], 1.0);
-    EXPECT_EQ(evalBasis(state, 5.0 + 1e-7), 5);
-    EXPECT_EQ(evalBasis(state, 5.1), -1);
+    EXPECT_EQ(std::pair(evalBasis(state, 5.0 + 1e-7), evalBasis(state, 5.1)), std::pair(5, -1));
 }
 
 } // namespace

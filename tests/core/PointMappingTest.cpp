@@ -16,18 +16,13 @@ TEST(PointMapping, pointLandsFromTheLowerLeftShiftedByOriginZoomAndView)
     state.mapHeight = 400;
     EXPECT_EQ(pixels(mapPathPoint(state, 100, 50)), (Pixels { 100, 350, 100, 350 }));
 
-    state.originX = -50.7;
-    state.originY = 20.5;
+    std::tie(state.originX, state.originY) = std::tuple(-50.7, 20.5);
     const MappedPoint shifted = mapPathPoint(state, 0, 30.5);
-    EXPECT_EQ(shifted.xr, 50.0);
-    EXPECT_EQ(shifted.yr, 10.0);
-    EXPECT_EQ(shifted.by, 390);
+    EXPECT_EQ(std::tuple(shifted.xr, shifted.yr, shifted.by), std::tuple(50.0, 10.0, 390));
 
     MapView zoomed;
-    zoomed.mapHeight = 1000;
-    zoomed.zoomIndex = 2;
-    zoomed.srcX = 10;
-    zoomed.srcY = 650;
+    std::tie(zoomed.mapHeight, zoomed.zoomIndex, zoomed.srcX, zoomed.srcY)
+        = std::tuple(1000, 2, 10, 650);
     EXPECT_EQ(pixels(mapPathPoint(zoomed, 103, 401)), (Pixels { 25, 899, 15, 249 }));
 }
 
@@ -36,8 +31,7 @@ TEST(PointMapping, aPlaceTurnedIntoDataMapsBackOntoThatPlace)
     MapView state;
     state.mapHeight = 600;
     for (auto [ox, oy] : { std::pair { 0.0, 0.0 }, { -50.0, -50.0 }, { -50.7, 12.25 } }) {
-        state.originX = ox;
-        state.originY = oy;
+        std::tie(state.originX, state.originY) = std::tuple(ox, oy);
         for (auto [column, row] : { std::pair { 0, 599 }, { 40, 350 }, { 799, 0 } }) {
             const DataPoint data = dataFromBackground(state, column, 600 - row);
             const MappedPoint back = mapPathPoint(state, data.x, data.y);

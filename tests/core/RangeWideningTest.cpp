@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -29,17 +30,11 @@ TEST(WidenFrameRange, widensByOneStepAndCutsTowardZero)
         { "equalHugeBounds", 1e300, 1e300, kMax, kMax },
     };
     for (const auto &[name, hi, lo, high, low] : rows) {
-        SCOPED_TRACE(name);
         const WidenedRange range = widenRange(hi, lo);
-        EXPECT_EQ(range.high, high);
-        EXPECT_EQ(range.low, low);
+        EXPECT_EQ(std::pair(range.high, range.low), std::pair(high, low)) << name;
     }
-}
-
-TEST(WidenFrameRange, nanAndInfinityAreDefined)
-{
     EXPECT_EQ(widenRange(std::numeric_limits<double>::infinity(), 0.0).high, kMax);
-    widenRange(std::nan(""), 1.0);
+    widenRange(std::nan(""), 1.0); // defined: the sanitizer build checks the conversion
 }
 
 TEST(RangeScan, acceptsEitherOrderAndCutsIndicesToTheArray)

@@ -72,11 +72,9 @@ TEST(SetupFiles, readersReportWhatWasRead)
         SCOPED_TRACE(name);
         const std::string file = dir.write("a.set", text);
         const SetupFileLines lines = path ? readPathSetupFile(file) : readCorrSetupFile(file);
-        EXPECT_TRUE(lines.opened);
-        EXPECT_EQ(lines.magicMatched, count > 0);
-        EXPECT_EQ(lines.complete, complete);
-        ASSERT_EQ(lines.values.size(), count);
-        EXPECT_EQ(count ? lines.values.back() : "", last);
+        EXPECT_EQ(std::tuple(lines.opened, lines.magicMatched, lines.complete, lines.values.size(),
+                      lines.values.empty() ? "" : lines.values.back()),
+            std::tuple(true, count > 0, complete, count, last));
     }
     const SetupFileLines missing = readCorrSetupFile(dir.file("none.kvs"));
     EXPECT_FALSE(missing.opened || missing.faulty());
@@ -122,6 +120,5 @@ TEST(SetupFiles, pathsResolveAgainstTheSetupFilesFolder)
     for (const auto &[written, opened] : rows)
         EXPECT_EQ(resolveAgainstSetupFolder("/data/setups/walk.kvt", written), opened) << written;
     EXPECT_EQ(resolveAgainstSetupFolder("walk.kvt", "map.bmp"), "map.bmp");
-    EXPECT_EQ(folderOf("/data/setups/walk.kvt"), "/data/setups");
-    EXPECT_EQ(folderOf(""), "");
+    EXPECT_EQ(folderOf("/data/setups/walk.kvt") + folderOf(""), "/data/setups");
 }

@@ -52,9 +52,8 @@ TEST(TeachingRoute, straightRouteDividesEachGapScalesByTheZoomAndIsWrittenWithCr
 {
     TempDir dir;
     Route state(dir, { { 0, 0 }, { 50, 0 } }, 4, true);
-    state.zoom = 1;
-    state.settings.moveTimeMs = 1000;
-    state.settings.plotPeriodMs = 50;
+    std::tie(state.zoom, state.settings.moveTimeMs, state.settings.plotPeriodMs)
+        = std::tuple(1, 1000, 50);
     ASSERT_EQ(state.build(), TeachingRouteResult::Built);
     EXPECT_EQ(state.route.lastIndex, 4);
     EXPECT_EQ(TempDir::read(state.settings.filePath),
@@ -132,9 +131,9 @@ TEST(TeachingRoute, pointsTooFarOutForItsLines_stillPlay_butLeaveThePreviousFile
         dir.write("route.csv", "previous route");
         FileWriteResult error;
         EXPECT_EQ(state.build(&error), TeachingRouteResult::BuiltFileNotWritten);
-        EXPECT_EQ(error.error, "route points too far out to be written as path data");
-        EXPECT_EQ(TempDir::read(state.settings.filePath), "previous route");
-        EXPECT_EQ(state.route.lastIndex, 2);
+        EXPECT_EQ(
+            std::tuple(error.error, TempDir::read(state.settings.filePath), state.route.lastIndex),
+            std::tuple("route points too far out to be written as path data", "previous route", 2));
     }
     TempDir dir;
     Route state(dir, { { 0, 0 }, { 1e100, -1e100 } }, 2);

@@ -2,11 +2,10 @@
 
 // A fresh folder under the system temp directory for one test, removed with everything in it.
 
-#include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 #include <string_view>
 
@@ -15,11 +14,9 @@ class TempDir
 public:
     TempDir()
     {
-        static std::atomic<unsigned> counter { 0 };
-        m_path = std::filesystem::temp_directory_path()
-            / ("tracelet-core-" + std::to_string(std::random_device {}()) + "-"
-                + std::to_string(counter++));
-        std::filesystem::create_directories(m_path);
+        std::string pattern
+            = (std::filesystem::temp_directory_path() / "tracelet-core-XXXXXX").string();
+        m_path = ::mkdtemp(pattern.data());
     }
     ~TempDir()
     {
@@ -31,22 +28,20 @@ public:
 
     std::string write(std::string_view name, std::string_view bytes) const
     {
-        const std::string target = file(name);
-        std::ofstream(target, std::ios::binary)
-            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return target;
+        std::ofstream(file(name), std::ios::binary) << bytes;
+        return file(name);
     }
 
     static std::string read(const std::string &path)
     {
         std::ifstream in(path, std::ios::binary);
-        return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+        return { std::istreambuf_iterator<char>(in), {} };
     }
 
-    std::ptrdiff_t entryCount() const
+    // Entries in the folder, or in a folder inside it.
+    std::ptrdiff_t entryCount(std::string_view folder = {}) const
     {
-        return std::distance(
-            std::filesystem::directory_iterator(m_path), std::filesystem::directory_iterator());
+        return std::distance(std::filesystem::directory_iterator(m_path / folder), {});
     }
 
 private:

@@ -77,27 +77,23 @@ protected:
     ScriptedPlatform scripted;
 };
 
-TEST_F(DialogTest, script_runsInitValidationAndHandlers_untilTheDialogEnds)
+TEST_F(DialogTest, script_runsInitValidationAndHandlers_untilTheDialogEnds_elseCancels)
 {
     scripted.expectDialog(7,
         { S::setText(10, ""), S::click(12), S::click(1), S::setText(10, "42"),
             S::setCheck(11, true), S::click(1), S::click(12) });
     TestDlg dlg;
     EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.seen, "42");
-    EXPECT_EQ(dlg.checked, 1);
-    EXPECT_EQ(dlg.browsed, 1); // the click after OK never happened: the dialog had ended
+    // The click after OK never happened: the dialog had ended.
+    EXPECT_EQ(std::tuple(dlg.seen, dlg.checked, dlg.browsed), std::tuple("42", 1, 1));
     EXPECT_EQ(scripted.messages(), std::vector<std::string> { "empty" });
     EXPECT_TRUE(scripted.problems().empty());
     EXPECT_FALSE(dlg.IsWindow()); // DoModal destroys the widgets when the loop ends
-}
 
-TEST_F(DialogTest, dialogLeftOpenOrUnscripted_isCancelledAndReported)
-{
+    // A dialog the script leaves open, and one it does not expect, are cancelled and reported.
     scripted.expectDialog(7, { S::setText(10, "") });
     TestDlg left, unscripted;
-    EXPECT_EQ(left.DoModal(), IDCANCEL);
-    EXPECT_EQ(unscripted.DoModal(), IDCANCEL);
+    EXPECT_EQ(std::pair(left.DoModal(), unscripted.DoModal()), std::pair(IDCANCEL, IDCANCEL));
     EXPECT_EQ(scripted.problems().size(), 2u);
 }
 
@@ -137,8 +133,7 @@ TEST_F(DialogTest,
     };
     const QRgb face = dlg.widget()->palette().color(QPalette::Window).rgb();
     EXPECT_NE(inside(10), face);
-    EXPECT_EQ(inside(13), face);
-    EXPECT_EQ(inside(14), face);
+    EXPECT_EQ(std::pair(inside(13), inside(14)), std::pair(face, face));
     EXPECT_TRUE(qobject_cast<QLineEdit *>(dlg.controlWidget(13))->isReadOnly());
     dlg.DestroyWindow();
 }

@@ -31,11 +31,7 @@ TEST(GdiBitBlt, rasterOps_combineBitwiseKeepAlphaAndReadWhiteOutsideTheSource)
         EXPECT_TRUE(teal.dc.BitBlt(1, 0, 4, 4, &red.dc, -1, 0, rop));
         EXPECT_EQ(picture(teal.dc), partlyOutside);
     }
-}
-
-TEST(GdiBitBlt, overlappingWithinOneSurface_copiesTheOriginalPixels)
-{
-    TestCanvas canvas("rot.");
+    TestCanvas canvas("rot."); // overlapping within one surface copies the original pixels
     EXPECT_TRUE(canvas.dc.BitBlt(1, 0, 3, 1, &canvas.dc, 0, 0, SRCCOPY));
     EXPECT_EQ(picture(canvas.dc), "rrot");
 }
@@ -113,21 +109,19 @@ TEST(GdiStretchDIBits, maskWithSrcPaintThenImageWithSrcAnd_stampsTheFigureUprigh
 
 TEST(GdiStretchDIBits, headerOtherThanUncompressed24BitOrNoBits_failsAndDrawsNothing)
 {
-    Dib dib("rr/rr");
     TestCanvas canvas(2, 2);
-    dib.header.biBitCount = 8;
-    EXPECT_EQ(dib.draw(canvas.dc, { 0, 0, 2, 2 }, { 0, 0, 2, 2 }), 0);
-    dib.header.biBitCount = 24;
-    dib.header.biCompression = 1;
-    EXPECT_EQ(dib.draw(canvas.dc, { 0, 0, 2, 2 }, { 0, 0, 2, 2 }), 0);
-    dib.header.biCompression = BI_RGB;
-    dib.bits = QImage();
-    EXPECT_EQ(dib.draw(canvas.dc, { 0, 0, 2, 2 }, { 0, 0, 2, 2 }), 0);
+    for (const auto spoil : { +[](Dib &d) { d.header.biBitCount = 8; },
+             +[](Dib &d) { d.header.biCompression = 1; }, +[](Dib &d) { d.bits = QImage(); } }) {
+        Dib dib("rr/rr");
+        spoil(dib);
+        EXPECT_EQ(dib.draw(canvas.dc, { 0, 0, 2, 2 }, { 0, 0, 2, 2 }), 0);
+    }
     EXPECT_EQ(picture(canvas.dc), "../..");
 }
 
 // A window surface over a buffer with guard pixels after every row and above and below; no
-// primitive may touch them, and each reports a change within the window.
+// primitive may touch them, and each reports a change within the window. One row per way of
+// clipping: lines, outlined figures, arcs, text, fills, blits and stretches.
 TEST(GdiClipping, everyPrimitivePartlyOutside_writesNothingOutsideTheSurface)
 {
     constexpr int width = 10, height = 10, stride = width + 3;
@@ -154,14 +148,11 @@ TEST(GdiClipping, everyPrimitivePartlyOutside_writesNothingOutsideTheSurface)
         { "line", [&] { dc.MoveTo(-7, 3), dc.LineTo(30, 12); } },
         { "line along the edge", [&] { dc.MoveTo(9, -5), dc.LineTo(9, 40); } },
         { "rectangle", [&] { dc.Rectangle(-3, 8, 13, 15); } },
-        { "ellipse", [&] { dc.Ellipse(5, -6, 16, 4); } },
-        { "arc", [&] { dc.Arc(-4, -4, 3, 3, 0, -4, -4, 0); } },
+        { "arc", [&] { dc.Arc(-6, 2, 4, 8, 4, 5, -1, 8); } },
         { "text", [&] { dc.TextOut(6, 5, "12345"); } },
         { "fill", [&] { dc.FillSolidRect(QRect(-100, 9, 1000, 1000), kTeal); } },
         { "blit", [&] { dc.BitBlt(-16, 4, 32, 32, &source.dc, 0, 0, SRCCOPY); } },
-        { "blit or", [&] { dc.BitBlt(4, -16, 32, 32, &source.dc, -8, 0, SRCPAINT); } },
         { "stretch", [&] { dc.StretchBlt(-3, -3, 20, 20, &source.dc, -5, -5, 40, 40, SRCAND); } },
-        { "dib", [&] { dib.draw(dc, QRect(8, -2, 4, 4), QRect(0, 0, 4, 4)); } },
         { "dib enlarged", [&] { dib.draw(dc, QRect(-30, -30, 64, 64), QRect(0, 0, 4, 4)); } },
     };
     for (const auto &[name, operation] : operations) {

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -14,8 +15,6 @@ TEST(GdiBitmapSelection, bitmapInOneDc_isRefusedByASecondUntilReleased)
     second.CreateCompatibleDC(nullptr);
     EXPECT_TRUE(second.SelectObject(&first.bitmap) == nullptr && second.image() == nullptr);
     EXPECT_EQ(first.dc.SelectObject(&first.bitmap), &first.bitmap);
-    EXPECT_EQ(first.dc.image(), first.bitmap.image());
-
     EXPECT_EQ(first.dc.SelectObject(CBitmap::stock()), &first.bitmap);
     EXPECT_EQ(first.dc.image(), nullptr); // released: the second DC may take it
     EXPECT_EQ(second.SelectObject(&first.bitmap), CBitmap::stock());
@@ -45,12 +44,11 @@ TEST(GdiBitmapSelection, bitmapDeletedOrDestroyedWhileSelected_keepsServingItsDc
     }
 }
 
-TEST(GdiDc, withoutBitmap_drawsNothingAndReadsWhite)
+TEST(GdiDc, withoutBitmapDrawsNothingAndReadsWhite_neverCreatedObjectsAreRefused)
 {
     CDC empty;
     empty.CreateCompatibleDC(nullptr);
-    EXPECT_TRUE(empty.Rectangle(0, 0, 5, 5));
-    EXPECT_TRUE(empty.TextOut(0, 0, "1"));
+    EXPECT_TRUE(empty.Rectangle(0, 0, 5, 5) && empty.TextOut(0, 0, "1"));
     EXPECT_EQ(empty.GetPixel(0, 0), kWhite);
 
     TestCanvas target("##/##");
@@ -58,16 +56,12 @@ TEST(GdiDc, withoutBitmap_drawsNothingAndReadsWhite)
     EXPECT_EQ(picture(target.dc), "##/##");
     EXPECT_TRUE(target.dc.BitBlt(0, 0, 2, 2, &empty, 0, 0, SRCCOPY));
     EXPECT_EQ(picture(target.dc), "../..");
-}
 
-TEST(GdiDc, neverCreatedOrDeletedObjects_areRefusedAndChangeNothing)
-{
-    CDC never;
+    CDC never; // never created, and objects deleted or never created: refused, nothing changes
     CBitmap loose;
     loose.CreateBitmapIndirect(BITMAP { 0, 3, 1 });
     EXPECT_EQ(never.SelectObject(&loose), nullptr);
-    EXPECT_FALSE(never.Rectangle(0, 0, 2, 2));
-    EXPECT_FALSE(never.DeleteDC());
+    EXPECT_FALSE(never.Rectangle(0, 0, 2, 2) || never.DeleteDC());
 
     TestCanvas canvas(3, 1);
     EXPECT_FALSE(canvas.dc.BitBlt(0, 0, 3, 1, &never, 0, 0, SRCCOPY));
@@ -78,9 +72,9 @@ TEST(GdiDc, neverCreatedOrDeletedObjects_areRefusedAndChangeNothing)
     CFont::failCreationForTesting(true);
     EXPECT_FALSE(createGothic(font, 14, 700));
     CFont::failCreationForTesting(false);
-    EXPECT_EQ(canvas.dc.SelectObject(&deleted), nullptr);
-    EXPECT_EQ(canvas.dc.SelectObject(&brush), nullptr);
-    EXPECT_EQ(canvas.dc.SelectObject(&font), nullptr);
+    EXPECT_EQ(std::tuple(canvas.dc.SelectObject(&deleted), canvas.dc.SelectObject(&brush),
+                  canvas.dc.SelectObject(&font)),
+        std::tuple(nullptr, nullptr, nullptr));
     canvas.dc.LineTo(3, 0);
     EXPECT_EQ(picture(canvas.dc), "###");
     EXPECT_TRUE(createGothic(font, 14, 700));
@@ -98,16 +92,16 @@ TEST(GdiStockObjects, selectionReturnsWhatItReplaced_stockObjectsFirst)
     brush.CreateSolidBrush(kAzure);
     CFont font;
     createGothic(font, 10);
-    EXPECT_EQ(canvas.dc.SelectObject(&pen), CPen::stock());
-    EXPECT_EQ(canvas.dc.SelectObject(&brush), CBrush::stock());
-    EXPECT_EQ(canvas.dc.SelectObject(&font), CFont::stock());
+    EXPECT_EQ(std::tuple(canvas.dc.SelectObject(&pen), canvas.dc.SelectObject(&brush),
+                  canvas.dc.SelectObject(&font)),
+        std::tuple(CPen::stock(), CBrush::stock(), CFont::stock()));
     EXPECT_TRUE(pen.DeleteObject());
     canvas.dc.Rectangle(0, 0, 6, 3);
     EXPECT_EQ(picture(canvas.dc), "rrrrrr/roooor/rrrrrr");
 
-    EXPECT_EQ(canvas.dc.SelectObject(CPen::stock()), &pen);
-    EXPECT_EQ(canvas.dc.SelectObject(CBrush::stock()), &brush);
-    EXPECT_EQ(canvas.dc.SelectObject(CFont::stock()), &font);
+    EXPECT_EQ(std::tuple(canvas.dc.SelectObject(CPen::stock()),
+                  canvas.dc.SelectObject(CBrush::stock()), canvas.dc.SelectObject(CFont::stock())),
+        std::tuple(&pen, &brush, &font));
     canvas.dc.Rectangle(0, 0, 6, 3);
     EXPECT_EQ(picture(canvas.dc), "######/#....#/######");
     EXPECT_FALSE(CPen::stock()->DeleteObject());
@@ -119,13 +113,11 @@ TEST(GdiBitmap, createdWhiteOfTheGivenSize_loadedAsOpaqueRgb32_missingOrBrokenFi
     ASSERT_TRUE(bitmap.CreateBitmapIndirect(BITMAP { 0, 525, 351 }));
     BITMAP info;
     EXPECT_GT(bitmap.GetBitmap(&info), 0);
-    EXPECT_EQ(QSize(info.bmWidth, info.bmHeight), QSize(525, 351));
-    EXPECT_EQ(bitmap.image()->pixel(524, 350), 0xFFFFFFFFu);
-
+    EXPECT_EQ(std::tuple(info.bmWidth, info.bmHeight, bitmap.image()->pixel(524, 350)),
+        std::tuple(525, 351, 0xFFFFFFFFu));
     CBitmap empty;
-    EXPECT_FALSE(empty.CreateBitmapIndirect(BITMAP { 0, 0, 5 }));
-    EXPECT_FALSE(empty.CreateBitmapIndirect(BITMAP { 0, 5, -1 }));
-    EXPECT_EQ(empty.GetBitmap(&info), 0);
+    EXPECT_FALSE(empty.CreateBitmapIndirect(BITMAP { 0, 0, 5 })
+        || empty.CreateBitmapIndirect(BITMAP { 0, 5, -1 }) || empty.GetBitmap(&info));
 
     QTemporaryDir dir;
     QImage image(3, 2, QImage::Format_ARGB32);
@@ -133,9 +125,9 @@ TEST(GdiBitmap, createdWhiteOfTheGivenSize_loadedAsOpaqueRgb32_missingOrBrokenFi
     image.setPixel(1, 1, 0xFF00FF00u);
     ASSERT_TRUE(image.save(dir.filePath("picture.png")));
     ASSERT_TRUE(bitmap.LoadImageFromFile(dir.filePath("picture.png").toStdString()));
-    EXPECT_EQ(bitmap.image()->format(), QImage::Format_RGB32);
-    EXPECT_EQ(bitmap.image()->pixel(1, 1), 0xFF00FF00u);
-    EXPECT_EQ(bitmap.image()->pixel(0, 0), 0xFFFFFFFFu);
+    EXPECT_EQ(std::tuple(bitmap.image()->format(), bitmap.image()->pixel(1, 1),
+                  bitmap.image()->pixel(0, 0)),
+        std::tuple(QImage::Format_RGB32, 0xFF00FF00u, 0xFFFFFFFFu));
 
     std::ofstream(dir.filePath("garbage.bmp").toStdString()) << "BM not really";
     EXPECT_FALSE(empty.LoadImageFromFile(dir.filePath("garbage.bmp").toStdString())

@@ -404,10 +404,8 @@ TEST(RenderCommandTest, loopScaleAndProgress_doWhatTheySay)
     for (const auto &[plays, block] : loops) {
         ASSERT_EQ(render({ setup, "-o", dir.file("loop.gif"), "--loop", plays }).first, 0);
         const std::string bytes = TempDir::read(dir.file("loop.gif"));
-        EXPECT_EQ(bytes.find("NETSCAPE2.0") == std::string::npos, block.empty()) << plays;
-        if (!block.empty()) {
-            EXPECT_NE(bytes.find(block), std::string::npos) << plays;
-        }
+        const auto at = bytes.find("NETSCAPE2.0");
+        EXPECT_EQ(at == std::string::npos ? "" : bytes.substr(at, 15), block) << plays;
         EXPECT_EQ(gifFrames(dir.file("loop.gif")), plain) << plays;
     }
 
@@ -418,16 +416,11 @@ TEST(RenderCommandTest, loopScaleAndProgress_doWhatTheySay)
     ASSERT_EQ(big.size(), 7u);
     const QImage bigPng
         = QImage(QString::fromStdString(dir.file("big.png"))).convertToFormat(QImage::Format_RGB32);
-    const std::pair<QImage, QImage> pairs[]
-        = { { big.front(), plain.front() }, { bigPng, plain.back() } };
-    for (const auto &[enlarged, small] : pairs) {
-        ASSERT_EQ(enlarged.size(), QSize(1575, 1050));
-        int wrong = 0;
-        for (int y = 0; y < 1050; ++y)
-            for (int x = 0; x < 1575; ++x)
-                wrong += enlarged.pixel(x, y) != small.pixel(x / 3, y / 3) ? 1 : 0;
-        EXPECT_EQ(wrong, 0);
-    }
+    const auto times3 = [](const QImage &small) {
+        return small.scaled(small.size() * 3, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    };
+    EXPECT_EQ(big.front(), times3(plain.front()));
+    EXPECT_EQ(bigPng, times3(plain.back()));
 
     // Progress as lines when asked for; nothing on a pipe otherwise.
     QProcess quiet;
@@ -507,15 +500,11 @@ TEST(RenderCommandTest, videos_playEverywhereByDefault_andKeepEveryColourWhenExa
         const PictureDifference difference = pictureDifference(frame, picture, 24);
         EXPECT_LE(difference.largest, row.largest);
         EXPECT_LE(difference.shareOver, row.blurred);
-        // The added column and row are white.
-        int palest = 255;
-        for (int y = picture.height(); y < frame.height(); ++y)
-            for (int x = 0; x < frame.width(); ++x)
-                palest = std::min({ palest, qRed(frame.pixel(x, y)), qBlue(frame.pixel(x, y)) });
-        for (int x = picture.width(); x < frame.width(); ++x)
-            for (int y = 0; y < frame.height(); ++y)
-                palest = std::min({ palest, qRed(frame.pixel(x, y)), qBlue(frame.pixel(x, y)) });
-        EXPECT_GE(palest, 250);
+        const QImage added
+            = frame.copy(picture.width(), 0, frame.width() - picture.width(), frame.height());
+        QImage white(added.size(), QImage::Format_RGB32);
+        white.fill(Qt::white);
+        EXPECT_LE(pictureDifference(added, white).largest, 5); // the added column is white
     }
 }
 #endif

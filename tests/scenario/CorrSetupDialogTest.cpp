@@ -1,5 +1,6 @@
 #include "../core/TempDir.h"
 #include "correlation/ui/CCorrSetupDlg.h"
+#include "data/SetupFile.h"
 #include "platform/ScriptedPlatform.h"
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
@@ -62,14 +63,6 @@ std::string flags(const CorrSetup &s)
     for (bool changed : s.changed)
         out += changed ? '1' : '0';
     return out;
-}
-
-std::string setupFile(const std::vector<std::string> &lines)
-{
-    std::string bytes;
-    for (const std::string &line : lines)
-        bytes += line + "\r\n";
-    return bytes;
 }
 
 class CorrSetupDialogTest : public ::testing::Test
@@ -155,8 +148,8 @@ TEST_F(CorrSetupDialogTest, ok_afterChoosingDataFile_asksToSave_declinedCloses_a
             SP::setText(IDC_CORR_X_BOTTOM, "-3.0"), SP::click(IDOK), saveAs(file) },
         IDOK);
     EXPECT_EQ(TempDir::read(file),
-        setupFile({ kMagic, "/data/a.csv", "1", "2", "1", "0", "1", "100.0", "-100.0", "100.0",
-            "-100.0" }));
+        setupFileText(kMagic,
+            { "/data/a.csv", "1", "2", "1", "0", "1", "100.0", "-100.0", "100.0", "-100.0" }));
     EXPECT_EQ(
         stored(rs), std::tuple("/data/a.csv", 1, 2, 1, 0, true, 100.0, -100.0, 100.0, -100.0));
     EXPECT_EQ(flags(rs), "0000000000");
@@ -259,8 +252,8 @@ TEST_F(CorrSetupDialogTest, save_thatCannotBeWritten_saysWhy_keepsWhatWasThereAn
 TEST_F(CorrSetupDialogTest, load_completeFile_showsEveryLine_saveThenLoadRoundTrips)
 {
     // The last line has no line break and is still read whole.
-    const std::string lines = setupFile(
-        { kMagic, "D:\\x\\run.csv", "3", "5", "2", "100", "0", "50.0", "-50.0", "20.0" });
+    const std::string lines = setupFileText(
+        kMagic, { "D:\\x\\run.csv", "3", "5", "2", "100", "0", "50.0", "-50.0", "20.0" });
     const std::string file = dir.write("full.kvs", lines + "-20.5"), copy = dir.file("copy.kvs");
     Shown shown;
     std::string flagsAfterLoad;
@@ -295,9 +288,10 @@ TEST_F(CorrSetupDialogTest, load_completeFile_showsEveryLine_saveThenLoadRoundTr
 TEST_F(CorrSetupDialogTest, load_negativePlotSpeedOrCutFile_showsWhatWasRead)
 {
     const std::string negative = dir.write("neg.kvs",
-        setupFile({ kMagic, "/d.csv", "1", "2", "1", "-5", "1", "1.0", "-1.0", "1.0", "-1.0" }));
+        setupFileText(
+            kMagic, { "/d.csv", "1", "2", "1", "-5", "1", "1.0", "-1.0", "1.0", "-1.0" }));
     const std::string cut
-        = dir.write("cut.kvs", setupFile({ kMagic, "/d/cut.csv", "4", "6", "3" }));
+        = dir.write("cut.kvs", setupFileText(kMagic, { "/d/cut.csv", "4", "6", "3" }));
     Shown afterNegative, afterCut;
     run({ SP::setCheck(IDC_CORR_PLOT_SPEED_CHECK, true), load(negative), snapshot(afterNegative),
         load(cut), snapshot(afterCut), SP::click(IDCANCEL) });
@@ -319,7 +313,7 @@ TEST_F(CorrSetupDialogTest, load_negativePlotSpeedOrCutFile_showsWhatWasRead)
 TEST_F(CorrSetupDialogTest, load_badMagic_reportsAndAppliesNothing)
 {
     const std::string values
-        = setupFile({ "/d.csv", "3", "5", "2", "100", "0", "50.0", "-50.0", "20.0", "-20.0" });
+        = setupFileText("/d.csv", { "3", "5", "2", "100", "0", "50.0", "-50.0", "20.0", "-20.0" });
     for (const std::string &bytes :
         { kMagic, kMagic + " \r\n" + values, "KVT_GRIDWALK_SETUP\r\n" + values, std::string() }) {
         SCOPED_TRACE(bytes.substr(0, 30));

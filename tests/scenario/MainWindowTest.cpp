@@ -1,8 +1,14 @@
 #include "../support/ScenarioFixture.h"
+#include "mainwnd/CConfirmDlg.h"
 #include "platform/CBitmapButton.h"
 #include "res/ControlIds.h"
+#include "res/ResourceIds.h"
+#include "res/TraceletResources.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPlainTextEdit>
 
 namespace {
 
@@ -95,6 +101,37 @@ TEST_F(MainWindowTest, fontsThatCannotBeCreated_areNotSelected_andStartupComplet
     EXPECT_EQ(gs->overlayDCPreviousFont, nullptr);
     gs->overlayDC.SelectObject(&gs->overlayLayer); // text still draws with the DC's own font
     EXPECT_TRUE(gs->overlayDC.TextOut(10, 10, "12"));
+}
+
+TEST(ConfirmDialogTest, showsTheQuestion_onlyOkAnswersOk)
+{
+    registerTraceletResources();
+    ScriptedPlatform scripted;
+    installPlatform(&scripted);
+    QString shown;
+    int row = 0;
+    const ScriptedPlatform::Step read = ScriptedPlatform::call([&](CDialog &d) {
+        shown = qobject_cast<QPlainTextEdit *>(d.controlWidget(IDC_CONFIRM_TEXT))->toPlainText();
+    });
+    const ScriptedPlatform::Step escape = ScriptedPlatform::call([](CDialog &d) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(d.widget(), &press);
+    });
+    const ScriptedPlatform::Step closeBox = ScriptedPlatform::call([](CDialog &d) {
+        d.widget()->show();
+        d.widget()->close();
+    });
+    for (const auto &[steps, result] :
+        { std::pair { std::vector { read, ScriptedPlatform::click(IDOK) }, IDOK },
+            { { ScriptedPlatform::click(IDCANCEL) }, IDCANCEL }, { { escape }, IDCANCEL },
+            { { closeBox }, IDCANCEL } }) {
+        scripted.expectDialog(IDD_CONFIRM, steps);
+        CConfirmDlg dlg("前回設定内容が存在します。修正しますか？");
+        EXPECT_EQ(dlg.DoModal(), result) << "row " << row++;
+    }
+    EXPECT_EQ(shown.toStdString(), "前回設定内容が存在します。修正しますか？");
+    installPlatform(nullptr);
+    EXPECT_TRUE(scripted.problems().empty());
 }
 
 } // namespace

@@ -47,6 +47,18 @@ protected:
             QRect(421, 295 + 10 * row, 104, 10), gs->smallFont, kFrameGreen, text);
     }
 
+    // The pixels of `colour` in a square around a point, row by row: '#' the colour, '.' not.
+    std::string pictureAround(int x, int y, COLORREF colour)
+    {
+        std::string rows;
+        for (int dy = -3; dy <= 3; ++dy) {
+            for (int dx = -3; dx <= 3; ++dx)
+                rows += canvasPixel(x + dx, y + dy) == colour ? '#' : '.';
+            rows += '|';
+        }
+        return rows;
+    }
+
     bool regionHas(QRect region, COLORREF colour)
     {
         for (int y = region.top(); y <= region.bottom(); ++y)
@@ -86,7 +98,14 @@ TEST_F(CorrelationRunTest, allAtOnce_drawsEverything_andAfterStopAndRestartTheFr
     EXPECT_TRUE(readout(1, "X平均値  : 2.0 "));
     EXPECT_TRUE(readout(2, "Y平均値  : 4.0 "));
     // Points as red circles (outline only), the regression line cyan, mean lines azure.
-    EXPECT_TRUE(regionHas(QRect(pixelX(3) - 2, pixelY(6) - 2, 5, 5), kRed));
+    EXPECT_EQ(pictureAround(pixelX(3), pixelY(6), kRed), // the last point's ring, crossed by lines
+        "..###..|"
+        ".#...#.|"
+        ".....#.|"
+        ".#...#.|"
+        "..##...|"
+        ".......|"
+        ".......|");
     EXPECT_TRUE(regionHas(kFrame, kCyan));
     EXPECT_TRUE(regionHas(kFrame, kAzure));
 

@@ -63,10 +63,7 @@ TEST_F(MainWindowTest, aboutItem_opensTheAboutBox_andCancelEndsTheWindowWithCanc
                  about += label->text().toStdString() + "\n";
          }),
             ScriptedPlatform::click(1) });
-    MSG msg;
-    msg.message = WM_SYSCOMMAND;
-    msg.id = static_cast<int>(items[1].id);
-    dlg->OnMessage(msg);
+    systemCommand(items[1].id);
     EXPECT_EQ(scripted.shownDialogs(), std::vector<int> { 100 });
     EXPECT_NE(about.find("Tracelet Version 1.0\n"), std::string::npos) << about;
     click(2);

@@ -69,14 +69,6 @@ protected:
             .string();
     }
 
-    void systemCommand(unsigned id)
-    {
-        MSG msg;
-        msg.message = WM_SYSCOMMAND;
-        msg.id = static_cast<int>(id);
-        dlg->OnMessage(msg);
-    }
-
     // Exports through the menu to `name`; the result the export finished with.
     std::pair<bool, QString> exportAnimation(const std::string &name)
     {

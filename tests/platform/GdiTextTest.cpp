@@ -43,27 +43,6 @@ TEST(GdiText, textOut_paintsAnOpaqueTwoColourCellAtThePoint)
     }
 }
 
-// A strike has no bold cut: bold strikes every column of ink once more one pixel to the right,
-// inside the same cell.
-TEST(GdiText, boldStrike_isEmboldenedWithinItsCell)
-{
-    int ink[2] = {};
-    for (int weight : { 400, 700 }) {
-        TestCanvas canvas(60, 20);
-        CFont font;
-        ASSERT_TRUE(createGothic(font, 14, weight));
-        canvas.dc.SelectObject(&font);
-        canvas.dc.SetTextColor(kTeal);
-        canvas.dc.TextOut(0, 0, "X位置");
-        for (int i = 0; i < 60 * 20; ++i) {
-            const bool inked = canvas.dc.GetPixel(i % 60, i / 60) == kTeal;
-            ink[weight / 700] += inked ? 1 : 0;
-            EXPECT_TRUE(!inked || (i % 60 < 35 && i / 60 < 14)) << i % 60 << "," << i / 60;
-        }
-    }
-    EXPECT_GT(ink[1], ink[0] + ink[0] / 3);
-}
-
 // Sizes without a strike and folders without usable strikes leave the scalable gothic; nothing
 // breaks on a damaged font file.
 TEST(GothicFonts, sizesWithoutStrikesAndBrokenFolders_keepTheScalableGothic)
@@ -79,7 +58,6 @@ TEST(GothicFonts, sizesWithoutStrikesAndBrokenFolders_keepTheScalableGothic)
     damaged.close();
     for (const QString &folder : { empty.path(), broken.path(), QStringLiteral("/no/such/folder") })
         EXPECT_TRUE(crispStrikesIn(folder).empty()) << folder.toStdString();
-    EXPECT_EQ(loadCrispGothicStrikes({}), sizes); // what was loaded stays
 }
 
 // The strikes compiled in carry, glyph for glyph, what the whole strikes of the font package
@@ -118,9 +96,6 @@ TEST(GothicFonts, compiledInStrikes_drawTheirCharactersAsTheWholeStrikes)
         EXPECT_EQ(drawn(cut), drawn(full));
     }
     EXPECT_LT(bytes, 64u * 1024);
-
-    const unsigned char damaged[] = { 0, 0, 0, 9, 'n', 'o', 't', ' ', 'a', ' ', 'f', 'o', 'n' };
-    EXPECT_TRUE(crispStrikesFrom({ { 10, damaged, sizeof damaged } }).empty());
 }
 
 } // namespace

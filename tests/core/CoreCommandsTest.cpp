@@ -2,6 +2,7 @@
 
 #include "TempDir.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
@@ -106,6 +107,18 @@ TEST(RouteCommand, writesTheRouteFileAsPlayDoes)
     const std::string body = text.substr(text.find("\r\n") + 2);
     EXPECT_EQ(body.substr(0, body.find("\r\n")), "0.000000,0.000000,53.130071,1000,500");
     EXPECT_TRUE(has(body, "\r\n50.000000,37.500000,"));
+
+    // Straight by default, 10 divisions; a period the move time does not divide is cut.
+    for (const auto &[divisions, period, lines] :
+        { std::tuple { "", ",1000,100\r\n", 22 }, { "6", ",1000,166\r\n", 14 } }) {
+        std::vector<std::string> args { "route", dir.file("p.csv"), "-o", route };
+        if (*divisions)
+            args.insert(args.end(), { "--divisions", divisions });
+        ASSERT_EQ(std::get<0>(run(args)), 0) << divisions;
+        const std::string written = TempDir::read(route);
+        EXPECT_NE(written.find(period), std::string::npos) << written.substr(0, 200);
+        EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), lines) << divisions;
+    }
 }
 
 } // namespace

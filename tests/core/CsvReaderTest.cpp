@@ -228,6 +228,8 @@ TEST_F(CsvRead, report_fieldsWithoutNumbersAndMissingColumns_areCountedFromTheir
     EXPECT_NE(
         dataReadMessage(headingRead).find("データ開始行を 2 にしてください。"), std::string::npos);
     EXPECT_EQ(dataReadMessage(readText(heading, 2)), "");
+    // A file of that one line is a row without numbers, not a heading.
+    EXPECT_EQ(dataReadMessage(readText("height,weight\n")).find("見出し"), std::string::npos);
 
     // Line 3 has text for Y, line 5 ends before Y and keeps line 4's text, line 6 has an empty
     // X; "-.5", " 7" and "1e3x" are numbers as the reader takes them.

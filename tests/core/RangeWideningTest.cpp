@@ -22,6 +22,7 @@ TEST(WidenFrameRange, widensByOneStepAndCutsTowardZero)
         { "leadingDigitThree", 3456, 0, 3700, -300 },
         { "negativeCutTowardZero", -12, -987, 70, -1070 },
         { "fineHundredths", 12.98, 12.5, 13, 12 },
+        { "tenWideIsStillFine", 10, 0, 11, -1 },
         { "equalBounds", 5.25, 5.25, 5, 5 },
         { "fineNegative", -0.0345, -0.5, 0, 0 },
         // "%f" rounds 2.9999996 to 3.000000 before the cut, so the low bound is 3, not 2.

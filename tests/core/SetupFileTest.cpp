@@ -71,12 +71,12 @@ TEST(SetupFiles, readersReportWhatWasRead)
 TEST(PathSetupFile, savedSetupLoadsBack)
 {
     TempDir dir;
-    const PathSetupValues values { "/maps/plant.bmp", -50.7, 12.3456789, "/chars/a.bmp", "",
-        "/data/route.csv" };
+    // Empty lines are files not given.
+    const PathSetupValues values { "/maps/plant.bmp", -50.7, 12.3456789, "/chars/a.bmp", "", "" };
     ASSERT_TRUE(writePathSetupFile(dir.file("a.kvt"), values));
     EXPECT_EQ(TempDir::read(dir.file("a.kvt")),
         "KVT_GRIDWALK_SETUP\r\n/maps/plant.bmp\r\n-50.700000\r\n12.345679\r\n/chars/a.bmp\r\n\r\n"
-        "/data/route.csv\r\n");
+        "\r\n");
 
     const SetupFileLines lines = readPathSetupFile(dir.file("a.kvt"));
     ASSERT_TRUE(lines.complete);
@@ -84,7 +84,7 @@ TEST(PathSetupFile, savedSetupLoadsBack)
     applyAll(state, lines, applyPathSetupLine);
     EXPECT_EQ(std::tie(state.backgroundGiven, state.characterGiven, state.character2Given,
                   state.dataFileGiven),
-        std::tuple(true, true, false, true));
+        std::tuple(true, true, false, false));
 }
 
 } // namespace

@@ -31,14 +31,14 @@ protected:
         scripted.clearMessages(); // the teaching check box explains itself
         scripted.advance(200); // the one refresh of timer 1
     }
-    // The mouse at a pixel of the picture area, as the window receives it.
-    bool ringAt(int x, int y, COLORREF colour)
+    // A ring of the colour around (x, y), `pixels` of it showing in the 7 × 7 square.
+    bool ringAt(int x, int y, COLORREF colour, int pixels = 28)
     {
         int found = 0;
         for (int dy = -3; dy <= 3; ++dy)
             for (int dx = -3; dx <= 3; ++dx)
                 found += canvasPixel(x + dx, y + dy) == colour ? 1 : 0;
-        return found >= 8 && canvasPixel(x, y) != colour;
+        return found == pixels && canvasPixel(x, y) != colour;
     }
     std::pair<double, double> taught(int k)
     {
@@ -99,7 +99,7 @@ TEST_F(TeachingTest, correctionPicksTheFirstPointInReach_movesItCheckingOnlyItsN
 
     clickAt(203, 100); // |dx| = 3 picks nothing
     clickAt(102, 102); // points 0 and 3 both within reach: the first entered wins
-    EXPECT_TRUE(ringAt(100, 100, kRed));
+    EXPECT_TRUE(ringAt(100, 100, kRed, 20)); // point 3's ring, two pixels off, covers some
     EXPECT_TRUE(ringAt(200, 100, kTeal));
 
     // Point 0 moves next to point 3 (not a neighbour), but not next to point 1.

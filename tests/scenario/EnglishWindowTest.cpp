@@ -80,7 +80,6 @@ TEST_F(EnglishWindowTest, aPathRun_readsOutInEnglish_andFilesStayAsTheyAre)
     play(1);
     // The read-outs' labels, in the canvas's own font and colour (the numbers follow them).
     const COLORREF azure = RGB(0, 127, 255);
-    EXPECT_TRUE(canvasShowsText(QRect(10, 10, 56, 14), gs->titleFont, azure, "X pos : "));
     EXPECT_TRUE(canvasShowsText(QRect(10, 24, 56, 14), gs->titleFont, azure, "Y pos : "));
     EXPECT_TRUE(scripted.messages().empty()) << scripted.messages().front();
     EXPECT_EQ(read(kvt), before);

@@ -110,7 +110,6 @@ protected:
 
 TEST_F(CorrSetupDialogTest, firstOpening_okWithoutDataFileReportsAndStaysOpen)
 {
-    rs.changed.fill(true);
     const std::string file = dir.write("keep.kvs", "old contents");
     Shown afterCancel;
     // A cancelled choice withdraws the data file chosen before, though its path stays shown.

@@ -208,33 +208,19 @@ TEST(RenderCommandTest, pointsBeyondEveryPixel_drawNothing_theOthersAsUsual)
     // A frame one unit wide puts 299 pixels in a unit: 1e300 lies beyond any pixel there is.
     TempDir dir;
     dir.write("points.csv", "x,y\n0.5,0.5\n1e300,-1e300\n-1e300,3e9\n0.2,0.8\n");
-    for (const char *plotSpeed : { "0", "100" }) {
-        SCOPED_TRACE(plotSpeed);
-        const std::string setup = dir.write("unit.kvs",
-            setupFileText(kCorrSetupMagic,
-                { "points.csv", "1", "2", "2", plotSpeed, "0", "1", "0", "1", "0" }));
-        const auto [status, err] = render({ setup, "-o", dir.file("unit.png") });
-        ASSERT_EQ(status, 0) << err;
-        // The point (0.5, 0.5) is a red ring about (267, 174).
-        EXPECT_EQ(readImage(dir.file("unit.png")).pixel(265, 174), kRed);
-    }
+    const std::string setup = dir.write("unit.kvs",
+        setupFileText(
+            kCorrSetupMagic, { "points.csv", "1", "2", "2", "100", "0", "1", "0", "1", "0" }));
+    const auto [status, err] = render({ setup, "-o", dir.file("unit.png") });
+    ASSERT_EQ(status, 0) << err;
+    // The point (0.5, 0.5) is a red ring about (267, 174).
+    EXPECT_EQ(readImage(dir.file("unit.png")).pixel(265, 174), kRed);
 }
 
-TEST(RenderCommandTest, pathSetups_farOutPeriods_render_andAFailedMapIsToldBesideTheDataWarning)
+// (A first-row period of 2147483647 ms is a seed of the render fuzz harness: it must end.)
+TEST(RenderCommandTest, pathSetup_aFailedMapIsToldBesideTheDataWarning)
 {
-    // A first-row period of 2147483647 ms with a second character:
-    // the blink timer fires once per jump of the render's clock, not millions of times.
     TempDir dir;
-    {
-        dir.write("far.csv", "X,Y\n10,10,0,1000,2147483647\n20,10,0\n30,10,0\n");
-        dir.write("far.kvt",
-            setupFileText("KVT_GRIDWALK_SETUP",
-                { TRACELET_SAMPLES_DIR "/bitmap1.bmp", "0", "0",
-                    TRACELET_SAMPLES_DIR "/walker1.bmp", TRACELET_SAMPLES_DIR "/walker2.bmp",
-                    "far.csv" }));
-        const auto [status, err] = render({ dir.file("far.kvt"), "-o", dir.file("far.png") });
-        EXPECT_EQ(status, 0) << err;
-    }
     // No map named and none in the start-up folder, a data file with a text field: both are told.
     dir.write("text.csv", "X,Y\n10,10,0,1000,50\n20,n/a,0\n");
     dir.write(
@@ -449,7 +435,8 @@ TEST(RenderCommandTest, videos_playEverywhereByDefault_andKeepEveryColourWhenExa
         ASSERT_EQ(video.frames.size(), 7u) << video.error;
         EXPECT_EQ(video.pixelFormat, row.pixelFormat);
         EXPECT_EQ(video.profile, row.profile);
-        EXPECT_TRUE(video.indexFirst);
+        const std::string bytes = TempDir::read(dir.file("v.mp4")); // the index first: it streams
+        EXPECT_LT(bytes.find("moov"), bytes.find("mdat"));
         const QImage &frame = video.frames.back();
         ASSERT_EQ(frame.size(), row.size);
         const int scale = row.size.height() / last.height();

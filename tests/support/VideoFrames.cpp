@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -11,47 +10,24 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
-namespace {
-
-// Walks the top-level boxes of an MP4 file: is "moov" met before "mdat"?
-bool indexBeforeMedia(const std::string &path)
-{
-    std::ifstream file(path, std::ios::binary);
-    unsigned char header[8];
-    while (file.read(reinterpret_cast<char *>(header), 8)) {
-        const std::string type(reinterpret_cast<const char *>(header) + 4, 4);
-        if (type == "moov" || type == "mdat")
-            return type == "moov";
-        const std::uint32_t size = (std::uint32_t { header[0] } << 24) | (header[1] << 16)
-            | (header[2] << 8) | header[3];
-        if (size < 8)
-            return false;
-        file.seekg(size - 8, std::ios::cur);
-    }
-    return false;
-}
-
-} // namespace
-
 VideoFrames decodeVideo(const std::string &path)
 {
     AVFormatContext *format = nullptr;
     if (avformat_open_input(&format, path.c_str(), nullptr, nullptr) < 0)
-        return { {}, {}, {}, "cannot open", {}, {}, false };
+        return { {}, {}, {}, "cannot open", {}, {} };
     avformat_find_stream_info(format, nullptr);
     const AVCodec *codec = nullptr;
     const int stream = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, &codec, 0);
     if (stream < 0 || !codec) {
         avformat_close_input(&format);
-        return { {}, {}, {}, "no video stream", {}, {}, false };
+        return { {}, {}, {}, "no video stream", {}, {} };
     }
-    VideoFrames result { {}, {}, codec->name, {}, {}, {}, false };
+    VideoFrames result { {}, {}, codec->name, {}, {}, {} };
     const AVCodecParameters *parameters = format->streams[stream]->codecpar;
     if (const char *name = av_get_pix_fmt_name(static_cast<AVPixelFormat>(parameters->format)))
         result.pixelFormat = name;
     if (const char *name = avcodec_profile_name(parameters->codec_id, parameters->profile))
         result.profile = name;
-    result.indexFirst = indexBeforeMedia(path);
     AVCodecContext *decoder = avcodec_alloc_context3(codec);
     avcodec_parameters_to_context(decoder, parameters);
     avcodec_open2(decoder, codec, nullptr);

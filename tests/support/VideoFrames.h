@@ -14,7 +14,6 @@ struct VideoFrames
     std::string error;
     std::string pixelFormat; // as FFmpeg names it: yuv420p, yuv444p
     std::string profile; // the H.264 profile: High, High 4:4:4 Predictive
-    bool indexFirst = false; // the MP4 index (moov) before the media data: it streams
 };
 
 VideoFrames decodeVideo(const std::string &path);

@@ -37,7 +37,7 @@ TEST(GdiBitBlt, rasterOps_combineBitwiseKeepAlphaAndReadWhiteOutsideTheSource)
 }
 
 // Black-on-white stretch mode: pixels folding into one are ANDed, so thin black lines survive.
-TEST(GdiStretchBlt, shrinkAndsFoldedPixels_enlargeReplicates)
+TEST(GdiStretchBlt, shrinkAndsFoldedPixels_enlargeReplicates_outsideReadsWhite)
 {
     TestCanvas lines(12, 12);
     lines.dc.FillSolidRect(QRect(5, 0, 1, 12), kBlack);
@@ -53,6 +53,9 @@ TEST(GdiStretchBlt, shrinkAndsFoldedPixels_enlargeReplicates)
     TestCanvas large(5, 5);
     EXPECT_TRUE(large.dc.StretchBlt(0, 0, 4, 4, &small.dc, 0, 0, 2, 2, SRCCOPY));
     EXPECT_EQ(picture(large.dc), "rr.../rr.../..oo./..oo./.....");
+    large.fill(kBlack);
+    large.dc.StretchBlt(0, 0, 4, 4, &small.dc, 1, 0, 2, 4, SRCCOPY);
+    EXPECT_EQ(picture(large.dc), "....#/oo..#/....#/....#/#####");
 }
 
 // A bottom-up 24-bit DIB of a picture. Format_BGR888 rows are laid out as a DIB's: blue, green,

@@ -46,12 +46,10 @@ TEST(SetupFiles, readersReportWhatWasRead)
     const std::tuple<const char *, bool, std::string, bool, std::size_t, std::string> rows[] = {
         { "empty", false, "", false, 0, "" },
         { "magicWithoutLineFeed", false, "KVT_GRIDWALK_SETUP_SOUKAN", false, 0, "" },
-        { "magicWithTrailingBlank", false, "KVT_GRIDWALK_SETUP_SOUKAN \n1\n", false, 0, "" },
         { "pathMagicInKvs", false, "KVT_GRIDWALK_SETUP\n", false, 0, "" },
         { "kvsCut", false, "KVT_GRIDWALK_SETUP_SOUKAN\nd.csv\n1\n2\n3\n", false, 4, "3" },
         { "kvtOfSixLines", true, "KVT_GRIDWALK_SETUP\nbg\n1\n2\nc\nc2\n", false, 5, "c2" },
         { "kvsWithoutLastLineFeed", false, kvsCutShort, true, 10, "-20.5" },
-        { "kvsWithExtraLines", false, kExampleKvs + "junk\n", true, 10, "-20.0" },
         { "kvsWithUtf8Mark", false, "\xEF\xBB\xBF" + kExampleKvs, true, 10, "-20.0" },
         { "kvtInUtf16", true, kvtInUtf16, true, 6, "d" },
     };

@@ -1,6 +1,5 @@
 #include "GdiTestSupport.h"
 
-#include <climits>
 #include <functional>
 #include <gtest/gtest.h>
 #include <tuple>
@@ -32,13 +31,9 @@ TEST(GdiShapes, eachPrimitive_paintsExactlyThePinnedPixels)
         { "line shallow", line(1, 0, 0, 5, 2), "##..../..##../....#." },
         { "line to its start", line(1, 1, 1, 1, 1), ".../.../..." },
         { "2-px line horizontal", line(2, 1, 2, 5, 2), "....../.####./.####./......" },
-        { "2-px line vertical", line(2, 2, 1, 2, 5), "..../.##./.##./.##./.##./...." },
         { "very long line", line(1, -100'000'000, 1, 100'000'000, 1), "....../######/......" },
         { "rectangle",
             [](TestCanvas &c) { return c.tools(1, kRed, kAzure), c.dc.Rectangle(1, 1, 6, 5); },
-            "......./.rrrrr./.rooor./.rooor./.rrrrr./......." },
-        { "rectangle from its other corner",
-            [](TestCanvas &c) { return c.tools(1, kRed, kAzure), c.dc.Rectangle(6, 5, 1, 1); },
             "......./.rrrrr./.rooor./.rooor./.rrrrr./......." },
         { "rectangle with 2-px pen",
             [](TestCanvas &c) { return c.tools(2, kRed), c.dc.Rectangle(1, 1, 7, 7); },
@@ -62,22 +57,6 @@ TEST(GdiShapes, eachPrimitive_paintsExactlyThePinnedPixels)
         EXPECT_TRUE(draw(canvas));
         EXPECT_EQ(picture(canvas.dc), expected);
     }
-}
-
-TEST(GdiShapes, coordinatesBeyondGdiRange_failAndDrawNothing)
-{
-    TestCanvas canvas(4, 4);
-    EXPECT_FALSE(canvas.dc.Rectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX));
-    EXPECT_FALSE(canvas.dc.Ellipse(-1, -1, INT_MAX, 3));
-    EXPECT_FALSE(canvas.dc.Arc(0, 0, 4, 4, INT_MIN, 0, 0, 0));
-    canvas.dc.MoveTo(0, 0);
-    EXPECT_FALSE(canvas.dc.LineTo(INT_MAX, INT_MAX));
-    EXPECT_FALSE(canvas.dc.TextOut(INT_MIN, 0, "1"));
-    EXPECT_EQ(picture(canvas.dc), "..../..../..../....");
-
-    canvas.tools(1, kBlack, kAzure);
-    EXPECT_TRUE(canvas.dc.Rectangle(-100'000'000, -100'000'000, 100'000'000, 100'000'000));
-    EXPECT_EQ(picture(canvas.dc), "oooo/oooo/oooo/oooo");
 }
 
 } // namespace

@@ -74,40 +74,6 @@ TEST_F(PathFaultsTest, closing_asksWhileTaughtPointsAreUnwritten_andTheRouteReco
     EXPECT_EQ(scripted.shownDialogs().size(), 3u); // setup, save question, one close question
 }
 
-TEST_F(PathFaultsTest, theCharacter_isNeverDrawnOutsideThePicture)
-{
-    // Bottom rows shown (450..799); the walk near the view's bottom edge, then two scrolls up.
-    const std::string walker = character("w.bmp", { { 16, 31, RGB(200, 0, 0) } });
-    startRun(setupFile("m.kvt", background("m.bmp", 600, 800), 0, 0, walker, "",
-        dataFile("d.csv", { { 100, 20, 0 }, { 110, 18, 0 }, { 120, 16, 0 } }, 50)));
-    const QImage before = canvas();
-    play(2);
-    click(IDC_PLAY_PAUSE);
-    click(IDC_SCROLL_UP);
-    click(IDC_SCROLL_UP);
-    ticks(3);
-    const QImage after = canvas();
-    for (int y = 350; y < after.height(); ++y)
-        for (int x = 0; x < after.width(); ++x)
-            ASSERT_EQ(after.pixel(x, y), before.pixel(x, y)) << x << "," << y;
-}
-
-TEST_F(PathFaultsTest, dataFarOutOfEveryMap_keepTheViewOnTheMapAtEveryZoom)
-{
-    // Origin and first point; the walk then jumps to the mirrored places.
-    const std::tuple<double, double, double> rows[]
-        = { { 1e308, 0, 5 }, { 0, 1e300, -1e300 }, { -1e308, -1e300, 1e300 } };
-    for (const auto &[origin, x, y] : rows) {
-        SCOPED_TRACE(testing::Message() << origin << " " << x);
-        startRun(setupFile("z.kvt", background("z.bmp", 900, 400), origin, origin, "", "",
-            dataFile("z.csv", { { x, y, 0 }, { -x, y, 0 }, { x, -y, 0 } }, 50)));
-        click(IDC_ZOOM_OUT);
-        play(3);
-        EXPECT_TRUE(view().srcX >= 0 && view().srcX <= 900 && view().srcY <= 400);
-        click(IDC_PATH_RUN);
-    }
-}
-
 TEST_F(PathFaultsTest, pathsWrittenOnAnotherMachine_areFoundBesideTheSetup_andTold)
 {
     const std::string map = background("town.bmp", 600, 400);

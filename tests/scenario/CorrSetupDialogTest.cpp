@@ -169,16 +169,13 @@ TEST_F(CorrSetupDialogTest, ok_overAcceptedSetup_takesValidFields_asksToSaveOnly
         const auto &[edits, message, xColumn, yColumn, plotPeriodMs, yBottom, asks] = row;
         acceptEarlierSetup();
         scripted.clearMessages();
-        bool openForOk = false;
         std::vector<Step> steps = edits;
-        steps.insert(
-            steps.end(), { SP::call([&](CDialog &) { openForOk = true; }), SP::click(IDOK) });
+        steps.push_back(SP::click(IDOK));
         EXPECT_EQ(run(steps, asks ? std::optional(IDCANCEL) : std::nullopt), IDOK);
         EXPECT_EQ(scripted.messages(), message.empty() ? Messages {} : Messages { message });
         EXPECT_EQ(std::tuple(rs.values.xColumn, rs.values.yColumn, rs.values.plotSpeedMs,
                       rs.values.frameYBottom),
             std::tuple(xColumn, yColumn, plotPeriodMs, yBottom));
-        EXPECT_TRUE(openForOk);
     }
 }
 
@@ -189,7 +186,6 @@ TEST_F(CorrSetupDialogTest, save_appendsKvsUnlessNameEndsInIt)
         SCOPED_TRACE(chosen);
         TempDir folder;
         run({ browse("/data/a.csv"), saveAs(folder.file(chosen)), SP::click(IDCANCEL) });
-        EXPECT_EQ(rs.setupFilePath, folder.file(written));
         EXPECT_EQ(static_cast<int>(folder.entryCount()), 1);
         EXPECT_NE(TempDir::read(folder.file(written)), "");
     }

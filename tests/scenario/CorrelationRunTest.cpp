@@ -227,13 +227,6 @@ TEST_F(CorrelationRunTest, sliderMarker_restoresARedCircleExactly_andStartsAfres
     EXPECT_EQ(gs->plotDC.GetPixel(corrModel().sliderMarkerX, corrModel().sliderMarkerY), kCyan);
 }
 
-TEST_F(CorrelationRunTest, manyRows_setTheSliderRangeAndPageSize)
-{
-    startRun((samplesDir() / "correlation_2500.csv").string(), 0);
-    EXPECT_EQ(dlg->controls().slider.GetRangeMax(), 2500);
-    EXPECT_EQ(dlg->controls().slider.GetPageSize(), 25);
-}
-
 TEST_F(CorrelationRunTest, columnBeyondTheFieldTable_andZeroRangeManualFrame_drawSafely)
 {
     startRun(csv({ { 1, 2 }, { 2, 5 }, { 3, 4 } }), 0,

@@ -3,7 +3,6 @@
 #include "platform/CBitmapButton.h"
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
-#include "res/TraceletResources.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -11,6 +10,8 @@
 #include <QPlainTextEdit>
 
 namespace {
+
+using S = ScriptedPlatform;
 
 using MainWindowTest = ScenarioTest;
 
@@ -55,11 +56,11 @@ TEST_F(MainWindowTest, aboutItem_opensTheAboutBox_andCancelEndsTheWindowWithCanc
         "Tracelet のﾊﾞｰｼﾞｮﾝ情報(&A)...画像を保存...アニメーションを書き出す...");
     std::string about;
     scripted.expectDialog(100,
-        { ScriptedPlatform::call([&about](CDialog &d) {
+        { S::call([&about](CDialog &d) {
              for (const QLabel *label : d.widget()->findChildren<QLabel *>())
                  about += label->text().toStdString() + "\n";
          }),
-            ScriptedPlatform::click(1) });
+            S::click(1) });
     systemCommand(items[1].id);
     EXPECT_EQ(scripted.shownDialogs(), std::vector<int> { 100 });
     EXPECT_NE(about.find("Tracelet Version 1.0\n"), std::string::npos) << about;
@@ -94,30 +95,23 @@ TEST_F(MainWindowTest, fontsThatCannotBeCreated_areNotSelected_andStartupComplet
     EXPECT_TRUE(gs->overlayDC.TextOut(10, 10, "12"));
 }
 
-TEST(ConfirmDialogTest, showsTheQuestion_onlyOkAnswersOk)
+TEST_F(MainWindowTest, confirmation_showsTheQuestion_onlyOkAnswersOk)
 {
-    registerTraceletResources();
-    ScriptedPlatform scripted;
-    installPlatform(&scripted);
     QString shown;
-    int row = 0;
-    const ScriptedPlatform::Step read = ScriptedPlatform::call([&](CDialog &d) {
+    const S::Step read = S::call([&](CDialog &d) {
         shown = qobject_cast<QPlainTextEdit *>(d.controlWidget(IDC_CONFIRM_TEXT))->toPlainText();
     });
-    const ScriptedPlatform::Step escape = ScriptedPlatform::call([](CDialog &d) {
+    const S::Step escape = S::call([](CDialog &d) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QApplication::sendEvent(d.widget(), &press);
     });
-    for (const auto &[steps, result] :
-        { std::pair { std::vector { read, ScriptedPlatform::click(IDOK) }, IDOK },
-            { { ScriptedPlatform::click(IDCANCEL) }, IDCANCEL }, { { escape }, IDCANCEL } }) {
+    for (const auto &[steps, result] : { std::pair { std::vector { read, S::click(IDOK) }, IDOK },
+             { { S::click(IDCANCEL) }, IDCANCEL }, { { escape }, IDCANCEL } }) {
         scripted.expectDialog(IDD_CONFIRM, steps);
-        CConfirmDlg dlg("前回設定内容が存在します。修正しますか？");
-        EXPECT_EQ(dlg.DoModal(), result) << "row " << row++;
+        CConfirmDlg confirm("前回設定内容が存在します。修正しますか？");
+        EXPECT_EQ(confirm.DoModal(), result) << steps.size();
     }
     EXPECT_EQ(shown.toStdString(), "前回設定内容が存在します。修正しますか？");
-    installPlatform(nullptr);
-    EXPECT_TRUE(scripted.problems().empty());
 }
 
 } // namespace

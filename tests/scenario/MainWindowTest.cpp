@@ -26,7 +26,6 @@ TEST_F(MainWindowTest, startup_showsAWhitePicture_buttonFacesThatLightUp_andTheF
         { IDC_PLAY_PAUSE, IDC_PATH_RUN, IDC_CORR_RUN, IDC_TEACH_CORRECTION, IDC_SLIDER_MODE }) {
         auto *button = qobject_cast<BitmapButtonWidget *>(dlg->controlWidget(id));
         ASSERT_NE(button, nullptr);
-        EXPECT_FALSE(button->upFace().isNull());
         EXPECT_NE(button->upFace(), button->downFace()) << id; // pressed shows the active face
     }
     ASSERT_NE(gs->canvasDC, nullptr);

@@ -69,6 +69,8 @@ TEST_F(PathRunTest, aRunShowsTheBottomRows_playsPausesEndsReplaysOnACleanMap_and
 TEST_F(PathRunTest, backgroundsOfEverySize_restOnTheViewsBottomEdge_orFailWithAMessage)
 {
     const std::string data = eastward(3, 50);
+    startRun(setupFile("even.kvt", background("even.bmp", 525, 350), 0, 0, "", "", data));
+    click(IDC_PATH_RUN); // a full picture first: none of it may stay beside a smaller map
     // 200 rows: bottom edge on the view's bottom edge, white above, also after ticks and a
     // refresh; no scrolling either way.
     startRun(setupFile("low.kvt", background("low.bmp", 400, 200), 0, 0, "", "", data));

@@ -80,7 +80,7 @@ def run_tests(build_dir):
             failed.append(f"{program} timed out")
             continue
         names = re.findall(r"^\[  FAILED  \] ([\w/]+\.\S+?)(?:,| \(|$)", run.stdout, re.M)
-        failed += [n for n in dict.fromkeys(names)]
+        failed += list(dict.fromkeys(names))
         if run.returncode < 0:
             failed.append(f"{program} crashed (signal {-run.returncode})")
         elif run.returncode != 0 and not names:

@@ -136,13 +136,11 @@ start_window() {
   main=$(window Tracelet)
 }
 
-# Esc closes the window; the program must end by itself, with 0 and a clean report.
-close_with_escape() {
-  xdotool mousemove --window "$main" 300 150
-  xdotool key Escape
+# The program, told to close (how: $2), must end by itself, with 0 and a clean report.
+window_ends() {
   local status=0
   for _ in $(seq 300); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$app_pid" 2>/dev/null && fail "$1: the window did not close on Esc"
+  kill -0 "$app_pid" 2>/dev/null && fail "$1: the window did not close on $2"
   wait "$app_pid" || status=$?
   app_pid=
   [ "$status" -eq 0 ] || fail "$1: exit status $status"
@@ -150,6 +148,13 @@ close_with_escape() {
     fail "$1: the sanitizers reported"
   fi
   echo "ok: $1"
+}
+
+# Esc closes the window.
+close_with_escape() {
+  xdotool mousemove --window "$main" 300 150
+  xdotool key Escape
+  window_ends "$1" Esc
 }
 
 # A pixel of a bitmap button's face (x, y of the button in dialog units): a button shows whether
@@ -298,13 +303,7 @@ refused_speed_run() {
     || fail "the saved plot speed is $(sed -n 6p "$work/saved.kvs"), not the 50 accepted before"
   sleep 1
   click_at "$main" $((307 + 25)) $((241 + 7)) # キャンセル closes the window
-  local status=0
-  for _ in $(seq 300); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$app_pid" 2>/dev/null && fail "the window did not close on キャンセル"
-  wait "$app_pid" || status=$?
-  app_pid=
-  [ "$status" -eq 0 ] || fail "refused speed: exit status $status"
-  echo "ok: a refused plot speed is neither saved nor played"
+  window_ends "a refused plot speed is neither saved nor played" キャンセル
 }
 
 # Teaching on one's own map: two points taught, then Esc asks before they are lost; キャンセル keeps
@@ -346,13 +345,7 @@ teaching_close_run() {
   xdotool key Escape
   question=$(window "OK　or　キャンセル")
   click_at "$question" $((72 + 25)) $((72 + 7)) # OK: close without the points
-  local status=0
-  for _ in $(seq 300); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$app_pid" 2>/dev/null && fail "the window did not close after OK"
-  wait "$app_pid" || status=$?
-  app_pid=
-  [ "$status" -eq 0 ] || fail "teaching close: exit status $status"
-  echo "ok: closing with taught points asks first"
+  window_ends "closing with taught points asks first" OK
 }
 
 for run in "${runs[@]}"; do

@@ -7,10 +7,12 @@
 #include "correlation/core/CorrSetupFile.h"
 #include "data/CsvReader.h"
 #include "data/DataReadReport.h"
+#include "data/NumberText.h"
 #include "data/TextLineReader.h"
 #include "export/Mp4Encoder.h"
 #include "export/OutputFile.h"
 #include "path/core/PathSetupFile.h"
+#include "path/core/Teaching.h"
 #include "platform/QtSetup.h"
 #include "res/ControlIds.h"
 
@@ -175,6 +177,33 @@ std::unique_ptr<QApplication> ensureApplication()
     return app;
 }
 
+// The points of a --taught file, as teaching rings them; what the read left out goes to notes.
+std::optional<std::vector<std::array<double, 2>>> readTaughtPoints(
+    const std::string &path, std::ostream &notes, std::string &error)
+{
+    DataColumns columns;
+    columns.path = path;
+    columns.useY = true;
+    auto read = std::make_unique<DataSeries>();
+    DataReadReport report;
+    // A heading line, as points files often have, holds no number and is left out.
+    const int count = loadDataColumns(columns, *read, false, &report);
+    noteDataRead(notes, "render", path, report);
+    if (count == 0) {
+        error = "no teaching point in " + path;
+        return std::nullopt;
+    }
+    if (count > kTeachingCapacity) {
+        error
+            = "too many teaching points: more than " + formatInt(kTeachingCapacity) + " in " + path;
+        return std::nullopt;
+    }
+    std::vector<std::array<double, 2>> points;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i)
+        points.push_back({ read->x[i], read->y[i] });
+    return points;
+}
+
 // Runs the setup in a fresh window and writes the output file; false with error set. What the
 // window told on the way (a default tick period, a character it could not draw) goes to notes.
 bool render(const RenderOptions &options, DiagramKind kind, std::ostream &notes, std::string &error)
@@ -189,20 +218,10 @@ bool render(const RenderOptions &options, DiagramKind kind, std::ostream &notes,
         return false;
     // What the window showed beyond its setup: the taught points, then the zoom.
     if (options.taughtPoints) {
-        DataColumns columns;
-        columns.path = options.taughtPoints->string();
-        columns.useY = true;
-        auto read = std::make_unique<DataSeries>();
-        DataReadReport report;
-        int count = loadDataColumns(columns, *read, false, &report);
-        if (report.firstRowLooksLikeHeading) { // a heading line, as points files often have
-            columns.startRow = 2;
-            count = loadDataColumns(columns, *read, false);
-        }
-        std::vector<std::array<double, 2>> points;
-        for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i)
-            points.push_back({ read->x[i], read->y[i] });
-        session.window().diagram(kind).markPoints(points);
+        const auto points = readTaughtPoints(options.taughtPoints->string(), notes, error);
+        if (!points)
+            return false;
+        session.window().diagram(kind).markPoints(*points);
     }
     for (int i = 0; i < options.zoomOutSteps; ++i)
         session.press(IDC_ZOOM_OUT);

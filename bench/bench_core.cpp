@@ -15,14 +15,16 @@
 
 namespace {
 
-// A path data file of kPointCapacity rows; with a separator other than the comma its decimals are
+constexpr int kRows = 10000;
+
+// A path data file of kRows rows; with a separator other than the comma its decimals are
 // written with a comma, as spreadsheets of decimal-comma regions save them.
 std::string writeRouteFile(char separator = ',')
 {
     const auto path = std::filesystem::temp_directory_path()
         / (separator == ',' ? "tracelet-bench-10000.csv" : "tracelet-bench-10000-semicolon.csv");
     std::string text = "X,Y,direction,interp,plot\r\n";
-    for (int i = 0; i < kPointCapacity; ++i) {
+    for (int i = 0; i < kRows; ++i) {
         appendFixed(text, i * 0.37, 6);
         text += ',';
         appendFixed(text, std::sin(i * 0.01) * 300.0, 6);
@@ -56,14 +58,15 @@ BENCHMARK_CAPTURE(BM_LoadDataColumns10000Rows, semicolonDecimalComma, ';')
 void BM_Statistics10000Points(benchmark::State &bench)
 {
     DataSeries points;
-    for (int i = 0; i < kPointCapacity; ++i) {
+    points.resize(kRows);
+    for (int i = 0; i < kRows; ++i) {
         points.x[static_cast<std::size_t>(i)] = i * 0.5;
         points.y[static_cast<std::size_t>(i)] = std::cos(i * 0.001) * 100.0 + i * 0.01;
     }
     CorrStatistics stats;
     for (auto _ : bench) {
-        benchmark::DoNotOptimize(computeRegression(stats, points, kPointCapacity - 1));
-        benchmark::DoNotOptimize(computeCorrelationTerms(stats, points, kPointCapacity - 1));
+        benchmark::DoNotOptimize(computeRegression(stats, points, kRows - 1));
+        benchmark::DoNotOptimize(computeCorrelationTerms(stats, points, kRows - 1));
     }
 }
 BENCHMARK(BM_Statistics10000Points)->Unit(benchmark::kMicrosecond);
@@ -79,6 +82,7 @@ void BM_CurveRoute1000TeachingPoints(benchmark::State &bench)
     const int divisions = 10;
     SplineWork spline;
     DataSeries route;
+    route.resize(static_cast<std::size_t>(routePointCount(points.count, divisions)));
     const SleepFunction noWait = [](int) {};
     for (auto _ : bench) {
         benchmark::DoNotOptimize(interpolateCurve(spline, points, divisions, 0, route, noWait));

@@ -61,22 +61,103 @@ bool isWholeNumber(std::string_view field, char decimalMark)
     return i == n;
 }
 
+// A quoted field in a file with a decimal point may still hold a decimal comma.
+bool holdsDecimalComma(const CsvField &field, CsvDialect dialect)
+{
+    return field.quoted && dialect.decimalMark == '.'
+        && std::count(field.text.begin(), field.text.end(), ',') == 1
+        && field.text.find('.') == std::string_view::npos;
+}
+
 // Whole numbers count for the dialect, other non-empty fields against it.
 int score(std::string_view line, CsvDialect dialect)
 {
     int total = 0;
-    while (true) {
-        const std::size_t end = line.find(dialect.separator);
-        const std::string_view field = line.substr(0, end);
-        if (!std::all_of(field.begin(), field.end(), isSpace))
-            total += isWholeNumber(field, dialect.decimalMark) ? 1 : -1;
-        if (end == std::string_view::npos)
-            return total;
-        line.remove_prefix(end + 1);
+    CsvFieldReader fields(line, dialect.separator);
+    CsvField field;
+    while (fields.next(field)) {
+        if (std::all_of(field.text.begin(), field.text.end(), isSpace))
+            continue;
+        const bool number = isWholeNumber(field.text, dialect.decimalMark)
+            || (holdsDecimalComma(field, dialect) && isWholeNumber(field.text, ','));
+        total += number ? 1 : -1;
     }
+    return total;
 }
 
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
 } // namespace
+
+bool CsvFieldReader::next(CsvField &field)
+{
+    if (m_done)
+        return false;
+    field = CsvField {};
+    std::size_t i = 0;
+    while (i < m_rest.size() && isBlank(m_rest[i]) && m_rest[i] != m_separator)
+        ++i;
+    std::size_t end = 0;
+    if (i < m_rest.size() && m_rest[i] == '"') {
+        std::size_t j = i + 1;
+        while (j < m_rest.size()) {
+            if (m_rest[j] == '"') {
+                if (j + 1 < m_rest.size() && m_rest[j + 1] == '"') {
+                    field.doubledQuotes = true;
+                    j += 2;
+                    continue;
+                }
+                break;
+            }
+            ++j;
+        }
+        field.quoted = true;
+        field.unterminated = j >= m_rest.size();
+        field.text = m_rest.substr(i + 1, j - (i + 1));
+        // What follows the closing quote up to the separator is no part of the value.
+        end = field.unterminated ? std::string_view::npos : m_rest.find(m_separator, j + 1);
+    } else {
+        end = m_rest.find(m_separator);
+        field.text = m_rest.substr(0, end);
+    }
+    if (end == std::string_view::npos) {
+        m_done = true;
+        m_rest = {};
+    } else {
+        m_rest.remove_prefix(end + 1);
+    }
+    return true;
+}
+
+std::string_view csvFieldValue(const CsvField &field, CsvDialect dialect, std::string &scratch)
+{
+    const bool comma = holdsDecimalComma(field, dialect);
+    const bool otherMark
+        = dialect.decimalMark != '.' && field.text.find(dialect.decimalMark) != std::string::npos;
+    if (!field.doubledQuotes && !comma && !otherMark)
+        return field.text;
+    scratch.clear();
+    for (std::size_t i = 0; i < field.text.size(); ++i) {
+        const char c = field.text[i];
+        if (field.doubledQuotes && c == '"' && i + 1 < field.text.size()
+            && field.text[i + 1] == '"')
+            ++i;
+        scratch += (c == dialect.decimalMark || (comma && c == ',')) ? '.' : c;
+    }
+    return scratch;
+}
+
+bool endsInsideQuotes(std::string_view line, char separator)
+{
+    if (line.find('"') == std::string_view::npos)
+        return false;
+    CsvFieldReader fields(line, separator);
+    CsvField field;
+    while (fields.next(field))
+        if (field.unterminated)
+            return true;
+    return false;
+}
 
 CsvDialect detectCsvDialect(const std::string &path)
 {
@@ -110,15 +191,18 @@ CsvDialect detectCsvDialect(const std::string &path)
     return best;
 }
 
-std::string_view csvField(std::string_view line, CsvDialect dialect, int column)
+bool fitsOtherDialectBetter(std::string_view line, CsvDialect dialect)
 {
-    for (int k = 1; k < column; ++k) {
-        const std::size_t end = line.find(dialect.separator);
-        if (end == std::string_view::npos)
-            return {};
-        line.remove_prefix(end + 1);
-    }
-    return column < 1 ? std::string_view {} : line.substr(0, line.find(dialect.separator));
+    // Only a separator of another dialect can cut a line differently.
+    bool foreign = false;
+    for (const CsvDialect &candidate : kCandidates)
+        if (candidate.separator != dialect.separator && candidate.separator != dialect.decimalMark)
+            foreign = foreign || line.find(candidate.separator) != std::string_view::npos;
+    if (!foreign)
+        return false;
+    const int own = score(line, dialect);
+    return std::any_of(kCandidates.begin(), kCandidates.end(),
+        [&](const CsvDialect &other) { return other != dialect && score(line, other) > own; });
 }
 
 std::string csvDialectName(CsvDialect dialect)

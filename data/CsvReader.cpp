@@ -8,147 +8,176 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
-#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace {
 
-// Field texts of the current read, numbered from 1. Not cleared between lines: a column that a
-// short line does not reach keeps the text an earlier line gave it.
-class FieldTable
+using Role = DataReadReport::Role;
+
+// Lines longer than this (a megabyte) still arrive in pieces; every real row fits.
+constexpr std::size_t kLineLimit = std::size_t { 1 } << 20;
+
+bool isBlankLine(std::string_view line)
+{
+    return std::all_of(line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t'; });
+}
+
+// The line without its line end.
+std::string_view lineText(std::string_view line)
+{
+    line = withoutLineFeed(line);
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    return line;
+}
+
+// The values of the columns a read uses. Not cleared between lines: a column that a short line
+// does not reach keeps the value an earlier line gave it.
+class UsedFields
 {
 public:
-    explicit FieldTable(CsvDialect dialect)
+    UsedFields(CsvDialect dialect, const std::array<int, DataReadReport::RoleCount> &columns,
+        const std::array<bool, DataReadReport::RoleCount> &wanted)
         : m_dialect(dialect)
+        , m_columns(columns)
+        , m_wanted(wanted)
     {
+        for (std::size_t role = 0; role < m_columns.size(); ++role)
+            if (m_wanted[role] && m_columns[role] >= 1 && m_columns[role] <= kFieldCount)
+                m_lastColumn = std::max(m_lastColumn, m_columns[role]);
     }
 
-    // Returns how many fields the line has.
-    int split(std::string_view rest)
+    // Takes the fields of one line; returns how many the line has, counted up to the last used
+    // column.
+    int take(std::string_view line)
     {
-        int k = 1;
-        while (k <= kFieldCount) {
-            const std::size_t comma = rest.find(m_dialect.separator);
-            if (comma == std::string_view::npos) {
-                if (rest.empty())
-                    return k - 1;
-                set(k, rest);
-                return k;
-            }
-            if (comma > 0) {
-                set(k, rest.substr(0, comma));
-            } else if (rest.size() == 1) {
-                // A line ending in a comma without a line feed: both sides of it are empty.
-                set(k, {});
-                set(k + 1, {});
-                return k + 1;
-            } else {
-                set(k, {});
-            }
-            rest.remove_prefix(comma + 1);
+        CsvFieldReader fields(line, m_dialect.separator);
+        CsvField field;
+        int k = 0;
+        while (k < m_lastColumn && fields.next(field)) {
             ++k;
+            for (std::size_t role = 0; role < m_columns.size(); ++role)
+                if (m_wanted[role] && m_columns[role] == k)
+                    set(role, field);
         }
-        return kFieldCount;
+        return k;
     }
 
-    double number(int column) const
+    double value(Role role) const { return m_values[role]; }
+    bool holdsNumber(Role role) const { return m_numbers[role]; }
+    bool present(Role role, int fieldCount) const
     {
-        if (column < 1 || column > kFieldCount)
-            return 0.0;
-        return parseDouble(m_fields[static_cast<std::size_t>(column - 1)]);
-    }
-
-    bool holdsNumber(int column) const
-    {
-        return column >= 1 && column <= kFieldCount
-            && startsWithNumber(m_fields[static_cast<std::size_t>(column - 1)]);
+        return m_columns[role] >= 1 && m_columns[role] <= fieldCount;
     }
 
 private:
-    void set(int k, std::string_view text)
+    void set(std::size_t role, const CsvField &field)
     {
-        if (k >= 1 && k <= kFieldCount) {
-            std::string &field = m_fields[static_cast<std::size_t>(k - 1)];
-            field.assign(text);
-            // Beside another separator a comma can only be the decimal mark.
-            if (m_dialect.decimalMark != '.')
-                std::replace(field.begin(), field.end(), m_dialect.decimalMark, '.');
-        }
+        const std::string_view text = csvFieldValue(field, m_dialect, m_scratch);
+        m_numbers[role] = startsWithNumber(text);
+        m_values[role] = m_numbers[role] ? parseDouble(text) : 0.0;
     }
 
     CsvDialect m_dialect;
-    std::array<std::string, kFieldCount> m_fields;
+    std::array<int, DataReadReport::RoleCount> m_columns;
+    std::array<bool, DataReadReport::RoleCount> m_wanted;
+    int m_lastColumn = 0;
+    std::array<double, DataReadReport::RoleCount> m_values {};
+    std::array<bool, DataReadReport::RoleCount> m_numbers {};
+    std::string m_scratch;
 };
 
-void storeRow(const DataColumns &columns, DataSeries &series, const FieldTable &fields,
-    std::size_t r, bool withPathColumns)
+std::array<int, Role::RoleCount> roleColumns(const DataColumns &c)
 {
-    series.x[r] = fields.number(columns.xColumn);
-    if (columns.useY)
-        series.y[r] = fields.number(columns.yColumn);
-    if (!withPathColumns)
-        return;
-    if (columns.useDirection)
-        series.direction[r] = fields.number(columns.directionColumn);
-    if (r != 0)
-        return;
-    if (columns.useInterpSpeed)
-        series.firstRowInterpSpeed = fields.number(columns.interpSpeedColumn);
-    if (columns.usePlotSpeed)
-        series.firstRowPlotSpeed = fields.number(columns.plotSpeedColumn);
+    return { c.xColumn, c.yColumn, c.directionColumn, c.interpSpeedColumn, c.plotSpeedColumn };
 }
 
-// Counts, for the report, the fields of one data row that hold no number or that the line lacks.
-class RowChecker
+std::array<bool, Role::RoleCount> rolesWanted(const DataColumns &c, bool withPathColumns)
+{
+    return { true, c.useY, withPathColumns && c.useDirection, withPathColumns && c.useInterpSpeed,
+        withPathColumns && c.usePlotSpeed };
+}
+
+// Reads the data lines one by one into the series and the report.
+class DataLineReader
 {
 public:
-    RowChecker(DataReadReport &report, const DataColumns &state, bool withPathColumns)
+    DataLineReader(const DataColumns &columns, bool withPathColumns, DataReadReport &report)
         : m_report(report)
+        , m_fields(report.dialect, roleColumns(columns), rolesWanted(columns, withPathColumns))
+        , m_firstLine(report.startRow)
     {
-        using R = DataReadReport;
-        want(R::X, true, state.xColumn);
-        want(R::Y, state.useY, state.yColumn);
-        want(R::Direction, withPathColumns && state.useDirection, state.directionColumn);
-        want(R::InterpSpeed, withPathColumns && state.useInterpSpeed, state.interpSpeedColumn);
-        want(R::PlotSpeed, withPathColumns && state.usePlotSpeed, state.plotSpeedColumn);
+        const auto numbers = roleColumns(columns);
+        const auto wanted = rolesWanted(columns, withPathColumns);
+        for (std::size_t role = 0; role < Role::RoleCount; ++role) {
+            m_report.columns[role].wanted = wanted[role];
+            m_report.columns[role].column = numbers[role];
+        }
     }
 
-    void check(const FieldTable &fields, int fieldCount, std::size_t r, int line)
+    // False once the file holds more rows than a read may take.
+    bool read(std::string_view line, int lineNumber, DataSeries &series)
     {
-        bool anyProblem = false, allProblems = true;
-        for (std::size_t role = 0; role < DataReadReport::RoleCount; ++role) {
-            auto &c = m_report.columns[role];
-            const bool firstRowOnly
-                = role == DataReadReport::InterpSpeed || role == DataReadReport::PlotSpeed;
-            if (!c.wanted || (firstRowOnly && r != 0))
-                continue;
-            bool problem = true;
-            if (c.column < 1 || c.column > fieldCount)
-                count(c.missingRows, c.firstMissingLine, line);
-            else if (!fields.holdsNumber(c.column))
-                count(c.notNumberRows, c.firstNotNumberLine, line);
-            else
-                problem = false;
-            anyProblem = anyProblem || problem;
-            allProblems = allProblems && problem;
+        if (isBlankLine(line)) {
+            // Told only when a row follows: empty lines at the end are no gap in the data.
+            remember(m_pendingEmpty, lineNumber);
+            return true;
         }
-        if (r == 0)
-            m_firstRowAllProblems = allProblems;
-        else if (anyProblem)
-            m_laterRowsClean = false;
+        const bool misfit = fitsOtherDialectBetter(line, m_report.dialect);
+        const int fieldCount = m_fields.take(line);
+        if (misfit) {
+            skip(DataReadReport::OtherDialect, lineNumber);
+            return true;
+        }
+        for (Role role : { Role::X, Role::Y, Role::Direction }) {
+            if (m_report.columns[role].wanted && m_fields.present(role, fieldCount)
+                && !m_fields.holdsNumber(role)) {
+                if (lineNumber == m_firstLine)
+                    m_firstLineHasNoNumber = true;
+                skip(DataReadReport::NoNumber, lineNumber);
+                return true;
+            }
+        }
+        if (series.x.size() >= static_cast<std::size_t>(kMaxDataRows))
+            return false;
+        flushEmpty();
+        store(series, fieldCount, lineNumber);
+        return true;
     }
 
     void finish(int rows)
     {
-        m_report.firstRowLooksLikeHeading = rows > 1 && m_firstRowAllProblems && m_laterRowsClean;
+        m_report.rowsRead = rows;
+        m_report.firstRowLooksLikeHeading = rows > 0 && m_firstLineHasNoNumber
+            && m_report.skipped[DataReadReport::NoNumber].count == 1;
     }
 
 private:
-    void want(DataReadReport::Role role, bool wanted, int column)
+    void store(DataSeries &series, int fieldCount, int lineNumber)
     {
-        m_report.columns[role].wanted = wanted;
-        m_report.columns[role].column = column;
+        const bool first = series.x.empty();
+        for (std::size_t role = 0; role < Role::RoleCount; ++role) {
+            auto &c = m_report.columns[role];
+            const bool firstRowOnly = role == Role::InterpSpeed || role == Role::PlotSpeed;
+            if (!c.wanted || (firstRowOnly && !first))
+                continue;
+            if (!m_fields.present(static_cast<Role>(role), fieldCount))
+                count(c.missingRows, c.firstMissingLine, lineNumber);
+            else if (!m_fields.holdsNumber(static_cast<Role>(role)))
+                count(c.notNumberRows, c.firstNotNumberLine, lineNumber);
+        }
+        series.x.push_back(m_fields.value(Role::X));
+        series.y.push_back(m_report.columns[Role::Y].wanted ? m_fields.value(Role::Y) : 0.0);
+        series.direction.push_back(
+            m_report.columns[Role::Direction].wanted ? m_fields.value(Role::Direction) : 0.0);
+        if (!first)
+            return;
+        if (m_report.columns[Role::InterpSpeed].wanted)
+            series.firstRowInterpSpeed = m_fields.value(Role::InterpSpeed);
+        if (m_report.columns[Role::PlotSpeed].wanted)
+            series.firstRowPlotSpeed = m_fields.value(Role::PlotSpeed);
     }
 
     static void count(int &rows, int &firstLine, int line)
@@ -157,9 +186,36 @@ private:
             firstLine = line;
     }
 
+    static void remember(DataReadReport::SkippedLines &lines, int line)
+    {
+        if (lines.count < static_cast<int>(DataReadReport::kToldLines))
+            lines.firstLines[static_cast<std::size_t>(lines.count)] = line;
+        ++lines.count;
+    }
+
+    void skip(DataReadReport::Skip why, int line)
+    {
+        flushEmpty();
+        remember(m_report.skipped[why], line);
+    }
+
+    void flushEmpty()
+    {
+        auto &told = m_report.skipped[DataReadReport::EmptyLine];
+        for (int i = 0; i < m_pendingEmpty.count; ++i) {
+            if (i < static_cast<int>(DataReadReport::kToldLines))
+                remember(told, m_pendingEmpty.firstLines[static_cast<std::size_t>(i)]);
+            else
+                ++told.count;
+        }
+        m_pendingEmpty = {};
+    }
+
     DataReadReport &m_report;
-    bool m_firstRowAllProblems = false;
-    bool m_laterRowsClean = true;
+    UsedFields m_fields;
+    int m_firstLine;
+    bool m_firstLineHasNoNumber = false;
+    DataReadReport::SkippedLines m_pendingEmpty;
 };
 
 DataReadReport::Outcome whyNotOpened(const std::string &path)
@@ -176,8 +232,39 @@ DataReadReport::Outcome whyNotOpened(const std::string &path)
 // A path data file always gives its first line to a heading: one with numbers there loses a point.
 bool headingHoldsNumbers(std::string_view line, CsvDialect dialect, const DataColumns &columns)
 {
-    return startsWithNumber(csvField(line, dialect, columns.xColumn))
-        && (!columns.useY || startsWithNumber(csvField(line, dialect, columns.yColumn)));
+    CsvFieldReader fields(lineText(line), dialect.separator);
+    CsvField field;
+    std::string scratch;
+    bool x = false, y = !columns.useY;
+    for (int k = 1; fields.next(field); ++k) {
+        const bool number = startsWithNumber(csvFieldValue(field, dialect, scratch));
+        x = k == columns.xColumn ? number : x;
+        y = columns.useY && k == columns.yColumn ? number : y;
+    }
+    return x && y;
+}
+
+// The next record: a line, or several when a quoted field holds line breaks; lineNumber is
+// where it starts.
+std::optional<std::string_view> nextRecord(
+    TextLineReader &reader, char separator, std::string &joined, int &lineNumber)
+{
+    const auto line = reader.readLine();
+    if (!line)
+        return std::nullopt;
+    lineNumber = reader.lineNumber();
+    std::string_view text = lineText(*line);
+    if (!endsInsideQuotes(text, separator))
+        return text;
+    joined.assign(text);
+    while (endsInsideQuotes(joined, separator) && joined.size() < kLineLimit) {
+        const auto more = reader.readLine();
+        if (!more)
+            break;
+        joined += '\n';
+        joined += lineText(*more);
+    }
+    return joined;
 }
 
 } // namespace
@@ -195,7 +282,7 @@ int loadDataColumns(
     found.startRow = std::max(columns.startRow, 1);
 
     found.dialect = detectCsvDialect(columns.path);
-    TextLineReader reader(columns.path);
+    TextLineReader reader(columns.path, 64 * 1024, kLineLimit);
     // A folder opens on some systems and then reads as empty; it is no data file either.
     if (!reader.isOpen() || std::filesystem::is_directory(columns.path, error)) {
         found.outcome = whyNotOpened(columns.path);
@@ -212,32 +299,34 @@ int loadDataColumns(
             return 0;
         }
     }
-    const std::size_t capacity = std::min({ static_cast<std::size_t>(kPointCapacity),
-        series.x.size(), series.y.size(), series.direction.size() });
-    auto fields = std::make_unique<FieldTable>(found.dialect);
-    RowChecker checker(found, columns, withPathColumns);
-    std::size_t r = 0;
-    while (r < capacity) {
-        const auto line = reader.readLine();
-        if (!line || line->size() < 2)
+    series.clear();
+    DataLineReader rows(columns, withPathColumns, found);
+    std::string joined;
+    bool fits = true;
+    int lineNumber = 0;
+    while (fits) {
+        const auto record = nextRecord(reader, found.dialect.separator, joined, lineNumber);
+        if (!record)
             break;
-        const int fieldCount = fields->split(*line);
-        storeRow(columns, series, *fields, r, withPathColumns);
-        checker.check(*fields, fieldCount, r, reader.lineNumber());
-        ++r;
+        fits = rows.read(*record, lineNumber, series);
     }
-    const int rows = static_cast<int>(r);
-    series.lastIndex = rows - 1;
-    checker.finish(rows);
-    if (rows == 0) {
+    if (!fits) {
+        series.clear();
+        series.lastIndex = -1;
+        found.outcome = DataReadReport::Outcome::TooManyRows;
+        return 0;
+    }
+    const int count = static_cast<int>(series.size());
+    series.lastIndex = count - 1;
+    rows.finish(count);
+    if (count == 0) {
+        found.linesInFile = reader.lineNumber();
         if (reader.lineNumber() == 0)
             found.outcome = DataReadReport::Outcome::EmptyFile;
         else if (reader.lineNumber() < found.startRow)
             found.outcome = DataReadReport::Outcome::EndsBeforeStartRow;
         else
-            found.outcome = DataReadReport::Outcome::BlankStartRow;
-        found.linesInFile = reader.lineNumber();
-        return 0;
+            found.outcome = DataReadReport::Outcome::NoDataRow;
     }
-    return rows;
+    return count;
 }

@@ -2,8 +2,11 @@
 
 #include "data/CsvDialect.h"
 #include "data/DataReadReport.h"
+#include "data/DataSeries.h"
 #include "data/NumberText.h"
 #include "data/Translate.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -21,13 +24,14 @@ std::string noDataRowCause(const DataReadReport &report)
     case Outcome::EndsBeforeStartRow:
         return fillIn(tx("DataRead", "ファイルは %1 行で、データ開始行 %2 行目がありません"),
             { formatInt(report.linesInFile), formatInt(report.startRow) });
-    case Outcome::BlankStartRow:
-        return fillIn(
-            tx("DataRead", "データ開始行 %1 行目が空行です"), { formatInt(report.startRow) });
+    case Outcome::NoDataRow:
+        return fillIn(tx("DataRead", "データ開始行 %1 行目から後に数値の行がありません"),
+            { formatInt(report.startRow) });
     case Outcome::Read:
     case Outcome::NotFound:
     case Outcome::IsFolder:
     case Outcome::NotReadable:
+    case Outcome::TooManyRows:
         break;
     }
     return {};
@@ -45,7 +49,8 @@ std::string openCause(Outcome outcome)
     case Outcome::Read:
     case Outcome::EmptyFile:
     case Outcome::EndsBeforeStartRow:
-    case Outcome::BlankStartRow:
+    case Outcome::NoDataRow:
+    case Outcome::TooManyRows:
         break;
     }
     return {};
@@ -55,6 +60,42 @@ std::string rowsFrom(int rows, int firstLine)
 {
     return fillIn(
         tx("DataRead", "%1 行 (最初は %2 行目)"), { formatInt(rows), formatInt(firstLine) });
+}
+
+// "31, 45 行目", with "ほか" when more lines than those listed were left out.
+std::string lineList(const DataReadReport::SkippedLines &lines)
+{
+    std::string numbers;
+    const int listed = std::min(lines.count, static_cast<int>(DataReadReport::kToldLines));
+    for (int i = 0; i < listed; ++i) {
+        if (i > 0)
+            numbers += ", ";
+        appendInt(numbers, lines.firstLines[static_cast<std::size_t>(i)]);
+    }
+    // One line and several lines read alike in Japanese, not in every language.
+    const std::string words = lines.count > listed ? tx("DataRead", "%1 行目ほか")
+        : lines.count == 1                         ? tx("DataReadOneLine", "%1 行目")
+                                                   : tx("DataReadLines", "%1 行目");
+    return fillIn(words, { numbers });
+}
+
+// Which lines gave no row, and why: one line of text for each reason.
+std::string skippedLines(const DataReadReport &report)
+{
+    constexpr const char *kWhy[DataReadReport::SkipCount] = {
+        TX_NOOP("DataRead", "空行 %1 行を読み飛ばしました (%2)。"),
+        TX_NOOP("DataRead", "数値のない行 %1 行をデータから除きました (%2)。"),
+        TX_NOOP(
+            "DataRead", "区切り文字か小数点がほかの行と違う行 %1 行をデータから除きました (%2)。"),
+    };
+    std::string text;
+    for (std::size_t why = 0; why < DataReadReport::SkipCount; ++why) {
+        const auto &lines = report.skipped[why];
+        if (lines.count > 0)
+            text += fillIn(tx("DataRead", kWhy[why]), { formatInt(lines.count), lineList(lines) })
+                + "\n";
+    }
+    return text;
 }
 
 // What the person should know of a read that went well: how the file was taken apart, and a
@@ -79,26 +120,10 @@ std::string notes(const DataReadReport &report)
     return text;
 }
 
-} // namespace
-
-std::string dataReadMessage(const DataReadReport &report)
+// The fields read by a fallback: first-row speeds without a number, lines short of a column.
+std::string fieldFindings(const DataReadReport &report)
 {
-    if (const std::string cause = openCause(report.outcome); !cause.empty())
-        return fillIn(tx("DataRead", "データファイルを開けません (%1)。"), { cause }) + "\n"
-            + report.path;
-    if (const std::string cause = noDataRowCause(report); !cause.empty())
-        return fillIn(tx("DataRead", "データファイルにデータ行がありません (%1)。"), { cause })
-            + "\n" + report.path;
-    if (report.fieldsClean()) {
-        const std::string told = notes(report);
-        if (told.empty())
-            return {};
-        return tx("DataRead", "データファイルを読みました。") + "\n" + report.path + "\n"
-            + told.substr(0, told.size() - 1);
-    }
-
-    std::string text = tx("DataRead", "データファイルの一部の値を数値として読めませんでした。")
-        + "\n" + report.path + "\n" + notes(report);
+    std::string text;
     bool anyNotNumber = false, anyMissing = false;
     for (std::size_t role = 0; role < DataReadReport::RoleCount; ++role) {
         const auto &c = report.columns[role];
@@ -122,11 +147,68 @@ std::string dataReadMessage(const DataReadReport &report)
     if (anyMissing)
         text += tx("DataRead", "列がない行では、前の行のその列の値 (なければ 0) が使われます。")
             + "\n";
+    return text;
+}
+
+} // namespace
+
+std::string dataReadMessage(const DataReadReport &report)
+{
+    if (const std::string cause = openCause(report.outcome); !cause.empty())
+        return fillIn(tx("DataRead", "データファイルを開けません (%1)。"), { cause }) + "\n"
+            + report.path;
+    if (report.outcome == Outcome::TooManyRows)
+        return fillIn(tx("DataRead", "データファイルの行が多すぎます。読めるのは %1 行までです。"),
+                   { formatInt(kMaxDataRows) })
+            + "\n" + report.path;
+    if (const std::string cause = noDataRowCause(report); !cause.empty()) {
+        std::string text
+            = fillIn(tx("DataRead", "データファイルにデータ行がありません (%1)。"), { cause })
+            + "\n" + report.path;
+        if (const std::string lines = skippedLines(report); !lines.empty())
+            text += "\n" + lines.substr(0, lines.size() - 1);
+        return text;
+    }
+    std::string told = notes(report);
+    if (report.clean() && told.empty())
+        return {};
+    told += skippedLines(report) + fieldFindings(report);
     if (report.firstRowLooksLikeHeading)
-        text += fillIn(tx("DataRead",
+        told += fillIn(tx("DataRead",
                            "%1 行目は見出し行のようです。データ開始行を %2 にしてください。"),
                     { formatInt(report.startRow), formatInt(report.startRow + 1) })
             + "\n";
-    text.pop_back();
+    told.pop_back();
+    return fillIn(tx("DataRead", "データファイルから %1 行を読みました。"),
+               { formatInt(report.rowsRead) })
+        + "\n" + report.path + "\n" + told;
+}
+
+std::string dataReadNote(const DataReadReport &report)
+{
+    if (report.outcome != Outcome::Read || report.skippedLines() == 0)
+        return {};
+    constexpr const char *kWhy[DataReadReport::SkipCount]
+        = { "empty", "without a number", "in another dialect" };
+    std::string text = formatInt(report.rowsRead) + " rows read; left out:";
+    const char *comma = "";
+    for (std::size_t why = 0; why < DataReadReport::SkipCount; ++why) {
+        const auto &lines = report.skipped[why];
+        if (lines.count == 0)
+            continue;
+        text.append(comma)
+            .append(" ")
+            .append(formatInt(lines.count))
+            .append(" ")
+            .append(kWhy[why])
+            .append(" (line");
+        const int listed = std::min(lines.count, static_cast<int>(DataReadReport::kToldLines));
+        text += listed > 1 ? "s " : " ";
+        for (int i = 0; i < listed; ++i)
+            text.append(i > 0 ? ", " : "")
+                .append(formatInt(lines.firstLines[static_cast<std::size_t>(i)]));
+        text += lines.count > listed ? ", ...)" : ")";
+        comma = ",";
+    }
     return text;
 }

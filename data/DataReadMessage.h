@@ -5,7 +5,12 @@
 struct DataReadReport;
 
 // The one message that tells the person what a read of the data file met: why it gave no data
-// row, or which columns held fields without a number or were missing, how often and from which
-// line on, with the start row to choose when the first data line looks like a heading. Empty
-// when there is nothing to tell.
+// row, or how many rows it read, which lines it left out and why (with the first line numbers),
+// which columns were missing or held a first-row speed without a number, with the start row to
+// choose when the first data line looks like a heading. Empty for a clean file.
 std::string dataReadMessage(const DataReadReport &report);
+
+// The command line's one-line account of a read that left lines out: "60 rows read; left out: 1
+// empty (line 31), 1 without a number (line 61)". Empty when every line after the headings gave a
+// row.
+std::string dataReadNote(const DataReadReport &report);

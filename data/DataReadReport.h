@@ -1,8 +1,7 @@
 #pragma once
 
-// What one read of a data file met that the person should hear about. The read itself keeps its
-// documented values (a field without a number reads 0.0, a short line keeps the earlier texts,
-// no row is dropped); this only counts and locates.
+// What one read of a data file met that the person should hear about: how many rows it gave,
+// which lines it left out and why, and the fields it read by the documented fallbacks.
 
 #include "data/CsvDialect.h"
 
@@ -18,10 +17,25 @@ struct DataReadReport
         NotReadable,
         EmptyFile,
         EndsBeforeStartRow, // fewer lines than the heading lines to skip, or none after them
-        BlankStartRow, // the first data line is blank, which ends the data at once
+        NoDataRow, // lines after the headings, but none of them a data row
+        TooManyRows, // more rows than kMaxDataRows: refused whole
     };
     // The columns a read uses, in the order a message lists them.
     enum Role : std::size_t { X, Y, Direction, InterpSpeed, PlotSpeed, RoleCount };
+    // Why a line after the headings gave no row.
+    enum Skip : std::size_t {
+        EmptyLine, // nothing but spaces; empty lines after the last row are not counted
+        NoNumber, // a point column (X, Y, direction) holds no number: a "Total" line, a heading
+        OtherDialect, // the line reads better with another separator or decimal mark
+        SkipCount
+    };
+    static constexpr std::size_t kToldLines = 5; // line numbers kept of each kind
+
+    struct SkippedLines
+    {
+        int count = 0;
+        std::array<int, kToldLines> firstLines {};
+    };
 
     struct ColumnFindings
     {
@@ -37,16 +51,27 @@ struct DataReadReport
     int startRow = 1; // the first line read as data (1 when no heading line is skipped)
     Outcome outcome = Outcome::Read;
     int linesInFile = 0; // for EndsBeforeStartRow: how many lines the file has
+    int rowsRead = 0;
+    std::array<SkippedLines, SkipCount> skipped {};
+    // Per column: rows left out for a point column, a value read as 0 for a first-row speed.
     std::array<ColumnFindings, RoleCount> columns {};
-    // The first data line holds no number in any column read and every later row is clean: it
-    // is most likely a heading line, and the data starts one line further down.
+    // The first data line holds no number and is the only such line: most likely a heading
+    // line, and the data starts one line further down.
     bool firstRowLooksLikeHeading = false;
     CsvDialect dialect; // how the fields were split and the decimals read
     // A path read skips a heading line, and the skipped line (startRow - 1) holds X and Y numbers.
     bool headingHoldsNumbers = false;
 
-    bool fieldsClean() const
+    int skippedLines() const
     {
+        return skipped[EmptyLine].count + skipped[NoNumber].count + skipped[OtherDialect].count;
+    }
+
+    // Nothing left out and no field read by a fallback.
+    bool clean() const
+    {
+        if (skippedLines() > 0)
+            return false;
         for (const ColumnFindings &c : columns)
             if (c.notNumberRows > 0 || c.missingRows > 0)
                 return false;

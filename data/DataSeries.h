@@ -1,13 +1,15 @@
 #pragma once
 
 // What a read of a data file takes (the file, its first data line, the columns) and what it gives
-// (the points, in arrays of a fixed capacity).
+// (the points, as many as the file holds).
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
-// Fixed capacity of every point array: a data file contributes at most this many rows.
-inline constexpr int kPointCapacity = 10000;
+// The most rows one data file may give: ten million points of three values take 240 MB. A larger
+// file is refused, never cut short.
+inline constexpr int kMaxDataRows = 10'000'000;
 
 struct DataColumns
 {
@@ -24,22 +26,29 @@ struct DataColumns
     bool usePlotSpeed = false;
 };
 
+// Points of a run: x, y and direction always have one length; unused values are 0.
 struct DataSeries
 {
-    DataSeries() { clear(); }
+    // No point; the first-row speeds back to 0.
+    void clear() { resize(0); }
 
-    // Zero-filled arrays of full capacity; the first-row speeds back to 0.
-    void clear()
+    // count points, all zero (a route is built into them).
+    void resize(std::size_t count)
     {
-        x.assign(kPointCapacity, 0.0);
-        y.assign(kPointCapacity, 0.0);
-        direction.assign(kPointCapacity, 0.0);
+        x.assign(count, 0.0);
+        y.assign(count, 0.0);
+        direction.assign(count, 0.0);
         firstRowInterpSpeed = 0.0;
         firstRowPlotSpeed = 0.0;
     }
 
+    std::size_t size() const { return std::min({ x.size(), y.size(), direction.size() }); }
+
+    // Whether point i lies within the arrays.
+    bool holds(int i) const { return i >= 0 && static_cast<std::size_t>(i) < size(); }
+
     std::vector<double> x, y, direction;
-    int lastIndex = 0; // the last point read; -1 after a read that found no row
+    int lastIndex = -1; // the last point read; -1 when there is none
     double firstRowInterpSpeed = 0.0;
     double firstRowPlotSpeed = 0.0;
 };

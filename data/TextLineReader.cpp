@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-TextLineReader::TextLineReader(const std::string &path, std::size_t chunkSize)
+TextLineReader::TextLineReader(
+    const std::string &path, std::size_t chunkSize, std::size_t lineLimit)
     : m_file(std::fopen(path.c_str(), "rb"))
+    , m_lineLimit(std::max<std::size_t>(lineLimit, 2))
 {
     if (m_file)
         m_chunk.resize(std::max<std::size_t>(chunkSize, 4));
@@ -71,37 +73,38 @@ int TextLineReader::peekByte()
 
 std::optional<std::string_view> TextLineReader::readLine()
 {
-    std::size_t length = 0;
-    while (length < kBufferSize - 1) {
+    m_piece.clear();
+    const std::size_t limit = m_lineLimit - 1;
+    while (m_piece.size() < limit) {
         if (m_pos == m_end && !refill())
             break;
         // Plain bytes go over in one run; CR and LF are looked at one by one.
         const char *run = m_chunk.data() + m_pos;
-        const std::size_t room = std::min(kBufferSize - 1 - length, m_end - m_pos);
+        const std::size_t room = std::min(limit - m_piece.size(), m_end - m_pos);
         std::size_t plain = 0;
         while (plain < room && run[plain] != '\n' && run[plain] != '\r')
             ++plain;
-        std::memcpy(m_piece.data() + length, run, plain);
-        length += plain;
+        m_piece.append(run, plain);
         m_pos += plain;
         if (plain == room)
             continue;
         int c = nextByte();
-        if (c == '\r' && peekByte() == '\n')
-            c = nextByte();
-        m_piece[length++] = static_cast<char>(c);
+        if (c == '\r') {
+            if (peekByte() == '\n')
+                nextByte();
+            c = '\n';
+        }
+        m_piece += static_cast<char>(c);
         if (c == '\n')
             break;
     }
-    if (length == 0)
+    if (m_piece.empty())
         return std::nullopt;
     if (m_atLineStart)
         ++m_lineNumber;
-    m_atLineStart = m_piece[length - 1] == '\n';
-    const void *nul = std::memchr(m_piece.data(), '\0', length);
-    if (nul)
-        length = static_cast<std::size_t>(static_cast<const char *>(nul) - m_piece.data());
-    return std::string_view(m_piece.data(), length);
+    m_atLineStart = m_piece.back() == '\n';
+    const std::size_t nul = m_piece.find('\0');
+    return std::string_view(m_piece.data(), nul == std::string::npos ? m_piece.size() : nul);
 }
 
 std::string_view withoutLineFeed(std::string_view line)

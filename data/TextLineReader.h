@@ -2,7 +2,6 @@
 
 #include "data/ByteOrderMark.h"
 
-#include <array>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -10,17 +9,19 @@
 #include <string_view>
 #include <vector>
 
-// Reads a text file as fgets with a 500-byte buffer does on a text-mode stream: CR LF arrives as a
-// single LF, and each read yields at most 499 bytes, up to and including the first LF. A longer
-// line therefore arrives in several pieces, each of which the callers treat as a line. A byte-order
-// mark is no part of the first line, and UTF-16 text arrives as UTF-8.
+// Reads a text file as fgets with a 500-byte buffer does on a text-mode stream: CR LF, and a lone
+// CR as old spreadsheets end their lines, arrive as a single LF, and each read yields at most 499
+// bytes, up to and including the first LF. A longer line therefore arrives in several pieces, each
+// of which the callers treat as a line; a reader given a larger line limit takes longer lines
+// whole. A byte-order mark is no part of the first line, and UTF-16 text arrives as UTF-8.
 class TextLineReader
 {
 public:
     static constexpr std::size_t kBufferSize = 500;
 
     // A reader that looks at a few lines only reads in smaller chunks.
-    explicit TextLineReader(const std::string &path, std::size_t chunkSize = 64 * 1024);
+    explicit TextLineReader(const std::string &path, std::size_t chunkSize = 64 * 1024,
+        std::size_t lineLimit = kBufferSize);
 
     bool isOpen() const { return m_file != nullptr; }
 
@@ -52,7 +53,8 @@ private:
     bool m_firstRead = true;
     int m_lineNumber = 0;
     bool m_atLineStart = true;
-    std::array<char, kBufferSize> m_piece {};
+    std::size_t m_lineLimit;
+    std::string m_piece;
 };
 
 // A line without its trailing line feed (the last line of a file may have none).

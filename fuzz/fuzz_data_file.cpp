@@ -43,7 +43,7 @@ void readInto(Read &read, DataColumns columns, const std::string &bytes, bool pa
     columns.path = scratchFile();
     read.rows = loadDataColumns(columns, *read.series, pathColumns, &read.report);
     const DataReadReport &r = read.report;
-    const bool quiet = r.outcome == DataReadReport::Outcome::Read && r.fieldsClean()
+    const bool quiet = r.outcome == DataReadReport::Outcome::Read && r.clean()
         && r.dialect == kCommaDialect && !r.headingHoldsNumbers;
     if (dataReadMessage(r).empty() != quiet)
         std::abort();

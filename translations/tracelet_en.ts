@@ -143,10 +143,6 @@
         <translation>the file ends at line %1, before start row %2</translation>
     </message>
     <message>
-        <source>データ開始行 %1 行目が空行です</source>
-        <translation>start row %1 is blank</translation>
-    </message>
-    <message>
         <source>ファイルが見つかりません</source>
         <translation>file not found</translation>
     </message>
@@ -179,14 +175,6 @@
         <translation>The data file has no data rows (%1).</translation>
     </message>
     <message>
-        <source>データファイルを読みました。</source>
-        <translation>Read the data file.</translation>
-    </message>
-    <message>
-        <source>データファイルの一部の値を数値として読めませんでした。</source>
-        <translation>Some values in the data file could not be read as numbers.</translation>
-    </message>
-    <message>
         <source>%1 (%2 列目): 数値でない値が %3</source>
         <translation>%1 (column %2): not a number in %3</translation>
     </message>
@@ -205,6 +193,48 @@
     <message>
         <source>%1 行目は見出し行のようです。データ開始行を %2 にしてください。</source>
         <translation>Line %1 looks like a heading line. Set the start row to %2.</translation>
+    </message>
+    <message>
+        <source>データ開始行 %1 行目から後に数値の行がありません</source>
+        <translation>no line from start row %1 on holds numbers</translation>
+    </message>
+    <message>
+        <source>%1 行目ほか</source>
+        <translation>lines %1 and more</translation>
+    </message>
+    <message>
+        <source>空行 %1 行を読み飛ばしました (%2)。</source>
+        <translation>Empty lines skipped: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>数値のない行 %1 行をデータから除きました (%2)。</source>
+        <translation>Lines without a number left out: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>区切り文字か小数点がほかの行と違う行 %1 行をデータから除きました (%2)。</source>
+        <translation>Lines with another separator or decimal mark than the rest left out: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>データファイルの行が多すぎます。読めるのは %1 行までです。</source>
+        <translation>The data file has too many rows. At most %1 rows can be read.</translation>
+    </message>
+    <message>
+        <source>データファイルから %1 行を読みました。</source>
+        <translation>Rows read from the data file: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>DataReadLines</name>
+    <message>
+        <source>%1 行目</source>
+        <translation>lines %1</translation>
+    </message>
+</context>
+<context>
+    <name>DataReadOneLine</name>
+    <message>
+        <source>%1 行目</source>
+        <translation>line %1</translation>
     </message>
 </context>
 <context>

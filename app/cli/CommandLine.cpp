@@ -1,6 +1,7 @@
 #include "app/cli/CommandLine.h"
 
 #include "data/CsvDialect.h"
+#include "data/DataReadMessage.h"
 #include "data/TextLineReader.h"
 
 #include <algorithm>
@@ -112,4 +113,11 @@ void noteDialect(
                                                      : "comma";
     err << "tracelet " << command << ": note: " << path << " read as " << separator
         << "-separated with a decimal " << (dialect.decimalMark == ',' ? "comma" : "point") << "\n";
+}
+
+void noteDataRead(std::ostream &err, std::string_view command, const std::string &path,
+    const DataReadReport &report)
+{
+    if (const std::string note = dataReadNote(report); !note.empty())
+        err << "tracelet " << command << ": note: " << path << ": " << note << "\n";
 }

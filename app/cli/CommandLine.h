@@ -49,3 +49,8 @@ struct CsvDialect;
 // Tells on err how a data file that is not a plain comma file was read; nothing for comma files.
 void noteDialect(
     std::ostream &err, std::string_view command, const std::string &path, CsvDialect dialect);
+
+struct DataReadReport;
+// Tells on err how many rows a read gave and which lines it left out; nothing when none was.
+void noteDataRead(std::ostream &err, std::string_view command, const std::string &path,
+    const DataReadReport &report);

@@ -5,9 +5,9 @@
 #include "data/CsvReader.h"
 #include "data/DataReadReport.h"
 #include "data/NumberText.h"
-#include "data/TextLineReader.h"
 #include "path/core/TeachingRoute.h"
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -90,18 +90,6 @@ std::optional<std::string> settingsError(const RouteOptions &options)
     return std::nullopt;
 }
 
-// The reader stops at kPointCapacity rows; a further data line means the points did not all fit.
-bool morePointsThanCapacity(const RouteOptions &options)
-{
-    TextLineReader reader(options.pointsFile);
-    for (int line = 1; line < options.startRow + kPointCapacity; ++line) {
-        if (!reader.readLine())
-            return false;
-    }
-    const auto next = reader.readLine();
-    return next && next->size() >= 2;
-}
-
 void loadTeachingPoints(TeachingPoints &points, const RouteOptions &options, std::ostream &err)
 {
     DataColumns columns;
@@ -110,10 +98,14 @@ void loadTeachingPoints(TeachingPoints &points, const RouteOptions &options, std
     columns.startRow = options.startRow;
     auto read = std::make_unique<DataSeries>();
     DataReadReport report;
-    points.count = loadDataColumns(columns, *read, false, &report);
+    const int count = loadDataColumns(columns, *read, false, &report);
     noteDialect(err, "route", options.pointsFile, report.dialect);
-    points.x = read->x;
-    points.y = read->y;
+    noteDataRead(err, "route", options.pointsFile, report);
+    points.count = count;
+    if (count > kTeachingCapacity)
+        return;
+    std::copy_n(read->x.begin(), count, points.x.begin());
+    std::copy_n(read->y.begin(), count, points.y.begin());
 }
 
 RouteSettings routeSettings(const RouteOptions &options)
@@ -175,9 +167,9 @@ int runRouteCommand(const std::vector<std::string> &args, std::ostream &out, std
     }
     auto points = std::make_unique<TeachingPoints>();
     loadTeachingPoints(*points, *options, err);
-    if (points->count == kPointCapacity && morePointsThanCapacity(*options)) {
-        err << "tracelet route: too many teaching points: more than " << formatInt(kPointCapacity)
-            << " in " << options->pointsFile << "\n";
+    if (points->count > kTeachingCapacity) {
+        err << "tracelet route: too many teaching points: more than "
+            << formatInt(kTeachingCapacity) << " in " << options->pointsFile << "\n";
         return kExitFailed;
     }
     FileWriteResult fileError;

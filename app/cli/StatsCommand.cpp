@@ -8,6 +8,7 @@
 #include "data/DataReadReport.h"
 #include "data/NumberText.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <optional>
@@ -79,12 +80,27 @@ std::optional<StatsOptions> parseStatsOptions(const CommandArguments &parsed, st
     return options;
 }
 
-void printStats(std::ostream &out, const DataSeries &points, const CorrFrame &frame,
-    const CorrStatistics &stats, int rowCount, const std::array<int, 4> &widened, bool hasLine,
-    bool hasCoefficient)
+// The count of lines left out for one reason and the first of their numbers, as JSON.
+std::pair<std::string, std::string> skippedJson(const DataReadReport::SkippedLines &lines)
 {
+    std::string numbers = "[";
+    const int listed = std::min(lines.count, static_cast<int>(DataReadReport::kToldLines));
+    for (int i = 0; i < listed; ++i)
+        numbers.append(i > 0 ? ", " : "")
+            .append(formatInt(lines.firstLines[static_cast<std::size_t>(i)]));
+    return { formatInt(lines.count), numbers + "]" };
+}
+
+void printStats(std::ostream &out, const DataSeries &points, const CorrFrame &frame,
+    const CorrStatistics &stats, const DataReadReport &report, const std::array<int, 4> &widened,
+    bool hasLine, bool hasCoefficient)
+{
+    const auto [emptyLines, emptyFirst] = skippedJson(report.skipped[DataReadReport::EmptyLine]);
+    const auto [noNumber, noNumberFirst] = skippedJson(report.skipped[DataReadReport::NoNumber]);
+    const auto [otherDialect, otherDialectFirst]
+        = skippedJson(report.skipped[DataReadReport::OtherDialect]);
     const std::pair<const char *, std::string> fields[] = {
-        { "rowCount", formatInt(rowCount) },
+        { "rowCount", formatInt(report.rowsRead) },
         { "lastIndex", formatInt(points.lastIndex) },
         { "widenedXMax", formatInt(widened[0]) },
         { "widenedXMin", formatInt(widened[1]) },
@@ -105,6 +121,13 @@ void printStats(std::ostream &out, const DataSeries &points, const CorrFrame &fr
         { "regressionSlope", hasLine ? jsonNumber(stats.slope) : "null" },
         { "regressionIntercept", hasLine ? jsonNumber(stats.intercept) : "null" },
         { "r", hasCoefficient ? jsonNumber(correlationCoefficient(stats)) : "null" },
+        // Lines after the headings that gave no row, and the first of their numbers.
+        { "emptyLines", emptyLines },
+        { "emptyLinesFirst", emptyFirst },
+        { "noNumberLines", noNumber },
+        { "noNumberLinesFirst", noNumberFirst },
+        { "otherDialectLines", otherDialect },
+        { "otherDialectLinesFirst", otherDialectFirst },
     };
     std::string text = "{\n";
     for (const auto &[key, value] : fields) {
@@ -170,6 +193,12 @@ int runStatsCommand(const std::vector<std::string> &args, std::ostream &out, std
     DataReadReport report;
     const int rowCount = loadDataColumns(columns, *points, false, &report);
     noteDialect(err, "stats", options->dataFile, report.dialect);
+    if (report.outcome == DataReadReport::Outcome::TooManyRows) {
+        err << "tracelet stats: " << options->dataFile << " has more than "
+            << formatInt(kMaxDataRows) << " rows, more than a read takes\n";
+        return kExitFailed;
+    }
+    noteDataRead(err, "stats", options->dataFile, report);
     if (rowCount == 0) {
         err << "tracelet stats: no data row in " << options->dataFile << " from line "
             << formatInt(options->startRow) << "\n";
@@ -182,6 +211,6 @@ int runStatsCommand(const std::vector<std::string> &args, std::ostream &out, std
     CorrStatistics stats;
     const bool hasLine = computeRegression(stats, *points, points->lastIndex);
     const bool hasCoefficient = computeCorrelationTerms(stats, *points, points->lastIndex);
-    printStats(out, *points, frame, stats, rowCount, widened, hasLine, hasCoefficient);
+    printStats(out, *points, frame, stats, report, widened, hasLine, hasCoefficient);
     return kExitOk;
 }

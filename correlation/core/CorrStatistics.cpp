@@ -17,27 +17,30 @@ bool computeRegression(CorrStatistics &stats, const DataSeries &points, int k)
     if (!validRange(points, k))
         return false;
     const int n = k + 1;
-    double sumX = 0.0, sumY = 0.0, sumXY = 0.0, sumXX = 0.0;
-    bool allXEqual = true;
-    const double firstX = points.x[0];
-    for (std::size_t i = 0; i <= static_cast<std::size_t>(k); ++i) {
-        const double x = points.x[i];
-        const double y = points.y[i];
-        sumX += x;
-        sumY += y;
-        sumXY += x * y;
-        sumXX += x * x;
-        allXEqual = allXEqual && x == firstX;
+    const std::size_t last = static_cast<std::size_t>(k);
+    double sumX = 0.0, sumY = 0.0;
+    for (std::size_t i = 0; i <= last; ++i) {
+        sumX += points.x[i];
+        sumY += points.y[i];
     }
     stats.meanX = sumX / n;
     stats.meanY = sumY / n;
     stats.slope = 0.0;
     stats.intercept = stats.meanY;
-    const double denominator = sumXX - n * (stats.meanX * stats.meanX);
+    // Sums of deviations from the means: raw sums of squares cancel when X carries a large offset
+    // (Unix seconds, say), and the slope would lose most of its digits.
+    double sxx = 0.0, sxy = 0.0;
+    bool allXEqual = true;
+    for (std::size_t i = 0; i <= last; ++i) {
+        const double dx = points.x[i] - stats.meanX;
+        sxx += dx * dx;
+        sxy += dx * (points.y[i] - stats.meanY);
+        allXEqual = allXEqual && points.x[i] == points.x[0];
+    }
     // Equal X values may leave a rounding residue instead of an exact zero denominator.
-    if (allXEqual || denominator == 0.0)
+    if (allXEqual || sxx == 0.0)
         return false;
-    const double slope = (sumXY - n * stats.meanY * stats.meanX) / denominator;
+    const double slope = sxy / sxx;
     const double intercept = stats.meanY - slope * stats.meanX;
     if (!std::isfinite(slope) || !std::isfinite(intercept))
         return false;

@@ -147,7 +147,7 @@ void CorrelationDiagram::tick()
     CorrelationModel &m = *m_model;
     const int i = pb.index;
     // The tick never reads outside the loaded points, whatever the indices hold.
-    if (i < 0 || i > pb.lastIndex || i >= kPointCapacity) {
+    if (i > pb.lastIndex || !m.points.holds(i)) {
         timeKillEvent(pb.clockId);
         pb.playing = false;
         ui.showActive(WindowButton::Play, false);
@@ -247,10 +247,10 @@ void CorrelationDiagram::sliderMoved() { showSliderPosition(); }
 void CorrelationDiagram::showSliderPosition()
 {
     CorrelationModel &m = *m_model;
-    if (!m.sliderMode || pb.lastIndex < 0)
+    if (!m.sliderMode || !m.points.holds(pb.lastIndex))
         return;
     // The slider's range follows the rows read; never look outside them.
-    const int i = std::clamp(ui.slider.GetPos() - 1, 0, std::min(pb.lastIndex, kPointCapacity - 1));
+    const int i = std::clamp(ui.slider.GetPos() - 1, 0, pb.lastIndex);
     const auto at = static_cast<std::size_t>(i);
 
     gs.plotDC.SelectObject(&gs.plotLayer);

@@ -145,7 +145,7 @@ void sampleCurve(
     const int n = state.splineBasisCount;
     const int k = state.splineOrder;
     const double h = 1.0 / divisionCount;
-    count = std::min(count, static_cast<int>(std::min(route.x.size(), route.y.size())));
+    route.resize(static_cast<std::size_t>(std::max(count, 0)));
     for (int i = 0; i < count; ++i) {
         const BasisWindow window = basisWindow(state, i * h);
         double x = 0.0, y = 0.0;

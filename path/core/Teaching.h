@@ -15,10 +15,13 @@ enum class PathSource {
     DataFile, // a path data file, or a route built from the teaching points
 };
 
+// Teaching takes at most this many points, and a route built from them holds at most this many.
+inline constexpr int kTeachingCapacity = 10000;
+
 struct TeachingPoints
 {
-    std::vector<double> x = std::vector<double>(kPointCapacity, 0.0);
-    std::vector<double> y = std::vector<double>(kPointCapacity, 0.0);
+    std::vector<double> x = std::vector<double>(kTeachingCapacity, 0.0);
+    std::vector<double> y = std::vector<double>(kTeachingCapacity, 0.0);
     int count = 0;
 };
 

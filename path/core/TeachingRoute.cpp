@@ -45,12 +45,12 @@ int routePointCount(int pointCount, int divisionCount)
 
 bool teachingRouteFits(int pointCount, int divisionCount, bool curve)
 {
-    if (pointCount < 1 || pointCount > kPointCapacity || divisionCount < 1)
+    if (pointCount < 1 || pointCount > kTeachingCapacity || divisionCount < 1)
         return false;
     if (curve && pointCount > kSplineStride)
         return false;
     const std::int64_t routePoints = std::int64_t { pointCount - 1 } * divisionCount + 1;
-    return routePoints <= kPointCapacity;
+    return routePoints <= kTeachingCapacity;
 }
 
 std::string teachingCapacityMessage(int pointCount, bool curve)
@@ -66,6 +66,7 @@ void interpolateLinear(const TeachingPoints &points, int divisionCount, DataSeri
     const int d = divisionCount;
     if (n < 1 || !teachingRouteFits(n, d, false))
         return;
+    route.resize(static_cast<std::size_t>(routePointCount(n, d)));
     std::size_t idx = 0;
     for (int j = 0; j + 1 < n; ++j) {
         const double x0 = points.x[at(j)];

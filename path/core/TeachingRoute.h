@@ -17,7 +17,7 @@ enum class TeachingRouteResult {
 };
 
 // Whether pointCount teaching points at divisionCount steps fit the route arrays: at most
-// kPointCapacity route points, and for the curve method at most kSplineStride teaching points.
+// kTeachingCapacity route points, and for the curve method at most kSplineStride teaching points.
 bool teachingRouteFits(int pointCount, int divisionCount, bool curve);
 
 // The refusal shown when pointCount teaching points do not fit.

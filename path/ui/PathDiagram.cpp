@@ -303,7 +303,7 @@ bool PathDiagram::markPoints(const std::vector<std::array<double, 2>> &points)
     PathModel &m = *m_model;
     if (!m_running || !m.backgroundLoaded)
         return false;
-    m.teaching.count = static_cast<int>(std::min<std::size_t>(points.size(), kPointCapacity));
+    m.teaching.count = static_cast<int>(std::min<std::size_t>(points.size(), kTeachingCapacity));
     for (int k = 0; k < m.teaching.count; ++k) {
         const auto at = static_cast<std::size_t>(k);
         m.teaching.x[at] = points[at][0];

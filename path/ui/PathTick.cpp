@@ -107,7 +107,7 @@ void PathDiagram::tick()
     CDC *canvas = gs.canvasDC;
     const bool animating = m.source == PathSource::DataFile && (pb.playing || pb.held);
     // Nothing to draw from unless the points lie within the arrays.
-    if (!animating || !canvas || pb.lastIndex < 0 || pb.lastIndex >= kPointCapacity) {
+    if (!animating || !canvas || !m.points.holds(pb.lastIndex)) {
         showView();
         return;
     }

@@ -62,7 +62,7 @@ void PathDiagram::redrawAtZoom()
 {
     PathModel &m = *m_model;
     drawBackgroundAtZoom();
-    const int last = std::min({ pb.index, pb.lastIndex, kPointCapacity - 1 });
+    const int last = std::min({ pb.index, pb.lastIndex, static_cast<int>(m.points.size()) - 1 });
     for (int i = 0; i <= last; ++i) {
         const MappedPoint p = mapPathPoint(m.view, m.points.x[static_cast<std::size_t>(i)],
             m.points.y[static_cast<std::size_t>(i)]);

@@ -39,8 +39,21 @@ TEST(StatsCommand, printsEveryKeyInOrder)
         "  \"corrScaleY\": 24.916666666666668,\n  \"frameCentreX\": 0,\n  \"frameCentreY\": 0,\n"
         "  \"corrOffsetX\": 0,\n  \"corrOffsetY\": 0,\n  \"meanX\": 2,\n  \"meanY\": 4,\n"
         "  \"regressionSlope\": 2,\n  \"regressionIntercept\": 0,\n  \"r\": "
-        "0.9999999999999998\n}\n");
+        "0.9999999999999998,\n  \"emptyLines\": 0,\n  \"emptyLinesFirst\": [],\n"
+        "  \"noNumberLines\": 0,\n  \"noNumberLinesFirst\": [],\n  \"otherDialectLines\": 0,\n"
+        "  \"otherDialectLinesFirst\": []\n}\n");
     EXPECT_EQ(err, ""); // a comma file goes without a word
+
+    // Lines without a row are left out of the statistics and accounted for on stderr and in JSON.
+    const auto [leftStatus, leftOut, leftErr]
+        = run({ "stats", dir.write("t.csv", "1,2\r\n\r\n2,4\r\n3,6\r\nTotal,12\r\n\r\n") });
+    EXPECT_TRUE(has(leftOut, "\"rowCount\": 3,") && has(leftOut, "\"meanY\": 4,")
+        && has(leftOut, "\"emptyLines\": 1,\n  \"emptyLinesFirst\": [2],")
+        && has(leftOut, "\"noNumberLines\": 1,\n  \"noNumberLinesFirst\": [5],"))
+        << leftOut;
+    EXPECT_EQ(leftErr,
+        "tracelet stats: note: " + dir.file("t.csv")
+            + ": 3 rows read; left out: 1 empty (line 2), 1 without a number (line 5)\n");
 
     // The same data as a spreadsheet in a decimal-comma region saves it: the same numbers, and
     // a note in English that says how the file was read.
@@ -71,7 +84,7 @@ TEST(CoreCommands, optionsAndFailures_exitWithTheirStatusAndMessage_andLeaveNoFi
         { manual, 0, "\"frameXMax\": 100," },
         { manual, 0, "\"meanX\": 0.15000000000000002," },
         { { "stats", "EQUALX" }, 0,
-            "\"regressionSlope\": null,\n  \"regressionIntercept\": null,\n  \"r\": null\n" },
+            "\"regressionSlope\": null,\n  \"regressionIntercept\": null,\n  \"r\": null,\n" },
         { { "stats", "--help" }, 0, "Usage: tracelet stats" },
         { { "render" }, 2, "unknown command" },
         { { "stats", "MISSING" }, 1, "cannot read" },

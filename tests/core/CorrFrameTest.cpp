@@ -40,6 +40,7 @@ CorrFrame manualFrame(double xTop, double xBottom, double yTop, double yBottom)
 TEST(CorrFrame, automaticScaleIsSymmetricWithTheLargerMagnitude)
 {
     DataSeries points;
+    points.resize(2);
     std::tie(points.x[0], points.x[1], points.y[0], points.y[1]) = std::tuple(57.3, 2.1, -12, -987);
     points.lastIndex = 1;
     CorrFrame state;

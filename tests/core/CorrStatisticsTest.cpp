@@ -18,6 +18,7 @@ using Points = std::vector<std::pair<double, double>>;
 DataSeries withPoints(const Points &points)
 {
     DataSeries series;
+    series.resize(points.size());
     for (std::size_t i = 0; i < points.size(); ++i)
         std::tie(series.x[i], series.y[i]) = points[i];
     series.lastIndex = static_cast<int>(points.size()) - 1;
@@ -64,7 +65,19 @@ TEST(CorrStatistics, degenerateDataHasNoCoefficient)
     const DataSeries series = withPoints({ { 1, 2 }, { 2, 4 } });
     CorrStatistics state;
     EXPECT_FALSE(computeRegression(state, series, -1) || computeCorrelationTerms(state, series, -1)
-        || computeRegression(state, series, kPointCapacity));
+        || computeRegression(state, series, 2));
+}
+
+// X in Unix seconds: raw sums of squares would cancel and leave the slope off by a percent.
+TEST(CorrStatistics, slopeHoldsForALargeXOffset)
+{
+    Points points;
+    for (int i = 0; i < 2000; ++i)
+        points.emplace_back(1.7e9 + 0.5 * i, 3.0 * i);
+    CorrStatistics state;
+    ASSERT_TRUE(computeRegression(state, withPoints(points), 1999));
+    EXPECT_NEAR(state.slope, 6.0, 1e-9);
+    EXPECT_NEAR(state.intercept / -1.02e10, 1.0, 1e-12);
 }
 
 TEST(RegressionLine, isCutAtTheFrameAndNotDrawnOutsideIt)

@@ -79,6 +79,7 @@ TEST(TeachingRoute, stepDirectionIsACompassBearing_zeroLengthStepsTakeANeighbour
     };
     for (const auto &[name, points, expected] : rows) {
         DataSeries state;
+        state.resize(points.size() + 1);
         for (std::size_t i = 0; i < points.size(); ++i)
             std::tie(state.x[i], state.y[i]) = points[i];
         std::fill(state.direction.begin(), state.direction.end(), 77.0);

@@ -275,19 +275,18 @@ TEST_F(CorrelationRunTest, dataFilesWithoutRows_tellTheCause_andPlayAndSliderRef
     }
 }
 
-// Fields without numbers read as 0.0 and are plotted, told once per run.
-TEST_F(CorrelationRunTest, headingReadAsData_andMissingColumn_areToldOncePerRun)
+// Lines without numbers are left out of the picture and told, once per run.
+TEST_F(CorrelationRunTest, headingAndTotalLeftOut_andMissingColumn_areToldOncePerRun)
 {
     const std::string file
-        = writeFile("heights.csv", "height,weight\n172,54\n162,55\n181,71\n").string();
+        = writeFile("heights.csv", "height,weight\n172,54\n162,55\n\n181,71\nTotal,180\n").string();
     startRun(file, 0, { S::setText(IDC_CORR_START_ROW, "1") });
-    EXPECT_EQ(pb().lastIndex, 3); // the heading is a point at (0, 0), as before
+    EXPECT_EQ(pb().lastIndex, 2); // neither the heading nor the total is a point
+    EXPECT_FALSE(regionHas(QRect(262, 170, 10, 10), kRed)); // nothing at (0, 0)
     EXPECT_EQ(scripted.messages(),
-        std::vector<std::string> { "データファイルの一部の値を数値として読めませんでした。\n" + file
-            + "\nX (1 列目): 数値でない値が 1 行 (最初は 1 行目)\n"
-              "Y (2 列目): 数値でない値が 1 行 (最初は 1 行目)\n"
-              "数値でない値は 0 として扱われます。\n"
-              "1 行目は見出し行のようです。データ開始行を 2 にしてください。" });
+        std::vector<std::string> { "データファイルから 3 行を読みました。\n" + file
+            + "\n空行 1 行を読み飛ばしました (4 行目)。\n"
+              "数値のない行 2 行をデータから除きました (1, 6 行目)。" });
 
     click(IDC_CORR_RUN);
     scripted.clearMessages();

@@ -47,7 +47,7 @@ TEST_F(EnglishWindowTest, aCorrelationRun_readsOutAndReportsInEnglish)
     EXPECT_TRUE(windowHasLabel("Time") && windowHasLabel("Correlation") && windowHasLabel("Path"));
     EXPECT_EQ(text(IDC_EDIT_ZOOM), "100%");
 
-    // Y of the second row is no number: it counts as 0, and the report says so in English.
+    // Y of the second row is no number: the row is left out, and the report says so in English.
     const std::string data = writeFile("data.csv", "x,y\n1,2\n2,oops\n3,6\n").string();
     scripted.answerFileDialog(data);
     scripted.expectDialog(IDD_CORR_SETUP,
@@ -57,12 +57,11 @@ TEST_F(EnglishWindowTest, aCorrelationRun_readsOutAndReportsInEnglish)
     ASSERT_TRUE(corr().running());
     ASSERT_EQ(scripted.messages().size(), 1u);
     EXPECT_EQ(scripted.messages()[0],
-        "Some values in the data file could not be read as numbers.\n" + data
-            + "\nY (column 2): not a number in 1 of the rows (first on line 3)\n"
-              "A value that is not a number counts as 0.");
+        "Rows read from the data file: 2.\n" + data
+            + "\nLines without a number left out: 1 (line 3).");
 
-    // Means 2 and 2.67 over (1, 2), (2, 0), (3, 6); r = 0.65.
-    const char *readouts[] = { "Correl.  : 0.65 ", "X mean   : 2.0 ", "Y mean   : 2.7 " };
+    // Means 2 and 4 over (1, 2), (3, 6); r = 1.
+    const char *readouts[] = { "Correl.  : 1.00 ", "X mean   : 2.0 ", "Y mean   : 4.0 " };
     for (int row = 0; row < 3; ++row)
         EXPECT_TRUE(canvasShowsText(
             QRect(421, 295 + 10 * row, 104, 10), gs->smallFont, RGB(0, 127, 11), readouts[row]));

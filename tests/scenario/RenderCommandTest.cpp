@@ -227,7 +227,8 @@ TEST(RenderCommandTest, pathSetup_aFailedMapIsToldBesideTheDataWarning)
         "nomap.kvt", setupFileText("KVT_GRIDWALK_SETUP", { "", "0", "0", "", "", "text.csv" }));
     const auto [status, err] = render({ dir.file("nomap.kvt"), "-o", dir.file("nomap.png") });
     EXPECT_EQ(status, 1);
-    EXPECT_NE(err.find("数値でない値"), std::string::npos) << err;
+    EXPECT_NE(err.find("数値のない行 1 行をデータから除きました (3 行目)"), std::string::npos)
+        << err;
     EXPECT_NE(err.find("バックグラウンドスクリーン設定失敗"), std::string::npos) << err;
 }
 

@@ -150,4 +150,19 @@ TEST_F(PathRunTest, oneRowFiles_zeroPeriods_andARunningCorrelation_areHandledPla
     EXPECT_FALSE(pb().playing);
 }
 
+// A file longer than the old 10,000-row arrays plays to its last row.
+TEST_F(PathRunTest, twelveThousandRows_playToTheLastRow)
+{
+    std::vector<Point> points;
+    for (int i = 0; i < 12000; ++i)
+        points.push_back({ 100.0 + i % 200, 50.0 + i / 200 * 4, 90.0 });
+    startRun(setupFile("long.kvt", background("map.bmp", 600, 400), 0, 0, "", "",
+        dataFile("long.csv", points, 1)));
+    play();
+    ticks(12010);
+    EXPECT_EQ(std::pair(pb().index, pb().atEnd), std::pair(11999, true));
+    // The trail's last step, from (298, 286) to (299, 286): map row 113 is view row 63.
+    EXPECT_EQ(canvasPixel(298, 63), kMagenta);
+}
+
 } // namespace

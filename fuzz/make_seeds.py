@@ -89,6 +89,9 @@ data_seed("path-walk", walk, start=2, path=True)
 data_seed("path-semicolon", dialect(walk, ";", ","), start=2, path=True)
 data_seed("path-no-heading", "0,0,90,1000,50\n10,5,90\n", start=2, path=True)
 data_seed("mixed-separators", "1;2,5\t3\n4,5;6\n;;\n\t,\n", x=3, y=1)
+data_seed("quoted", '"x","y"\r\n"26,44","25,50"\r\n"1.5", "2"\r\n"a,""b""",3\r\n"open\nline",4,5\r\n"', start=2)
+data_seed("quoted-semicolon", '"1,5";"2,5"\n"3";"x;y"\n""";4\n', start=1)
+data_seed("left-out-lines", "x,y\n1,2\n\n \t\nTotal,9\n3,4\rN/A,5\r16,5;160,75\n\n\n", start=2)
 
 # --- setup files ---------------------------------------------------------------------------------
 for kvs in samples.glob("*.kvs"):

@@ -56,8 +56,14 @@ bool record(RenderSession &session, const RenderScene &scene, const OutputOption
     const long long total = static_cast<long long>(scene.points) * scene.periodMs;
     progress.setTotal(
         static_cast<int>(std::min<long long>((total + every - 1) / every, options.sizeLimit)));
+    // The ticks before the last one of each interval draw for no one: they need not show it.
+    Playback &pb = session.window().playback();
+    const long long unseen = std::max<long long>(every - scene.periodMs, 0);
     for (long long shownAt = every;; shownAt += every) {
-        moveClock(session, every);
+        pb.unseen = true;
+        moveClock(session, unseen);
+        pb.unseen = false;
+        moveClock(session, every - unseen);
         const bool ended = !scene.animating();
         const long long until = shownAt + (ended ? std::max(every, kFinalHoldMs) : every);
         if (!sink.addFrame(session.picture(), shownAt, until)) {

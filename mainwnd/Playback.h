@@ -12,4 +12,6 @@ struct Playback
     bool playing = false;
     bool held = false; // paused with the clock running: each tick redraws the current point
     bool atEnd = false; // the last point was drawn and the clock still runs
+    // Ticks that nobody sees (a render between two captured frames) may leave the picture unshown.
+    bool unseen = false;
 };

@@ -142,25 +142,14 @@ void CorrelationDiagram::pause()
         gs.plotDC.SelectObject(&gs.plotLayer);
 }
 
-void CorrelationDiagram::tick()
+// The previous point becomes a circle on the plot layer, which the patch layer carries on; the
+// statistics of the points so far and the current point as a disc go on top until the next tick.
+void CorrelationDiagram::drawTick(int i, int px, int py)
 {
     CorrelationModel &m = *m_model;
-    const int i = pb.index;
-    // The tick never reads outside the loaded points, whatever the indices hold.
-    if (i > pb.lastIndex || !m.points.holds(i)) {
-        timeKillEvent(pb.clockId);
-        pb.playing = false;
-        ui.showActive(WindowButton::Play, false);
-        return;
-    }
-    const auto at = static_cast<std::size_t>(i);
-
     gs.plotDC.SelectObject(&gs.plotLayer);
     gs.savedPen = gs.plotDC.SelectObject(&gs.penRed1);
     gs.savedBrush = gs.plotDC.SelectObject(&gs.brushRed);
-    const int px = toPixelX(m.frame, m.points.x[at]);
-    const int py = toPixelY(m.frame, m.points.y[at]);
-
     if (i > 0) {
         gs.plotDC.BitBlt(0, 0, kPictureWidth, kPictureHeight, &gs.patchDC, 0, 0, SRCCOPY);
         drawPointCircle(gs.plotDC, m.lastPointX, m.lastPointY);
@@ -173,12 +162,44 @@ void CorrelationDiagram::tick()
     gs.plotDC.SelectObject(&gs.penAzure1);
     gs.plotDC.SelectObject(&gs.brushAzure);
     drawPointDisc(gs.plotDC, px, py);
-    m.lastPointX = px;
-    m.lastPointY = py;
     gs.plotDC.SelectObject(gs.savedPen);
     gs.plotDC.SelectObject(gs.savedBrush);
-
     composeToCanvas(gs);
+}
+
+// A tick between two frames of a render, which nobody sees: only what later ticks build on is
+// drawn, the previous point's circle on the patch layer and the read-outs (whose longer earlier
+// texts show behind shorter ones). The next seen tick restores the plot layer from the patch.
+void CorrelationDiagram::drawUnseenTick(int i)
+{
+    CorrelationModel &m = *m_model;
+    gs.patchDC.SelectObject(&gs.patchLayer);
+    CPen *previous = gs.patchDC.SelectObject(&gs.penRed1);
+    drawPointCircle(gs.patchDC, m.lastPointX, m.lastPointY);
+    gs.patchDC.SelectObject(previous);
+    drawStatistics(m, gs, i, gs.plotDC);
+}
+
+void CorrelationDiagram::tick()
+{
+    CorrelationModel &m = *m_model;
+    const int i = pb.index;
+    // The tick never reads outside the loaded points, whatever the indices hold.
+    if (i > pb.lastIndex || !m.points.holds(i)) {
+        timeKillEvent(pb.clockId);
+        pb.playing = false;
+        ui.showActive(WindowButton::Play, false);
+        return;
+    }
+    const auto at = static_cast<std::size_t>(i);
+    const int px = toPixelX(m.frame, m.points.x[at]);
+    const int py = toPixelY(m.frame, m.points.y[at]);
+    if (pb.unseen && i > 0 && i < pb.lastIndex)
+        drawUnseenTick(i);
+    else
+        drawTick(i, px, py);
+    m.lastPointX = px;
+    m.lastPointY = py;
 
     pb.index = i + 1;
     if (pb.index > pb.lastIndex) {

@@ -47,6 +47,8 @@ private:
     void stop();
     void showSliderPosition();
     void showElapsedTime(int index);
+    void drawTick(int i, int px, int py);
+    void drawUnseenTick(int i);
 
     Playback &pb;
     GdiState &gs;

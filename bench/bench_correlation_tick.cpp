@@ -1,5 +1,6 @@
-// One correlation tick at 10,000 points: statistics over all of them, the two full-size copies
-// between the plot and patch layers, and the composition onto the canvas.
+// One correlation tick at 10,000 and at 1,000,000 points: statistics over all of them, the two
+// full-size copies between the plot and patch layers, and the composition onto the canvas. And a
+// run without a plot speed, which reads the file and draws every point at once.
 
 #include "WindowBench.h"
 #include "mainwnd/CMainDlg.h"
@@ -11,46 +12,89 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 namespace {
 
-void BM_CorrelationTickAt10000Points(benchmark::State &state)
+// A correlation run of points rows in a fresh window, started from a setup file with the plot
+// speed given (0: every point at once).
+class CorrelationRun
 {
-    ScriptedPlatform scripted;
-    installPlatform(&scripted);
-    const auto folder = std::filesystem::temp_directory_path();
-    std::ofstream data(folder / "tracelet-bench-corr.csv");
-    for (int i = 0; i < 10000; ++i) {
-        const double x = std::sin(i * 0.37) * 80.0;
-        data << x << ',' << x * 0.5 + std::cos(i * 0.11) * 30.0 << '\n';
+public:
+    CorrelationRun(int points, int plotSpeedMs)
+    {
+        installPlatform(&m_scripted);
+        std::ofstream data(m_folder / "tracelet-bench-corr.csv");
+        for (int i = 0; i < points; ++i) {
+            const double x = std::sin(i * 0.37) * 80.0;
+            data << x << ',' << x * 0.5 + std::cos(i * 0.11) * 30.0 << '\n';
+        }
+        data.close();
+        std::ofstream(m_folder / "tracelet-bench-corr.kvs", std::ios::binary)
+            << "KVT_GRIDWALK_SETUP_SOUKAN\r\ntracelet-bench-corr.csv\r\n1\r\n2\r\n1\r\n"
+            << plotSpeedMs << "\r\n1\r\n100.0\r\n-100.0\r\n100.0\r\n-100.0\r\n";
+        m_dlg = std::make_unique<CMainDlg>();
+        m_dlg->Create();
     }
-    data.close();
-    std::ofstream(folder / "tracelet-bench-corr.kvs", std::ios::binary)
-        << "KVT_GRIDWALK_SETUP_SOUKAN\r\ntracelet-bench-corr.csv\r\n1\r\n2\r\n1\r\n50\r\n1\r\n"
-           "100.0\r\n-100.0\r\n100.0\r\n-100.0\r\n";
+    ~CorrelationRun()
+    {
+        m_dlg->DestroyWindow();
+        std::filesystem::remove(m_folder / "tracelet-bench-corr.csv");
+        std::filesystem::remove(m_folder / "tracelet-bench-corr.kvs");
+        installPlatform(nullptr);
+    }
 
-    CMainDlg dlg;
-    dlg.Create();
-    scripted.answerFileDialog((folder / "tracelet-bench-corr.kvs").string());
-    scripted.expectDialog(IDD_CORR_SETUP,
-        { ScriptedPlatform::click(IDC_CORR_LOAD_SETUP), ScriptedPlatform::click(IDOK) });
-    qobject_cast<QAbstractButton *>(dlg.controlWidget(IDC_CORR_RUN))->click();
-    qobject_cast<QAbstractButton *>(dlg.controlWidget(IDC_PLAY_PAUSE))->click();
-    Playback &pb = dlg.playback();
-    if (pb.lastIndex != 9999 || !pb.playing)
-        state.SkipWithError("the correlation run did not start with 10,000 points");
+    // Presses the run button and answers the setup dialog with the setup file.
+    void start()
+    {
+        m_scripted.answerFileDialog((m_folder / "tracelet-bench-corr.kvs").string());
+        m_scripted.expectDialog(IDD_CORR_SETUP,
+            { ScriptedPlatform::click(IDC_CORR_LOAD_SETUP), ScriptedPlatform::click(IDOK) });
+        press(IDC_CORR_RUN);
+    }
+    void press(int id) { qobject_cast<QAbstractButton *>(m_dlg->controlWidget(id))->click(); }
+    CMainDlg &window() { return *m_dlg; }
 
+private:
+    ScriptedPlatform m_scripted;
+    std::filesystem::path m_folder = std::filesystem::temp_directory_path();
+    std::unique_ptr<CMainDlg> m_dlg;
+};
+
+void BM_CorrelationTick(benchmark::State &state)
+{
+    const int points = static_cast<int>(state.range(0));
+    CorrelationRun run(points, 50);
+    run.start();
+    run.press(IDC_PLAY_PAUSE);
+    Playback &pb = run.window().playback();
+    if (pb.lastIndex != points - 1 || !pb.playing)
+        state.SkipWithError("the correlation run did not start with all its points");
     timeEachTick(state, [&] {
-        pb.index = 9998; // the tick before the last: statistics over 9,999 + 1
+        pb.index = points - 2; // the tick before the last: statistics over all but one + 1
         pb.playing = true;
-        dlg.OnTick(0);
+        run.window().OnTick(0);
     });
-    dlg.DestroyWindow();
-    std::filesystem::remove(folder / "tracelet-bench-corr.csv");
-    std::filesystem::remove(folder / "tracelet-bench-corr.kvs");
-    installPlatform(nullptr);
 }
-BENCHMARK(BM_CorrelationTickAt10000Points)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+BENCHMARK(BM_CorrelationTick)
+    ->Arg(10'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMicrosecond)
+    ->MinTime(2.0);
+
+// Reading a 1,000,000-row file and drawing every point at once (no plot speed).
+void BM_CorrelationRunAllAtOnce(benchmark::State &state)
+{
+    const int points = static_cast<int>(state.range(0));
+    CorrelationRun run(points, 0);
+    for (auto _ : state) {
+        run.start();
+        if (run.window().playback().lastIndex != points - 1)
+            state.SkipWithError("the run did not read all its points");
+        run.press(IDC_CORR_RUN); // stop, for the next start
+    }
+}
+BENCHMARK(BM_CorrelationRunAllAtOnce)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

@@ -144,6 +144,14 @@ TEST(RenderCommandTest, animation_givesTheFramesAskedFor_loopsAndEndsOnTheFinish
         EXPECT_EQ(bytes.substr(0, 6), "GIF89a"); // the version that animates
         EXPECT_NE(bytes.find(std::string("NETSCAPE2.0\x03\x01\x00\x00", 15)), std::string::npos);
     }
+    // Frames further apart show what the window shows at their moment, ticks between unseen.
+    ASSERT_EQ(render({ setup, "-o", gif }).first, 0);
+    const std::vector<QImage> everyTick = gifFrames(gif);
+    ASSERT_EQ(render({ setup, "-o", gif, "--frames-every", "300" }).first, 0);
+    const std::vector<QImage> everyThird = gifFrames(gif);
+    ASSERT_EQ(std::pair(everyTick.size(), everyThird.size()), std::pair(7ul, 3ul));
+    EXPECT_TRUE(everyThird[0] == everyTick[2] && everyThird[1] == everyTick[5]);
+
     // A limit the animation's time does not divide: never more frames than the limit.
     ASSERT_EQ(render({ setup, "-o", gif, "--size-limit", "6" }).first, 0);
     EXPECT_EQ(gifFrames(gif).size(), 6u);
@@ -256,6 +264,23 @@ TEST(RenderCommandTest, pathSetup_playsItsWalk_fromAnyFolder_andEndsOnTheLastFra
     const auto [status, err] = render({ dir.file("walk.kvt"), "-o", dir.file("plain.png") });
     EXPECT_EQ(status, 0);
     EXPECT_NE(err.find("note: ２４ビットフルカラービットマップ"), std::string::npos) << err;
+
+    // Taught points are told as route tells them: no point, too many, or lines left out.
+    std::string tooMany = "x,y\n";
+    for (int i = 0; i <= 10000; ++i)
+        tooMany += "1,2\n";
+    // points file, exit status, what stderr says
+    const std::tuple<std::string, int, const char *> taught[] = {
+        { "x,y\n", 1, "no teaching point in" },
+        { tooMany, 1, "too many teaching points: more than 10000" },
+        { "x,y\n1,2\n\n3,4\n", 0, "2 rows read; left out: 1 empty (line 3)" },
+    };
+    for (const auto &[points, expected, says] : taught) {
+        const auto [taughtStatus, taughtErr] = render(
+            { kvt, "-o", dir.file("taught.png"), "--taught", dir.write("points.csv", points) });
+        EXPECT_EQ(taughtStatus, expected) << says;
+        EXPECT_NE(taughtErr.find(says), std::string::npos) << taughtErr;
+    }
 }
 
 TEST(RenderCommandTest, badInput_failsWithStatusOne_andWritesNothing)

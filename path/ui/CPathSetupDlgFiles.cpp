@@ -1,6 +1,7 @@
 // The path setup's file commands: the four file choices with the origin question after a
 // background, the teaching output file, and loading and saving a .kvt setup.
 
+#include "data/AtomicFile.h"
 #include "data/SetupFile.h"
 #include "data/Translate.h"
 #include "mainwnd/DisplayPath.h"
@@ -9,8 +10,6 @@
 #include "path/ui/CBackgroundOriginDlg.h"
 #include "path/ui/CPathSetupDlg.h"
 #include "platform/CFileDialog.h"
-
-#include <fstream>
 
 namespace {
 
@@ -24,13 +23,6 @@ constexpr DWORD kOpenFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_FILEMU
 constexpr DWORD kSaveFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT;
 constexpr const char *kNoOutputFile
     = TX_NOOP("PathSetup", "保存先ファイルが確定されませんでした。実行できません。");
-
-// An empty file in place of whatever was there: the route file chosen for teaching.
-bool createEmptyFile(const std::string &path)
-{
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    return static_cast<bool>(file);
-}
 
 } // namespace
 
@@ -111,7 +103,8 @@ void CPathSetupDlg::OnTeachingCheck()
     m_editDataFile.SetWindowText(toDisplayPath(ps.values.dataFilePath));
     if (!ps.values.dataFilePath.ends_with(kCsvExtension))
         ps.values.dataFilePath += kCsvExtension;
-    if (!createEmptyFile(ps.values.dataFilePath)) {
+    // The file is only checked here: it keeps its content until play writes the route.
+    if (!checkReplaceable(ps.values.dataFilePath)) {
         AfxMessageBox(tx("PathSetup", kNoOutputFile));
         ps.values.dataFilePath.clear();
         m_editDataFile.SetWindowText("");

@@ -580,14 +580,6 @@
         <source>教示ポイントの保存先ファイルは既にあります。再生時に経路で上書きしますか？</source>
         <translation>The file for the teaching points already exists. Replace it with the route at play?</translation>
     </message>
-    <message>
-        <source>セットアップファイルに書かれたファイルが見つからないため、セットアップファイルと同じフォルダーのファイルを使います。</source>
-        <translation>A file named in the setup file was not found, so the file of that name in the setup file&apos;s folder is used.</translation>
-    </message>
-    <message>
-        <source>セットアップファイルに書かれたファイルが見つかりません。</source>
-        <translation>A file named in the setup file was not found.</translation>
-    </message>
 </context>
 <context>
     <name>PathView</name>
@@ -602,6 +594,17 @@
     <message>
         <source>1/4倍</source>
         <translation>25%</translation>
+    </message>
+</context>
+<context>
+    <name>SetupFile</name>
+    <message>
+        <source>セットアップファイルに書かれたファイルが見つからないため、セットアップファイルと同じフォルダーのファイルを使います。</source>
+        <translation>A file named in the setup file was not found, so the file of that name in the setup file&apos;s folder is used.</translation>
+    </message>
+    <message>
+        <source>セットアップファイルに書かれたファイルが見つかりません。</source>
+        <translation>A file named in the setup file was not found.</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "data/Translate.h"
 #include "mainwnd/DisplayPath.h"
 #include "mainwnd/SaveFailedMessage.h"
+#include "mainwnd/SetupPathNote.h"
 #include "path/core/PathSetupFile.h"
 #include "path/ui/CBackgroundOriginDlg.h"
 #include "path/ui/CPathSetupDlg.h"
@@ -159,16 +160,7 @@ void CPathSetupDlg::applyLoadedLine(int fileLine, std::string_view text)
     if (isPath) {
         const SetupPath found = findSetupPath(ps.setupFilePath, text);
         value = found.path;
-        if (found.besideSetup)
-            m_pathNotes += (m_pathNotes.empty() ? "" : "\n\n")
-                + tx("PathSetup",
-                    "セットアップファイルに書かれたファイルが見つからないため、"
-                    "セットアップファイルと同じフォルダーのファイルを使います。")
-                + "\n" + std::string(text) + "\n→ " + found.path;
-        else if (found.missing)
-            m_pathNotes += (m_pathNotes.empty() ? "" : "\n\n")
-                + tx("PathSetup", "セットアップファイルに書かれたファイルが見つかりません。") + "\n"
-                + std::string(text);
+        addSetupPathNote(m_pathNotes, found, text);
     }
     applyPathSetupLine(ps, fileLine, value);
     switch (fileLine) {

@@ -16,6 +16,10 @@
         <translation>, rows top to bottom</translation>
     </message>
     <message>
+        <source>、圧縮形式 %1</source>
+        <translation>, compression %1</translation>
+    </message>
+    <message>
         <source>、%1 バイトのところ %2 バイトで途切れています</source>
         <translation>, cut short at %2 of %1 bytes</translation>
     </message>
@@ -481,6 +485,10 @@
     <message>
         <source>２４ビットフルカラービットマップのキャラクタにしてください</source>
         <translation>Please use a 24-bit full-colour bitmap for the character.</translation>
+    </message>
+    <message>
+        <source>圧縮されたビットマップは使えません。無圧縮の２４ビットフルカラービットマップのキャラクタにしてください</source>
+        <translation>A compressed bitmap cannot be used. Please use an uncompressed 24-bit full-colour bitmap for the character.</translation>
     </message>
     <message>
         <source>キャラサイズ違反 32×32 ピクセルにしてください。</source>

@@ -107,6 +107,20 @@ std::string resolveSaveTarget(const std::string &path, std::string &error)
     return resolveTarget(path, error, errorNumber);
 }
 
+FileWriteResult checkReplaceable(const std::string &path)
+{
+    std::string error;
+    int errorNumber = 0;
+    const fs::path target = resolveTarget(path, error, errorNumber);
+    if (target.empty())
+        return { error, errorNumber };
+    // The temporary file is made in the target's folder and renamed there.
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    if (::access(folder.c_str(), W_OK | X_OK) != 0)
+        return { describe(errno), errno };
+    return {};
+}
+
 bool adoptTargetAttributes(int fd, const std::string &target)
 {
     struct stat previous = {};

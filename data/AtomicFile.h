@@ -17,6 +17,11 @@ struct FileWriteResult
 // bits and, where allowed, its owner. Only a regular file (or a new name) can be replaced.
 FileWriteResult writeFileAtomically(const std::string &path, std::string_view bytes);
 
+// Whether a later writeFileAtomically(path, …) can work, asked without touching anything: the
+// target must be a regular file or a new name, and its folder must take a new file. Lets a file
+// chosen to be replaced keep its content until it is really written.
+FileWriteResult checkReplaceable(const std::string &path);
+
 // The two rules for writers that stream into a temporary file of their own: where a save to
 // `path` really goes (through symbolic links; empty, with the reason in `error`, for a folder, a
 // device or a link loop), and what the finished temporary file takes over from the file it will

@@ -56,6 +56,15 @@ void WindowControls::clearReadouts()
     editTime.SetWindowText("");
 }
 
+void WindowControls::enableScrollArrows(bool up, bool down, bool left, bool right)
+{
+    const std::pair<int, bool> arrows[] = { { IDC_SCROLL_UP, up }, { IDC_SCROLL_DOWN, down },
+        { IDC_SCROLL_LEFT, left }, { IDC_SCROLL_RIGHT, right } };
+    for (auto [id, enabled] : arrows)
+        if (CWnd *arrow = m_window.GetDlgItem(id))
+            arrow->EnableWindow(enabled);
+}
+
 void WindowControls::killClocks(UINT tickId)
 {
     killTimer(kTimerPathView);

@@ -27,6 +27,8 @@ public:
     void showActive(WindowButton button, bool active);
 
     void clearReadouts();
+    // Greys the scroll arrows whose move the view refuses now, so that a refused click is seen.
+    void enableScrollArrows(bool up, bool down, bool left, bool right);
     void setZoomText(const std::string &text) { editZoom.SetWindowText(text); }
 
     // The three window timers and the periodic tick.

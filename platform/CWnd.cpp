@@ -17,6 +17,15 @@ CWnd::~CWnd()
     platform().killTimers(this);
 }
 
+BOOL CWnd::EnableWindow(BOOL enable)
+{
+    if (!m_widget)
+        return FALSE;
+    const bool wasDisabled = !m_widget->isEnabled();
+    m_widget->setEnabled(enable != FALSE);
+    return wasDisabled;
+}
+
 void CWnd::SetWindowText(const std::string &utf8)
 {
     const QString text = QString::fromStdString(utf8);

@@ -29,6 +29,10 @@ public:
     // Copies at most maxCount − 1 bytes (never a partial character) and a terminating zero.
     int GetWindowText(char *buffer, int maxCount) const;
 
+    // A disabled window is greyed and takes no clicks. Returns whether it was disabled before.
+    BOOL EnableWindow(BOOL enable);
+    BOOL IsWindowEnabled() const { return m_widget && m_widget->isEnabled(); }
+
     void InvalidateRect(const RECT *rect);
     void GetClientRect(RECT *rect) const;
     // The normal position in the parent's client coordinates.

@@ -16,6 +16,10 @@
         <translation>, rows top to bottom</translation>
     </message>
     <message>
+        <source>、圧縮形式 %1</source>
+        <translation>, compression %1</translation>
+    </message>
+    <message>
         <source>、%1 バイトのところ %2 バイトで途切れています</source>
         <translation>, cut short at %2 of %1 bytes</translation>
     </message>
@@ -513,6 +517,10 @@
         <translation>Please use a 24-bit full-colour bitmap for the character.</translation>
     </message>
     <message>
+        <source>圧縮されたビットマップは使えません。無圧縮の２４ビットフルカラービットマップのキャラクタにしてください</source>
+        <translation>A compressed bitmap cannot be used. Please use an uncompressed 24-bit full-colour bitmap for the character.</translation>
+    </message>
+    <message>
         <source>キャラサイズ違反 32×32 ピクセルにしてください。</source>
         <translation>Wrong character size: please use 32 × 32 pixels.</translation>
     </message>
@@ -610,14 +618,6 @@
         <source>教示ポイントの保存先ファイルは既にあります。再生時に経路で上書きしますか？</source>
         <translation>The file for the teaching points already exists. Replace it with the route at play?</translation>
     </message>
-    <message>
-        <source>セットアップファイルに書かれたファイルが見つからないため、セットアップファイルと同じフォルダーのファイルを使います。</source>
-        <translation>A file named in the setup file was not found, so the file of that name in the setup file&apos;s folder is used.</translation>
-    </message>
-    <message>
-        <source>セットアップファイルに書かれたファイルが見つかりません。</source>
-        <translation>A file named in the setup file was not found.</translation>
-    </message>
 </context>
 <context>
     <name>PathView</name>
@@ -632,6 +632,17 @@
     <message>
         <source>1/4倍</source>
         <translation>25%</translation>
+    </message>
+</context>
+<context>
+    <name>SetupFile</name>
+    <message>
+        <source>セットアップファイルに書かれたファイルが見つからないため、セットアップファイルと同じフォルダーのファイルを使います。</source>
+        <translation>A file named in the setup file was not found, so the file of that name in the setup file&apos;s folder is used.</translation>
+    </message>
+    <message>
+        <source>セットアップファイルに書かれたファイルが見つかりません。</source>
+        <translation>A file named in the setup file was not found.</translation>
     </message>
 </context>
 <context>

@@ -57,6 +57,7 @@ struct CorrSetup
     bool done = false; // accepted once: the next showing may offer it again
     std::array<bool, kCorrSetupFieldCount> changed {};
     std::string fileToLoad; // a setup file named on the command line, loaded at the next showing
+    std::string loadNote; // what the last load told about where its data file was found
 };
 
 // values[0] is file line 2 (the data file path), values[9] line 11.

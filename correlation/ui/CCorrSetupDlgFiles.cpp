@@ -7,6 +7,7 @@
 #include "data/Translate.h"
 #include "mainwnd/DisplayPath.h"
 #include "mainwnd/SaveFailedMessage.h"
+#include "mainwnd/SetupPathNote.h"
 #include "platform/CFileDialog.h"
 
 #include <array>
@@ -60,8 +61,11 @@ void CCorrSetupDlg::loadSetup(const std::string &path)
         return;
     // Every line read is applied, also from a faulty file: the user finishes the rest by hand.
     int fileLine = 2;
+    cs.loadNote.clear();
     for (const std::string &text : file.values)
         applyLoadedLine(fileLine++, text);
+    if (!cs.loadNote.empty())
+        AfxMessageBox(cs.loadNote);
     if (file.complete)
         cs.changed.fill(false);
     else
@@ -72,10 +76,14 @@ void CCorrSetupDlg::loadSetup(const std::string &path)
 void CCorrSetupDlg::applyLoadedLine(int fileLine, std::string_view text)
 {
     if (fileLine == 2) {
-        // A data file named relative to the setup file opens from any start-up folder.
-        const std::string dataFile = resolveAgainstSetupFolder(cs.setupFilePath, text);
-        applyCorrSetupLine(cs, fileLine, dataFile);
-        m_editDataFile.SetWindowText(toDisplayPath(dataFile));
+        // A data file named relative to the setup file opens from any start-up folder; one
+        // written on another machine is looked for by its name beside the setup file.
+        const SetupPath found = findSetupPath(cs.setupFilePath, text);
+        // One found nowhere is told by the data reader when the run starts.
+        if (found.besideSetup)
+            addSetupPathNote(cs.loadNote, found, text);
+        applyCorrSetupLine(cs, fileLine, found.path);
+        m_editDataFile.SetWindowText(toDisplayPath(found.path));
         return;
     }
     applyCorrSetupLine(cs, fileLine, text);

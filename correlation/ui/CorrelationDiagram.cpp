@@ -240,7 +240,9 @@ FileWriteResult CorrelationDiagram::exportSetup(const std::string &path) const
 
 bool CorrelationDiagram::isStartNote(const std::string &message) const
 {
-    return message == m_dataFileMessage;
+    // Where a loaded setup's data file was found is said, not refused.
+    return message == m_dataFileMessage
+        || (!m_setup.loadNote.empty() && message == m_setup.loadNote);
 }
 
 void CorrelationDiagram::sliderMode()

@@ -6,6 +6,7 @@
 #include <array>
 #include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 
@@ -41,6 +42,11 @@ BitmapFileInfo inspectBitmapFile(const std::string &path)
 {
     BitmapFileInfo info;
     errno = 0;
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        info.errorNumber = EISDIR; // a folder opens for reading, and reads as nothing
+        return info;
+    }
     std::ifstream file(path, std::ios::binary | std::ios::ate);
     if (!file) {
         info.errorNumber = errno != 0 ? errno : ENOENT;
@@ -58,8 +64,8 @@ BitmapFileInfo inspectBitmapFile(const std::string &path)
     info.width = static_cast<std::int32_t>(u32(b, 18));
     info.height = static_cast<std::int32_t>(u32(b, 22));
     info.bitsPerPixel = static_cast<int>(b[28] | b[29] << 8);
-    const std::uint32_t compression = u32(b, 30);
-    if (compression == kUncompressed || compression == kBitFields)
+    info.compression = u32(b, 30);
+    if (info.compression == kUncompressed || info.compression == kBitFields)
         info.neededSize = neededBytes(u32(b, 10), info.width, info.height, info.bitsPerPixel);
     return info;
 }
@@ -75,6 +81,8 @@ std::string describeBitmapFile(const BitmapFileInfo &info)
             std::to_string(info.bitsPerPixel) });
     if (info.height < 0)
         text += tx("BitmapFile", "、上から下への並び");
+    if (info.compression != kUncompressed)
+        text += fillIn(tx("BitmapFile", "、圧縮形式 %1"), { std::to_string(info.compression) });
     if (info.cutShort())
         text += fillIn(tx("BitmapFile", "、%1 バイトのところ %2 バイトで途切れています"),
             { std::to_string(info.neededSize), std::to_string(info.fileSize) });

@@ -15,6 +15,7 @@ struct BitmapFileInfo
     int width = 0;
     int height = 0; // negative for a top-down bitmap
     int bitsPerPixel = 0;
+    std::uint32_t compression = 0; // 0: the rows are stored plainly
     std::uint64_t fileSize = 0;
     std::uint64_t neededSize = 0; // pixel offset plus uncompressed rows; 0 when compressed
 

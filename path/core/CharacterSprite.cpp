@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 
 namespace {
@@ -17,6 +18,7 @@ constexpr std::size_t kPixelOffsetField = 10;
 constexpr std::size_t kWidthField = 18;
 constexpr std::size_t kHeightField = 22;
 constexpr std::size_t kBitCountField = 28;
+constexpr std::size_t kCompressionField = 30;
 constexpr std::size_t kPixelBytes = 3;
 
 std::uint32_t readU32(const std::vector<std::uint8_t> &bytes, std::size_t at)
@@ -45,6 +47,10 @@ CharacterImages::Slot *slotOf(CharacterImages &state, int slot)
 
 bool readWholeFile(const std::string &path, std::vector<std::uint8_t> &buffer)
 {
+    // A folder opens for reading here, and its "size" is no size at all.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return false;
     std::ifstream file(path, std::ios::binary);
     if (!file)
         return false;
@@ -57,10 +63,11 @@ bool readWholeFile(const std::string &path, std::vector<std::uint8_t> &buffer)
     return static_cast<bool>(file.read(reinterpret_cast<char *>(buffer.data()), size));
 }
 
+// 24 bits per pixel, stored plainly: the character is drawn straight from those bytes.
 bool isTrueColour(const std::vector<std::uint8_t> &bytes)
 {
     return bytes.size() >= kFileHeaderSize + kInfoHeaderSize && bytes[0] == 'B'
-        && readU16(bytes, kBitCountField) == 24;
+        && readU16(bytes, kBitCountField) == 24 && readU32(bytes, kCompressionField) == 0;
 }
 
 } // namespace
@@ -83,10 +90,16 @@ std::string characterFaultMessage(const std::string &path, CharacterLoadResult r
 {
     if (result == CharacterLoadResult::Loaded)
         return {};
-    const std::string known = characterLoadMessage(result);
-    const std::string text
-        = known.empty() ? tx("PathDiagram", "キャラクタファイルを読み込めません。") : known;
-    return text + "\n" + path + "\n(" + describeBitmapFile(inspectBitmapFile(path)) + ")";
+    const BitmapFileInfo info = inspectBitmapFile(path);
+    std::string text = characterLoadMessage(result);
+    if (text.empty())
+        text = tx("PathDiagram", "キャラクタファイルを読み込めません。");
+    else if (result == CharacterLoadResult::NotTrueColour && info.bitsPerPixel == 24
+        && info.compression != 0)
+        text = tx("PathDiagram",
+            "圧縮されたビットマップは使えません。無圧縮の２４ビットフルカラービットマップの"
+            "キャラクタにしてください");
+    return text + "\n" + path + "\n(" + describeBitmapFile(info) + ")";
 }
 
 CharacterLoadResult loadCharacterBitmap(CharacterImages &state, const std::string &path, int slot)

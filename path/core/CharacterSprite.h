@@ -31,7 +31,7 @@ inline constexpr int kCharacterBytes = kCharacterStride * kCharacterSide;
 enum class CharacterLoadResult {
     Loaded,
     Unreadable, // missing or unreadable file
-    NotTrueColour, // not a 24-bit bitmap, or shorter than its headers and pixels claim
+    NotTrueColour, // not an uncompressed 24-bit bitmap, or shorter than its headers claim
     WrongSize, // not 32 x 32 pixels (a top-down bitmap included)
 };
 

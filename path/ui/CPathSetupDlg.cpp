@@ -60,6 +60,8 @@ void CPathSetupDlg::DoDataExchange(CDataExchange *dx)
 BOOL CPathSetupDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    m_dataFileBefore = ps.values.dataFilePath;
+    m_dataFileGivenBefore = ps.dataFileGiven;
     // Teaching settings are never carried over from an earlier showing.
     m_editMoveTime.SetWindowText("1000");
     m_checkTeaching.SetCheck(0);
@@ -178,6 +180,13 @@ void CPathSetupDlg::OnOK()
             OnSaveSetup();
     }
     CDialog::OnOK();
+}
+
+void CPathSetupDlg::OnCancel()
+{
+    ps.values.dataFilePath = m_dataFileBefore;
+    ps.dataFileGiven = m_dataFileGivenBefore;
+    CDialog::OnCancel();
 }
 
 bool CPathSetupDlg::checkFiles()

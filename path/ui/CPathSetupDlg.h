@@ -18,6 +18,7 @@ public:
     void DoDataExchange(CDataExchange *dx) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
+    void OnCancel() override;
 
     void OnBrowseBackground();
     void OnBrowseCharacter();
@@ -47,6 +48,10 @@ private:
     PathSetup &ps;
     bool m_routeFileAsked = false; // the route file was chosen in the save dialog, which asks
     std::string m_pathNotes; // files of a loaded setup found elsewhere or not at all
+    // The data file when the dialog opened: a cancelled setup goes back to it, since the teaching
+    // check box puts its route file there.
+    std::string m_dataFileBefore;
+    bool m_dataFileGivenBefore = false;
     CEdit m_editDivisions;
     CEdit m_editOriginY;
     CEdit m_editOriginX;

@@ -1,16 +1,16 @@
 // The path setup's file commands: the four file choices with the origin question after a
 // background, the teaching output file, and loading and saving a .kvt setup.
 
+#include "data/AtomicFile.h"
 #include "data/SetupFile.h"
 #include "data/Translate.h"
 #include "mainwnd/DisplayPath.h"
 #include "mainwnd/SaveFailedMessage.h"
+#include "mainwnd/SetupPathNote.h"
 #include "path/core/PathSetupFile.h"
 #include "path/ui/CBackgroundOriginDlg.h"
 #include "path/ui/CPathSetupDlg.h"
 #include "platform/CFileDialog.h"
-
-#include <fstream>
 
 namespace {
 
@@ -24,13 +24,6 @@ constexpr DWORD kOpenFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_FILEMU
 constexpr DWORD kSaveFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT;
 constexpr const char *kNoOutputFile
     = TX_NOOP("PathSetup", "保存先ファイルが確定されませんでした。実行できません。");
-
-// An empty file in place of whatever was there: the route file chosen for teaching.
-bool createEmptyFile(const std::string &path)
-{
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    return static_cast<bool>(file);
-}
 
 } // namespace
 
@@ -111,7 +104,8 @@ void CPathSetupDlg::OnTeachingCheck()
     m_editDataFile.SetWindowText(toDisplayPath(ps.values.dataFilePath));
     if (!ps.values.dataFilePath.ends_with(kCsvExtension))
         ps.values.dataFilePath += kCsvExtension;
-    if (!createEmptyFile(ps.values.dataFilePath)) {
+    // The file is only checked here: it keeps its content until play writes the route.
+    if (!checkReplaceable(ps.values.dataFilePath)) {
         AfxMessageBox(tx("PathSetup", kNoOutputFile));
         ps.values.dataFilePath.clear();
         m_editDataFile.SetWindowText("");
@@ -166,16 +160,7 @@ void CPathSetupDlg::applyLoadedLine(int fileLine, std::string_view text)
     if (isPath) {
         const SetupPath found = findSetupPath(ps.setupFilePath, text);
         value = found.path;
-        if (found.besideSetup)
-            m_pathNotes += (m_pathNotes.empty() ? "" : "\n\n")
-                + tx("PathSetup",
-                    "セットアップファイルに書かれたファイルが見つからないため、"
-                    "セットアップファイルと同じフォルダーのファイルを使います。")
-                + "\n" + std::string(text) + "\n→ " + found.path;
-        else if (found.missing)
-            m_pathNotes += (m_pathNotes.empty() ? "" : "\n\n")
-                + tx("PathSetup", "セットアップファイルに書かれたファイルが見つかりません。") + "\n"
-                + std::string(text);
+        addSetupPathNote(m_pathNotes, found, text);
     }
     applyPathSetupLine(ps, fileLine, value);
     switch (fileLine) {

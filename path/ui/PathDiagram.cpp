@@ -185,6 +185,7 @@ void PathDiagram::stop()
     m_setup.backgroundGiven = m_setup.characterGiven = m_setup.character2Given
         = m_setup.dataFileGiven = false;
     ui.setZoomText(tx("PathView", "等倍"));
+    showScrollArrows();
 }
 
 bool PathDiagram::prepareToPlay()
@@ -214,8 +215,8 @@ void PathDiagram::play()
         pb.held = false;
     else
         pb.clockId = ui.startTick(static_cast<UINT>(std::max(pb.periodMs, 0)), kTickPath);
-    if (m_model->blink)
-        ui.setTimer(kTimerCharacterBlink, 300);
+    // The same clock shows the time, with one character as with two.
+    ui.setTimer(kTimerCharacterBlink, 300);
 }
 
 void PathDiagram::pause()
@@ -240,7 +241,8 @@ void PathDiagram::onTimer(UINT id)
             ui.killTimer(kTimerPathView);
         break;
     case kTimerCharacterBlink:
-        m.characterFrame = m.characterFrame == 1 ? 2 : 1;
+        if (m.blink)
+            m.characterFrame = m.characterFrame == 1 ? 2 : 1;
         if (m_running && pb.periodMs > 0) {
             // Elapsed time counts plotted points, not wall-clock time.
             const long long ms = static_cast<long long>(pb.periodMs) * pb.index;

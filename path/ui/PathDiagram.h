@@ -70,6 +70,8 @@ private:
     void redrawAtZoom();
     void reanchor(const MappedPoint &p);
     void scrollToEdge(int px, int py);
+    bool scrollRefused(ScrollDirection direction) const;
+    void showScrollArrows();
     void stampCharacter(int x, int y, double degrees);
     bool routeTeachingPoints();
     Place placeOf(POINT point) const;

@@ -40,6 +40,8 @@ void PathDiagram::showView()
 {
     if (gs.canvasDC)
         showView(*gs.canvasDC);
+    // Every move of the view passes here: the arrows show which way it can still scroll.
+    showScrollArrows();
 }
 
 void PathDiagram::drawBackgroundAtZoom()
@@ -100,23 +102,50 @@ void PathDiagram::zoom(int steps)
     showView();
 }
 
-// Scrolling moves over a named background only; a refused move draws nothing.
-void PathDiagram::scroll(ScrollDirection direction)
+// Scrolling moves over a named background only, within the zoomed background's edges.
+bool PathDiagram::scrollRefused(ScrollDirection direction) const
 {
-    MapView &v = m_model->view;
+    const MapView &v = m_model->view;
     if (!m_setup.backgroundGiven || !m_running)
-        return;
+        return true;
     const double z = zoomFactor(v.zoomIndex);
     switch (direction) {
     case ScrollDirection::Down:
-        if (v.srcY + kPictureHeight >= v.mapHeight)
-            return;
+        return v.srcY + kPictureHeight >= v.mapHeight;
+    case ScrollDirection::Up:
+        return v.srcY <= v.mapHeight - v.mapHeight * z;
+    case ScrollDirection::Right:
+        return v.srcX + kPictureWidth >= v.mapWidth * z;
+    case ScrollDirection::Left:
+        return v.srcX <= 1;
+    }
+    return true;
+}
+
+void PathDiagram::showScrollArrows()
+{
+    if (!m_running) {
+        ui.enableScrollArrows(true, true, true, true);
+        return;
+    }
+    ui.enableScrollArrows(!scrollRefused(ScrollDirection::Up),
+        !scrollRefused(ScrollDirection::Down), !scrollRefused(ScrollDirection::Left),
+        !scrollRefused(ScrollDirection::Right));
+}
+
+// A refused move draws nothing.
+void PathDiagram::scroll(ScrollDirection direction)
+{
+    if (scrollRefused(direction))
+        return;
+    MapView &v = m_model->view;
+    const double z = zoomFactor(v.zoomIndex);
+    switch (direction) {
+    case ScrollDirection::Down:
         v.srcY = std::min(v.srcY + kScrollStep, v.mapHeight - kPictureHeight);
         break;
     case ScrollDirection::Up: {
         const double top = v.mapHeight - v.mapHeight * z;
-        if (v.srcY <= top)
-            return;
         v.srcY -= kScrollStep;
         if (v.srcY < top)
             v.srcY = truncToInt(top);
@@ -124,16 +153,12 @@ void PathDiagram::scroll(ScrollDirection direction)
     }
     case ScrollDirection::Right: {
         const double width = v.mapWidth * z;
-        if (v.srcX + kPictureWidth >= width)
-            return;
         v.srcX += kScrollStep;
         if (v.srcX + kPictureWidth > width)
             v.srcX = truncToInt(width - kPictureWidth);
         break;
     }
     case ScrollDirection::Left:
-        if (v.srcX <= 1)
-            return;
         v.srcX = std::max(v.srcX - kScrollStep, 0);
         break;
     }

@@ -20,6 +20,7 @@ struct Bmp
     char signature = 'B';
     std::int64_t pixelOffset = 54;
     std::size_t pixelBytes = 3072;
+    std::int64_t compression = 0;
 };
 
 std::size_t offset(int column, int row) { return static_cast<std::size_t>(row * 96 + column * 3); }
@@ -30,8 +31,9 @@ std::string bmpBytes(const Bmp &bmp, const Marks &marks = {})
     std::string bytes(54 + bmp.pixelBytes, '\xFF');
     bytes[0] = bmp.signature;
     bytes[1] = 'M';
-    const std::pair<std::size_t, std::int64_t> fields[] = { { 10, bmp.pixelOffset }, { 14, 40 },
-        { 18, bmp.width }, { 22, bmp.height }, { 26, 1 }, { 28, bmp.bitCount } };
+    const std::pair<std::size_t, std::int64_t> fields[]
+        = { { 10, bmp.pixelOffset }, { 14, 40 }, { 18, bmp.width }, { 22, bmp.height }, { 26, 1 },
+              { 28, bmp.bitCount }, { 30, bmp.compression } };
     for (auto [at, value] : fields)
         for (std::size_t i = 0; i < 4; ++i)
             bytes[at + i] = static_cast<char>(value >> (8 * i) & 0xFF);
@@ -57,6 +59,7 @@ TEST(CharacterSprite, loadChecksFormatSizeAndLength)
         { "tooWide", Bmp { .width = 64 }, R::WrongSize },
         { "topDown", Bmp { .height = -32 }, R::WrongSize },
         { "pixelsCutShort", Bmp { .pixelBytes = 3000 }, R::NotTrueColour },
+        { "runLengthCoded", Bmp { .compression = 1 }, R::NotTrueColour },
     };
     TempDir dir;
     for (const auto &[name, bmp, expected] : rows) {
@@ -69,6 +72,16 @@ TEST(CharacterSprite, loadChecksFormatSizeAndLength)
                   loadCharacterBitmap(state, dir.file("missing.bmp"), 1)),
         std::pair(R::NotTrueColour, R::Unreadable));
     EXPECT_FALSE(rotateCharacter(state, 1, 0.0));
+
+    // A folder named as the character, and a compressed one: each told what it is.
+    EXPECT_EQ(loadCharacterBitmap(state, dir.file(""), 1), R::Unreadable);
+    EXPECT_EQ(characterFaultMessage(dir.file("."), R::Unreadable),
+        "キャラクタファイルを読み込めません。\n" + dir.file(".") + "\n(フォルダーです)");
+    const std::string compressed = dir.write("c.bmp", bmpBytes(Bmp { .compression = 1 }));
+    EXPECT_EQ(characterFaultMessage(compressed, R::NotTrueColour),
+        "圧縮されたビットマップは使えません。無圧縮の２４ビットフルカラービットマップのキャラクタに"
+        "してください\n"
+            + compressed + "\n(32×32 ピクセル、24 ビット、圧縮形式 1)");
 }
 
 // Clockwise about the centre; what the turned square does not cover is transparent.

@@ -81,11 +81,14 @@ TEST_F(PathRunTest, backgroundsOfEverySize_restOnTheViewsBottomEdge_orFailWithAM
         EXPECT_EQ(canvasPixel(450, 300), RGB(255, 255, 255));
     };
     expectBottomPlacement();
+    EXPECT_EQ(scrollArrows(), "----");
     for (int id : { IDC_SCROLL_UP, IDC_SCROLL_DOWN, IDC_SCROLL_RIGHT, IDC_SCROLL_LEFT })
         click(id);
     play(3);
     scripted.advance(1000);
     expectBottomPlacement();
+    // No character to alternate, yet the time read-out follows the walk.
+    EXPECT_EQ(text(IDC_EDIT_TIME), "0.10");
     click(IDC_PATH_RUN);
 
     // A named map too large to hold is told at OK with what the file is, and the run ends.

@@ -111,9 +111,10 @@ TEST_F(PathSetupDialogTest, faultySetups_missingFiles_andTheTeachingFlow_sayWhat
     };
     EXPECT_EQ(scripted.messages(), expected);
     EXPECT_FALSE(std::filesystem::exists(tempDir() / "nodata.kvt"));
-    // The route file exists, emptied, and the teaching settings are taken.
+    // The route file is chosen, still as it was until play writes it; the teaching settings
+    // are taken.
     EXPECT_EQ(path().setup().values.dataFilePath, route + ".csv");
-    EXPECT_EQ(std::filesystem::file_size(route + ".csv"), 0u);
+    EXPECT_EQ(read(route + ".csv"), "old contents\n");
     const RouteSettings &settings = path().setup().route;
     EXPECT_EQ(std::tuple(settings.moveTimeMs, settings.divisionCount, settings.plotPeriodMs),
         std::tuple(3000, 30, 100));

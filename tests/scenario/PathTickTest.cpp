@@ -150,14 +150,21 @@ TEST_F(PathTickTest, zoomRedrawsTheTrailAtItsScale_andScrollsStopAtTheMapsEdges)
     // press and the map pixel at the view's top left after it.
     startRun(setupFile("narrow.kvt", background("narrow.bmp", 600, 400), 0, 0, "", "",
         dataFile("walk.csv", points, 50)));
-    const std::tuple<int, int, int> presses[] = { { IDC_SCROLL_RIGHT, 75, 50 },
-        { IDC_SCROLL_RIGHT, 75, 50 }, { IDC_SCROLL_LEFT, 0, 50 }, { IDC_SCROLL_DOWN, 0, 50 },
-        { IDC_SCROLL_UP, 0, 0 }, { IDC_SCROLL_UP, 0, 0 }, { IDC_SCROLL_DOWN, 0, 50 } };
+    // The arrows that would be refused are greyed.
+    EXPECT_EQ(scrollArrows(), "U--R");
+    const std::tuple<int, int, int, const char *> presses[]
+        = { { IDC_SCROLL_RIGHT, 75, 50, "U-L-" }, { IDC_SCROLL_RIGHT, 75, 50, "U-L-" },
+              { IDC_SCROLL_LEFT, 0, 50, "U--R" }, { IDC_SCROLL_DOWN, 0, 50, "U--R" },
+              { IDC_SCROLL_UP, 0, 0, "-D-R" }, { IDC_SCROLL_UP, 0, 0, "-D-R" },
+              { IDC_SCROLL_DOWN, 0, 50, "U--R" } };
     for (std::size_t i = 0; i < std::size(presses); ++i) {
-        const auto [id, x, y] = presses[i];
+        const auto [id, x, y, arrows] = presses[i];
         click(id);
         EXPECT_EQ(shownBackgroundPixel(0, 100), std::pair(x, y + 100)) << "press " << i;
+        EXPECT_EQ(scrollArrows(), arrows) << "press " << i;
     }
+    click(IDC_PATH_RUN);
+    EXPECT_EQ(scrollArrows(), "UDLR"); // idle: as the window starts
 }
 
 TEST_F(PathTickTest, aBadCharacterFile_isToldOncePerRunAndFile_andTheWindowStaysUsable)

@@ -1,6 +1,7 @@
 #include "../support/PathScenario.h"
 #include "app/cli/CoreCommands.h"
 #include "data/NumberText.h"
+#include "mainwnd/DisplayPath.h"
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
 
@@ -182,6 +183,38 @@ TEST_F(TeachingTest, oneOrTooManyPoints_anUnwritableRouteFile_andAZeroPeriod_are
             "間隔で再生します。" }));
     scripted.advance(50);
     EXPECT_EQ(pb().index, 50);
+}
+
+TEST_F(TeachingTest, aRouteFileChosenToBeReplaced_keepsItsContentUntilPlayWritesIt)
+{
+    const std::string walk = dataFile("walk.csv", { { 0, 0, 90 }, { 10, 0, 90 } }, 50);
+    const std::string route = writeFile("route.csv", "old route\r\n").string();
+    const std::string kvt
+        = setupFile("map.kvt", background("map.bmp", 800, 400), 0, 0, "", "", walk);
+    startRun(kvt);
+    click(IDC_PATH_RUN);
+
+    // The save dialog asked to replace it; the setup is then cancelled.
+    scripted.expectDialog(IDD_CONFIRM, { S::click(IDOK) });
+    scripted.answerFileDialog(route);
+    scripted.expectDialog(IDD_PATH_SETUP, { toggle(IDC_PATH_TEACHING), S::click(IDCANCEL) });
+    click(IDC_PATH_RUN);
+    EXPECT_EQ(read(route), "old route\r\n");
+    scripted.expectDialog(IDD_CONFIRM, { S::click(IDOK) });
+    scripted.expectDialog(IDD_PATH_SETUP,
+        { S::call([&](CDialog &d) {
+             EXPECT_EQ(d.GetDlgItem(IDC_PATH_DATA_FILE)->GetWindowText(), toDisplayPath(walk));
+         }),
+            S::click(IDCANCEL) });
+    click(IDC_PATH_RUN);
+
+    // Taught, then stopped without playing: the points are dropped, the file stays as it was.
+    scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) });
+    startTeaching(kvt, route, false);
+    clickAt(40, 300);
+    clickAt(140, 200);
+    click(IDC_PATH_RUN);
+    EXPECT_EQ(read(route), "old route\r\n");
 }
 
 } // namespace

@@ -75,6 +75,15 @@ void PathScenario::play(int count)
     ticks(count);
 }
 
+std::string PathScenario::scrollArrows()
+{
+    std::string shown;
+    for (auto [id, letter] : { std::pair(IDC_SCROLL_UP, 'U'), std::pair(IDC_SCROLL_DOWN, 'D'),
+             std::pair(IDC_SCROLL_LEFT, 'L'), std::pair(IDC_SCROLL_RIGHT, 'R') })
+        shown += dlg->GetDlgItem(id)->IsWindowEnabled() ? letter : '-';
+    return shown;
+}
+
 Step PathScenario::toggle(int id)
 {
     return ScriptedPlatform::call(

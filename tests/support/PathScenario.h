@@ -47,6 +47,9 @@ protected:
     static Step toggle(int id);
     static std::string read(const std::string &path);
 
+    // The scroll arrows a person can press, as "UDLR" with '-' for each greyed one.
+    std::string scrollArrows();
+
     // Whether a bitmap button shows that face.
     bool showsFace(int controlId, int bitmapId) const;
 

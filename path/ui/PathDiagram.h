@@ -70,7 +70,10 @@ private:
     void redrawAtZoom();
     void reanchor(const MappedPoint &p);
     void scrollToEdge(int px, int py);
-    bool scrollRefused(ScrollDirection direction) const;
+    bool scrollRefused(ScrollDirection direction);
+    bool beyondEdge(ScrollDirection direction) const;
+    bool walkerTakesBack(ScrollDirection direction);
+    void moveView(ScrollDirection direction);
     void showScrollArrows();
     void stampCharacter(int x, int y, double degrees);
     bool routeTeachingPoints();

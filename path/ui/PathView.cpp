@@ -102,8 +102,14 @@ void PathDiagram::zoom(int steps)
     showView();
 }
 
-// Scrolling moves over a named background only, within the zoomed background's edges.
-bool PathDiagram::scrollRefused(ScrollDirection direction) const
+// Scrolling moves over a named background only, within the zoomed background's edges, and not
+// where the walk's next tick would take the move back.
+bool PathDiagram::scrollRefused(ScrollDirection direction)
+{
+    return beyondEdge(direction) || walkerTakesBack(direction);
+}
+
+bool PathDiagram::beyondEdge(ScrollDirection direction) const
 {
     const MapView &v = m_model->view;
     if (!m_setup.backgroundGiven || !m_running)
@@ -133,11 +139,37 @@ void PathDiagram::showScrollArrows()
         !scrollRefused(ScrollDirection::Right));
 }
 
+// While a walk is shown, playing or paused, every tick scrolls the view back until the walker
+// stands 50 pixels inside its edges: a move that brings the walker nearer is taken back at once.
+bool PathDiagram::walkerTakesBack(ScrollDirection direction)
+{
+    PathModel &m = *m_model;
+    const bool followed = m.source == PathSource::DataFile && (pb.playing || pb.held);
+    if (!followed || pb.index <= 0 || !m.points.holds(pb.index))
+        return false;
+    const MapView kept = m.view;
+    moveView(direction);
+    const auto at = static_cast<std::size_t>(pb.index);
+    const MappedPoint p = mapPathPoint(m.view, m.points.x[at], m.points.y[at]);
+    const MapView moved = m.view;
+    scrollToEdge(p.px, p.py);
+    const bool takenBack = m.view.srcX != moved.srcX || m.view.srcY != moved.srcY;
+    m.view = kept;
+    return takenBack;
+}
+
 // A refused move draws nothing.
 void PathDiagram::scroll(ScrollDirection direction)
 {
     if (scrollRefused(direction))
         return;
+    moveView(direction);
+    showView();
+}
+
+// The view one arrow's step further, within the zoomed background's edges.
+void PathDiagram::moveView(ScrollDirection direction)
+{
     MapView &v = m_model->view;
     const double z = zoomFactor(v.zoomIndex);
     switch (direction) {
@@ -162,5 +194,4 @@ void PathDiagram::scroll(ScrollDirection direction)
         v.srcX = std::max(v.srcX - kScrollStep, 0);
         break;
     }
-    showView();
 }

@@ -165,6 +165,20 @@ TEST_F(PathTickTest, zoomRedrawsTheTrailAtItsScale_andScrollsStopAtTheMapsEdges)
     }
     click(IDC_PATH_RUN);
     EXPECT_EQ(scrollArrows(), "UDLR"); // idle: as the window starts
+
+    // A paused walk keeps its walker 50 px inside the view: a move that would bring it nearer
+    // an edge is taken back by the next tick, so its arrow is greyed as well. The view centres
+    // on the walker: rows 575..924, the walker at (100, 175) of the view.
+    startRun(setupFile("tall.kvt", background("tall.bmp", 600, 1000), 0, 0, "", "",
+        dataFile("stand.csv", { { 100, 250, 0 }, { 100, 250, 0 }, { 100, 250, 0 } }, 50)));
+    play(2);
+    click(IDC_PLAY_PAUSE);
+    ticks(3);
+    // Up would leave it 25 px above the bottom edge, right 25 px from the left one.
+    EXPECT_EQ(scrollArrows(), "-D--");
+    click(IDC_SCROLL_DOWN);
+    ticks(3);
+    EXPECT_EQ(std::pair(view().srcY, scrollArrows()), std::pair(650, std::string("U---")));
 }
 
 TEST_F(PathTickTest, aBadCharacterFile_isToldOncePerRunAndFile_andTheWindowStaysUsable)

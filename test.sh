@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test.
-#   ./test.sh             plain build (warnings as errors)
+#   ./test.sh             plain build (warnings as errors), then the Debian package made and checked
 #   ./test.sh --sanitize  the same suite built with AddressSanitizer + UndefinedBehaviorSanitizer
 #   ./test.sh --fuzz-smoke  every fuzz harness a few seconds (clang, ASan + UBSan; tools/fuzz.sh)
 #   ./test.sh --all       all three, one after the other
@@ -17,7 +17,12 @@ run_suite() {
 }
 
 case "$mode" in
-  plain) run_suite "$top/build" ;;
+  plain)
+    # CMake's default generator here, Ninja in the others: both must build. The package is made
+    # from this tree and checked without installing it.
+    TRACELET_GENERATOR=default run_suite "$top/build"
+    deb=$(TRACELET_BUILD_DIR="$top/build" "$top/tools/package.sh" "$top/build/package")
+    "$top/tests/package/check_package.sh" "$deb" "$top/samples" ;;
   --sanitize)
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
     export LSAN_OPTIONS=suppressions=$top/tools/lsan.supp:print_suppressions=0

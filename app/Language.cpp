@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTranslator>
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -34,9 +35,24 @@ std::string supported(const std::string &code)
     return code == kSourceLanguage || hasCatalogue(code) ? code : std::string("en");
 }
 
+// The program's texts, and the texts drawn into pictures (their contexts end in "Picture"): the
+// command line keeps those as written unless asked, so that its pictures do not change with the
+// machine while its notes follow the language.
+QTranslator g_texts;
+QTranslator g_pictureTexts;
+
 std::string lookUp(const char *context, const char *source)
 {
-    return QCoreApplication::translate(context, source).toStdString();
+    const bool picture = std::string_view(context).ends_with("Picture");
+    // Looked up directly, not through the application: the command line has none.
+    const QString text = (picture ? g_pictureTexts : g_texts).translate(context, source);
+    return text.isEmpty() ? std::string(source) : text.toStdString();
+}
+
+// False, and the translator empty (the texts as written), for Japanese or a missing catalogue.
+bool load(QTranslator &translator, const std::string &language)
+{
+    return translator.load(language == kSourceLanguage ? QString() : catalogueFile(language));
 }
 
 } // namespace
@@ -71,15 +87,21 @@ std::string chooseLanguage(
     return "en";
 }
 
-void installLanguage(const std::string &language)
+void installLanguage(const std::string &language) { installLanguage(language, language); }
+
+void installLanguage(const std::string &language, const std::string &pictureLanguage)
 {
-    static QTranslator program;
-    QCoreApplication::removeTranslator(&program);
     setTextLookup(nullptr);
-    setQtDialogLanguage(language);
-    if (language == kSourceLanguage)
-        return;
-    if (program.load(catalogueFile(language)))
-        QCoreApplication::installTranslator(&program);
-    setTextLookup(lookUp, language);
+    const bool haveApplication = QCoreApplication::instance() != nullptr;
+    if (haveApplication) {
+        QCoreApplication::removeTranslator(&g_texts);
+        setQtDialogLanguage(language);
+    }
+    const bool texts = load(g_texts, language);
+    const bool pictureTexts = load(g_pictureTexts, pictureLanguage);
+    // What asks Qt itself for a text (a progress dialog's caption) finds the catalogue there.
+    if (texts && haveApplication)
+        QCoreApplication::installTranslator(&g_texts);
+    if (texts || pictureTexts)
+        setTextLookup(lookUp, texts ? language : std::string(kSourceLanguage));
 }

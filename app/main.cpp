@@ -72,8 +72,7 @@ int main(int argc, char **argv)
 {
     StartMeter startMeter;
     std::vector<std::string> args(argv + 1, argv + argc);
-    // Taken out before anything else reads the arguments; the command line always answers in
-    // English.
+    // Taken out before anything else reads the arguments.
     const bool languageAsked = std::any_of(args.begin(), args.end(),
         [](const std::string &arg) { return arg == "--lang" || arg.starts_with("--lang="); });
     const std::string language
@@ -86,8 +85,12 @@ int main(int argc, char **argv)
     if (measureStart)
         args.clear();
     const bool openSetup = namesSetupFile(args);
-    if (!args.empty() && !openSetup)
+    if (!args.empty() && !openSetup) {
+        // Notes and errors follow the language; a picture's texts stay as written unless asked,
+        // so that a script's outputs do not change with the machine.
+        installLanguage(language, languageAsked ? language : "ja");
         return runCommandLine(args, std::cout, std::cerr);
+    }
     if (openSetup && !isReadableFile(args[0])) {
         std::cerr << "tracelet: cannot read " << args[0] << "\n";
         return 1;

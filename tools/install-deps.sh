@@ -7,11 +7,14 @@ set -euo pipefail
 # program's characters; FFmpeg's libraries write MP4 (the plugin); desktop-file-utils and
 # shared-mime-info check the installed desktop files; hyperfine, Pillow and gifsicle run the export
 # benchmark against a Python writer and a GIF optimiser; clang and its runtime build the fuzz
-# harnesses; ImageMagick takes the real-window test's screenshots.
+# harnesses; ImageMagick takes the real-window test's screenshots; dpkg-dev and file (CPack's
+# library dependencies), help2man (the manual page), lintian and appstream make and check the
+# Debian package.
 packages=(cmake g++ ninja-build pkg-config python3 qt6-base-dev qt6-translations-l10n qt6-l10n-tools libgtest-dev
   libbenchmark-dev fonts-ipafont-gothic xfonts-efont-unicode locales xvfb xauth xdotool
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev desktop-file-utils
-  shared-mime-info hyperfine python3-pil gifsicle imagemagick clang-14 libclang-rt-14-dev)
+  shared-mime-info hyperfine python3-pil gifsicle imagemagick clang-14 libclang-rt-14-dev
+  dpkg-dev file help2man lintian appstream)
 
 missing=()
 for p in "${packages[@]}"; do

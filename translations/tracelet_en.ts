@@ -321,7 +321,7 @@
     </message>
     <message>
         <source>(msec 50～&#x3000;)</source>
-        <translation>(≥ 50 ms)</translation>
+        <translation>50–10000 ms</translation>
     </message>
     <message>
         <source>枠スケール設定</source>
@@ -381,7 +381,7 @@
     </message>
     <message>
         <source>msec(1000～10000 )</source>
-        <translation>ms (1000–10000)</translation>
+        <translation>ms (10–10000)</translation>
     </message>
     <message>
         <source>教示ポイントデータとする</source>

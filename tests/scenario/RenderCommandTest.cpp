@@ -5,6 +5,7 @@
 
 #include "../core/TempDir.h"
 #include "app/CommandLine.h"
+#include "app/Language.h"
 #include "correlation/core/CorrSetupFile.h"
 #include "data/SetupFile.h"
 #include "export/GifEncoder.h"
@@ -297,6 +298,34 @@ TEST(RenderCommandTest, corrSetupWrittenOnAnotherMachine_findsItsDataBesideIt_an
     EXPECT_NE(err.find(written + "\n→ " + dir.file("points.csv")), std::string::npos) << err;
     ASSERT_EQ(render({ dir.file("small.kvs"), "-o", dir.file("small.png") }).first, 0);
     EXPECT_EQ(readImage(dir.file("moved.png")), readImage(dir.file("small.png")));
+}
+
+// The command line on an English machine: its notes in English, its pictures as written unless a
+// language is asked for, so that a script gets the same picture everywhere.
+TEST(RenderCommandTest, notesFollowTheLanguage_picturesOnlyWhenAsked)
+{
+    TempDir dir;
+    dir.write("walk.kvt",
+        setupFileText("KVT_GRIDWALK_SETUP",
+            { TRACELET_SAMPLES_DIR "/bitmap1.bmp", "-600", "-400", "walk.csv", "",
+                TRACELET_SAMPLES_DIR "/path_walk.csv" }));
+    dir.write("walk.csv", "not a bitmap");
+    struct BackToJapanese
+    {
+        ~BackToJapanese() { installLanguage("ja"); }
+    } backToJapanese;
+
+    installLanguage("en", "ja");
+    const auto [status, err] = render({ dir.file("walk.kvt"), "-o", dir.file("machine.png") });
+    EXPECT_EQ(status, 0);
+    EXPECT_NE(err.find("note: Please use a 24-bit full-colour bitmap"), std::string::npos) << err;
+    installLanguage("ja");
+    ASSERT_EQ(render({ dir.file("walk.kvt"), "-o", dir.file("written.png") }).first, 0);
+    EXPECT_EQ(readImage(dir.file("machine.png")), readImage(dir.file("written.png")));
+
+    const auto asked = render({ dir.file("walk.kvt"), "-o", dir.file("en.png"), "--lang", "en" });
+    EXPECT_NE(asked.second.find("note: Please use"), std::string::npos) << asked.second;
+    EXPECT_NE(readImage(dir.file("en.png")), readImage(dir.file("written.png")));
 }
 
 TEST(RenderCommandTest, badInput_failsWithStatusOne_andWritesNothing)

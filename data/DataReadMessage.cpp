@@ -188,27 +188,21 @@ std::string dataReadNote(const DataReadReport &report)
 {
     if (report.outcome != Outcome::Read || report.skippedLines() == 0)
         return {};
-    constexpr const char *kWhy[DataReadReport::SkipCount]
-        = { "empty", "without a number", "in another dialect" };
-    std::string text = formatInt(report.rowsRead) + " rows read; left out:";
-    const char *comma = "";
+    constexpr const char *kWhy[DataReadReport::SkipCount] = {
+        TX_NOOP("DataReadNote", "空行 %1 (%2)"),
+        TX_NOOP("DataReadNote", "数値のない行 %1 (%2)"),
+        TX_NOOP("DataReadNote", "区切り文字か小数点の違う行 %1 (%2)"),
+    };
+    std::string leftOut;
     for (std::size_t why = 0; why < DataReadReport::SkipCount; ++why) {
         const auto &lines = report.skipped[why];
         if (lines.count == 0)
             continue;
-        text.append(comma)
-            .append(" ")
-            .append(formatInt(lines.count))
-            .append(" ")
-            .append(kWhy[why])
-            .append(" (line");
-        const int listed = std::min(lines.count, static_cast<int>(DataReadReport::kToldLines));
-        text += listed > 1 ? "s " : " ";
-        for (int i = 0; i < listed; ++i)
-            text.append(i > 0 ? ", " : "")
-                .append(formatInt(lines.firstLines[static_cast<std::size_t>(i)]));
-        text += lines.count > listed ? ", ...)" : ")";
-        comma = ",";
+        if (!leftOut.empty())
+            leftOut += tx("DataReadNote", "、");
+        leftOut
+            += fillIn(tx("DataReadNote", kWhy[why]), { formatInt(lines.count), lineList(lines) });
     }
-    return text;
+    return fillIn(tx("DataReadNote", "%1 行を読みました。除いた行: %2"),
+        { formatInt(report.rowsRead), leftOut });
 }

@@ -10,7 +10,6 @@ struct DataReadReport;
 // choose when the first data line looks like a heading. Empty for a clean file.
 std::string dataReadMessage(const DataReadReport &report);
 
-// The command line's one-line account of a read that left lines out: "60 rows read; left out: 1
-// empty (line 31), 1 without a number (line 61)". Empty when every line after the headings gave a
-// row.
+// The command line's one-line account of a read that left lines out: "60 行を読みました。除いた行:
+// 空行 1 (31 行目)、数値のない行 1 (61 行目)". Empty when every line after the headings gave a row.
 std::string dataReadNote(const DataReadReport &report);

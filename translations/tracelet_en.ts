@@ -235,6 +235,29 @@
     </message>
 </context>
 <context>
+    <name>DataReadNote</name>
+    <message>
+        <source>空行 %1 (%2)</source>
+        <translation>%1 empty (%2)</translation>
+    </message>
+    <message>
+        <source>数値のない行 %1 (%2)</source>
+        <translation>%1 without a number (%2)</translation>
+    </message>
+    <message>
+        <source>区切り文字か小数点の違う行 %1 (%2)</source>
+        <translation>%1 in another dialect (%2)</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 行を読みました。除いた行: %2</source>
+        <translation>%1 rows read; left out: %2</translation>
+    </message>
+</context>
+<context>
     <name>DataReadOneLine</name>
     <message>
         <source>%1 行目</source>

@@ -3,6 +3,7 @@
 #include "data/CsvDialect.h"
 #include "data/DataReadMessage.h"
 #include "data/TextLineReader.h"
+#include "data/Translate.h"
 
 #include <algorithm>
 #include <array>
@@ -107,12 +108,10 @@ void noteDialect(
 {
     if (dialect == kCommaDialect)
         return;
-    // The command line speaks English: the dialect in its words, not the window's.
-    const char *separator = dialect.separator == ';' ? "semicolon"
-        : dialect.separator == '\t'                  ? "tab"
-                                                     : "comma";
-    err << "tracelet " << command << ": note: " << path << " read as " << separator
-        << "-separated with a decimal " << (dialect.decimalMark == ',' ? "comma" : "point") << "\n";
+    err << "tracelet " << command << ": note: " << path << ": "
+        << fillIn(tx("DataRead", "このファイルは「%1」として読みました。"),
+               { csvDialectName(dialect) })
+        << "\n";
 }
 
 void noteDataRead(std::ostream &err, std::string_view command, const std::string &path,

@@ -53,14 +53,14 @@ TEST(StatsCommand, printsEveryKeyInOrder)
         << leftOut;
     EXPECT_EQ(leftErr,
         "tracelet stats: note: " + dir.file("t.csv")
-            + ": 3 rows read; left out: 1 empty (line 2), 1 without a number (line 5)\n");
+            + ": 3 行を読みました。除いた行: 空行 1 (2 行目)、数値のない行 1 (5 行目)\n");
 
     // The same data as a spreadsheet in a decimal-comma region saves it: the same numbers, and
     // a note in English that says how the file was read.
     const auto [semicolonStatus, semicolonOut, semicolonErr]
         = run({ "stats", dir.write("s.csv", "x;y\r\n1,0;2\r\n2;4,0\r\n3;6\r\n"), "--start", "2" });
     EXPECT_EQ(semicolonOut, out);
-    EXPECT_TRUE(has(semicolonErr, "read as semicolon-separated with a decimal comma"))
+    EXPECT_TRUE(has(semicolonErr, "「区切り文字: セミコロン、小数点: カンマ」として読みました"))
         << semicolonErr;
 }
 

@@ -169,8 +169,8 @@ TEST_F(CsvRead, report_leftOutLinesAreCountedWithTheirLineNumbers)
              "数値のない行 3 行をデータから除きました (5, 6, 14 行目)。" })
         EXPECT_NE(message.find(told), std::string::npos) << message;
     EXPECT_EQ(dataReadNote(report),
-        "3 rows read; left out: 7 empty (lines 3, 7, 8, 9, 10, ...), 3 without a number (lines 5, "
-        "6, 14)");
+        "3 行を読みました。除いた行: 空行 7 (3, 7, 8, 9, 10 行目ほか)、数値のない行 3 (5, 6, 14 "
+        "行目)");
     EXPECT_EQ(dataReadNote(readText("1,2\n3,4\n\n\n")), "");
 }
 

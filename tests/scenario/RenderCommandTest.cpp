@@ -274,7 +274,7 @@ TEST(RenderCommandTest, pathSetup_playsItsWalk_fromAnyFolder_andEndsOnTheLastFra
     const std::tuple<std::string, int, const char *> taught[] = {
         { "x,y\n", 1, "no teaching point in" },
         { tooMany, 1, "too many teaching points: more than 10000" },
-        { "x,y\n1,2\n\n3,4\n", 0, "2 rows read; left out: 1 empty (line 3)" },
+        { "x,y\n1,2\n\n3,4\n", 0, "2 行を読みました。除いた行: 空行 1 (3 行目)" },
     };
     for (const auto &[points, expected, says] : taught) {
         const auto [taughtStatus, taughtErr] = render(

@@ -1,6 +1,6 @@
 #include "platform/CDialog.h"
 
-#include "platform/CBitmapButton.h"
+#include "platform/BitmapButtonWidget.h"
 #include "platform/CanvasWidget.h"
 #include "platform/DialogWidget.h"
 #include "platform/Resources.h"

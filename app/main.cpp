@@ -4,11 +4,15 @@
 #include "app/cli/CommandLine.h"
 #include "platform/QtPlatform.h"
 #include "platform/QtSetup.h"
+#include "platform/Resources.h"
+#include "res/ResourceIds.h"
 #include "res/TraceletResources.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
+#include <QPixmap>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
@@ -114,6 +118,7 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("tracelet"));
     platformSetupApplication();
     registerTraceletResources();
+    QApplication::setWindowIcon(QPixmap::fromImage(loadResourceIcon(IDR_MAINFRAME, 32)));
     installLanguage(language);
     // Lifetimes nest: the Qt application outlives the platform (its timers are Qt objects), the
     // platform outlives the application object and every window object it owns.

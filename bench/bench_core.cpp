@@ -83,9 +83,8 @@ void BM_CurveRoute1000TeachingPoints(benchmark::State &bench)
     SplineWork spline;
     DataSeries route;
     route.resize(static_cast<std::size_t>(routePointCount(points.count, divisions)));
-    const SleepFunction noWait = [](int) {};
     for (auto _ : bench) {
-        benchmark::DoNotOptimize(interpolateCurve(spline, points, divisions, 0, route, noWait));
+        benchmark::DoNotOptimize(interpolateCurve(spline, points, divisions, 0, route));
         computeDirections(route, 0, routePointCount(points.count, divisions) - 1);
     }
 }

@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     settings.filePath = scratchPath("route.csv");
     const TeachingRouteResult result
-        = buildTeachingRoute(points, settings, spline, zoomIndex, route, [](int) {});
+        = buildTeachingRoute(points, settings, spline, zoomIndex, route);
     if (result != TeachingRouteResult::Built)
         return 0;
     const int count = routePointCount(points.count, settings.divisionCount);

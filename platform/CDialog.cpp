@@ -1,6 +1,6 @@
 #include "platform/CDialog.h"
 
-#include "platform/CBitmapButton.h"
+#include "platform/BitmapButtonWidget.h"
 #include "platform/CanvasWidget.h"
 #include "platform/DialogWidget.h"
 #include "platform/Resources.h"
@@ -251,7 +251,17 @@ QWidget *createControl(const ControlTemplate &c, DialogWidget *dialog)
 
 void CDialog::buildWidgets()
 {
-    auto *dialog = new DialogWidget(this, m_parent ? m_parent->widget() : nullptr);
+    DialogInput input {
+        [this](int id) { PressButton(id); },
+        [this](UINT message, QPoint at, UINT flags) { deliverMouse(message, at, flags); },
+        [this] {
+            MSG msg;
+            msg.message = WM_HELP;
+            return OnMessage(msg);
+        },
+        [this](QPoint at) { showSystemMenu(at); },
+    };
+    auto *dialog = new DialogWidget(std::move(input), m_parent ? m_parent->widget() : nullptr);
     dialog->setWindowTitle(QString::fromStdString(m_template.caption));
     QFont font(QString::fromStdString(m_template.fontFace));
     font.setPixelSize(m_template.fontPoints * 96 / 72);
@@ -265,8 +275,6 @@ void CDialog::buildWidgets()
     if (m_template.minimizeBox)
         flags |= Qt::WindowMinimizeButtonHint;
     dialog->setWindowFlags(flags);
-    const QIcon icon(QPixmap::fromImage(loadResourceIcon(128, 32)));
-    dialog->setWindowIcon(icon);
 
     m_controls.clear();
     m_itemWrappers.clear();

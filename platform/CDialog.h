@@ -92,7 +92,6 @@ protected:
     void Default() { }
 
 private:
-    friend class DialogWidget;
     void buildWidgets();
     void deliverMouse(UINT message, QPoint clientPos, UINT flags);
     void showSystemMenu(QPoint globalPos);

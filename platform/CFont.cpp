@@ -8,24 +8,20 @@
 
 namespace {
 
-bool failCreation = false;
 constexpr int kDefaultPixelSize = 12;
 
-} // namespace
+FontSource g_source;
 
-bool CFont::CreateFont(int height, int /*width*/, int /*escapement*/, int /*orientation*/,
-    int weight, bool italic, bool underline, bool strikeOut, int /*charSet*/, int /*outPrecision*/,
-    int /*clipPrecision*/, int /*quality*/, int /*pitchAndFamily*/, const std::string &face)
+QFont installedFont(const std::string &face, int pixels)
 {
-    if (failCreation)
-        return false;
-    // The magnitude keeps huge or INT_MIN heights from overflowing; 0 asks for the default.
-    const long long magnitude = std::llabs(static_cast<long long>(height));
-    const int pixels
-        = magnitude == 0 ? kDefaultPixelSize : static_cast<int>(std::min(magnitude, 1000LL));
     const QString family = QString::fromStdString(face);
-    auto font = std::make_shared<QFont>(
-        isFixedPitchGothicFace(family) ? gothicFont(pixels) : QFont(family));
+    return isFixedPitchGothicFace(family) ? gothicFont(pixels) : QFont(family);
+}
+
+std::shared_ptr<QFont> makeFont(
+    const QFont &base, int pixels, int weight, bool italic, bool underline, bool strikeOut)
+{
+    auto font = std::make_shared<QFont>(base);
     font->setPixelSize(pixels);
     font->setWeight(
         weight <= 0 ? QFont::Normal : static_cast<QFont::Weight>(std::min(weight, 1000)));
@@ -33,10 +29,29 @@ bool CFont::CreateFont(int height, int /*width*/, int /*escapement*/, int /*orie
     font->setUnderline(underline);
     font->setStrikeOut(strikeOut);
     font->setStyleStrategy(QFont::NoAntialias);
-    m_font = std::move(font);
+    return font;
+}
+
+} // namespace
+
+bool CFont::CreateFont(int height, int /*width*/, int /*escapement*/, int /*orientation*/,
+    int weight, bool italic, bool underline, bool strikeOut, int /*charSet*/, int /*outPrecision*/,
+    int /*clipPrecision*/, int /*quality*/, int /*pitchAndFamily*/, const std::string &face)
+{
+    // The magnitude keeps huge or INT_MIN heights from overflowing; 0 asks for the default.
+    const long long magnitude = std::llabs(static_cast<long long>(height));
+    const int pixels
+        = magnitude == 0 ? kDefaultPixelSize : static_cast<int>(std::min(magnitude, 1000LL));
+    const std::optional<QFont> base
+        = g_source ? g_source(face, pixels) : installedFont(face, pixels);
+    if (!base)
+        return false;
+    m_font = makeFont(*base, pixels, weight, italic, underline, strikeOut);
     m_valid = true;
     return true;
 }
+
+void installFontSource(FontSource source) { g_source = std::move(source); }
 
 bool CFont::DeleteObject()
 {
@@ -49,16 +64,14 @@ bool CFont::DeleteObject()
 
 const QFont *CFont::font() const { return m_font.get(); }
 
-void CFont::failCreationForTesting(bool fail) { failCreation = fail; }
-
 CFont *CFont::stock()
 {
     static CFont *font = [] {
+        // Every DC has it, whatever font source is installed.
         auto *gothic = new CFont;
-        const bool failing = std::exchange(failCreation, false);
-        gothic->CreateFont(
-            kDefaultPixelSize, 0, 0, 0, 400, false, false, false, 128, 0, 0, 0, 0, "IPAGothic");
-        failCreation = failing;
+        gothic->m_font = makeFont(installedFont("IPAGothic", kDefaultPixelSize), kDefaultPixelSize,
+            400, false, false, false);
+        gothic->m_valid = true;
         return gothic;
     }();
     return font;

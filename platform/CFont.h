@@ -3,8 +3,17 @@
 #include "platform/CGdiObject.h"
 
 #include <QFont>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+
+// Where CreateFont finds a face at a pixel size. The installed fonts serve unless another source
+// is installed; a source that finds nothing makes CreateFont fail, as GDI's does when it cannot
+// make the font.
+using FontSource = std::function<std::optional<QFont>(const std::string &face, int pixels)>;
+// An empty source restores the installed fonts.
+void installFontSource(FontSource source);
 
 class CFont : public CGdiObject
 {
@@ -20,8 +29,7 @@ public:
     bool DeleteObject();
     const QFont *font() const;
 
-    // While set, CreateFont fails and leaves the object as it was.
-    static void failCreationForTesting(bool fail);
+    // Fails, leaving the object as it was, when the font source finds nothing.
     // The font every DC starts with: IPAGothic, 12 px, regular.
     static CFont *stock();
 

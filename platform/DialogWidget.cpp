@@ -1,15 +1,14 @@
 #include "platform/DialogWidget.h"
 
-#include "platform/CDialog.h"
 #include "platform/CanvasWidget.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-DialogWidget::DialogWidget(CDialog *owner, QWidget *parent)
+DialogWidget::DialogWidget(DialogInput input, QWidget *parent)
     : QDialog(parent)
-    , m_owner(owner)
+    , m_input(std::move(input))
 {
     setMouseTracking(true);
     installEventFilter(this);
@@ -23,16 +22,16 @@ void DialogWidget::routeMouseFrom(QWidget *w)
 
 void DialogWidget::reject()
 {
-    if (m_owner)
-        m_owner->PressButton(IDCANCEL);
+    if (m_input)
+        m_input->onButton(IDCANCEL);
     else
         QDialog::reject();
 }
 
 void DialogWidget::accept()
 {
-    if (m_owner)
-        m_owner->PressButton(IDOK);
+    if (m_input)
+        m_input->onButton(IDOK);
     else
         QDialog::accept();
 }
@@ -40,7 +39,7 @@ void DialogWidget::accept()
 bool DialogWidget::eventFilter(QObject *watched, QEvent *event)
 {
     auto *w = qobject_cast<QWidget *>(watched);
-    if (!m_owner || !w)
+    if (!m_input || !w)
         return QDialog::eventFilter(watched, event);
     const auto type = event->type();
     if (type == QEvent::MouseMove || type == QEvent::MouseButtonPress) {
@@ -51,9 +50,9 @@ bool DialogWidget::eventFilter(QObject *watched, QEvent *event)
         if (mouse->buttons() & Qt::LeftButton)
             flags |= 0x0001; // MK_LBUTTON
         if (type == QEvent::MouseMove)
-            m_owner->deliverMouse(WM_MOUSEMOVE, client, flags);
+            m_input->onMouse(WM_MOUSEMOVE, client, flags);
         else if (mouse->button() == Qt::LeftButton)
-            m_owner->deliverMouse(WM_LBUTTONDOWN, client, flags);
+            m_input->onMouse(WM_LBUTTONDOWN, client, flags);
         // Taken here, so that Qt does not pass it on to the dialog a second time.
         if (w != this && (type == QEvent::MouseMove || mouse->button() == Qt::LeftButton))
             return true;
@@ -63,12 +62,9 @@ bool DialogWidget::eventFilter(QObject *watched, QEvent *event)
 
 void DialogWidget::keyPressEvent(QKeyEvent *event)
 {
-    if (m_owner && event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        MSG msg;
-        msg.message = WM_HELP;
-        if (m_owner->OnMessage(msg))
-            return;
-    }
+    if (m_input && event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier
+        && m_input->onHelp())
+        return;
     QDialog::keyPressEvent(event);
 }
 
@@ -77,6 +73,6 @@ void DialogWidget::contextMenuEvent(QContextMenuEvent *event)
     // The system menu's own items, offered where Linux desktops give no window menu; not over
     // the picture area, where the right button belongs to the picture.
     QWidget *under = childAt(event->pos());
-    if (m_owner && !qobject_cast<CanvasWidget *>(under))
-        m_owner->showSystemMenu(event->globalPos());
+    if (m_input && !qobject_cast<CanvasWidget *>(under))
+        m_input->onContextMenu(event->globalPos());
 }

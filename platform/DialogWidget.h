@@ -1,18 +1,29 @@
 #pragma once
 
-// The Qt side of a CDialog: routes Esc, the close box, F1, mouse input and the context menu to
-// it.
+// The Qt side of a dialog: routes Esc, the close box, F1, mouse input and the context menu to
+// the handlers its dialog gives it.
+
+#include "platform/WinTypes.h"
 
 #include <QDialog>
+#include <functional>
+#include <optional>
 
-class CDialog;
+struct DialogInput
+{
+    std::function<void(int id)> onButton; // OK from Enter, cancel from Esc and the close box
+    std::function<void(UINT message, QPoint clientPos, UINT flags)> onMouse;
+    std::function<bool()> onHelp; // F1; false when nothing took it
+    std::function<void(QPoint globalPos)> onContextMenu;
+};
 
 class DialogWidget : public QDialog
 {
     Q_OBJECT
 public:
-    DialogWidget(CDialog *owner, QWidget *parent);
-    void detach() { m_owner = nullptr; }
+    DialogWidget(DialogInput input, QWidget *parent);
+    // From now on the widget behaves as a plain Qt dialog.
+    void detach() { m_input.reset(); }
     // Mouse input over this widget (a passive control or the dialog itself) reaches the dialog.
     void routeMouseFrom(QWidget *w);
 
@@ -25,5 +36,5 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    CDialog *m_owner;
+    std::optional<DialogInput> m_input;
 };

@@ -27,8 +27,8 @@ int QtPlatform::runModalLoop(CDialog &dialog)
 
 void QtPlatform::messageBox(const std::string &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tracelet"), QString::fromStdString(text),
-        QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
+        QString::fromStdString(text), QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 
@@ -39,8 +39,9 @@ void QtPlatform::showNotice(const std::string &text)
         m_notice->setText(m_notice->text() + QStringLiteral("\n\n") + added);
     } else {
         if (!m_notice) {
-            m_notice = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Tracelet"), QString(),
-                QMessageBox::Ok, QApplication::activeWindow());
+            m_notice
+                = new QMessageBox(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
+                    QString(), QMessageBox::Ok, QApplication::activeWindow());
             m_notice->setWindowModality(Qt::NonModal);
             m_notice->setAttribute(Qt::WA_DeleteOnClose);
         }

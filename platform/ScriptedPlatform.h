@@ -24,7 +24,7 @@ public:
         bool checked = false;
         std::function<void(CDialog &)> call;
     };
-    static Step setText(int id, std::string text)
+    static Step typeText(int id, std::string text)
     {
         return { Step::Kind::SetText, id, std::move(text), false, {} };
     }

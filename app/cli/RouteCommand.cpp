@@ -176,8 +176,7 @@ int runRouteCommand(const std::vector<std::string> &args, std::ostream &out, std
     SplineWork spline;
     auto route = std::make_unique<DataSeries>();
     switch (buildTeachingRoute(
-        *points, routeSettings(*options), spline, options->zoomIndex, *route, [](int) {},
-        &fileError)) {
+        *points, routeSettings(*options), spline, options->zoomIndex, *route, &fileError)) {
     case TeachingRouteResult::Built:
         return kExitOk;
     case TeachingRouteResult::BuiltFileNotWritten:

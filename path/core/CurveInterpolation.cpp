@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int kSolveWaitMs = 300;
-
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
 // Both columns of the Cox-de Boor table over records span - order + 1 .. span + 1, the slice in
@@ -125,11 +123,9 @@ void buildCollocationMatrix(SplineWork &state)
     }
 }
 
-bool solveControlPoints(SplineWork &state, const TeachingPoints &points, const SleepFunction &sleep)
+bool solveControlPoints(SplineWork &state, const TeachingPoints &points)
 {
     state.splinePivot.assign(at(state.splineSystemSize), 0);
-    if (sleep)
-        sleep(kSolveWaitMs);
     LuBand band;
     if (!luDecompose(state, false, band))
         return false;
@@ -162,7 +158,7 @@ void sampleCurve(
 }
 
 bool interpolateCurve(SplineWork &state, const TeachingPoints &points, int divisionCount,
-    int zoomIndex, DataSeries &route, const SleepFunction &sleep)
+    int zoomIndex, DataSeries &route)
 {
     const int n = points.count;
     if (!curveFits(state, n, divisionCount))
@@ -177,7 +173,7 @@ bool interpolateCurve(SplineWork &state, const TeachingPoints &points, int divis
     state.splineControlY.assign(at(n), 0.0);
     buildKnotVector(state);
     buildCollocationMatrix(state);
-    if (!solveControlPoints(state, points, sleep))
+    if (!solveControlPoints(state, points))
         return false;
     sampleCurve(state, divisionCount, (n - 1) * divisionCount + 1, zoomIndex, route);
     return true;

@@ -7,7 +7,6 @@
 #include "path/core/Teaching.h"
 
 #include <array>
-#include <functional>
 #include <vector>
 
 // Row stride of the collocation matrix, and so the largest system the curve solves.
@@ -32,8 +31,6 @@ struct SplineWork
     void release() { *this = SplineWork {}; }
 };
 
-using SleepFunction = std::function<void(int ms)>;
-
 inline constexpr int kMaxSplineOrder = 4;
 
 // Basis functions that may be non-zero at one parameter: B_j(u) for j = span - order + 1 .. span.
@@ -47,16 +44,15 @@ struct BasisWindow
 inline double curveZoomScale(int zoomIndex) { return zoomIndex <= 0 ? 1.0 : 2.0 * zoomIndex; }
 
 // Fills route.x, route.y with (count − 1) · divisionCount + 1 points through the teaching points,
-// scaled by the zoom step's curve factor. The fixed wait before the solve goes through sleep.
+// scaled by the zoom step's curve factor.
 // False, with the route untouched, for fewer than three or more than kSplineStride points or a
 // singular system.
 bool interpolateCurve(SplineWork &state, const TeachingPoints &points, int divisionCount,
-    int zoomIndex, DataSeries &route, const SleepFunction &sleep);
+    int zoomIndex, DataSeries &route);
 
 void buildKnotVector(SplineWork &state);
 void buildCollocationMatrix(SplineWork &state);
-bool solveControlPoints(
-    SplineWork &state, const TeachingPoints &points, const SleepFunction &sleep);
+bool solveControlPoints(SplineWork &state, const TeachingPoints &points);
 void sampleCurve(
     const SplineWork &state, int divisionCount, int count, int zoomIndex, DataSeries &route);
 

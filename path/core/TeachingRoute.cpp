@@ -110,8 +110,7 @@ void computeDirections(DataSeries &route, int first, int last)
 }
 
 TeachingRouteResult buildTeachingRoute(const TeachingPoints &points, const RouteSettings &settings,
-    SplineWork &spline, int zoomIndex, DataSeries &route, const SleepFunction &sleep,
-    FileWriteResult *fileError)
+    SplineWork &spline, int zoomIndex, DataSeries &route, FileWriteResult *fileError)
 {
     const int n = points.count;
     if (n < 2)
@@ -120,7 +119,7 @@ TeachingRouteResult buildTeachingRoute(const TeachingPoints &points, const Route
         return TeachingRouteResult::TooManyPoints;
     const int count = routePointCount(n, settings.divisionCount);
     if (!settings.curve
-        || !interpolateCurve(spline, points, settings.divisionCount, zoomIndex, route, sleep)) {
+        || !interpolateCurve(spline, points, settings.divisionCount, zoomIndex, route)) {
         interpolateLinear(points, settings.divisionCount, route);
         // A straight route takes the zoom step's scale as a curve does.
         const double scale = curveZoomScale(zoomIndex);

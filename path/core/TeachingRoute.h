@@ -38,5 +38,4 @@ void computeDirections(DataSeries &route, int first, int last);
 // lastIndex and writes the route file. Both methods scale by the zoom step's curveZoomScale. Why
 // the file could not be written goes to fileError when one is given.
 TeachingRouteResult buildTeachingRoute(const TeachingPoints &points, const RouteSettings &settings,
-    SplineWork &spline, int zoomIndex, DataSeries &route, const SleepFunction &sleep,
-    FileWriteResult *fileError = nullptr);
+    SplineWork &spline, int zoomIndex, DataSeries &route, FileWriteResult *fileError = nullptr);

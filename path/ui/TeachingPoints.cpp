@@ -201,8 +201,7 @@ bool PathDiagram::routeTeachingPoints()
     settings.filePath = m_setup.values.dataFilePath;
     FileWriteResult fileError;
     const TeachingRouteResult result = buildTeachingRoute(
-        m.teaching, settings, m.spline, m.view.zoomIndex, m.points,
-        [](int ms) { Sleep(static_cast<DWORD>(ms)); }, &fileError);
+        m.teaching, settings, m.spline, m.view.zoomIndex, m.points, &fileError);
     if (result == TeachingRouteResult::TooFewPoints) {
         pb.ready = false;
         AfxMessageBox(tx("Teaching", "教示ポイントを2点以上指定してから再生してください。"));

@@ -13,8 +13,6 @@ namespace {
 
 using Points = std::vector<std::pair<double, double>>;
 
-const SleepFunction kNoWait = [](int) {};
-
 // Teaching points, their curve's working arrays and the route it samples.
 struct Curve : SplineWork
 {
@@ -23,10 +21,7 @@ struct Curve : SplineWork
     int zoom = 0;
     DataSeries route;
 
-    bool interpolate(const SleepFunction &sleep = kNoWait)
-    {
-        return interpolateCurve(*this, points, divisions, zoom, route, sleep);
-    }
+    bool interpolate() { return interpolateCurve(*this, points, divisions, zoom, route); }
 };
 
 Curve curveState(const Points &points, int divisions)

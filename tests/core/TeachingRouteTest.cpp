@@ -29,8 +29,7 @@ struct Route
     }
     TeachingRouteResult build(FileWriteResult *error = nullptr)
     {
-        return buildTeachingRoute(
-            points, settings, spline, zoom, route, [](int) {}, error);
+        return buildTeachingRoute(points, settings, spline, zoom, route, error);
     }
 
     TeachingPoints points;

@@ -79,7 +79,7 @@ protected:
 TEST_F(DialogTest, script_runsInitValidationAndHandlers_untilTheDialogEnds)
 {
     scripted.expectDialog(7,
-        { S::setText(10, ""), S::click(12), S::click(1), S::setText(10, "42"),
+        { S::typeText(10, ""), S::click(12), S::click(1), S::typeText(10, "42"),
             S::setCheck(11, true), S::click(1), S::click(12) });
     TestDlg dlg;
     EXPECT_EQ(dlg.DoModal(), IDOK);

@@ -132,8 +132,8 @@ TEST_F(CorrSetupDialogTest, ok_afterChoosingDataFile_asksToSave_declinedCloses_a
     // it offers writes 0 and keeps it.
     rs = CorrSetup();
     const std::string file = dir.file("s.kvs");
-    run({ browse("/data/a.csv"), SP::setText(IDC_CORR_X_TOP, "5.0"),
-            SP::setText(IDC_CORR_X_BOTTOM, "-3.0"), SP::click(IDOK), saveAs(file) },
+    run({ browse("/data/a.csv"), SP::typeText(IDC_CORR_X_TOP, "5.0"),
+            SP::typeText(IDC_CORR_X_BOTTOM, "-3.0"), SP::click(IDOK), saveAs(file) },
         IDOK);
     EXPECT_EQ(TempDir::read(file),
         setupFileText(kMagic,
@@ -147,7 +147,8 @@ TEST_F(CorrSetupDialogTest, ok_overAcceptedSetup_takesValidFields_asksToSaveOnly
     // A refused field keeps its stored value and the dialog closes; only a change asks to save.
     // A refused row keeps it open (last row): the second OK finds column 4 stored already.
     const auto edit = [](int id, const char *text) {
-        return std::vector { SP::setCheck(IDC_CORR_PLOT_SPEED_CHECK, true), SP::setText(id, text) };
+        return std::vector { SP::setCheck(IDC_CORR_PLOT_SPEED_CHECK, true),
+            SP::typeText(id, text) };
     };
     const std::tuple<std::vector<Step>, std::string, int, int, int, double, bool> rows[] = {
         { edit(IDC_CORR_X_COLUMN, "0"), kBadColumn, 1, 2, 200, -100, false },
@@ -158,10 +159,10 @@ TEST_F(CorrSetupDialogTest, ok_overAcceptedSetup_takesValidFields_asksToSaveOnly
         { edit(IDC_CORR_PLOT_SPEED, "10001"), kBadPlotSpeed, 1, 2, 200, -100, false },
         { edit(IDC_CORR_PLOT_SPEED, "50"), "", 1, 2, 50, -100, true },
         { { SP::setCheck(IDC_CORR_PLOT_SPEED_CHECK, false) }, "", 1, 2, 0, -100, false },
-        { { SP::setCheck(IDC_CORR_AUTO_SCALE, false), SP::setText(IDC_CORR_Y_BOTTOM, " -1e1xyz") },
+        { { SP::setCheck(IDC_CORR_AUTO_SCALE, false), SP::typeText(IDC_CORR_Y_BOTTOM, " -1e1xyz") },
             "", 1, 2, 200, -10, true },
-        { { SP::setText(IDC_CORR_X_COLUMN, "4"), SP::setText(IDC_CORR_START_ROW, "0"),
-              SP::click(IDOK), SP::setText(IDC_CORR_START_ROW, "1") },
+        { { SP::typeText(IDC_CORR_X_COLUMN, "4"), SP::typeText(IDC_CORR_START_ROW, "0"),
+              SP::click(IDOK), SP::typeText(IDC_CORR_START_ROW, "1") },
             kBadRow, 4, 2, 200, -100, false },
     };
     for (const auto &row : rows) {
@@ -195,10 +196,10 @@ TEST_F(CorrSetupDialogTest, save_invalidSetup_refused_existingFileUntouched)
 {
     const Step manual = SP::setCheck(IDC_CORR_AUTO_SCALE, false);
     const std::vector<std::vector<Step>> rows {
-        { manual, SP::setText(IDC_CORR_X_TOP, "5"),
-            SP::setText(IDC_CORR_X_BOTTOM, "5.0") }, // X top == X bottom
-        { manual, SP::setText(IDC_CORR_X_TOP, "1e999") }, // overflows to infinity
-        { SP::setText(IDC_CORR_X_COLUMN, "0") },
+        { manual, SP::typeText(IDC_CORR_X_TOP, "5"),
+            SP::typeText(IDC_CORR_X_BOTTOM, "5.0") }, // X top == X bottom
+        { manual, SP::typeText(IDC_CORR_X_TOP, "1e999") }, // overflows to infinity
+        { SP::typeText(IDC_CORR_X_COLUMN, "0") },
     };
     const std::string file = dir.write("keep.kvs", "old contents");
     for (const std::vector<Step> &edits : rows) {
@@ -233,8 +234,8 @@ TEST_F(CorrSetupDialogTest, load_completeFile_showsEveryLine_saveThenLoadRoundTr
     const std::string file = dir.write("full.kvs", lines + "-20.5"), copy = dir.file("copy.kvs");
     Shown shown;
     // A refused OK leaves changes for the load to clear: OK after it asks nothing.
-    run({ browse("/data/a.csv"), SP::setText(IDC_CORR_Y_COLUMN, "9"),
-        SP::setText(IDC_CORR_START_ROW, "0"), SP::click(IDOK), load(file), snapshot(shown),
+    run({ browse("/data/a.csv"), SP::typeText(IDC_CORR_Y_COLUMN, "9"),
+        SP::typeText(IDC_CORR_START_ROW, "0"), SP::click(IDOK), load(file), snapshot(shown),
         saveAs(copy), SP::click(IDOK) });
 
     EXPECT_EQ(scripted.messages(), Messages { kBadRow });

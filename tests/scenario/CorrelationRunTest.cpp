@@ -28,12 +28,12 @@ protected:
     void startRun(const std::string &dataFile, int plotSpeed, std::vector<Step> steps = {})
     {
         scripted.answerFileDialog(dataFile);
-        steps.insert(
-            steps.begin(), { S::click(IDC_CORR_BROWSE_DATA), S::setText(IDC_CORR_START_ROW, "2") });
+        steps.insert(steps.begin(),
+            { S::click(IDC_CORR_BROWSE_DATA), S::typeText(IDC_CORR_START_ROW, "2") });
         if (plotSpeed > 0)
             steps.insert(steps.end(),
                 { S::setCheck(IDC_CORR_PLOT_SPEED_CHECK, true),
-                    S::setText(IDC_CORR_PLOT_SPEED, std::to_string(plotSpeed)) });
+                    S::typeText(IDC_CORR_PLOT_SPEED, std::to_string(plotSpeed)) });
         steps.push_back(S::click(1));
         scripted.expectDialog(IDD_CORR_SETUP, steps);
         scripted.expectDialog(IDD_CONFIRM, { S::click(2) });
@@ -230,8 +230,8 @@ TEST_F(CorrelationRunTest, sliderMarker_restoresARedCircleExactly_andStartsAfres
 TEST_F(CorrelationRunTest, columnBeyondTheFieldTable_andZeroRangeManualFrame_drawSafely)
 {
     startRun(csv({ { 1, 2 }, { 2, 5 }, { 3, 4 } }), 0,
-        { S::setText(IDC_CORR_X_COLUMN, "2000"), S::setCheck(IDC_CORR_AUTO_SCALE, false),
-            S::setText(IDC_CORR_X_TOP, "5.5"), S::setText(IDC_CORR_X_BOTTOM, "5.2") });
+        { S::typeText(IDC_CORR_X_COLUMN, "2000"), S::setCheck(IDC_CORR_AUTO_SCALE, false),
+            S::typeText(IDC_CORR_X_TOP, "5.5"), S::typeText(IDC_CORR_X_BOTTOM, "5.2") });
     ASSERT_TRUE(corr().running());
     EXPECT_EQ(corrModel().frame.scaleX, 1.0); // top and bottom both cut to 5: a usable scale
     // Every X reads 0.0: no spread in X, so no coefficient.
@@ -280,7 +280,7 @@ TEST_F(CorrelationRunTest, headingAndTotalLeftOut_andMissingColumn_areToldOncePe
 {
     const std::string file
         = writeFile("heights.csv", "height,weight\n172,54\n162,55\n\n181,71\nTotal,180\n").string();
-    startRun(file, 0, { S::setText(IDC_CORR_START_ROW, "1") });
+    startRun(file, 0, { S::typeText(IDC_CORR_START_ROW, "1") });
     EXPECT_EQ(pb().lastIndex, 2); // neither the heading nor the total is a point
     EXPECT_FALSE(regionHas(QRect(262, 170, 10, 10), kRed)); // nothing at (0, 0)
     EXPECT_EQ(scripted.messages(),
@@ -291,7 +291,7 @@ TEST_F(CorrelationRunTest, headingAndTotalLeftOut_andMissingColumn_areToldOncePe
     click(IDC_CORR_RUN);
     scripted.clearMessages();
     scripted.expectDialog(IDD_CONFIRM, { S::click(2) });
-    startRun(file, 0, { S::setText(IDC_CORR_Y_COLUMN, "3") });
+    startRun(file, 0, { S::typeText(IDC_CORR_Y_COLUMN, "3") });
     ASSERT_EQ(scripted.messages().size(), 1u);
     EXPECT_NE(scripted.messages()[0].find("Y (3 列目): この列がない行が 3 行 (最初は 2 行目)"),
         std::string::npos);

@@ -51,7 +51,7 @@ TEST_F(EnglishWindowTest, aCorrelationRun_readsOutAndReportsInEnglish)
     const std::string data = writeFile("data.csv", "x,y\n1,2\n2,oops\n3,6\n").string();
     scripted.answerFileDialog(data);
     scripted.expectDialog(IDD_CORR_SETUP,
-        { S::click(IDC_CORR_BROWSE_DATA), S::setText(IDC_CORR_START_ROW, "2"), S::click(IDOK) });
+        { S::click(IDC_CORR_BROWSE_DATA), S::typeText(IDC_CORR_START_ROW, "2"), S::click(IDOK) });
     scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) });
     click(IDC_CORR_RUN);
     ASSERT_TRUE(corr().running());

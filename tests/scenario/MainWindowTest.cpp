@@ -1,6 +1,7 @@
 #include "../support/ScenarioFixture.h"
 #include "mainwnd/CConfirmDlg.h"
-#include "platform/CBitmapButton.h"
+#include "platform/BitmapButtonWidget.h"
+#include "platform/CFont.h"
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
 
@@ -68,15 +69,29 @@ TEST_F(MainWindowTest, aboutItem_opensTheAboutBox_andCancelEndsTheWindowWithCanc
     EXPECT_EQ(dlg->Result(), IDCANCEL);
 }
 
+// A window whose correlation run button is gone before start-up hooks the buttons.
+struct WindowWithoutCorrelationButton : CMainDlg
+{
+    void DoDataExchange(CDataExchange *dx) override
+    {
+        CMainDlg::DoDataExchange(dx);
+        delete controlWidget(IDC_CORR_RUN);
+    }
+};
+
 TEST_F(MainWindowTest, failedSubclassing_returnsFalse_andTheButtonsDoNothingHarmful)
 {
     dlg->DestroyWindow();
-    CBitmapButton::failSubclassForTesting(IDC_CORR_RUN);
+    dlg = std::make_unique<WindowWithoutCorrelationButton>();
+    gs = &dlg->gdi();
     EXPECT_FALSE(dlg->Create());
     EXPECT_EQ(gs->canvasDC, nullptr); // nothing after the buttons was created
     for (int id : { IDC_PATH_RUN, IDC_CORR_RUN, IDC_PLAY_PAUSE, IDC_SLIDER_MODE,
              IDC_TEACH_CORRECTION, IDC_ZOOM_IN, IDC_SCROLL_UP, IDC_SCROLL_LEFT })
-        click(id);
+        if (dlg->controlWidget(id))
+            click(id);
+        else
+            dlg->PressButton(id); // what its click would have sent
     EXPECT_FALSE(dlg->IsEnded());
     EXPECT_TRUE(scripted.shownDialogs().empty());
     click(2);
@@ -86,9 +101,9 @@ TEST_F(MainWindowTest, failedSubclassing_returnsFalse_andTheButtonsDoNothingHarm
 TEST_F(MainWindowTest, fontsThatCannotBeCreated_areNotSelected_andStartupCompletes)
 {
     dlg->DestroyWindow();
-    CFont::failCreationForTesting(true);
+    installFontSource([](const std::string &, int) { return std::nullopt; });
     const bool created = dlg->Create();
-    CFont::failCreationForTesting(false);
+    installFontSource({});
     EXPECT_TRUE(created);
     gs->overlayDC.SelectObject(&gs->overlayLayer); // text still draws with the DC's own font
     EXPECT_TRUE(gs->overlayDC.TextOut(10, 10, "12"));

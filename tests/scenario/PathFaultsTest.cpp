@@ -16,8 +16,8 @@ protected:
     {
         scripted.answerFileDialog(route);
         scripted.expectDialog(IDD_PATH_SETUP,
-            { toggle(IDC_PATH_TEACHING), S::setText(IDC_PATH_DIVISIONS, std::to_string(divisions)),
-                S::setText(IDC_PATH_MOVE_TIME, std::to_string(moveTimeMs)), S::click(IDOK) });
+            { toggle(IDC_PATH_TEACHING), S::typeText(IDC_PATH_DIVISIONS, std::to_string(divisions)),
+                S::typeText(IDC_PATH_MOVE_TIME, std::to_string(moveTimeMs)), S::click(IDOK) });
         scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) });
         path().setStartupDirectory(tempDir().string());
         background("bitmap1.bmp", 600, 400);
@@ -35,8 +35,8 @@ TEST_F(PathFaultsTest, aPlotSpeedOkRefused_isNotSavedByTheSaveItOffers)
     scripted.answerFileDialog(writeFile("xy.csv", "x,y\n1,2\n2,3\n3,5\n").string());
     scripted.answerFileDialog(saved);
     scripted.expectDialog(IDD_CORR_SETUP,
-        { S::click(IDC_CORR_BROWSE_DATA), S::setText(IDC_CORR_START_ROW, "2"),
-            S::setCheck(IDC_CORR_PLOT_SPEED_CHECK, true), S::setText(IDC_CORR_PLOT_SPEED, "20"),
+        { S::click(IDC_CORR_BROWSE_DATA), S::typeText(IDC_CORR_START_ROW, "2"),
+            S::setCheck(IDC_CORR_PLOT_SPEED_CHECK, true), S::typeText(IDC_CORR_PLOT_SPEED, "20"),
             S::click(IDOK) });
     scripted.expectDialog(IDD_CONFIRM, { S::click(IDOK) });
     click(IDC_CORR_RUN);

@@ -43,7 +43,7 @@ TEST_F(PathSetupDialogTest, choosingFilesAndOrigin_savesSevenLines_thatLoadBackI
     // cancelled.
     for (const auto &[x, y] : { std::pair("abc", ""), std::pair("-50", "12abc") }) {
         scripted.expectDialog(IDD_BACKGROUND_ORIGIN,
-            { S::setText(IDC_ORIGIN_X, x), S::setText(IDC_ORIGIN_Y, y), S::click(IDOK) });
+            { S::typeText(IDC_ORIGIN_X, x), S::typeText(IDC_ORIGIN_Y, y), S::click(IDOK) });
     }
     scripted.expectDialog(IDD_BACKGROUND_ORIGIN, { S::click(IDCANCEL) });
     click(IDC_PATH_RUN);
@@ -89,10 +89,10 @@ TEST_F(PathSetupDialogTest, faultySetups_missingFiles_andTheTeachingFlow_sayWhat
         { S::click(IDC_PATH_LOAD_SETUP), expectField(IDC_PATH_BACKGROUND_FILE, toDisplayPath(map)),
             expectField(IDC_PATH_ORIGIN_X, "-7"), S::click(IDOK), S::click(IDC_PATH_SAVE_SETUP),
             toggle(IDC_PATH_TEACHING), S::click(IDOK), toggle(IDC_PATH_TEACHING),
-            toggle(IDC_PATH_TEACHING), S::setText(IDC_PATH_MOVE_TIME, "5"),
-            S::setText(IDC_PATH_DIVISIONS, "101"), S::click(IDOK),
-            expectField(IDC_PATH_DIVISIONS, "101"), S::setText(IDC_PATH_MOVE_TIME, "3000"),
-            S::setText(IDC_PATH_DIVISIONS, "30"), S::click(IDOK) });
+            toggle(IDC_PATH_TEACHING), S::typeText(IDC_PATH_MOVE_TIME, "5"),
+            S::typeText(IDC_PATH_DIVISIONS, "101"), S::click(IDOK),
+            expectField(IDC_PATH_DIVISIONS, "101"), S::typeText(IDC_PATH_MOVE_TIME, "3000"),
+            S::typeText(IDC_PATH_DIVISIONS, "30"), S::click(IDOK) });
     scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) }); // save the changed setup? no
     click(IDC_PATH_RUN);
 

@@ -25,8 +25,8 @@ protected:
         scripted.expectDialog(IDD_PATH_SETUP,
             { S::click(IDC_PATH_LOAD_SETUP), toggle(IDC_PATH_TEACHING),
                 S::setCheck(IDC_PATH_CURVE, curve), S::setCheck(IDC_PATH_LINEAR, !curve),
-                S::setText(IDC_PATH_DIVISIONS, std::to_string(divisions)),
-                S::setText(IDC_PATH_MOVE_TIME, std::to_string(moveTimeMs)), S::click(IDOK) });
+                S::typeText(IDC_PATH_DIVISIONS, std::to_string(divisions)),
+                S::typeText(IDC_PATH_MOVE_TIME, std::to_string(moveTimeMs)), S::click(IDOK) });
         scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) });
         click(IDC_PATH_RUN);
         scripted.clearMessages(); // the teaching check box explains itself

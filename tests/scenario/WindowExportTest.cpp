@@ -190,7 +190,7 @@ TEST_F(WindowExportTest, teachingAndZoom_exportWhatTheWindowShows)
     path().setStartupDirectory(samplesDir().string()); // the default map
     scripted.answerFileDialog((tempDir() / "route.csv").string());
     scripted.expectDialog(IDD_PATH_SETUP,
-        { toggle(IDC_PATH_TEACHING), P::setText(IDC_PATH_MOVE_TIME, "200"), P::click(IDOK) });
+        { toggle(IDC_PATH_TEACHING), P::typeText(IDC_PATH_MOVE_TIME, "200"), P::click(IDOK) });
     scripted.expectDialog(IDD_CONFIRM, { P::click(IDCANCEL) });
     click(IDC_PATH_RUN);
     scripted.advance(200);

@@ -1,0 +1,33 @@
+#include "platform/BitmapButtonWidget.h"
+
+#include <QPainter>
+
+BitmapButtonWidget::BitmapButtonWidget(QWidget *parent)
+    : QAbstractButton(parent)
+{
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void BitmapButtonWidget::setFaces(const QImage &up, const QImage &down)
+{
+    m_up = up;
+    m_down = down;
+    update();
+}
+
+QSize BitmapButtonWidget::sizeHint() const { return m_up.isNull() ? QSize(16, 16) : m_up.size(); }
+
+void BitmapButtonWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QImage &face = isDown() ? m_down : m_up;
+    if (face.isNull()) {
+        painter.fillRect(rect(), palette().button());
+        return;
+    }
+    painter.drawImage(QPoint(0, 0), face);
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
+}

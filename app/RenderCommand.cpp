@@ -186,18 +186,19 @@ std::optional<std::vector<std::array<double, 2>>> readTaughtPoints(
     DataColumns columns;
     columns.path = path;
     columns.useY = true;
+    columns.rowLimit = kTeachingCapacity;
     auto read = std::make_unique<DataSeries>();
     DataReadReport report;
     // A heading line, as points files often have, holds no number and is left out.
     const int count = loadDataColumns(columns, *read, false, &report);
     noteDataRead(notes, "render", path, report);
-    if (count == 0) {
-        error = "no teaching point in " + path;
-        return std::nullopt;
-    }
-    if (count > kTeachingCapacity) {
+    if (report.outcome == DataReadReport::Outcome::TooManyRows) {
         error
             = "too many teaching points: more than " + formatInt(kTeachingCapacity) + " in " + path;
+        return std::nullopt;
+    }
+    if (count == 0) {
+        error = "no teaching point in " + path;
         return std::nullopt;
     }
     std::vector<std::array<double, 2>> points;

@@ -140,7 +140,7 @@ public:
                 return true;
             }
         }
-        if (series.x.size() >= static_cast<std::size_t>(kMaxDataRows))
+        if (series.x.size() >= static_cast<std::size_t>(std::max(m_report.rowLimit, 0)))
             return false;
         flushEmpty();
         store(series, fieldCount, lineNumber);
@@ -280,6 +280,7 @@ int loadDataColumns(
     const auto full = std::filesystem::absolute(columns.path, error);
     found.path = error ? columns.path : full.lexically_normal().string();
     found.startRow = std::max(columns.startRow, 1);
+    found.rowLimit = columns.rowLimit;
 
     found.dialect = detectCsvDialect(columns.path);
     TextLineReader reader(columns.path, 64 * 1024, kLineLimit);

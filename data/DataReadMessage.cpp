@@ -2,7 +2,6 @@
 
 #include "data/CsvDialect.h"
 #include "data/DataReadReport.h"
-#include "data/DataSeries.h"
 #include "data/NumberText.h"
 #include "data/Translate.h"
 
@@ -159,7 +158,7 @@ std::string dataReadMessage(const DataReadReport &report)
             + report.path;
     if (report.outcome == Outcome::TooManyRows)
         return fillIn(tx("DataRead", "データファイルの行が多すぎます。読めるのは %1 行までです。"),
-                   { formatInt(kMaxDataRows) })
+                   { formatInt(report.rowLimit) })
             + "\n" + report.path;
     if (const std::string cause = noDataRowCause(report); !cause.empty()) {
         std::string text

@@ -18,7 +18,7 @@ struct DataReadReport
         EmptyFile,
         EndsBeforeStartRow, // fewer lines than the heading lines to skip, or none after them
         NoDataRow, // lines after the headings, but none of them a data row
-        TooManyRows, // more rows than kMaxDataRows: refused whole
+        TooManyRows, // more rows than rowLimit: refused whole
     };
     // The columns a read uses, in the order a message lists them.
     enum Role : std::size_t { X, Y, Direction, InterpSpeed, PlotSpeed, RoleCount };
@@ -51,6 +51,7 @@ struct DataReadReport
     int startRow = 1; // the first line read as data (1 when no heading line is skipped)
     Outcome outcome = Outcome::Read;
     int linesInFile = 0; // for EndsBeforeStartRow: how many lines the file has
+    int rowLimit = 0; // the most rows the read took
     int rowsRead = 0;
     std::array<SkippedLines, SkipCount> skipped {};
     // Per column: rows left out for a point column, a value read as 0 for a first-row speed.

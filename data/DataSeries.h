@@ -20,6 +20,7 @@ struct DataColumns
     int directionColumn = 3;
     int interpSpeedColumn = 4;
     int plotSpeedColumn = 5;
+    int rowLimit = kMaxDataRows; // a file with more rows is refused, never cut short
     bool useY = false;
     bool useDirection = false;
     bool useInterpSpeed = false;

@@ -90,22 +90,25 @@ std::optional<std::string> settingsError(const RouteOptions &options)
     return std::nullopt;
 }
 
-void loadTeachingPoints(TeachingPoints &points, const RouteOptions &options, std::ostream &err)
+// False, reading nothing, when the file holds more points than teaching takes.
+bool loadTeachingPoints(TeachingPoints &points, const RouteOptions &options, std::ostream &err)
 {
     DataColumns columns;
     columns.path = options.pointsFile;
     columns.useY = true;
     columns.startRow = options.startRow;
+    columns.rowLimit = kTeachingCapacity;
     auto read = std::make_unique<DataSeries>();
     DataReadReport report;
     const int count = loadDataColumns(columns, *read, false, &report);
+    if (report.outcome == DataReadReport::Outcome::TooManyRows)
+        return false;
     noteDialect(err, "route", options.pointsFile, report.dialect);
     noteDataRead(err, "route", options.pointsFile, report);
     points.count = count;
-    if (count > kTeachingCapacity)
-        return;
     std::copy_n(read->x.begin(), count, points.x.begin());
     std::copy_n(read->y.begin(), count, points.y.begin());
+    return true;
 }
 
 RouteSettings routeSettings(const RouteOptions &options)
@@ -166,8 +169,7 @@ int runRouteCommand(const std::vector<std::string> &args, std::ostream &out, std
         return kExitFailed;
     }
     auto points = std::make_unique<TeachingPoints>();
-    loadTeachingPoints(*points, *options, err);
-    if (points->count > kTeachingCapacity) {
+    if (!loadTeachingPoints(*points, *options, err)) {
         err << "tracelet route: too many teaching points: more than "
             << formatInt(kTeachingCapacity) << " in " << options->pointsFile << "\n";
         return kExitFailed;

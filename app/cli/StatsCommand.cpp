@@ -195,7 +195,7 @@ int runStatsCommand(const std::vector<std::string> &args, std::ostream &out, std
     noteDialect(err, "stats", options->dataFile, report.dialect);
     if (report.outcome == DataReadReport::Outcome::TooManyRows) {
         err << "tracelet stats: " << options->dataFile << " has more than "
-            << formatInt(kMaxDataRows) << " rows, more than a read takes\n";
+            << formatInt(columns.rowLimit) << " rows, more than a read takes\n";
         return kExitFailed;
     }
     noteDataRead(err, "stats", options->dataFile, report);

@@ -104,10 +104,12 @@ std::array<bool, Role::RoleCount> rolesWanted(const DataColumns &c, bool withPat
 class DataLineReader
 {
 public:
-    DataLineReader(const DataColumns &columns, bool withPathColumns, DataReadReport &report)
+    DataLineReader(const DataColumns &columns, bool withPathColumns, DataReadReport &report,
+        std::uintmax_t fileBytes)
         : m_report(report)
         , m_fields(report.dialect, roleColumns(columns), rolesWanted(columns, withPathColumns))
         , m_firstLine(report.startRow)
+        , m_fileBytes(fileBytes)
     {
         const auto numbers = roleColumns(columns);
         const auto wanted = rolesWanted(columns, withPathColumns);
@@ -143,6 +145,8 @@ public:
         if (series.x.size() >= static_cast<std::size_t>(std::max(m_report.rowLimit, 0)))
             return false;
         flushEmpty();
+        if (series.x.empty())
+            reserveFor(series, line.size() + 1);
         store(series, fieldCount, lineNumber);
         return true;
     }
@@ -155,6 +159,16 @@ public:
     }
 
 private:
+    // Room for as many rows as the file holds lines of the first row's length: growing the arrays
+    // row by row copies them again and again.
+    void reserveFor(DataSeries &series, std::size_t lineBytes) const
+    {
+        const std::uintmax_t rows = std::min<std::uintmax_t>(m_fileBytes / lineBytes + 1,
+            static_cast<std::uintmax_t>(std::max(m_report.rowLimit, 0)));
+        for (std::vector<double> *values : { &series.x, &series.y, &series.direction })
+            values->reserve(static_cast<std::size_t>(rows));
+    }
+
     void store(DataSeries &series, int fieldCount, int lineNumber)
     {
         const bool first = series.x.empty();
@@ -214,6 +228,7 @@ private:
     DataReadReport &m_report;
     UsedFields m_fields;
     int m_firstLine;
+    std::uintmax_t m_fileBytes;
     bool m_firstLineHasNoNumber = false;
     DataReadReport::SkippedLines m_pendingEmpty;
 };
@@ -301,7 +316,11 @@ int loadDataColumns(
         }
     }
     series.clear();
-    DataLineReader rows(columns, withPathColumns, found);
+    // A size the system cannot tell (a pipe, say) reserves nothing ahead.
+    std::uintmax_t fileBytes = std::filesystem::file_size(columns.path, error);
+    if (error)
+        fileBytes = 0;
+    DataLineReader rows(columns, withPathColumns, found, fileBytes);
     std::string joined;
     bool fits = true;
     int lineNumber = 0;

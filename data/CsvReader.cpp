@@ -24,29 +24,21 @@ bool isBlankLine(std::string_view line)
     return std::all_of(line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t'; });
 }
 
-// The line without its line end.
-std::string_view lineText(std::string_view line)
-{
-    line = withoutLineFeed(line);
-    if (!line.empty() && line.back() == '\r')
-        line.remove_suffix(1);
-    return line;
-}
-
 // The values of the columns a read uses. Not cleared between lines: a column that a short line
 // does not reach keeps the value an earlier line gave it.
 class UsedFields
 {
 public:
-    UsedFields(CsvDialect dialect, const std::array<int, DataReadReport::RoleCount> &columns,
-        const std::array<bool, DataReadReport::RoleCount> &wanted)
+    UsedFields(CsvDialect dialect,
+        const std::array<DataReadReport::ColumnFindings, DataReadReport::RoleCount> &roles)
         : m_dialect(dialect)
-        , m_columns(columns)
-        , m_wanted(wanted)
     {
-        for (std::size_t role = 0; role < m_columns.size(); ++role)
+        for (std::size_t role = 0; role < roles.size(); ++role) {
+            m_columns[role] = roles[role].column;
+            m_wanted[role] = roles[role].wanted;
             if (m_wanted[role] && m_columns[role] >= 1 && m_columns[role] <= kFieldCount)
                 m_lastColumn = std::max(m_lastColumn, m_columns[role]);
+        }
     }
 
     // Takes the fields of one line; returns how many the line has, counted up to the last used
@@ -81,23 +73,28 @@ private:
     }
 
     CsvDialect m_dialect;
-    std::array<int, DataReadReport::RoleCount> m_columns;
-    std::array<bool, DataReadReport::RoleCount> m_wanted;
+    std::array<int, DataReadReport::RoleCount> m_columns {};
+    std::array<bool, DataReadReport::RoleCount> m_wanted {};
     int m_lastColumn = 0;
     std::array<double, DataReadReport::RoleCount> m_values {};
     std::array<bool, DataReadReport::RoleCount> m_numbers {};
     std::string m_scratch;
 };
 
-std::array<int, Role::RoleCount> roleColumns(const DataColumns &c)
+// Which column each role reads, and whether the read uses it, into the report.
+const std::array<DataReadReport::ColumnFindings, Role::RoleCount> &describeColumns(
+    const DataColumns &c, bool withPathColumns, DataReadReport &report)
 {
-    return { c.xColumn, c.yColumn, c.directionColumn, c.interpSpeedColumn, c.plotSpeedColumn };
-}
-
-std::array<bool, Role::RoleCount> rolesWanted(const DataColumns &c, bool withPathColumns)
-{
-    return { true, c.useY, withPathColumns && c.useDirection, withPathColumns && c.useInterpSpeed,
+    const std::array<int, Role::RoleCount> numbers { c.xColumn, c.yColumn, c.directionColumn,
+        c.interpSpeedColumn, c.plotSpeedColumn };
+    const std::array<bool, Role::RoleCount> wanted { true, c.useY,
+        withPathColumns && c.useDirection, withPathColumns && c.useInterpSpeed,
         withPathColumns && c.usePlotSpeed };
+    for (std::size_t role = 0; role < Role::RoleCount; ++role) {
+        report.columns[role].wanted = wanted[role];
+        report.columns[role].column = numbers[role];
+    }
+    return report.columns;
 }
 
 // Reads the data lines one by one into the series and the report.
@@ -107,16 +104,10 @@ public:
     DataLineReader(const DataColumns &columns, bool withPathColumns, DataReadReport &report,
         std::uintmax_t fileBytes)
         : m_report(report)
-        , m_fields(report.dialect, roleColumns(columns), rolesWanted(columns, withPathColumns))
+        , m_fields(report.dialect, describeColumns(columns, withPathColumns, report))
         , m_firstLine(report.startRow)
         , m_fileBytes(fileBytes)
     {
-        const auto numbers = roleColumns(columns);
-        const auto wanted = rolesWanted(columns, withPathColumns);
-        for (std::size_t role = 0; role < Role::RoleCount; ++role) {
-            m_report.columns[role].wanted = wanted[role];
-            m_report.columns[role].column = numbers[role];
-        }
     }
 
     // False once the file holds more rows than a read may take.
@@ -124,7 +115,7 @@ public:
     {
         if (isBlankLine(line)) {
             // Told only when a row follows: empty lines at the end are no gap in the data.
-            remember(m_pendingEmpty, lineNumber);
+            m_pendingEmpty.add(lineNumber);
             return true;
         }
         const bool misfit = fitsOtherDialectBetter(line, m_report.dialect);
@@ -200,28 +191,19 @@ private:
             firstLine = line;
     }
 
-    static void remember(DataReadReport::SkippedLines &lines, int line)
-    {
-        if (lines.count < static_cast<int>(DataReadReport::kToldLines))
-            lines.firstLines[static_cast<std::size_t>(lines.count)] = line;
-        ++lines.count;
-    }
-
     void skip(DataReadReport::Skip why, int line)
     {
         flushEmpty();
-        remember(m_report.skipped[why], line);
+        m_report.skipped[why].add(line);
     }
 
     void flushEmpty()
     {
         auto &told = m_report.skipped[DataReadReport::EmptyLine];
-        for (int i = 0; i < m_pendingEmpty.count; ++i) {
-            if (i < static_cast<int>(DataReadReport::kToldLines))
-                remember(told, m_pendingEmpty.firstLines[static_cast<std::size_t>(i)]);
-            else
-                ++told.count;
-        }
+        const auto kept = m_pendingEmpty.listed();
+        for (int line : kept)
+            told.add(line);
+        told.count += m_pendingEmpty.count - static_cast<int>(kept.size());
         m_pendingEmpty = {};
     }
 
@@ -247,7 +229,7 @@ DataReadReport::Outcome whyNotOpened(const std::string &path)
 // A path data file always gives its first line to a heading: one with numbers there loses a point.
 bool headingHoldsNumbers(std::string_view line, CsvDialect dialect, const DataColumns &columns)
 {
-    CsvFieldReader fields(lineText(line), dialect.separator);
+    CsvFieldReader fields(withoutLineFeed(line), dialect.separator);
     CsvField field;
     std::string scratch;
     bool x = false, y = !columns.useY;
@@ -268,7 +250,7 @@ std::optional<std::string_view> nextRecord(
     if (!line)
         return std::nullopt;
     lineNumber = reader.lineNumber();
-    std::string_view text = lineText(*line);
+    std::string_view text = withoutLineFeed(*line);
     if (!endsInsideQuotes(text, separator))
         return text;
     joined.assign(text);
@@ -277,7 +259,7 @@ std::optional<std::string_view> nextRecord(
         if (!more)
             break;
         joined += '\n';
-        joined += lineText(*more);
+        joined += withoutLineFeed(*more);
     }
     return joined;
 }

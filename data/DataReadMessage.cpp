@@ -5,8 +5,6 @@
 #include "data/NumberText.h"
 #include "data/Translate.h"
 
-#include <algorithm>
-
 namespace {
 
 using Outcome = DataReadReport::Outcome;
@@ -65,16 +63,17 @@ std::string rowsFrom(int rows, int firstLine)
 std::string lineList(const DataReadReport::SkippedLines &lines)
 {
     std::string numbers;
-    const int listed = std::min(lines.count, static_cast<int>(DataReadReport::kToldLines));
-    for (int i = 0; i < listed; ++i) {
-        if (i > 0)
+    const auto listed = lines.listed();
+    for (int line : listed) {
+        if (!numbers.empty())
             numbers += ", ";
-        appendInt(numbers, lines.firstLines[static_cast<std::size_t>(i)]);
+        appendInt(numbers, line);
     }
     // One line and several lines read alike in Japanese, not in every language.
-    const std::string words = lines.count > listed ? tx("DataRead", "%1 行目ほか")
-        : lines.count == 1                         ? tx("DataReadOneLine", "%1 行目")
-                                                   : tx("DataReadLines", "%1 行目");
+    const std::string words = lines.count > static_cast<int>(listed.size())
+        ? tx("DataRead", "%1 行目ほか")
+        : lines.count == 1 ? tx("DataReadOneLine", "%1 行目")
+                           : tx("DataReadLines", "%1 行目");
     return fillIn(words, { numbers });
 }
 

@@ -5,7 +5,9 @@
 
 #include "data/CsvDialect.h"
 
+#include <algorithm>
 #include <array>
+#include <span>
 #include <string>
 
 struct DataReadReport
@@ -35,6 +37,19 @@ struct DataReadReport
     {
         int count = 0;
         std::array<int, kToldLines> firstLines {};
+
+        // Counts one more line, keeping its number while there is room.
+        void add(int line)
+        {
+            if (count < static_cast<int>(kToldLines))
+                firstLines[static_cast<std::size_t>(count)] = line;
+            ++count;
+        }
+        // The numbers kept: the first lines of all counted.
+        std::span<const int> listed() const
+        {
+            return { firstLines.data(), std::min(static_cast<std::size_t>(count), kToldLines) };
+        }
     };
 
     struct ColumnFindings

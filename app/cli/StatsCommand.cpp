@@ -8,7 +8,6 @@
 #include "data/DataReadReport.h"
 #include "data/NumberText.h"
 
-#include <algorithm>
 #include <array>
 #include <memory>
 #include <optional>
@@ -83,12 +82,10 @@ std::optional<StatsOptions> parseStatsOptions(const CommandArguments &parsed, st
 // The count of lines left out for one reason and the first of their numbers, as JSON.
 std::pair<std::string, std::string> skippedJson(const DataReadReport::SkippedLines &lines)
 {
-    std::string numbers = "[";
-    const int listed = std::min(lines.count, static_cast<int>(DataReadReport::kToldLines));
-    for (int i = 0; i < listed; ++i)
-        numbers.append(i > 0 ? ", " : "")
-            .append(formatInt(lines.firstLines[static_cast<std::size_t>(i)]));
-    return { formatInt(lines.count), numbers + "]" };
+    std::string numbers;
+    for (int line : lines.listed())
+        numbers.append(numbers.empty() ? "" : ", ").append(formatInt(line));
+    return { formatInt(lines.count), "[" + numbers + "]" };
 }
 
 void printStats(std::ostream &out, const DataSeries &points, const CorrFrame &frame,

@@ -206,8 +206,7 @@ int runStatsCommand(const std::vector<std::string> &args, std::ostream &out, std
     const std::array<int, 4> widened { frame.xMax, frame.xMin, frame.yMax, frame.yMin };
     computeFrame(frame, setup);
     CorrStatistics stats;
-    const bool hasLine = computeRegression(stats, *points, points->lastIndex);
-    const bool hasCoefficient = computeCorrelationTerms(stats, *points, points->lastIndex);
+    const auto [hasLine, hasCoefficient] = computeStatistics(stats, *points, points->lastIndex);
     printStats(out, *points, frame, stats, report, widened, hasLine, hasCoefficient);
     return kExitOk;
 }

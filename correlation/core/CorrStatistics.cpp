@@ -12,36 +12,52 @@ bool validRange(const DataSeries &points, int k)
 
 } // namespace
 
-bool computeRegression(CorrStatistics &stats, const DataSeries &points, int k)
+namespace {
+
+// Means and sums of deviations from them over the points 0..last: two passes, so that an X or Y
+// with a large offset (Unix seconds, say) keeps its digits.
+struct CentredSums
 {
-    if (!validRange(points, k))
-        return false;
-    const int n = k + 1;
-    const std::size_t last = static_cast<std::size_t>(k);
+    int n = 0;
+    double meanX = 0.0, meanY = 0.0;
+    double sxx = 0.0, syy = 0.0, sxy = 0.0;
+    bool allXEqual = true, allYEqual = true;
+};
+
+CentredSums centredSums(const DataSeries &points, std::size_t last)
+{
+    CentredSums s;
+    s.n = static_cast<int>(last) + 1;
     double sumX = 0.0, sumY = 0.0;
     for (std::size_t i = 0; i <= last; ++i) {
         sumX += points.x[i];
         sumY += points.y[i];
     }
-    stats.meanX = sumX / n;
-    stats.meanY = sumY / n;
-    stats.slope = 0.0;
-    stats.intercept = stats.meanY;
-    // Sums of deviations from the means: raw sums of squares cancel when X carries a large offset
-    // (Unix seconds, say), and the slope would lose most of its digits.
-    double sxx = 0.0, sxy = 0.0;
-    bool allXEqual = true;
+    s.meanX = sumX / s.n;
+    s.meanY = sumY / s.n;
     for (std::size_t i = 0; i <= last; ++i) {
-        const double dx = points.x[i] - stats.meanX;
-        sxx += dx * dx;
-        sxy += dx * (points.y[i] - stats.meanY);
-        allXEqual = allXEqual && points.x[i] == points.x[0];
+        const double dx = points.x[i] - s.meanX;
+        const double dy = points.y[i] - s.meanY;
+        s.sxx += dx * dx;
+        s.syy += dy * dy;
+        s.sxy += dx * dy;
+        s.allXEqual = s.allXEqual && points.x[i] == points.x[0];
+        s.allYEqual = s.allYEqual && points.y[i] == points.y[0];
     }
+    return s;
+}
+
+bool setRegression(CorrStatistics &stats, const CentredSums &s)
+{
+    stats.meanX = s.meanX;
+    stats.meanY = s.meanY;
+    stats.slope = 0.0;
+    stats.intercept = s.meanY;
     // Equal X values may leave a rounding residue instead of an exact zero denominator.
-    if (allXEqual || sxx == 0.0)
+    if (s.allXEqual || s.sxx == 0.0)
         return false;
-    const double slope = sxy / sxx;
-    const double intercept = stats.meanY - slope * stats.meanX;
+    const double slope = s.sxy / s.sxx;
+    const double intercept = s.meanY - slope * s.meanX;
     if (!std::isfinite(slope) || !std::isfinite(intercept))
         return false;
     stats.slope = slope;
@@ -49,35 +65,35 @@ bool computeRegression(CorrStatistics &stats, const DataSeries &points, int k)
     return true;
 }
 
+bool setCorrelationTerms(CorrStatistics &stats, const CentredSums &s)
+{
+    stats.sxy = s.sxy;
+    stats.rootSxx = std::sqrt(s.sxx);
+    stats.rootSyy = std::sqrt(s.syy);
+    // Equal values may leave rounding residues in Sxx or Syy; they still have no coefficient.
+    return s.sxx > 0.0 && s.syy > 0.0 && !s.allXEqual && !s.allYEqual;
+}
+
+} // namespace
+
+bool computeRegression(CorrStatistics &stats, const DataSeries &points, int k)
+{
+    return validRange(points, k)
+        && setRegression(stats, centredSums(points, static_cast<std::size_t>(k)));
+}
+
 bool computeCorrelationTerms(CorrStatistics &stats, const DataSeries &points, int k)
 {
+    return validRange(points, k)
+        && setCorrelationTerms(stats, centredSums(points, static_cast<std::size_t>(k)));
+}
+
+StatisticsFound computeStatistics(CorrStatistics &stats, const DataSeries &points, int k)
+{
     if (!validRange(points, k))
-        return false;
-    const int n = k + 1;
-    const std::size_t last = static_cast<std::size_t>(k);
-    double sumX = 0.0, sumY = 0.0;
-    for (std::size_t i = 0; i <= last; ++i) {
-        sumX += points.x[i];
-        sumY += points.y[i];
-    }
-    const double meanX = sumX / n;
-    const double meanY = sumY / n;
-    double sxx = 0.0, syy = 0.0, sxy = 0.0;
-    bool allXEqual = true, allYEqual = true;
-    for (std::size_t i = 0; i <= last; ++i) {
-        const double dx = points.x[i] - meanX;
-        const double dy = points.y[i] - meanY;
-        sxx += dx * dx;
-        syy += dy * dy;
-        sxy += dx * dy;
-        allXEqual = allXEqual && points.x[i] == points.x[0];
-        allYEqual = allYEqual && points.y[i] == points.y[0];
-    }
-    stats.sxy = sxy;
-    stats.rootSxx = std::sqrt(sxx);
-    stats.rootSyy = std::sqrt(syy);
-    // Equal values may leave rounding residues in Sxx or Syy; they still have no coefficient.
-    return sxx > 0.0 && syy > 0.0 && !allXEqual && !allYEqual;
+        return {};
+    const CentredSums sums = centredSums(points, static_cast<std::size_t>(k));
+    return { setRegression(stats, sums), setCorrelationTerms(stats, sums) };
 }
 
 double correlationCoefficient(const CorrStatistics &stats)

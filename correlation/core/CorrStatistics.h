@@ -19,5 +19,14 @@ bool computeRegression(CorrStatistics &stats, const DataSeries &points, int k);
 // exists, that is with spread in both X and Y; false computes nothing for k < 0.
 bool computeCorrelationTerms(CorrStatistics &stats, const DataSeries &points, int k);
 
+struct StatisticsFound
+{
+    bool line = false; // computeRegression's answer
+    bool coefficient = false; // computeCorrelationTerms's answer
+};
+
+// Both of the above over the points 0..k from one computation of the centred sums.
+StatisticsFound computeStatistics(CorrStatistics &stats, const DataSeries &points, int k);
+
 // Pearson's r from the terms; only meaningful after computeCorrelationTerms returned true.
 double correlationCoefficient(const CorrStatistics &stats);

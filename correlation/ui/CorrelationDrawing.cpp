@@ -50,7 +50,8 @@ void drawStatistics(CorrelationModel &model, GdiState &gs, int k, CDC &lineLayer
     if (k < 0)
         return; // no points: nothing to compute or draw
     // With all X equal there is no regression line; the means still exist and are drawn.
-    if (computeRegression(stats, model.points, k)) {
+    const StatisticsFound found = computeStatistics(stats, model.points, k);
+    if (found.line) {
         if (const auto line = regressionLineEnds(stats, frame)) {
             CPen *previous = lineLayer.SelectObject(&gs.penCyan1);
             lineLayer.MoveTo(toPixelX(frame, line->x1), toPixelY(frame, line->y1));
@@ -75,7 +76,7 @@ void drawStatistics(CorrelationModel &model, GdiState &gs, int k, CDC &lineLayer
     appendFixed(text, stats.meanY, 1);
     gs.overlayDC.TextOut(421, 315, text + ' ');
 
-    if (computeCorrelationTerms(stats, model.points, k)) {
+    if (found.coefficient) {
         text = tx("CorrelationPicture", "相関係数 : ");
         appendFixed(text, correlationCoefficient(stats), 2);
         gs.overlayDC.TextOut(421, 295, text + ' ');

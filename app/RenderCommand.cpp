@@ -4,14 +4,13 @@
 #include "app/RenderOutput.h"
 #include "app/RenderSession.h"
 #include "app/cli/CommandLine.h"
-#include "correlation/core/CorrSetupFile.h"
 #include "data/CsvReader.h"
 #include "data/DataReadReport.h"
 #include "data/NumberText.h"
 #include "data/TextLineReader.h"
 #include "export/Mp4Encoder.h"
 #include "export/OutputFile.h"
-#include "path/core/PathSetupFile.h"
+#include "mainwnd/DiagramRegistry.h"
 #include "path/core/Teaching.h"
 #include "platform/QtSetup.h"
 #include "res/ControlIds.h"
@@ -147,21 +146,17 @@ std::optional<RenderOptions> parseRenderOptions(const CommandArguments &args, st
     return options;
 }
 
-// Routes by the first line only; the setup dialog itself judges the rest of the file.
-std::optional<DiagramKind> setupKind(const fs::path &file)
+// Routes by the first line only; the diagram itself judges the rest of the file.
+const DiagramDescriptor *setupKind(const fs::path &file)
 {
     TextLineReader reader(file.string());
     auto line = reader.readLine();
     if (!line)
-        return std::nullopt;
+        return nullptr;
     std::string_view first = *line;
     if (first.ends_with('\n'))
         first.remove_suffix(1);
-    if (first.starts_with(kCorrSetupMagic))
-        return DiagramKind::Correlation;
-    if (first == kPathSetupMagic)
-        return DiagramKind::Path;
-    return std::nullopt;
+    return diagramForSetupFirstLine(first);
 }
 
 // Headless Qt for the command line; a caller that already has an application keeps it.
@@ -209,7 +204,8 @@ std::optional<std::vector<std::array<double, 2>>> readTaughtPoints(
 
 // Runs the setup in a fresh window and writes the output file; false with error set. What the
 // window told on the way (a default tick period, a character it could not draw) goes to notes.
-bool render(const RenderOptions &options, DiagramKind kind, std::ostream &notes, std::string &error)
+bool render(const RenderOptions &options, const DiagramDescriptor &kind, std::ostream &notes,
+    std::string &error)
 {
     RenderSession session;
     if (!session.created()) {
@@ -224,7 +220,7 @@ bool render(const RenderOptions &options, DiagramKind kind, std::ostream &notes,
         const auto points = readTaughtPoints(options.taughtPoints->string(), notes, error);
         if (!points)
             return false;
-        session.window().diagram(kind).markPoints(*points);
+        session.window().diagram(kind.name).markPoints(*points);
     }
     for (int i = 0; i < options.zoomOutSteps; ++i)
         session.press(IDC_ZOOM_OUT);
@@ -275,7 +271,7 @@ int renderCommand(const std::vector<std::string> &args, std::ostream &out, std::
         err << "tracelet render: " << setupName << " is not a correlation or path setup file\n";
         return kExitFailed;
     }
-    if (*kind != DiagramKind::Path && (options->zoomOutSteps > 0 || options->taughtPoints)) {
+    if (!kind->mapView && (options->zoomOutSteps > 0 || options->taughtPoints)) {
         err << "tracelet render: --zoom and --taught apply to a path setup (.kvt) only\n";
         printRenderUsage(err);
         return kExitUsage;

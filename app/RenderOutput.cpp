@@ -60,9 +60,9 @@ bool record(RenderSession &session, const RenderScene &scene, const OutputOption
     Playback &pb = session.window().playback();
     const long long unseen = std::max<long long>(every - scene.periodMs, 0);
     for (long long shownAt = every;; shownAt += every) {
-        pb.unseen = true;
+        pb.setUnseen(true);
         moveClock(session, unseen);
-        pb.unseen = false;
+        pb.setUnseen(false);
         moveClock(session, every - unseen);
         const bool ended = !scene.animating();
         const long long until = shownAt + (ended ? std::max(every, kFinalHoldMs) : every);

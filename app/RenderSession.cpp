@@ -55,19 +55,17 @@ std::string everything(const std::vector<std::string> &messages)
 
 } // namespace
 
-std::optional<RenderScene> startScene(RenderSession &session, DiagramKind kind,
+std::optional<RenderScene> startScene(RenderSession &session, const DiagramDescriptor &kind,
     const std::filesystem::path &setupFile, std::string &error)
 {
     using P = ScriptedPlatform;
-    Diagram &diagram = session.window().diagram(kind);
+    Diagram &diagram = session.window().diagram(kind.name);
     const std::string setupName = setupFile.filename().string();
     // Cancel only runs when OK left the dialog open (no data file).
     session.scripted.expectDialog(diagram.setupDialogId(), { P::click(IDOK), P::click(IDCANCEL) });
     // A new or changed setup asks to be saved first; rendering never writes setup files.
     session.scripted.expectDialog(IDD_CONFIRM, { P::click(IDCANCEL) });
-    diagram.loadSetupAtNextStart(setupFile.string());
-    session.press(diagram.runButtonId());
-    diagram.loadSetupAtNextStart({});
+    session.window().RunDiagram(kind.name, setupFile.string());
 
     // What the window told on the way that does not stop it (its data file's report, say) is a
     // note; anything else it said refuses the render.
@@ -81,13 +79,13 @@ std::optional<RenderScene> startScene(RenderSession &session, DiagramKind kind,
         error = "unexpected dialog: " + session.scripted.problems().front();
     else if (!diagram.running())
         error = setupName + ": " + everything(session.scripted.messages());
-    else if (!pb.ready && !isReadableFile(dataFile))
+    else if (!pb.ready() && !isReadableFile(dataFile))
         error = "cannot read the data file " + dataFile + " named in " + setupName;
-    else if (!pb.ready)
+    else if (!pb.ready())
         error = dataFile + " holds no data rows from row " + std::to_string(diagram.dataStartRow())
             + " on";
     if (!error.empty())
         return std::nullopt;
-    return RenderScene { diagram.framePeriodMs(), pb.lastIndex + 1,
-        [&pb] { return pb.playing && !pb.atEnd; } };
+    return RenderScene { diagram.framePeriodMs(), pb.lastIndex() + 1,
+        [&pb] { return pb.playing() && !pb.atEnd(); } };
 }

@@ -47,5 +47,5 @@ struct RenderScene
 // Runs the diagram of that kind with the setup file loaded in its setup dialog, from the current
 // folder. Nothing, with error set, when the setup was refused, the diagram did not start or its
 // data file gave no points.
-std::optional<RenderScene> startScene(RenderSession &session, DiagramKind kind,
+std::optional<RenderScene> startScene(RenderSession &session, const DiagramDescriptor &kind,
     const std::filesystem::path &setupFile, std::string &error);

@@ -68,12 +68,11 @@ void BM_CorrelationTick(benchmark::State &state)
     run.start();
     run.press(IDC_PLAY_PAUSE);
     Playback &pb = run.window().playback();
-    if (pb.lastIndex != points - 1 || !pb.playing)
+    if (pb.lastIndex() != points - 1 || !pb.playing())
         state.SkipWithError("the correlation run did not start with all its points");
     timeEachTick(state, [&] {
-        pb.index = points - 2; // the tick before the last: statistics over all but one + 1
-        pb.playing = true;
-        run.window().OnTick(0);
+        pb.seek(points - 2); // the tick before the last: statistics over all but one + 1
+        pb.tick();
     });
 }
 BENCHMARK(BM_CorrelationTick)
@@ -89,7 +88,7 @@ void BM_CorrelationRunAllAtOnce(benchmark::State &state)
     CorrelationRun run(points, 0);
     for (auto _ : state) {
         run.start();
-        if (run.window().playback().lastIndex != points - 1)
+        if (run.window().playback().lastIndex() != points - 1)
             state.SkipWithError("the run did not read all its points");
         run.press(IDC_CORR_RUN); // stop, for the next start
     }

@@ -29,10 +29,10 @@ void BM_PathTickWithCharacter(benchmark::State &state)
         press(IDC_ZOOM_OUT);
     press(IDC_PLAY_PAUSE);
     press(IDC_PLAY_PAUSE); // held: every tick draws the same point, so the run never ends
-    dlg.playback().index = 150;
+    dlg.playback().seek(150);
 
-    timeEachTick(state, [&] { dlg.OnTick(0); });
-    auto &path = static_cast<PathDiagram &>(dlg.diagram(DiagramKind::Path));
+    timeEachTick(state, [&] { dlg.playback().tick(); });
+    auto &path = static_cast<PathDiagram &>(dlg.diagram("path"));
     if (!path.running() || !path.setup().characterGiven || !scripted.messages().empty())
         state.SkipWithError("the walk did not start as expected");
     press(IDC_PATH_RUN);

@@ -35,9 +35,9 @@ PathDiagram &runningPath(RenderSession *&session)
                                                 << scratchPath("start.csv") << "\r\n";
         session = new RenderSession; // lives as long as the process
         std::string error;
-        if (!startScene(*session, DiagramKind::Path, scratchPath("start.kvt"), error))
+        if (!startScene(*session, pathDiagramDescriptor(), scratchPath("start.kvt"), error))
             std::abort();
-        return &static_cast<PathDiagram &>(session->window().diagram(DiagramKind::Path));
+        return &static_cast<PathDiagram &>(session->window().diagram("path"));
     }();
     return *diagram;
 }

@@ -2,7 +2,6 @@
 
 #include "data/Translate.h"
 #include "mainwnd/CAboutDlg.h"
-#include "mainwnd/Clocks.h"
 #include "mainwnd/ExportCommands.h"
 #include "mainwnd/PictureSize.h"
 #include "platform/CanvasWidget.h"
@@ -15,10 +14,16 @@
 
 namespace {
 
-CMainDlg *g_tickWindow = nullptr; // the window the multimedia timer procedure serves
-
-// The multimedia timer procedure: the tick goes to the main window.
-void timerProc(UINT, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR);
+std::vector<ControlTemplate> runButtons()
+{
+    std::vector<ControlTemplate> buttons;
+    for (const DiagramDescriptor &d : diagramRegistry()) {
+        const auto &b = d.runButton;
+        buttons.push_back(
+            { b.controlId, ControlKind::OwnerDrawButton, "", b.x, b.y, b.width, b.height });
+    }
+    return buttons;
+}
 
 } // namespace
 
@@ -26,7 +31,6 @@ BEGIN_MESSAGE_MAP(CMainDlg)
 ON_WM_SYSCOMMAND()
 ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
-ON_BN_CLICKED(IDC_PATH_RUN, OnPathRunStop)
 ON_WM_TIMER()
 ON_BN_CLICKED(IDC_PLAY_PAUSE, OnPlayPause)
 ON_WM_MOUSEMOVE()
@@ -39,7 +43,6 @@ ON_WM_KILLFOCUS()
 ON_BN_CLICKED(IDC_ZOOM_IN, OnZoomIn)
 ON_BN_CLICKED(IDC_ZOOM_OUT, OnZoomOut)
 ON_BN_CLICKED(IDC_TEACH_CORRECTION, OnTeachCorrection)
-ON_BN_CLICKED(IDC_CORR_RUN, OnCorrelationRunStop)
 ON_NOTIFY(NM_RELEASEDCAPTURE, IDC_SLIDER_POSITION, OnSliderReleasedCapture)
 ON_NOTIFY(NM_CUSTOMDRAW, IDC_SLIDER_POSITION, OnSliderCustomDraw)
 ON_BN_CLICKED(IDC_SLIDER_MODE, OnSliderMode)
@@ -47,16 +50,12 @@ ON_WM_HELPINFO()
 END_MESSAGE_MAP()
 
 CMainDlg::CMainDlg(CWnd *parent)
-    : CDialog(mainDialogTemplate(), parent)
+    : CDialog(mainDialogTemplate(runButtons()), parent)
     , m_hIcon(loadResourceIcon(IDR_MAINFRAME, 32))
 {
 }
 
-CMainDlg::~CMainDlg()
-{
-    if (g_tickWindow == this)
-        g_tickWindow = nullptr;
-}
+CMainDlg::~CMainDlg() = default;
 
 void CMainDlg::DoDataExchange(CDataExchange *dx)
 {
@@ -71,7 +70,7 @@ BOOL CMainDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     m_initialised = false;
-    m_playback = {};
+    m_playback.reset();
 
     if (CMenu *systemMenu = GetSystemMenu(FALSE)) {
         const std::string about = loadResourceString(IDS_ABOUTBOX);
@@ -90,13 +89,32 @@ BOOL CMainDlg::OnInitDialog()
     if (CWnd *canvas = GetDlgItem(IDC_CANVAS); canvas && canvas->GetWindowPlacement(&placement))
         m_controls.canvasRect = placement.rcNormalPosition;
 
-    if (!m_controls.attachButtons())
+    std::vector<WindowControls::Faces> faces;
+    for (const DiagramDescriptor &d : diagramRegistry())
+        faces.push_back({ d.runButton.controlId, d.runButton.idleFace, d.runButton.activeFace });
+    if (!m_controls.attachButtons(faces))
         return FALSE;
-    createDrawingObjects();
+    createDrawingObjects(m_gdi, GetDlgItem(IDC_CANVAS));
     m_controls.setZoomText(tx("PathView", "等倍"));
+    addToolTips();
 
+    m_controls.slider.SetRange(1, 100, TRUE);
+    m_controls.slider.SetPageSize(5);
+    m_controls.slider.SetPos(1);
+
+    m_diagrams.clear();
+    for (const DiagramDescriptor &d : diagramRegistry())
+        m_diagrams.push_back({ d,
+            d.create(DiagramContext { m_playback, m_gdi, m_controls, d.runButton.controlId }) });
+    m_initialised = true;
+    offerTools();
+    return TRUE;
+}
+
+void CMainDlg::addToolTips()
+{
     m_toolTip.Create(this, 0);
-    const std::pair<int, std::string> tools[] = {
+    std::vector<std::pair<int, std::string>> tools {
         { IDC_PLAY_PAUSE, tx("MainWindow", "再生/一時停止") },
         { IDC_TEACH_CORRECTION, tx("MainWindow", "教示中のﾎﾟｲﾝﾄ修正") },
         { IDC_ZOOM_IN, tx("MainWindow", "ｽﾞｰﾑｲﾝ") },
@@ -105,96 +123,24 @@ BOOL CMainDlg::OnInitDialog()
         { IDC_SCROLL_RIGHT, tx("MainWindow", "右ｽｸﾛｰﾙ") },
         { IDC_SCROLL_LEFT, tx("MainWindow", "左ｽｸﾛｰﾙ") },
         { IDC_SCROLL_DOWN, tx("MainWindow", "下ｽｸﾛｰﾙ") },
-        { IDC_PATH_RUN, tx("MainWindow", "経路図実行/終了") },
-        { IDC_CORR_RUN, tx("MainWindow", "相関図実行/終了") },
-        { IDC_SLIDER_MODE, tx("MainWindow", "相関図 データ位置スライダ指定") },
     };
+    for (const DiagramDescriptor &d : diagramRegistry())
+        tools.emplace_back(d.runButton.controlId, tx(d.runButton.tipContext, d.runButton.tip));
+    tools.emplace_back(IDC_SLIDER_MODE, tx("MainWindow", "相関図 データ位置スライダ指定"));
     for (const auto &[id, text] : tools)
         m_toolTip.AddTool(GetDlgItem(id), text);
-
-    m_controls.slider.SetRange(1, 100, TRUE);
-    m_controls.slider.SetPageSize(5);
-    m_controls.slider.SetPos(1);
-
-    m_controls.setTickProcedure(timerProc);
-    m_diagrams = createDiagrams(DiagramContext { m_playback, m_gdi, m_controls });
-    m_initialised = true;
-    g_tickWindow = this;
-    return TRUE;
 }
 
-void CMainDlg::createDrawingObjects()
+void CMainDlg::offerTools()
 {
-    GdiState &gs = m_gdi;
-    gs.canvasWnd = GetDlgItem(IDC_CANVAS);
-    gs.canvasDC = gs.canvasWnd ? gs.canvasWnd->GetDC() : nullptr;
-
-    for (CDC *dc :
-        { &gs.backgroundDC, &gs.composeDC, &gs.plotDC, &gs.zoomDC, &gs.overlayDC, &gs.patchDC })
-        dc->CreateCompatibleDC(gs.canvasDC);
-
-    LoadBitmap(gs.canvasBitmap, IDB_CANVAS);
-    LoadBitmap(gs.plotLayer, IDB_PLOT);
-    LoadBitmap(gs.overlayLayer, IDB_OVERLAY);
-    LoadBitmap(gs.patchLayer, IDB_PATCH);
-
-    gs.penMagenta2.CreatePen(PS_SOLID, 2, RGB(255, 0, 255));
-    gs.plotDC.SelectObject(&gs.penMagenta2);
-    gs.penGreen2.CreatePen(PS_SOLID, 2, RGB(0, 215, 52));
-    gs.penTeal2.CreatePen(PS_SOLID, 2, RGB(0, 212, 212));
-    gs.penRed2.CreatePen(PS_SOLID, 2, RGB(255, 0, 0));
-    gs.penWhite2.CreatePen(PS_SOLID, 2, RGB(255, 255, 255));
-    gs.brushWhite.CreateSolidBrush(RGB(255, 255, 255));
-    gs.penRed1.CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
-    gs.brushRed.CreateSolidBrush(RGB(255, 0, 0));
-    gs.penAzure1.CreatePen(PS_SOLID, 1, RGB(0, 127, 255));
-    gs.brushAzure.CreateSolidBrush(RGB(0, 127, 255));
-    gs.penCyan1.CreatePen(PS_SOLID, 1, RGB(0, 255, 255));
-    gs.brushCyan.CreateSolidBrush(RGB(0, 255, 255));
-
-    if (gs.titleFont.CreateFont(
-            14, 0, 0, 0, 700, false, false, false, 128, 2, 0, 0, 0, "ＭＳ ゴシック")
-        && gs.canvasDC)
-        gs.canvasDCPreviousFont = gs.canvasDC->SelectObject(&gs.titleFont);
+    const DiagramCapabilities tools = offered();
+    m_controls.enable({ IDC_SLIDER_MODE, IDC_SLIDER_POSITION }, tools.slider != nullptr);
+    m_controls.enable({ IDC_TEACH_CORRECTION }, tools.teaching != nullptr);
+    m_controls.enable({ IDC_ZOOM_IN, IDC_ZOOM_OUT }, tools.map != nullptr);
+    if (tools.map)
+        tools.map->showScrollArrows();
     else
-        gs.canvasDCPreviousFont = nullptr;
-    if (gs.canvasDC)
-        gs.canvasDC->SetTextColor(RGB(0, 127, 255));
-    if (gs.smallFont.CreateFont(
-            10, 0, 0, 0, 400, false, false, false, 128, 2, 0, 0, 0, "ＭＳ ゴシック"))
-        gs.overlayDCPreviousFont = gs.overlayDC.SelectObject(&gs.smallFont);
-    else
-        gs.overlayDCPreviousFont = nullptr;
-
-    gs.overlayDC.SetTextColor(RGB(0, 127, 11));
-    gs.penDarkGreen1.CreatePen(PS_SOLID, 1, RGB(0, 127, 11));
-    gs.overlayDC.SelectObject(&gs.penDarkGreen1);
-}
-
-void CMainDlg::releaseDrawingObjects()
-{
-    GdiState &gs = m_gdi;
-    for (CPen *pen : { &gs.penMagenta2, &gs.penGreen2, &gs.penTeal2, &gs.penRed2, &gs.penWhite2,
-             &gs.penRed1, &gs.penDarkGreen1, &gs.penAzure1, &gs.penCyan1 })
-        pen->DeleteObject();
-    for (CBrush *brush : { &gs.brushWhite, &gs.brushRed, &gs.brushAzure, &gs.brushCyan })
-        brush->DeleteObject();
-
-    if (gs.overlayDCPreviousFont)
-        gs.overlayDC.SelectObject(gs.overlayDCPreviousFont);
-    gs.smallFont.DeleteObject();
-    if (gs.canvasDCPreviousFont && gs.canvasDC)
-        gs.canvasDC->SelectObject(gs.canvasDCPreviousFont);
-    gs.titleFont.DeleteObject();
-
-    for (CDC *dc :
-        { &gs.backgroundDC, &gs.zoomDC, &gs.composeDC, &gs.plotDC, &gs.overlayDC, &gs.patchDC })
-        dc->DeleteDC();
-
-    if (gs.canvasWnd)
-        gs.canvasWnd->ReleaseDC(gs.canvasDC);
-    gs.canvasDC = nullptr;
-    gs.canvasWnd = nullptr;
+        m_controls.enableScrollArrows(false, false, false, false);
 }
 
 bool CMainDlg::OnMessage(const MSG &msg)
@@ -205,13 +151,19 @@ bool CMainDlg::OnMessage(const MSG &msg)
         || msg.message == WM_QUERYDRAGICON || msg.message == WM_KILLFOCUS || msg.message == WM_HELP;
     if (!m_initialised && !harmless)
         return msg.message == WM_COMMAND && msg.id != IDOK && msg.id != IDCANCEL;
+    if (msg.message == WM_COMMAND && msg.code == BN_CLICKED)
+        for (Slot &slot : m_diagrams)
+            if (slot.descriptor.runButton.controlId == msg.id) {
+                runOrStop(slot);
+                return true;
+            }
     return CDialog::OnMessage(msg);
 }
 
 void CMainDlg::OnCancel()
 {
     if (m_initialised
-        && !std::ranges::all_of(m_diagrams, [](const auto &d) { return d->mayClose(); }))
+        && !std::ranges::all_of(m_diagrams, [](const Slot &s) { return s.diagram->mayClose(); }))
         return;
     CDialog::OnCancel();
 }
@@ -221,63 +173,55 @@ BOOL CMainDlg::DestroyWindow()
     m_export.reset(); // an unfinished export stops and leaves no file
     if (m_initialised) {
         // Ticks run on this thread and a stopped clock delivers nothing more: all can go now.
-        m_controls.killClocks(m_playback.clockId);
+        m_playback.reset();
+        for (UINT id = 1; id <= 3; ++id)
+            KillTimer(id);
         m_diagrams.clear();
-        releaseDrawingObjects();
+        releaseDrawingObjects(m_gdi);
         m_initialised = false;
     }
-    if (g_tickWindow == this)
-        g_tickWindow = nullptr;
     return CDialog::DestroyWindow();
 }
 
-Diagram &CMainDlg::diagram(DiagramKind kind)
+Diagram &CMainDlg::diagram(std::string_view name)
+{
+    const auto found = std::ranges::find_if(
+        m_diagrams, [name](const Slot &s) { return s.descriptor.name == name; });
+    return *found->diagram;
+}
+
+const CMainDlg::Slot *CMainDlg::runningSlot() const
 {
     const auto found
-        = std::ranges::find_if(m_diagrams, [kind](const auto &d) { return d->kind() == kind; });
-    return **found;
+        = std::ranges::find_if(m_diagrams, [](const Slot &s) { return s.diagram->running(); });
+    return found == m_diagrams.end() ? nullptr : &*found;
 }
 
 Diagram *CMainDlg::runningDiagram() const
 {
-    const auto found = std::ranges::find_if(m_diagrams, [](const auto &d) { return d->running(); });
-    return found == m_diagrams.end() ? nullptr : found->get();
+    const Slot *running = runningSlot();
+    return running ? running->diagram.get() : nullptr;
 }
 
-void CMainDlg::runOrStop(DiagramKind kind)
+DiagramCapabilities CMainDlg::offered() const
 {
-    Diagram &d = diagram(kind);
+    Diagram *running = runningDiagram();
+    return running ? running->capabilities() : DiagramCapabilities {};
+}
+
+void CMainDlg::runOrStop(Slot &slot, const std::string &setupToLoad)
+{
+    Diagram &d = *slot.diagram;
     const Diagram *running = runningDiagram();
     // A setup accepted for one diagram is no longer offered again by the others.
-    if (d.runOrStop(running && running != &d))
-        for (const auto &other : m_diagrams)
-            if (other.get() != &d)
-                other->forgetSetup();
+    if (d.runOrStop(running && running != &d, setupToLoad))
+        for (const Slot &other : m_diagrams)
+            if (other.diagram.get() != &d)
+                other.diagram->forgetSetup();
+    offerTools();
 }
 
-void CMainDlg::OnPathRunStop() { runOrStop(DiagramKind::Path); }
-
-void CMainDlg::OnCorrelationRunStop() { runOrStop(DiagramKind::Correlation); }
-
-void CMainDlg::OnPlayPause()
-{
-    Diagram *d = runningDiagram();
-    if (m_playback.playing) {
-        // At the end of a run the press that stops the clock also starts again from the start.
-        const bool over = m_playback.atEnd;
-        m_controls.showActive(WindowButton::Play, false);
-        m_playback.playing = false;
-        if (d)
-            d->pause();
-        if (!over)
-            return;
-    }
-    if (!d || !d->prepareToPlay())
-        return;
-    m_controls.showActive(WindowButton::Play, true);
-    m_playback.playing = true;
-    d->play();
-}
+void CMainDlg::OnPlayPause() { m_playback.pressPlay(runningDiagram()); }
 
 void CMainDlg::OnTimer(UINT id)
 {
@@ -286,89 +230,71 @@ void CMainDlg::OnTimer(UINT id)
     Default();
 }
 
-void CMainDlg::OnTick(DWORD_PTR)
-{
-    if (Diagram *d = runningDiagram())
-        d->tick();
-}
-
 void CMainDlg::OnMouseMove(UINT, POINT point)
 {
     const RECT &r = m_controls.canvasRect;
     // Exactly the pixels the view shows: its first row counts, the row below it does not.
     m_mouseInPicture = r.left <= point.x && point.x < r.left + kPictureWidth && r.top <= point.y
         && point.y < r.top + kPictureHeight;
-    if (Diagram *d = runningDiagram())
-        d->mouseMoved(point, m_mouseInPicture);
+    if (PointerInput *pointer = offered().pointer)
+        pointer->mouseMoved(point, m_mouseInPicture);
     Default();
 }
 
 void CMainDlg::OnLButtonDown(UINT, POINT point)
 {
-    if (Diagram *d = runningDiagram(); d && m_mouseInPicture)
-        d->clicked(point);
+    if (PointerInput *pointer = offered().pointer; pointer && m_mouseInPicture)
+        pointer->clicked(point);
     Default();
 }
 
-void CMainDlg::OnZoomIn()
+void CMainDlg::zoom(int steps)
 {
-    if (Diagram *d = runningDiagram())
-        d->zoom(-1);
+    if (MapNavigation *map = offered().map)
+        map->zoom(steps);
 }
 
-void CMainDlg::OnZoomOut()
+void CMainDlg::scroll(ScrollDirection direction)
 {
-    if (Diagram *d = runningDiagram())
-        d->zoom(+1);
+    if (MapNavigation *map = offered().map)
+        map->scroll(direction);
 }
 
-void CMainDlg::OnScrollDown()
-{
-    if (Diagram *d = runningDiagram())
-        d->scroll(ScrollDirection::Down);
-}
+void CMainDlg::OnZoomIn() { zoom(-1); }
 
-void CMainDlg::OnScrollUp()
-{
-    if (Diagram *d = runningDiagram())
-        d->scroll(ScrollDirection::Up);
-}
+void CMainDlg::OnZoomOut() { zoom(+1); }
 
-void CMainDlg::OnScrollRight()
-{
-    if (Diagram *d = runningDiagram())
-        d->scroll(ScrollDirection::Right);
-}
+void CMainDlg::OnScrollDown() { scroll(ScrollDirection::Down); }
 
-void CMainDlg::OnScrollLeft()
-{
-    if (Diagram *d = runningDiagram())
-        d->scroll(ScrollDirection::Left);
-}
+void CMainDlg::OnScrollUp() { scroll(ScrollDirection::Up); }
+
+void CMainDlg::OnScrollRight() { scroll(ScrollDirection::Right); }
+
+void CMainDlg::OnScrollLeft() { scroll(ScrollDirection::Left); }
 
 void CMainDlg::OnTeachCorrection()
 {
-    if (Diagram *d = runningDiagram())
-        d->teachCorrection();
+    if (TeachingTools *teaching = offered().teaching)
+        teaching->teachCorrection();
 }
 
 void CMainDlg::OnSliderMode()
 {
-    if (Diagram *d = runningDiagram())
-        d->sliderMode();
+    if (PointSlider *slider = offered().slider)
+        slider->sliderMode();
 }
 
 void CMainDlg::OnSliderReleasedCapture(LRESULT *result)
 {
-    if (Diagram *d = runningDiagram())
-        d->sliderMoved();
+    if (PointSlider *slider = offered().slider)
+        slider->sliderMoved();
     *result = 0;
 }
 
 void CMainDlg::OnSliderCustomDraw(LRESULT *result)
 {
-    if (Diagram *d = runningDiagram())
-        d->sliderMoved();
+    if (PointSlider *slider = offered().slider)
+        slider->sliderMoved();
     *result = 0;
 }
 
@@ -401,7 +327,9 @@ void CMainDlg::OnExportAnimation()
 {
     if (m_export && m_export->running())
         return;
-    if (auto job = startAnimationExport(runningDiagram(), widget()))
+    const Slot *running = runningSlot();
+    if (auto job = startAnimationExport(running ? running->diagram.get() : nullptr,
+            running ? running->descriptor.setupExtension : std::string_view(), widget()))
         m_export = std::move(job);
 }
 
@@ -409,15 +337,15 @@ void CMainDlg::OpenSetupFile(const std::string &path)
 {
     if (!m_initialised)
         return;
-    const QString name = QString::fromStdString(path);
-    for (const auto &d : m_diagrams) {
-        if (!name.endsWith(QString::fromStdString(d->setupExtension()), Qt::CaseInsensitive))
-            continue;
-        d->loadSetupAtNextStart(path);
-        PressButton(d->runButtonId());
-        d->loadSetupAtNextStart({}); // also when the run did not get as far as its dialog
-        return;
-    }
+    if (const DiagramDescriptor *kind = diagramForSetupName(path))
+        RunDiagram(kind->name, path);
+}
+
+void CMainDlg::RunDiagram(std::string_view name, const std::string &setupFile)
+{
+    for (Slot &slot : m_diagrams)
+        if (m_initialised && slot.descriptor.name == name)
+            runOrStop(slot, setupFile);
 }
 
 void CMainDlg::OnHelpInfo()
@@ -432,13 +360,3 @@ void CMainDlg::OnPaint() { Default(); }
 void CMainDlg::OnQueryDragIcon() { }
 
 void CMainDlg::OnKillFocus(CWnd *) { Default(); }
-
-namespace {
-
-void timerProc(UINT, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR)
-{
-    if (g_tickWindow)
-        g_tickWindow->OnTick(user);
-}
-
-} // namespace

@@ -3,7 +3,7 @@
 // The main window: the picture area, the run, play and tool buttons, the read-outs and the
 // slider. It runs one diagram at a time and knows it only through the Diagram interface.
 
-#include "mainwnd/Diagram.h"
+#include "mainwnd/DiagramRegistry.h"
 #include "mainwnd/GdiState.h"
 #include "mainwnd/Playback.h"
 #include "mainwnd/WindowControls.h"
@@ -29,14 +29,11 @@ public:
     // キャンセル, Esc and the close box: the program ends, once no diagram holds work to keep.
     void OnCancel() override;
 
-    // The periodic tick: the diagram that runs draws its next point.
-    void OnTick(DWORD_PTR user);
-
     Playback &playback() { return m_playback; }
     GdiState &gdi() { return m_gdi; }
     WindowControls &controls() { return m_controls; }
-    // The diagram of that kind (tests and the renderer look at it), and the one that runs.
-    Diagram &diagram(DiagramKind kind);
+    // The diagram of that name (tests and the renderer look at it), and the one that runs.
+    Diagram &diagram(std::string_view name);
     Diagram *runningDiagram() const;
     // The animation export under way, if any.
     AnimationExport *animationExport() const { return m_export.get(); }
@@ -48,12 +45,13 @@ public:
     // Starts the diagram of a setup file (.kvs correlation, .kvt path) with its setup dialog
     // showing the file loaded, as if the person had pressed the run button and chosen that file.
     void OpenSetupFile(const std::string &path);
+    // The same with the diagram of that name, whatever the file's name.
+    void RunDiagram(std::string_view name, const std::string &setupFile);
     void OnExportAnimation();
     void OnPaint();
     void OnQueryDragIcon();
     void OnKillFocus(CWnd *newFocus);
     void OnTimer(UINT id);
-    void OnPathRunStop();
     void OnPlayPause();
     void OnMouseMove(UINT flags, POINT point);
     void OnLButtonDown(UINT flags, POINT point);
@@ -64,7 +62,6 @@ public:
     void OnZoomIn();
     void OnZoomOut();
     void OnTeachCorrection();
-    void OnCorrelationRunStop();
     void OnSliderReleasedCapture(LRESULT *result);
     void OnSliderCustomDraw(LRESULT *result);
     void OnSliderMode();
@@ -72,14 +69,28 @@ public:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void runOrStop(DiagramKind kind);
-    void createDrawingObjects();
-    void releaseDrawingObjects();
+    struct Slot
+    {
+        DiagramDescriptor descriptor;
+        std::unique_ptr<Diagram> diagram;
+    };
 
-    Playback m_playback;
+    // The run button of that diagram: it asks for a setup (with that file loaded) and starts, or
+    // stops.
+    void runOrStop(Slot &slot, const std::string &setupToLoad = {});
+    const Slot *runningSlot() const;
+    // What the running diagram offers beyond its run (nothing when none runs).
+    DiagramCapabilities offered() const;
+    // Enables the tool controls the running diagram offers, greys the others.
+    void offerTools();
+    void zoom(int steps);
+    void scroll(ScrollDirection direction);
+    void addToolTips();
+
     GdiState m_gdi;
     WindowControls m_controls { *this };
-    std::vector<std::unique_ptr<Diagram>> m_diagrams;
+    Playback m_playback { m_controls };
+    std::vector<Slot> m_diagrams;
     CToolTipCtrl m_toolTip;
     QImage m_hIcon;
     std::unique_ptr<AnimationExport> m_export;

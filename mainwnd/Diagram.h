@@ -1,31 +1,86 @@
 #pragma once
 
 // A diagram the window can run: its setup, its run, its tick and its drawing. The window holds
-// the diagram in use through this interface only; play/pause, the clocks, export and the render
-// command ask it, never a concrete diagram.
+// the diagram in use through this interface only; what only some diagrams offer (a map to move
+// over, the pointer, a point slider, teaching) the window asks for as a capability and enables
+// its controls by what the running diagram answers.
 
 #include "data/AtomicFile.h"
+#include "mainwnd/Playback.h"
 #include "platform/WinTypes.h"
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 struct GdiState;
-struct Playback;
 class WindowControls;
 
-enum class DiagramKind { Correlation, Path };
 enum class ScrollDirection { Up, Down, Left, Right };
 
-// What every diagram works with: the shared playback, the drawing objects and the window's
-// controls and clocks.
+// What every diagram works with: the playback, the drawing objects, the window's controls and
+// clocks, and its own run button there.
 struct DiagramContext
 {
     Playback &playback;
     GdiState &gdi;
     WindowControls &controls;
+    int runButton;
+};
+
+// A map the view moves over.
+class MapNavigation
+{
+public:
+    virtual void zoom(int steps) = 0; // below 0 nearer
+    virtual void scroll(ScrollDirection direction) = 0;
+    // Enables the scroll arrows whose move the view allows now.
+    virtual void showScrollArrows() = 0;
+
+protected:
+    ~MapNavigation() = default;
+};
+
+// The pointer over the picture.
+class PointerInput
+{
+public:
+    virtual void mouseMoved(POINT point, bool inPicture) = 0;
+    virtual void clicked(POINT point) = 0;
+
+protected:
+    ~PointerInput() = default;
+};
+
+// The slider that marks one point of the run and reads out its values.
+class PointSlider
+{
+public:
+    virtual void sliderMode() = 0;
+    virtual void sliderMoved() = 0;
+
+protected:
+    ~PointSlider() = default;
+};
+
+// Points taught with the mouse, corrected in a mode of their own.
+class TeachingTools
+{
+public:
+    virtual void teachCorrection() = 0;
+
+protected:
+    ~TeachingTools() = default;
+};
+
+struct DiagramCapabilities
+{
+    MapNavigation *map = nullptr;
+    PointerInput *pointer = nullptr;
+    PointSlider *slider = nullptr;
+    TeachingTools *teaching = nullptr;
 };
 
 class Diagram
@@ -33,31 +88,32 @@ class Diagram
 public:
     virtual ~Diagram() = default;
 
-    virtual DiagramKind kind() const = 0;
-    virtual int runButtonId() const = 0;
     virtual bool running() const = 0;
-
-    // The diagram's run button: asks for its setup and starts, or stops. Another diagram that
-    // runs owns the clocks and the picture. True when a setup was accepted.
-    virtual bool runOrStop(bool anotherRunning) = 0;
+    // The diagram's run button: asks for its setup (showing setupToLoad loaded, when one is
+    // named) and starts, or stops. Another diagram that runs owns the clocks and the picture.
+    // True when a setup was accepted.
+    virtual bool runOrStop(bool anotherRunning, const std::string &setupToLoad) = 0;
     // Another diagram accepted a setup: the next setup of this one starts afresh.
     virtual void forgetSetup() = 0;
+
     // Play: false, after saying why where there is something to say, when nothing can play.
-    // Otherwise the window shows it playing and calls play().
     virtual bool prepareToPlay() = 0;
-    virtual void play() = 0;
+    // The run plays on from where it stands; fromStart when it starts again from its first point.
+    virtual void play(bool fromStart) = 0;
     // The window has shown it paused.
     virtual void pause() = 0;
-    virtual void tick() = 0;
+    // Draws the point the playback stands at and says what it did.
+    virtual TickOutcome tick() = 0;
+    // One of the window timers this diagram set.
     virtual void onTimer(UINT id) = 0;
+    // The window is about to close: false when the person chose to keep work closing would lose.
+    virtual bool mayClose() { return true; }
 
-    // The setup file the diagram reads (".kvs", ".kvt"), and one to load at the next setup.
-    virtual std::string setupExtension() const = 0;
-    virtual void loadSetupAtNextStart(const std::string &path) = 0;
+    virtual DiagramCapabilities capabilities() { return {}; }
+
     // Whether there is an animation to export, and its setup written for the renderer.
     virtual bool exportable() const = 0;
     virtual FileWriteResult exportSetup(const std::string &path) const = 0;
-
     // For the headless renderer: the setup dialog's template, the time per plotted point (0
     // when the picture is drawn at once), the data file and its first data line, and whether a
     // message the window showed while starting is a note rather than a refusal.
@@ -66,28 +122,11 @@ public:
     virtual std::string dataFilePath() const = 0;
     virtual int dataStartRow() const = 0;
     virtual bool isStartNote(const std::string &message) const = 0;
-
     // What the window shows beyond the setup file, as arguments of the render command; a file
     // they name is written into folder.
     virtual std::vector<std::string> viewArguments(const std::string & /*folder*/) const
     {
         return {};
     }
-    // Points marked on the picture as the window marks the taught points; false when the
-    // diagram marks none.
     virtual bool markPoints(const std::vector<std::array<double, 2>> & /*points*/) { return false; }
-    // The window is about to close: false when the person chose to keep work closing would lose.
-    virtual bool mayClose() { return true; }
-
-    // Commands of the window that only some diagrams answer.
-    virtual void zoom(int /*steps*/) { }
-    virtual void scroll(ScrollDirection) { }
-    virtual void mouseMoved(POINT /*point*/, bool /*inPicture*/) { }
-    virtual void clicked(POINT /*point*/) { }
-    virtual void teachCorrection() { }
-    virtual void sliderMode() { }
-    virtual void sliderMoved() { }
 };
-
-// Every diagram the window offers, created in one place.
-std::vector<std::unique_ptr<Diagram>> createDiagrams(const DiagramContext &context);

@@ -1,13 +1,59 @@
 // The one place that names the concrete diagrams: a new diagram is one line here.
 
+#include "mainwnd/DiagramRegistry.h"
+
 #include "correlation/ui/CorrelationDiagram.h"
-#include "mainwnd/Diagram.h"
 #include "path/ui/PathDiagram.h"
 
-std::vector<std::unique_ptr<Diagram>> createDiagrams(const DiagramContext &context)
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+std::vector<DiagramDescriptor> &registry()
 {
-    std::vector<std::unique_ptr<Diagram>> diagrams;
-    diagrams.push_back(std::make_unique<PathDiagram>(context));
-    diagrams.push_back(std::make_unique<CorrelationDiagram>(context));
+    static std::vector<DiagramDescriptor> diagrams {
+        pathDiagramDescriptor(),
+        correlationDiagramDescriptor(),
+    };
     return diagrams;
+}
+
+bool endsWithIgnoringCase(std::string_view text, std::string_view suffix)
+{
+    return text.size() >= suffix.size()
+        && std::ranges::equal(text.substr(text.size() - suffix.size()), suffix, [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a))
+                   == std::tolower(static_cast<unsigned char>(b));
+           });
+}
+
+} // namespace
+
+const std::vector<DiagramDescriptor> &diagramRegistry() { return registry(); }
+
+void registerDiagram(const DiagramDescriptor &descriptor) { registry().push_back(descriptor); }
+
+const DiagramDescriptor *diagramForSetupName(std::string_view fileName)
+{
+    for (const DiagramDescriptor &d : registry())
+        if (endsWithIgnoringCase(fileName, d.setupExtension))
+            return &d;
+    return nullptr;
+}
+
+const DiagramDescriptor *diagramForSetupFirstLine(std::string_view line)
+{
+    for (const DiagramDescriptor &d : registry())
+        if (d.isSetupFirstLine(line))
+            return &d;
+    return nullptr;
+}
+
+const DiagramDescriptor *diagramNamed(std::string_view name)
+{
+    for (const DiagramDescriptor &d : registry())
+        if (d.name == name)
+            return &d;
+    return nullptr;
 }

@@ -76,7 +76,8 @@ void savePicture(const QImage &canvas)
         AfxMessageBox(saveFailedMessage(*target, written));
 }
 
-std::unique_ptr<AnimationExport> startAnimationExport(const Diagram *running, QWidget *window)
+std::unique_ptr<AnimationExport> startAnimationExport(
+    const Diagram *running, std::string_view setupExtension, QWidget *window)
 {
     if (!running || !running->exportable()) {
         AfxMessageBox(tx(
@@ -87,7 +88,7 @@ std::unique_ptr<AnimationExport> startAnimationExport(const Diagram *running, QW
     if (!target)
         return nullptr;
     auto job = std::make_unique<AnimationExport>(*target, window);
-    const std::string setup = job->setupPath("export" + running->setupExtension());
+    const std::string setup = job->setupPath("export" + std::string(setupExtension));
     if (!running->exportSetup(setup)) {
         AfxMessageBox(tx("Export", "アニメーションを書き出せませんでした。"));
         return nullptr;

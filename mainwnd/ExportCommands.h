@@ -18,4 +18,5 @@ std::string exportedMessage(const std::string &file);
 // Asks for a GIF or MP4 file and starts writing the running diagram's animation, from its first
 // point to its last; nothing, after saying why where there is something to say, when there is
 // nothing to write or the person cancelled.
-std::unique_ptr<AnimationExport> startAnimationExport(const Diagram *running, QWidget *window);
+std::unique_ptr<AnimationExport> startAnimationExport(
+    const Diagram *running, std::string_view setupExtension, QWidget *window);

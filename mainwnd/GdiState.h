@@ -24,3 +24,7 @@ struct GdiState
     CPen *savedPen = nullptr;
     CBrush *savedBrush = nullptr;
 };
+
+// The layers, pens, brushes and fonts over the picture area's DC, from start-up to teardown.
+void createDrawingObjects(GdiState &gs, CWnd *canvas);
+void releaseDrawingObjects(GdiState &gs);

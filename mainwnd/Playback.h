@@ -1,17 +1,75 @@
 #pragma once
 
-// Where the animation stands: its clock, the point the next tick draws, and whether it plays.
-// The window's play/pause changes it, and so do the diagram's run and tick.
-struct Playback
+// Where the animation stands and the clock that moves it. One owner for both: the window's
+// play/pause and the clock's ticks go through it, and the diagram that runs only says what its
+// tick did; nothing else writes the state.
+
+#include "platform/WinTypes.h"
+
+class Diagram;
+class WindowControls;
+
+// What a diagram's tick did: drew the point the run stands at (the run moves on, unless paused
+// with its clock running), drew nothing of the run, or drew the run's last point.
+enum class TickOutcome { Next, Hold, End };
+
+// What the clock does while the run is paused and once it is over: stops, or runs on, each tick
+// redrawing the point the run stands at (a walking character goes on blinking there).
+enum class ClockAtRest { Stops, RunsOn };
+
+class Playback
 {
-    int periodMs = 350; // of the periodic tick while playing
-    unsigned clockId = 0; // the periodic tick; 0 when none runs
-    int index = 0; // the point the next tick draws
-    int lastIndex = 0; // the last point there is; -1 after a read that found none
-    bool ready = false; // there is something to play
-    bool playing = false;
-    bool held = false; // paused with the clock running: each tick redraws the current point
-    bool atEnd = false; // the last point was drawn and the clock still runs
+public:
+    explicit Playback(WindowControls &controls)
+        : m_controls(controls)
+    {
+    }
+    ~Playback();
+    Playback(const Playback &) = delete;
+    Playback &operator=(const Playback &) = delete;
+
+    int periodMs() const { return m_periodMs; }
+    int index() const { return m_index; } // the point the next tick draws
+    int lastIndex() const { return m_lastIndex; } // -1 after a read that found no point
+    bool ready() const { return m_ready; } // there is something to play
+    bool playing() const { return m_playing; }
+    bool held() const { return m_held; } // paused with the clock running
+    bool atEnd() const { return m_atEnd; } // the last point was drawn and the clock runs on
     // Ticks that nobody sees (a render between two captured frames) may leave the picture unshown.
-    bool unseen = false;
+    bool unseen() const { return m_unseen; }
+    void setUnseen(bool unseen) { m_unseen = unseen; }
+    // Where the run will stand after a tick with that outcome (a diagram's read-outs show it).
+    int indexAfter(TickOutcome outcome) const;
+
+    // A run's points, 0..lastIndex, played from the first at that period; a lastIndex below 0
+    // leaves nothing to play. How the clock rests is the diagram's.
+    void load(int lastIndex, int periodMs, ClockAtRest rest);
+    // Nothing plays any more: the clock stops, the run goes back to its start.
+    void reset();
+    // The run stands at that point of its points from now on.
+    void seek(int index);
+
+    // The play/pause button for the diagram that runs (nullptr: none): pauses what plays; at the
+    // end of a run, and when nothing plays, starts from the start or from where it was paused.
+    void pressPlay(Diagram *diagram);
+    // One tick of the clock, as the clock delivers it.
+    void tick();
+
+private:
+    void showPlaying(bool playing);
+    void startClock();
+    void stopClock();
+
+    WindowControls &m_controls;
+    Diagram *m_diagram = nullptr; // what the clock ticks
+    UINT m_clockId = 0; // 0 while no clock runs
+    int m_periodMs = 350;
+    int m_index = 0;
+    int m_lastIndex = 0;
+    ClockAtRest m_rest = ClockAtRest::Stops;
+    bool m_ready = false;
+    bool m_playing = false;
+    bool m_held = false;
+    bool m_atEnd = false;
+    bool m_unseen = false;
 };

@@ -1,52 +1,49 @@
 #include "mainwnd/WindowControls.h"
 
-#include "mainwnd/Clocks.h"
 #include "platform/CDialog.h"
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
 
-namespace {
+#include <algorithm>
 
-struct ButtonFaces
+bool WindowControls::attachButtons(const std::vector<Faces> &runButtons)
 {
-    int id, idle, active;
-};
-
-// In the order of WindowButton.
-constexpr std::array<ButtonFaces, static_cast<std::size_t>(WindowButton::Count)> kFaces { {
-    { IDC_PLAY_PAUSE, IDB_PLAY_IDLE, IDB_PLAY_ACTIVE },
-    { IDC_PATH_RUN, IDB_PATH_IDLE, IDB_PATH_ACTIVE },
-    { IDC_TEACH_CORRECTION, IDB_TEACH_IDLE, IDB_TEACH_ACTIVE },
-    { IDC_CORR_RUN, IDB_CORR_IDLE, IDB_CORR_ACTIVE },
-    { IDC_SLIDER_MODE, IDB_SLIDER_IDLE, IDB_SLIDER_ACTIVE },
-} };
-
-} // namespace
-
-bool WindowControls::attachButtons()
-{
-    // The hooks first, all of them, as the window's start-up has always taken them.
-    const WindowButton order[] = { WindowButton::TeachCorrection, WindowButton::Play,
-        WindowButton::PathRun, WindowButton::CorrelationRun, WindowButton::SliderMode };
-    for (WindowButton b : order)
-        if (!at(b).button.SubclassDlgItem(kFaces[static_cast<std::size_t>(b)].id, &m_window))
+    // The hooks in the order the window's start-up has always taken them.
+    std::vector<Faces> faces { { IDC_TEACH_CORRECTION, IDB_TEACH_IDLE, IDB_TEACH_ACTIVE },
+        { IDC_PLAY_PAUSE, IDB_PLAY_IDLE, IDB_PLAY_ACTIVE } };
+    faces.insert(faces.end(), runButtons.begin(), runButtons.end());
+    faces.push_back({ IDC_SLIDER_MODE, IDB_SLIDER_IDLE, IDB_SLIDER_ACTIVE });
+    m_buttons.clear();
+    for (const Faces &f : faces) {
+        auto b = std::make_unique<Button>();
+        b->faces = f;
+        if (!b->button.SubclassDlgItem(f.id, &m_window))
             return false;
-    for (std::size_t i = 0; i < kFaces.size(); ++i) {
-        Button &b = m_buttons[i];
-        b.button.LoadBitmaps(kFaces[i].idle, kFaces[i].active);
-        b.button.SizeToContent();
-        b.button.GetClientRect(&b.rect);
+        m_buttons.push_back(std::move(b));
+    }
+    for (const auto &b : m_buttons) {
+        b->button.LoadBitmaps(b->faces.idle, b->faces.active);
+        b->button.SizeToContent();
+        b->button.GetClientRect(&b->rect);
     }
     return true;
 }
 
-void WindowControls::showActive(WindowButton which, bool active)
+WindowControls::Button *WindowControls::find(int id)
 {
-    const ButtonFaces &faces = kFaces[static_cast<std::size_t>(which)];
-    Button &b = at(which);
-    const int face = active ? faces.active : faces.idle;
-    b.button.LoadBitmaps(face, face);
-    b.button.InvalidateRect(&b.rect);
+    const auto found
+        = std::ranges::find_if(m_buttons, [id](const auto &b) { return b->faces.id == id; });
+    return found == m_buttons.end() ? nullptr : found->get();
+}
+
+void WindowControls::showActive(int id, bool active)
+{
+    Button *b = find(id);
+    if (!b)
+        return;
+    const int face = active ? b->faces.active : b->faces.idle;
+    b->button.LoadBitmaps(face, face);
+    b->button.InvalidateRect(&b->rect);
 }
 
 void WindowControls::clearReadouts()
@@ -65,19 +62,13 @@ void WindowControls::enableScrollArrows(bool up, bool down, bool left, bool righ
             arrow->EnableWindow(enabled);
 }
 
-void WindowControls::killClocks(UINT tickId)
+void WindowControls::enable(std::initializer_list<int> ids, bool enabled)
 {
-    killTimer(kTimerPathView);
-    killTimer(kTimerCharacterBlink);
-    timeKillEvent(tickId);
-    killTimer(kTimerCorrelationCompose);
+    for (int id : ids)
+        if (CWnd *control = m_window.GetDlgItem(id))
+            control->EnableWindow(enabled);
 }
 
 void WindowControls::setTimer(UINT id, UINT periodMs) { m_window.SetTimer(id, periodMs); }
 
 void WindowControls::killTimer(UINT id) { m_window.KillTimer(id); }
-
-UINT WindowControls::startTick(UINT periodMs, DWORD_PTR user)
-{
-    return timeSetEvent(periodMs, 1, m_tickProcedure, user, TIME_PERIODIC);
-}

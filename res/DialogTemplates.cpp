@@ -21,7 +21,7 @@ DialogTemplate shown(DialogTemplate source)
 
 } // namespace
 
-DialogTemplate mainDialogTemplate()
+DialogTemplate mainDialogTemplate(const std::vector<ControlTemplate> &runButtons)
 {
     static const DialogTemplate t {
         IDD_TRACELET_DIALOG,
@@ -35,8 +35,6 @@ DialogTemplate mainDialogTemplate()
             { 1, K::DefPushButton, "OK", 252, 0, 50, 14, CS_HIDDEN },
             { 2, K::PushButton, TX_NOOP("Dialogs", "ｷｬﾝｾﾙ"), 307, 241, 50, 14 },
             { IDC_CANVAS, K::Picture, "129", 3, 2, 300, 233 },
-            { IDC_PATH_RUN, K::OwnerDrawButton, "", 6, 243, 29, 15 },
-            { IDC_CORR_RUN, K::OwnerDrawButton, "", 39, 243, 29, 15 },
             { IDC_PLAY_PAUSE, K::OwnerDrawButton, "", 75, 243, 32, 14 },
             { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "時間"), 130, 243, 18, 12, CS_CENTER },
             { IDC_EDIT_TIME, K::Edit, "", 148, 243, 33, 12, CS_READONLY | CS_RIGHT },
@@ -58,7 +56,11 @@ DialogTemplate mainDialogTemplate()
             { IDC_SCROLL_DOWN, K::PushButton, "↓", 325, 186, 14, 15 },
         },
     };
-    return shown(t);
+    // The diagrams' run buttons follow the picture, in the order of the diagrams.
+    DialogTemplate withButtons = t;
+    withButtons.controls.insert(
+        withButtons.controls.begin() + 3, runButtons.begin(), runButtons.end());
+    return shown(withButtons);
 }
 
 DialogTemplate aboutDialogTemplate()

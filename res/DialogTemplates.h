@@ -2,8 +2,11 @@
 
 #include "platform/DialogTemplate.h"
 
+#include <vector>
+
 // The dialog templates of the program, as tables, with their texts in the window's language.
-DialogTemplate mainDialogTemplate(); // 102
+// The main window with the run buttons of the diagrams.
+DialogTemplate mainDialogTemplate(const std::vector<ControlTemplate> &runButtons); // 102
 DialogTemplate aboutDialogTemplate(); // 100
 DialogTemplate confirmDialogTemplate(); // 148
 DialogTemplate corrSetupDialogTemplate(); // 142

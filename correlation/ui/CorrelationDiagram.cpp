@@ -5,7 +5,6 @@
 #include "data/NumberText.h"
 #include "data/Translate.h"
 #include "mainwnd/CConfirmDlg.h"
-#include "mainwnd/Clocks.h"
 #include "mainwnd/DataFileMessage.h"
 #include "mainwnd/PictureSize.h"
 #include "mainwnd/Playback.h"
@@ -16,18 +15,44 @@
 #include <algorithm>
 #include <filesystem>
 
+namespace {
+
+constexpr UINT kTimerCompose = 3; // shows the layers and the elapsed time
+
+bool isCorrelationSetupLine(std::string_view line) { return line.starts_with(kCorrSetupMagic); }
+
+std::unique_ptr<Diagram> createCorrelationDiagram(const DiagramContext &context)
+{
+    return std::make_unique<CorrelationDiagram>(context);
+}
+
+} // namespace
+
+const DiagramDescriptor &correlationDiagramDescriptor()
+{
+    static const DiagramDescriptor descriptor {
+        "correlation",
+        ".kvs",
+        isCorrelationSetupLine,
+        { IDC_CORR_RUN, 39, 243, 29, 15, IDB_CORR_IDLE, IDB_CORR_ACTIVE, "MainWindow",
+            TX_NOOP("MainWindow", "相関図実行/終了") },
+        false,
+        createCorrelationDiagram,
+    };
+    return descriptor;
+}
+
 CorrelationDiagram::CorrelationDiagram(const DiagramContext &context)
     : pb(context.playback)
+    , m_runButton(context.runButton)
     , gs(context.gdi)
     , ui(context.controls)
 {
 }
 
-int CorrelationDiagram::runButtonId() const { return IDC_CORR_RUN; }
-
 int CorrelationDiagram::setupDialogId() const { return IDD_CORR_SETUP; }
 
-bool CorrelationDiagram::runOrStop(bool anotherRunning)
+bool CorrelationDiagram::runOrStop(bool anotherRunning, const std::string &setupToLoad)
 {
     if (!m_running && m_setup.done
         && !confirm(tx("CorrelationDiagram", "前回設定内容が存在します。修正しますか？")))
@@ -36,7 +61,10 @@ bool CorrelationDiagram::runOrStop(bool anotherRunning)
         stop();
         return false;
     }
-    return !anotherRunning && start();
+    m_setup.fileToLoad = setupToLoad;
+    const bool started = !anotherRunning && start();
+    m_setup.fileToLoad.clear();
+    return started;
 }
 
 bool CorrelationDiagram::start()
@@ -56,20 +84,16 @@ bool CorrelationDiagram::start()
         columns.yColumn = m_setup.values.yColumn;
         columns.useY = true;
         rowCount = loadDataColumnsWithMessage(columns, m.points, false, m_dataFileMessage);
-        pb.lastIndex = m.points.lastIndex;
         if (rowCount > 0) {
             widenFrameToData(m.frame, m.points);
             computeFrame(m.frame, m_setup.values);
-            pb.index = 0;
-            pb.ready = true;
             ui.slider.SetRange(1, rowCount, TRUE);
             if (rowCount > 1000)
                 ui.slider.SetPageSize((rowCount + 1) / 100);
         }
     }
     // A file without any data row shows the empty frame; nothing of an earlier run may play.
-    if (rowCount == 0)
-        pb.ready = false;
+    pb.load(rowCount > 0 ? m.points.lastIndex : -1, m_setup.values.plotSpeedMs, ClockAtRest::Stops);
 
     gs.plotDC.SelectObject(&gs.plotLayer);
     clearLayer(gs, gs.plotDC);
@@ -89,56 +113,44 @@ bool CorrelationDiagram::start()
     composeToCanvas(gs);
 
     m_running = true;
-    ui.setTimer(kTimerCorrelationCompose, 300);
-    ui.showActive(WindowButton::CorrelationRun, true);
+    ui.setTimer(kTimerCompose, 300);
+    ui.showActive(m_runButton, true);
     return true;
 }
 
 void CorrelationDiagram::stop()
 {
-    if (pb.playing) {
-        ui.showActive(WindowButton::Play, false);
-        pb.playing = false;
-    }
-    ui.killClocks(pb.clockId);
+    pb.reset();
+    ui.killTimer(kTimerCompose);
     CorrelationModel &m = *m_model;
     if (m.sliderMode) {
-        ui.showActive(WindowButton::SliderMode, false);
+        ui.showActive(IDC_SLIDER_MODE, false);
         m.sliderMode = false;
     }
     m.points.clear();
-    pb.index = 0;
-    pb.lastIndex = 0;
     m_setup.dataFileGiven = false;
     gs.plotDC.SelectObject(&gs.plotLayer);
     clearLayer(gs, gs.plotDC);
     m_running = false;
-    ui.showActive(WindowButton::CorrelationRun, false);
+    ui.showActive(m_runButton, false);
 }
 
 bool CorrelationDiagram::prepareToPlay()
 {
-    return pb.ready && !m_model->sliderMode && m_setup.values.plotSpeedMs > 0;
+    return pb.ready() && !m_model->sliderMode && m_setup.values.plotSpeedMs > 0;
 }
 
-void CorrelationDiagram::play()
+void CorrelationDiagram::play(bool)
 {
-    pb.periodMs = m_setup.values.plotSpeedMs;
-    timeKillEvent(pb.clockId);
     gs.plotDC.SelectObject(&gs.plotLayer);
-    if (pb.index == pb.lastIndex) {
-        pb.index = 0;
+    // From the first point the plot starts on a clean layer.
+    if (pb.index() == 0)
         clearLayer(gs, gs.plotDC);
-    } else if (pb.index == 0) {
-        clearLayer(gs, gs.plotDC);
-    }
-    pb.clockId = ui.startTick(static_cast<UINT>(pb.periodMs), kTickCorrelation);
 }
 
 void CorrelationDiagram::pause()
 {
-    timeKillEvent(pb.clockId);
-    if (pb.index != 0)
+    if (pb.index() != 0)
         gs.plotDC.SelectObject(&gs.plotLayer);
 }
 
@@ -180,44 +192,32 @@ void CorrelationDiagram::drawUnseenTick(int i)
     drawStatistics(m, gs, i, gs.plotDC);
 }
 
-void CorrelationDiagram::tick()
+TickOutcome CorrelationDiagram::tick()
 {
     CorrelationModel &m = *m_model;
-    const int i = pb.index;
+    const int i = pb.index();
     // The tick never reads outside the loaded points, whatever the indices hold.
-    if (i > pb.lastIndex || !m.points.holds(i)) {
-        timeKillEvent(pb.clockId);
-        pb.playing = false;
-        ui.showActive(WindowButton::Play, false);
-        return;
-    }
+    if (i > pb.lastIndex() || !m.points.holds(i))
+        return TickOutcome::End;
     const auto at = static_cast<std::size_t>(i);
     const int px = toPixelX(m.frame, m.points.x[at]);
     const int py = toPixelY(m.frame, m.points.y[at]);
-    if (pb.unseen && i > 0 && i < pb.lastIndex)
+    if (pb.unseen() && i > 0 && i < pb.lastIndex())
         drawUnseenTick(i);
     else
         drawTick(i, px, py);
     m.lastPointX = px;
     m.lastPointY = py;
-
-    pb.index = i + 1;
-    if (pb.index > pb.lastIndex) {
-        pb.index = pb.lastIndex;
-        ui.showActive(WindowButton::Play, false);
-        pb.playing = false;
-        timeKillEvent(pb.clockId);
-        pb.held = false;
-    }
+    return i == pb.lastIndex() ? TickOutcome::End : TickOutcome::Next;
 }
 
 void CorrelationDiagram::onTimer(UINT id)
 {
-    if (id != kTimerCorrelationCompose)
+    if (id != kTimerCompose)
         return;
     composeToCanvas(gs);
-    if (!m_model->sliderMode && m_setup.values.plotSpeedMs > 0 && pb.playing)
-        showElapsedTime(pb.index);
+    if (!m_model->sliderMode && m_setup.values.plotSpeedMs > 0 && pb.playing())
+        showElapsedTime(pb.index());
 }
 
 // Elapsed time counts plotted points, not wall-clock time.
@@ -228,7 +228,7 @@ void CorrelationDiagram::showElapsedTime(int index)
         2));
 }
 
-bool CorrelationDiagram::exportable() const { return m_running && pb.ready; }
+bool CorrelationDiagram::exportable() const { return m_running && pb.ready(); }
 
 FileWriteResult CorrelationDiagram::exportSetup(const std::string &path) const
 {
@@ -249,7 +249,7 @@ void CorrelationDiagram::sliderMode()
 {
     CorrelationModel &m = *m_model;
     if (m.sliderMode) {
-        ui.showActive(WindowButton::SliderMode, false);
+        ui.showActive(IDC_SLIDER_MODE, false);
         m.sliderMode = false;
         gs.patchDC.SelectObject(&gs.patchLayer);
         gs.savedPen = gs.patchDC.SelectObject(&gs.penWhite2);
@@ -257,9 +257,9 @@ void CorrelationDiagram::sliderMode()
         gs.patchDC.Rectangle(0, 0, 20, 80);
         gs.patchDC.SelectObject(gs.savedPen);
         gs.patchDC.SelectObject(gs.savedBrush);
-    } else if (!pb.playing && m_running && pb.ready) {
+    } else if (!pb.playing() && m_running && pb.ready()) {
         // Without data there is no point to mark: a marker at (0, 0) and 0.00 would be invented.
-        ui.showActive(WindowButton::SliderMode, true);
+        ui.showActive(IDC_SLIDER_MODE, true);
         m.sliderMode = true;
         m.sliderFirstMarker = true;
     }
@@ -270,10 +270,10 @@ void CorrelationDiagram::sliderMoved() { showSliderPosition(); }
 void CorrelationDiagram::showSliderPosition()
 {
     CorrelationModel &m = *m_model;
-    if (!m.sliderMode || !m.points.holds(pb.lastIndex))
+    if (!m.sliderMode || !m.points.holds(pb.lastIndex()))
         return;
     // The slider's range follows the rows read; never look outside them.
-    const int i = std::clamp(ui.slider.GetPos() - 1, 0, pb.lastIndex);
+    const int i = std::clamp(ui.slider.GetPos() - 1, 0, pb.lastIndex());
     const auto at = static_cast<std::size_t>(i);
 
     gs.plotDC.SelectObject(&gs.plotLayer);

@@ -6,28 +6,25 @@
 
 #include "correlation/core/CorrSetupFile.h"
 #include "correlation/core/CorrelationModel.h"
-#include "mainwnd/Diagram.h"
+#include "mainwnd/DiagramRegistry.h"
 
 #include <memory>
 
-class CorrelationDiagram final : public Diagram
+class CorrelationDiagram final : public Diagram, PointSlider
 {
 public:
     explicit CorrelationDiagram(const DiagramContext &context);
 
-    DiagramKind kind() const override { return DiagramKind::Correlation; }
-    int runButtonId() const override;
     bool running() const override { return m_running; }
-    bool runOrStop(bool anotherRunning) override;
+    bool runOrStop(bool anotherRunning, const std::string &setupToLoad) override;
     void forgetSetup() override { m_setup.done = false; }
     bool prepareToPlay() override;
-    void play() override;
+    void play(bool fromStart) override;
     void pause() override;
-    void tick() override;
+    TickOutcome tick() override;
     void onTimer(UINT id) override;
+    DiagramCapabilities capabilities() override { return { .slider = this }; }
 
-    std::string setupExtension() const override { return ".kvs"; }
-    void loadSetupAtNextStart(const std::string &path) override { m_setup.fileToLoad = path; }
     bool exportable() const override;
     FileWriteResult exportSetup(const std::string &path) const override;
     int setupDialogId() const override;
@@ -36,13 +33,12 @@ public:
     int dataStartRow() const override { return m_setup.values.dataStartRow; }
     bool isStartNote(const std::string &message) const override;
 
-    void sliderMode() override;
-    void sliderMoved() override;
-
     CorrSetup &setup() { return m_setup; }
     CorrelationModel &model() { return *m_model; }
 
 private:
+    void sliderMode() override;
+    void sliderMoved() override;
     bool start();
     void stop();
     void showSliderPosition();
@@ -51,6 +47,7 @@ private:
     void drawUnseenTick(int i);
 
     Playback &pb;
+    int m_runButton;
     GdiState &gs;
     WindowControls &ui;
     CorrSetup m_setup;
@@ -58,3 +55,5 @@ private:
     std::string m_dataFileMessage; // what the last read told the person; empty for a clean file
     bool m_running = false;
 };
+
+const DiagramDescriptor &correlationDiagramDescriptor();

@@ -8,7 +8,6 @@
 #include "data/Translate.h"
 #include "data/TruncToInt.h"
 #include "mainwnd/CConfirmDlg.h"
-#include "mainwnd/Clocks.h"
 #include "mainwnd/DataFileMessage.h"
 #include "mainwnd/GdiState.h"
 #include "mainwnd/PictureSize.h"
@@ -30,30 +29,58 @@ constexpr int kDefaultTickPeriodMs = 350;
 // A path data file: its heading line, then X, Y, direction, interpolation and plot speed.
 constexpr int kPathDataStartRow = 2;
 
+constexpr UINT kTimerView = 1; // refreshes the view until play starts
+constexpr UINT kTimerBlink = 2; // alternates the two characters and shows the elapsed time
+
 std::string absolutePath(const std::string &path)
 {
     return std::filesystem::absolute(path).string();
 }
 
+bool isPathSetupLine(std::string_view line) { return line == kPathSetupMagic; }
+
+std::unique_ptr<Diagram> createPathDiagram(const DiagramContext &context)
+{
+    return std::make_unique<PathDiagram>(context);
+}
+
 } // namespace
+
+const DiagramDescriptor &pathDiagramDescriptor()
+{
+    static const DiagramDescriptor descriptor {
+        "path",
+        ".kvt",
+        isPathSetupLine,
+        { IDC_PATH_RUN, 6, 243, 29, 15, IDB_PATH_IDLE, IDB_PATH_ACTIVE, "MainWindow",
+            TX_NOOP("MainWindow", "経路図実行/終了") },
+        true,
+        createPathDiagram,
+    };
+    return descriptor;
+}
 
 PathDiagram::PathDiagram(const DiagramContext &context)
     : pb(context.playback)
+    , m_runButton(context.runButton)
     , gs(context.gdi)
     , ui(context.controls)
     , m_startupDirectory(std::filesystem::current_path().string())
 {
 }
 
-int PathDiagram::runButtonId() const { return IDC_PATH_RUN; }
-
 int PathDiagram::setupDialogId() const { return IDD_PATH_SETUP; }
 
 int PathDiagram::dataStartRow() const { return kPathDataStartRow; }
 
-int PathDiagram::framePeriodMs() const { return pb.periodMs; }
+int PathDiagram::framePeriodMs() const { return pb.periodMs(); }
 
-bool PathDiagram::runOrStop(bool anotherRunning)
+DiagramCapabilities PathDiagram::capabilities()
+{
+    return { .map = this, .pointer = this, .slider = nullptr, .teaching = this };
+}
+
+bool PathDiagram::runOrStop(bool anotherRunning, const std::string &setupToLoad)
 {
     // The correlation diagram owns the clocks, the arrays and the picture while it runs.
     if (anotherRunning)
@@ -64,7 +91,9 @@ bool PathDiagram::runOrStop(bool anotherRunning)
     }
     if (m_setup.done && !confirm(tx("PathDiagram", "前回設定内容が存在します。修正しますか？")))
         m_setup.done = false;
+    m_setup.fileToLoad = setupToLoad;
     const bool accepted = start();
+    m_setup.fileToLoad.clear();
     // A failed background, or a cancelled setup before any background, ends in a clean state.
     if (!m_model->backgroundLoaded)
         stop();
@@ -86,36 +115,33 @@ bool PathDiagram::start()
     const bool fromDataFile = m_setup.dataFileGiven && m.source == PathSource::DataFile;
     // A data file without rows plays nothing, also not what an earlier run left in the arrays.
     if (fromDataFile) {
-        pb.ready = false;
         DataColumns columns;
         columns.path = m_setup.values.dataFilePath;
         columns.startRow = kPathDataStartRow;
         columns.useY = columns.useDirection = columns.useInterpSpeed = columns.usePlotSpeed = true;
         std::string message;
         const int rows = loadDataColumnsWithMessage(columns, m.points, true, message);
-        pb.lastIndex = m.points.lastIndex;
+        int periodMs = pb.periodMs();
         if (rows > 0) {
-            pb.periodMs = truncToInt(m.points.firstRowPlotSpeed);
-            pb.ready = true;
-            pb.index = 0;
-            pb.atEnd = false;
-            if (pb.periodMs <= 0) {
+            periodMs = truncToInt(m.points.firstRowPlotSpeed);
+            if (periodMs <= 0) {
                 AfxMessageBox(tx("PathDiagram",
                     "データファイル1行目のＰＬＯＴ速度（5列目）が正の数ではありません。"
                     "350 msec 間隔で再生します。"));
-                pb.periodMs = kDefaultTickPeriodMs;
+                periodMs = kDefaultTickPeriodMs;
             }
         }
+        pb.load(rows > 0 ? m.points.lastIndex : -1, periodMs, ClockAtRest::RunsOn);
     }
 
-    ui.showActive(WindowButton::PathRun, true);
+    ui.showActive(m_runButton, true);
     m_running = true;
     if (m_setup.character2Given)
         m.blink = true;
     // A character file OK told about is not told again while it stays as it was.
     m_reportedCharacters = std::exchange(m_setup.charactersTold, {});
     if (loadBackground())
-        ui.setTimer(kTimerPathView, 200);
+        ui.setTimer(kTimerView, 200);
     if (m.source == PathSource::Teaching)
         m.teaching.count = 0;
     return true;
@@ -163,25 +189,17 @@ bool PathDiagram::loadBackground()
 
 void PathDiagram::stop()
 {
-    if (pb.playing) {
-        ui.showActive(WindowButton::Play, false);
-        pb.playing = false;
-    }
-    ui.killClocks(pb.clockId);
-    ui.showActive(WindowButton::PathRun, false);
+    pb.reset();
+    ui.killTimer(kTimerView);
+    ui.killTimer(kTimerBlink);
+    ui.showActive(m_runButton, false);
     if (m_model->source == PathSource::Correcting)
-        ui.showActive(WindowButton::TeachCorrection, false);
+        ui.showActive(IDC_TEACH_CORRECTION, false);
     m_running = false;
 
     gs.plotBitmap.DeleteObject();
     gs.zoomBitmap.DeleteObject();
     m_model = std::make_unique<PathModel>();
-
-    pb.ready = false;
-    pb.held = false;
-    pb.index = 0;
-    pb.lastIndex = 0;
-    pb.atEnd = false;
     m_setup.backgroundGiven = m_setup.characterGiven = m_setup.character2Given
         = m_setup.dataFileGiven = false;
     ui.setZoomText(tx("PathView", "等倍"));
@@ -191,61 +209,47 @@ void PathDiagram::stop()
 bool PathDiagram::prepareToPlay()
 {
     const PathModel &m = *m_model;
-    if (m.source == PathSource::Teaching && !pb.ready) {
+    // Taught points can play once there are two of them.
+    const bool teaching = m.source == PathSource::Teaching;
+    const bool ready = teaching ? m.teaching.count > 1 : pb.ready();
+    if (teaching && !ready) {
         AfxMessageBox(tx("PathDiagram", "教示ポイントを2点以上指定してから再生してください。"));
         return false;
     }
-    if (!pb.ready || m.source == PathSource::Correcting || !m.backgroundLoaded)
+    if (!ready || m.source == PathSource::Correcting || !m.backgroundLoaded)
         return false;
     // Taught points become the route first; a route that cannot be built starts nothing.
     return m.source != PathSource::Teaching || routeTeachingPoints();
 }
 
-void PathDiagram::play()
+void PathDiagram::play(bool fromStart)
 {
     gs.plotDC.SelectObject(&gs.penMagenta2);
-    // At the last point with the clock stopped the run is over; held there, it resumes.
-    if (pb.index == pb.lastIndex && !pb.held) {
-        // A clean background at the zoom in use: the trajectory starts again from point 0.
+    // A clean background at the zoom in use: the trajectory starts again from point 0.
+    if (fromStart)
         drawBackgroundAtZoom();
-        pb.index = 0;
-    }
-    ui.killTimer(kTimerPathView);
-    if (pb.held)
-        pb.held = false;
-    else
-        pb.clockId = ui.startTick(static_cast<UINT>(std::max(pb.periodMs, 0)), kTickPath);
+    ui.killTimer(kTimerView);
     // The same clock shows the time, with one character as with two.
-    ui.setTimer(kTimerCharacterBlink, 300);
-}
-
-void PathDiagram::pause()
-{
-    if (pb.atEnd) {
-        timeKillEvent(pb.clockId);
-        pb.atEnd = false;
-    } else {
-        pb.held = true; // the clock runs on; each tick redraws the current point
-    }
+    ui.setTimer(kTimerBlink, 300);
 }
 
 void PathDiagram::onTimer(UINT id)
 {
     PathModel &m = *m_model;
     switch (id) {
-    case kTimerPathView:
+    case kTimerView:
         // The default background is placed like a named one, so one view serves both.
         showView();
         // In teaching mode the canvas is refreshed once; the mouse handlers draw from then on.
         if (m.source == PathSource::Teaching)
-            ui.killTimer(kTimerPathView);
+            ui.killTimer(kTimerView);
         break;
-    case kTimerCharacterBlink:
+    case kTimerBlink:
         if (m.blink)
             m.characterFrame = m.characterFrame == 1 ? 2 : 1;
-        if (m_running && pb.periodMs > 0) {
+        if (m_running && pb.periodMs() > 0) {
             // Elapsed time counts plotted points, not wall-clock time.
-            const long long ms = static_cast<long long>(pb.periodMs) * pb.index;
+            const long long ms = static_cast<long long>(pb.periodMs()) * pb.index();
             ui.editTime.SetWindowText(formatFixed(static_cast<double>(ms) * 0.001, 2));
         }
         break;
@@ -257,7 +261,7 @@ void PathDiagram::onTimer(UINT id)
 bool PathDiagram::exportable() const
 {
     // A teaching run has its route only once it plays; then it is a data file like any other.
-    return m_running && m_model->source == PathSource::DataFile && pb.ready;
+    return m_running && m_model->source == PathSource::DataFile && pb.ready();
 }
 
 FileWriteResult PathDiagram::exportSetup(const std::string &path) const

@@ -4,7 +4,7 @@
 // or along the route built from points taught with the mouse; the view follows it, zooms and
 // scrolls.
 
-#include "mainwnd/Diagram.h"
+#include "mainwnd/DiagramRegistry.h"
 #include "path/core/PathModel.h"
 #include "path/core/PathSetupFile.h"
 #include "path/core/PointMapping.h"
@@ -15,24 +15,21 @@
 
 class CDC;
 
-class PathDiagram final : public Diagram
+class PathDiagram final : public Diagram, MapNavigation, PointerInput, TeachingTools
 {
 public:
     explicit PathDiagram(const DiagramContext &context);
 
-    DiagramKind kind() const override { return DiagramKind::Path; }
-    int runButtonId() const override;
     bool running() const override { return m_running; }
-    bool runOrStop(bool anotherRunning) override;
+    bool runOrStop(bool anotherRunning, const std::string &setupToLoad) override;
     void forgetSetup() override { m_setup.done = false; }
     bool prepareToPlay() override;
-    void play() override;
-    void pause() override;
-    void tick() override;
+    void play(bool fromStart) override;
+    void pause() override { }
+    TickOutcome tick() override;
     void onTimer(UINT id) override;
-
-    std::string setupExtension() const override { return ".kvt"; }
-    void loadSetupAtNextStart(const std::string &path) override { m_setup.fileToLoad = path; }
+    bool mayClose() override;
+    DiagramCapabilities capabilities() override;
     bool exportable() const override;
     FileWriteResult exportSetup(const std::string &path) const override;
     int setupDialogId() const override;
@@ -44,13 +41,6 @@ public:
     std::vector<std::string> viewArguments(const std::string &folder) const override;
     bool markPoints(const std::vector<std::array<double, 2>> &points) override;
 
-    void zoom(int steps) override;
-    void scroll(ScrollDirection direction) override;
-    void mouseMoved(POINT point, bool inPicture) override;
-    void clicked(POINT point) override;
-    void teachCorrection() override;
-    bool mayClose() override;
-
     PathSetup &setup() { return m_setup; }
     // Where the default background bitmap1.bmp is looked for: the folder the program started in.
     void setStartupDirectory(std::string folder) { m_startupDirectory = std::move(folder); }
@@ -58,6 +48,13 @@ public:
 
 private:
     struct Place;
+
+    void zoom(int steps) override;
+    void scroll(ScrollDirection direction) override;
+    void showScrollArrows() override;
+    void mouseMoved(POINT point, bool inPicture) override;
+    void clicked(POINT point) override;
+    void teachCorrection() override;
 
     bool start();
     void stop();
@@ -74,7 +71,6 @@ private:
     bool beyondEdge(ScrollDirection direction) const;
     bool walkerTakesBack(ScrollDirection direction);
     void moveView(ScrollDirection direction);
-    void showScrollArrows();
     void stampCharacter(int x, int y, double degrees);
     bool routeTeachingPoints();
     Place placeOf(POINT point) const;
@@ -83,6 +79,7 @@ private:
     void redrawRings(int picked);
 
     Playback &pb;
+    int m_runButton;
     GdiState &gs;
     WindowControls &ui;
     PathSetup m_setup;
@@ -92,3 +89,5 @@ private:
     std::string m_startupDirectory; // where the default background bitmap1.bmp is looked for
     bool m_running = false;
 };
+
+const DiagramDescriptor &pathDiagramDescriptor();

@@ -101,17 +101,17 @@ void PathDiagram::stampCharacter(int x, int y, double degrees)
         kCharacterSide, pixels, &info, DIB_RGB_COLORS, SRCAND);
 }
 
-void PathDiagram::tick()
+TickOutcome PathDiagram::tick()
 {
     PathModel &m = *m_model;
     CDC *canvas = gs.canvasDC;
-    const bool animating = m.source == PathSource::DataFile && (pb.playing || pb.held);
+    const bool animating = m.source == PathSource::DataFile && (pb.playing() || pb.held());
     // Nothing to draw from unless the points lie within the arrays.
-    if (!animating || !canvas || !m.points.holds(pb.lastIndex)) {
+    if (!animating || !canvas || !m.points.holds(pb.lastIndex())) {
         showView();
-        return;
+        return TickOutcome::Hold;
     }
-    const int i = std::clamp(pb.index, 0, pb.lastIndex);
+    const int i = std::clamp(pb.index(), 0, pb.lastIndex());
     const double x = m.points.x[static_cast<std::size_t>(i)];
     const double y = m.points.y[static_cast<std::size_t>(i)];
     const double degrees = m.points.direction[static_cast<std::size_t>(i)];
@@ -144,15 +144,10 @@ void PathDiagram::tick()
         gs.plotDC.LineTo(p.bx, p.by);
     }
 
-    const int next = i + 1;
-    if (next > pb.lastIndex) {
-        pb.atEnd = true;
-        pb.index = pb.lastIndex;
-    } else {
-        pb.index = pb.held ? i : next;
-    }
-
-    const std::size_t shown = static_cast<std::size_t>(pb.index);
+    const TickOutcome outcome = i == pb.lastIndex() ? TickOutcome::End : TickOutcome::Next;
+    // The read-outs and the character show the point the run stands at after this tick.
+    const int after = pb.indexAfter(outcome);
+    const std::size_t shown = static_cast<std::size_t>(after);
     std::string text = tx("PathPicture", "X位置 : ");
     appendFixed(text, m.points.x[shown], 2);
     canvas->TextOut(10, 10, text);
@@ -160,7 +155,7 @@ void PathDiagram::tick()
     appendFixed(text, m.points.y[shown], 2);
     canvas->TextOut(10, 24, text);
 
-    if (m_setup.characterGiven && pb.index > 0) {
+    if (m_setup.characterGiven && after > 0) {
         const int left = p.bx - kHalfSprite, top = p.by - kHalfSprite;
         gs.overlayDC.SelectObject(&gs.overlayLayer);
         gs.zoomDC.BitBlt(m.lastPointX - kHalfSprite, m.lastPointY - kHalfSprite, kCharacterSide,
@@ -172,4 +167,5 @@ void PathDiagram::tick()
     }
     m.lastPointX = p.bx;
     m.lastPointY = p.by;
+    return outcome;
 }

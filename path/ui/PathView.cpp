@@ -64,7 +64,8 @@ void PathDiagram::redrawAtZoom()
 {
     PathModel &m = *m_model;
     drawBackgroundAtZoom();
-    const int last = std::min({ pb.index, pb.lastIndex, static_cast<int>(m.points.size()) - 1 });
+    const int last
+        = std::min({ pb.index(), pb.lastIndex(), static_cast<int>(m.points.size()) - 1 });
     for (int i = 0; i <= last; ++i) {
         const MappedPoint p = mapPathPoint(m.view, m.points.x[static_cast<std::size_t>(i)],
             m.points.y[static_cast<std::size_t>(i)]);
@@ -83,7 +84,7 @@ void PathDiagram::zoom(int steps)
     // Teaching points are entered and corrected at full size only.
     const bool teaching = m.source == PathSource::Teaching || m.source == PathSource::Correcting;
     const int zoomIndex = v.zoomIndex + steps;
-    if (!pb.ready || zoomIndex < 0 || zoomIndex > kLastZoomIndex || teaching || !m_running)
+    if (!pb.ready() || zoomIndex < 0 || zoomIndex > kLastZoomIndex || teaching || !m_running)
         return;
     v.zoomIndex = zoomIndex;
     redrawAtZoom();
@@ -144,12 +145,12 @@ void PathDiagram::showScrollArrows()
 bool PathDiagram::walkerTakesBack(ScrollDirection direction)
 {
     PathModel &m = *m_model;
-    const bool followed = m.source == PathSource::DataFile && (pb.playing || pb.held);
-    if (!followed || pb.index <= 0 || !m.points.holds(pb.index))
+    const bool followed = m.source == PathSource::DataFile && (pb.playing() || pb.held());
+    if (!followed || pb.index() <= 0 || !m.points.holds(pb.index()))
         return false;
     const MapView kept = m.view;
     moveView(direction);
-    const auto at = static_cast<std::size_t>(pb.index);
+    const auto at = static_cast<std::size_t>(pb.index());
     const MappedPoint p = mapPathPoint(m.view, m.points.x[at], m.points.y[at]);
     const MapView moved = m.view;
     scrollToEdge(p.px, p.py);

@@ -12,6 +12,7 @@
 #include "path/core/TeachingRoute.h"
 #include "path/ui/PathDiagram.h"
 #include "platform/Platform.h"
+#include "res/ControlIds.h"
 
 #include <cmath>
 
@@ -89,8 +90,6 @@ void PathDiagram::addPoint(const Place &place)
     points.x[at] = place.data.x;
     points.y[at] = place.data.y;
     points.count = n + 1;
-    if (points.count > 1)
-        pb.ready = true;
     drawRing(gs, gs.penTeal2, place.column, place.row);
     showView();
 }
@@ -172,13 +171,14 @@ void PathDiagram::clicked(POINT point)
 void PathDiagram::teachCorrection()
 {
     PathModel &m = *m_model;
-    if (!pb.ready)
+    // Points are corrected once two of them make a route.
+    if (m.teaching.count < 2)
         return;
     if (m.source == PathSource::Teaching) {
-        ui.showActive(WindowButton::TeachCorrection, true);
+        ui.showActive(IDC_TEACH_CORRECTION, true);
         m.source = PathSource::Correcting;
     } else if (m.source == PathSource::Correcting) {
-        ui.showActive(WindowButton::TeachCorrection, false);
+        ui.showActive(IDC_TEACH_CORRECTION, false);
         m.source = PathSource::Teaching;
     }
 }
@@ -203,7 +203,6 @@ bool PathDiagram::routeTeachingPoints()
     const TeachingRouteResult result = buildTeachingRoute(
         m.teaching, settings, m.spline, m.view.zoomIndex, m.points, &fileError);
     if (result == TeachingRouteResult::TooFewPoints) {
-        pb.ready = false;
         AfxMessageBox(tx("Teaching", "教示ポイントを2点以上指定してから再生してください。"));
         return false;
     }
@@ -212,11 +211,8 @@ bool PathDiagram::routeTeachingPoints()
         return false;
     }
     // The route plays like a data file from its first point, at the period its file records.
-    pb.periodMs = playedPeriodMs(settings);
     m.source = PathSource::DataFile;
-    pb.lastIndex = m.points.lastIndex;
-    pb.index = 0;
-    pb.atEnd = false;
+    pb.load(m.points.lastIndex, playedPeriodMs(settings), ClockAtRest::RunsOn);
     if (result == TeachingRouteResult::BuiltFileNotWritten)
         AfxMessageBox(
             tx("Teaching",

@@ -70,7 +70,7 @@ protected:
 
     void playToEnd()
     {
-        for (int i = 0; i < 100000 && pb().playing; ++i)
+        for (int i = 0; i < 100000 && pb().playing(); ++i)
             scripted.advance(corr().setup().values.plotSpeedMs);
     }
 
@@ -130,23 +130,23 @@ TEST_F(CorrelationRunTest, plotSpeed_animatesPointByPoint_toTheEnd_restarts_andS
 
     click(IDC_PLAY_PAUSE);
     scripted.advance(100);
-    EXPECT_EQ(pb().index, 1);
+    EXPECT_EQ(pb().index(), 1);
     EXPECT_TRUE(readout(0, kNoReadout)); // none after the first point
     scripted.advance(550);
-    EXPECT_EQ(pb().index, 6); // points 0..5 drawn
+    EXPECT_EQ(pb().index(), 6); // points 0..5 drawn
     EXPECT_FALSE(readout(0, kNoReadout));
     EXPECT_EQ(text(IDC_EDIT_TIME), "0.50"); // timer 3 at 600 ms saw five points plotted
 
     click(IDC_PLAY_PAUSE); // pause
     scripted.advance(1000);
-    EXPECT_EQ(pb().index, 6);
+    EXPECT_EQ(pb().index(), 6);
     click(IDC_PLAY_PAUSE); // resume: the next tick draws point 6
     scripted.advance(100);
-    EXPECT_EQ(pb().index, 7);
+    EXPECT_EQ(pb().index(), 7);
     EXPECT_EQ(corrModel().lastPointX, pixelX(30));
 
     playToEnd();
-    EXPECT_EQ(pb().index, pb().lastIndex);
+    EXPECT_EQ(pb().index(), pb().lastIndex());
     // The last point stays highlighted: an azure disc, the earlier ones red circles.
     const int lastX = corrModel().lastPointX, lastY = corrModel().lastPointY;
     EXPECT_EQ(canvasPixel(lastX, lastY), kAzure);
@@ -155,14 +155,14 @@ TEST_F(CorrelationRunTest, plotSpeed_animatesPointByPoint_toTheEnd_restarts_andS
     dlg->controls().slider.SetPos(11);
     EXPECT_EQ(text(IDC_EDIT_TIME), "1.00");
     click(IDC_PLAY_PAUSE);
-    EXPECT_FALSE(pb().playing);
+    EXPECT_FALSE(pb().playing());
     click(IDC_SLIDER_MODE);
 
     click(IDC_PLAY_PAUSE); // play after the end starts over on an empty plot layer
-    EXPECT_EQ(pb().index, 0);
+    EXPECT_EQ(pb().index(), 0);
     EXPECT_EQ(gs->plotDC.GetPixel(lastX, lastY), kWhite);
     scripted.advance(100);
-    EXPECT_EQ(pb().index, 1);
+    EXPECT_EQ(pb().index(), 1);
 
     click(IDC_CORR_RUN); // stop
     EXPECT_FALSE(
@@ -187,9 +187,9 @@ TEST_F(CorrelationRunTest, plotSpeedBetweenTens_plotsOnTime)
     startRun(csv(points), 55);
     click(IDC_PLAY_PAUSE);
     scripted.advance(300);
-    EXPECT_EQ(std::pair(pb().index, text(IDC_EDIT_TIME)), std::pair(5, std::string("0.28")));
+    EXPECT_EQ(std::pair(pb().index(), text(IDC_EDIT_TIME)), std::pair(5, std::string("0.28")));
     scripted.advance(300);
-    EXPECT_EQ(std::pair(pb().index, text(IDC_EDIT_TIME)), std::pair(10, std::string("0.55")));
+    EXPECT_EQ(std::pair(pb().index(), text(IDC_EDIT_TIME)), std::pair(10, std::string("0.55")));
     click(IDC_CORR_RUN); // stop; a new run starts with an empty time read-out
     scripted.expectDialog(IDD_CONFIRM, { S::click(2) });
     startRun(csv(points), 55);
@@ -201,7 +201,7 @@ TEST_F(CorrelationRunTest, oneRow_playsTheOnePointAndStopsWithEmptyReadouts)
     startRun(csv({ { 4, 4 } }), 100);
     click(IDC_PLAY_PAUSE);
     scripted.advance(100);
-    EXPECT_EQ(pb().index, 0);
+    EXPECT_EQ(pb().index(), 0);
     EXPECT_TRUE(readout(0, kNoReadout));
     // On the plot layer: on the canvas the disc here sits on the frame line.
     EXPECT_EQ(gs->plotDC.GetPixel(corrModel().lastPointX, corrModel().lastPointY), kAzure);
@@ -281,7 +281,7 @@ TEST_F(CorrelationRunTest, headingAndTotalLeftOut_andMissingColumn_areToldOncePe
     const std::string file
         = writeFile("heights.csv", "height,weight\n172,54\n162,55\n\n181,71\nTotal,180\n").string();
     startRun(file, 0, { S::typeText(IDC_CORR_START_ROW, "1") });
-    EXPECT_EQ(pb().lastIndex, 2); // neither the heading nor the total is a point
+    EXPECT_EQ(pb().lastIndex(), 2); // neither the heading nor the total is a point
     EXPECT_FALSE(regionHas(QRect(262, 170, 10, 10), kRed)); // nothing at (0, 0)
     EXPECT_EQ(scripted.messages(),
         std::vector<std::string> { "データファイルから 3 行を読みました。\n" + file

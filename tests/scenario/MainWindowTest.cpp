@@ -39,10 +39,12 @@ TEST_F(MainWindowTest, startup_showsAWhitePicture_buttonFacesThatLightUp_andTheF
 
 TEST_F(MainWindowTest, teardown_stopsTheClocksAndReleasesAtOnce)
 {
-    pb().clockId = dlg->controls().startTick(50, 2);
+    scripted.expectDialog(IDD_CORR_SETUP, { S::click(IDOK) });
+    dlg->OpenSetupFile((samplesDir() / "correlation_negative.kvs").string());
+    click(IDC_PLAY_PAUSE);
     dlg->SetTimer(1, 200);
-    dlg->SetTimer(3, 300);
     ASSERT_EQ(scripted.activeTicks(), 1u);
+    ASSERT_TRUE(scripted.hasTimer(dlg.get(), 3)); // the layers' refresh
     dlg->DestroyWindow();
     EXPECT_EQ(scripted.activeTicks(), 0u);
     EXPECT_FALSE(scripted.hasTimer(dlg.get(), 1) || scripted.hasTimer(dlg.get(), 3));

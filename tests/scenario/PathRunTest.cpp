@@ -50,13 +50,13 @@ TEST_F(PathRunTest, aRunShowsTheBottomRows_playsPausesEndsReplaysOnACleanMap_and
     // Pause: the clock runs on, the point and the time read-out stand.
     click(IDC_PLAY_PAUSE);
     ticks(10);
-    EXPECT_EQ(std::pair(pb().index, text(IDC_EDIT_TIME)), std::pair(3, std::string("0.15")));
+    EXPECT_EQ(std::pair(pb().index(), text(IDC_EDIT_TIME)), std::pair(3, std::string("0.15")));
     click(IDC_PLAY_PAUSE); // resume on the same clock; the last point keeps being drawn
     ticks(10);
-    EXPECT_EQ(std::pair(pb().index, scripted.activeTicks()), std::pair(5, std::size_t { 1 }));
+    EXPECT_EQ(std::pair(pb().index(), scripted.activeTicks()), std::pair(5, std::size_t { 1 }));
 
     play(1); // at the end one press starts again, from point 0 on a clean map
-    EXPECT_EQ(pb().index, 1);
+    EXPECT_EQ(pb().index(), 1);
     EXPECT_EQ(shownBackgroundPixel(120, 300), std::pair(120, 950 % 251));
     ticks(2);
     EXPECT_EQ(canvasPixel(120, 300), kMagenta);
@@ -124,7 +124,7 @@ TEST_F(PathRunTest, oneRowFiles_zeroPeriods_andARunningCorrelation_areHandledPla
     startRun(setupFile("one.kvt", map, 0, 0, character("c.bmp", { { 16, 16, 0 } }), "",
         dataFile("one.csv", { { 120, 80, 90 } }, 50)));
     play(1);
-    EXPECT_EQ(pb().index, 0);
+    EXPECT_EQ(pb().index(), 0);
     // The point (row 320 of the map, row 270 of the view) shows the map, not a character.
     EXPECT_EQ(shownBackgroundPixel(120, 270), std::pair(120, 320 % 251));
     bool readOut = false; // azure text at the top left
@@ -140,7 +140,7 @@ TEST_F(PathRunTest, oneRowFiles_zeroPeriods_andARunningCorrelation_areHandledPla
                                    "せん。350 msec 間隔で再生します。" });
     play();
     scripted.advance(700);
-    EXPECT_EQ(pb().index, 2);
+    EXPECT_EQ(pb().index(), 2);
     click(IDC_PATH_RUN);
 
     // A path data file that is gone: told with its name, and play has nothing to play.
@@ -150,7 +150,7 @@ TEST_F(PathRunTest, oneRowFiles_zeroPeriods_andARunningCorrelation_areHandledPla
     ASSERT_EQ(scripted.messages().size(), 1u);
     EXPECT_NE(scripted.messages()[0].find(gone), std::string::npos);
     click(IDC_PLAY_PAUSE);
-    EXPECT_FALSE(pb().playing);
+    EXPECT_FALSE(pb().playing());
 }
 
 // A file longer than the old 10,000-row arrays plays to its last row.
@@ -163,7 +163,7 @@ TEST_F(PathRunTest, twelveThousandRows_playToTheLastRow)
         dataFile("long.csv", points, 1)));
     play();
     ticks(12010);
-    EXPECT_EQ(std::pair(pb().index, pb().atEnd), std::pair(11999, true));
+    EXPECT_EQ(std::pair(pb().index(), pb().atEnd()), std::pair(11999, true));
     // The trail's last step, from (298, 286) to (299, 286): map row 113 is view row 63.
     EXPECT_EQ(canvasPixel(298, 63), kMagenta);
 }

@@ -134,8 +134,8 @@ TEST_F(TeachingTest, playWritesTheSameRouteAsTheCommandLine_atTheRightPeriod)
         EXPECT_EQ(taught(0), std::pair(40.0 - 50, 400 - (300 + 50) - 50.0));
 
         click(IDC_PLAY_PAUSE);
-        ASSERT_TRUE(pb().playing);
-        EXPECT_EQ(pb().periodMs, 250);
+        ASSERT_TRUE(pb().playing());
+        EXPECT_EQ(pb().periodMs(), 250);
 
         std::ostringstream points;
         points << "x,y\n";
@@ -182,7 +182,7 @@ TEST_F(TeachingTest, oneOrTooManyPoints_anUnwritableRouteFile_andAZeroPeriod_are
             "教示ポイント間の移動速度を分割数で割った間隔が 1 msec 未満です。1 msec "
             "間隔で再生します。" }));
     scripted.advance(50);
-    EXPECT_EQ(pb().index, 50);
+    EXPECT_EQ(pb().index(), 50);
 }
 
 TEST_F(TeachingTest, aRouteFileChosenToBeReplaced_keepsItsContentUntilPlayWritesIt)

@@ -124,14 +124,14 @@ TEST_F(
             P::click(IDOK) });
     dlg->OpenSetupFile(setup);
     EXPECT_EQ(shownSetup, setup + "\n");
-    ASSERT_TRUE(corr().running() && pb().ready);
+    ASSERT_TRUE(corr().running() && pb().ready());
 
     // What the window shows after the first point and at the end.
     click(IDC_PLAY_PAUSE);
     scripted.advance(100);
     const QImage first = picture();
     scripted.advance(1000);
-    ASSERT_FALSE(pb().playing);
+    ASSERT_FALSE(pb().playing());
     const QImage last = picture();
     ASSERT_NE(first, last);
 
@@ -179,7 +179,7 @@ TEST_F(WindowExportTest, englishWindow_exportsItsEnglishReadOuts)
     dlg->OpenSetupFile(smallSetup());
     click(IDC_PLAY_PAUSE);
     scripted.advance(1100);
-    ASSERT_FALSE(pb().playing);
+    ASSERT_FALSE(pb().playing());
     ASSERT_TRUE(exportAnimation("english.gif").first);
     EXPECT_EQ(lastGifFrame((tempDir() / "english.gif").string()), picture());
 }
@@ -198,8 +198,8 @@ TEST_F(WindowExportTest, teachingAndZoom_exportWhatTheWindowShows)
         clickAt(x, y);
     const auto playToTheEnd = [this] {
         click(IDC_PLAY_PAUSE);
-        for (int i = 0; i < 100 && !pb().atEnd; ++i)
-            scripted.advance(pb().periodMs);
+        for (int i = 0; i < 100 && !pb().atEnd(); ++i)
+            scripted.advance(pb().periodMs());
         return picture();
     };
     const QImage taught = playToTheEnd();
@@ -248,7 +248,7 @@ TEST_F(WindowExportTest, cancelledExport_leavesNoFile_andTheWindowGoesOn)
 
     click(IDC_PLAY_PAUSE);
     scripted.advance(500);
-    EXPECT_EQ(pb().index, 10);
+    EXPECT_EQ(pb().index(), 10);
     EXPECT_TRUE(scripted.messages().empty());
 }
 

@@ -41,7 +41,7 @@ protected:
     void startRun(const std::string &kvt);
     // Presses play and lets `ticks` ticks run at the file's period.
     void play(int ticks = 0);
-    void ticks(int count) { scripted.advance(static_cast<long long>(count) * pb().periodMs); }
+    void ticks(int count) { scripted.advance(static_cast<long long>(count) * pb().periodMs()); }
 
     // A click on a check box as a person makes it: the box toggles, then the handler runs.
     static Step toggle(int id);

@@ -53,10 +53,10 @@ protected:
     static std::filesystem::path samplesDir() { return TRACELET_SAMPLES_DIR; }
 
     Playback &pb() { return dlg->playback(); }
-    PathDiagram &path() { return static_cast<PathDiagram &>(dlg->diagram(DiagramKind::Path)); }
+    PathDiagram &path() { return static_cast<PathDiagram &>(dlg->diagram("path")); }
     CorrelationDiagram &corr()
     {
-        return static_cast<CorrelationDiagram &>(dlg->diagram(DiagramKind::Correlation));
+        return static_cast<CorrelationDiagram &>(dlg->diagram("correlation"));
     }
     PathModel &pathModel() { return path().model(); }
     MapView &view() { return pathModel().view; }

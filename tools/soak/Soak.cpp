@@ -96,9 +96,9 @@ struct Window
     const Playback &pb() const { return dlg->playback(); }
     CorrelationDiagram &corr()
     {
-        return static_cast<CorrelationDiagram &>(dlg->diagram(DiagramKind::Correlation));
+        return static_cast<CorrelationDiagram &>(dlg->diagram("correlation"));
     }
-    PathDiagram &path() { return static_cast<PathDiagram &>(dlg->diagram(DiagramKind::Path)); }
+    PathDiagram &path() { return static_cast<PathDiagram &>(dlg->diagram("path")); }
 
     void press(int id)
     {
@@ -135,7 +135,7 @@ std::string startCorrelation(const fs::path &folder, SoakPlatform &p, Window &w)
     p.script.answerFileDialog((folder / "soak.kvs").string());
     p.script.expectDialog(IDD_CORR_SETUP, { S::click(IDC_CORR_LOAD_SETUP), S::click(IDOK) });
     w.press(IDC_CORR_RUN);
-    if (!w.corr().running() || !w.pb().ready || w.pb().lastIndex != kPoints - 1
+    if (!w.corr().running() || !w.pb().ready() || w.pb().lastIndex() != kPoints - 1
         || w.corr().framePeriodMs() != 1)
         return "the correlation run did not start with 10,000 points at 1 ms";
     return {};
@@ -190,16 +190,16 @@ std::string startPath(const fs::path &folder, SoakPlatform &p, Window &w)
     p.script.answerFileDialog((folder / "soak.kvt").string());
     p.script.expectDialog(IDD_PATH_SETUP, { S::click(IDC_PATH_LOAD_SETUP), S::click(IDOK) });
     w.press(IDC_PATH_RUN);
-    if (!w.path().running() || !w.pb().ready || !w.path().model().backgroundLoaded
-        || w.pb().lastIndex != kPoints - 1 || w.pb().periodMs != 1)
+    if (!w.path().running() || !w.pb().ready() || !w.path().model().backgroundLoaded
+        || w.pb().lastIndex() != kPoints - 1 || w.pb().periodMs() != 1)
         return "the path run did not start with 10,000 points at 1 ms";
     return {};
 }
 
 const SoakRun kRuns[] = {
-    { "correlation", startCorrelation, [](const Playback &pb) { return !pb.playing; }, false,
+    { "correlation", startCorrelation, [](const Playback &pb) { return !pb.playing(); }, false,
         IDC_CORR_RUN },
-    { "path", startPath, [](const Playback &pb) { return pb.atEnd; }, true, IDC_PATH_RUN },
+    { "path", startPath, [](const Playback &pb) { return pb.atEnd(); }, true, IDC_PATH_RUN },
 };
 
 bool soak(const SoakRun &run, const fs::path &folder)
@@ -227,7 +227,7 @@ bool soak(const SoakRun &run, const fs::path &folder)
             const bool ended = runUntil(
                 [&] {
                     const auto quarters
-                        = static_cast<std::size_t>((w.pb().index + 1) * 4 / kPoints);
+                        = static_cast<std::size_t>((w.pb().index() + 1) * 4 / kPoints);
                     if (quarterKb.size() <= quarters)
                         quarterKb.push_back(residentKb());
                     return run.ended(w.pb());
@@ -235,7 +235,7 @@ bool soak(const SoakRun &run, const fs::path &folder)
                 kLimitMs);
             const qint64 playedMs = elapsed.elapsed();
             check(ended, "the animation ends");
-            check(w.pb().index == kPoints - 1, "every point is plotted");
+            check(w.pb().index() == kPoints - 1, "every point is plotted");
             if (run.pauseAtTheEnd)
                 w.press(IDC_PLAY_PAUSE);
             check(p.clock.activeTicks() == 0, "no tick after the end");
@@ -250,7 +250,7 @@ bool soak(const SoakRun &run, const fs::path &folder)
             check(problem.empty(), problem);
             w.press(IDC_PLAY_PAUSE);
             runUntil([] { return false; }, 1000);
-            check(w.pb().playing && !run.ended(w.pb()), "playing again");
+            check(w.pb().playing() && !run.ended(w.pb()), "playing again");
             w.dlg->DestroyWindow();
             check(p.clock.activeTicks() == 0 && p.clock.activeTimers() == 0,
                 "no timer or tick after the close");

@@ -1,0 +1,121 @@
+#include "mainwnd/Playback.h"
+
+#include "mainwnd/Diagram.h"
+#include "mainwnd/WindowControls.h"
+#include "platform/Platform.h"
+#include "res/ControlIds.h"
+
+#include <algorithm>
+
+Playback::~Playback() { stopClock(); }
+
+int Playback::indexAfter(TickOutcome outcome) const
+{
+    switch (outcome) {
+    case TickOutcome::Next:
+        return m_held ? m_index : m_index + 1;
+    case TickOutcome::End:
+        return m_lastIndex;
+    case TickOutcome::Hold:
+        break;
+    }
+    return m_index;
+}
+
+void Playback::load(int lastIndex, int periodMs, ClockAtRest rest)
+{
+    m_lastIndex = lastIndex;
+    m_ready = lastIndex >= 0;
+    m_rest = rest;
+    if (!m_ready)
+        return;
+    m_periodMs = periodMs;
+    m_index = 0;
+    m_held = m_atEnd = false;
+}
+
+void Playback::reset()
+{
+    if (m_playing)
+        showPlaying(false);
+    stopClock();
+    m_diagram = nullptr;
+    m_index = m_lastIndex = 0;
+    m_ready = m_held = m_atEnd = false;
+}
+
+void Playback::seek(int index)
+{
+    if (m_ready)
+        m_index = std::clamp(index, 0, m_lastIndex);
+}
+
+void Playback::pressPlay(Diagram *diagram)
+{
+    if (m_playing) {
+        // At the end of a run the press that stops the clock also starts again from the start.
+        const bool over = m_atEnd;
+        showPlaying(false);
+        if (m_rest == ClockAtRest::Stops || m_atEnd) {
+            stopClock();
+            m_atEnd = false;
+        } else {
+            m_held = true; // the clock runs on; each tick redraws the current point
+        }
+        if (diagram)
+            diagram->pause();
+        if (!over)
+            return;
+    }
+    if (!diagram || !diagram->prepareToPlay())
+        return;
+    showPlaying(true);
+    // A run that reached its last point with the clock stopped starts again; one held there
+    // resumes.
+    const bool fromStart = m_index == m_lastIndex && !m_held;
+    if (fromStart)
+        m_index = 0;
+    m_diagram = diagram;
+    if (m_held)
+        m_held = false;
+    else
+        startClock();
+    diagram->play(fromStart);
+}
+
+void Playback::tick()
+{
+    if (!m_diagram)
+        return;
+    const TickOutcome outcome = m_diagram->tick();
+    m_index = indexAfter(outcome);
+    if (outcome != TickOutcome::End)
+        return;
+    if (m_rest == ClockAtRest::RunsOn) {
+        m_atEnd = true;
+        return;
+    }
+    showPlaying(false);
+    stopClock();
+    m_held = false;
+}
+
+void Playback::showPlaying(bool playing)
+{
+    m_playing = playing;
+    m_controls.showActive(IDC_PLAY_PAUSE, playing);
+}
+
+void Playback::startClock()
+{
+    stopClock();
+    m_clockId
+        = platform().startTick(static_cast<UINT>(std::max(m_periodMs, 0)), [this] { tick(); });
+}
+
+void Playback::stopClock()
+{
+    if (m_clockId != 0)
+        platform().stopTick(m_clockId);
+    m_clockId = 0;
+}

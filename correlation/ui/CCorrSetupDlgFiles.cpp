@@ -4,10 +4,10 @@
 #include "correlation/ui/CCorrSetupDlg.h"
 #include "data/NumberText.h"
 #include "data/SetupFile.h"
+#include "data/SetupPathNote.h"
 #include "data/Translate.h"
 #include "mainwnd/DisplayPath.h"
 #include "mainwnd/SaveFailedMessage.h"
-#include "mainwnd/SetupPathNote.h"
 #include "platform/CFileDialog.h"
 
 #include <array>

@@ -3,10 +3,10 @@
 
 #include "data/AtomicFile.h"
 #include "data/SetupFile.h"
+#include "data/SetupPathNote.h"
 #include "data/Translate.h"
 #include "mainwnd/DisplayPath.h"
 #include "mainwnd/SaveFailedMessage.h"
-#include "mainwnd/SetupPathNote.h"
 #include "path/core/PathSetupFile.h"
 #include "path/ui/CBackgroundOriginDlg.h"
 #include "path/ui/CPathSetupDlg.h"

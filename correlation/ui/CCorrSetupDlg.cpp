@@ -1,5 +1,6 @@
 #include "correlation/ui/CCorrSetupDlg.h"
 
+#include "data/EntryText.h"
 #include "data/NumberText.h"
 #include "data/Translate.h"
 #include "mainwnd/CConfirmDlg.h"
@@ -9,14 +10,6 @@
 
 #include <algorithm>
 #include <utility>
-
-namespace {
-
-constexpr int kMaxColumnOrRow = 10000;
-constexpr int kMinPlotPeriodMs = 50;
-constexpr int kMaxPlotPeriodMs = 10000;
-
-} // namespace
 
 BEGIN_MESSAGE_MAP(CCorrSetupDlg)
 ON_BN_CLICKED(IDC_CORR_BROWSE_DATA, OnBrowseDataFile)
@@ -53,7 +46,7 @@ BOOL CCorrSetupDlg::OnInitDialog()
     if (cs.done)
         showCurrentSetup();
     else
-        showDefaults();
+        showEntries(showCorrDefaults(cs));
     cs.changed.fill(false);
     m_accepted = cs.values;
     if (!cs.fileToLoad.empty())
@@ -78,62 +71,38 @@ void CCorrSetupDlg::showCurrentSetup()
     m_editYBottom.SetWindowText(formatFixed(cs.values.frameYBottom, 1));
 }
 
-void CCorrSetupDlg::showDefaults()
+void CCorrSetupDlg::showEntries(const CorrSetupEntries &entries)
 {
-    m_editStartRow.SetWindowText("1");
-    m_editPlotSpeed.SetWindowText("50");
-    m_editXColumn.SetWindowText("1");
-    m_editYColumn.SetWindowText("2");
-    cs.values.xColumn = 1;
-    cs.values.yColumn = 2;
-    cs.values.dataStartRow = 1;
-    cs.values.plotSpeedMs = 50;
-    m_checkAutoScale.SetCheck(1);
-    m_editXTop.SetWindowText("100.0");
-    m_editXBottom.SetWindowText("-100.0");
-    m_editYTop.SetWindowText("100.0");
-    m_editYBottom.SetWindowText("-100.0");
+    m_editXColumn.SetWindowText(entries.xColumn);
+    m_editYColumn.SetWindowText(entries.yColumn);
+    m_editStartRow.SetWindowText(entries.startRow);
+    m_checkPlotSpeed.SetCheck(entries.plotSpeedOn ? 1 : 0);
+    m_editPlotSpeed.SetWindowText(entries.plotSpeed);
+    m_checkAutoScale.SetCheck(entries.autoScale ? 1 : 0);
+    m_editXTop.SetWindowText(entries.xTop);
+    m_editXBottom.SetWindowText(entries.xBottom);
+    m_editYTop.SetWindowText(entries.yTop);
+    m_editYBottom.SetWindowText(entries.yBottom);
+}
+
+CorrSetupEntries CCorrSetupDlg::entries() const
+{
+    return { m_editXColumn.GetWindowText(), m_editYColumn.GetWindowText(),
+        m_editStartRow.GetWindowText(), m_editPlotSpeed.GetWindowText(),
+        m_checkPlotSpeed.GetCheck() != 0, m_checkAutoScale.GetCheck() != 0,
+        m_editXTop.GetWindowText(), m_editXBottom.GetWindowText(), m_editYTop.GetWindowText(),
+        m_editYBottom.GetWindowText() };
 }
 
 void CCorrSetupDlg::OnOK()
 {
-    if (!cs.dataFileGiven) {
-        AfxMessageBox(tx("CorrSetup", "データファイルが指定されていません。"));
+    const CorrSetupCheck check = checkCorrSetup(entries(), cs, m_accepted);
+    cs.values = check.values;
+    cs.changed = check.changed;
+    for (const CorrSetupMessage &problem : check.problems)
+        AfxMessageBox(problem.text);
+    if (!check.accepted)
         return;
-    }
-    if (m_checkAutoScale.GetCheck() == 0) {
-        takeFrameValue(m_editXTop, cs.values.frameXTop, kXTop);
-        takeFrameValue(m_editXBottom, cs.values.frameXBottom, kXBottom);
-        takeFrameValue(m_editYTop, cs.values.frameYTop, kYTop);
-        takeFrameValue(m_editYBottom, cs.values.frameYBottom, kYBottom);
-    }
-    const bool autoScale = m_checkAutoScale.GetCheck() != 0;
-    cs.changed[kAutoScale] = autoScale != cs.values.autoScale;
-    cs.values.autoScale = autoScale;
-
-    takeColumn(m_editXColumn, cs.values.xColumn, kXColumn);
-    takeColumn(m_editYColumn, cs.values.yColumn, kYColumn);
-
-    if (m_checkPlotSpeed.GetCheck() != 0) {
-        const int period = parseInt(fieldText(m_editPlotSpeed));
-        if (period >= kMinPlotPeriodMs && period <= kMaxPlotPeriodMs) {
-            cs.changed[kPlotSpeed] = period != cs.values.plotSpeedMs;
-            cs.values.plotSpeedMs = period;
-        } else {
-            AfxMessageBox(tx("CorrSetup", "プロット速度指定不正です。"));
-            cs.values.plotSpeedMs = m_accepted.plotSpeedMs;
-        }
-    } else {
-        cs.values.plotSpeedMs = 0;
-    }
-
-    const int row = parseInt(fieldText(m_editStartRow));
-    if (row < 1 || row > kMaxColumnOrRow) {
-        AfxMessageBox(tx("CorrSetup", "行指定不正です。"));
-        return;
-    }
-    cs.changed[kStartRow] = row != cs.values.dataStartRow;
-    cs.values.dataStartRow = row;
 
     if (std::ranges::any_of(cs.changed, [](bool changed) { return changed; })) {
         if (confirm(tx("CorrSetup",
@@ -148,28 +117,7 @@ void CCorrSetupDlg::OnOK()
     CDialog::OnOK();
 }
 
-void CCorrSetupDlg::takeFrameValue(const CEdit &edit, double &stored, CorrSetupField field)
-{
-    const double value = parseDouble(fieldText(edit));
-    cs.changed[field] = value != stored;
-    stored = value;
-}
-
-void CCorrSetupDlg::takeColumn(const CEdit &edit, int &stored, CorrSetupField field)
-{
-    const int column = parseInt(fieldText(edit));
-    if (column < 1 || column > kMaxColumnOrRow) {
-        AfxMessageBox(tx("CorrSetup", "列指定不正です。"));
-        stored = field == kXColumn ? m_accepted.xColumn : m_accepted.yColumn;
-        return;
-    }
-    cs.changed[field] = column != stored;
-    stored = column;
-}
-
 std::string CCorrSetupDlg::fieldText(const CEdit &edit)
 {
-    char buffer[20];
-    edit.GetWindowText(buffer, static_cast<int>(sizeof buffer));
-    return buffer;
+    return entryReading(edit.GetWindowText());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "correlation/core/CorrSetupCheck.h"
 #include "correlation/core/CorrSetupFile.h"
 #include "platform/CDialog.h"
 #include "platform/Controls.h"
@@ -25,17 +26,15 @@ public:
 
 private:
     void showCurrentSetup();
-    void showDefaults();
+    void showEntries(const CorrSetupEntries &entries);
+    CorrSetupEntries entries() const;
     // Shows the setup file's path and applies its lines, as choosing it in the file dialog does.
     void loadSetup(const std::string &path);
-    void takeFrameValue(const CEdit &edit, double &stored, CorrSetupField field);
-    void takeColumn(const CEdit &edit, int &stored, CorrSetupField field);
-    void applyLoadedLine(int fileLine, std::string_view text);
     bool saveable() const;
     // The values a setup file holds: the edits as typed for the save button, what OK accepted
     // for the save OK offers.
     CorrSetupValues valuesToSave();
-    // An edit's text as a 20-byte buffer reads it: at most 19 bytes.
+    // An edit's text as the dialog reads it: at most 19 bytes.
     static std::string fieldText(const CEdit &edit);
 
     CorrSetup &cs;

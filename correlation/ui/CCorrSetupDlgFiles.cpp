@@ -7,7 +7,6 @@
 #include "data/Translate.h"
 #include "mainwnd/DisplayPath.h"
 #include "mainwnd/SaveFailedMessage.h"
-#include "mainwnd/SetupPathNote.h"
 #include "platform/CFileDialog.h"
 
 #include <array>
@@ -53,71 +52,15 @@ void CCorrSetupDlg::OnOpenSetup()
 
 void CCorrSetupDlg::loadSetup(const std::string &path)
 {
-    cs.setupFilePath = path;
-    m_editSetupFile.SetWindowText(toDisplayPath(cs.setupFilePath));
-
-    const SetupFileLines file = readCorrSetupFile(cs.setupFilePath);
-    if (!file.opened)
-        return;
-    // Every line read is applied, also from a faulty file: the user finishes the rest by hand.
-    int fileLine = 2;
-    cs.loadNote.clear();
-    for (const std::string &text : file.values)
-        applyLoadedLine(fileLine++, text);
-    if (!cs.loadNote.empty())
-        AfxMessageBox(cs.loadNote);
-    if (file.complete)
-        cs.changed.fill(false);
-    else
-        AfxMessageBox(tx("CorrSetup",
-            "セットアップファイルに誤りがあります、手入力にてセットアップしてください。"));
-}
-
-void CCorrSetupDlg::applyLoadedLine(int fileLine, std::string_view text)
-{
-    if (fileLine == 2) {
-        // A data file named relative to the setup file opens from any start-up folder; one
-        // written on another machine is looked for by its name beside the setup file.
-        const SetupPath found = findSetupPath(cs.setupFilePath, text);
-        // One found nowhere is told by the data reader when the run starts.
-        if (found.besideSetup)
-            addSetupPathNote(cs.loadNote, found, text);
-        applyCorrSetupLine(cs, fileLine, found.path);
-        m_editDataFile.SetWindowText(toDisplayPath(found.path));
-        return;
+    m_editSetupFile.SetWindowText(toDisplayPath(path));
+    CorrSetupEntries shown = entries();
+    const CorrSetupLoad load = loadCorrSetup(cs, shown, path);
+    if (load.linesRead > 0) {
+        m_editDataFile.SetWindowText(toDisplayPath(cs.values.dataFilePath));
+        showEntries(shown);
     }
-    applyCorrSetupLine(cs, fileLine, text);
-    const std::string shown(text);
-    const std::array<CEdit *, 4> frameEdits { &m_editXTop, &m_editXBottom, &m_editYTop,
-        &m_editYBottom };
-    switch (fileLine) {
-    case 3:
-        m_editXColumn.SetWindowText(shown);
-        break;
-    case 4:
-        m_editYColumn.SetWindowText(shown);
-        break;
-    case 5:
-        m_editStartRow.SetWindowText(shown);
-        break;
-    case 6: {
-        const bool hasSpeed = cs.values.plotSpeedMs >= 1;
-        m_editPlotSpeed.SetWindowText(hasSpeed ? shown : std::string());
-        m_checkPlotSpeed.SetCheck(hasSpeed ? 1 : 0);
-        break;
-    }
-    case 7:
-        m_checkAutoScale.SetCheck(cs.values.autoScale ? 1 : 0);
-        break;
-    case 8:
-    case 9:
-    case 10:
-    case 11:
-        frameEdits[static_cast<std::size_t>(fileLine - 8)]->SetWindowText(shown);
-        break;
-    default:
-        break;
-    }
+    for (const CorrSetupMessage &message : load.told)
+        AfxMessageBox(message.text);
 }
 
 void CCorrSetupDlg::OnSaveSetup()

@@ -93,3 +93,11 @@ std::string bitmapFileFault(const BitmapFileInfo &info)
 {
     return !info.opened || info.cutShort() ? describeBitmapFile(info) : std::string();
 }
+
+std::string backgroundFailedMessage(const std::string &path, const std::string &reason, bool given)
+{
+    const std::string what = given
+        ? tx("PathDiagram", "バックグラウンドスクリーン設定失敗")
+        : tx("PathDiagram", "バックグラウンドスクリーン設定失敗、再度設定し直してください。");
+    return what + "\n" + path + "\n(" + reason + ")";
+}

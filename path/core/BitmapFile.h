@@ -30,3 +30,7 @@ std::string describeBitmapFile(const BitmapFileInfo &info);
 
 // Why the file cannot be a bitmap at all: it does not open, or it is cut short; empty otherwise.
 std::string bitmapFileFault(const BitmapFileInfo &info);
+
+// What the person is told when a background cannot be used: what failed, the file, and why. A
+// background not given (the default one) asks to set it up again.
+std::string backgroundFailedMessage(const std::string &path, const std::string &reason, bool given);

@@ -16,10 +16,8 @@ std::string loadBackgroundFile(const std::string &path, CBitmap &into)
                       : tx("PathDiagram", "画像として読み込めないか、大きすぎる画像です");
 }
 
-std::string backgroundFailedMessage(const std::string &path, const std::string &reason, bool given)
+std::string tryBackgroundFile(const std::string &path)
 {
-    const std::string what = given
-        ? tx("PathDiagram", "バックグラウンドスクリーン設定失敗")
-        : tx("PathDiagram", "バックグラウンドスクリーン設定失敗、再度設定し直してください。");
-    return what + "\n" + path + "\n(" + reason + ")";
+    CBitmap trial;
+    return loadBackgroundFile(path, trial);
 }

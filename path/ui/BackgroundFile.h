@@ -1,5 +1,7 @@
 #pragma once
 
+#include "path/core/BitmapFile.h"
+
 #include <string>
 
 class CBitmap;
@@ -9,5 +11,5 @@ class CBitmap;
 // no pixel the file never held is shown), or a file that is no picture or too large.
 std::string loadBackgroundFile(const std::string &path, CBitmap &into);
 
-// The message that tells it: what failed, the file, and why.
-std::string backgroundFailedMessage(const std::string &path, const std::string &reason, bool given);
+// The same trial without keeping the picture: what the setup's check asks before a run.
+std::string tryBackgroundFile(const std::string &path);

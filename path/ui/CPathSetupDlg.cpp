@@ -4,25 +4,11 @@
 #include "data/Translate.h"
 #include "mainwnd/CConfirmDlg.h"
 #include "mainwnd/DisplayPath.h"
-#include "path/core/CharacterSprite.h"
 #include "path/ui/BackgroundFile.h"
-#include "platform/CBitmap.h"
 #include "res/ControlIds.h"
 #include "res/DialogTemplates.h"
 
-#include <filesystem>
 #include <utility>
-
-namespace {
-
-constexpr int kMinMoveTimeMs = 10;
-constexpr int kMaxMoveTimeMs = 10000;
-constexpr int kDefaultMoveTimeMs = 1000;
-constexpr int kMinDivisions = 1;
-constexpr int kMaxDivisions = 100;
-constexpr int kDefaultDivisions = 10;
-
-} // namespace
 
 BEGIN_MESSAGE_MAP(CPathSetupDlg)
 ON_BN_CLICKED(IDC_PATH_BROWSE_BACKGROUND, OnBrowseBackground)
@@ -110,69 +96,37 @@ bool CPathSetupDlg::anyChanged() const
         || ps.dataFileChanged;
 }
 
+PathSetupEntries CPathSetupDlg::entries() const
+{
+    PathSetupEntries shown;
+    shown.originX = m_editOriginX.GetWindowText();
+    shown.originY = m_editOriginY.GetWindowText();
+    shown.teaching = m_checkTeaching.GetCheck() != 0;
+    shown.curve = m_radioCurve.GetCheck() != 0;
+    shown.moveTime = m_editMoveTime.GetWindowText();
+    shown.divisions = m_editDivisions.GetWindowText();
+    shown.replaceRouteFile = m_routeFileAsked;
+    return shown;
+}
+
 void CPathSetupDlg::OnOK()
 {
-    const bool teaching = m_checkTeaching.GetCheck() != 0;
-    ps.route.curve = m_radioCurve.GetCheck() != 0;
-    ps.source = teaching ? PathSource::Teaching : PathSource::DataFile;
-
-    const std::string checkAgain = tx("PathSetup",
-        "セットアップ内容に誤りがあります、内容を確認してもう一度ＯＫをクリックしてください。");
-    if (!teaching && !ps.dataFileGiven) {
-        ps.done = false;
-        AfxMessageBox(tx("PathSetup", "データファイルが指定されていません。"));
-        AfxMessageBox(checkAgain);
-        return;
-    }
-    if (teaching && !ps.dataFileGiven) {
-        ps.done = false;
-        AfxMessageBox(tx("PathSetup", "データファイルが指定されていません。"));
-        AfxMessageBox(checkAgain);
-        return;
-    }
-    if (teaching && !ps.dataFileChanged) {
-        // A route file must be chosen in this showing: an old one would be overwritten unasked.
-        if (!ps.dataFileChanged)
-            ps.dataFileGiven = false;
-        ps.done = false;
-        AfxMessageBox(checkAgain);
-        return;
-    }
-
-    // A file chosen with the open dialog is replaced by the route at play: only when asked.
-    if (teaching && !m_routeFileAsked && std::filesystem::exists(ps.values.dataFilePath)
-        && !confirm(
-            tx("PathSetup",
-                "教示ポイントの保存先ファイルは既にあります。再生時に経路で上書きしますか？")
-            + "\n" + ps.values.dataFilePath)) {
-        ps.done = false;
-        return;
-    }
-    if (!checkFiles()) {
-        ps.done = false;
-        return;
-    }
-
-    if (teaching) {
-        const int moveTime = parseInt(fieldText(m_editMoveTime));
-        if (moveTime < kMinMoveTimeMs || moveTime > kMaxMoveTimeMs) {
-            AfxMessageBox(tx("PathSetup", "点間のインターバル 指定不正です。"));
-            ps.route.moveTimeMs = kDefaultMoveTimeMs;
-        } else {
-            ps.route.moveTimeMs = moveTime;
-        }
-        const int divisions = parseInt(fieldText(m_editDivisions));
-        if (divisions < kMinDivisions || divisions > kMaxDivisions) {
-            AfxMessageBox(tx("PathSetup", "点間の分割数 指定不正です。"));
-            ps.route.divisionCount = kDefaultDivisions;
+    PathSetupEntries shown = entries();
+    PathSetupCheck check = checkPathSetup(shown, ps, tryBackgroundFile);
+    if (!check.replaceQuestion.empty()) {
+        if (!confirm(check.replaceQuestion)) {
+            ps = std::move(check.setup);
+            ps.done = false;
             return;
         }
-        ps.route.divisionCount = divisions;
-        ps.route.plotPeriodMs = ps.route.moveTimeMs / ps.route.divisionCount;
+        shown.replaceRouteFile = true;
+        check = checkPathSetup(shown, ps, tryBackgroundFile);
     }
-    ps.done = true;
-    ps.keptOriginX = ps.values.originX;
-    ps.keptOriginY = ps.values.originY;
+    ps = std::move(check.setup);
+    for (const PathSetupMessage &message : check.told)
+        AfxMessageBox(message.text);
+    if (!check.accepted)
+        return;
 
     if (anyChanged()) {
         if (confirm(tx(
@@ -187,39 +141,4 @@ void CPathSetupDlg::OnCancel()
     ps.values.dataFilePath = m_dataFileBefore;
     ps.dataFileGiven = m_dataFileGivenBefore;
     CDialog::OnCancel();
-}
-
-bool CPathSetupDlg::checkFiles()
-{
-    if (ps.backgroundGiven) {
-        CBitmap trial;
-        const std::string reason = loadBackgroundFile(ps.values.backgroundFilePath, trial);
-        if (!reason.empty()) {
-            AfxMessageBox(backgroundFailedMessage(ps.values.backgroundFilePath, reason, true));
-            return false;
-        }
-    }
-    // A character that cannot be used is told; the run walks without it.
-    ps.charactersTold.clear();
-    CharacterImages images;
-    const std::pair<bool, const std::string &> characters[]
-        = { { ps.characterGiven, ps.values.characterFilePath },
-              { ps.character2Given, ps.values.character2FilePath } };
-    for (const auto &[given, path] : characters) {
-        if (!given || ps.charactersTold.contains(path))
-            continue;
-        const CharacterLoadResult result = loadCharacterBitmap(images, path, 1);
-        if (result != CharacterLoadResult::Loaded) {
-            AfxMessageBox(characterFaultMessage(path, result));
-            ps.charactersTold.insert(path);
-        }
-    }
-    return true;
-}
-
-std::string CPathSetupDlg::fieldText(const CEdit &edit)
-{
-    char buffer[20];
-    edit.GetWindowText(buffer, static_cast<int>(sizeof buffer));
-    return buffer;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "path/core/PathSetupCheck.h"
 #include "path/core/PathSetupFile.h"
 #include "platform/CDialog.h"
 #include "platform/Controls.h"
@@ -33,21 +34,15 @@ private:
     void browseFile(const FileField &field);
     void showPath(CEdit &edit, const std::string &path, bool &given);
     void showOrigin();
-    void applyLoadedLine(int fileLine, std::string_view text);
+    void showLoadedLine(int fileLine, const PathSetupEntries &shown);
+    PathSetupEntries entries() const;
     // Shows the setup file's path and applies its lines, as choosing it in the file dialog does.
     void loadSetup(const std::string &path);
     void clearChangedFlags();
     bool anyChanged() const;
-    // An edit's text as a 20-byte buffer reads it: at most 19 bytes.
-    static std::string fieldText(const CEdit &edit);
-
-    // Checks the background and characters named: told now, not first in the middle of a run.
-    // False when the background cannot be used.
-    bool checkFiles();
 
     PathSetup &ps;
     bool m_routeFileAsked = false; // the route file was chosen in the save dialog, which asks
-    std::string m_pathNotes; // files of a loaded setup found elsewhere or not at all
     // The data file when the dialog opened: a cancelled setup goes back to it, since the teaching
     // check box puts its route file there.
     std::string m_dataFileBefore;

@@ -6,7 +6,6 @@
 #include "data/Translate.h"
 #include "mainwnd/DisplayPath.h"
 #include "mainwnd/SaveFailedMessage.h"
-#include "mainwnd/SetupPathNote.h"
 #include "path/core/PathSetupFile.h"
 #include "path/ui/CBackgroundOriginDlg.h"
 #include "path/ui/CPathSetupDlg.h"
@@ -131,56 +130,38 @@ void CPathSetupDlg::OnLoadSetup()
 
 void CPathSetupDlg::loadSetup(const std::string &path)
 {
-    ps.setupFilePath = path;
-    m_editSetupFile.SetWindowText(toDisplayPath(ps.setupFilePath));
-
-    const SetupFileLines file = readPathSetupFile(ps.setupFilePath);
-    if (!file.opened)
-        return;
-    // Every line read is applied, also from a faulty file: the user finishes the rest by hand.
-    int fileLine = 2;
-    m_pathNotes.clear();
-    for (const std::string &text : file.values)
-        applyLoadedLine(fileLine++, text);
-    if (!m_pathNotes.empty())
-        AfxMessageBox(m_pathNotes);
-    if (file.complete)
-        clearChangedFlags();
-    else
-        AfxMessageBox(tx("PathSetup",
-            "セットアップファイルに誤りがあります、手入力にてセットアップしてください。"));
+    m_editSetupFile.SetWindowText(toDisplayPath(path));
+    PathSetupEntries shown = entries();
+    const PathSetupLoad load = loadPathSetup(ps, shown, path);
+    for (int fileLine = 2; fileLine < 2 + load.linesRead; ++fileLine)
+        showLoadedLine(fileLine, shown);
+    for (const PathSetupMessage &message : load.told)
+        AfxMessageBox(message.text);
 }
 
-void CPathSetupDlg::applyLoadedLine(int fileLine, std::string_view text)
+void CPathSetupDlg::showLoadedLine(int fileLine, const PathSetupEntries &shown)
 {
-    const bool isPath = fileLine == 2 || fileLine >= 5;
-    // A path written relative to the setup file opens from wherever the program was started;
-    // one written on another machine is looked for by its name beside the setup file.
-    std::string value(text);
-    if (isPath) {
-        const SetupPath found = findSetupPath(ps.setupFilePath, text);
-        value = found.path;
-        addSetupPathNote(m_pathNotes, found, text);
-    }
-    applyPathSetupLine(ps, fileLine, value);
+    const auto showFile = [](CEdit &edit, const std::string &path, bool given) {
+        edit.SetWindowText(given ? toDisplayPath(path) : std::string());
+    };
     switch (fileLine) {
     case 2:
-        showPath(m_editBackgroundFile, ps.values.backgroundFilePath, ps.backgroundGiven);
+        showFile(m_editBackgroundFile, ps.values.backgroundFilePath, ps.backgroundGiven);
         break;
     case 3:
-        m_editOriginX.SetWindowText(value);
+        m_editOriginX.SetWindowText(shown.originX);
         break;
     case 4:
-        m_editOriginY.SetWindowText(value);
+        m_editOriginY.SetWindowText(shown.originY);
         break;
     case 5:
-        showPath(m_editCharacterFile, ps.values.characterFilePath, ps.characterGiven);
+        showFile(m_editCharacterFile, ps.values.characterFilePath, ps.characterGiven);
         break;
     case 6:
-        showPath(m_editCharacter2File, ps.values.character2FilePath, ps.character2Given);
+        showFile(m_editCharacter2File, ps.values.character2FilePath, ps.character2Given);
         break;
     case 7:
-        showPath(m_editDataFile, ps.values.dataFilePath, ps.dataFileGiven);
+        showFile(m_editDataFile, ps.values.dataFilePath, ps.dataFileGiven);
         break;
     default:
         break;

@@ -1,5 +1,9 @@
 #include "../support/PathScenario.h"
+#include "data/SetupFile.h"
 #include "mainwnd/DisplayPath.h"
+#include "path/core/PathSetupCheck.h"
+#include "path/ui/BackgroundFile.h"
+#include "path/ui/CPathSetupDlg.h"
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
 
@@ -122,6 +126,53 @@ TEST_F(PathSetupDialogTest, faultySetups_missingFiles_andTheTeachingFlow_sayWhat
     EXPECT_EQ(view().originX, -7.0);
     scripted.advance(200);
     EXPECT_EQ(shownBackgroundPixel(0, 349), std::pair(0, 399 % 251));
+}
+
+TEST_F(PathSetupDialogTest, loadThenOk_givesWhatTheRunWithoutTheDialogGives)
+{
+    const std::string map = background("map.bmp", 60, 40);
+    const std::string walker = character("walker.bmp", {});
+    dataFile("walk.csv", { { 0, 0, 90 } }, 50);
+    writeFile("broken.bmp", "BM not a picture");
+    const std::vector<std::string> rows[] = {
+        { map, "-7.25", "3\t", walker, "C:\\old\\walker.bmp", "walk.csv" },
+        { "broken.bmp", "1e2", "", "", "", "walk.csv" },
+        { "C:\\maps\\map.bmp", "0", "0", "gone.bmp", "broken.bmp", "D:\\walk.csv" },
+        { "/", "0", "0", "", "", "/" },
+        { map, "12345678901234567890.5" },
+    };
+    for (const std::vector<std::string> &lines : rows) {
+        SCOPED_TRACE(testing::Message() << "row " << &lines - rows);
+        const std::string file
+            = writeFile("s.kvt", setupFileText("KVT_GRIDWALK_SETUP", lines)).string();
+        const PathSetupStart start = startPathSetup(file, tryBackgroundFile);
+        PathSetup setup;
+        setup.fileToLoad = file;
+        scripted.clearMessages();
+        std::vector<Step> steps { S::click(IDOK) };
+        if (!start.accepted)
+            steps.push_back(S::click(IDCANCEL));
+        scripted.expectDialog(IDD_PATH_SETUP, steps);
+        CPathSetupDlg(setup).DoModal();
+
+        std::vector<std::string> told;
+        for (const PathSetupMessage &m : start.told)
+            told.push_back(m.text);
+        EXPECT_EQ(scripted.messages(), told);
+        PathSetup s = start.setup;
+        // Cancel after a refused OK brings back the data file the dialog opened with: none.
+        if (!start.accepted)
+            std::tie(s.values.dataFilePath, s.dataFileGiven) = std::tuple("", false);
+        EXPECT_EQ(std::tuple(setup.values.backgroundFilePath, setup.values.originX,
+                      setup.values.originY, setup.values.characterFilePath,
+                      setup.values.character2FilePath, setup.values.dataFilePath),
+            std::tuple(s.values.backgroundFilePath, s.values.originX, s.values.originY,
+                s.values.characterFilePath, s.values.character2FilePath, s.values.dataFilePath));
+        EXPECT_EQ(std::tuple(setup.backgroundGiven, setup.characterGiven, setup.character2Given,
+                      setup.dataFileGiven, setup.done, setup.source, setup.charactersTold),
+            std::tuple(s.backgroundGiven, s.characterGiven, s.character2Given, s.dataFileGiven,
+                s.done, s.source, s.charactersTold));
+    }
 }
 
 } // namespace

@@ -13,7 +13,6 @@
 #include "mainwnd/DiagramRegistry.h"
 #include "path/core/Teaching.h"
 #include "platform/QtSetup.h"
-#include "res/ControlIds.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -30,7 +29,7 @@ struct RenderOptions
     fs::path setupFile;
     fs::path outputFile;
     OutputOptions output;
-    int zoomOutSteps = 0; // path: 1/2 is one step, 1/4 two
+    int zoomIndex = 0; // a map: 0 at full size, 1 at half, 2 at a quarter
     std::optional<fs::path> taughtPoints; // path: points marked as teaching marks them
     std::string language; // the picture's texts; empty: as written
 };
@@ -134,7 +133,7 @@ std::optional<RenderOptions> parseRenderOptions(const CommandArguments &args, st
         error = "--zoom needs 1, 2 or 4";
     if (!error.empty())
         return std::nullopt;
-    options.zoomOutSteps = zoom.value_or(1) / 2;
+    options.zoomIndex = zoom.value_or(1) / 2;
     if (const auto taught = args.value("--taught"))
         options.taughtPoints = fs::absolute(std::string(*taught));
     if (const auto language = args.value("--lang"))
@@ -207,36 +206,41 @@ std::optional<std::vector<std::array<double, 2>>> readTaughtPoints(
 bool render(const RenderOptions &options, const DiagramDescriptor &kind, std::ostream &notes,
     std::string &error)
 {
+    RunRequest run { options.setupFile.string(), options.zoomIndex, {} };
+    if (options.taughtPoints) {
+        const auto points = readTaughtPoints(options.taughtPoints->string(), notes, error);
+        if (!points)
+            return false;
+        run.markedPoints = *points;
+    }
     RenderSession session;
     if (!session.created()) {
         error = "the main window could not be created";
         return false;
     }
-    const auto scene = startScene(session, kind, options.setupFile, error);
-    if (!scene)
-        return false;
-    // What the window showed beyond its setup: the taught points, then the zoom.
-    if (options.taughtPoints) {
-        const auto points = readTaughtPoints(options.taughtPoints->string(), notes, error);
-        if (!points)
-            return false;
-        session.window().diagram(kind.name).markPoints(*points);
-    }
-    for (int i = 0; i < options.zoomOutSteps; ++i)
-        session.press(IDC_ZOOM_OUT);
+    // What the diagram told, also on the way to a refusal: its notes, then the window's messages.
+    std::vector<std::string> told;
     struct NotesAtEnd
     {
-        const ScriptedPlatform &scripted;
+        const std::vector<std::string> &atStart;
+        const ManualClockPlatform &clock;
         std::ostream &out;
         ~NotesAtEnd()
         {
-            for (const std::string &message : scripted.messages())
-                out << "tracelet render: note: " << message << "\n";
+            for (const auto *messages : { &atStart, &clock.messages() })
+                for (const std::string &message : *messages)
+                    out << "tracelet render: note: " << message << "\n";
         }
-    } notesAtEnd { session.scripted, notes };
-    if (scene->periodMs > 0 && !(session.press(IDC_PLAY_PAUSE) && scene->animating())) {
-        error = "the animation did not start";
+    } notesAtEnd { told, session.clock, notes };
+    const auto scene = startScene(session, kind.name, run, told, error);
+    if (!scene)
         return false;
+    if (scene->periodMs > 0) {
+        session.window().OnPlayPause();
+        if (!scene->animating()) {
+            error = "the animation did not start";
+            return false;
+        }
     }
     return writeRenderOutput(
         session, *scene, options.output, options.outputFile.string(), notes, error);
@@ -271,7 +275,7 @@ int renderCommand(const std::vector<std::string> &args, std::ostream &out, std::
         err << "tracelet render: " << setupName << " is not a correlation or path setup file\n";
         return kExitFailed;
     }
-    if (!kind->mapView && (options->zoomOutSteps > 0 || options->taughtPoints)) {
+    if (!kind->mapView && (options->zoomIndex > 0 || options->taughtPoints)) {
         err << "tracelet render: --zoom and --taught apply to a path setup (.kvt) only\n";
         printRenderUsage(err);
         return kExitUsage;

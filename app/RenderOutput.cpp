@@ -5,7 +5,6 @@
 #include "export/Mp4Encoder.h"
 #include "export/OutputFile.h"
 #include "export/RenderProgress.h"
-#include "res/ControlIds.h"
 
 #include <QBuffer>
 #include <algorithm>
@@ -20,9 +19,9 @@ constexpr long long kLongestSteadyStepMs = 60'000;
 void moveClock(RenderSession &session, long long ms)
 {
     if (ms > kLongestSteadyStepMs)
-        session.scripted.jump(ms);
+        session.clock.jump(ms);
     else
-        session.scripted.advance(ms);
+        session.clock.advance(ms);
 }
 
 QImage enlarged(const QImage &picture, int scale)

@@ -1,13 +1,12 @@
 #pragma once
 
-// The main window on a fresh state and the scripted platform, for the length of one headless
-// render, and the start of a diagram in that window from its setup file.
+// The main window on a fresh state and a manual clock, for the length of one headless render,
+// and the start of a diagram in that window from a run given as values.
 
 #include "mainwnd/CMainDlg.h"
-#include "platform/ScriptedPlatform.h"
+#include "platform/ManualClock.h"
 
 #include <QImage>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -22,13 +21,11 @@ public:
     RenderSession &operator=(const RenderSession &) = delete;
 
     bool created() const { return m_created; }
-    // Clicks a button of the main window as a person would; false when there is no such button.
-    bool press(int id);
     // What the picture area shows: the pixels every blit fills.
     QImage picture() const;
     CMainDlg &window() { return *m_window; }
 
-    ScriptedPlatform scripted;
+    ManualClockPlatform clock;
 
 private:
     std::unique_ptr<CMainDlg> m_window;
@@ -44,8 +41,7 @@ struct RenderScene
     std::function<bool()> animating;
 };
 
-// Runs the diagram of that kind with the setup file loaded in its setup dialog, from the current
-// folder. Nothing, with error set, when the setup was refused, the diagram did not start or its
-// data file gave no points.
-std::optional<RenderScene> startScene(RenderSession &session, const DiagramDescriptor &kind,
-    const std::filesystem::path &setupFile, std::string &error);
+// Starts the diagram of that name from the run, from the current folder. Nothing, with error
+// set, when the diagram refused it; notes gets what it told on the way.
+std::optional<RenderScene> startScene(RenderSession &session, std::string_view diagram,
+    const RunRequest &run, std::vector<std::string> &notes, std::string &error);

@@ -4,9 +4,9 @@
 
 #include "WindowBench.h"
 #include "mainwnd/CMainDlg.h"
-#include "platform/ScriptedPlatform.h"
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
+#include "tests/support/ScriptedPlatform.h"
 
 #include <QAbstractButton>
 #include <cmath>

@@ -5,9 +5,9 @@
 #include "mainwnd/CMainDlg.h"
 #include "path/core/PathSetupFile.h"
 #include "path/ui/PathDiagram.h"
-#include "platform/ScriptedPlatform.h"
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
+#include "tests/support/ScriptedPlatform.h"
 
 #include <QAbstractButton>
 

@@ -35,7 +35,9 @@ PathDiagram &runningPath(RenderSession *&session)
                                                 << scratchPath("start.csv") << "\r\n";
         session = new RenderSession; // lives as long as the process
         std::string error;
-        if (!startScene(*session, pathDiagramDescriptor(), scratchPath("start.kvt"), error))
+        std::vector<std::string> notes;
+        if (!startScene(
+                *session, "path", RunRequest { scratchPath("start.kvt"), 0, {} }, notes, error))
             std::abort();
         return &static_cast<PathDiagram &>(session->window().diagram("path"));
     }();
@@ -65,26 +67,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (rows <= 0)
         return 0;
     Playback &pb = session->window().playback();
-    pb.lastIndex = m.points.lastIndex;
-    pb.index = 0;
-    pb.atEnd = false;
-    pb.playing = true;
-    pb.held = false;
-    path.zoom(zoomFirst);
+    pb.load(m.points.lastIndex, 50, ClockAtRest::RunsOn);
+    pb.pressPlay(&path);
+    MapNavigation &map = *path.capabilities().map;
+    map.zoom(zoomFirst);
     for (int i = 0; i < ticks; ++i) {
         // Two bits a tick: sometimes a zoom or a scroll between ticks, as a person presses them.
         switch ((moves >> (2 * i)) & 3U) {
         case 1:
-            path.zoom(i % 2 == 0 ? 1 : -1);
+            map.zoom(i % 2 == 0 ? 1 : -1);
             break;
         case 2:
-            path.scroll(static_cast<ScrollDirection>(i % 4));
+            map.scroll(static_cast<ScrollDirection>(i % 4));
             break;
         default:
             break;
         }
-        path.tick();
+        pb.tick();
     }
-    pb.playing = false;
+    pb.reset();
     return 0;
 }

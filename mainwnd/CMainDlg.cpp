@@ -335,17 +335,21 @@ void CMainDlg::OnExportAnimation()
 
 void CMainDlg::OpenSetupFile(const std::string &path)
 {
-    if (!m_initialised)
-        return;
-    if (const DiagramDescriptor *kind = diagramForSetupName(path))
-        RunDiagram(kind->name, path);
+    const DiagramDescriptor *kind = diagramForSetupName(path);
+    for (Slot &slot : m_diagrams)
+        if (m_initialised && kind && slot.descriptor.name == kind->name)
+            runOrStop(slot, path);
 }
 
-void CMainDlg::RunDiagram(std::string_view name, const std::string &setupFile)
+StartResult CMainDlg::StartRun(std::string_view name, const RunRequest &run)
 {
     for (Slot &slot : m_diagrams)
-        if (m_initialised && slot.descriptor.name == name)
-            runOrStop(slot, setupFile);
+        if (m_initialised && slot.descriptor.name == name && !runningDiagram()) {
+            StartResult started = slot.diagram->start(run);
+            offerTools();
+            return started;
+        }
+    return StartResult { "the diagram could not start", {} };
 }
 
 void CMainDlg::OnHelpInfo()

@@ -45,8 +45,8 @@ public:
     // Starts the diagram of a setup file (.kvs correlation, .kvt path) with its setup dialog
     // showing the file loaded, as if the person had pressed the run button and chosen that file.
     void OpenSetupFile(const std::string &path);
-    // The same with the diagram of that name, whatever the file's name.
-    void RunDiagram(std::string_view name, const std::string &setupFile);
+    // Starts the diagram of that name from a run given as values, asking nobody.
+    StartResult StartRun(std::string_view name, const RunRequest &run);
     void OnExportAnimation();
     void OnPaint();
     void OnQueryDragIcon();

@@ -10,3 +10,7 @@
 // number (kept in message, empty for a clean file). Both diagrams read their data file through it.
 int loadDataColumnsWithMessage(
     const DataColumns &columns, DataSeries &series, bool withPathColumns, std::string &message);
+
+// Why a run started from its setup file has nothing to play, in words: its data file cannot be
+// read, or holds no data row from the start row on.
+std::string noDataRefusal(const std::string &dataFile, const std::string &setupFile, int startRow);

@@ -5,7 +5,6 @@
 // over, the pointer, a point slider, teaching) the window asks for as a capability and enables
 // its controls by what the running diagram answers.
 
-#include "data/AtomicFile.h"
 #include "mainwnd/Playback.h"
 #include "platform/WinTypes.h"
 
@@ -19,6 +18,20 @@ struct GdiState;
 class WindowControls;
 
 enum class ScrollDirection { Up, Down, Left, Right };
+
+// A run as values: the diagram's setup file and what the view adds to it.
+struct RunRequest
+{
+    std::string setupFile;
+    int zoomIndex = 0; // a map's zoom: 0 full size, 1 half, 2 a quarter
+    std::vector<std::array<double, 2>> markedPoints; // ringed on a map as taught points are
+};
+
+struct StartResult
+{
+    std::string refusal; // empty when the run started
+    std::vector<std::string> notes; // told on the way, in order; they refuse nothing
+};
 
 // What every diagram works with: the playback, the drawing objects, the window's controls and
 // clocks, and its own run button there.
@@ -111,22 +124,12 @@ public:
 
     virtual DiagramCapabilities capabilities() { return {}; }
 
-    // Whether there is an animation to export, and its setup written for the renderer.
+    // Starts from a run given as values, asking nobody: what the command line's renderer and
+    // so the window's export do. A refusal is said in words; notes are what the window would
+    // have told on the way.
+    virtual StartResult start(const RunRequest &run) = 0;
+    // Whether there is a run to export, and the run as values, its setup written to setupFile;
+    // nothing when that file could not be written.
     virtual bool exportable() const = 0;
-    virtual FileWriteResult exportSetup(const std::string &path) const = 0;
-    // For the headless renderer: the setup dialog's template, the time per plotted point (0
-    // when the picture is drawn at once), the data file and its first data line, and whether a
-    // message the window showed while starting is a note rather than a refusal.
-    virtual int setupDialogId() const = 0;
-    virtual int framePeriodMs() const = 0;
-    virtual std::string dataFilePath() const = 0;
-    virtual int dataStartRow() const = 0;
-    virtual bool isStartNote(const std::string &message) const = 0;
-    // What the window shows beyond the setup file, as arguments of the render command; a file
-    // they name is written into folder.
-    virtual std::vector<std::string> viewArguments(const std::string & /*folder*/) const
-    {
-        return {};
-    }
-    virtual bool markPoints(const std::vector<std::array<double, 2>> & /*points*/) { return false; }
+    virtual std::optional<RunRequest> currentRun(const std::string &setupFile) const = 0;
 };

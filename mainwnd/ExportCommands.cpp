@@ -40,6 +40,29 @@ std::optional<std::string> askSaveName(
     return name + extension;
 }
 
+// The render command's arguments for what the run adds to its setup file; the marked points go
+// into a file beside it. False when that file cannot be written.
+bool renderArguments(const RunRequest &run, std::vector<std::string> &arguments)
+{
+    if (!run.markedPoints.empty()) {
+        std::string text;
+        for (const auto &[x, y] : run.markedPoints) {
+            appendFixed(text, x, 6);
+            text += ',';
+            appendFixed(text, y, 6);
+            text += "\r\n";
+        }
+        const std::string file
+            = (std::filesystem::path(run.setupFile).parent_path() / "taught.csv").string();
+        if (!writeFileAtomically(file, text))
+            return false;
+        arguments.insert(arguments.end(), { "--taught", file });
+    }
+    if (run.zoomIndex > 0)
+        arguments.insert(arguments.end(), { "--zoom", formatInt(1 << run.zoomIndex) });
+    return true;
+}
+
 } // namespace
 
 std::string exportedMessage(const std::string &file)
@@ -89,7 +112,9 @@ std::unique_ptr<AnimationExport> startAnimationExport(
         return nullptr;
     auto job = std::make_unique<AnimationExport>(*target, window);
     const std::string setup = job->setupPath("export" + std::string(setupExtension));
-    if (!running->exportSetup(setup)) {
+    const std::optional<RunRequest> run = running->currentRun(setup);
+    std::vector<std::string> arguments;
+    if (!run || !renderArguments(*run, arguments)) {
         AfxMessageBox(tx("Export", "アニメーションを書き出せませんでした。"));
         return nullptr;
     }
@@ -112,7 +137,6 @@ std::unique_ptr<AnimationExport> startAnimationExport(
                 tx("Export", "アニメーションを書き出せませんでした。") + "\n" + told.toStdString());
         });
     // The animation shows the texts the window shows, as a saved picture does.
-    auto arguments = running->viewArguments(std::filesystem::path(setup).parent_path().string());
     arguments.insert(arguments.end(), { "--lang", textLanguage() });
     job->start(setup, arguments);
     return job;

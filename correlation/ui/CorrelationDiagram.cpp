@@ -1,5 +1,6 @@
 #include "correlation/ui/CorrelationDiagram.h"
 
+#include "correlation/core/CorrSetupCheck.h"
 #include "correlation/ui/CCorrSetupDlg.h"
 #include "correlation/ui/CorrelationDrawing.h"
 #include "data/NumberText.h"
@@ -50,8 +51,6 @@ CorrelationDiagram::CorrelationDiagram(const DiagramContext &context)
 {
 }
 
-int CorrelationDiagram::setupDialogId() const { return IDD_CORR_SETUP; }
-
 bool CorrelationDiagram::runOrStop(bool anotherRunning, const std::string &setupToLoad)
 {
     if (!m_running && m_setup.done
@@ -62,17 +61,44 @@ bool CorrelationDiagram::runOrStop(bool anotherRunning, const std::string &setup
         return false;
     }
     m_setup.fileToLoad = setupToLoad;
-    const bool started = !anotherRunning && start();
+    const bool started = !anotherRunning && startFromDialog();
     m_setup.fileToLoad.clear();
     return started;
 }
 
-bool CorrelationDiagram::start()
+bool CorrelationDiagram::startFromDialog()
 {
     CCorrSetupDlg setup(m_setup);
     if (setup.DoModal() != IDOK)
         return false;
+    startRun();
+    return true;
+}
 
+StartResult CorrelationDiagram::start(const RunRequest &run)
+{
+    const CorrSetupStart setup = startCorrSetup(run.setupFile);
+    StartResult result;
+    if (const CorrSetupMessage *refused = setup.refusal()) {
+        result.refusal
+            = std::filesystem::path(run.setupFile).filename().string() + ": " + refused->text;
+        return result;
+    }
+    result.notes = setup.notes();
+    m_setup = setup.setup;
+    startRun();
+    if (!pb.ready()) {
+        result.refusal = noDataRefusal(
+            m_setup.values.dataFilePath, run.setupFile, m_setup.values.dataStartRow);
+        stop();
+    }
+    return result;
+}
+
+// The run of the accepted setup: its data read, the frame drawn, and without a plot speed every
+// point at once.
+void CorrelationDiagram::startRun()
+{
     CorrelationModel &m = *m_model;
     ui.clearReadouts();
     int rowCount = 0;
@@ -83,7 +109,8 @@ bool CorrelationDiagram::start()
         columns.xColumn = m_setup.values.xColumn;
         columns.yColumn = m_setup.values.yColumn;
         columns.useY = true;
-        rowCount = loadDataColumnsWithMessage(columns, m.points, false, m_dataFileMessage);
+        std::string told;
+        rowCount = loadDataColumnsWithMessage(columns, m.points, false, told);
         if (rowCount > 0) {
             widenFrameToData(m.frame, m.points);
             computeFrame(m.frame, m_setup.values);
@@ -115,7 +142,6 @@ bool CorrelationDiagram::start()
     m_running = true;
     ui.setTimer(kTimerCompose, 300);
     ui.showActive(m_runButton, true);
-    return true;
 }
 
 void CorrelationDiagram::stop()
@@ -230,77 +256,12 @@ void CorrelationDiagram::showElapsedTime(int index)
 
 bool CorrelationDiagram::exportable() const { return m_running && pb.ready(); }
 
-FileWriteResult CorrelationDiagram::exportSetup(const std::string &path) const
+std::optional<RunRequest> CorrelationDiagram::currentRun(const std::string &setupFile) const
 {
     // The data path made absolute: the renderer runs in another folder.
     CorrSetupValues values = m_setup.values;
     values.dataFilePath = std::filesystem::absolute(values.dataFilePath).string();
-    return writeCorrSetupFile(path, values);
-}
-
-bool CorrelationDiagram::isStartNote(const std::string &message) const
-{
-    // Where a loaded setup's data file was found is said, not refused.
-    return message == m_dataFileMessage
-        || (!m_setup.loadNote.empty() && message == m_setup.loadNote);
-}
-
-void CorrelationDiagram::sliderMode()
-{
-    CorrelationModel &m = *m_model;
-    if (m.sliderMode) {
-        ui.showActive(IDC_SLIDER_MODE, false);
-        m.sliderMode = false;
-        gs.patchDC.SelectObject(&gs.patchLayer);
-        gs.savedPen = gs.patchDC.SelectObject(&gs.penWhite2);
-        gs.savedBrush = gs.patchDC.SelectObject(&gs.brushWhite);
-        gs.patchDC.Rectangle(0, 0, 20, 80);
-        gs.patchDC.SelectObject(gs.savedPen);
-        gs.patchDC.SelectObject(gs.savedBrush);
-    } else if (!pb.playing() && m_running && pb.ready()) {
-        // Without data there is no point to mark: a marker at (0, 0) and 0.00 would be invented.
-        ui.showActive(IDC_SLIDER_MODE, true);
-        m.sliderMode = true;
-        m.sliderFirstMarker = true;
-    }
-}
-
-void CorrelationDiagram::sliderMoved() { showSliderPosition(); }
-
-void CorrelationDiagram::showSliderPosition()
-{
-    CorrelationModel &m = *m_model;
-    if (!m.sliderMode || !m.points.holds(pb.lastIndex()))
-        return;
-    // The slider's range follows the rows read; never look outside them.
-    const int i = std::clamp(ui.slider.GetPos() - 1, 0, pb.lastIndex());
-    const auto at = static_cast<std::size_t>(i);
-
-    gs.plotDC.SelectObject(&gs.plotLayer);
-    gs.savedPen = gs.plotDC.SelectObject(&gs.penCyan1);
-    gs.savedBrush = gs.plotDC.SelectObject(&gs.brushCyan);
-    const int px = toPixelX(m.frame, m.points.x[at]);
-    const int py = toPixelY(m.frame, m.points.y[at]);
-
-    gs.patchDC.SelectObject(&gs.patchLayer);
-    if (m.sliderFirstMarker)
-        m.sliderFirstMarker = false;
-    else
-        gs.plotDC.BitBlt(
-            m.sliderMarkerX - 10, m.sliderMarkerY - 10, 20, 20, &gs.patchDC, 0, 40, SRCCOPY);
-    gs.patchDC.BitBlt(0, 40, 20, 20, &gs.plotDC, px - 10, py - 10, SRCCOPY);
-
-    drawPointDisc(gs.plotDC, px, py);
-    m.sliderMarkerX = px;
-    m.sliderMarkerY = py;
-    gs.plotDC.SelectObject(gs.savedPen);
-    gs.plotDC.SelectObject(gs.savedBrush);
-
-    composeToCanvas(gs);
-
-    ui.editX.SetWindowText(formatFixed(m.points.x[at], 2));
-    ui.editY.SetWindowText(formatFixed(m.points.y[at], 2));
-    ui.editTime.SetWindowText(m_setup.values.plotSpeedMs > 0
-            ? formatFixed(m_setup.values.plotSpeedMs * static_cast<double>(i) * 0.001, 2)
-            : "");
+    if (!writeCorrSetupFile(setupFile, values))
+        return std::nullopt;
+    return RunRequest { setupFile, 0, {} };
 }

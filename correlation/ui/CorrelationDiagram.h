@@ -25,13 +25,9 @@ public:
     void onTimer(UINT id) override;
     DiagramCapabilities capabilities() override { return { .slider = this }; }
 
+    StartResult start(const RunRequest &run) override;
     bool exportable() const override;
-    FileWriteResult exportSetup(const std::string &path) const override;
-    int setupDialogId() const override;
-    int framePeriodMs() const override { return m_setup.values.plotSpeedMs; }
-    std::string dataFilePath() const override { return m_setup.values.dataFilePath; }
-    int dataStartRow() const override { return m_setup.values.dataStartRow; }
-    bool isStartNote(const std::string &message) const override;
+    std::optional<RunRequest> currentRun(const std::string &setupFile) const override;
 
     CorrSetup &setup() { return m_setup; }
     CorrelationModel &model() { return *m_model; }
@@ -39,7 +35,8 @@ public:
 private:
     void sliderMode() override;
     void sliderMoved() override;
-    bool start();
+    bool startFromDialog();
+    void startRun();
     void stop();
     void showSliderPosition();
     void showElapsedTime(int index);
@@ -52,7 +49,6 @@ private:
     WindowControls &ui;
     CorrSetup m_setup;
     std::unique_ptr<CorrelationModel> m_model = std::make_unique<CorrelationModel>();
-    std::string m_dataFileMessage; // what the last read told the person; empty for a clean file
     bool m_running = false;
 };
 

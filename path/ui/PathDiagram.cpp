@@ -26,16 +26,9 @@ namespace {
 
 // The start-up period, used when a data file gives none that a clock can run at.
 constexpr int kDefaultTickPeriodMs = 350;
-// A path data file: its heading line, then X, Y, direction, interpolation and plot speed.
-constexpr int kPathDataStartRow = 2;
 
 constexpr UINT kTimerView = 1; // refreshes the view until play starts
 constexpr UINT kTimerBlink = 2; // alternates the two characters and shows the elapsed time
-
-std::string absolutePath(const std::string &path)
-{
-    return std::filesystem::absolute(path).string();
-}
 
 bool isPathSetupLine(std::string_view line) { return line == kPathSetupMagic; }
 
@@ -69,12 +62,6 @@ PathDiagram::PathDiagram(const DiagramContext &context)
 {
 }
 
-int PathDiagram::setupDialogId() const { return IDD_PATH_SETUP; }
-
-int PathDiagram::dataStartRow() const { return kPathDataStartRow; }
-
-int PathDiagram::framePeriodMs() const { return pb.periodMs(); }
-
 DiagramCapabilities PathDiagram::capabilities()
 {
     return { .map = this, .pointer = this, .slider = nullptr, .teaching = this };
@@ -92,21 +79,23 @@ bool PathDiagram::runOrStop(bool anotherRunning, const std::string &setupToLoad)
     if (m_setup.done && !confirm(tx("PathDiagram", "前回設定内容が存在します。修正しますか？")))
         m_setup.done = false;
     m_setup.fileToLoad = setupToLoad;
-    const bool accepted = start();
+    gs.plotDC.SelectObject(&gs.penMagenta2);
+    CPathSetupDlg setup(m_setup);
+    const bool accepted = setup.DoModal() == IDOK;
     m_setup.fileToLoad.clear();
+    if (accepted)
+        if (const std::string failure = startRun(); !failure.empty())
+            AfxMessageBox(failure);
     // A failed background, or a cancelled setup before any background, ends in a clean state.
     if (!m_model->backgroundLoaded)
         stop();
     return accepted;
 }
 
-bool PathDiagram::start()
+// The run of the accepted setup: its data, the background and the first view. Why the
+// background cannot be shown, in words; empty when it is shown.
+std::string PathDiagram::startRun()
 {
-    gs.plotDC.SelectObject(&gs.penMagenta2);
-    CPathSetupDlg setup(m_setup);
-    if (setup.DoModal() != IDOK)
-        return false;
-
     PathModel &m = *m_model;
     m.source = m_setup.source;
     m.view.originX = m_setup.values.originX;
@@ -140,22 +129,21 @@ bool PathDiagram::start()
         m.blink = true;
     // A character file OK told about is not told again while it stays as it was.
     m_reportedCharacters = std::exchange(m_setup.charactersTold, {});
-    if (loadBackground())
+    const std::string failure = loadBackground();
+    if (failure.empty())
         ui.setTimer(kTimerView, 200);
     if (m.source == PathSource::Teaching)
         m.teaching.count = 0;
-    return true;
+    return failure;
 }
 
 // The background file, or the default one in the start-up folder, into backgroundDC, and a
-// working copy of it into plotDC and zoomDC. False, after telling the user, when it cannot be
-// loaded or copied.
-bool PathDiagram::loadBackground()
+// working copy of it into plotDC and zoomDC. Why it cannot be loaded or copied, in words; empty
+// when it is loaded.
+std::string PathDiagram::loadBackground()
 {
     PathModel &m = *m_model;
-    const std::string path = m_setup.backgroundGiven
-        ? m_setup.values.backgroundFilePath
-        : (std::filesystem::path(m_startupDirectory) / "bitmap1.bmp").string();
+    const std::string path = backgroundPath();
     BITMAP info;
     std::string reason = loadBackgroundFile(path, gs.backgroundHandle);
     const bool loaded = reason.empty() && gs.backgroundHandle.GetBitmap(&info)
@@ -164,8 +152,7 @@ bool PathDiagram::loadBackground()
     if (!loaded) {
         if (reason.empty())
             reason = tx("PathDiagram", "作業用の画像を用意できません");
-        AfxMessageBox(backgroundFailedMessage(path, reason, m_setup.backgroundGiven));
-        return false;
+        return backgroundFailedMessage(path, reason, m_setup.backgroundGiven);
     }
     m.view.mapWidth = info.bmWidth;
     m.view.mapHeight = info.bmHeight;
@@ -184,7 +171,7 @@ bool PathDiagram::loadBackground()
     showView();
     gs.composeDC.SelectObject(&gs.canvasBitmap);
     showView(gs.composeDC);
-    return true;
+    return {};
 }
 
 void PathDiagram::stop()
@@ -256,65 +243,4 @@ void PathDiagram::onTimer(UINT id)
     default:
         break;
     }
-}
-
-bool PathDiagram::exportable() const
-{
-    // A teaching run has its route only once it plays; then it is a data file like any other.
-    return m_running && m_model->source == PathSource::DataFile && pb.ready();
-}
-
-FileWriteResult PathDiagram::exportSetup(const std::string &path) const
-{
-    // Every path made absolute, the renderer runs in another folder; a run without a background
-    // of its own shows the default one, which the renderer would look for in its own folder.
-    PathSetupValues values;
-    values.backgroundFilePath = absolutePath(m_setup.backgroundGiven
-            ? m_setup.values.backgroundFilePath
-            : (std::filesystem::path(m_startupDirectory) / "bitmap1.bmp").string());
-    values.originX = m_model->view.originX;
-    values.originY = m_model->view.originY;
-    values.characterFilePath
-        = m_setup.characterGiven ? absolutePath(m_setup.values.characterFilePath) : std::string();
-    values.character2FilePath
-        = m_setup.character2Given ? absolutePath(m_setup.values.character2FilePath) : std::string();
-    values.dataFilePath = absolutePath(m_setup.values.dataFilePath);
-    return writePathSetupFile(path, values);
-}
-
-std::vector<std::string> PathDiagram::viewArguments(const std::string &folder) const
-{
-    const PathModel &m = *m_model;
-    std::vector<std::string> arguments;
-    // The taught points stay marked on the map while their route plays.
-    if (m_setup.source == PathSource::Teaching && m.teaching.count > 0) {
-        std::string text;
-        for (int k = 0; k < m.teaching.count; ++k) {
-            appendFixed(text, m.teaching.x[static_cast<std::size_t>(k)], 6);
-            text += ',';
-            appendFixed(text, m.teaching.y[static_cast<std::size_t>(k)], 6);
-            text += "\r\n";
-        }
-        const std::string file = (std::filesystem::path(folder) / "taught.csv").string();
-        if (writeFileAtomically(file, text))
-            arguments.insert(arguments.end(), { "--taught", file });
-    }
-    if (m.view.zoomIndex > 0)
-        arguments.insert(arguments.end(), { "--zoom", formatInt(1 << m.view.zoomIndex) });
-    return arguments;
-}
-
-bool PathDiagram::markPoints(const std::vector<std::array<double, 2>> &points)
-{
-    PathModel &m = *m_model;
-    if (!m_running || !m.backgroundLoaded)
-        return false;
-    m.teaching.count = static_cast<int>(std::min<std::size_t>(points.size(), kTeachingCapacity));
-    for (int k = 0; k < m.teaching.count; ++k) {
-        const auto at = static_cast<std::size_t>(k);
-        m.teaching.x[at] = points[at][0];
-        m.teaching.y[at] = points[at][1];
-    }
-    redrawRings(-1);
-    return true;
 }

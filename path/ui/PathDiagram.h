@@ -15,6 +15,9 @@
 
 class CDC;
 
+// A path data file: its heading line, then X, Y, direction, interpolation and plot speed.
+inline constexpr int kPathDataStartRow = 2;
+
 class PathDiagram final : public Diagram, MapNavigation, PointerInput, TeachingTools
 {
 public:
@@ -30,16 +33,9 @@ public:
     void onTimer(UINT id) override;
     bool mayClose() override;
     DiagramCapabilities capabilities() override;
+    StartResult start(const RunRequest &run) override;
     bool exportable() const override;
-    FileWriteResult exportSetup(const std::string &path) const override;
-    int setupDialogId() const override;
-    int framePeriodMs() const override;
-    std::string dataFilePath() const override { return m_setup.values.dataFilePath; }
-    int dataStartRow() const override;
-    bool isStartNote(const std::string &) const override { return true; }
-
-    std::vector<std::string> viewArguments(const std::string &folder) const override;
-    bool markPoints(const std::vector<std::array<double, 2>> &points) override;
+    std::optional<RunRequest> currentRun(const std::string &setupFile) const override;
 
     PathSetup &setup() { return m_setup; }
     // Where the default background bitmap1.bmp is looked for: the folder the program started in.
@@ -56,9 +52,13 @@ private:
     void clicked(POINT point) override;
     void teachCorrection() override;
 
-    bool start();
+    std::string startRun();
     void stop();
-    bool loadBackground();
+    std::string loadBackground();
+    // Rings at these points as teaching rings its points.
+    void markPoints(const std::vector<std::array<double, 2>> &points);
+    // The background used: the one given, else the default one in the start-up folder.
+    std::string backgroundPath() const;
     // The view: the picture's pixels of the map surface from (srcX, srcY), shown at (dstX, dstY).
     void showView(CDC &target);
     void showView();

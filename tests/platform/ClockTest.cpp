@@ -1,5 +1,5 @@
 #include "platform/Platform.h"
-#include "platform/ScriptedPlatform.h"
+#include "tests/support/ScriptedPlatform.h"
 
 #include <QCoreApplication>
 #include <chrono>

@@ -1,7 +1,7 @@
 #include "platform/CDialog.h"
 #include "platform/Controls.h"
 #include "platform/QtPlatform.h"
-#include "platform/ScriptedPlatform.h"
+#include "tests/support/ScriptedPlatform.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

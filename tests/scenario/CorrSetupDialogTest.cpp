@@ -2,10 +2,10 @@
 #include "correlation/core/CorrSetupCheck.h"
 #include "correlation/ui/CCorrSetupDlg.h"
 #include "data/SetupFile.h"
-#include "platform/ScriptedPlatform.h"
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
 #include "res/TraceletResources.h"
+#include "tests/support/ScriptedPlatform.h"
 
 #include <QPlainTextEdit>
 #include <algorithm>

@@ -7,7 +7,7 @@
 #include "mainwnd/CMainDlg.h"
 #include "path/ui/PathDiagram.h"
 #include "platform/CanvasWidget.h"
-#include "platform/ScriptedPlatform.h"
+#include "tests/support/ScriptedPlatform.h"
 
 #include <QAbstractButton>
 #include <filesystem>

@@ -1,5 +1,6 @@
 #include "ToyDiagram.h"
 
+#include "data/AtomicFile.h"
 #include "data/NumberText.h"
 #include "data/SetupFile.h"
 #include "mainwnd/GdiState.h"
@@ -29,11 +30,15 @@ public:
         }
         if (anotherRunning || (!setupToLoad.empty() && !readSetup(setupToLoad)))
             return false;
-        m_running = true;
-        m_context.controls.showActive(m_context.runButton, true);
-        m_context.playback.load(m_steps - 1, m_periodMs, ClockAtRest::Stops);
-        clear();
+        startRun();
         return true;
+    }
+    StartResult start(const RunRequest &run) override
+    {
+        if (!readSetup(run.setupFile))
+            return { "not a toy setup", {} };
+        startRun();
+        return {};
     }
     void forgetSetup() override { }
     bool prepareToPlay() override { return m_context.playback.ready(); }
@@ -53,17 +58,21 @@ public:
     void onTimer(UINT) override { }
 
     bool exportable() const override { return m_running; }
-    FileWriteResult exportSetup(const std::string &path) const override
+    std::optional<RunRequest> currentRun(const std::string &setupFile) const override
     {
-        return writeFileAtomically(path, toySetupText(m_steps, m_periodMs));
+        if (!writeFileAtomically(setupFile, toySetupText(m_steps, m_periodMs)))
+            return std::nullopt;
+        return RunRequest { setupFile, 0, {} };
     }
-    int setupDialogId() const override { return 0; }
-    int framePeriodMs() const override { return m_periodMs; }
-    std::string dataFilePath() const override { return {}; }
-    int dataStartRow() const override { return 0; }
-    bool isStartNote(const std::string &) const override { return false; }
 
 private:
+    void startRun()
+    {
+        m_running = true;
+        m_context.controls.showActive(m_context.runButton, true);
+        m_context.playback.load(m_steps - 1, m_periodMs, ClockAtRest::Stops);
+        clear();
+    }
     bool readSetup(const std::string &path)
     {
         const SetupFileLines file = readSetupFile(path, kToySetupMagic, 2);

@@ -11,10 +11,10 @@
 #include "path/ui/PathDiagram.h"
 #include "platform/QtPlatform.h"
 #include "platform/QtSetup.h"
-#include "platform/ScriptedPlatform.h"
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
 #include "res/TraceletResources.h"
+#include "tests/support/ScriptedPlatform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -136,7 +136,7 @@ std::string startCorrelation(const fs::path &folder, SoakPlatform &p, Window &w)
     p.script.expectDialog(IDD_CORR_SETUP, { S::click(IDC_CORR_LOAD_SETUP), S::click(IDOK) });
     w.press(IDC_CORR_RUN);
     if (!w.corr().running() || !w.pb().ready() || w.pb().lastIndex() != kPoints - 1
-        || w.corr().framePeriodMs() != 1)
+        || w.pb().periodMs() != 1)
         return "the correlation run did not start with 10,000 points at 1 ms";
     return {};
 }

@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/Language.h"
 #include "app/cli/CommandLine.h"
+#include "mainwnd/DiagramRegistry.h"
 #include "platform/QtPlatform.h"
 #include "platform/QtSetup.h"
 #include "platform/Resources.h"
@@ -65,9 +66,49 @@ bool namesSetupFile(const std::vector<std::string> &args)
 {
     if (args.size() != 1 || args[0].starts_with('-'))
         return false;
-    const QString name = QString::fromStdString(args[0]);
-    return name.endsWith(QLatin1String(".kvs"), Qt::CaseInsensitive)
-        || name.endsWith(QLatin1String(".kvt"), Qt::CaseInsensitive);
+    return diagramForSetupName(args[0]) != nullptr;
+}
+
+// The window, on the display, with a setup file's diagram started when one is named.
+int openWindow(int argc, char **argv, const std::string &language, StartMeter *startMeter,
+    const std::string &setupFile)
+{
+    const char *display = std::getenv("DISPLAY");
+    const char *wayland = std::getenv("WAYLAND_DISPLAY");
+    const char *qpa = std::getenv("QT_QPA_PLATFORM");
+    if (!(display && *display) && !(wayland && *wayland) && !(qpa && *qpa)) {
+        std::cerr << "tracelet: no display to open the window on (DISPLAY is not set).\n"
+                     "Run it on a desktop, or under a virtual screen: xvfb-run -a tracelet\n";
+        return 1;
+    }
+    // Whole scale factors only: the picture area and the button faces stay sharp.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    QApplication app(argc, argv);
+    if (startMeter)
+        startMeter->watch(app);
+    QApplication::setApplicationName(QStringLiteral("Tracelet"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tracelet"));
+    platformSetupApplication();
+    registerTraceletResources();
+    QApplication::setWindowIcon(QPixmap::fromImage(loadResourceIcon(IDR_MAINFRAME, 32)));
+    installLanguage(language);
+    // Lifetimes nest: the Qt application outlives the platform (its timers are Qt objects), the
+    // platform outlives the application object and every window object it owns.
+    QtPlatform windowPlatform;
+    installPlatform(&windowPlatform);
+    {
+        CAnalysisApp application;
+        if (!setupFile.empty()) {
+            // The window runs in the setup file's folder, where its relative data paths point.
+            const QFileInfo setup(QString::fromStdString(setupFile));
+            application.m_setupFile = setup.absoluteFilePath().toStdString();
+            QDir::setCurrent(setup.absolutePath());
+        }
+        application.InitInstance();
+    }
+    installPlatform(nullptr);
+    return 0;
 }
 
 } // namespace
@@ -99,41 +140,6 @@ int main(int argc, char **argv)
         std::cerr << "tracelet: cannot read " << args[0] << "\n";
         return 1;
     }
-
-    const char *display = std::getenv("DISPLAY");
-    const char *wayland = std::getenv("WAYLAND_DISPLAY");
-    const char *qpa = std::getenv("QT_QPA_PLATFORM");
-    if (!(display && *display) && !(wayland && *wayland) && !(qpa && *qpa)) {
-        std::cerr << "tracelet: no display to open the window on (DISPLAY is not set).\n"
-                     "Run it on a desktop, or under a virtual screen: xvfb-run -a tracelet\n";
-        return 1;
-    }
-    // Whole scale factors only: the picture area and the button faces stay sharp.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Qt::HighDpiScaleFactorRoundingPolicy::Round);
-    QApplication app(argc, argv);
-    if (measureStart)
-        startMeter.watch(app);
-    QApplication::setApplicationName(QStringLiteral("Tracelet"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("tracelet"));
-    platformSetupApplication();
-    registerTraceletResources();
-    QApplication::setWindowIcon(QPixmap::fromImage(loadResourceIcon(IDR_MAINFRAME, 32)));
-    installLanguage(language);
-    // Lifetimes nest: the Qt application outlives the platform (its timers are Qt objects), the
-    // platform outlives the application object and every window object it owns.
-    QtPlatform windowPlatform;
-    installPlatform(&windowPlatform);
-    {
-        CAnalysisApp application;
-        if (openSetup) {
-            // The window runs in the setup file's folder, where its relative data paths point.
-            const QFileInfo setup(QString::fromStdString(args[0]));
-            application.m_setupFile = setup.absoluteFilePath().toStdString();
-            QDir::setCurrent(setup.absolutePath());
-        }
-        application.InitInstance();
-    }
-    installPlatform(nullptr);
-    return 0;
+    return openWindow(argc, argv, language, measureStart ? &startMeter : nullptr,
+        openSetup ? args[0] : std::string());
 }

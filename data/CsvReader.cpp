@@ -264,6 +264,25 @@ std::optional<std::string_view> nextRecord(
     return joined;
 }
 
+// Reads the lines before the start row (a path file's heading is looked at); false, with the
+// outcome told, when the file ends before it.
+bool skipToStartRow(
+    TextLineReader &reader, const DataColumns &columns, bool withPathColumns, DataReadReport &found)
+{
+    for (int line = 1; line < columns.startRow; ++line) {
+        const auto skipped = reader.readLine();
+        if (withPathColumns && line == columns.startRow - 1 && skipped)
+            found.headingHoldsNumbers = headingHoldsNumbers(*skipped, found.dialect, columns);
+        if (!skipped) {
+            found.outcome = reader.lineNumber() == 0 ? DataReadReport::Outcome::EmptyFile
+                                                     : DataReadReport::Outcome::EndsBeforeStartRow;
+            found.linesInFile = reader.lineNumber();
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int loadDataColumns(
@@ -286,17 +305,8 @@ int loadDataColumns(
         found.outcome = whyNotOpened(columns.path);
         return 0;
     }
-    for (int line = 1; line < columns.startRow; ++line) {
-        const auto skipped = reader.readLine();
-        if (withPathColumns && line == columns.startRow - 1 && skipped)
-            found.headingHoldsNumbers = headingHoldsNumbers(*skipped, found.dialect, columns);
-        if (!skipped) {
-            found.outcome = reader.lineNumber() == 0 ? DataReadReport::Outcome::EmptyFile
-                                                     : DataReadReport::Outcome::EndsBeforeStartRow;
-            found.linesInFile = reader.lineNumber();
-            return 0;
-        }
-    }
+    if (!skipToStartRow(reader, columns, withPathColumns, found))
+        return 0;
     series.clear();
     // A size the system cannot tell (a pipe, say) reserves nothing ahead.
     std::uintmax_t fileBytes = std::filesystem::file_size(columns.path, error);

@@ -56,26 +56,13 @@ struct TraceletMp4Video
     bool finish();
     // Sends a frame (nullptr: the end) and writes every packet the encoder has ready.
     int encode(AVFrame *input);
+    void configureEncoder(bool exact, int videoWidth, int videoHeight, AVPixelFormat pixels);
 };
 
-TraceletMp4Video::TraceletMp4Video(const char *path, const TraceletMp4Settings &settings)
-    : width(settings.width)
-    , height(settings.height)
+// H.264 in the colours and range every player reads right, tuned for drawn pictures.
+void TraceletMp4Video::configureEncoder(
+    bool exact, int videoWidth, int videoHeight, AVPixelFormat pixels)
 {
-    av_log_set_level(AV_LOG_ERROR); // x264's statistics are not for the user
-    const bool exact = settings.exact != 0;
-    // 4:2:0 halves the colour resolution, so the size must be even: a white column or row is
-    // added on the right or at the bottom, as the picture's paper would go on.
-    const int videoWidth = exact ? width : (width + 1) / 2 * 2;
-    const int videoHeight = exact ? height : (height + 1) / 2 * 2;
-    const AVPixelFormat pixels = exact ? AV_PIX_FMT_YUV444P : AV_PIX_FMT_YUV420P;
-    int result = avformat_alloc_output_context2(&format, nullptr, "mp4", path);
-    const AVCodec *h264 = avcodec_find_encoder_by_name("libx264");
-    if (result < 0 || !format || !h264) {
-        error = h264 ? "cannot start an MP4 file" : "this FFmpeg has no H.264 encoder (libx264)";
-        return;
-    }
-    encoder = avcodec_alloc_context3(h264);
     encoder->width = videoWidth;
     encoder->height = videoHeight;
     encoder->time_base = kMilliseconds;
@@ -98,6 +85,27 @@ TraceletMp4Video::TraceletMp4Video(const char *path, const TraceletMp4Settings &
         av_opt_set(encoder->priv_data, "tune", "animation", 0);
         av_opt_set(encoder->priv_data, "profile", "high", 0);
     }
+}
+
+TraceletMp4Video::TraceletMp4Video(const char *path, const TraceletMp4Settings &settings)
+    : width(settings.width)
+    , height(settings.height)
+{
+    av_log_set_level(AV_LOG_ERROR); // x264's statistics are not for the user
+    const bool exact = settings.exact != 0;
+    // 4:2:0 halves the colour resolution, so the size must be even: a white column or row is
+    // added on the right or at the bottom, as the picture's paper would go on.
+    const int videoWidth = exact ? width : (width + 1) / 2 * 2;
+    const int videoHeight = exact ? height : (height + 1) / 2 * 2;
+    const AVPixelFormat pixels = exact ? AV_PIX_FMT_YUV444P : AV_PIX_FMT_YUV420P;
+    int result = avformat_alloc_output_context2(&format, nullptr, "mp4", path);
+    const AVCodec *h264 = avcodec_find_encoder_by_name("libx264");
+    if (result < 0 || !format || !h264) {
+        error = h264 ? "cannot start an MP4 file" : "this FFmpeg has no H.264 encoder (libx264)";
+        return;
+    }
+    encoder = avcodec_alloc_context3(h264);
+    configureEncoder(exact, videoWidth, videoHeight, pixels);
     result = avcodec_open2(encoder, h264, nullptr);
     if (result < 0) {
         error = "cannot start the H.264 encoder (" + describe(result) + ")";

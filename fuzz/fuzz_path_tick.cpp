@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (rows <= 0)
         return 0;
     Playback &pb = session->window().playback();
-    pb.load(m.points.lastIndex, 50, ClockAtRest::RunsOn);
+    pb.loadRun(m.points.lastIndex, 50, ClockAtRest::RunsOn);
     pb.pressPlay(&path);
     MapNavigation &map = *path.capabilities().map;
     map.zoom(zoomFirst);
@@ -85,6 +85,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         }
         pb.tick();
     }
-    pb.reset();
+    pb.endRun();
     return 0;
 }

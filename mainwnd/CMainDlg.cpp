@@ -70,7 +70,7 @@ BOOL CMainDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     m_initialised = false;
-    m_playback.reset();
+    m_playback.endRun();
 
     if (CMenu *systemMenu = GetSystemMenu(FALSE)) {
         const std::string about = loadResourceString(IDS_ABOUTBOX);
@@ -131,18 +131,6 @@ void CMainDlg::addToolTips()
         m_toolTip.AddTool(GetDlgItem(id), text);
 }
 
-void CMainDlg::offerTools()
-{
-    const DiagramCapabilities tools = offered();
-    m_controls.enable({ IDC_SLIDER_MODE, IDC_SLIDER_POSITION }, tools.slider != nullptr);
-    m_controls.enable({ IDC_TEACH_CORRECTION }, tools.teaching != nullptr);
-    m_controls.enable({ IDC_ZOOM_IN, IDC_ZOOM_OUT }, tools.map != nullptr);
-    if (tools.map)
-        tools.map->showScrollArrows();
-    else
-        m_controls.enableScrollArrows(false, false, false, false);
-}
-
 bool CMainDlg::OnMessage(const MSG &msg)
 {
     // After a failed start-up the surfaces and arrays do not exist: only closing and the about
@@ -173,7 +161,7 @@ BOOL CMainDlg::DestroyWindow()
     m_export.reset(); // an unfinished export stops and leaves no file
     if (m_initialised) {
         // Ticks run on this thread and a stopped clock delivers nothing more: all can go now.
-        m_playback.reset();
+        m_playback.endRun();
         for (UINT id = 1; id <= 3; ++id)
             KillTimer(id);
         m_diagrams.clear();
@@ -203,12 +191,6 @@ Diagram *CMainDlg::runningDiagram() const
     return running ? running->diagram.get() : nullptr;
 }
 
-DiagramCapabilities CMainDlg::offered() const
-{
-    Diagram *running = runningDiagram();
-    return running ? running->capabilities() : DiagramCapabilities {};
-}
-
 void CMainDlg::runOrStop(Slot &slot, const std::string &setupToLoad)
 {
     Diagram &d = *slot.diagram;
@@ -228,74 +210,6 @@ void CMainDlg::OnTimer(UINT id)
     if (Diagram *d = runningDiagram())
         d->onTimer(id);
     Default();
-}
-
-void CMainDlg::OnMouseMove(UINT, POINT point)
-{
-    const RECT &r = m_controls.canvasRect;
-    // Exactly the pixels the view shows: its first row counts, the row below it does not.
-    m_mouseInPicture = r.left <= point.x && point.x < r.left + kPictureWidth && r.top <= point.y
-        && point.y < r.top + kPictureHeight;
-    if (PointerInput *pointer = offered().pointer)
-        pointer->mouseMoved(point, m_mouseInPicture);
-    Default();
-}
-
-void CMainDlg::OnLButtonDown(UINT, POINT point)
-{
-    if (PointerInput *pointer = offered().pointer; pointer && m_mouseInPicture)
-        pointer->clicked(point);
-    Default();
-}
-
-void CMainDlg::zoom(int steps)
-{
-    if (MapNavigation *map = offered().map)
-        map->zoom(steps);
-}
-
-void CMainDlg::scroll(ScrollDirection direction)
-{
-    if (MapNavigation *map = offered().map)
-        map->scroll(direction);
-}
-
-void CMainDlg::OnZoomIn() { zoom(-1); }
-
-void CMainDlg::OnZoomOut() { zoom(+1); }
-
-void CMainDlg::OnScrollDown() { scroll(ScrollDirection::Down); }
-
-void CMainDlg::OnScrollUp() { scroll(ScrollDirection::Up); }
-
-void CMainDlg::OnScrollRight() { scroll(ScrollDirection::Right); }
-
-void CMainDlg::OnScrollLeft() { scroll(ScrollDirection::Left); }
-
-void CMainDlg::OnTeachCorrection()
-{
-    if (TeachingTools *teaching = offered().teaching)
-        teaching->teachCorrection();
-}
-
-void CMainDlg::OnSliderMode()
-{
-    if (PointSlider *slider = offered().slider)
-        slider->sliderMode();
-}
-
-void CMainDlg::OnSliderReleasedCapture(LRESULT *result)
-{
-    if (PointSlider *slider = offered().slider)
-        slider->sliderMoved();
-    *result = 0;
-}
-
-void CMainDlg::OnSliderCustomDraw(LRESULT *result)
-{
-    if (PointSlider *slider = offered().slider)
-        slider->sliderMoved();
-    *result = 0;
 }
 
 void CMainDlg::OnSysCommand(UINT id, long)

@@ -22,7 +22,7 @@ int Playback::indexAfter(TickOutcome outcome) const
     return m_index;
 }
 
-void Playback::load(int lastIndex, int periodMs, ClockAtRest rest)
+void Playback::loadRun(int lastIndex, int periodMs, ClockAtRest rest)
 {
     m_lastIndex = lastIndex;
     m_ready = lastIndex >= 0;
@@ -34,7 +34,7 @@ void Playback::load(int lastIndex, int periodMs, ClockAtRest rest)
     m_held = m_atEnd = false;
 }
 
-void Playback::reset()
+void Playback::endRun()
 {
     if (m_playing)
         showPlaying(false);

@@ -43,9 +43,9 @@ public:
 
     // A run's points, 0..lastIndex, played from the first at that period; a lastIndex below 0
     // leaves nothing to play. How the clock rests is the diagram's.
-    void load(int lastIndex, int periodMs, ClockAtRest rest);
+    void loadRun(int lastIndex, int periodMs, ClockAtRest rest);
     // Nothing plays any more: the clock stops, the run goes back to its start.
-    void reset();
+    void endRun();
     // The run stands at that point of its points from now on.
     void seek(int index);
 

@@ -29,7 +29,7 @@ bool WindowControls::attachButtons(const std::vector<Faces> &runButtons)
     return true;
 }
 
-WindowControls::Button *WindowControls::find(int id)
+WindowControls::Button *WindowControls::buttonWithId(int id)
 {
     const auto found
         = std::ranges::find_if(m_buttons, [id](const auto &b) { return b->faces.id == id; });
@@ -38,7 +38,7 @@ WindowControls::Button *WindowControls::find(int id)
 
 void WindowControls::showActive(int id, bool active)
 {
-    Button *b = find(id);
+    Button *b = buttonWithId(id);
     if (!b)
         return;
     const int face = active ? b->faces.active : b->faces.idle;

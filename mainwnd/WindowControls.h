@@ -51,7 +51,7 @@ private:
         CBitmapButton button;
         RECT rect {};
     };
-    Button *find(int id);
+    Button *buttonWithId(int id);
 
     CDialog &m_window;
     std::vector<std::unique_ptr<Button>> m_buttons;

@@ -175,6 +175,27 @@ Qt::Alignment alignmentOf(unsigned style)
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
+QWidget *createEdit(const ControlTemplate &c, DialogWidget *dialog)
+{
+    if (c.style & CS_MULTILINE) {
+        auto *e = new QPlainTextEdit(dialog);
+        e->setReadOnly(c.style & CS_READONLY);
+        if (c.style & CS_READONLY)
+            showAsReadOnly(e);
+        if (c.style & CS_NOBORDER)
+            e->setFrameShape(QFrame::NoFrame);
+        return e;
+    }
+    auto *e = new QLineEdit(dialog);
+    e->setReadOnly(c.style & CS_READONLY);
+    if (c.style & CS_READONLY)
+        showAsReadOnly(e);
+    e->setAlignment(alignmentOf(c.style));
+    e->setFrame(!(c.style & CS_NOBORDER));
+    e->setTextMargins(0, 0, 0, 0);
+    return e;
+}
+
 QWidget *createControl(const ControlTemplate &c, DialogWidget *dialog)
 {
     const QString text = QString::fromStdString(c.text);
@@ -186,25 +207,8 @@ QWidget *createControl(const ControlTemplate &c, DialogWidget *dialog)
         b->setDefault(c.kind == ControlKind::DefPushButton);
         return b;
     }
-    case ControlKind::Edit: {
-        if (c.style & CS_MULTILINE) {
-            auto *e = new QPlainTextEdit(dialog);
-            e->setReadOnly(c.style & CS_READONLY);
-            if (c.style & CS_READONLY)
-                showAsReadOnly(e);
-            if (c.style & CS_NOBORDER)
-                e->setFrameShape(QFrame::NoFrame);
-            return e;
-        }
-        auto *e = new QLineEdit(dialog);
-        e->setReadOnly(c.style & CS_READONLY);
-        if (c.style & CS_READONLY)
-            showAsReadOnly(e);
-        e->setAlignment(alignmentOf(c.style));
-        e->setFrame(!(c.style & CS_NOBORDER));
-        e->setTextMargins(0, 0, 0, 0);
-        return e;
-    }
+    case ControlKind::Edit:
+        return createEdit(c, dialog);
     case ControlKind::Static: {
         auto *l = new QLabel(text, dialog);
         l->setTextFormat(Qt::PlainText);
@@ -299,27 +303,32 @@ void CDialog::buildWidgets()
         if (c.id != IDC_STATIC)
             m_controls[c.id] = w;
 
-        const int id = c.id;
-        if (auto *button = qobject_cast<QAbstractButton *>(w))
-            QObject::connect(
-                button, &QAbstractButton::clicked, dialog, [this, id] { PressButton(id); });
-        if (auto *slider = qobject_cast<QSlider *>(w)) {
-            auto notify = [this, id](int code) {
-                MSG msg;
-                msg.message = WM_NOTIFY;
-                msg.code = code;
-                msg.id = id;
-                OnMessage(msg);
-            };
-            // The slider repaints (custom draw) whenever it moves, by mouse or keyboard.
-            QObject::connect(
-                slider, &QSlider::valueChanged, dialog, [notify] { notify(NM_CUSTOMDRAW); });
-            QObject::connect(
-                slider, &QSlider::sliderReleased, dialog, [notify] { notify(NM_RELEASEDCAPTURE); });
-        }
+        connectControl(w, c.id, dialog);
     }
     // Group boxes frame the controls inside them and must not cover them.
     for (QWidget *g : groups)
         g->lower();
     Attach(dialog);
+}
+
+// A button's click and a slider's moves reach the message map as the control's messages.
+void CDialog::connectControl(QWidget *w, int id, QWidget *dialog)
+{
+    if (auto *button = qobject_cast<QAbstractButton *>(w))
+        QObject::connect(
+            button, &QAbstractButton::clicked, dialog, [this, id] { PressButton(id); });
+    if (auto *slider = qobject_cast<QSlider *>(w)) {
+        auto notify = [this, id](int code) {
+            MSG msg;
+            msg.message = WM_NOTIFY;
+            msg.code = code;
+            msg.id = id;
+            OnMessage(msg);
+        };
+        // The slider repaints (custom draw) whenever it moves, by mouse or keyboard.
+        QObject::connect(
+            slider, &QSlider::valueChanged, dialog, [notify] { notify(NM_CUSTOMDRAW); });
+        QObject::connect(
+            slider, &QSlider::sliderReleased, dialog, [notify] { notify(NM_RELEASEDCAPTURE); });
+    }
 }

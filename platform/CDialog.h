@@ -93,6 +93,7 @@ protected:
 
 private:
     void buildWidgets();
+    void connectControl(QWidget *w, int id, QWidget *dialog);
     void deliverMouse(UINT message, QPoint clientPos, UINT flags);
     void showSystemMenu(QPoint globalPos);
 

@@ -120,7 +120,7 @@ void CorrelationDiagram::startRun()
         }
     }
     // A file without any data row shows the empty frame; nothing of an earlier run may play.
-    pb.load(rowCount > 0 ? m.points.lastIndex : -1, m_setup.values.plotSpeedMs, ClockAtRest::Stops);
+    pb.loadRun(rowCount > 0 ? m.points.lastIndex : -1, m_setup.values.plotSpeedMs, ClockAtRest::Stops);
 
     gs.plotDC.SelectObject(&gs.plotLayer);
     clearLayer(gs, gs.plotDC);
@@ -146,7 +146,7 @@ void CorrelationDiagram::startRun()
 
 void CorrelationDiagram::stop()
 {
-    pb.reset();
+    pb.endRun();
     ui.killTimer(kTimerCompose);
     CorrelationModel &m = *m_model;
     if (m.sliderMode) {

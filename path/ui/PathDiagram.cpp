@@ -120,7 +120,7 @@ std::string PathDiagram::startRun()
                 periodMs = kDefaultTickPeriodMs;
             }
         }
-        pb.load(rows > 0 ? m.points.lastIndex : -1, periodMs, ClockAtRest::RunsOn);
+        pb.loadRun(rows > 0 ? m.points.lastIndex : -1, periodMs, ClockAtRest::RunsOn);
     }
 
     ui.showActive(m_runButton, true);
@@ -176,7 +176,7 @@ std::string PathDiagram::loadBackground()
 
 void PathDiagram::stop()
 {
-    pb.reset();
+    pb.endRun();
     ui.killTimer(kTimerView);
     ui.killTimer(kTimerBlink);
     ui.showActive(m_runButton, false);

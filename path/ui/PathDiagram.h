@@ -72,6 +72,7 @@ private:
     bool walkerTakesBack(ScrollDirection direction);
     void moveView(ScrollDirection direction);
     void stampCharacter(int x, int y, double degrees);
+    void showWalker(const MappedPoint &p, int shown, double degrees);
     bool routeTeachingPoints();
     Place placeOf(POINT point) const;
     void addPoint(const Place &place);

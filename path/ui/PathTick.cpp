@@ -16,8 +16,6 @@
 namespace {
 
 constexpr int kHalfSprite = kCharacterSide / 2;
-constexpr int kEdgeMargin = 50;
-constexpr int kEdgeStep = 50;
 
 // Copies a character-sized block to the canvas, only the part that falls inside the picture: the
 // area's unused row and whatever lies beyond it stay untouched.
@@ -32,47 +30,6 @@ void blitInsidePicture(CDC &canvas, int x, int y, CDC &source, int sourceX, int 
 }
 
 } // namespace
-
-// Where the view starts: centred on the point where the zoomed background allows, else as near
-// to that as its edges allow, so that the point is in view at every zoom.
-void PathDiagram::reanchor(const MappedPoint &p)
-{
-    MapView &v = m_model->view;
-    const double z = zoomFactor(v.zoomIndex);
-    // The zoomed background lies from column 0 to W·z and from row H − H·z to row H.
-    const int right = std::max(truncToInt(v.mapWidth * z) - kPictureWidth, 0);
-    const int bottom = v.mapHeight - kPictureHeight;
-    const int top = std::min(truncToInt(v.mapHeight - v.mapHeight * z), bottom);
-    v.srcX = std::clamp(p.bx - kPictureWidth / 2, 0, right);
-    v.srcY = std::clamp(p.by - kPictureHeight / 2, std::min(std::max(top, 0), bottom), bottom);
-    v.dstY = 0;
-}
-
-// Steps of 50 pixels towards a point within 50 pixels of an edge of the view.
-void PathDiagram::scrollToEdge(int px, int py)
-{
-    MapView &v = m_model->view;
-    const double z = zoomFactor(v.zoomIndex);
-    if (px < kEdgeMargin && v.srcX != 0)
-        v.srcX = std::max(v.srcX - kEdgeStep, 0);
-    if (px > kPictureWidth - kEdgeMargin) {
-        const double m = v.mapWidth * z - kPictureWidth;
-        if (v.srcX < m) {
-            v.srcX += kEdgeStep;
-            if (v.srcX > m)
-                v.srcX = truncToInt(m);
-        }
-    }
-    // A background lower than the view rests on the view's bottom edge (a negative offset):
-    // there is nothing above it to scroll to.
-    if (py < kEdgeMargin && v.srcY > 0)
-        v.srcY = std::max(v.srcY - kEdgeStep, 0);
-    if (py > kPictureHeight - kEdgeMargin) {
-        const int m = v.mapHeight - kPictureHeight;
-        if (v.srcY < m)
-            v.srcY = std::min(v.srcY + kEdgeStep, m);
-    }
-}
 
 // The character of the current frame, turned to `degrees`, stamped on zoomDC at (x, y): the mask
 // lets the background through where the character is white.
@@ -146,26 +103,34 @@ TickOutcome PathDiagram::tick()
 
     const TickOutcome outcome = i == pb.lastIndex() ? TickOutcome::End : TickOutcome::Next;
     // The read-outs and the character show the point the run stands at after this tick.
-    const int after = pb.indexAfter(outcome);
-    const std::size_t shown = static_cast<std::size_t>(after);
-    std::string text = tx("PathPicture", "X位置 : ");
-    appendFixed(text, m.points.x[shown], 2);
-    canvas->TextOut(10, 10, text);
-    text = tx("PathPicture", "Y位置 : ");
-    appendFixed(text, m.points.y[shown], 2);
-    canvas->TextOut(10, 24, text);
+    showWalker(p, pb.indexAfter(outcome), degrees);
+    return outcome;
+}
 
-    if (m_setup.characterGiven && after > 0) {
+// The position read-outs of point `shown` and the character at p turned to its heading, over
+// the view: the block the character covered last time is restored first.
+void PathDiagram::showWalker(const MappedPoint &p, int shown, double degrees)
+{
+    PathModel &m = *m_model;
+    CDC &canvas = *gs.canvasDC;
+    const auto at = static_cast<std::size_t>(shown);
+    std::string text = tx("PathPicture", "X位置 : ");
+    appendFixed(text, m.points.x[at], 2);
+    canvas.TextOut(10, 10, text);
+    text = tx("PathPicture", "Y位置 : ");
+    appendFixed(text, m.points.y[at], 2);
+    canvas.TextOut(10, 24, text);
+
+    if (m_setup.characterGiven && shown > 0) {
         const int left = p.bx - kHalfSprite, top = p.by - kHalfSprite;
         gs.overlayDC.SelectObject(&gs.overlayLayer);
         gs.zoomDC.BitBlt(m.lastPointX - kHalfSprite, m.lastPointY - kHalfSprite, kCharacterSide,
             kCharacterSide, &gs.overlayDC, 0, 0, SRCCOPY);
-        gs.overlayDC.BitBlt(0, 0, kCharacterSide, kCharacterSide, canvas, p.px - kHalfSprite,
+        gs.overlayDC.BitBlt(0, 0, kCharacterSide, kCharacterSide, &canvas, p.px - kHalfSprite,
             p.py - kHalfSprite, SRCCOPY);
         stampCharacter(left, top, degrees);
-        blitInsidePicture(*canvas, p.px - kHalfSprite, p.py - kHalfSprite, gs.zoomDC, left, top);
+        blitInsidePicture(canvas, p.px - kHalfSprite, p.py - kHalfSprite, gs.zoomDC, left, top);
     }
     m.lastPointX = p.bx;
     m.lastPointY = p.by;
-    return outcome;
 }

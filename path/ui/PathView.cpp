@@ -1,5 +1,5 @@
-// The path view: the picture's pixels of the map surface, its zoom steps and the four scroll
-// buttons.
+// The path view: the picture's pixels of the map surface, its zoom steps, the four scroll
+// buttons and how the view follows the walker.
 
 #include "data/Translate.h"
 #include "data/TruncToInt.h"
@@ -26,6 +26,9 @@ void whiten(GdiState &gs, CDC &dc, int width, int height)
     dc.SelectObject(gs.savedPen);
     dc.SelectObject(gs.savedBrush);
 }
+
+constexpr int kEdgeMargin = 50; // a walker nearer an edge of the view than this moves it
+constexpr int kEdgeStep = 50;
 
 } // namespace
 
@@ -194,5 +197,46 @@ void PathDiagram::moveView(ScrollDirection direction)
     case ScrollDirection::Left:
         v.srcX = std::max(v.srcX - kScrollStep, 0);
         break;
+    }
+}
+
+// Where the view starts: centred on the point where the zoomed background allows, else as near
+// to that as its edges allow, so that the point is in view at every zoom.
+void PathDiagram::reanchor(const MappedPoint &p)
+{
+    MapView &v = m_model->view;
+    const double z = zoomFactor(v.zoomIndex);
+    // The zoomed background lies from column 0 to W·z and from row H − H·z to row H.
+    const int right = std::max(truncToInt(v.mapWidth * z) - kPictureWidth, 0);
+    const int bottom = v.mapHeight - kPictureHeight;
+    const int top = std::min(truncToInt(v.mapHeight - v.mapHeight * z), bottom);
+    v.srcX = std::clamp(p.bx - kPictureWidth / 2, 0, right);
+    v.srcY = std::clamp(p.by - kPictureHeight / 2, std::min(std::max(top, 0), bottom), bottom);
+    v.dstY = 0;
+}
+
+// Steps of 50 pixels towards a point within 50 pixels of an edge of the view.
+void PathDiagram::scrollToEdge(int px, int py)
+{
+    MapView &v = m_model->view;
+    const double z = zoomFactor(v.zoomIndex);
+    if (px < kEdgeMargin && v.srcX != 0)
+        v.srcX = std::max(v.srcX - kEdgeStep, 0);
+    if (px > kPictureWidth - kEdgeMargin) {
+        const double m = v.mapWidth * z - kPictureWidth;
+        if (v.srcX < m) {
+            v.srcX += kEdgeStep;
+            if (v.srcX > m)
+                v.srcX = truncToInt(m);
+        }
+    }
+    // A background lower than the view rests on the view's bottom edge (a negative offset):
+    // there is nothing above it to scroll to.
+    if (py < kEdgeMargin && v.srcY > 0)
+        v.srcY = std::max(v.srcY - kEdgeStep, 0);
+    if (py > kPictureHeight - kEdgeMargin) {
+        const int m = v.mapHeight - kPictureHeight;
+        if (v.srcY < m)
+            v.srcY = std::min(v.srcY + kEdgeStep, m);
     }
 }

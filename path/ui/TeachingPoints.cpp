@@ -212,7 +212,7 @@ bool PathDiagram::routeTeachingPoints()
     }
     // The route plays like a data file from its first point, at the period its file records.
     m.source = PathSource::DataFile;
-    pb.load(m.points.lastIndex, playedPeriodMs(settings), ClockAtRest::RunsOn);
+    pb.loadRun(m.points.lastIndex, playedPeriodMs(settings), ClockAtRest::RunsOn);
     if (result == TeachingRouteResult::BuiltFileNotWritten)
         AfxMessageBox(
             tx("Teaching",

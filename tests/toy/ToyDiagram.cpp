@@ -23,7 +23,7 @@ public:
     bool runOrStop(bool anotherRunning, const std::string &setupToLoad) override
     {
         if (m_running) {
-            m_context.playback.reset();
+            m_context.playback.endRun();
             m_context.controls.showActive(m_context.runButton, false);
             m_running = false;
             return false;
@@ -70,7 +70,7 @@ private:
     {
         m_running = true;
         m_context.controls.showActive(m_context.runButton, true);
-        m_context.playback.load(m_steps - 1, m_periodMs, ClockAtRest::Stops);
+        m_context.playback.loadRun(m_steps - 1, m_periodMs, ClockAtRest::Stops);
         clear();
     }
     bool readSetup(const std::string &path)

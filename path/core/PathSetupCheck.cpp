@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -20,10 +21,7 @@ constexpr int kMinDivisions = 1;
 constexpr int kMaxDivisions = 100;
 constexpr int kDefaultDivisions = 10;
 
-PathSetupMessage told(PathSetupIssue issue, const char *text)
-{
-    return { issue, tx("PathSetup", text) };
-}
+PathSetupMessage told(PathSetupIssue issue, std::string text) { return { issue, std::move(text) }; }
 
 void applyLoadedLine(PathSetup &setup, PathSetupEntries &entries, int fileLine,
     std::string_view text, std::string &notes)
@@ -102,15 +100,16 @@ bool takeTeaching(PathSetupCheck &check, const PathSetupEntries &entries)
     RouteSettings &route = check.setup.route;
     const int moveTime = parseInt(entryReading(entries.moveTime));
     if (moveTime < kMinMoveTimeMs || moveTime > kMaxMoveTimeMs) {
-        check.told.push_back(
-            told(PathSetupIssue::BadMoveTime, "点間のインターバル 指定不正です。"));
+        check.told.push_back(told(
+            PathSetupIssue::BadMoveTime, tx("PathSetup", "点間のインターバル 指定不正です。")));
         route.moveTimeMs = kDefaultMoveTimeMs;
     } else {
         route.moveTimeMs = moveTime;
     }
     const int divisions = parseInt(entryReading(entries.divisions));
     if (divisions < kMinDivisions || divisions > kMaxDivisions) {
-        check.told.push_back(told(PathSetupIssue::BadDivisions, "点間の分割数 指定不正です。"));
+        check.told.push_back(
+            told(PathSetupIssue::BadDivisions, tx("PathSetup", "点間の分割数 指定不正です。")));
         route.divisionCount = kDefaultDivisions;
         return false;
     }
@@ -140,7 +139,8 @@ PathSetupLoad loadPathSetup(PathSetup &setup, PathSetupEntries &entries, const s
             = setup.dataFileChanged = false;
     else
         load.told.push_back(told(PathSetupIssue::FaultySetupFile,
-            "セットアップファイルに誤りがあります、手入力にてセットアップしてください。"));
+            tx("PathSetup",
+                "セットアップファイルに誤りがあります、手入力にてセットアップしてください。")));
     return load;
 }
 
@@ -151,12 +151,12 @@ PathSetupCheck checkPathSetup(
     PathSetup &ps = check.setup;
     ps.route.curve = entries.curve;
     ps.source = entries.teaching ? PathSource::Teaching : PathSource::DataFile;
-    const char *checkAgain
-        = "セットアップ内容に誤りがあります、内容を確認してもう一度ＯＫをクリックしてください。";
+    const std::string checkAgain = tx("PathSetup",
+        "セットアップ内容に誤りがあります、内容を確認してもう一度ＯＫをクリックしてください。");
     if (!ps.dataFileGiven) {
         ps.done = false;
-        check.told.push_back(
-            told(PathSetupIssue::NoDataFile, "データファイルが指定されていません。"));
+        check.told.push_back(told(
+            PathSetupIssue::NoDataFile, tx("PathSetup", "データファイルが指定されていません。")));
         check.told.push_back(told(PathSetupIssue::CheckAgain, checkAgain));
         return check;
     }

@@ -47,6 +47,7 @@ TEST(CorrSetupCheck, setupFileLoadedAndAccepted_givesTheDialogsValuesAndMessages
         { "no data file line", {}, false, { I::FaultySetupFile, I::NoDataFile }, 1, 1, 50, 100 },
         { "start row 0", kvs({ { 3, "0" } }), false, { I::BadStartRow }, 1, 0, 100, 100 },
         // A refused plot speed or column keeps the fresh dialog's value; OK still closes.
+        { "no plot speed", kvs({ { 4, "0" } }), true, {}, 1, 1, 0, 100 },
         { "plot speed 49", kvs({ { 4, "49" } }), true, { I::BadPlotSpeed }, 1, 1, 50, 100 },
         { "column 10001", kvs({ { 1, "10001" } }), true, { I::BadColumn }, 1, 1, 100, 100 },
         { "both bad", kvs({ { 1, "0" }, { 2, "x" }, { 3, "-1" } }), false,
@@ -102,6 +103,23 @@ TEST(CorrSetupCheck, dataFile_foundBesideTheSetup_isANote_missingOneIsLeftToTheR
     const std::vector<CorrSetupMessage> noDataFile { { I::NoDataFile,
         "データファイルが指定されていません。" } };
     EXPECT_EQ(unopened.told, noDataFile);
+}
+
+TEST(CorrSetupCheck, load_ofACompleteFileClearsTheChangedFlags_aCutOneKeepsThem)
+{
+    TempDir dir;
+    const std::string magic = "KVT_GRIDWALK_SETUP_SOUKAN";
+    for (const auto &[lines, flagsKept] :
+        { std::pair { kvs(), false }, { Lines { "d.csv" }, true } }) {
+        CorrSetup setup;
+        setup.changed.fill(true);
+        CorrSetupEntries entries;
+        const CorrSetupLoad load
+            = loadCorrSetup(setup, entries, dir.write("s.kvs", setupFileText(magic, lines)));
+        EXPECT_EQ(load.linesRead, static_cast<int>(lines.size()));
+        EXPECT_EQ(setup.changed[kXColumn], flagsKept);
+        EXPECT_FALSE(setup.changed[kDataFile]); // a loaded data file is no choice to save
+    }
 }
 
 TEST(CorrSetupCheck, ok_flagsWhatChanged_andKeepsTheValuesARefusalLeaves)

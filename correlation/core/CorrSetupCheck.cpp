@@ -9,15 +9,12 @@
 #include <algorithm>
 #include <cstddef>
 #include <string_view>
-#include <utility>
 
 namespace {
 
 constexpr int kMaxColumnOrRow = 10000;
 constexpr int kMinPlotPeriodMs = 50;
 constexpr int kMaxPlotPeriodMs = 10000;
-
-CorrSetupMessage told(CorrSetupIssue issue, std::string text) { return { issue, std::move(text) }; }
 
 void applyLoadedLine(
     CorrSetup &setup, CorrSetupEntries &entries, int fileLine, std::string_view text)
@@ -75,9 +72,9 @@ CorrSetupLoad loadCorrSetup(CorrSetup &setup, CorrSetupEntries &entries, const s
     if (file.complete)
         setup.changed.fill(false);
     else
-        load.told.push_back(told(CorrSetupIssue::FaultySetupFile,
+        load.told.push_back({ CorrSetupIssue::FaultySetupFile,
             tx("CorrSetup",
-                "セットアップファイルに誤りがあります、手入力にてセットアップしてください。")));
+                "セットアップファイルに誤りがあります、手入力にてセットアップしてください。") });
     return load;
 }
 
@@ -86,8 +83,8 @@ CorrSetupCheck checkCorrSetup(
 {
     CorrSetupCheck check { setup.values, setup.changed, {}, false };
     if (!setup.dataFileGiven) {
-        check.problems.push_back(told(
-            CorrSetupIssue::NoDataFile, tx("CorrSetup", "データファイルが指定されていません。")));
+        check.problems.push_back({ CorrSetupIssue::NoDataFile,
+            tx("CorrSetup", "データファイルが指定されていません。") });
         return check;
     }
     CorrSetupValues &v = check.values;
@@ -102,7 +99,7 @@ CorrSetupCheck checkCorrSetup(
               if (inRange(number(entry), 1, kMaxColumnOrRow))
                   return take(number(entry), stored, field);
               check.problems.push_back(
-                  told(CorrSetupIssue::BadColumn, tx("CorrSetup", "列指定不正です。")));
+                  { CorrSetupIssue::BadColumn, tx("CorrSetup", "列指定不正です。") });
               stored = before;
           };
 
@@ -122,13 +119,13 @@ CorrSetupCheck checkCorrSetup(
         take(number(entries.plotSpeed), v.plotSpeedMs, kPlotSpeed);
     } else {
         check.problems.push_back(
-            told(CorrSetupIssue::BadPlotSpeed, tx("CorrSetup", "プロット速度指定不正です。")));
+            { CorrSetupIssue::BadPlotSpeed, tx("CorrSetup", "プロット速度指定不正です。") });
         v.plotSpeedMs = acceptedBefore.plotSpeedMs;
     }
 
     if (!inRange(number(entries.startRow), 1, kMaxColumnOrRow)) {
         check.problems.push_back(
-            told(CorrSetupIssue::BadStartRow, tx("CorrSetup", "行指定不正です。")));
+            { CorrSetupIssue::BadStartRow, tx("CorrSetup", "行指定不正です。") });
         return check;
     }
     take(number(entries.startRow), v.dataStartRow, kStartRow);

@@ -16,11 +16,6 @@ constexpr int kMaxColumnOrRow = 10000;
 constexpr int kMinPlotPeriodMs = 50;
 constexpr int kMaxPlotPeriodMs = 10000;
 
-CorrSetupMessage told(CorrSetupIssue issue, const char *text)
-{
-    return { issue, tx("CorrSetup", text) };
-}
-
 void applyLoadedLine(
     CorrSetup &setup, CorrSetupEntries &entries, int fileLine, std::string_view text)
 {
@@ -77,8 +72,9 @@ CorrSetupLoad loadCorrSetup(CorrSetup &setup, CorrSetupEntries &entries, const s
     if (file.complete)
         setup.changed.fill(false);
     else
-        load.told.push_back(told(CorrSetupIssue::FaultySetupFile,
-            "セットアップファイルに誤りがあります、手入力にてセットアップしてください。"));
+        load.told.push_back({ CorrSetupIssue::FaultySetupFile,
+            tx("CorrSetup",
+                "セットアップファイルに誤りがあります、手入力にてセットアップしてください。") });
     return load;
 }
 
@@ -87,8 +83,8 @@ CorrSetupCheck checkCorrSetup(
 {
     CorrSetupCheck check { setup.values, setup.changed, {}, false };
     if (!setup.dataFileGiven) {
-        check.problems.push_back(
-            told(CorrSetupIssue::NoDataFile, "データファイルが指定されていません。"));
+        check.problems.push_back({ CorrSetupIssue::NoDataFile,
+            tx("CorrSetup", "データファイルが指定されていません。") });
         return check;
     }
     CorrSetupValues &v = check.values;
@@ -102,7 +98,8 @@ CorrSetupCheck checkCorrSetup(
         = [&](const std::string &entry, int &stored, int before, CorrSetupField field) {
               if (inRange(number(entry), 1, kMaxColumnOrRow))
                   return take(number(entry), stored, field);
-              check.problems.push_back(told(CorrSetupIssue::BadColumn, "列指定不正です。"));
+              check.problems.push_back(
+                  { CorrSetupIssue::BadColumn, tx("CorrSetup", "列指定不正です。") });
               stored = before;
           };
 
@@ -121,12 +118,14 @@ CorrSetupCheck checkCorrSetup(
     } else if (inRange(number(entries.plotSpeed), kMinPlotPeriodMs, kMaxPlotPeriodMs)) {
         take(number(entries.plotSpeed), v.plotSpeedMs, kPlotSpeed);
     } else {
-        check.problems.push_back(told(CorrSetupIssue::BadPlotSpeed, "プロット速度指定不正です。"));
+        check.problems.push_back(
+            { CorrSetupIssue::BadPlotSpeed, tx("CorrSetup", "プロット速度指定不正です。") });
         v.plotSpeedMs = acceptedBefore.plotSpeedMs;
     }
 
     if (!inRange(number(entries.startRow), 1, kMaxColumnOrRow)) {
-        check.problems.push_back(told(CorrSetupIssue::BadStartRow, "行指定不正です。"));
+        check.problems.push_back(
+            { CorrSetupIssue::BadStartRow, tx("CorrSetup", "行指定不正です。") });
         return check;
     }
     take(number(entries.startRow), v.dataStartRow, kStartRow);

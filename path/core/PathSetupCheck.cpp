@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -19,11 +20,6 @@ constexpr int kDefaultMoveTimeMs = 1000;
 constexpr int kMinDivisions = 1;
 constexpr int kMaxDivisions = 100;
 constexpr int kDefaultDivisions = 10;
-
-PathSetupMessage told(PathSetupIssue issue, const char *text)
-{
-    return { issue, tx("PathSetup", text) };
-}
 
 void applyLoadedLine(PathSetup &setup, PathSetupEntries &entries, int fileLine,
     std::string_view text, std::string &notes)
@@ -103,14 +99,15 @@ bool takeTeaching(PathSetupCheck &check, const PathSetupEntries &entries)
     const int moveTime = parseInt(entryReading(entries.moveTime));
     if (moveTime < kMinMoveTimeMs || moveTime > kMaxMoveTimeMs) {
         check.told.push_back(
-            told(PathSetupIssue::BadMoveTime, "点間のインターバル 指定不正です。"));
+            { PathSetupIssue::BadMoveTime, tx("PathSetup", "点間のインターバル 指定不正です。") });
         route.moveTimeMs = kDefaultMoveTimeMs;
     } else {
         route.moveTimeMs = moveTime;
     }
     const int divisions = parseInt(entryReading(entries.divisions));
     if (divisions < kMinDivisions || divisions > kMaxDivisions) {
-        check.told.push_back(told(PathSetupIssue::BadDivisions, "点間の分割数 指定不正です。"));
+        check.told.push_back(
+            { PathSetupIssue::BadDivisions, tx("PathSetup", "点間の分割数 指定不正です。") });
         route.divisionCount = kDefaultDivisions;
         return false;
     }
@@ -139,8 +136,9 @@ PathSetupLoad loadPathSetup(PathSetup &setup, PathSetupEntries &entries, const s
         setup.backgroundChanged = setup.characterChanged = setup.character2Changed
             = setup.dataFileChanged = false;
     else
-        load.told.push_back(told(PathSetupIssue::FaultySetupFile,
-            "セットアップファイルに誤りがあります、手入力にてセットアップしてください。"));
+        load.told.push_back({ PathSetupIssue::FaultySetupFile,
+            tx("PathSetup",
+                "セットアップファイルに誤りがあります、手入力にてセットアップしてください。") });
     return load;
 }
 
@@ -151,19 +149,19 @@ PathSetupCheck checkPathSetup(
     PathSetup &ps = check.setup;
     ps.route.curve = entries.curve;
     ps.source = entries.teaching ? PathSource::Teaching : PathSource::DataFile;
-    const char *checkAgain
-        = "セットアップ内容に誤りがあります、内容を確認してもう一度ＯＫをクリックしてください。";
+    const std::string checkAgain = tx("PathSetup",
+        "セットアップ内容に誤りがあります、内容を確認してもう一度ＯＫをクリックしてください。");
     if (!ps.dataFileGiven) {
         ps.done = false;
-        check.told.push_back(
-            told(PathSetupIssue::NoDataFile, "データファイルが指定されていません。"));
-        check.told.push_back(told(PathSetupIssue::CheckAgain, checkAgain));
+        check.told.push_back({ PathSetupIssue::NoDataFile,
+            tx("PathSetup", "データファイルが指定されていません。") });
+        check.told.push_back({ PathSetupIssue::CheckAgain, checkAgain });
         return check;
     }
     if (entries.teaching && !ps.dataFileChanged) {
         // A route file must be chosen in this showing: an old one would be overwritten unasked.
         ps.dataFileGiven = ps.done = false;
-        check.told.push_back(told(PathSetupIssue::RouteFileNotChosen, checkAgain));
+        check.told.push_back({ PathSetupIssue::RouteFileNotChosen, checkAgain });
         return check;
     }
     // A file chosen with the open dialog is replaced by the route at play: only when agreed.

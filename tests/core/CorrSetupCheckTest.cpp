@@ -23,85 +23,66 @@ Lines kvs(std::vector<std::pair<std::size_t, std::string>> changes = {})
     return lines;
 }
 
-std::vector<I> issues(const std::vector<CorrSetupMessage> &told)
-{
-    std::vector<I> kinds;
-    for (const CorrSetupMessage &m : told)
-        kinds.push_back(m.issue);
-    return kinds;
-}
-
 TEST(CorrSetupCheck, setupFileLoadedAndAccepted_givesTheDialogsValuesAndMessages)
 {
-    struct Row
-    {
-        const char *name;
-        Lines lines;
-        bool accepted;
-        std::vector<I> told;
-        int xColumn, startRow, plotSpeedMs;
-        double xTop;
-    };
-    const Row rows[] = {
-        { "good", kvs(), true, {}, 1, 1, 100, 100.0 },
-        { "no data file line", {}, false, { I::FaultySetupFile, I::NoDataFile }, 1, 1, 50, 100 },
-        { "start row 0", kvs({ { 3, "0" } }), false, { I::BadStartRow }, 1, 0, 100, 100 },
-        // A refused plot speed or column keeps the fresh dialog's value; OK still closes.
-        { "plot speed 49", kvs({ { 4, "49" } }), true, { I::BadPlotSpeed }, 1, 1, 50, 100 },
-        { "column 10001", kvs({ { 1, "10001" } }), true, { I::BadColumn }, 1, 1, 100, 100 },
-        { "both bad", kvs({ { 1, "0" }, { 2, "x" }, { 3, "-1" } }), false,
-            { I::BadColumn, I::BadColumn, I::BadStartRow }, 1, -1, 100, 100 },
-        // The cut file's plot speed box stays off: no plot speed.
-        { "cut after the row", { "data.csv", "1", "2", "1" }, true, { I::FaultySetupFile }, 1, 1, 0,
+    const std::tuple<const char *, Lines, bool, std::vector<I>, int, int, double> rows[] = {
+        // name, file lines, OK accepted, told, start row, plot speed, X top
+        { "good", kvs(), true, {}, 1, 100, 100 },
+        { "magic only", {}, false, { I::FaultySetupFile, I::NoDataFile }, 1, 50, 100 },
+        { "cut after the row", { "data.csv", "1", "2", "3" }, true, { I::FaultySetupFile }, 3, 0,
             100 },
+        { "data beside the setup", kvs({ { 0, "C:\\old\\data.csv" } }), true,
+            { I::DataFileElsewhere }, 1, 100, 100 },
+        { "start row 0", kvs({ { 3, "0" } }), false, { I::BadStartRow }, 0, 100, 100 },
+        { "no plot speed", kvs({ { 4, "0" } }), true, {}, 1, 0, 100 },
+        // A refused plot speed or column keeps the fresh dialog's value; OK still closes.
+        { "plot speed 1e3", kvs({ { 4, "1e3" } }), true, { I::BadPlotSpeed }, 1, 50, 100 },
+        { "columns bad", kvs({ { 1, "0" }, { 2, "10001" } }), true, { I::BadColumn, I::BadColumn },
+            1, 100, 100 },
         // The dialog reads 19 bytes of an entry: 19 zeros, or the digits before a stray byte.
-        { "long row", kvs({ { 3, "00000000000000000002" } }), false, { I::BadStartRow }, 1, 2, 100,
+        { "long row", kvs({ { 3, "00000000000000000002" } }), false, { I::BadStartRow }, 2, 100,
             100 },
         { "long frame",
             kvs({ { 5, "0" },
                 { 6,
                     "1000000000000000000\x80"
                     "0" } }),
-            true, {}, 1, 1, 100, 1e18 },
-        { "spaces and signs", kvs({ { 1, " \t+3x" }, { 4, "1e3" } }), true, { I::BadPlotSpeed }, 3,
-            1, 50, 100 },
+            true, {}, 1, 100, 1e18 },
     };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto &[name, lines, accepted, told, startRow, plotSpeedMs, xTop] : rows) {
+        SCOPED_TRACE(name);
         TempDir dir;
         dir.write("data.csv", "1,2\n");
-        const CorrSetupStart start = startCorrSetup(
-            dir.write("s.kvs", setupFileText("KVT_GRIDWALK_SETUP_SOUKAN", row.lines)));
-        EXPECT_EQ(start.accepted, row.accepted);
-        EXPECT_EQ(issues(start.told), row.told);
+        const CorrSetupStart start
+            = startCorrSetup(dir.write("s.kvs", setupFileText("KVT_GRIDWALK_SETUP_SOUKAN", lines)));
+        std::vector<I> issues;
+        for (const CorrSetupMessage &m : start.told)
+            issues.push_back(m.issue);
+        EXPECT_EQ(issues, told);
         const CorrSetupValues &v = start.setup.values;
-        EXPECT_EQ(std::tuple(v.xColumn, v.dataStartRow, v.plotSpeedMs, v.frameXTop),
-            std::tuple(row.xColumn, row.startRow, row.plotSpeedMs, row.xTop));
-        EXPECT_EQ(start.refusal() != nullptr, !row.told.empty());
+        EXPECT_EQ(
+            std::tuple(start.accepted, v.dataFilePath, v.dataStartRow, v.plotSpeedMs, v.frameXTop),
+            std::tuple(accepted, lines.empty() ? std::string() : dir.file("data.csv"), startRow,
+                plotSpeedMs, xTop));
+        EXPECT_EQ(start.refusal() == nullptr,
+            told.empty() || told == std::vector { I::DataFileElsewhere });
     }
+    EXPECT_EQ(
+        startCorrSetup("/no/such.kvs").told.at(0).text, "データファイルが指定されていません。");
 }
 
-TEST(CorrSetupCheck, dataFile_foundBesideTheSetup_isANote_missingOneIsLeftToTheReader)
+TEST(CorrSetupCheck, load_ofACompleteFileLeavesNothingToSave_aCutOneKeepsTheChanges)
 {
     TempDir dir;
-    dir.write("walk.csv", "1,2\n");
-    const std::string magic = "KVT_GRIDWALK_SETUP_SOUKAN";
-    const CorrSetupStart beside = startCorrSetup(
-        dir.write("a.kvs", setupFileText(magic, kvs({ { 0, "C:\\elsewhere\\walk.csv" } }))));
-    EXPECT_EQ(beside.setup.values.dataFilePath, dir.file("walk.csv"));
-    EXPECT_EQ(issues(beside.told), std::vector { I::DataFileElsewhere });
-    EXPECT_EQ(beside.notes(), std::vector { beside.setup.loadNote });
-    EXPECT_EQ(beside.refusal(), nullptr);
-
-    const CorrSetupStart missing
-        = startCorrSetup(dir.write("b.kvs", setupFileText(magic, kvs({ { 0, "gone.csv" } }))));
-    EXPECT_TRUE(missing.accepted && missing.told.empty());
-    EXPECT_EQ(missing.setup.values.dataFilePath, dir.file("gone.csv"));
-
-    const CorrSetupStart unopened = startCorrSetup(dir.file("none.kvs"));
-    const std::vector<CorrSetupMessage> noDataFile { { I::NoDataFile,
-        "データファイルが指定されていません。" } };
-    EXPECT_EQ(unopened.told, noDataFile);
+    for (const auto &[lines, kept] : { std::pair { kvs(), false }, { Lines { "d.csv" }, true } }) {
+        CorrSetup setup;
+        setup.changed.fill(true);
+        CorrSetupEntries entries;
+        loadCorrSetup(
+            setup, entries, dir.write("s.kvs", setupFileText("KVT_GRIDWALK_SETUP_SOUKAN", lines)));
+        EXPECT_EQ(
+            std::pair(setup.changed[kXColumn], setup.changed[kDataFile]), std::pair(kept, false));
+    }
 }
 
 TEST(CorrSetupCheck, ok_flagsWhatChanged_andKeepsTheValuesARefusalLeaves)
@@ -114,24 +95,19 @@ TEST(CorrSetupCheck, ok_flagsWhatChanged_andKeepsTheValuesARefusalLeaves)
     const CorrSetupValues before { "d.csv", 1, 2, 1, 50, true, 100, -100, 100, -100 };
 
     const CorrSetupCheck refused = checkCorrSetup(entries, setup, before);
-    EXPECT_FALSE(refused.accepted);
     std::array<bool, kCorrSetupFieldCount> changed {};
     changed[kDataFile] = changed[kXBottom] = changed[kYColumn] = true;
-    EXPECT_EQ(refused.changed, changed);
-    EXPECT_EQ(std::tuple(
-                  refused.values.yColumn, refused.values.frameXBottom, refused.values.dataStartRow),
-        std::tuple(7, -9.0, 2));
+    EXPECT_EQ(std::tuple(refused.accepted, refused.changed, refused.values.yColumn,
+                  refused.values.frameXBottom, refused.values.dataStartRow),
+        std::tuple(false, changed, 7, -9.0, 2));
 
-    entries.startRow = "2";
-    entries.autoScale = true;
-    entries.xColumn = "0";
+    std::tie(entries.startRow, entries.autoScale, entries.xColumn) = std::tuple("2", true, "0");
     const CorrSetupCheck accepted = checkCorrSetup(entries, setup, before);
     changed[kXBottom] = false;
     changed[kAutoScale] = true;
-    EXPECT_TRUE(accepted.accepted);
-    EXPECT_EQ(accepted.changed, changed);
-    EXPECT_EQ(
-        std::tuple(accepted.values.xColumn, accepted.values.frameXBottom), std::tuple(1, -10.0));
+    EXPECT_EQ(std::tuple(accepted.accepted, accepted.changed, accepted.values.xColumn,
+                  accepted.values.frameXBottom),
+        std::tuple(true, changed, 1, -10.0));
 }
 
 } // namespace

@@ -2,11 +2,8 @@
 
 #include "TempDir.h"
 #include "data/SetupFile.h"
-#include "path/core/BitmapFile.h"
-#include "path/core/CharacterSprite.h"
 
 #include <gtest/gtest.h>
-#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -14,7 +11,6 @@
 namespace {
 
 using I = PathSetupIssue;
-using Lines = std::vector<std::string>;
 
 std::vector<I> issues(const std::vector<PathSetupMessage> &told)
 {
@@ -32,70 +28,38 @@ std::string tryBackground(const std::string &path)
 
 TEST(PathSetupCheck, setupFileLoadedAndAccepted_givesTheDialogsValuesAndMessages)
 {
-    struct Row
-    {
-        const char *name;
-        Lines lines;
-        bool accepted;
-        std::vector<I> told;
-        bool backgroundGiven;
-        double originX;
-    };
-    const Row rows[] = {
-        { "good", { "map.bmp", "-7.5", "3", "", "", "walk.csv" }, true, {}, true, -7.5 },
-        { "no data file", { "map.bmp", "1", "2", "", "", "" }, false,
-            { I::NoDataFile, I::CheckAgain }, true, 1 },
-        { "cut short", { "map.bmp", "4" }, false,
-            { I::FaultySetupFile, I::NoDataFile, I::CheckAgain }, true, 4 },
-        { "background fails", { "broken.bmp", "1", "2", "", "", "walk.csv" }, false,
-            { I::BackgroundFailed }, true, 1 },
-        // A path of one character is no file: the default background, no data file.
-        { "one character", { "/", "0", "0", "", "", "/" }, false, { I::NoDataFile, I::CheckAgain },
-            false, 0 },
-        // One faulty character file in both slots is told once; the run walks without it.
-        { "character faulty", { "", "0", "0", "gone.bmp", "gone.bmp", "walk.csv" }, true,
-            { I::CharacterFault }, false, 0 },
-        { "data beside the setup", { "", "0", "0", "", "", "C:\\maps\\walk.csv" }, true,
-            { I::FilesElsewhere }, false, 0 },
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
+    const std::tuple<const char *, std::vector<std::string>, bool, std::vector<I>, bool, double>
+        rows[] = {
+            // name, file lines, OK accepted, told, background given, origin X
+            { "good", { "map.bmp", "-7.5", "3", "", "", "walk.csv" }, true, {}, true, -7.5 },
+            { "no data file", { "map.bmp", "1", "2", "", "", "" }, false,
+                { I::NoDataFile, I::CheckAgain }, true, 1 },
+            { "cut short", { "map.bmp", "4" }, false,
+                { I::FaultySetupFile, I::NoDataFile, I::CheckAgain }, true, 4 },
+            { "background fails", { "broken.bmp", "1", "2", "", "", "walk.csv" }, false,
+                { I::BackgroundFailed }, true, 1 },
+            // A path of one character is no file: the default background, no data file.
+            { "one character", { "/", "0", "0", "", "", "/" }, false,
+                { I::NoDataFile, I::CheckAgain }, false, 0 },
+            // One faulty character file in both slots is told once; the run walks without it.
+            { "character faulty", { "", "0", "0", "gone.bmp", "gone.bmp", "walk.csv" }, true,
+                { I::CharacterFault }, false, 0 },
+            { "data beside the setup", { "", "0", "0", "", "", "C:\\maps\\walk.csv" }, true,
+                { I::FilesElsewhere }, false, 0 },
+        };
+    for (const auto &[name, lines, accepted, told, backgroundGiven, originX] : rows) {
+        SCOPED_TRACE(name);
         TempDir dir;
         dir.write("walk.csv", "x,y\n");
         const PathSetupStart start = startPathSetup(
-            dir.write("s.kvt", setupFileText("KVT_GRIDWALK_SETUP", row.lines)), tryBackground);
-        EXPECT_EQ(start.accepted, row.accepted);
-        EXPECT_EQ(issues(start.told), row.told);
-        EXPECT_EQ(std::tuple(start.setup.backgroundGiven, start.setup.values.originX,
-                      start.setup.done, start.setup.source),
-            std::tuple(row.backgroundGiven, row.originX, row.accepted, PathSource::DataFile));
-        EXPECT_EQ(start.setup.keptOriginX, row.accepted ? row.originX : 0.0);
+            dir.write("s.kvt", setupFileText("KVT_GRIDWALK_SETUP", lines)), tryBackground);
+        EXPECT_EQ(issues(start.told), told);
+        const PathSetup &s = start.setup;
+        EXPECT_EQ(std::tuple(start.accepted, s.done, s.backgroundGiven, s.values.originX,
+                      s.keptOriginX, s.source),
+            std::tuple(accepted, accepted, backgroundGiven, originX, accepted ? originX : 0.0,
+                PathSource::DataFile));
     }
-}
-
-TEST(PathSetupCheck, messagesName_theFileAndWhy)
-{
-    TempDir dir;
-    const std::string gone = dir.file("gone.bmp");
-    const PathSetupStart start
-        = startPathSetup(dir.write("s.kvt",
-                             setupFileText("KVT_GRIDWALK_SETUP",
-                                 { "broken.bmp", "0", "0", "", "", "C:\\x\\walk.csv" })),
-            tryBackground);
-    ASSERT_EQ(start.told.size(), 2u);
-    EXPECT_NE(start.told[0].text.find("C:\\x\\walk.csv"), std::string::npos);
-    EXPECT_EQ(
-        start.told[1].text, backgroundFailedMessage(dir.file("broken.bmp"), "no picture", true));
-
-    PathSetup setup;
-    setup.dataFileGiven = true;
-    setup.characterGiven = true;
-    setup.values.characterFilePath = gone;
-    const PathSetupCheck check = checkPathSetup({}, setup, tryBackground);
-    const std::vector<PathSetupMessage> fault { { I::CharacterFault,
-        characterFaultMessage(gone, CharacterLoadResult::Unreadable) } };
-    EXPECT_EQ(check.told, fault);
-    EXPECT_EQ(check.setup.charactersTold, std::set { gone });
 }
 
 TEST(PathSetupCheck, teaching_needsARouteFileChosenNow_asksBeforeReplacing_checksItsSettings)

@@ -57,3 +57,25 @@ const DiagramDescriptor *diagramNamed(std::string_view name)
             return &d;
     return nullptr;
 }
+
+std::string mimeInfoXml(const std::function<std::string(const char *)> &english)
+{
+    std::string xml
+        = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+          "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n";
+    for (const DiagramDescriptor &d : registry()) {
+        const auto &t = d.fileType;
+        xml += std::string("  <mime-type type=\"") + t.mimeType + "\">\n";
+        xml += "    <comment>" + english(t.comment) + "</comment>\n";
+        xml += std::string("    <comment xml:lang=\"ja\">") + t.comment + "</comment>\n";
+        xml += "    <sub-class-of type=\"text/plain\"/>\n"
+               "    <generic-icon name=\"text-x-generic\"/>\n";
+        xml += "    <glob pattern=\"*" + std::string(d.setupExtension) + "\"/>\n";
+        if (*t.magic)
+            xml += std::string("    <magic priority=\"50\">\n"
+                               "      <match type=\"string\" offset=\"0\" value=\"")
+                + t.magic + "\"/>\n    </magic>\n";
+        xml += "  </mime-type>\n";
+    }
+    return xml + "</mime-info>\n";
+}

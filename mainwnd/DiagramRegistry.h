@@ -7,6 +7,7 @@
 
 #include "mainwnd/Diagram.h"
 
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,14 @@ struct DiagramDescriptor
         const char *tipContext = "";
         const char *tip = "";
     } runButton;
+    // The desktop's file type of its setup files: its name, its description (translated in the
+    // "FileTypes" context), and the text the file begins with when that tells it from the others'.
+    struct FileType
+    {
+        const char *mimeType = "";
+        const char *comment = "";
+        const char *magic = "";
+    } fileType;
     // The picture is a map the view moves over: a render may zoom it and mark taught points.
     bool mapView = false;
     std::unique_ptr<Diagram> (*create)(const DiagramContext &context) = nullptr;
@@ -42,3 +51,7 @@ void registerDiagram(const DiagramDescriptor &descriptor);
 const DiagramDescriptor *diagramForSetupName(std::string_view fileName);
 const DiagramDescriptor *diagramForSetupFirstLine(std::string_view line);
 const DiagramDescriptor *diagramNamed(std::string_view name);
+
+// The shared-mime-info description of every diagram's setup files: each description as written
+// (Japanese) and in English.
+std::string mimeInfoXml(const std::function<std::string(const char *)> &english);

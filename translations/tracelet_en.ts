@@ -475,6 +475,17 @@
     </message>
 </context>
 <context>
+    <name>FileTypes</name>
+    <message>
+        <source>Tracelet 相関図セットアップ</source>
+        <translation>Tracelet correlation setup</translation>
+    </message>
+    <message>
+        <source>Tracelet 経路図セットアップ</source>
+        <translation>Tracelet path setup</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>画像を保存...</source>

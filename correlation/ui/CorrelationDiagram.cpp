@@ -37,6 +37,8 @@ const DiagramDescriptor &correlationDiagramDescriptor()
         isCorrelationSetupLine,
         { IDC_CORR_RUN, 39, 243, 29, 15, IDB_CORR_IDLE, IDB_CORR_ACTIVE, "MainWindow",
             TX_NOOP("MainWindow", "相関図実行/終了") },
+        { "application/x-tracelet-correlation-setup",
+            TX_NOOP("FileTypes", "Tracelet 相関図セットアップ"), "KVT_GRIDWALK_SETUP_SOUKAN" },
         false,
         createCorrelationDiagram,
     };
@@ -120,7 +122,8 @@ void CorrelationDiagram::startRun()
         }
     }
     // A file without any data row shows the empty frame; nothing of an earlier run may play.
-    pb.loadRun(rowCount > 0 ? m.points.lastIndex : -1, m_setup.values.plotSpeedMs, ClockAtRest::Stops);
+    pb.loadRun(
+        rowCount > 0 ? m.points.lastIndex : -1, m_setup.values.plotSpeedMs, ClockAtRest::Stops);
 
     gs.plotDC.SelectObject(&gs.plotLayer);
     clearLayer(gs, gs.plotDC);

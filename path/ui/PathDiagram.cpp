@@ -47,6 +47,9 @@ const DiagramDescriptor &pathDiagramDescriptor()
         isPathSetupLine,
         { IDC_PATH_RUN, 6, 243, 29, 15, IDB_PATH_IDLE, IDB_PATH_ACTIVE, "MainWindow",
             TX_NOOP("MainWindow", "経路図実行/終了") },
+        // The path's first line begins the correlation's too: the extension alone tells it.
+        { "application/x-tracelet-path-setup", TX_NOOP("FileTypes", "Tracelet 経路図セットアップ"),
+            "" },
         true,
         createPathDiagram,
     };

@@ -115,6 +115,7 @@ const DiagramDescriptor &toyDiagramDescriptor()
         ".kvx",
         isToySetupLine,
         { kToyRunButton, 110, 243, 18, 14, IDB_CORR_IDLE, IDB_CORR_ACTIVE, "MainWindow", "toy" },
+        { "application/x-tracelet-toy-setup", "Tracelet toy", "TRACELET_TOY_SETUP" },
         false,
         createToyDiagram,
     };

@@ -18,7 +18,8 @@ import tempfile
 import xml.etree.ElementTree as ET
 from pathlib import Path
 
-FOLDERS = ["app", "data", "correlation", "path", "mainwnd", "res", "export"]
+# The program's folders, every diagram's folder (one with a ui/ beside its core/) among them.
+NOT_PRODUCT = {"tests", "fuzz", "bench", "tools"}
 OPTIONS = ["-locations", "none", "-no-ui-lines", "-no-obsolete",
            "-tr-function-alias", "translate+=tx,QT_TRANSLATE_NOOP+=TX_NOOP"]
 # Japanese literals that are no text for a person: font faces, arrows drawn on buttons, and the
@@ -44,8 +45,15 @@ def code_without_comments(text):
                      for line in text.splitlines())
 
 
+def folders(root):
+    diagrams = sorted(ui.parent.name for ui in root.glob("*/ui")
+                      if ui.parent.name not in NOT_PRODUCT and not ui.parent.name.startswith("build"))
+    return ["app", "data", *diagrams, "mainwnd", "res", "export"]
+
+
 def main():
     lupdate, root = sys.argv[1], Path(sys.argv[2])
+    sources_folders = folders(root)
     failures = []
     catalogues = sorted((root / "translations").glob("tracelet_*.ts"))
     if not catalogues:
@@ -55,7 +63,7 @@ def main():
         for ts in catalogues:
             copy = Path(scratch) / ts.name
             shutil.copy(ts, copy)
-            subprocess.run([lupdate, *OPTIONS, *FOLDERS, "-ts", str(copy)], cwd=root,
+            subprocess.run([lupdate, *OPTIONS, *sources_folders, "-ts", str(copy)], cwd=root,
                            check=True, capture_output=True)
             kept, extracted = messages(ts), messages(copy)
             sources |= {source for _, source in extracted}
@@ -70,7 +78,7 @@ def main():
                 if text and sorted(set(re.findall(r"%\d", text))) != slots:
                     failures.append(f"{ts.name}: placeholders {slots} differ in {text!r}")
 
-    for folder in FOLDERS:
+    for folder in sources_folders:
         for path in sorted((root / folder).rglob("*")):
             if path.suffix not in (".cpp", ".h"):
                 continue

@@ -1,7 +1,8 @@
 #pragma once
 
 // `tracelet render SETUP -o OUT.png|OUT.gif`: runs the diagram of a setup file in the real main
-// window on the scripted platform and its manual clock, and writes what the picture area shows.
+// window on a manual clock, started from the setup file as values (no dialog), and writes what the
+// picture area shows.
 // args[0] is the subcommand. Returns 0 done, 1 the input could not be rendered, 2 bad usage.
 // A QApplication is created only when the process has none yet.
 

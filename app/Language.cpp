@@ -50,7 +50,7 @@ std::string lookUp(const char *context, const char *source)
 }
 
 // False, and the translator empty (the texts as written), for Japanese or a missing catalogue.
-bool load(QTranslator &translator, const std::string &language)
+bool loadCatalogue(QTranslator &translator, const std::string &language)
 {
     return translator.load(language == kSourceLanguage ? QString() : catalogueFile(language));
 }
@@ -97,8 +97,8 @@ void installLanguage(const std::string &language, const std::string &pictureLang
         QCoreApplication::removeTranslator(&g_texts);
         setQtDialogLanguage(language);
     }
-    const bool texts = load(g_texts, language);
-    const bool pictureTexts = load(g_pictureTexts, pictureLanguage);
+    const bool texts = loadCatalogue(g_texts, language);
+    const bool pictureTexts = loadCatalogue(g_pictureTexts, pictureLanguage);
     // What asks Qt itself for a text (a progress dialog's caption) finds the catalogue there.
     if (texts && haveApplication)
         QCoreApplication::installTranslator(&g_texts);

@@ -3,7 +3,6 @@
 #include "data/Translate.h"
 #include "mainwnd/CAboutDlg.h"
 #include "mainwnd/ExportCommands.h"
-#include "mainwnd/PictureSize.h"
 #include "platform/CanvasWidget.h"
 #include "platform/Resources.h"
 #include "res/ControlIds.h"
@@ -107,7 +106,7 @@ BOOL CMainDlg::OnInitDialog()
         m_diagrams.push_back({ d,
             d.create(DiagramContext { m_playback, m_gdi, m_controls, d.runButton.controlId }) });
     m_initialised = true;
-    offerTools();
+    m_tools.offer();
     return TRUE;
 }
 
@@ -200,7 +199,7 @@ void CMainDlg::runOrStop(Slot &slot, const std::string &setupToLoad)
         for (const Slot &other : m_diagrams)
             if (other.diagram.get() != &d)
                 other.diagram->forgetSetup();
-    offerTools();
+    m_tools.offer();
 }
 
 void CMainDlg::OnPlayPause() { m_playback.pressPlay(runningDiagram()); }
@@ -260,10 +259,50 @@ StartResult CMainDlg::StartRun(std::string_view name, const RunRequest &run)
     for (Slot &slot : m_diagrams)
         if (m_initialised && slot.descriptor.name == name && !runningDiagram()) {
             StartResult started = slot.diagram->start(run);
-            offerTools();
+            m_tools.offer();
             return started;
         }
     return StartResult { "the diagram could not start", {} };
+}
+
+void CMainDlg::OnMouseMove(UINT, POINT point)
+{
+    m_tools.mouseMoved(point);
+    Default();
+}
+
+void CMainDlg::OnLButtonDown(UINT, POINT point)
+{
+    m_tools.clicked(point);
+    Default();
+}
+
+void CMainDlg::OnZoomIn() { m_tools.zoom(-1); }
+
+void CMainDlg::OnZoomOut() { m_tools.zoom(+1); }
+
+void CMainDlg::OnScrollDown() { m_tools.scroll(ScrollDirection::Down); }
+
+void CMainDlg::OnScrollUp() { m_tools.scroll(ScrollDirection::Up); }
+
+void CMainDlg::OnScrollRight() { m_tools.scroll(ScrollDirection::Right); }
+
+void CMainDlg::OnScrollLeft() { m_tools.scroll(ScrollDirection::Left); }
+
+void CMainDlg::OnTeachCorrection() { m_tools.teachCorrection(); }
+
+void CMainDlg::OnSliderMode() { m_tools.sliderMode(); }
+
+void CMainDlg::OnSliderReleasedCapture(LRESULT *result)
+{
+    m_tools.sliderMoved();
+    *result = 0;
+}
+
+void CMainDlg::OnSliderCustomDraw(LRESULT *result)
+{
+    m_tools.sliderMoved();
+    *result = 0;
 }
 
 void CMainDlg::OnHelpInfo()

@@ -7,6 +7,7 @@
 #include "mainwnd/GdiState.h"
 #include "mainwnd/Playback.h"
 #include "mainwnd/WindowControls.h"
+#include "mainwnd/WindowTools.h"
 #include "platform/CDialog.h"
 #include "platform/Controls.h"
 
@@ -79,21 +80,15 @@ private:
     // stops.
     void runOrStop(Slot &slot, const std::string &setupToLoad = {});
     const Slot *runningSlot() const;
-    // What the running diagram offers beyond its run (nothing when none runs).
-    DiagramCapabilities offered() const;
-    // Enables the tool controls the running diagram offers, greys the others.
-    void offerTools();
-    void zoom(int steps);
-    void scroll(ScrollDirection direction);
     void addToolTips();
 
     GdiState m_gdi;
     WindowControls m_controls { *this };
     Playback m_playback { m_controls };
+    WindowTools m_tools { m_controls, [this] { return runningDiagram(); } };
     std::vector<Slot> m_diagrams;
     CToolTipCtrl m_toolTip;
     QImage m_hIcon;
     std::unique_ptr<AnimationExport> m_export;
-    bool m_mouseInPicture = false;
     bool m_initialised = false; // start-up got past the bitmap buttons
 };

@@ -1,0 +1,38 @@
+#pragma once
+
+// The main window's tools beyond the run: the pointer over the picture, the map's zoom and
+// scroll arrows, teaching's correction button and the point slider. Each goes to the running
+// diagram when it offers that capability; the tools it does not offer are greyed.
+
+#include "mainwnd/Diagram.h"
+
+#include <functional>
+
+class WindowControls;
+
+class WindowTools
+{
+public:
+    WindowTools(WindowControls &controls, std::function<Diagram *()> running)
+        : m_controls(controls)
+        , m_running(std::move(running))
+    {
+    }
+
+    // Enables the tools the running diagram offers now, greys the others.
+    void offer();
+    void mouseMoved(POINT point);
+    void clicked(POINT point);
+    void zoom(int steps); // below 0 nearer
+    void scroll(ScrollDirection direction);
+    void teachCorrection();
+    void sliderMode();
+    void sliderMoved();
+
+private:
+    DiagramCapabilities offered() const;
+
+    WindowControls &m_controls;
+    std::function<Diagram *()> m_running;
+    bool m_mouseInPicture = false;
+};

@@ -300,49 +300,4 @@ TEST_F(CorrSetupDialogTest, load_badMagic_reportsAndAppliesNothing)
     }
 }
 
-TEST_F(CorrSetupDialogTest, loadThenOk_givesWhatTheRunWithoutTheDialogGives)
-{
-    dir.write("walk.csv", "1,2\n");
-    const auto kvs = [](std::string row, std::string xColumn, std::string speed, std::string xTop) {
-        return std::vector<std::string> { "C:\\old\\walk.csv", std::move(xColumn), " \t2x",
-            std::move(row), std::move(speed), "0", std::move(xTop), "-1e999", "\xe3\x81\x82", "5" };
-    };
-    const std::vector<std::string> rows[] = {
-        kvs("1", "3", "100", "12345678901234567.890"),
-        kvs(std::string("\0"
-                        "3",
-                2),
-            "2\t", "100\xff", "1"),
-        kvs("0000000000000000001\xc3\xa9", "4", "-5", "1000000000000000000\x80"),
-        kvs("0000000000000000000\xc3\xa9"
-            "1",
-            "0", "49", "1"),
-        { "walk.csv", "1", "2" },
-        { "" },
-    };
-    for (const std::vector<std::string> &lines : rows) {
-        SCOPED_TRACE(testing::Message() << "row " << &lines - rows);
-        const std::string file = dir.write("s.kvs", setupFileText(kMagic, lines));
-        CorrSetupStart start = startCorrSetup(file);
-        rs = CorrSetup();
-        rs.fileToLoad = file;
-        scripted.clearMessages();
-        std::vector<Step> steps { SP::click(IDOK) };
-        if (!start.accepted)
-            steps.push_back(SP::click(IDCANCEL));
-        const bool asks
-            = start.accepted && std::ranges::any_of(start.setup.changed, std::identity());
-        run(steps, asks ? std::optional(IDCANCEL) : std::nullopt);
-
-        Messages told;
-        for (const CorrSetupMessage &m : start.told)
-            told.push_back(m.text);
-        EXPECT_EQ(scripted.messages(), told);
-        EXPECT_EQ(stored(rs), stored(start.setup));
-        EXPECT_EQ(std::tuple(rs.done, rs.dataFileGiven, rs.changed, rs.loadNote),
-            std::tuple(start.setup.done, start.setup.dataFileGiven, start.setup.changed,
-                start.setup.loadNote));
-    }
-}
-
 } // namespace

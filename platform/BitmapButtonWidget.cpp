@@ -26,6 +26,12 @@ void BitmapButtonWidget::paintEvent(QPaintEvent *)
         return;
     }
     painter.drawImage(QPoint(0, 0), face);
+    // A button that does nothing now is seen so: its face behind a veil of the window's colour.
+    if (!isEnabled()) {
+        QColor veil = palette().window().color();
+        veil.setAlpha(150);
+        painter.fillRect(rect(), veil);
+    }
     if (hasFocus()) {
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(2, 2, -3, -3));

@@ -5,9 +5,6 @@
 #include <cstring>
 
 namespace {
-// A parse numbers its strings from 256 on, so its codes take 13 bits.
-constexpr unsigned kCodeBits = 13;
-constexpr std::uint32_t kLastGeneration = (1u << (32 - kCodeBits)) - 1;
 constexpr std::size_t kRunSlots = 4096;
 
 // How many of the first `limit` bytes at `from` equal `value`.
@@ -62,17 +59,19 @@ void walk(std::span<const std::uint16_t> codes, const std::array<std::uint8_t, 2
 }
 } // namespace
 
+// Only the run codes up to each index's longest run are read, so they need no clearing.
 GifLzw::GifLzw()
-    : m_table((std::size_t { 256 } + 4096) * 256, 0)
-    , m_runCodes(kRunSlots * 256, 0)
+    : m_slots(kSlots)
+    , m_runCodes(new std::uint16_t[kRunSlots * 256])
 {
 }
 
 void GifLzw::clearTable()
 {
-    if (++m_generation > kLastGeneration) {
-        std::fill(m_table.begin(), m_table.end(), 0);
-        m_generation = 1;
+    m_generation += std::uint32_t { 1 } << kKeyBits;
+    if (m_generation == 0) {
+        std::fill(m_slots.begin(), m_slots.end(), Slot {});
+        m_generation = std::uint32_t { 1 } << kKeyBits;
     }
     m_longestRun.fill(1);
     for (unsigned index = 0; index < 256; ++index)
@@ -138,6 +137,14 @@ bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
             i += more;
             continue;
         }
+        if (alive == 1 && only.run == 0 && (data[i] != clear || colours[i] == clear)) {
+            // One string and a pixel of one index, as in most of a picture: one look-up.
+            if (const unsigned code = find(only.code, data[i])) {
+                only = { code, data[i], 0 };
+                ++i;
+                continue;
+            }
+        }
         std::size_t found = 0;
         for (std::size_t m = 0; m < alive; ++m) {
             const auto [likely, other] = choices(i, matches[m].last);
@@ -149,13 +156,13 @@ bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
                     if (match.run < m_longestRun[index])
                         longer[found++] = { m_runCodes[index * kRunSlots + match.run + 1], index,
                             match.run + 1 };
-                } else if (const std::uint32_t *entry = find(match.code, index)) {
-                    longer[found++] = { *entry & ((1u << kCodeBits) - 1), index, 0 };
+                } else if (const unsigned code = find(match.code, index)) {
+                    longer[found++] = { code, index, 0 };
                 }
             }
         }
         if (found > 0) {
-            std::copy_n(longer.begin(), found, matches.begin());
+            matches = longer; // a few words, no call
             alive = found;
             ++i;
             continue;
@@ -167,7 +174,7 @@ bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
         ++segmentCodes;
         if (strings < capacity) {
             const unsigned code = 256 + strings++;
-            m_table[(match.code << 8) | index] = (m_generation << kCodeBits) | code;
+            add(match.code, index, code);
             if (match.run > 0 && index == match.last) {
                 m_runCodes[index * kRunSlots + match.run + 1] = static_cast<std::uint16_t>(code);
                 m_longestRun[index] = static_cast<std::uint16_t>(match.run + 1);

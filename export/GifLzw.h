@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -46,19 +47,48 @@ public:
 
 private:
     void clearTable();
-    std::uint32_t *find(unsigned prefix, unsigned index)
+    // The code of the string `prefix` followed by `index`, or 0 when the table lacks it.
+    unsigned find(unsigned prefix, unsigned index) const
     {
-        std::uint32_t &entry = m_table[(prefix << 8) | index];
-        return (entry >> 13) == m_generation ? &entry : nullptr;
+        const std::uint32_t key = m_generation | (prefix << 8) | index;
+        for (unsigned slot = slotOf(key);; slot = (slot + 1) & (kSlots - 1)) {
+            const Slot &entry = m_slots[slot];
+            if (entry.key == key)
+                return entry.code;
+            if ((entry.key & kGenerationMask) != m_generation)
+                return 0;
+        }
+    }
+    void add(unsigned prefix, unsigned index, unsigned code)
+    {
+        const std::uint32_t key = m_generation | (prefix << 8) | index;
+        unsigned slot = slotOf(key);
+        while ((m_slots[slot].key & kGenerationMask) == m_generation)
+            slot = (slot + 1) & (kSlots - 1);
+        m_slots[slot] = { key, code };
     }
 
-    // The code of every (prefix code, next index) pair, direct-mapped: an entry is
-    // generation << 13 | code and counts only when its generation is the current one, so that
-    // starting the table afresh is one increment instead of clearing four megabytes.
-    std::vector<std::uint32_t> m_table;
+    // The strings of the code table by (prefix code, next index), open addressing over twice
+    // the 4,096 codes, so that a look-up stays in the cache and probes about once. A slot
+    // counts only when its generation is the current one: starting the table afresh is one
+    // increment.
+    static constexpr unsigned kSlotBits = 13;
+    static constexpr unsigned kSlots = 1u << kSlotBits;
+    static constexpr unsigned kKeyBits = 21; // a prefix code of 13 bits and an index of 8
+    static constexpr std::uint32_t kGenerationMask = ~((std::uint32_t { 1 } << kKeyBits) - 1);
+    static unsigned slotOf(std::uint32_t key)
+    {
+        return ((key & ~kGenerationMask) * 2654435761u) >> (32 - kSlotBits);
+    }
+    struct Slot
+    {
+        std::uint32_t key = 0; // generation | prefix << 8 | index
+        std::uint32_t code = 0;
+    };
+    std::vector<Slot> m_slots;
     std::uint32_t m_generation = 0;
     // Runs of one index (most of a frame that changed little) skip the per-pixel look-ups: the
     // codes of index^1 … index^longest are kept in order, and a run walks them by counting.
-    std::vector<std::uint16_t> m_runCodes; // [index * 4096 + length]
+    std::unique_ptr<std::uint16_t[]> m_runCodes; // [index * 4096 + length], up to the longest
     std::array<std::uint16_t, 256> m_longestRun {};
 };

@@ -119,7 +119,7 @@ bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
         unsigned code, last;
         std::size_t run;
     };
-    std::array<Match, 4> matches, longer;
+    std::array<Match, 4> matches, next;
     std::size_t alive = 1;
     const unsigned first = choices(0, clear).first;
     matches[0] = { first, first, 1 };
@@ -137,13 +137,23 @@ bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
             i += more;
             continue;
         }
-        if (alive == 1 && only.run == 0 && (data[i] != clear || colours[i] == clear)) {
-            // One string and a pixel of one index, as in most of a picture: one look-up.
-            if (const unsigned code = find(only.code, data[i])) {
-                only = { code, data[i], 0 };
-                ++i;
-                continue;
+        if (alive == 1 && only.run == 0) {
+            // One string and pixels of one index each, as in most of a picture: one look-up a
+            // pixel while the string goes on.
+            unsigned code = only.code, last = only.last;
+            for (; i < count; ++i) {
+                const unsigned index = data[i];
+                if (index == clear && colours[i] != clear)
+                    break;
+                const unsigned longer = find(code, index);
+                if (longer == 0)
+                    break;
+                code = longer;
+                last = index;
             }
+            only = { code, last, 0 };
+            if (i == count)
+                break;
         }
         std::size_t found = 0;
         for (std::size_t m = 0; m < alive; ++m) {
@@ -154,15 +164,15 @@ bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
                 const unsigned index = options[k];
                 if (match.run > 0 && index == match.last) {
                     if (match.run < m_longestRun[index])
-                        longer[found++] = { m_runCodes[index * kRunSlots + match.run + 1], index,
+                        next[found++] = { m_runCodes[index * kRunSlots + match.run + 1], index,
                             match.run + 1 };
                 } else if (const unsigned code = find(match.code, index)) {
-                    longer[found++] = { code, index, 0 };
+                    next[found++] = { code, index, 0 };
                 }
             }
         }
         if (found > 0) {
-            matches = longer; // a few words, no call
+            matches = next; // a few words, no call
             alive = found;
             ++i;
             continue;

@@ -13,6 +13,8 @@ namespace {
 
 // The provisional index of a pixel the previous frame already shows.
 constexpr std::uint8_t kKept = 255;
+// Rectangles of at most this many pixels are cheap to write in every way.
+constexpr std::size_t kSmallArea = 128 * 128;
 
 // The smallest rectangle holding every pixel that differs from the previous frame, and in each
 // of its rows the first and last such column (first > last: none).
@@ -225,7 +227,12 @@ GifFrame GifFrame::parse(const QImage &frame, const QImage &previous, int scale,
     const auto kept
         = exact ? static_cast<std::size_t>(std::count(indices.begin(), indices.end(), kKept)) : 0;
     const bool mostlyChanged = !exact || kept * 2 < pixels;
-    if (exact) {
+    // Where most pixels changed, pixels that stay written as their colours make fewer codes
+    // than transparency except in a small rectangle, where trying both costs little; where none
+    // stays, both ways are the same.
+    const bool tryWhole = mostlyChanged && (!exact || kept > 0);
+    const bool tryChanges = exact && (!mostlyChanged || kept == 0 || pixels <= kSmallArea);
+    if (tryChanges) {
         const auto transparent = static_cast<std::uint8_t>(palette.size());
         if (kept > 0) {
             std::replace(indices.begin(), indices.end(), kKept, transparent);
@@ -251,7 +258,7 @@ GifFrame GifFrame::parse(const QImage &frame, const QImage &previous, int scale,
         }
     }
     std::vector<QRgb> wholeTable;
-    if (mostlyChanged) {
+    if (tryWhole) {
         // Mostly changed (a scrolled map) or too many colours: the whole rectangle as it is.
         indexWhole(frame, area, wholeTable, whole);
         enlarge(whole, area.size(), scale);

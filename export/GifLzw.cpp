@@ -61,21 +61,19 @@ void walk(std::span<const std::uint16_t> codes, const std::array<std::uint8_t, 2
 
 // Only the run codes up to each index's longest run are read, so they need no clearing.
 GifLzw::GifLzw()
-    : m_slots(kSlots)
+    : m_slots(kSlots, 0)
     , m_runCodes(new std::uint16_t[kRunSlots * 256])
 {
 }
 
 void GifLzw::clearTable()
 {
-    m_generation += std::uint32_t { 1 } << kKeyBits;
-    if (m_generation == 0) {
-        std::fill(m_slots.begin(), m_slots.end(), Slot {});
-        m_generation = std::uint32_t { 1 } << kKeyBits;
-    }
+    for (unsigned used = 0; used < m_usedCount; ++used)
+        m_slots[m_used[used]] = 0;
+    m_usedCount = 0;
     m_longestRun.fill(1);
     for (unsigned index = 0; index < 256; ++index)
-        m_runCodes[index * kRunSlots + 1] = static_cast<std::uint16_t>(index);
+        m_runCodes[256 + index] = static_cast<std::uint16_t>(index);
 }
 
 bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
@@ -86,7 +84,14 @@ bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
     const std::size_t count = indices.size();
     if (count == 0)
         return true;
-    const unsigned capacity = 4095 - ((1u << widestCodeSize) + 2);
+    // Strings are numbered from the first code after the clear and end codes, as in the file
+    // with the widest table, so that every code fits the table's slots; the parse writes the
+    // n-th string as 256 + n, whatever table it is later packed for.
+    const unsigned firstString = (1u << widestCodeSize) + 2;
+    const unsigned capacity = 4095 - firstString;
+    auto parsed = [&](unsigned code) {
+        return static_cast<std::uint16_t>(code < firstString ? code : code - firstString + 256);
+    };
     bool filled = false;
     unsigned strings = 0;
     // Pixels per code while the table was built, and the codes and pixels since it was full.
@@ -133,7 +138,7 @@ bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
                 std::min(count - i, m_longestRun[only.last] - only.run),
                 static_cast<std::uint8_t>(only.last));
             only.run += more;
-            only.code = m_runCodes[only.last * kRunSlots + only.run];
+            only.code = m_runCodes[only.run * 256 + only.last];
             i += more;
             continue;
         }
@@ -164,8 +169,8 @@ bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
                 const unsigned index = options[k];
                 if (match.run > 0 && index == match.last) {
                     if (match.run < m_longestRun[index])
-                        next[found++] = { m_runCodes[index * kRunSlots + match.run + 1], index,
-                            match.run + 1 };
+                        next[found++]
+                            = { m_runCodes[(match.run + 1) * 256 + index], index, match.run + 1 };
                 } else if (const unsigned code = find(match.code, index)) {
                     next[found++] = { code, index, 0 };
                 }
@@ -180,13 +185,13 @@ bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
         // No string goes further: the likeliest is written and grows by the next index.
         const Match &match = matches[0];
         const unsigned index = choices(i, match.last).first;
-        codes.push_back(static_cast<std::uint16_t>(match.code));
+        codes.push_back(parsed(match.code));
         ++segmentCodes;
         if (strings < capacity) {
-            const unsigned code = 256 + strings++;
+            const unsigned code = firstString + strings++;
             add(match.code, index, code);
             if (match.run > 0 && index == match.last) {
-                m_runCodes[index * kRunSlots + match.run + 1] = static_cast<std::uint16_t>(code);
+                m_runCodes[(match.run + 1) * 256 + index] = static_cast<std::uint16_t>(code);
                 m_longestRun[index] = static_cast<std::uint16_t>(match.run + 1);
             }
             if (strings == capacity) {
@@ -214,7 +219,7 @@ bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
         alive = 1;
         ++i;
     }
-    codes.push_back(static_cast<std::uint16_t>(matches[0].code));
+    codes.push_back(parsed(matches[0].code));
     return !filled;
 }
 

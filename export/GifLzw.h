@@ -50,45 +50,39 @@ private:
     // The code of the string `prefix` followed by `index`, or 0 when the table lacks it.
     unsigned find(unsigned prefix, unsigned index) const
     {
-        const std::uint32_t key = m_generation | (prefix << 8) | index;
+        const std::uint32_t key = (prefix << 8) | index;
         for (unsigned slot = slotOf(key);; slot = (slot + 1) & (kSlots - 1)) {
-            const Slot &entry = m_slots[slot];
-            if (entry.key == key)
-                return entry.code;
-            if ((entry.key & kGenerationMask) != m_generation)
+            const std::uint32_t entry = m_slots[slot];
+            if (entry == 0)
                 return 0;
+            if ((entry >> kCodeBits) == key)
+                return entry & ((1u << kCodeBits) - 1);
         }
     }
     void add(unsigned prefix, unsigned index, unsigned code)
     {
-        const std::uint32_t key = m_generation | (prefix << 8) | index;
+        const std::uint32_t key = (prefix << 8) | index;
         unsigned slot = slotOf(key);
-        while ((m_slots[slot].key & kGenerationMask) == m_generation)
+        while (m_slots[slot] != 0)
             slot = (slot + 1) & (kSlots - 1);
-        m_slots[slot] = { key, code };
+        m_slots[slot] = (key << kCodeBits) | code;
+        m_used[m_usedCount++] = static_cast<std::uint16_t>(slot);
     }
 
     // The strings of the code table by (prefix code, next index), open addressing over twice
-    // the 4,096 codes, so that a look-up stays in the cache and probes about once. A slot
-    // counts only when its generation is the current one: starting the table afresh is one
-    // increment.
+    // the 4,096 codes in 32 KB, so that look-ups stay in the fastest cache and probe about
+    // once. A slot is prefix << 20 | index << 12 | code, with codes numbered as in the file
+    // (strings after the clear and end codes, so below 4,096), 0 where empty. Starting afresh
+    // empties only the slots used.
     static constexpr unsigned kSlotBits = 13;
     static constexpr unsigned kSlots = 1u << kSlotBits;
-    static constexpr unsigned kKeyBits = 21; // a prefix code of 13 bits and an index of 8
-    static constexpr std::uint32_t kGenerationMask = ~((std::uint32_t { 1 } << kKeyBits) - 1);
-    static unsigned slotOf(std::uint32_t key)
-    {
-        return ((key & ~kGenerationMask) * 2654435761u) >> (32 - kSlotBits);
-    }
-    struct Slot
-    {
-        std::uint32_t key = 0; // generation | prefix << 8 | index
-        std::uint32_t code = 0;
-    };
-    std::vector<Slot> m_slots;
-    std::uint32_t m_generation = 0;
+    static constexpr unsigned kCodeBits = 12;
+    static unsigned slotOf(std::uint32_t key) { return (key * 2654435761u) >> (32 - kSlotBits); }
+    std::vector<std::uint32_t> m_slots;
+    std::array<std::uint16_t, 4096> m_used;
+    unsigned m_usedCount = 0;
     // Runs of one index (most of a frame that changed little) skip the per-pixel look-ups: the
     // codes of index^1 … index^longest are kept in order, and a run walks them by counting.
-    std::unique_ptr<std::uint16_t[]> m_runCodes; // [index * 4096 + length], up to the longest
+    std::unique_ptr<std::uint16_t[]> m_runCodes; // [length * 256 + index], up to the longest
     std::array<std::uint16_t, 256> m_longestRun {};
 };

@@ -133,13 +133,18 @@ void indexWhole(
         static_cast<std::size_t>(area.width()) * static_cast<std::size_t>(area.height()));
     auto target = indices.begin();
     auto exactly = [&] {
+        QRgb lastColour = 0;
+        int lastIndex = -1;
         for (int y = area.top(); y <= area.bottom(); ++y) {
             const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
             for (int x = area.left(); x <= area.right(); ++x) {
-                const int index = palette.intern(row[x] | 0xFF000000u);
-                if (index < 0)
-                    return false;
-                *target++ = static_cast<std::uint8_t>(index);
+                if (row[x] != lastColour || lastIndex < 0) {
+                    lastColour = row[x];
+                    lastIndex = palette.intern(lastColour | 0xFF000000u);
+                    if (lastIndex < 0)
+                        return false;
+                }
+                *target++ = static_cast<std::uint8_t>(lastIndex);
             }
         }
         return true;

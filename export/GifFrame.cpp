@@ -207,6 +207,7 @@ GifFrame GifFrame::parse(const QImage &frame, const QImage &previous, int scale,
         std::optional<GifLzw::Transparency> transparency;
     };
     std::optional<Way> best;
+    bool bestParsedLast = false; // so that parsing it again may start where its table filled
     // Parses a way and keeps it when it has fewer codes than the best so far. A parse that fills
     // the code table holds for a table as small as this one at most.
     auto tryWay = [&](const Way &way, double keepFull) {
@@ -214,8 +215,13 @@ GifFrame GifFrame::parse(const QImage &frame, const QImage &previous, int scale,
         const int transparent = transparency ? transparency->index : -1;
         const int codeSize
             = codeSizeFor(std::max(transparent + 1, static_cast<int>(way.table->size())));
-        const bool holdsForAll = lzw.parse(way.indices, codeSize, codes, transparency, keepFull);
-        if (out.codes.empty() || codes.size() < out.codes.size()) {
+        const bool holdsForAll = keepFull > 0 && bestParsedLast
+            ? lzw.parseAgain(keepFull, codes)
+            : lzw.parse(way.indices, codeSize, codes, transparency, keepFull);
+        const bool better = out.codes.empty() || codes.size() < out.codes.size();
+        if (keepFull == 0)
+            bestParsedLast = better;
+        if (better) {
             out.codes.swap(codes);
             out.colours = *way.table;
             out.transparent = transparent;

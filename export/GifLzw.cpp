@@ -79,11 +79,58 @@ void GifLzw::clearTable()
 bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
     std::vector<std::uint16_t> &codes, const Transparency *transparency, double keepFull)
 {
+    m_indices = indices;
+    m_widestCodeSize = widestCodeSize;
+    m_transparency.reset();
+    if (transparency)
+        m_transparency = *transparency;
     codes.clear();
     clearTable();
-    const std::size_t count = indices.size();
-    if (count == 0)
+    if (indices.empty())
         return true;
+    State state;
+    const unsigned clear = transparency ? transparency->index : 256;
+    const unsigned first = indices[0] == clear && transparency->colours[0] != clear
+            && transparency->prefer == Transparency::Prefer::Colour
+        ? transparency->colours[0]
+        : indices[0];
+    state.matches[0] = { first, first, 1 };
+    return parseFrom(state, codes, keepFull, keepFull == 0);
+}
+
+bool GifLzw::parseAgain(double keepFull, std::vector<std::uint16_t> &codes)
+{
+    clearTable();
+    std::copy(m_filled.table.begin(), m_filled.table.end(), m_slots.begin());
+    m_used = m_filled.used;
+    m_usedCount = m_filled.usedCount;
+    m_longestRun = m_filled.longestRun;
+    for (const auto &[at, code] : m_filled.runCodes)
+        m_runCodes[at] = code;
+    codes = m_filled.codes;
+    return parseFrom(m_filled.state, codes, keepFull, false);
+}
+
+void GifLzw::keepFilled(const State &state, const std::vector<std::uint16_t> &codes)
+{
+    m_filled.state = state;
+    m_filled.codes = codes;
+    m_filled.table = m_slots;
+    m_filled.used = m_used;
+    m_filled.usedCount = m_usedCount;
+    m_filled.longestRun = m_longestRun;
+    m_filled.runCodes.clear();
+    for (std::uint32_t index = 0; index < 256; ++index) {
+        for (std::uint32_t length = 2; length <= m_longestRun[index]; ++length)
+            m_filled.runCodes.emplace_back(length * 256 + index, m_runCodes[length * 256 + index]);
+    }
+}
+
+bool GifLzw::parseFrom(State state, std::vector<std::uint16_t> &codes, double keepFull, bool keep)
+{
+    const std::size_t count = m_indices.size();
+    const Transparency *transparency = m_transparency ? &*m_transparency : nullptr;
+    const int widestCodeSize = m_widestCodeSize;
     // Strings are numbered from the first code after the clear and end codes, as in the file
     // with the widest table, so that every code fits the table's slots; the parse writes the
     // n-th string as 256 + n, whatever table it is later packed for.
@@ -92,14 +139,11 @@ bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
     auto parsed = [&](unsigned code) {
         return static_cast<std::uint16_t>(code < firstString ? code : code - firstString + 256);
     };
-    bool filled = false;
-    unsigned strings = 0;
-    // Pixels per code while the table was built, and the codes and pixels since it was full.
     constexpr unsigned kWindow = 512;
-    std::size_t segmentStart = 0, segmentCodes = 0, windowStart = 0;
-    unsigned windowCodes = 0;
-    double fullRatio = 0;
-    const std::uint8_t *data = indices.data();
+    auto &[matches, alive, i, strings, filled, segmentStart, segmentCodes, windowStart, windowCodes,
+        fullRatio]
+        = state;
+    const std::uint8_t *data = m_indices.data();
     const std::uint8_t *colours = transparency ? transparency->colours.data() : data;
     const unsigned clear = transparency ? transparency->index : 256;
     using Prefer = Transparency::Prefer;
@@ -117,18 +161,8 @@ bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
                           : std::pair(unsigned(colours[at]), index);
     };
 
-    // The strings that match the pixels so far, the likeliest first: its code, its last index,
-    // and its length while it is that index repeated (else 0).
-    struct Match
-    {
-        unsigned code, last;
-        std::size_t run;
-    };
-    std::array<Match, 4> matches, next;
-    std::size_t alive = 1;
-    const unsigned first = choices(0, clear).first;
-    matches[0] = { first, first, 1 };
-    std::size_t i = 1;
+    std::array<Match, 4> next;
+    bool keepNow = false;
     while (i < count) {
         Match &only = matches[0];
         if (alive == 1 && only.run > 0 && only.run < m_longestRun[only.last]
@@ -200,6 +234,8 @@ bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
                     = static_cast<double>(i - segmentStart) / static_cast<double>(segmentCodes);
                 windowStart = i;
                 windowCodes = 0;
+                keepNow = keep;
+                keep = false; // only where it first fills
             }
         } else if (keepFull == 0 || ++windowCodes == kWindow) {
             // A full table is kept while it compresses `keepFull` times as well as it did on
@@ -218,6 +254,10 @@ bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
         matches[0] = { index, index, 1 };
         alive = 1;
         ++i;
+        if (keepNow) {
+            keepFilled(state, codes);
+            keepNow = false;
+        }
     }
     codes.push_back(parsed(matches[0].code));
     return !filled;

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -37,6 +38,10 @@ public:
     bool parse(std::span<const std::uint8_t> indices, int widestCodeSize,
         std::vector<std::uint16_t> &codes, const Transparency *transparency = nullptr,
         double keepFull = 0);
+    // The last parse again, its indices still in place, with keepFull > 0: the parses are the
+    // same until the table first fills, so only what follows is parsed again. The last parse
+    // must have filled its table with keepFull 0.
+    bool parseAgain(double keepFull, std::vector<std::uint16_t> &codes);
 
     // The image data of a parse, its indices replaced by `palette`: minCodeSize (2 to 8) must
     // hold every replaced index.
@@ -46,6 +51,29 @@ public:
     static std::size_t packedSize(std::span<const std::uint16_t> codes, int minCodeSize);
 
 private:
+    // A string that matches the pixels so far: its code, its last index, and its length while
+    // it is that index repeated (else 0).
+    struct Match
+    {
+        unsigned code, last;
+        std::size_t run;
+    };
+    // Where a parse is: the strings that match, the likeliest first, the next pixel, and how
+    // well the table compresses.
+    struct State
+    {
+        std::array<Match, 4> matches;
+        std::size_t alive = 1, at = 1;
+        unsigned strings = 0;
+        bool filled = false;
+        // Pixels per code while the table was built, and the codes and pixels since it was full.
+        std::size_t segmentStart = 0, segmentCodes = 0, windowStart = 0;
+        unsigned windowCodes = 0;
+        double fullRatio = 0;
+    };
+    // Parses on from `state`; keeps the state where the table first fills when `keep`.
+    bool parseFrom(State state, std::vector<std::uint16_t> &codes, double keepFull, bool keep);
+    void keepFilled(const State &state, const std::vector<std::uint16_t> &codes);
     void clearTable();
     // The code of the string `prefix` followed by `index`, or 0 when the table lacks it.
     unsigned find(unsigned prefix, unsigned index) const
@@ -85,4 +113,19 @@ private:
     // codes of index^1 … index^longest are kept in order, and a run walks them by counting.
     std::unique_ptr<std::uint16_t[]> m_runCodes; // [length * 256 + index], up to the longest
     std::array<std::uint16_t, 256> m_longestRun {};
+
+    // The last parse's input, and where its table first filled.
+    std::span<const std::uint8_t> m_indices;
+    int m_widestCodeSize = 8;
+    std::optional<Transparency> m_transparency;
+    struct Filled
+    {
+        State state;
+        std::vector<std::uint16_t> codes;
+        std::vector<std::uint32_t> table;
+        std::array<std::uint16_t, 4096> used;
+        unsigned usedCount = 0;
+        std::array<std::uint16_t, 256> longestRun;
+        std::vector<std::pair<std::uint32_t, std::uint16_t>> runCodes; // beyond length 1
+    } m_filled;
 };

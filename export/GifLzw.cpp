@@ -176,45 +176,50 @@ bool GifLzw::parseFrom(State state, std::vector<std::uint16_t> &codes, double ke
             i += more;
             continue;
         }
-        if (alive == 1 && only.run == 0) {
-            // One string and pixels of one index each, as in most of a picture: one look-up a
-            // pixel while the string goes on.
+        // One string and pixels of one index each, as in most of a picture: one look-up a pixel
+        // while the string goes on (a run of one index goes on by counting instead).
+        auto plain = [&](std::size_t at) { return data[at] != clear || colours[at] == clear; };
+        bool ended = false;
+        if (alive == 1 && plain(i) && (only.run == 0 || data[i] != only.last)) {
+            const std::size_t from = i;
             unsigned code = only.code, last = only.last;
-            for (; i < count; ++i) {
-                const unsigned index = data[i];
-                if (index == clear && colours[i] != clear)
+            for (; i < count && plain(i); ++i) {
+                const unsigned longer = find(code, data[i]);
+                if (longer == 0) {
+                    ended = true;
                     break;
-                const unsigned longer = find(code, index);
-                if (longer == 0)
-                    break;
+                }
                 code = longer;
-                last = index;
+                last = data[i];
             }
-            only = { code, last, 0 };
+            if (i > from)
+                only = { code, last, 0 };
             if (i == count)
                 break;
         }
-        std::size_t found = 0;
-        for (std::size_t m = 0; m < alive; ++m) {
-            const auto [likely, other] = choices(i, matches[m].last);
-            const unsigned options[2] = { likely, other };
-            const Match &match = matches[m];
-            for (std::size_t k = 0; k < (likely == other ? 1u : 2u) && found < followed; ++k) {
-                const unsigned index = options[k];
-                if (match.run > 0 && index == match.last) {
-                    if (match.run < m_longestRun[index])
-                        next[found++]
-                            = { m_runCodes[(match.run + 1) * 256 + index], index, match.run + 1 };
-                } else if (const unsigned code = find(match.code, index)) {
-                    next[found++] = { code, index, 0 };
+        if (!ended) {
+            std::size_t found = 0;
+            for (std::size_t m = 0; m < alive; ++m) {
+                const auto [likely, other] = choices(i, matches[m].last);
+                const unsigned options[2] = { likely, other };
+                const Match &match = matches[m];
+                for (std::size_t k = 0; k < (likely == other ? 1u : 2u) && found < followed; ++k) {
+                    const unsigned index = options[k];
+                    if (match.run > 0 && index == match.last) {
+                        if (match.run < m_longestRun[index])
+                            next[found++] = { m_runCodes[(match.run + 1) * 256 + index], index,
+                                match.run + 1 };
+                    } else if (const unsigned code = find(match.code, index)) {
+                        next[found++] = { code, index, 0 };
+                    }
                 }
             }
-        }
-        if (found > 0) {
-            matches = next; // a few words, no call
-            alive = found;
-            ++i;
-            continue;
+            if (found > 0) {
+                matches = next; // a few words, no call
+                alive = found;
+                ++i;
+                continue;
+            }
         }
         // No string goes further: the likeliest is written and grows by the next index.
         const Match &match = matches[0];

@@ -59,6 +59,24 @@ Changes changesOf(const QImage &frame, const QImage &previous)
         std::vector(rows.begin() + top, rows.begin() + bottom + 1) };
 }
 
+// How many of the area's pixels differ from the previous frame (all of them in a first frame).
+std::size_t changedPixels(const QImage &frame, const QImage &previous, const Changes &changes)
+{
+    const QRect area = changes.area;
+    if (previous.isNull())
+        return static_cast<std::size_t>(area.width()) * static_cast<std::size_t>(area.height());
+    std::size_t changed = 0;
+    for (int row = 0; row < area.height(); ++row) {
+        const auto [first, last] = changes.spans[static_cast<std::size_t>(row)];
+        const int y = area.top() + row;
+        const auto *now = reinterpret_cast<const QRgb *>(frame.constScanLine(y));
+        const auto *before = reinterpret_cast<const QRgb *>(previous.constScanLine(y));
+        for (int x = first; x <= last; ++x)
+            changed += now[x] != before[x];
+    }
+    return changed;
+}
+
 // The indices in `palette` of the area's changed pixels, kKept for the others. `colours` has the
 // colour index of every pixel between the first and last change of its row whose colour the
 // palette has, else kKept. False when the changes need more colours than fit below kKept.
@@ -233,14 +251,21 @@ GifFrame GifFrame::parse(const QImage &frame, const QImage &previous, int scale,
     thread_local std::vector<std::uint8_t> indices, colours, whole;
     thread_local GifPalette palette;
     palette.clear();
-    const bool exact = indexChanges(frame, previous, changes, palette, indices, colours);
-    const auto pixels = indices.size();
+    // Where most pixels changed, pixels that stay written as their colours make fewer codes
+    // than transparency except in a small rectangle, where trying both costs little; so a large
+    // one is written whole without indexing its changes.
+    const auto pixels
+        = static_cast<std::size_t>(area.width()) * static_cast<std::size_t>(area.height());
+    const bool largeAndMostlyChanged = pixels > kSmallArea && [&] {
+        const std::size_t changed = changedPixels(frame, previous, changes);
+        return changed < pixels && (pixels - changed) * 2 < pixels;
+    }();
+    const bool exact = !largeAndMostlyChanged
+        && indexChanges(frame, previous, changes, palette, indices, colours);
     const auto kept
         = exact ? static_cast<std::size_t>(std::count(indices.begin(), indices.end(), kKept)) : 0;
     const bool mostlyChanged = !exact || kept * 2 < pixels;
-    // Where most pixels changed, pixels that stay written as their colours make fewer codes
-    // than transparency except in a small rectangle, where trying both costs little; where none
-    // stays, both ways are the same.
+    // Where none stays, both ways are the same.
     const bool tryWhole = mostlyChanged && (!exact || kept > 0);
     const bool tryChanges = exact && (!mostlyChanged || kept == 0 || pixels <= kSmallArea);
     if (tryChanges) {

@@ -228,13 +228,13 @@ GifFrame GifFrame::parse(const QImage &frame, const QImage &previous, int scale,
     bool bestParsedLast = false; // so that parsing it again may start where its table filled
     // Parses a way and keeps it when it has fewer codes than the best so far. A parse that fills
     // the code table holds for a table as small as this one at most.
-    auto tryWay = [&](const Way &way, double keepFull) {
+    auto tryWay = [&](const Way &way, double keepFull, double laterKeepFull) {
         const GifLzw::Transparency *transparency = way.transparency ? &*way.transparency : nullptr;
         const int transparent = transparency ? transparency->index : -1;
         const int codeSize
             = codeSizeFor(std::max(transparent + 1, static_cast<int>(way.table->size())));
         const bool holdsForAll = keepFull > 0 && bestParsedLast
-            ? lzw.parseAgain(keepFull, codes)
+            ? lzw.parseAgain(keepFull, codes, laterKeepFull)
             : lzw.parse(way.indices, codeSize, codes, transparency, keepFull);
         const bool better = out.codes.empty() || codes.size() < out.codes.size();
         if (keepFull == 0)
@@ -281,7 +281,7 @@ GifFrame GifFrame::parse(const QImage &frame, const QImage &previous, int scale,
         Way way { indices, &palette.colours(), std::nullopt };
         if (kept > 0)
             way.transparency = GifLzw::Transparency { transparent, colours };
-        tryWay(way, 0);
+        tryWay(way, 0, 0);
         if (kept > 0 && !mostlyChanged) {
             // Which choice for the pixels that stay makes fewer codes depends on the picture, and
             // the longest string now is not always the best for the strings after it.
@@ -291,7 +291,7 @@ GifFrame GifFrame::parse(const QImage &frame, const QImage &previous, int scale,
             for (const auto &[prefer, everyString] : ways) {
                 way.transparency->prefer = prefer;
                 way.transparency->everyString = everyString;
-                tryWay(way, 0);
+                tryWay(way, 0, 0);
             }
         }
     }
@@ -300,13 +300,16 @@ GifFrame GifFrame::parse(const QImage &frame, const QImage &previous, int scale,
         // Mostly changed (a scrolled map) or too many colours: the whole rectangle as it is.
         indexWhole(frame, area, wholeTable, whole);
         enlarge(whole, area.size(), scale);
-        tryWay({ whole, &wholeTable, std::nullopt }, 0);
+        tryWay({ whole, &wholeTable, std::nullopt }, 0, 0);
     }
     // The best way, when it filled the code table, tried again keeping the full table a while.
     if (out.widestCodeSize < 8) {
         const Way way = *best;
-        for (const double keepFull : { 1.0, 1.3 })
-            tryWay(way, keepFull);
+        const bool again = bestParsedLast;
+        tryWay(way, 1.0, again ? 1.3 : 0);
+        // Where the first keeps the table as long as the second would, both give the same.
+        if (!again || !lzw.sameAgain(1.3))
+            tryWay(way, 1.3, 0);
     }
     return out;
 }

@@ -95,11 +95,25 @@ bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
         ? transparency->colours[0]
         : indices[0];
     state.matches[0] = { first, first, 1 };
-    return parseFrom(state, codes, keepFull, keepFull == 0);
+    m_later = {};
+    return parseFrom(state, codes, keepFull, keepFull == 0, 0);
 }
 
-bool GifLzw::parseAgain(double keepFull, std::vector<std::uint16_t> &codes)
+bool GifLzw::parseAgain(double keepFull, std::vector<std::uint16_t> &codes, double laterKeepFull)
 {
+    if (keepFull == m_later.keepFull && m_later.at) {
+        // The same as the last until it starts afresh.
+        State state = m_later.state;
+        codes = m_later.codes;
+        codes.push_back(kClear);
+        clearTable();
+        state.strings = 0;
+        state.segmentStart = *m_later.at;
+        state.segmentCodes = 0;
+        m_later = { laterKeepFull, std::nullopt, {}, {} };
+        return parseFrom(state, codes, keepFull, false, laterKeepFull);
+    }
+    m_later = { laterKeepFull, std::nullopt, {}, {} };
     clearTable();
     std::copy(m_filled.table.begin(), m_filled.table.end(), m_slots.begin());
     m_used = m_filled.used;
@@ -108,7 +122,7 @@ bool GifLzw::parseAgain(double keepFull, std::vector<std::uint16_t> &codes)
     for (const auto &[at, code] : m_filled.runCodes)
         m_runCodes[at] = code;
     codes = m_filled.codes;
-    return parseFrom(m_filled.state, codes, keepFull, false);
+    return parseFrom(m_filled.state, codes, keepFull, false, laterKeepFull);
 }
 
 void GifLzw::keepFilled(const State &state, const std::vector<std::uint16_t> &codes)
@@ -126,7 +140,8 @@ void GifLzw::keepFilled(const State &state, const std::vector<std::uint16_t> &co
     }
 }
 
-bool GifLzw::parseFrom(State state, std::vector<std::uint16_t> &codes, double keepFull, bool keep)
+bool GifLzw::parseFrom(State state, std::vector<std::uint16_t> &codes, double keepFull, bool keep,
+    double laterKeepFull)
 {
     const std::size_t count = m_indices.size();
     const Transparency *transparency = m_transparency ? &*m_transparency : nullptr;
@@ -162,7 +177,7 @@ bool GifLzw::parseFrom(State state, std::vector<std::uint16_t> &codes, double ke
     };
 
     std::array<Match, 4> next;
-    bool keepNow = false;
+    bool keepNow = false, keepLater = false;
     while (i < count) {
         Match &only = matches[0];
         if (alive == 1 && only.run > 0 && only.run < m_longestRun[only.last]
@@ -245,8 +260,14 @@ bool GifLzw::parseFrom(State state, std::vector<std::uint16_t> &codes, double ke
         } else if (keepFull == 0 || ++windowCodes == kWindow) {
             // A full table is kept while it compresses `keepFull` times as well as it did on
             // average while it was built; then a fresh one starts.
-            if (keepFull == 0
-                || static_cast<double>(i - windowStart) < fullRatio * keepFull * kWindow) {
+            const auto windowPixels = static_cast<double>(i - windowStart);
+            const bool afresh = keepFull == 0 || windowPixels < fullRatio * keepFull * kWindow;
+            if (!afresh && laterKeepFull > 0 && !m_later.at
+                && windowPixels < fullRatio * laterKeepFull * kWindow) {
+                m_later.at = i;
+                keepLater = true;
+            }
+            if (afresh) {
                 codes.push_back(kClear);
                 clearTable();
                 strings = 0;
@@ -262,6 +283,11 @@ bool GifLzw::parseFrom(State state, std::vector<std::uint16_t> &codes, double ke
         if (keepNow) {
             keepFilled(state, codes);
             keepNow = false;
+        }
+        if (keepLater) {
+            m_later.state = state;
+            m_later.codes = codes;
+            keepLater = false;
         }
     }
     codes.push_back(parsed(matches[0].code));

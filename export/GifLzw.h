@@ -40,8 +40,12 @@ public:
         double keepFull = 0);
     // The last parse again, its indices still in place, with keepFull > 0: the parses are the
     // same until the table first fills, so only what follows is parsed again. The last parse
-    // must have filled its table with keepFull 0.
-    bool parseAgain(double keepFull, std::vector<std::uint16_t> &codes);
+    // must have filled its table with keepFull 0. With laterKeepFull above keepFull, notes
+    // where a parse again with it first starts afresh instead, and goes on from there when it
+    // comes next.
+    bool parseAgain(double keepFull, std::vector<std::uint16_t> &codes, double laterKeepFull = 0);
+    // True when a parse again with keepFull would give the codes the last one gave.
+    bool sameAgain(double keepFull) const { return keepFull == m_later.keepFull && !m_later.at; }
 
     // The image data of a parse, its indices replaced by `palette`: minCodeSize (2 to 8) must
     // hold every replaced index.
@@ -72,7 +76,8 @@ private:
         double fullRatio = 0;
     };
     // Parses on from `state`; keeps the state where the table first fills when `keep`.
-    bool parseFrom(State state, std::vector<std::uint16_t> &codes, double keepFull, bool keep);
+    bool parseFrom(State state, std::vector<std::uint16_t> &codes, double keepFull, bool keep,
+        double laterKeepFull);
     void keepFilled(const State &state, const std::vector<std::uint16_t> &codes);
     void clearTable();
     // The code of the string `prefix` followed by `index`, or 0 when the table lacks it.
@@ -128,4 +133,12 @@ private:
         std::array<std::uint16_t, 256> longestRun;
         std::vector<std::pair<std::uint32_t, std::uint16_t>> runCodes; // beyond length 1
     } m_filled;
+    // Where a parse again with a larger keepFull would first have started afresh.
+    struct Later
+    {
+        double keepFull = 0;
+        std::optional<std::size_t> at; // the pixel where it would have
+        State state; // the state after that pixel, the table kept
+        std::vector<std::uint16_t> codes;
+    } m_later;
 };

@@ -307,7 +307,8 @@ GifFrame GifFrame::parse(const QImage &frame, const QImage &previous, int scale,
         const Way way = *best;
         const bool again = bestParsedLast;
         tryWay(way, 1.0, again ? 1.3 : 0);
-        // Where the first keeps the table as long as the second would, both give the same.
+        // The second keeps a full table no longer than the first: it is the first until it
+        // starts afresh where the first keeps the table, and the same where it never does.
         if (!again || !lzw.sameAgain(1.3))
             tryWay(way, 1.3, 0);
     }

@@ -225,6 +225,7 @@ GifFrame GifFrame::parse(const QImage &frame, const QImage &previous, int scale,
         std::optional<GifLzw::Transparency> transparency;
     };
     std::optional<Way> best;
+    bool bestFilled = false;
     bool bestParsedLast = false; // so that parsing it again may start where its table filled
     // Parses a way and keeps it when it has fewer codes than the best so far. A parse that fills
     // the code table holds for a table as small as this one at most.
@@ -244,6 +245,7 @@ GifFrame GifFrame::parse(const QImage &frame, const QImage &previous, int scale,
             out.colours = *way.table;
             out.transparent = transparent;
             out.widestCodeSize = holdsForAll ? 8 : codeSize;
+            bestFilled = !holdsForAll;
             best = way;
         }
     };
@@ -302,8 +304,9 @@ GifFrame GifFrame::parse(const QImage &frame, const QImage &previous, int scale,
         enlarge(whole, area.size(), scale);
         tryWay({ whole, &wholeTable, std::nullopt }, 0, 0);
     }
-    // The best way, when it filled the code table, tried again keeping the full table a while.
-    if (out.widestCodeSize < 8) {
+    // The best way, when it filled the code table, tried again keeping the full table a while
+    // (with 8-bit codes too: a table that fills is not one that holds for every size).
+    if (bestFilled) {
         const Way way = *best;
         const bool again = bestParsedLast;
         tryWay(way, 1.0, again ? 1.3 : 0);

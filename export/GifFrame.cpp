@@ -13,6 +13,8 @@ namespace {
 
 // The provisional index of a pixel the previous frame already shows.
 constexpr std::uint8_t kKept = 255;
+// Rectangles of at most this many pixels are cheap to write in every way.
+constexpr std::size_t kSmallArea = 128 * 128;
 
 // The smallest rectangle holding every pixel that differs from the previous frame, and in each
 // of its rows the first and last such column (first > last: none).
@@ -55,6 +57,24 @@ Changes changesOf(const QImage &frame, const QImage &previous)
         return { QRect(0, 0, 1, 1), { { 1, 0 } } };
     return { QRect(QPoint(left, top), QPoint(right, bottom)),
         std::vector(rows.begin() + top, rows.begin() + bottom + 1) };
+}
+
+// How many of the area's pixels differ from the previous frame (all of them in a first frame).
+std::size_t changedPixels(const QImage &frame, const QImage &previous, const Changes &changes)
+{
+    const QRect area = changes.area;
+    if (previous.isNull())
+        return static_cast<std::size_t>(area.width()) * static_cast<std::size_t>(area.height());
+    std::size_t changed = 0;
+    for (int row = 0; row < area.height(); ++row) {
+        const auto [first, last] = changes.spans[static_cast<std::size_t>(row)];
+        const int y = area.top() + row;
+        const auto *now = reinterpret_cast<const QRgb *>(frame.constScanLine(y));
+        const auto *before = reinterpret_cast<const QRgb *>(previous.constScanLine(y));
+        for (int x = first; x <= last; ++x)
+            changed += now[x] != before[x];
+    }
+    return changed;
 }
 
 // The indices in `palette` of the area's changed pixels, kKept for the others. `colours` has the
@@ -131,13 +151,18 @@ void indexWhole(
         static_cast<std::size_t>(area.width()) * static_cast<std::size_t>(area.height()));
     auto target = indices.begin();
     auto exactly = [&] {
+        QRgb lastColour = 0;
+        int lastIndex = -1;
         for (int y = area.top(); y <= area.bottom(); ++y) {
             const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
             for (int x = area.left(); x <= area.right(); ++x) {
-                const int index = palette.intern(row[x] | 0xFF000000u);
-                if (index < 0)
-                    return false;
-                *target++ = static_cast<std::uint8_t>(index);
+                if (row[x] != lastColour || lastIndex < 0) {
+                    lastColour = row[x];
+                    lastIndex = palette.intern(lastColour | 0xFF000000u);
+                    if (lastIndex < 0)
+                        return false;
+                }
+                *target++ = static_cast<std::uint8_t>(lastIndex);
             }
         }
         return true;
@@ -200,19 +225,27 @@ GifFrame GifFrame::parse(const QImage &frame, const QImage &previous, int scale,
         std::optional<GifLzw::Transparency> transparency;
     };
     std::optional<Way> best;
+    bool bestFilled = false;
+    bool bestParsedLast = false; // so that parsing it again may start where its table filled
     // Parses a way and keeps it when it has fewer codes than the best so far. A parse that fills
     // the code table holds for a table as small as this one at most.
-    auto tryWay = [&](const Way &way, double keepFull) {
+    auto tryWay = [&](const Way &way, double keepFull, double laterKeepFull) {
         const GifLzw::Transparency *transparency = way.transparency ? &*way.transparency : nullptr;
         const int transparent = transparency ? transparency->index : -1;
         const int codeSize
             = codeSizeFor(std::max(transparent + 1, static_cast<int>(way.table->size())));
-        const bool holdsForAll = lzw.parse(way.indices, codeSize, codes, transparency, keepFull);
-        if (out.codes.empty() || codes.size() < out.codes.size()) {
+        const bool holdsForAll = keepFull > 0 && bestParsedLast
+            ? lzw.parseAgain(keepFull, codes, laterKeepFull)
+            : lzw.parse(way.indices, codeSize, codes, transparency, keepFull);
+        const bool better = out.codes.empty() || codes.size() < out.codes.size();
+        if (keepFull == 0)
+            bestParsedLast = better;
+        if (better) {
             out.codes.swap(codes);
             out.colours = *way.table;
             out.transparent = transparent;
             out.widestCodeSize = holdsForAll ? 8 : codeSize;
+            bestFilled = !holdsForAll;
             best = way;
         }
     };
@@ -220,23 +253,37 @@ GifFrame GifFrame::parse(const QImage &frame, const QImage &previous, int scale,
     thread_local std::vector<std::uint8_t> indices, colours, whole;
     thread_local GifPalette palette;
     palette.clear();
-    const bool exact = indexChanges(frame, previous, changes, palette, indices, colours);
-    const auto pixels = indices.size();
+    // Where most pixels changed, pixels that stay written as their colours make fewer codes
+    // than transparency except in a small rectangle, where trying both costs little; so a large
+    // one is written whole without indexing its changes.
+    const auto pixels
+        = static_cast<std::size_t>(area.width()) * static_cast<std::size_t>(area.height());
+    const bool largeAndMostlyChanged = pixels > kSmallArea && [&] {
+        const std::size_t changed = changedPixels(frame, previous, changes);
+        return changed < pixels && (pixels - changed) * 2 < pixels;
+    }();
+    const bool exact = !largeAndMostlyChanged
+        && indexChanges(frame, previous, changes, palette, indices, colours);
     const auto kept
         = exact ? static_cast<std::size_t>(std::count(indices.begin(), indices.end(), kKept)) : 0;
     const bool mostlyChanged = !exact || kept * 2 < pixels;
-    if (exact) {
+    // Where none stays, both ways are the same.
+    const bool tryWhole = mostlyChanged && (!exact || kept > 0);
+    const bool tryChanges = exact && (!mostlyChanged || kept == 0 || pixels <= kSmallArea);
+    if (tryChanges) {
         const auto transparent = static_cast<std::uint8_t>(palette.size());
         if (kept > 0) {
-            std::replace(indices.begin(), indices.end(), kKept, transparent);
-            std::replace(colours.begin(), colours.end(), kKept, transparent);
+            // A select on every byte rather than a conditional store: the compiler vectorises it.
+            for (std::vector<std::uint8_t> *bytes : { &indices, &colours })
+                std::transform(bytes->begin(), bytes->end(), bytes->begin(),
+                    [transparent](std::uint8_t at) { return at == kKept ? transparent : at; });
             enlarge(colours, area.size(), scale);
         }
         enlarge(indices, area.size(), scale);
         Way way { indices, &palette.colours(), std::nullopt };
         if (kept > 0)
             way.transparency = GifLzw::Transparency { transparent, colours };
-        tryWay(way, 0);
+        tryWay(way, 0, 0);
         if (kept > 0 && !mostlyChanged) {
             // Which choice for the pixels that stay makes fewer codes depends on the picture, and
             // the longest string now is not always the best for the strings after it.
@@ -246,22 +293,27 @@ GifFrame GifFrame::parse(const QImage &frame, const QImage &previous, int scale,
             for (const auto &[prefer, everyString] : ways) {
                 way.transparency->prefer = prefer;
                 way.transparency->everyString = everyString;
-                tryWay(way, 0);
+                tryWay(way, 0, 0);
             }
         }
     }
     std::vector<QRgb> wholeTable;
-    if (mostlyChanged) {
+    if (tryWhole) {
         // Mostly changed (a scrolled map) or too many colours: the whole rectangle as it is.
         indexWhole(frame, area, wholeTable, whole);
         enlarge(whole, area.size(), scale);
-        tryWay({ whole, &wholeTable, std::nullopt }, 0);
+        tryWay({ whole, &wholeTable, std::nullopt }, 0, 0);
     }
-    // The best way, when it filled the code table, tried again keeping the full table a while.
-    if (out.widestCodeSize < 8) {
+    // The best way, when it filled the code table, tried again keeping the full table a while
+    // (with 8-bit codes too: a table that fills is not one that holds for every size).
+    if (bestFilled) {
         const Way way = *best;
-        for (const double keepFull : { 1.0, 1.3 })
-            tryWay(way, keepFull);
+        const bool again = bestParsedLast;
+        tryWay(way, 1.0, again ? 1.3 : 0);
+        // The second keeps a full table no longer than the first: it is the first until it
+        // starts afresh where the first keeps the table, and the same where it never does.
+        if (!again || !lzw.sameAgain(1.3))
+            tryWay(way, 1.3, 0);
     }
     return out;
 }

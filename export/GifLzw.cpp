@@ -5,9 +5,6 @@
 #include <cstring>
 
 namespace {
-// A parse numbers its strings from 256 on, so its codes take 13 bits.
-constexpr unsigned kCodeBits = 13;
-constexpr std::uint32_t kLastGeneration = (1u << (32 - kCodeBits)) - 1;
 constexpr std::size_t kRunSlots = 4096;
 
 // How many of the first `limit` bytes at `from` equal `value`.
@@ -62,40 +59,106 @@ void walk(std::span<const std::uint16_t> codes, const std::array<std::uint8_t, 2
 }
 } // namespace
 
+// Only the run codes up to each index's longest run are read, so they need no clearing.
 GifLzw::GifLzw()
-    : m_table((std::size_t { 256 } + 4096) * 256, 0)
-    , m_runCodes(kRunSlots * 256, 0)
+    : m_slots(kSlots, 0)
+    , m_runCodes(new std::uint16_t[kRunSlots * 256])
 {
 }
 
 void GifLzw::clearTable()
 {
-    if (++m_generation > kLastGeneration) {
-        std::fill(m_table.begin(), m_table.end(), 0);
-        m_generation = 1;
-    }
+    for (unsigned used = 0; used < m_usedCount; ++used)
+        m_slots[m_used[used]] = 0;
+    m_usedCount = 0;
     m_longestRun.fill(1);
     for (unsigned index = 0; index < 256; ++index)
-        m_runCodes[index * kRunSlots + 1] = static_cast<std::uint16_t>(index);
+        m_runCodes[256 + index] = static_cast<std::uint16_t>(index);
 }
 
 bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
     std::vector<std::uint16_t> &codes, const Transparency *transparency, double keepFull)
 {
+    m_indices = indices;
+    m_widestCodeSize = widestCodeSize;
+    m_transparency.reset();
+    if (transparency)
+        m_transparency = *transparency;
     codes.clear();
     clearTable();
-    const std::size_t count = indices.size();
-    if (count == 0)
+    if (indices.empty())
         return true;
-    const unsigned capacity = 4095 - ((1u << widestCodeSize) + 2);
-    bool filled = false;
-    unsigned strings = 0;
-    // Pixels per code while the table was built, and the codes and pixels since it was full.
+    State state;
+    const unsigned clear = transparency ? transparency->index : 256;
+    const unsigned first = indices[0] == clear && transparency->colours[0] != clear
+            && transparency->prefer == Transparency::Prefer::Colour
+        ? transparency->colours[0]
+        : indices[0];
+    state.matches[0] = { first, first, 1 };
+    m_later = {};
+    return parseFrom(state, codes, keepFull, keepFull == 0, 0);
+}
+
+bool GifLzw::parseAgain(double keepFull, std::vector<std::uint16_t> &codes, double laterKeepFull)
+{
+    if (keepFull == m_later.keepFull && m_later.at) {
+        // The same as the last until it starts afresh.
+        State state = m_later.state;
+        codes = m_later.codes;
+        codes.push_back(kClear);
+        clearTable();
+        state.strings = 0;
+        state.segmentStart = *m_later.at;
+        state.segmentCodes = 0;
+        m_later = { laterKeepFull, std::nullopt, {}, {} };
+        return parseFrom(state, codes, keepFull, false, laterKeepFull);
+    }
+    m_later = { laterKeepFull, std::nullopt, {}, {} };
+    clearTable();
+    std::copy(m_filled.table.begin(), m_filled.table.end(), m_slots.begin());
+    m_used = m_filled.used;
+    m_usedCount = m_filled.usedCount;
+    m_longestRun = m_filled.longestRun;
+    for (const auto &[at, code] : m_filled.runCodes)
+        m_runCodes[at] = code;
+    codes = m_filled.codes;
+    return parseFrom(m_filled.state, codes, keepFull, false, laterKeepFull);
+}
+
+void GifLzw::keepFilled(const State &state, const std::vector<std::uint16_t> &codes)
+{
+    m_filled.state = state;
+    m_filled.codes = codes;
+    m_filled.table = m_slots;
+    m_filled.used = m_used;
+    m_filled.usedCount = m_usedCount;
+    m_filled.longestRun = m_longestRun;
+    m_filled.runCodes.clear();
+    for (std::uint32_t index = 0; index < 256; ++index) {
+        for (std::uint32_t length = 2; length <= m_longestRun[index]; ++length)
+            m_filled.runCodes.emplace_back(length * 256 + index, m_runCodes[length * 256 + index]);
+    }
+}
+
+bool GifLzw::parseFrom(State state, std::vector<std::uint16_t> &codes, double keepFull, bool keep,
+    double laterKeepFull)
+{
+    const std::size_t count = m_indices.size();
+    const Transparency *transparency = m_transparency ? &*m_transparency : nullptr;
+    const int widestCodeSize = m_widestCodeSize;
+    // Strings are numbered from the first code after the clear and end codes, as in the file
+    // with the widest table, so that every code fits the table's slots; the parse writes the
+    // n-th string as 256 + n, whatever table it is later packed for.
+    const unsigned firstString = (1u << widestCodeSize) + 2;
+    const unsigned capacity = 4095 - firstString;
+    auto parsed = [&](unsigned code) {
+        return static_cast<std::uint16_t>(code < firstString ? code : code - firstString + 256);
+    };
     constexpr unsigned kWindow = 512;
-    std::size_t segmentStart = 0, segmentCodes = 0, windowStart = 0;
-    unsigned windowCodes = 0;
-    double fullRatio = 0;
-    const std::uint8_t *data = indices.data();
+    auto &[matches, alive, i, strings, filled, segmentStart, segmentCodes, windowStart, windowCodes,
+        fullRatio]
+        = state;
+    const std::uint8_t *data = m_indices.data();
     const std::uint8_t *colours = transparency ? transparency->colours.data() : data;
     const unsigned clear = transparency ? transparency->index : 256;
     using Prefer = Transparency::Prefer;
@@ -113,18 +176,8 @@ bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
                           : std::pair(unsigned(colours[at]), index);
     };
 
-    // The strings that match the pixels so far, the likeliest first: its code, its last index,
-    // and its length while it is that index repeated (else 0).
-    struct Match
-    {
-        unsigned code, last;
-        std::size_t run;
-    };
-    std::array<Match, 4> matches, longer;
-    std::size_t alive = 1;
-    const unsigned first = choices(0, clear).first;
-    matches[0] = { first, first, 1 };
-    std::size_t i = 1;
+    std::array<Match, 4> next;
+    bool keepNow = false, keepLater = false;
     while (i < count) {
         Match &only = matches[0];
         if (alive == 1 && only.run > 0 && only.run < m_longestRun[only.last]
@@ -134,42 +187,65 @@ bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
                 std::min(count - i, m_longestRun[only.last] - only.run),
                 static_cast<std::uint8_t>(only.last));
             only.run += more;
-            only.code = m_runCodes[only.last * kRunSlots + only.run];
+            only.code = m_runCodes[only.run * 256 + only.last];
             i += more;
             continue;
         }
-        std::size_t found = 0;
-        for (std::size_t m = 0; m < alive; ++m) {
-            const auto [likely, other] = choices(i, matches[m].last);
-            const unsigned options[2] = { likely, other };
-            const Match &match = matches[m];
-            for (std::size_t k = 0; k < (likely == other ? 1u : 2u) && found < followed; ++k) {
-                const unsigned index = options[k];
-                if (match.run > 0 && index == match.last) {
-                    if (match.run < m_longestRun[index])
-                        longer[found++] = { m_runCodes[index * kRunSlots + match.run + 1], index,
-                            match.run + 1 };
-                } else if (const std::uint32_t *entry = find(match.code, index)) {
-                    longer[found++] = { *entry & ((1u << kCodeBits) - 1), index, 0 };
+        // One string and pixels of one index each, as in most of a picture: one look-up a pixel
+        // while the string goes on (a run of one index goes on by counting instead).
+        auto plain = [&](std::size_t at) { return data[at] != clear || colours[at] == clear; };
+        bool ended = false;
+        if (alive == 1 && plain(i) && (only.run == 0 || data[i] != only.last)) {
+            const std::size_t from = i;
+            unsigned code = only.code, last = only.last;
+            for (; i < count && plain(i); ++i) {
+                const unsigned longer = find(code, data[i]);
+                if (longer == 0) {
+                    ended = true;
+                    break;
+                }
+                code = longer;
+                last = data[i];
+            }
+            if (i > from)
+                only = { code, last, 0 };
+            if (i == count)
+                break;
+        }
+        if (!ended) {
+            std::size_t found = 0;
+            for (std::size_t m = 0; m < alive; ++m) {
+                const auto [likely, other] = choices(i, matches[m].last);
+                const unsigned options[2] = { likely, other };
+                const Match &match = matches[m];
+                for (std::size_t k = 0; k < (likely == other ? 1u : 2u) && found < followed; ++k) {
+                    const unsigned index = options[k];
+                    if (match.run > 0 && index == match.last) {
+                        if (match.run < m_longestRun[index])
+                            next[found++] = { m_runCodes[(match.run + 1) * 256 + index], index,
+                                match.run + 1 };
+                    } else if (const unsigned code = find(match.code, index)) {
+                        next[found++] = { code, index, 0 };
+                    }
                 }
             }
-        }
-        if (found > 0) {
-            std::copy_n(longer.begin(), found, matches.begin());
-            alive = found;
-            ++i;
-            continue;
+            if (found > 0) {
+                matches = next; // a few words, no call
+                alive = found;
+                ++i;
+                continue;
+            }
         }
         // No string goes further: the likeliest is written and grows by the next index.
         const Match &match = matches[0];
         const unsigned index = choices(i, match.last).first;
-        codes.push_back(static_cast<std::uint16_t>(match.code));
+        codes.push_back(parsed(match.code));
         ++segmentCodes;
         if (strings < capacity) {
-            const unsigned code = 256 + strings++;
-            m_table[(match.code << 8) | index] = (m_generation << kCodeBits) | code;
+            const unsigned code = firstString + strings++;
+            add(match.code, index, code);
             if (match.run > 0 && index == match.last) {
-                m_runCodes[index * kRunSlots + match.run + 1] = static_cast<std::uint16_t>(code);
+                m_runCodes[(match.run + 1) * 256 + index] = static_cast<std::uint16_t>(code);
                 m_longestRun[index] = static_cast<std::uint16_t>(match.run + 1);
             }
             if (strings == capacity) {
@@ -178,12 +254,20 @@ bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
                     = static_cast<double>(i - segmentStart) / static_cast<double>(segmentCodes);
                 windowStart = i;
                 windowCodes = 0;
+                keepNow = keep;
+                keep = false; // only where it first fills
             }
         } else if (keepFull == 0 || ++windowCodes == kWindow) {
             // A full table is kept while it compresses `keepFull` times as well as it did on
             // average while it was built; then a fresh one starts.
-            if (keepFull == 0
-                || static_cast<double>(i - windowStart) < fullRatio * keepFull * kWindow) {
+            const auto windowPixels = static_cast<double>(i - windowStart);
+            const bool afresh = keepFull == 0 || windowPixels < fullRatio * keepFull * kWindow;
+            if (!afresh && laterKeepFull > 0 && !m_later.at
+                && windowPixels < fullRatio * laterKeepFull * kWindow) {
+                m_later.at = i;
+                keepLater = true;
+            }
+            if (afresh) {
                 codes.push_back(kClear);
                 clearTable();
                 strings = 0;
@@ -196,8 +280,17 @@ bool GifLzw::parse(std::span<const std::uint8_t> indices, int widestCodeSize,
         matches[0] = { index, index, 1 };
         alive = 1;
         ++i;
+        if (keepNow) {
+            keepFilled(state, codes);
+            keepNow = false;
+        }
+        if (keepLater) {
+            m_later.state = state;
+            m_later.codes = codes;
+            keepLater = false;
+        }
     }
-    codes.push_back(static_cast<std::uint16_t>(matches[0].code));
+    codes.push_back(parsed(matches[0].code));
     return !filled;
 }
 

@@ -9,6 +9,7 @@
 #include "correlation/core/CorrSetupFile.h"
 #include "data/SetupFile.h"
 #include "export/GifEncoder.h"
+#include "export/GifLzw.h"
 #include "export/OutputFile.h"
 #ifdef TRACELET_HAVE_FFMPEG
 #include "../support/VideoFrames.h"
@@ -409,6 +410,76 @@ TEST(GifEncoderTest, framesDecodeToExactlyTheirPictures_whateverTheirColoursAndC
     ASSERT_EQ(frames.size(), pictures.size());
     for (std::size_t i = 0; i < frames.size(); ++i)
         EXPECT_EQ(frames[i], pictures[i]) << "frame " << i;
+}
+
+// Indices of 48 colours that repeat along diagonals, shifted `shift` pixels to the left, so that
+// the code table fills with strings that keep matching; rows where y % 16 < 4 are runs. From
+// row `from` on, another such pattern or noise, for which the full table is less apt.
+enum class Below { Pattern, Noise };
+struct Texture
+{
+    const char *name;
+    int from;
+    Below below;
+};
+const Texture kTextures[]
+    = { { "one pattern", 131, Below::Pattern }, { "two patterns", 60, Below::Pattern },
+          { "pattern over noise", 70, Below::Noise }, { "noise", 0, Below::Noise } };
+const QSize kTextureSize(211, 131);
+
+std::vector<std::uint8_t> textureIndices(const Texture &texture, int shift)
+{
+    std::mt19937 random(static_cast<unsigned>(shift));
+    std::vector<std::uint8_t> indices;
+    for (int y = 0; y < kTextureSize.height(); ++y) {
+        for (int x = 0; x < kTextureSize.width(); ++x) {
+            const int u = x + shift;
+            int v = y % 16 < 4 ? (u / 37 + y) % 48 : (u * 7 + y * 5 + (u * y) % 11) % 48;
+            if (y >= texture.from)
+                v = texture.below == Below::Noise ? static_cast<int>(random() % 48)
+                                                  : (u * 3 + y * 11 + (u + y) % 7) % 48;
+            indices.push_back(static_cast<std::uint8_t>(v));
+        }
+    }
+    return indices;
+}
+
+TEST(GifEncoderTest, framesThatFillTheCodeTable_decodeExactly_howeverLongTheTableIsKept)
+{
+    // Large frames that mostly change, written whole, whose code table fills: kept full a while
+    // or started afresh, sooner or later.
+    for (const Texture &texture : kTextures) {
+        std::vector<QImage> pictures;
+        for (int shift : { 0, 3, 9, 10, 40 }) {
+            QImage picture(kTextureSize, QImage::Format_RGB32);
+            auto index = textureIndices(texture, shift).begin();
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x, ++index)
+                    picture.setPixel(x, y, qRgb(*index * 5, 255 - *index * 3, *index * 11 % 256));
+            pictures.push_back(picture);
+        }
+        TempDir dir;
+        const auto frames = throughGif(pictures, dir);
+        ASSERT_EQ(frames.size(), pictures.size()) << texture.name;
+        for (std::size_t i = 0; i < frames.size(); ++i)
+            EXPECT_EQ(frames[i], pictures[i]) << texture.name << ", frame " << i;
+    }
+}
+
+TEST(GifLzwTest, parsingAgainFromWhereTheTableFilled_givesTheCodesOfAFreshParse)
+{
+    for (const Texture &texture : kTextures) {
+        const std::vector<std::uint8_t> indices = textureIndices(texture, 0);
+        GifLzw lzw, fresh;
+        std::vector<std::uint16_t> codes, expected;
+        ASSERT_FALSE(lzw.parse(indices, 6, codes)) << texture.name << ": the table fills";
+        // The second goes on from where the first would have kept the table no longer.
+        for (const auto &[keepFull, later] : { std::pair(1.0, 1.3), std::pair(1.3, 0.0) }) {
+            lzw.parseAgain(keepFull, codes, later);
+            fresh.parse(indices, 6, expected, nullptr, keepFull);
+            EXPECT_EQ(codes, expected) << texture.name << ", keeping it " << keepFull;
+        }
+    }
 }
 
 TEST(RenderCommandTest, loopScaleAndProgress_doWhatTheySay)

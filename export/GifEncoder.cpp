@@ -31,6 +31,15 @@ int tableBits(int entries)
     return std::max(1, static_cast<int>(std::bit_width(unsigned(std::max(entries, 2) - 1))));
 }
 
+// A frame's own table: each index stands for itself.
+std::array<std::uint8_t, 256> identityPalette()
+{
+    std::array<std::uint8_t, 256> own {};
+    for (std::size_t i = 0; i < own.size(); ++i)
+        own[i] = static_cast<std::uint8_t>(i);
+    return own;
+}
+
 } // namespace
 
 GifEncoder::GifEncoder(OutputFile &file, QSize pictureSize, GifOptions options)
@@ -101,9 +110,7 @@ void GifEncoder::place(const GifFrame &frame, std::string &out)
         = (std::size_t { 3 } << ownBits) + GifLzw::packedSize(frame.codes, std::max(2, ownBits));
     const bool useShared = fits && GifLzw::packedSize(frame.codes, sharedCodeSize) <= ownCost;
 
-    std::array<std::uint8_t, 256> own;
-    for (std::size_t i = 0; i < own.size(); ++i)
-        own[i] = static_cast<std::uint8_t>(i);
+    static const std::array<std::uint8_t, 256> own = identityPalette();
     if (useShared)
         m_tableEntries = std::max(m_tableEntries, highest + 1);
     const std::array<std::uint8_t, 256> &palette = useShared ? shared : own;

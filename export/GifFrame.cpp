@@ -207,6 +207,8 @@ void enlarge(std::vector<std::uint8_t> &indices, QSize size, int scale)
 
 } // namespace
 
+// Longer than the others: the ways it tries share one running best, which pieces would pass
+// back and forth.
 GifFrame GifFrame::parse(const QImage &frame, const QImage &previous, int scale, int delayCs)
 {
     const Changes changes = changesOf(frame, previous);

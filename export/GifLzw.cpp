@@ -140,6 +140,8 @@ void GifLzw::keepFilled(const State &state, const std::vector<std::uint16_t> &co
     }
 }
 
+// One loop kept whole, longer than the others: the string being matched and the table's state
+// stay in registers through it, which is where the encoder spends its time.
 bool GifLzw::parseFrom(State state, std::vector<std::uint16_t> &codes, double keepFull, bool keep,
     double laterKeepFull)
 {

@@ -99,6 +99,11 @@ TEST_F(ToyDiagramTest, playsPausesStopsAndExportsWhatTheWindowShows)
     EXPECT_EQ(frames, 5);
     EXPECT_EQ(frame, last.convertToFormat(QImage::Format_RGB32));
 
+    // A diagram's read that finds no point leaves nothing of the run before it to play.
+    pb().loadRun(-1, 100, ClockAtRest::Stops);
+    click(IDC_PLAY_PAUSE);
+    EXPECT_FALSE(pb().ready() || pb().playing());
+
     click(kToyRunButton);
     EXPECT_FALSE(dlg->diagram("toy").running());
 }

@@ -19,8 +19,9 @@ void platformSetupApplication()
     QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
     QFont::insertSubstitution(QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"));
 
-    // Crisp strikes for the small picture texts and button labels, where installed.
-    loadCrispGothicStrikes(crispGothicFolders());
+    // Crisp strikes for the small picture texts and button labels, where installed, each added
+    // when first drawn with.
+    serveCrispGothicStrikes(crispGothicFolders());
 
     setQtDialogLanguage("ja");
 }

@@ -49,7 +49,7 @@ int openWindow(int argc, char **argv, const std::string &language, StartMeter *s
         startMeter->watch(app);
     QApplication::setApplicationName(QStringLiteral("Tracelet"));
     QGuiApplication::setDesktopFileName(QStringLiteral("tracelet"));
-    platformSetupApplication();
+    platformSetupApplication(language);
     registerTraceletResources();
     QApplication::setWindowIcon(QPixmap::fromImage(loadResourceIcon(IDR_MAINFRAME, 32)));
     installLanguage(language);

@@ -8,11 +8,21 @@ BitmapButtonWidget::BitmapButtonWidget(QWidget *parent)
     setFocusPolicy(Qt::TabFocus);
 }
 
-void BitmapButtonWidget::setFaces(const QImage &up, const QImage &down)
+void BitmapButtonWidget::setFaces(const QImage &up, std::function<QImage()> paintDown)
 {
     m_up = up;
-    m_down = down;
+    m_down = QImage();
+    m_paintDown = std::move(paintDown);
     update();
+}
+
+const QImage &BitmapButtonWidget::downFace() const
+{
+    if (m_paintDown) {
+        m_down = m_paintDown();
+        m_paintDown = nullptr;
+    }
+    return m_down;
 }
 
 QSize BitmapButtonWidget::sizeHint() const { return m_up.isNull() ? QSize(16, 16) : m_up.size(); }
@@ -20,7 +30,7 @@ QSize BitmapButtonWidget::sizeHint() const { return m_up.isNull() ? QSize(16, 16
 void BitmapButtonWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QImage &face = isDown() ? m_down : m_up;
+    const QImage &face = isDown() ? downFace() : m_up;
     if (face.isNull()) {
         painter.fillRect(rect(), palette().button());
         return;

@@ -4,15 +4,17 @@
 
 #include <QAbstractButton>
 #include <QImage>
+#include <functional>
 
 class BitmapButtonWidget : public QAbstractButton
 {
     Q_OBJECT
 public:
     explicit BitmapButtonWidget(QWidget *parent);
-    void setFaces(const QImage &up, const QImage &down);
+    // The pressed face is painted when first shown: most buttons start up and stay so.
+    void setFaces(const QImage &up, std::function<QImage()> paintDown);
     const QImage &upFace() const { return m_up; }
-    const QImage &downFace() const { return m_down; }
+    const QImage &downFace() const;
     QSize sizeHint() const override;
 
 protected:
@@ -20,5 +22,6 @@ protected:
 
 private:
     QImage m_up;
-    QImage m_down;
+    mutable QImage m_down;
+    mutable std::function<QImage()> m_paintDown;
 };

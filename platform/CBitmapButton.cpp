@@ -18,8 +18,10 @@ BOOL CBitmapButton::LoadBitmaps(int upId, int downId)
     const QImage up = loadResourceBitmap(upId);
     if (!w || up.isNull())
         return FALSE;
-    const QImage down = loadResourceBitmap(downId);
-    w->setFaces(up, down.isNull() ? up : down);
+    w->setFaces(up, [up, same = downId == upId, downId] {
+        const QImage down = same ? up : loadResourceBitmap(downId);
+        return down.isNull() ? up : down;
+    });
     return TRUE;
 }
 

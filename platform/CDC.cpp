@@ -54,7 +54,7 @@ struct CDC::State
     // Both empty for the stock font: fonts need the application object, which may not exist
     // yet when a process-wide DC is constructed.
     CFont *font = nullptr;
-    std::optional<QFont> qfont;
+    std::shared_ptr<const LazyFont> qfont;
     COLORREF textColor = RGB(0, 0, 0);
     COLORREF bkColor = RGB(255, 255, 255);
     QPoint position;
@@ -128,9 +128,9 @@ CBrush *CDC::SelectObject(CBrush *brush)
 
 CFont *CDC::SelectObject(CFont *font)
 {
-    if (!font || !font->font() || d->kind == State::Kind::None)
+    if (!font || !font->lazyFont() || d->kind == State::Kind::None)
         return nullptr;
-    d->qfont = *font->font();
+    d->qfont = font->lazyFont();
     CFont *replaced = std::exchange(d->font, font);
     return replaced ? replaced : CFont::stock();
 }
@@ -224,7 +224,7 @@ bool CDC::TextOut(QPoint point, const std::string &utf8)
     if (!image || utf8.empty())
         return true;
     const QString text = QString::fromStdString(utf8);
-    const QFont &font = d->qfont ? *d->qfont : *CFont::stock()->font();
+    const QFont &font = d->qfont ? d->qfont->get() : *CFont::stock()->font();
     const QFontMetrics metrics(font, image);
     const QRect cell(
         point, QSize(metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()));

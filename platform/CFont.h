@@ -5,6 +5,7 @@
 #include <QFont>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,20 @@
 using FontSource = std::function<std::optional<QFont>(const std::string &face, int pixels)>;
 // An empty source restores the installed fonts.
 void installFontSource(FontSource source);
+
+// A font made when first drawn with: the window creates its fonts at start-up, and most of
+// them are drawn with only once a run starts.
+class LazyFont
+{
+public:
+    explicit LazyFont(std::function<QFont()> make);
+    const QFont &get() const;
+
+private:
+    mutable std::once_flag m_once;
+    mutable std::function<QFont()> m_make;
+    mutable QFont m_font;
+};
 
 class CFont : public CGdiObject
 {
@@ -28,11 +43,13 @@ public:
         int quality, int pitchAndFamily, const std::string &face);
     bool DeleteObject();
     const QFont *font() const;
+    // What a DC keeps when the font is selected: it outlives the font's deletion.
+    std::shared_ptr<const LazyFont> lazyFont() const { return m_font; }
 
     // Fails, leaving the object as it was, when the font source finds nothing.
     // The font every DC starts with: IPAGothic, 12 px, regular.
     static CFont *stock();
 
 private:
-    std::shared_ptr<QFont> m_font;
+    std::shared_ptr<const LazyFont> m_font;
 };

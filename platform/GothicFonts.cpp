@@ -7,6 +7,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <algorithm>
+#include <mutex>
 
 namespace {
 
@@ -18,6 +19,28 @@ std::vector<int> &loadedSizes()
 {
     static std::vector<int> sizes;
     return sizes;
+}
+
+bool has(const std::vector<int> &sizes, int size)
+{
+    return std::find(sizes.begin(), sizes.end(), size) != sizes.end();
+}
+
+// Strikes served on demand: each is added to the font database when a text first asks for its
+// size, so that a start adds only the strikes its first frame draws with.
+struct OnDemand
+{
+    std::mutex mutex;
+    bool enabled = false;
+    QStringList folders;
+    bool foldersSearched = false;
+    std::vector<int> tried;
+};
+
+OnDemand &onDemand()
+{
+    static OnDemand state;
+    return state;
 }
 
 QFont familyAt(const QString &family, int pixelSize)
@@ -100,9 +123,12 @@ std::vector<int> crispStrikesIn(const QString &path)
 std::vector<int> loadCrispGothicStrikes(const QStringList &folders)
 {
     auto &sizes = loadedSizes();
-    if (!sizes.empty())
-        return sizes;
-    sizes = crispStrikesFrom(gothicStrikeData());
+    std::vector<GothicStrikeData> missing;
+    for (const GothicStrikeData &strike : gothicStrikeData())
+        if (!has(sizes, strike.pixelSize))
+            missing.push_back(strike);
+    for (int size : crispStrikesFrom(missing))
+        sizes.insert(std::upper_bound(sizes.begin(), sizes.end(), size), size);
     for (const QString &folder : folders) {
         if (!sizes.empty())
             break;
@@ -111,11 +137,44 @@ std::vector<int> loadCrispGothicStrikes(const QStringList &folders)
     return sizes;
 }
 
+void serveCrispGothicStrikes(const QStringList &folders)
+{
+    OnDemand &state = onDemand();
+    const std::lock_guard lock(state.mutex);
+    state.enabled = true;
+    state.folders = folders;
+}
+
+namespace {
+
+// The compiled-in strike of that size when there is one; a build without them loads the
+// folders' strikes all at once, as loadCrispGothicStrikes does.
+bool strikeServes(int pixelSize)
+{
+    OnDemand &state = onDemand();
+    const std::lock_guard lock(state.mutex);
+    auto &sizes = loadedSizes();
+    if (!state.enabled || state.foldersSearched || has(sizes, pixelSize)
+        || has(state.tried, pixelSize))
+        return has(sizes, pixelSize);
+    state.tried.push_back(pixelSize);
+    const std::vector<GothicStrikeData> strikes = gothicStrikeData();
+    if (strikes.empty()) {
+        state.foldersSearched = true;
+        loadCrispGothicStrikes(state.folders);
+        return has(sizes, pixelSize);
+    }
+    for (const GothicStrikeData &strike : strikes)
+        if (strike.pixelSize == pixelSize && !crispStrikesFrom({ strike }).empty())
+            sizes.insert(std::upper_bound(sizes.begin(), sizes.end(), pixelSize), pixelSize);
+    return has(sizes, pixelSize);
+}
+
+} // namespace
+
 QFont gothicFont(int pixelSize)
 {
-    const auto &sizes = loadedSizes();
-    const bool crisp = std::find(sizes.begin(), sizes.end(), pixelSize) != sizes.end();
-    return familyAt(crisp ? kCrispFamily : kScalableFamily, pixelSize);
+    return familyAt(strikeServes(pixelSize) ? kCrispFamily : kScalableFamily, pixelSize);
 }
 
 bool isCrispGothic(const QFont &font) { return font.family() == kCrispFamily; }

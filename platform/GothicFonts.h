@@ -33,6 +33,10 @@ QStringList crispGothicFolders();
 // that has usable ones (see crispStrikesIn), for gothicFont to serve. Returns the pixel sizes
 // served by strikes, smallest first; once some are loaded, later calls return them at once.
 std::vector<int> loadCrispGothicStrikes(const QStringList &folders);
+// Lets gothicFont add each strike when a text first asks for its size (compiled-in strikes one
+// by one; a build without them loads the first of these folders that has usable ones), so that
+// a start adds none it does not draw with.
+void serveCrispGothicStrikes(const QStringList &folders);
 // Adds the strikes whose data is sound and whose metrics fit the cells to the application's
 // fonts and returns their sizes.
 std::vector<int> crispStrikesFrom(const std::vector<GothicStrikeData> &strikes);
@@ -40,8 +44,8 @@ std::vector<int> crispStrikesFrom(const std::vector<GothicStrikeData> &strikes);
 // returns their sizes; missing, unreadable or damaged files and other metrics are passed over.
 std::vector<int> crispStrikesIn(const QString &folder);
 
-// The gothic at this pixel size: the strike when one is loaded, otherwise IPAGothic; never
-// antialiased.
+// The gothic at this pixel size: the strike when one is loaded (or served, see above),
+// otherwise IPAGothic; never antialiased.
 QFont gothicFont(int pixelSize);
 bool isCrispGothic(const QFont &font);
 

@@ -8,7 +8,7 @@
 #include <QTranslator>
 #include <clocale>
 
-void platformSetupApplication()
+void platformSetupApplication(const std::string &dialogLanguage)
 {
     // QApplication takes LC_NUMERIC from the environment; "%f" and atof must not follow it.
     std::setlocale(LC_NUMERIC, "C");
@@ -19,15 +19,20 @@ void platformSetupApplication()
     QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
     QFont::insertSubstitution(QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"));
 
-    // Crisp strikes for the small picture texts and button labels, where installed.
-    loadCrispGothicStrikes(crispGothicFolders());
+    // Crisp strikes for the small picture texts and button labels, where installed, each added
+    // when first drawn with.
+    serveCrispGothicStrikes(crispGothicFolders());
 
-    setQtDialogLanguage("ja");
+    setQtDialogLanguage(dialogLanguage);
 }
 
 void setQtDialogLanguage(const std::string &language)
 {
     static QTranslator translator;
+    static std::string inForce;
+    if (language == inForce)
+        return;
+    inForce = language;
     QApplication::removeTranslator(&translator);
     if (translator.load(QStringLiteral("qtbase_") + QString::fromStdString(language),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

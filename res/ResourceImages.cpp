@@ -239,12 +239,15 @@ QImage paintIcon16()
 
 QImage paintResourceBitmap(int id)
 {
-    for (int canvas : kBlankCanvases) {
-        if (canvas == id) {
+    if (std::find(kBlankCanvases.begin(), kBlankCanvases.end(), id) != kBlankCanvases.end()) {
+        // One white page shared by every layer: each gets its own pixels when first drawn on,
+        // so that the layers a run needs cost nothing before the window shows.
+        static const QImage blank = [] {
             QImage image(525, 351, QImage::Format_RGB32);
             image.fill(kWhite);
             return image;
-        }
+        }();
+        return blank;
     }
     for (const ButtonFace &f : kFaces) {
         if (f.id == id)

@@ -1,3 +1,4 @@
+#include "platform/BitmapButtonWidget.h"
 #include "platform/CDialog.h"
 #include "platform/Controls.h"
 #include "platform/QtPlatform.h"
@@ -129,6 +130,25 @@ TEST(FileDialog, win32FiltersBecomeQtFilters)
 {
     EXPECT_EQ(qtFilterFromWin32("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||"),
         "CSV Files (*.csv);;All Files (*.*)");
+}
+
+// The pressed face is painted the first time it is shown, and only then.
+TEST(BitmapButton, pressedFace_paintedWhenFirstShown)
+{
+    BitmapButtonWidget button(nullptr);
+    QImage up(8, 4, QImage::Format_RGB32);
+    up.fill(Qt::white);
+    int painted = 0;
+    button.setFaces(up, [&painted] {
+        ++painted;
+        QImage down(8, 4, QImage::Format_RGB32);
+        down.fill(Qt::black);
+        return down;
+    });
+    EXPECT_EQ(painted, 0);
+    EXPECT_EQ(button.downFace().pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(button.downFace().pixel(7, 3), qRgb(0, 0, 0));
+    EXPECT_EQ(painted, 1);
 }
 
 } // namespace

@@ -41,6 +41,17 @@ TEST(GdiText, textOut_paintsAnOpaqueTwoColourCellAtThePoint)
     }
 }
 
+// Each strike is added when its size is first asked for, in whatever order the texts ask.
+TEST(GothicFonts, strikesServedOnDemand_eachSizeInAnyOrder)
+{
+    for (int size : { 16, 12, 14, 10 }) {
+        SCOPED_TRACE(size);
+        const QFontInfo served(gothicFont(size));
+        EXPECT_EQ(served.family(), QStringLiteral("Biwidth"));
+        EXPECT_EQ(served.pixelSize(), size);
+    }
+}
+
 // Sizes without a strike leave the scalable gothic.
 TEST(GothicFonts, sizesWithoutStrikes_keepTheScalableGothic)
 {

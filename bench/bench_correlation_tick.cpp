@@ -1,15 +1,23 @@
 // One correlation tick at 10,000 and at 1,000,000 points: statistics over all of them, the two
-// full-size copies between the plot and patch layers, and the composition onto the canvas. And a
-// run without a plot speed, which reads the file and draws every point at once.
+// full-size copies between the plot and patch layers, and the composition onto the canvas; beside
+// it, measured in the same run, its floor (five full-picture copies at memcpy speed and the
+// statistics of the points so far) and one full-picture BitBlt against memcpy. And a run without
+// a plot speed, which reads the file and draws every point at once.
 
 #include "WindowBench.h"
+#include "correlation/core/CorrStatistics.h"
+#include "correlation/ui/CorrelationDiagram.h"
 #include "mainwnd/CMainDlg.h"
+#include "mainwnd/PictureSize.h"
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
 #include "tests/support/ScriptedPlatform.h"
 
 #include <QAbstractButton>
+#include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -61,6 +69,48 @@ private:
     std::unique_ptr<CMainDlg> m_dlg;
 };
 
+// The median of `runs` timings of `work`, in microseconds.
+double medianMicros(int runs, const std::function<void()> &work)
+{
+    std::vector<double> micros;
+    for (int r = 0; r < runs; ++r) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        micros.push_back(
+            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+                .count());
+    }
+    std::sort(micros.begin(), micros.end());
+    return micros[micros.size() / 2];
+}
+
+// What a tick cannot do without: five full-picture copies at memcpy speed, and the statistics
+// of the points so far; and one full-picture BitBlt, as the tick's copies are made.
+void measureFloor(benchmark::State &state, CorrelationRun &run, int k)
+{
+    const std::size_t bytes = std::size_t { kPictureWidth } * kPictureHeight * 4;
+    std::vector<std::uint8_t> from(bytes, 1), to(bytes);
+    auto copy = [&] {
+        std::memcpy(to.data(), from.data(), bytes);
+        benchmark::DoNotOptimize(to.data());
+    };
+    const DataSeries &points
+        = static_cast<CorrelationDiagram &>(run.window().diagram("correlation")).model().points;
+    CorrStatistics stats;
+    const double floor = medianMicros(200, [&] {
+        for (int i = 0; i < 5; ++i)
+            copy();
+        benchmark::DoNotOptimize(computeStatistics(stats, points, k));
+    });
+    GdiState &gs = run.window().gdi();
+    const double blit = medianMicros(200,
+        [&] { gs.plotDC.BitBlt(0, 0, kPictureWidth, kPictureHeight, &gs.patchDC, 0, 0, SRCCOPY); });
+    const double memcpyMicros = medianMicros(200, copy);
+    state.counters["floor_us"] = floor;
+    state.counters["tick_per_floor"] = state.counters["median_us"] / floor;
+    state.counters["blit_per_memcpy"] = blit / memcpyMicros;
+}
+
 void BM_CorrelationTick(benchmark::State &state)
 {
     const int points = static_cast<int>(state.range(0));
@@ -74,6 +124,7 @@ void BM_CorrelationTick(benchmark::State &state)
         pb.seek(points - 2); // the tick before the last: statistics over all but one + 1
         pb.tick();
     });
+    measureFloor(state, run, points - 2);
 }
 BENCHMARK(BM_CorrelationTick)
     ->Arg(10'000)

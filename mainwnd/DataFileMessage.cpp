@@ -8,13 +8,11 @@
 
 #include <filesystem>
 
-int loadDataColumnsWithMessage(
-    const DataColumns &columns, DataSeries &series, bool withPathColumns, std::string &message)
+int loadDataColumnsWithMessage(const DataColumns &columns, DataSeries &series, bool withPathColumns)
 {
     DataReadReport report;
     const int rows = loadDataColumns(columns, series, withPathColumns, &report);
-    message = dataReadMessage(report);
-    if (!message.empty())
+    if (const std::string message = dataReadMessage(report); !message.empty())
         AfxMessageBox(message);
     return rows;
 }

@@ -111,8 +111,7 @@ void CorrelationDiagram::startRun()
         columns.xColumn = m_setup.values.xColumn;
         columns.yColumn = m_setup.values.yColumn;
         columns.useY = true;
-        std::string told;
-        rowCount = loadDataColumnsWithMessage(columns, m.points, false, told);
+        rowCount = loadDataColumnsWithMessage(columns, m.points, false);
         if (rowCount > 0) {
             widenFrameToData(m.frame, m.points);
             computeFrame(m.frame, m_setup.values);

@@ -111,8 +111,7 @@ std::string PathDiagram::startRun()
         columns.path = m_setup.values.dataFilePath;
         columns.startRow = kPathDataStartRow;
         columns.useY = columns.useDirection = columns.useInterpSpeed = columns.usePlotSpeed = true;
-        std::string message;
-        const int rows = loadDataColumnsWithMessage(columns, m.points, true, message);
+        const int rows = loadDataColumnsWithMessage(columns, m.points, true);
         int periodMs = pb.periodMs();
         if (rows > 0) {
             periodMs = truncToInt(m.points.firstRowPlotSpeed);

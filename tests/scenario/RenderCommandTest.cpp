@@ -452,7 +452,8 @@ TEST(GifEncoderTest, framesThatFillTheCodeTable_decodeExactly_howeverLongTheTabl
         std::vector<QImage> pictures;
         for (int shift : { 0, 3, 9, 10, 40 }) {
             QImage picture(kTextureSize, QImage::Format_RGB32);
-            auto index = textureIndices(texture, shift).begin();
+            const std::vector<std::uint8_t> indices = textureIndices(texture, shift);
+            auto index = indices.begin();
             for (int y = 0; y < picture.height(); ++y)
                 for (int x = 0; x < picture.width(); ++x, ++index)
                     picture.setPixel(x, y, qRgb(*index * 5, 255 - *index * 3, *index * 11 % 256));

@@ -14,19 +14,23 @@
 #include <functional>
 #include <vector>
 
+// The microseconds one call of work takes.
+inline double micros(const std::function<void()> &work)
+{
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
 inline void timeEachTick(benchmark::State &state, const std::function<void()> &tick)
 {
-    std::vector<double> micros;
-    for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        tick();
-        micros.push_back(
-            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-    std::sort(micros.begin(), micros.end());
-    state.counters["median_us"] = micros[micros.size() / 2];
-    state.counters["p99_us"] = micros[std::min(micros.size() - 1, micros.size() * 99 / 100)];
+    std::vector<double> taken;
+    for (auto _ : state)
+        taken.push_back(micros(tick));
+    std::sort(taken.begin(), taken.end());
+    state.counters["median_us"] = taken[taken.size() / 2];
+    state.counters["p99_us"] = taken[std::min(taken.size() - 1, taken.size() * 99 / 100)];
 }
 
 inline int runWindowBenchmarks(int argc, char **argv)

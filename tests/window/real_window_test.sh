@@ -29,6 +29,10 @@ trap cleanup EXIT
 
 fail() {
   echo "FAILED: $*" >&2
+  if [ -n "$xvfb_pid" ] && ! kill -0 "$xvfb_pid" 2>/dev/null; then
+    echo "the virtual screen had stopped:" >&2
+    sed 's/^/  Xvfb: /' "$work/xvfb.log" >&2
+  fi
   [ -f "$work/stderr" ] && sed 's/^/  tracelet: /' "$work/stderr" >&2
   import -window root "$work/../tracelet-window-failure.png" 2>/dev/null \
     && echo "screen kept in /tmp/tracelet-window-failure.png" >&2
@@ -37,11 +41,13 @@ fail() {
 
 # --- the virtual screen -----------------------------------------------------------------------
 # A display number of its own, away from the low ones desktops and other tools take; a number
-# another server holds, or one that does not answer, is passed over.
+# another server holds, or one that does not answer, is passed over. -noreset: the server would
+# otherwise start over each time its last client (a run, an xdotool call) leaves, and a client
+# connecting in that moment is refused.
 first=$((200 + RANDOM % 600))
 for n in $(seq "$first" $((first + 40))); do
   [ -e "/tmp/.X$n-lock" ] && continue
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 50); do
     kill -0 "$xvfb_pid" 2>/dev/null || break

@@ -264,6 +264,13 @@ void CDialog::buildWidgets()
             return OnMessage(msg);
         },
         [this](QPoint at) { showSystemMenu(at); },
+        [this](int key, UINT flags) {
+            MSG msg;
+            msg.message = WM_KEYDOWN;
+            msg.id = key;
+            msg.flags = flags;
+            return OnMessage(msg);
+        },
     };
     auto *dialog = new DialogWidget(std::move(input), m_parent ? m_parent->widget() : nullptr);
     dialog->setWindowTitle(QString::fromStdString(m_template.caption));

@@ -142,6 +142,14 @@ protected:                                                                      
     MessageMapEntry { WM_LBUTTONDOWN, 0, 0, [](CDialog &d, const MSG &m) {                         \
                          static_cast<ThisClass &>(d).OnLButtonDown(m.flags, m.pt);                 \
                      } },
+#define ON_WM_RBUTTONDOWN()                                                                        \
+    MessageMapEntry { WM_RBUTTONDOWN, 0, 0, [](CDialog &d, const MSG &m) {                         \
+                         static_cast<ThisClass &>(d).OnRButtonDown(m.flags, m.pt);                 \
+                     } },
+#define ON_WM_KEYDOWN()                                                                            \
+    MessageMapEntry { WM_KEYDOWN, 0, 0, [](CDialog &d, const MSG &m) {                             \
+                         static_cast<ThisClass &>(d).OnKeyDown(static_cast<UINT>(m.id), m.flags);  \
+                     } },
 #define ON_WM_SYSCOMMAND()                                                                         \
     MessageMapEntry { WM_SYSCOMMAND, 0, 0, [](CDialog &d, const MSG &m) {                          \
                          static_cast<ThisClass &>(d).OnSysCommand(static_cast<UINT>(m.id), 0);     \

@@ -1,7 +1,7 @@
 #pragma once
 
-// The Qt side of a dialog: routes Esc, the close box, F1, mouse input and the context menu to
-// the handlers its dialog gives it.
+// The Qt side of a dialog: routes Esc, the close box, F1, mouse input, other keys and the context
+// menu to the handlers its dialog gives it.
 
 #include "platform/WinTypes.h"
 
@@ -15,6 +15,7 @@ struct DialogInput
     std::function<void(UINT message, QPoint clientPos, UINT flags)> onMouse;
     std::function<bool()> onHelp; // F1; false when nothing took it
     std::function<void(QPoint globalPos)> onContextMenu;
+    std::function<bool(int virtualKey, UINT flags)> onKey; // a key no control took; false: not used
 };
 
 class DialogWidget : public QDialog

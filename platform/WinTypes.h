@@ -48,6 +48,22 @@ enum : UINT {
     WM_MOUSEMOVE = 0x0200,
     WM_LBUTTONDOWN = 0x0201,
     WM_LBUTTONUP = 0x0202,
+    WM_RBUTTONDOWN = 0x0204,
+    WM_KEYDOWN = 0x0100,
+};
+
+// Mouse and key flags: the buttons held and the modifier keys down with a message.
+enum : UINT {
+    MK_LBUTTON = 0x0001,
+    MK_SHIFT = 0x0004,
+    MK_CONTROL = 0x0008,
+};
+
+// Virtual keys a key message can carry; letters and digits are their upper-case ASCII codes.
+enum : int {
+    VK_DELETE = 0x2E,
+    VK_F1 = 0x70,
+    VK_F2 = 0x71,
 };
 
 // Notification codes, combined with WM_COMMAND or WM_NOTIFY and a control id in a map entry.
@@ -62,9 +78,9 @@ struct MSG
 {
     UINT message = 0;
     int code = 0; // notification code
-    int id = 0; // control id, timer id or system command
+    int id = 0; // control id, timer id, system command or virtual key
     POINT pt; // client coordinates of mouse messages
-    UINT flags = 0; // mouse key flags
+    UINT flags = 0; // mouse and modifier key flags (MK_…)
 };
 
 // File dialog flags (only recorded; the Qt dialogs follow their own conventions).

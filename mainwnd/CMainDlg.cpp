@@ -34,6 +34,8 @@ ON_WM_TIMER()
 ON_BN_CLICKED(IDC_PLAY_PAUSE, OnPlayPause)
 ON_WM_MOUSEMOVE()
 ON_WM_LBUTTONDOWN()
+ON_WM_RBUTTONDOWN()
+ON_WM_KEYDOWN()
 ON_BN_CLICKED(IDC_SCROLL_DOWN, OnScrollDown)
 ON_BN_CLICKED(IDC_SCROLL_UP, OnScrollUp)
 ON_BN_CLICKED(IDC_SCROLL_RIGHT, OnScrollRight)
@@ -115,7 +117,11 @@ void CMainDlg::addToolTips()
     m_toolTip.Create(this, 0);
     std::vector<std::pair<int, std::string>> tools {
         { IDC_PLAY_PAUSE, tx("MainWindow", "再生/一時停止") },
-        { IDC_TEACH_CORRECTION, tx("MainWindow", "教示中のﾎﾟｲﾝﾄ修正") },
+        { IDC_TEACH_CORRECTION,
+            tx("MainWindow", "教示中のﾎﾟｲﾝﾄ修正") + "\n"
+                + tx("MainWindow",
+                    "Ctrl+クリック: 近い区間に挿入　右クリック: その点を削除\n"
+                    "Delete: 選んだ点を削除　Ctrl+Z: 元に戻す　Ctrl+Y: やり直し") },
         { IDC_ZOOM_IN, tx("MainWindow", "ｽﾞｰﾑｲﾝ") },
         { IDC_ZOOM_OUT, tx("MainWindow", "ｽﾞｰﾑｱｳﾄ") },
         { IDC_SCROLL_UP, tx("MainWindow", "上ｽｸﾛｰﾙ") },
@@ -271,10 +277,22 @@ void CMainDlg::OnMouseMove(UINT, POINT point)
     Default();
 }
 
-void CMainDlg::OnLButtonDown(UINT, POINT point)
+void CMainDlg::OnLButtonDown(UINT flags, POINT point)
 {
-    m_tools.clicked(point);
+    m_tools.clicked(point, flags);
     Default();
+}
+
+void CMainDlg::OnRButtonDown(UINT, POINT point)
+{
+    m_tools.rightClicked(point);
+    Default();
+}
+
+void CMainDlg::OnKeyDown(UINT key, UINT flags)
+{
+    if (!m_tools.keyDown(key, flags))
+        Default();
 }
 
 void CMainDlg::OnZoomIn() { m_tools.zoom(-1); }

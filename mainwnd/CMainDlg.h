@@ -56,6 +56,8 @@ public:
     void OnPlayPause();
     void OnMouseMove(UINT flags, POINT point);
     void OnLButtonDown(UINT flags, POINT point);
+    void OnRButtonDown(UINT flags, POINT point);
+    void OnKeyDown(UINT key, UINT flags);
     void OnScrollDown();
     void OnScrollUp();
     void OnScrollRight();

@@ -78,11 +78,18 @@ protected:
     ~PointSlider() = default;
 };
 
-// Points taught with the mouse, corrected in a mode of their own.
+// Points taught with the mouse: corrected in a mode of their own, inserted on the route, deleted,
+// every change taken back and done again. Each edit is false, doing nothing, when the run
+// is not teaching.
 class TeachingTools
 {
 public:
     virtual void teachCorrection() = 0;
+    virtual bool insertPoint(POINT point) = 0; // on the segment of the route nearest to it
+    virtual bool deletePoint(POINT point) = 0; // the point whose ring is there
+    virtual bool deletePicked() = 0; // the point picked for correction
+    virtual bool undoTeaching() = 0;
+    virtual bool redoTeaching() = 0;
 
 protected:
     ~TeachingTools() = default;

@@ -32,10 +32,36 @@ void WindowTools::mouseMoved(POINT point)
         pointer->mouseMoved(point, m_mouseInPicture);
 }
 
-void WindowTools::clicked(POINT point)
+void WindowTools::clicked(POINT point, UINT flags)
 {
-    if (PointerInput *pointer = offered().pointer; pointer && m_mouseInPicture)
-        pointer->clicked(point);
+    if (!m_mouseInPicture)
+        return;
+    const DiagramCapabilities tools = offered();
+    if ((flags & MK_CONTROL) && tools.teaching && tools.teaching->insertPoint(point))
+        return;
+    if (tools.pointer)
+        tools.pointer->clicked(point);
+}
+
+void WindowTools::rightClicked(POINT point)
+{
+    if (TeachingTools *teaching = offered().teaching; teaching && m_mouseInPicture)
+        teaching->deletePoint(point);
+}
+
+bool WindowTools::keyDown(UINT key, UINT flags)
+{
+    TeachingTools *teaching = offered().teaching;
+    if (!teaching)
+        return false;
+    const bool control = flags & MK_CONTROL, shift = flags & MK_SHIFT;
+    if (key == VK_DELETE && !control)
+        return teaching->deletePicked();
+    if (key == 'Z' && control)
+        return shift ? teaching->redoTeaching() : teaching->undoTeaching();
+    if (key == 'Y' && control)
+        return teaching->redoTeaching();
+    return false;
 }
 
 void WindowTools::zoom(int steps)

@@ -1,8 +1,9 @@
 #pragma once
 
 // The main window's tools beyond the run: the pointer over the picture, the map's zoom and
-// scroll arrows, teaching's correction button and the point slider. Each goes to the running
-// diagram when it offers that capability; the tools it does not offer are greyed.
+// scroll arrows, teaching's correction button and keys, and the point slider. Each
+// goes to the running diagram when it offers that capability; the tools it does not offer are
+// greyed.
 
 #include "mainwnd/Diagram.h"
 
@@ -22,7 +23,11 @@ public:
     // Enables the tools the running diagram offers now, greys the others.
     void offer();
     void mouseMoved(POINT point);
-    void clicked(POINT point);
+    // Ctrl+click inserts a teaching point; a right click on a point's ring deletes it.
+    void clicked(POINT point, UINT flags);
+    void rightClicked(POINT point);
+    // Delete, Ctrl+Z, Ctrl+Y (and Ctrl+Shift+Z): teaching's keys. False for other keys.
+    bool keyDown(UINT key, UINT flags);
     void zoom(int steps); // below 0 nearer
     void scroll(ScrollDirection direction);
     void teachCorrection();

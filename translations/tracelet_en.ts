@@ -543,6 +543,12 @@
         <source>Tracelet のﾊﾞｰｼﾞｮﾝ情報(&amp;A)...</source>
         <translation>&amp;About Tracelet...</translation>
     </message>
+    <message>
+        <source>Ctrl+クリック: 近い区間に挿入&#x3000;右クリック: その点を削除
+Delete: 選んだ点を削除&#x3000;Ctrl+Z: 元に戻す&#x3000;Ctrl+Y: やり直し</source>
+        <translation>Ctrl+click: insert on the nearest segment   Right-click: delete that point
+Delete: delete the picked point   Ctrl+Z: undo   Ctrl+Y: redo</translation>
+    </message>
 </context>
 <context>
     <name>PathDiagram</name>

@@ -2,13 +2,14 @@
 
 // The path diagram's state during a run: where its points come from, the points (a data file's,
 // or the route built from the teaching points), the map and its view, the characters, and the
-// teaching points with the curve's working arrays.
+// teaching points with their history and the curve's working arrays.
 
 #include "data/DataSeries.h"
 #include "path/core/CharacterSprite.h"
 #include "path/core/CurveInterpolation.h"
 #include "path/core/MapView.h"
 #include "path/core/Teaching.h"
+#include "path/core/TeachingEdits.h"
 
 struct PathModel
 {
@@ -23,5 +24,6 @@ struct PathModel
     TeachingPoints teaching;
     int selectedPoint = 0;
     bool pointPicked = false; // correcting: a point is picked and the next click moves it
+    TeachingHistory history; // every change since teaching began, for undo and redo
     SplineWork spline;
 };

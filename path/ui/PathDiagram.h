@@ -43,7 +43,13 @@ public:
     PathModel &model() { return *m_model; }
 
 private:
-    struct Place;
+    // Where a click lands: its column and row in plotDC, and the data coordinates stored for it.
+    struct Place
+    {
+        int column = 0;
+        int row = 0;
+        DataPoint data;
+    };
 
     void zoom(int steps) override;
     void scroll(ScrollDirection direction) override;
@@ -51,6 +57,11 @@ private:
     void mouseMoved(POINT point, bool inPicture) override;
     void clicked(POINT point) override;
     void teachCorrection() override;
+    bool insertPoint(POINT point) override;
+    bool deletePoint(POINT point) override;
+    bool deletePicked() override;
+    bool undoTeaching() override;
+    bool redoTeaching() override;
 
     std::string startRun();
     void stop();
@@ -78,6 +89,16 @@ private:
     void addPoint(const Place &place);
     void correctPoint(const Place &place);
     void redrawRings(int picked);
+    bool teachingNow() const;
+    // Whether p keeps its spacing from the points before and after it on the route (indices
+    // that are not points are not checked); says so when it does not.
+    bool spacedFrom(const DataPoint &p, int before, int after);
+    // Whether one more point fits the route's arrays; says so when it does not.
+    bool roomForOneMore();
+    // Applies the edit and shows the points as they now are.
+    void editTeaching(TeachingEdit edit);
+    // After any change: the pick is dropped, correction needs two points, the rings redrawn.
+    void teachingChanged();
 
     Playback &pb;
     int m_runButton;

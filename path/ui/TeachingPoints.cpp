@@ -18,17 +18,7 @@
 
 namespace {
 
-constexpr double kMinSpacing = 3.0;
 constexpr double kPickReach = 3.0;
-constexpr const char *kTooClose = TX_NOOP("Teaching", "教示ﾎﾟｲﾝﾄの間隔が十分でない。");
-
-double distance(double x0, double y0, double x1, double y1) { return std::hypot(x1 - x0, y1 - y0); }
-
-bool tooCloseTo(const TeachingPoints &points, int k, const DataPoint &p)
-{
-    const auto at = static_cast<std::size_t>(k);
-    return distance(points.x[at], points.y[at], p.x, p.y) < kMinSpacing;
-}
 
 // A 7 × 7 ring around the plot pixel (column, row).
 void drawRing(GdiState &gs, CPen &pen, int column, int row)
@@ -39,14 +29,6 @@ void drawRing(GdiState &gs, CPen &pen, int column, int row)
 }
 
 } // namespace
-
-// Where a click lands: its column and row in plotDC, and the data coordinates stored for it.
-struct PathDiagram::Place
-{
-    int column = 0;
-    int row = 0;
-    DataPoint data;
-};
 
 PathDiagram::Place PathDiagram::placeOf(POINT point) const
 {
@@ -74,22 +56,12 @@ void PathDiagram::redrawRings(int picked)
 
 void PathDiagram::addPoint(const Place &place)
 {
-    TeachingPoints &points = m_model->teaching;
-    const int n = points.count;
-    if (n > 0 && tooCloseTo(points, n - 1, place.data)) {
-        AfxMessageBox(tx("Teaching", kTooClose));
-        return;
-    }
+    PathModel &m = *m_model;
+    const int n = m.teaching.count;
     // Refused before anything is stored: the route through the points must fit its arrays.
-    const RouteSettings &route = m_setup.route;
-    if (!teachingRouteFits(n + 1, route.divisionCount, route.curve)) {
-        AfxMessageBox(std::string(teachingCapacityMessage(n + 1, route.curve)));
+    if (!spacedFrom(place.data, n - 1, n) || !roomForOneMore())
         return;
-    }
-    const auto at = static_cast<std::size_t>(n);
-    points.x[at] = place.data.x;
-    points.y[at] = place.data.y;
-    points.count = n + 1;
+    m.history.apply(m.teaching, addEdit(m.teaching, { place.data.x, place.data.y }));
     drawRing(gs, gs.penTeal2, place.column, place.row);
     showView();
 }
@@ -99,15 +71,11 @@ void PathDiagram::correctPoint(const Place &place)
     PathModel &m = *m_model;
     TeachingPoints &points = m.teaching;
     if (!m.pointPicked) {
-        for (int k = 0; k < points.count; ++k) {
-            const auto at = static_cast<std::size_t>(k);
-            if (std::fabs(points.x[at] - place.data.x) < kPickReach
-                && std::fabs(points.y[at] - place.data.y) < kPickReach) {
-                m.selectedPoint = k;
-                m.pointPicked = true;
-                redrawRings(k);
-                return;
-            }
+        const int k = pointWithinReach(points, place.data.x, place.data.y, kPickReach);
+        if (k >= 0) {
+            m.selectedPoint = k;
+            m.pointPicked = true;
+            redrawRings(k);
         }
         return;
     }
@@ -117,16 +85,9 @@ void PathDiagram::correctPoint(const Place &place)
         return;
     }
     // Only the neighbours in the route: the point is moved, not added.
-    if ((k > 0 && tooCloseTo(points, k - 1, place.data))
-        || (k < points.count - 1 && tooCloseTo(points, k + 1, place.data))) {
-        AfxMessageBox(tx("Teaching", kTooClose));
+    if (!spacedFrom(place.data, k - 1, k + 1))
         return;
-    }
-    const auto at = static_cast<std::size_t>(k);
-    points.x[at] = place.data.x;
-    points.y[at] = place.data.y;
-    redrawRings(-1);
-    m.pointPicked = false;
+    editTeaching(moveEdit(points, k, { place.data.x, place.data.y }));
 }
 
 void PathDiagram::mouseMoved(POINT point, bool inPicture)

@@ -16,22 +16,6 @@ const std::string kTooClose = "教示ﾎﾟｲﾝﾄの間隔が十分でない�
 class TeachingTest : public PathScenario
 {
 protected:
-    // A teaching run over the background of `kvt`, its route written to `route`.
-    void startTeaching(const std::string &kvt, const std::string &route, bool curve,
-        int divisions = 4, int moveTimeMs = 1000)
-    {
-        scripted.answerFileDialog(kvt);
-        scripted.answerFileDialog(route);
-        scripted.expectDialog(IDD_PATH_SETUP,
-            { S::click(IDC_PATH_LOAD_SETUP), toggle(IDC_PATH_TEACHING),
-                S::setCheck(IDC_PATH_CURVE, curve), S::setCheck(IDC_PATH_LINEAR, !curve),
-                S::typeText(IDC_PATH_DIVISIONS, std::to_string(divisions)),
-                S::typeText(IDC_PATH_MOVE_TIME, std::to_string(moveTimeMs)), S::click(IDOK) });
-        scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) });
-        click(IDC_PATH_RUN);
-        scripted.clearMessages(); // the teaching check box explains itself
-        scripted.advance(200); // the one refresh of timer 1
-    }
     // A ring of the colour around (x, y), `pixels` of it showing in the 7 × 7 square.
     bool ringAt(int x, int y, COLORREF colour, int pixels = 28)
     {

@@ -69,6 +69,23 @@ void PathScenario::startRun(const std::string &kvt)
     click(IDC_PATH_RUN);
 }
 
+void PathScenario::startTeaching(
+    const std::string &kvt, const std::string &route, bool curve, int divisions, int moveTimeMs)
+{
+    using S = ScriptedPlatform;
+    scripted.answerFileDialog(kvt);
+    scripted.answerFileDialog(route);
+    scripted.expectDialog(IDD_PATH_SETUP,
+        { S::click(IDC_PATH_LOAD_SETUP), toggle(IDC_PATH_TEACHING),
+            S::setCheck(IDC_PATH_CURVE, curve), S::setCheck(IDC_PATH_LINEAR, !curve),
+            S::typeText(IDC_PATH_DIVISIONS, std::to_string(divisions)),
+            S::typeText(IDC_PATH_MOVE_TIME, std::to_string(moveTimeMs)), S::click(IDOK) });
+    scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) });
+    click(IDC_PATH_RUN);
+    scripted.clearMessages(); // the teaching check box explains itself
+    scripted.advance(200); // the one refresh of timer 1
+}
+
 void PathScenario::play(int count)
 {
     click(IDC_PLAY_PAUSE);

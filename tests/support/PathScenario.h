@@ -39,6 +39,9 @@ protected:
     // Presses 経路図 and loads the setup file in the dialog, then OK. With a previous setup the
     // question about it is answered first (keep: OK).
     void startRun(const std::string &kvt);
+    // A teaching run over the background of `kvt`, its route written to `route`.
+    void startTeaching(const std::string &kvt, const std::string &route, bool curve,
+        int divisions = 4, int moveTimeMs = 1000);
     // Presses play and lets `ticks` ticks run at the file's period.
     void play(int ticks = 0);
     void ticks(int count) { scripted.advance(static_cast<long long>(count) * pb().periodMs()); }

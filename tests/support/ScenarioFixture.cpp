@@ -33,10 +33,11 @@ void ScenarioTest::click(int id)
     button->click();
 }
 
-void ScenarioTest::mouse(UINT message, int x, int y)
+void ScenarioTest::mouse(UINT message, int x, int y, UINT flags)
 {
     MSG msg;
     msg.message = message;
+    msg.flags = flags;
     msg.pt = POINT { dlg->controls().canvasRect.left + x, dlg->controls().canvasRect.top + y };
     dlg->OnMessage(msg);
 }

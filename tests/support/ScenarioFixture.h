@@ -32,11 +32,20 @@ protected:
         dlg->OnMessage(msg);
     }
     // A mouse message at a point of the picture area; a click is a move there, then a press.
-    void mouse(UINT message, int x, int y);
-    void clickAt(int x, int y)
+    void mouse(UINT message, int x, int y, UINT flags = 0);
+    // A key pressed while no control takes it: a virtual key, with MK_CONTROL / MK_SHIFT.
+    void key(int virtualKey, UINT flags = 0)
+    {
+        MSG msg;
+        msg.message = WM_KEYDOWN;
+        msg.id = virtualKey;
+        msg.flags = flags;
+        dlg->OnMessage(msg);
+    }
+    void clickAt(int x, int y, UINT flags = 0)
     {
         mouse(WM_MOUSEMOVE, x, y);
-        mouse(WM_LBUTTONDOWN, x, y);
+        mouse(WM_LBUTTONDOWN, x, y, flags);
     }
     std::string text(int id)
     {

@@ -1,0 +1,121 @@
+// Teaching edits beyond clicking points and moving them: a point inserted on the route's nearest
+// segment, a point deleted by its ring or as the picked one, and every change taken back and
+// done again.
+
+#include "data/Translate.h"
+#include "mainwnd/WindowControls.h"
+#include "path/core/TeachingRoute.h"
+#include "path/ui/PathDiagram.h"
+#include "platform/Platform.h"
+#include "res/ControlIds.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double kMinSpacing = 3.0;
+constexpr double kRingReach = 3.0; // a click this near a point, on both axes, is on its ring
+
+bool tooClose(const TeachingPoints &points, int k, const DataPoint &p)
+{
+    if (k < 0 || k >= points.count)
+        return false;
+    const auto at = static_cast<std::size_t>(k);
+    return std::hypot(points.x[at] - p.x, points.y[at] - p.y) < kMinSpacing;
+}
+
+} // namespace
+
+bool PathDiagram::teachingNow() const
+{
+    const PathModel &m = *m_model;
+    return m.backgroundLoaded
+        && (m.source == PathSource::Teaching || m.source == PathSource::Correcting);
+}
+
+bool PathDiagram::spacedFrom(const DataPoint &p, int before, int after)
+{
+    const TeachingPoints &points = m_model->teaching;
+    if (!tooClose(points, before, p) && !tooClose(points, after, p))
+        return true;
+    AfxMessageBox(tx("Teaching", "教示ﾎﾟｲﾝﾄの間隔が十分でない。"));
+    return false;
+}
+
+bool PathDiagram::roomForOneMore()
+{
+    const int more = m_model->teaching.count + 1;
+    const RouteSettings &route = m_setup.route;
+    if (teachingRouteFits(more, route.divisionCount, route.curve))
+        return true;
+    AfxMessageBox(teachingCapacityMessage(more, route.curve));
+    return false;
+}
+
+void PathDiagram::editTeaching(TeachingEdit edit)
+{
+    if (m_model->history.apply(m_model->teaching, std::move(edit)))
+        teachingChanged();
+}
+
+void PathDiagram::teachingChanged()
+{
+    PathModel &m = *m_model;
+    m.pointPicked = false;
+    // Correction works on a route: with fewer than two points, clicks add points again.
+    if (m.source == PathSource::Correcting && m.teaching.count < 2) {
+        ui.showActive(IDC_TEACH_CORRECTION, false);
+        m.source = PathSource::Teaching;
+    }
+    redrawRings(-1);
+}
+
+bool PathDiagram::insertPoint(POINT point)
+{
+    if (!teachingNow())
+        return false;
+    const TeachingPoints &points = m_model->teaching;
+    const DataPoint p = placeOf(point).data;
+    const int at = insertionIndex(points, p.x, p.y);
+    if (spacedFrom(p, at - 1, at) && roomForOneMore())
+        editTeaching(insertEdit(at, { p.x, p.y }));
+    return true;
+}
+
+bool PathDiagram::deletePoint(POINT point)
+{
+    if (!teachingNow())
+        return false;
+    const DataPoint p = placeOf(point).data;
+    if (const int k = pointWithinReach(m_model->teaching, p.x, p.y, kRingReach); k >= 0)
+        editTeaching(deleteEdit(m_model->teaching, k));
+    return true;
+}
+
+bool PathDiagram::deletePicked()
+{
+    PathModel &m = *m_model;
+    if (!teachingNow())
+        return false;
+    if (m.pointPicked)
+        editTeaching(deleteEdit(m.teaching, m.selectedPoint));
+    return true;
+}
+
+bool PathDiagram::undoTeaching()
+{
+    if (!teachingNow())
+        return false;
+    if (m_model->history.undo(m_model->teaching))
+        teachingChanged();
+    return true;
+}
+
+bool PathDiagram::redoTeaching()
+{
+    if (!teachingNow())
+        return false;
+    if (m_model->history.redo(m_model->teaching))
+        teachingChanged();
+    return true;
+}

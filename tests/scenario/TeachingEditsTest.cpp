@@ -1,0 +1,108 @@
+#include "../support/PathScenario.h"
+#include "res/ControlIds.h"
+#include "res/ResourceIds.h"
+
+#include <functional>
+
+namespace {
+
+using Points = std::vector<std::pair<double, double>>;
+const std::string kTooClose = "教示ﾎﾟｲﾝﾄの間隔が十分でない。";
+
+class TeachingEditsTest : public PathScenario
+{
+protected:
+    // Teaching over a 600 × 400 map: the view shows its rows 50..399, so the click (x, y) is
+    // taught as (x, 350 − y).
+    void startOnMap(double originX = 0)
+    {
+        if (path().setup().done)
+            scripted.expectDialog(IDD_CONFIRM, { ScriptedPlatform::click(IDCANCEL) });
+        startTeaching(setupFile("map.kvt", background("map.bmp", 600, 400), originX, 0, "", "", ""),
+            (tempDir() / "route.csv").string(), false);
+    }
+    Points taught()
+    {
+        Points list;
+        for (int k = 0; k < pathModel().teaching.count; ++k)
+            list.emplace_back(pathModel().teaching.x[static_cast<std::size_t>(k)],
+                pathModel().teaching.y[static_cast<std::size_t>(k)]);
+        return list;
+    }
+    void undo(int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            key('Z', MK_CONTROL);
+    }
+};
+
+TEST_F(TeachingEditsTest, everyEditIsUndoneAndRedoneStepByStep_backToTheFirstPoint)
+{
+    startOnMap();
+    for (const int x : { 100, 200, 300, 400 })
+        clickAt(x, 100);
+    const Points four { { 100, 250 }, { 200, 250 }, { 300, 250 }, { 400, 250 } };
+    ASSERT_EQ(taught(), four);
+    const Points three { { 100, 250 }, { 300, 250 }, { 400, 250 } };
+    const Points picked { { 100, 250 }, { 400, 250 }, { 500, 250 } };
+    struct Row
+    {
+        const char *name;
+        std::function<void()> edit;
+        Points expected;
+    } rows[] = {
+        { "a right click on a ring deletes its point", [&] { mouse(WM_RBUTTONDOWN, 202, 102); },
+            three },
+        { "a right click beside every ring deletes nothing",
+            [&] { mouse(WM_RBUTTONDOWN, 297, 100); }, three },
+        { "Ctrl+click inserts on the nearest segment", [&] { clickAt(200, 120, MK_CONTROL); },
+            { { 100, 250 }, { 200, 230 }, { 300, 250 }, { 400, 250 } } },
+        { "an insertion too near a neighbour is refused", [&] { clickAt(298, 101, MK_CONTROL); },
+            { { 100, 250 }, { 200, 230 }, { 300, 250 }, { 400, 250 } } },
+        { "Ctrl+Z takes the insertion back", [&] { undo(); }, three },
+        { "Ctrl+Z again brings the deleted point back", [&] { undo(); }, four },
+        { "Ctrl+Y deletes it again", [&] { key('Y', MK_CONTROL); }, three },
+        { "a new point drops what was undone",
+            [&] {
+                undo();
+                clickAt(500, 100);
+                key('Y', MK_CONTROL);
+            },
+            { { 100, 250 }, { 200, 250 }, { 300, 250 }, { 400, 250 }, { 500, 250 } } },
+        { "Delete removes the point picked for correction",
+            [&] {
+                undo();
+                key('Z', MK_CONTROL | MK_SHIFT); // redo, as Ctrl+Y
+                click(IDC_TEACH_CORRECTION);
+                clickAt(200, 100);
+                key(VK_DELETE);
+                clickAt(300, 100);
+                key(VK_DELETE);
+            },
+            picked },
+        { "a correction is one step",
+            [&] {
+                clickAt(400, 100);
+                clickAt(400, 200);
+                undo();
+            },
+            picked },
+        { "undone to the start, correction ends with fewer than two points", [&] { undo(20); },
+            {} },
+        { "and done again up to the undone correction",
+            [&] {
+                for (int i = 0; i < 20; ++i)
+                    key('Y', MK_CONTROL);
+            },
+            { { 100, 250 }, { 400, 150 }, { 500, 250 } } },
+    };
+    for (const Row &r : rows) {
+        r.edit();
+        EXPECT_EQ(taught(), r.expected) << r.name;
+    }
+    EXPECT_EQ(scripted.messages(), std::vector<std::string> { kTooClose });
+    EXPECT_TRUE(showsFace(IDC_TEACH_CORRECTION, IDB_TEACH_IDLE));
+    EXPECT_EQ(pathModel().source, PathSource::Teaching);
+}
+
+} // namespace

@@ -83,6 +83,7 @@ BOOL CMainDlg::OnInitDialog()
         systemMenu->AppendMenu(MF_STRING, IDM_SAVE_PICTURE, tx("MainWindow", "画像を保存..."));
         systemMenu->AppendMenu(
             MF_STRING, IDM_EXPORT_ANIMATION, tx("MainWindow", "アニメーションを書き出す..."));
+        WindowTools::appendTeachingItems(*systemMenu);
     }
     // The icon (WM_SETICON) was set on the window when its widgets were built.
 
@@ -232,6 +233,8 @@ void CMainDlg::OnSysCommand(UINT id, long)
             OnExportAnimation();
         break;
     default:
+        if (m_initialised)
+            m_tools.teachingCommand(id & 0xFFF0);
         break;
     }
 }

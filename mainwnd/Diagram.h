@@ -95,12 +95,27 @@ protected:
     ~TeachingTools() = default;
 };
 
+// The taught points kept apart from playing: saved to a points file and opened again to go on
+// teaching, or turned into their route file without playing it. False, doing nothing, when the
+// run is not teaching.
+class TeachingFiles
+{
+public:
+    virtual bool savePoints() = 0;
+    virtual bool openPoints() = 0;
+    virtual bool writeRoute() = 0;
+
+protected:
+    ~TeachingFiles() = default;
+};
+
 struct DiagramCapabilities
 {
     MapNavigation *map = nullptr;
     PointerInput *pointer = nullptr;
     PointSlider *slider = nullptr;
     TeachingTools *teaching = nullptr;
+    TeachingFiles *teachingFiles = nullptr;
 };
 
 class Diagram

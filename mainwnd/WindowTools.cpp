@@ -1,8 +1,12 @@
 #include "mainwnd/WindowTools.h"
 
+#include "data/Translate.h"
 #include "mainwnd/PictureSize.h"
 #include "mainwnd/WindowControls.h"
+#include "platform/CDialog.h"
+#include "platform/Platform.h"
 #include "res/ControlIds.h"
+#include "res/ResourceIds.h"
 
 void WindowTools::offer()
 {
@@ -62,6 +66,32 @@ bool WindowTools::keyDown(UINT key, UINT flags)
     if (key == 'Y' && control)
         return teaching->redoTeaching();
     return false;
+}
+
+void WindowTools::appendTeachingItems(CMenu &menu)
+{
+    menu.AppendMenu(MF_SEPARATOR);
+    menu.AppendMenu(MF_STRING, IDM_SAVE_POINTS, tx("MainWindow", "教示ポイントを保存..."));
+    menu.AppendMenu(MF_STRING, IDM_OPEN_POINTS, tx("MainWindow", "教示ポイントを開く..."));
+    menu.AppendMenu(
+        MF_STRING, IDM_WRITE_ROUTE, tx("MainWindow", "経路ファイルを書き出す（再生しない）"));
+}
+
+void WindowTools::teachingCommand(UINT id)
+{
+    const DiagramCapabilities tools = offered();
+    bool taken = false;
+    if (id == IDM_SAVE_POINTS)
+        taken = tools.teachingFiles && tools.teachingFiles->savePoints();
+    else if (id == IDM_OPEN_POINTS)
+        taken = tools.teachingFiles && tools.teachingFiles->openPoints();
+    else if (id == IDM_WRITE_ROUTE)
+        taken = tools.teachingFiles && tools.teachingFiles->writeRoute();
+    else
+        return;
+    if (!taken)
+        AfxMessageBox(tx("MainWindow",
+            "教示中ではありません。経路図を「教示ポイントデータとする」で実行してください。"));
 }
 
 void WindowTools::zoom(int steps)

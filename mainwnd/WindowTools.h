@@ -1,7 +1,7 @@
 #pragma once
 
 // The main window's tools beyond the run: the pointer over the picture, the map's zoom and
-// scroll arrows, teaching's correction button and keys, and the point slider. Each
+// scroll arrows, teaching's correction button, keys and menu items, and the point slider. Each
 // goes to the running diagram when it offers that capability; the tools it does not offer are
 // greyed.
 
@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class CMenu;
 class WindowControls;
 
 class WindowTools
@@ -31,6 +32,10 @@ public:
     void zoom(int steps); // below 0 nearer
     void scroll(ScrollDirection direction);
     void teachCorrection();
+    // The window menu's teaching items: save or open the points, write the route.
+    static void appendTeachingItems(CMenu &menu);
+    // One of those items chosen; told plainly when nothing is being taught. Other ids do nothing.
+    void teachingCommand(UINT id);
     void sliderMode();
     void sliderMoved();
 

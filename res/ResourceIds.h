@@ -33,3 +33,6 @@ enum ResourceId : int {
 inline constexpr unsigned IDM_ABOUTBOX = 0x0010;
 inline constexpr unsigned IDM_SAVE_PICTURE = 0x0020;
 inline constexpr unsigned IDM_EXPORT_ANIMATION = 0x0030;
+inline constexpr unsigned IDM_SAVE_POINTS = 0x0050;
+inline constexpr unsigned IDM_OPEN_POINTS = 0x0060;
+inline constexpr unsigned IDM_WRITE_ROUTE = 0x0070;

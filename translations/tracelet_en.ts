@@ -544,6 +544,22 @@
         <translation>&amp;About Tracelet...</translation>
     </message>
     <message>
+        <source>教示ポイントを保存...</source>
+        <translation>Save Teaching Points...</translation>
+    </message>
+    <message>
+        <source>教示ポイントを開く...</source>
+        <translation>Open Teaching Points...</translation>
+    </message>
+    <message>
+        <source>経路ファイルを書き出す（再生しない）</source>
+        <translation>Write Route File (Without Playing)</translation>
+    </message>
+    <message>
+        <source>教示中ではありません。経路図を「教示ポイントデータとする」で実行してください。</source>
+        <translation>Nothing is being taught. Run the path diagram with &quot;Teach the points&quot; ticked.</translation>
+    </message>
+    <message>
         <source>Ctrl+クリック: 近い区間に挿入&#x3000;右クリック: その点を削除
 Delete: 選んだ点を削除&#x3000;Ctrl+Z: 元に戻す&#x3000;Ctrl+Y: やり直し</source>
         <translation>Ctrl+click: insert on the nearest segment   Right-click: delete that point
@@ -777,6 +793,18 @@ Delete: delete the picked point   Ctrl+Z: undo   Ctrl+Y: redo</translation>
     <message>
         <source>教示ポイントはまだ保存されていません。保存せずに終了しますか？</source>
         <translation>The teaching points are not saved yet. Stop without saving them?</translation>
+    </message>
+    <message>
+        <source>保存する教示ポイントがありません。</source>
+        <translation>There are no teaching points to save.</translation>
+    </message>
+    <message>
+        <source>経路ファイルを書き出しました。</source>
+        <translation>The route file was written.</translation>
+    </message>
+    <message>
+        <source>教示ポイントを2点以上指定してから経路ファイルを書き出してください。</source>
+        <translation>Please set two or more teaching points before writing the route file.</translation>
     </message>
 </context>
 </TS>

@@ -25,5 +25,6 @@ struct PathModel
     int selectedPoint = 0;
     bool pointPicked = false; // correcting: a point is picked and the next click moves it
     TeachingHistory history; // every change since teaching began, for undo and redo
+    bool pointsSaved = false; // the points as they are now are in a points file
     SplineWork spline;
 };

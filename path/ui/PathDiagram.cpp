@@ -67,7 +67,9 @@ PathDiagram::PathDiagram(const DiagramContext &context)
 
 DiagramCapabilities PathDiagram::capabilities()
 {
-    return { .map = this, .pointer = this, .slider = nullptr, .teaching = this };
+    return {
+        .map = this, .pointer = this, .slider = nullptr, .teaching = this, .teachingFiles = this
+    };
 }
 
 bool PathDiagram::runOrStop(bool anotherRunning, const std::string &setupToLoad)

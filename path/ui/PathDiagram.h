@@ -18,7 +18,7 @@ class CDC;
 // A path data file: its heading line, then X, Y, direction, interpolation and plot speed.
 inline constexpr int kPathDataStartRow = 2;
 
-class PathDiagram final : public Diagram, MapNavigation, PointerInput, TeachingTools
+class PathDiagram final : public Diagram, MapNavigation, PointerInput, TeachingTools, TeachingFiles
 {
 public:
     explicit PathDiagram(const DiagramContext &context);
@@ -62,6 +62,9 @@ private:
     bool deletePicked() override;
     bool undoTeaching() override;
     bool redoTeaching() override;
+    bool savePoints() override;
+    bool openPoints() override;
+    bool writeRoute() override;
 
     std::string startRun();
     void stop();
@@ -99,6 +102,8 @@ private:
     void editTeaching(TeachingEdit edit);
     // After any change: the pick is dropped, correction needs two points, the rings redrawn.
     void teachingChanged();
+    // The route settings play uses, writing to the setup's route file.
+    RouteSettings routeSettings() const;
 
     Playback &pb;
     int m_runButton;

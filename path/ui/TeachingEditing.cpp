@@ -62,6 +62,7 @@ void PathDiagram::teachingChanged()
 {
     PathModel &m = *m_model;
     m.pointPicked = false;
+    m.pointsSaved = false;
     // Correction works on a route: with fewer than two points, clicks add points again.
     if (m.source == PathSource::Correcting && m.teaching.count < 2) {
         ui.showActive(IDC_TEACH_CORRECTION, false);

@@ -62,6 +62,7 @@ void PathDiagram::addPoint(const Place &place)
     if (!spacedFrom(place.data, n - 1, n) || !roomForOneMore())
         return;
     m.history.apply(m.teaching, addEdit(m.teaching, { place.data.x, place.data.y }));
+    m.pointsSaved = false;
     drawRing(gs, gs.penTeal2, place.column, place.row);
     showView();
 }
@@ -146,9 +147,9 @@ void PathDiagram::teachCorrection()
 
 bool PathDiagram::mayClose()
 {
-    // Taught points reach their route file only when the route is built at play.
+    // Taught points are kept only in a points file, or as the route built at play.
     const PathModel &m = *m_model;
-    const bool unsaved = m.teaching.count > 0
+    const bool unsaved = m.teaching.count > 0 && !m.pointsSaved
         && (m.source == PathSource::Teaching || m.source == PathSource::Correcting);
     return !unsaved
         || confirm(
@@ -158,8 +159,7 @@ bool PathDiagram::mayClose()
 bool PathDiagram::routeTeachingPoints()
 {
     PathModel &m = *m_model;
-    RouteSettings settings = m_setup.route;
-    settings.filePath = m_setup.values.dataFilePath;
+    const RouteSettings settings = routeSettings();
     FileWriteResult fileError;
     const TeachingRouteResult result = buildTeachingRoute(
         m.teaching, settings, m.spline, m.view.zoomIndex, m.points, &fileError);

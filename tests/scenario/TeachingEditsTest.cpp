@@ -105,4 +105,37 @@ TEST_F(TeachingEditsTest, everyEditIsUndoneAndRedoneStepByStep_backToTheFirstPoi
     EXPECT_EQ(pathModel().source, PathSource::Teaching);
 }
 
+TEST_F(TeachingEditsTest, savedPointsOpenIntoALaterRun_asOneStepToUndo_andClosingAsksWhenUnsaved)
+{
+    systemCommand(IDM_OPEN_POINTS);
+    EXPECT_EQ(scripted.messages(),
+        std::vector<std::string> {
+            "教示中ではありません。経路図を「教示ポイントデータとする」で実行してください。" });
+    startOnMap(12.25); // x is taught as column + 12.25
+    for (const auto &[x, y] : { std::pair { 100, 100 }, { 250, 40 }, { 333, 300 } })
+        clickAt(x, y);
+    const Points saved = taught();
+    ASSERT_EQ(saved.front(), std::pair(112.25, 250.0));
+    scripted.expectDialog(IDD_CONFIRM, { ScriptedPlatform::click(IDCANCEL) });
+    EXPECT_FALSE(path().mayClose());
+    const std::string file = (tempDir() / "points.csv").string();
+    scripted.answerFileDialog(file);
+    systemCommand(IDM_SAVE_POINTS);
+    EXPECT_TRUE(path().mayClose()); // asks nothing
+
+    click(IDC_PATH_RUN);
+    startOnMap(12.25);
+    clickAt(500, 300);
+    scripted.answerFileDialog(file);
+    systemCommand(IDM_OPEN_POINTS);
+    EXPECT_EQ(taught(), saved);
+    EXPECT_TRUE(path().mayClose());
+    clickAt(500, 300); // teaching goes on after the opened points
+    EXPECT_EQ(taught().size(), 4U);
+    undo(2);
+    EXPECT_EQ(taught(), (Points { { 512.25, 50 } }));
+    scripted.expectDialog(IDD_CONFIRM, { ScriptedPlatform::click(IDCANCEL) });
+    EXPECT_FALSE(path().mayClose());
+}
+
 } // namespace

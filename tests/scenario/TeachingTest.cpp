@@ -101,7 +101,7 @@ TEST_F(TeachingTest, correctionPicksTheFirstPointInReach_movesItCheckingOnlyItsN
     EXPECT_TRUE(showsFace(IDC_TEACH_CORRECTION, IDB_TEACH_IDLE));
 }
 
-TEST_F(TeachingTest, playWritesTheSameRouteAsTheCommandLine_atTheRightPeriod)
+TEST_F(TeachingTest, routeWrittenWithoutPlay_playsRoute_andCommandLineRouteOfSavedPoints_agree)
 {
     // Origin (-50, -50): the points are stored and written in data coordinates.
     const std::string kvt
@@ -111,29 +111,35 @@ TEST_F(TeachingTest, playWritesTheSameRouteAsTheCommandLine_atTheRightPeriod)
         if (path().setup().done)
             scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) });
         startTeaching(kvt, route, curve, 4, 1000);
-        const std::vector<std::pair<int, int>> clicks { { 40, 300 }, { 140, 200 }, { 300, 250 },
-            { 420, 120 } };
-        for (auto [x, y] : clicks)
+        for (auto [x, y] : { std::pair { 40, 300 }, { 140, 200 }, { 300, 250 }, { 420, 120 } })
             clickAt(x, y);
         EXPECT_EQ(taught(0), std::pair(40.0 - 50, 400 - (300 + 50) - 50.0));
+
+        // Written from the window menu: teaching goes on, nothing plays.
+        systemCommand(IDM_WRITE_ROUTE);
+        EXPECT_EQ(scripted.messages(),
+            std::vector<std::string> { "経路ファイルを書き出しました。\n" + route });
+        EXPECT_FALSE(scripted.activeTicks());
+        const std::string unplayed = read(route);
+        const std::string points = (tempDir() / "points").string();
+        scripted.answerFileDialog(points); // ".csv" is added
+        systemCommand(IDM_SAVE_POINTS);
+        std::filesystem::remove(route);
 
         click(IDC_PLAY_PAUSE);
         ASSERT_TRUE(pb().playing());
         EXPECT_EQ(pb().periodMs(), 250);
 
-        std::ostringstream points;
-        points << "x,y\n";
-        for (std::size_t k = 0; k < clicks.size(); ++k)
-            points << formatFixed(pathModel().teaching.x[k], 6) << ','
-                   << formatFixed(pathModel().teaching.y[k], 6) << '\n';
-        const std::string pointsFile = writeFile("points.csv", points.str()).string();
         const std::string expected = (tempDir() / "expected.csv").string();
         std::ostringstream out, err;
-        std::vector<std::string> args { "route", pointsFile, "-o", expected, "--divisions", "4",
-            "--move-time", "1000", "--start", "2", curve ? "--curve" : "--linear" };
+        std::vector<std::string> args { "route", points + ".csv", "-o", expected, "--divisions",
+            "4", "--move-time", "1000", curve ? "--curve" : "--linear" };
         ASSERT_EQ(runCoreCommand(args, out, err), 0) << err.str();
+        EXPECT_EQ(err.str(), ""); // the points file reads without a left-out line
         EXPECT_EQ(read(route), read(expected)) << (curve ? "curve" : "line");
+        EXPECT_EQ(unplayed, read(expected)) << (curve ? "curve" : "line");
         click(IDC_PATH_RUN);
+        scripted.clearMessages();
     }
 }
 

@@ -122,7 +122,8 @@ void CMainDlg::addToolTips()
             tx("MainWindow", "教示中のﾎﾟｲﾝﾄ修正") + "\n"
                 + tx("MainWindow",
                     "Ctrl+クリック: 近い区間に挿入　右クリック: その点を削除\n"
-                    "Delete: 選んだ点を削除　Ctrl+Z: 元に戻す　Ctrl+Y: やり直し") },
+                    "Delete: 選んだ点を削除　Ctrl+Z: 元に戻す　Ctrl+Y: やり直し\n"
+                    "F2: 座標を入力") },
         { IDC_ZOOM_IN, tx("MainWindow", "ｽﾞｰﾑｲﾝ") },
         { IDC_ZOOM_OUT, tx("MainWindow", "ｽﾞｰﾑｱｳﾄ") },
         { IDC_SCROLL_UP, tx("MainWindow", "上ｽｸﾛｰﾙ") },

@@ -79,7 +79,7 @@ protected:
 };
 
 // Points taught with the mouse: corrected in a mode of their own, inserted on the route, deleted,
-// every change taken back and done again. Each edit is false, doing nothing, when the run
+// typed, every change taken back and done again. Each edit is false, doing nothing, when the run
 // is not teaching.
 class TeachingTools
 {
@@ -90,6 +90,7 @@ public:
     virtual bool deletePicked() = 0; // the point picked for correction
     virtual bool undoTeaching() = 0;
     virtual bool redoTeaching() = 0;
+    virtual bool typePoint() = 0; // asks for X and Y: a new point, or the picked one's new place
 
 protected:
     ~TeachingTools() = default;

@@ -65,12 +65,16 @@ bool WindowTools::keyDown(UINT key, UINT flags)
         return shift ? teaching->redoTeaching() : teaching->undoTeaching();
     if (key == 'Y' && control)
         return teaching->redoTeaching();
+    if (key == VK_F2 && !control)
+        return teaching->typePoint();
     return false;
 }
 
 void WindowTools::appendTeachingItems(CMenu &menu)
 {
     menu.AppendMenu(MF_SEPARATOR);
+    menu.AppendMenu(
+        MF_STRING, IDM_TYPE_POINT, tx("MainWindow", "教示ポイントの座標を入力...") + "\tF2");
     menu.AppendMenu(MF_STRING, IDM_SAVE_POINTS, tx("MainWindow", "教示ポイントを保存..."));
     menu.AppendMenu(MF_STRING, IDM_OPEN_POINTS, tx("MainWindow", "教示ポイントを開く..."));
     menu.AppendMenu(
@@ -81,7 +85,9 @@ void WindowTools::teachingCommand(UINT id)
 {
     const DiagramCapabilities tools = offered();
     bool taken = false;
-    if (id == IDM_SAVE_POINTS)
+    if (id == IDM_TYPE_POINT)
+        taken = tools.teaching && tools.teaching->typePoint();
+    else if (id == IDM_SAVE_POINTS)
         taken = tools.teachingFiles && tools.teachingFiles->savePoints();
     else if (id == IDM_OPEN_POINTS)
         taken = tools.teachingFiles && tools.teachingFiles->openPoints();

@@ -27,12 +27,12 @@ public:
     // Ctrl+click inserts a teaching point; a right click on a point's ring deletes it.
     void clicked(POINT point, UINT flags);
     void rightClicked(POINT point);
-    // Delete, Ctrl+Z, Ctrl+Y (and Ctrl+Shift+Z): teaching's keys. False for other keys.
+    // Delete, Ctrl+Z, Ctrl+Y (and Ctrl+Shift+Z), F2: teaching's keys. False for other keys.
     bool keyDown(UINT key, UINT flags);
     void zoom(int steps); // below 0 nearer
     void scroll(ScrollDirection direction);
     void teachCorrection();
-    // The window menu's teaching items: save or open the points, write the route.
+    // The window menu's teaching items: type a point, save or open the points, write the route.
     static void appendTeachingItems(CMenu &menu);
     // One of those items chosen; told plainly when nothing is being taught. Other ids do nothing.
     void teachingCommand(UINT id);

@@ -69,4 +69,8 @@ enum ControlId : int {
     // Background origin.
     IDC_ORIGIN_X = 1018,
     IDC_ORIGIN_Y = 1019,
+
+    // Teaching point typed in.
+    IDC_POINT_X = 1016,
+    IDC_POINT_Y = 1017,
 };

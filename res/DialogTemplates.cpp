@@ -246,3 +246,27 @@ DialogTemplate backgroundOriginDialogTemplate()
     };
     return shown(t);
 }
+
+DialogTemplate teachPointDialogTemplate()
+{
+    static const DialogTemplate t {
+        IDD_TEACH_POINT,
+        TX_NOOP("Dialogs", "教示ポイントの座標入力"),
+        150,
+        62,
+        "ＭＳ Ｐゴシック",
+        9,
+        false,
+        {
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "教示ポイントの位置（X値・Y値と同じ単位）"),
+                7, 7, 136, 9 },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "x ："), 7, 23, 10, 8 },
+            { IDC_POINT_X, K::Edit, "", 20, 21, 50, 12, CS_RIGHT },
+            { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "y ："), 78, 23, 10, 8 },
+            { IDC_POINT_Y, K::Edit, "", 91, 21, 50, 12, CS_RIGHT },
+            { 1, K::DefPushButton, "OK", 37, 42, 50, 14 },
+            { 2, K::PushButton, TX_NOOP("Dialogs", "ｷｬﾝｾﾙ"), 91, 42, 50, 14 },
+        },
+    };
+    return shown(t);
+}

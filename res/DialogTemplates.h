@@ -12,3 +12,4 @@ DialogTemplate confirmDialogTemplate(); // 148
 DialogTemplate corrSetupDialogTemplate(); // 142
 DialogTemplate pathSetupDialogTemplate(); // 131
 DialogTemplate backgroundOriginDialogTemplate(); // 138
+DialogTemplate teachPointDialogTemplate(); // 149

@@ -9,6 +9,7 @@ enum ResourceId : int {
     IDD_BACKGROUND_ORIGIN = 138,
     IDD_CORR_SETUP = 142,
     IDD_CONFIRM = 148,
+    IDD_TEACH_POINT = 149,
 
     IDR_MAINFRAME = 128, // the application icon
     IDS_ABOUTBOX = 101, // the system-menu item
@@ -33,6 +34,7 @@ enum ResourceId : int {
 inline constexpr unsigned IDM_ABOUTBOX = 0x0010;
 inline constexpr unsigned IDM_SAVE_PICTURE = 0x0020;
 inline constexpr unsigned IDM_EXPORT_ANIMATION = 0x0030;
+inline constexpr unsigned IDM_TYPE_POINT = 0x0040;
 inline constexpr unsigned IDM_SAVE_POINTS = 0x0050;
 inline constexpr unsigned IDM_OPEN_POINTS = 0x0060;
 inline constexpr unsigned IDM_WRITE_ROUTE = 0x0070;

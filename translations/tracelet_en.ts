@@ -438,6 +438,14 @@
         <source>選択した画面上の、左下の位置データを指定してください。例えば100×100pixelの画面上の中心点が(0,0)するならば、上記(x,y)には(-50,-50)と入力してください。</source>
         <translation>The bottom-left corner of the image. For (0,0) at the centre of a 100 × 100 pixel image, enter (-50,-50) above.</translation>
     </message>
+    <message>
+        <source>教示ポイントの座標入力</source>
+        <translation>Type a Teaching Point</translation>
+    </message>
+    <message>
+        <source>教示ポイントの位置（X値・Y値と同じ単位）</source>
+        <translation>Position of the teaching point (units of the X and Y boxes)</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -544,6 +552,18 @@
         <translation>&amp;About Tracelet...</translation>
     </message>
     <message>
+        <source>Ctrl+クリック: 近い区間に挿入&#x3000;右クリック: その点を削除
+Delete: 選んだ点を削除&#x3000;Ctrl+Z: 元に戻す&#x3000;Ctrl+Y: やり直し
+F2: 座標を入力</source>
+        <translation>Ctrl+click: insert on the nearest segment   Right-click: delete that point
+Delete: delete the picked point   Ctrl+Z: undo   Ctrl+Y: redo
+F2: type coordinates</translation>
+    </message>
+    <message>
+        <source>教示ポイントの座標を入力...</source>
+        <translation>Type Teaching Point...</translation>
+    </message>
+    <message>
         <source>教示ポイントを保存...</source>
         <translation>Save Teaching Points...</translation>
     </message>
@@ -558,12 +578,6 @@
     <message>
         <source>教示中ではありません。経路図を「教示ポイントデータとする」で実行してください。</source>
         <translation>Nothing is being taught. Run the path diagram with &quot;Teach the points&quot; ticked.</translation>
-    </message>
-    <message>
-        <source>Ctrl+クリック: 近い区間に挿入&#x3000;右クリック: その点を削除
-Delete: 選んだ点を削除&#x3000;Ctrl+Z: 元に戻す&#x3000;Ctrl+Y: やり直し</source>
-        <translation>Ctrl+click: insert on the nearest segment   Right-click: delete that point
-Delete: delete the picked point   Ctrl+Z: undo   Ctrl+Y: redo</translation>
     </message>
 </context>
 <context>
@@ -793,6 +807,18 @@ Delete: delete the picked point   Ctrl+Z: undo   Ctrl+Y: redo</translation>
     <message>
         <source>教示ポイントはまだ保存されていません。保存せずに終了しますか？</source>
         <translation>The teaching points are not saved yet. Stop without saving them?</translation>
+    </message>
+    <message>
+        <source>X と Y には数値を入力してください。</source>
+        <translation>Please enter numbers for X and Y.</translation>
+    </message>
+    <message>
+        <source>地図の外です。地図の範囲:</source>
+        <translation>That is off the map. The map spans:</translation>
+    </message>
+    <message>
+        <source>座標を入力する教示ポイントをクリックして選んでください。</source>
+        <translation>Click the teaching point to type coordinates for first.</translation>
     </message>
     <message>
         <source>保存する教示ポイントがありません。</source>

@@ -62,6 +62,7 @@ private:
     bool deletePicked() override;
     bool undoTeaching() override;
     bool redoTeaching() override;
+    bool typePoint() override;
     bool savePoints() override;
     bool openPoints() override;
     bool writeRoute() override;

@@ -1,10 +1,12 @@
 // Teaching edits beyond clicking points and moving them: a point inserted on the route's nearest
-// segment, a point deleted by its ring or as the picked one, and every change taken back and
-// done again.
+// segment, a point deleted by its ring or as the picked one, a point typed in, and every change
+// taken back and done again.
 
+#include "data/NumberText.h"
 #include "data/Translate.h"
 #include "mainwnd/WindowControls.h"
 #include "path/core/TeachingRoute.h"
+#include "path/ui/CTeachPointDlg.h"
 #include "path/ui/PathDiagram.h"
 #include "platform/Platform.h"
 #include "res/ControlIds.h"
@@ -118,5 +120,35 @@ bool PathDiagram::redoTeaching()
         return false;
     if (m_model->history.redo(m_model->teaching))
         teachingChanged();
+    return true;
+}
+
+bool PathDiagram::typePoint()
+{
+    if (!teachingNow())
+        return false;
+    PathModel &m = *m_model;
+    const bool moving = m.source == PathSource::Correcting;
+    if (moving && (!m.pointPicked || m.selectedPoint >= m.teaching.count)) {
+        AfxMessageBox(tx("Teaching", "座標を入力する教示ポイントをクリックして選んでください。"));
+        return true;
+    }
+    const MapView &v = m.view;
+    const DataPoint low = dataFromBackground(v, 0, 0);
+    const DataPoint high = dataFromBackground(v, v.mapWidth, v.mapHeight);
+    const int k = moving ? m.selectedPoint : m.teaching.count;
+    // A new point starts where the read-outs last showed the mouse.
+    TaughtPoint p { parseDouble(ui.editX.GetWindowText()), parseDouble(ui.editY.GetWindowText()) };
+    if (moving)
+        p = { m.teaching.x[static_cast<std::size_t>(k)],
+            m.teaching.y[static_cast<std::size_t>(k)] };
+    CTeachPointDlg dialog(p, { low.x, low.y }, { high.x, high.y });
+    if (dialog.DoModal() != IDOK)
+        return true;
+    const DataPoint typed { p[0], p[1] };
+    if (moving && spacedFrom(typed, k - 1, k + 1))
+        editTeaching(moveEdit(m.teaching, k, p));
+    else if (!moving && spacedFrom(typed, k - 1, k) && roomForOneMore())
+        editTeaching(addEdit(m.teaching, p));
     return true;
 }

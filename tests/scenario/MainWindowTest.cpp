@@ -53,7 +53,7 @@ TEST_F(MainWindowTest, teardown_stopsTheClocksAndReleasesAtOnce)
 TEST_F(MainWindowTest, aboutItem_opensTheAboutBox_andCancelEndsTheWindowWithCancel)
 {
     const auto &items = dlg->GetSystemMenu(FALSE)->items();
-    ASSERT_EQ(items.size(), 9u); // then the teaching items
+    ASSERT_EQ(items.size(), 10u); // then the teaching items
     EXPECT_EQ(items[1].text + items[3].text + items[4].text,
         "Tracelet のﾊﾞｰｼﾞｮﾝ情報(&A)...画像を保存...アニメーションを書き出す...");
     std::string about;

@@ -105,6 +105,40 @@ TEST_F(TeachingEditsTest, everyEditIsUndoneAndRedoneStepByStep_backToTheFirstPoi
     EXPECT_EQ(pathModel().source, PathSource::Teaching);
 }
 
+TEST_F(TeachingEditsTest, typedCoordinatesAddAPointOrMoveThePickedOne_numbersOnTheMapOnly)
+{
+    using S = ScriptedPlatform;
+    startOnMap();
+    clickAt(100, 100);
+    mouse(WM_MOUSEMOVE, 300, 200);
+    const auto shows = [](const char *x, const char *y) {
+        return S::call([=](CDialog &d) {
+            EXPECT_EQ(d.GetDlgItem(IDC_POINT_X)->GetWindowText(), x);
+            EXPECT_EQ(d.GetDlgItem(IDC_POINT_Y)->GetWindowText(), y);
+        });
+    };
+    scripted.expectDialog(IDD_TEACH_POINT,
+        { shows("300.00", "150.00"), S::typeText(IDC_POINT_X, "12x"), S::click(IDOK),
+            S::typeText(IDC_POINT_X, "600.5"), S::click(IDOK), S::typeText(IDC_POINT_X, "150.5"),
+            S::typeText(IDC_POINT_Y, "99.25"), S::click(IDOK) });
+    key(VK_F2);
+    EXPECT_EQ(taught(), (Points { { 100, 250 }, { 150.5, 99.25 } }));
+
+    click(IDC_TEACH_CORRECTION);
+    key(VK_F2); // nothing picked
+    clickAt(100, 100);
+    scripted.expectDialog(IDD_TEACH_POINT,
+        { shows("100.00", "250.00"), S::typeText(IDC_POINT_Y, "260"), S::click(IDOK) });
+    systemCommand(IDM_TYPE_POINT);
+    EXPECT_EQ(taught(), (Points { { 100, 260 }, { 150.5, 99.25 } }));
+    undo();
+    EXPECT_EQ(taught().front(), std::pair(100.0, 250.0));
+    EXPECT_EQ(scripted.messages(),
+        (std::vector<std::string> { "X と Y には数値を入力してください。",
+            "地図の外です。地図の範囲: X 0.00 ～ 600.00, Y 0.00 ～ 400.00",
+            "座標を入力する教示ポイントをクリックして選んでください。" }));
+}
+
 TEST_F(TeachingEditsTest, savedPointsOpenIntoALaterRun_asOneStepToUndo_andClosingAsksWhenUnsaved)
 {
     systemCommand(IDM_OPEN_POINTS);

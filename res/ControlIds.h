@@ -65,6 +65,7 @@ enum ControlId : int {
     IDC_PATH_ORIGIN_Y = 1019,
     IDC_PATH_LINEAR = 1027,
     IDC_PATH_CURVE = 1028,
+    IDC_PATH_UTF8_HEADING = 1030,
 
     // Background origin.
     IDC_ORIGIN_X = 1018,

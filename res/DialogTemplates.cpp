@@ -199,7 +199,7 @@ DialogTemplate pathSetupDialogTemplate()
             { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "x ："), 17, 47, 10, 8 },
             { IDC_PATH_ORIGIN_Y, K::Edit, "", 83, 45, 36, 12, CS_READONLY | CS_RIGHT },
             { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "y ："), 71, 46, 10, 8 },
-            { IDC_STATIC, K::GroupBox, TX_NOOP("Dialogs", "移動ポイント設定"), 7, 142, 231, 67 },
+            { IDC_STATIC, K::GroupBox, TX_NOOP("Dialogs", "移動ポイント設定"), 7, 142, 231, 70 },
             { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "教示ポイント間の移動速度"), 14, 173, 79,
                 10 },
             { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "msec(1000～10000 )"), 140, 173, 64, 8 },
@@ -212,6 +212,8 @@ DialogTemplate pathSetupDialogTemplate()
             { IDC_PATH_DIVISIONS, K::Edit, "", 99, 186, 37, 12, CS_RIGHT },
             { IDC_PATH_LINEAR, K::RadioButton, TX_NOOP("Dialogs", "直線補間"), 120, 155, 46, 10 },
             { IDC_PATH_CURVE, K::RadioButton, TX_NOOP("Dialogs", "曲線補間"), 170, 155, 46, 10 },
+            { IDC_PATH_UTF8_HEADING, K::CheckBox,
+                TX_NOOP("Dialogs", "経路ファイルの見出しを UTF-8 で書く"), 14, 199, 150, 10 },
         },
     };
     return shown(t);

@@ -446,6 +446,10 @@
         <source>教示ポイントの位置（X値・Y値と同じ単位）</source>
         <translation>Position of the teaching point (units of the X and Y boxes)</translation>
     </message>
+    <message>
+        <source>経路ファイルの見出しを UTF-8 で書く</source>
+        <translation>Write the route file heading in UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>

@@ -25,6 +25,7 @@ struct RouteOptions
     std::string pointsFile;
     std::string routeFile;
     bool curve = false;
+    bool utf8Heading = false;
     int divisions = 10;
     int moveTimeMs = 1000;
     int zoomIndex = 0;
@@ -62,6 +63,7 @@ std::optional<RouteOptions> parseRouteOptions(const CommandArguments &parsed, st
         return std::nullopt;
     }
     options.curve = parsed.flag("--curve");
+    options.utf8Heading = parsed.flag("--utf8-heading");
     if (!readInt(parsed, "--divisions", options.divisions)
         || !readInt(parsed, "--move-time", options.moveTimeMs)
         || !readInt(parsed, "--zoom", options.zoomIndex)
@@ -116,6 +118,7 @@ RouteSettings routeSettings(const RouteOptions &options)
     RouteSettings settings;
     settings.filePath = options.routeFile;
     settings.curve = options.curve;
+    settings.utf8Heading = options.utf8Heading;
     settings.divisionCount = options.divisions;
     settings.moveTimeMs = options.moveTimeMs;
     settings.plotPeriodMs = options.moveTimeMs / options.divisions;
@@ -126,29 +129,31 @@ RouteSettings routeSettings(const RouteOptions &options)
 
 void printRouteUsage(std::ostream &stream)
 {
-    stream << "Usage: tracelet route POINTS.csv -o ROUTE.csv [--linear | --curve] [--divisions N]\n"
-              "                      [--move-time MS] [--zoom 0|1|2] [--start ROW]\n"
-              "\n"
-              "Builds the route through teaching points (x in column 1, y in column 2) as play in\n"
-              "teaching mode does, and writes it as a path data file.\n"
-              "\n"
-              "  -o ROUTE.csv     route file to write\n"
-              "  --linear         straight lines between the points (default)\n"
-              "  --curve          quadratic B-spline through the points\n"
-              "  --divisions N    steps between two teaching points, 1 to 100 (default 10)\n"
-              "  --move-time MS   time from one teaching point to the next, 10 to 10000 ms\n"
-              "                   (default 1000)\n"
-              "  --zoom 0|1|2     zoom step the route is built at: coordinates x1, x2, x4\n"
-              "                   (default 0)\n"
-              "  --start ROW      line of the first point, 1 to 10000 (default 1)\n"
-              "  -h, --help       show this help\n";
+    stream
+        << "Usage: tracelet route POINTS.csv -o ROUTE.csv [--linear | --curve] [--divisions N]\n"
+           "                      [--move-time MS] [--zoom 0|1|2] [--start ROW] [--utf8-heading]\n"
+           "\n"
+           "Builds the route through teaching points (x in column 1, y in column 2) as play in\n"
+           "teaching mode does, and writes it as a path data file.\n"
+           "\n"
+           "  -o ROUTE.csv     route file to write\n"
+           "  --linear         straight lines between the points (default)\n"
+           "  --curve          quadratic B-spline through the points\n"
+           "  --divisions N    steps between two teaching points, 1 to 100 (default 10)\n"
+           "  --move-time MS   time from one teaching point to the next, 10 to 10000 ms\n"
+           "                   (default 1000)\n"
+           "  --zoom 0|1|2     zoom step the route is built at: coordinates x1, x2, x4\n"
+           "                   (default 0)\n"
+           "  --start ROW      line of the first point, 1 to 10000 (default 1)\n"
+           "  --utf8-heading   the route file's heading line in UTF-8 instead of code page 932\n"
+           "  -h, --help       show this help\n";
 }
 
 int runRouteCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
 {
     std::string error;
     const OptionSpec accepted { { "-o", "--divisions", "--move-time", "--zoom", "--start" },
-        { "--linear", "--curve" } };
+        { "--linear", "--curve", "--utf8-heading" } };
     const auto parsed = parseArguments(args, accepted, error);
     if (parsed && parsed->help) {
         printRouteUsage(out);

@@ -148,6 +148,7 @@ PathSetupCheck checkPathSetup(
     PathSetupCheck check { setup, {}, false, {} };
     PathSetup &ps = check.setup;
     ps.route.curve = entries.curve;
+    ps.route.utf8Heading = entries.utf8Heading;
     ps.source = entries.teaching ? PathSource::Teaching : PathSource::DataFile;
     const std::string checkAgain = tx("PathSetup",
         "セットアップ内容に誤りがあります、内容を確認してもう一度ＯＫをクリックしてください。");

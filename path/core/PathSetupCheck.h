@@ -36,6 +36,7 @@ struct PathSetupEntries
     std::string originX = "0.0", originY = "0.0";
     bool teaching = false;
     bool curve = false;
+    bool utf8Heading = false; // the route file's heading in UTF-8
     std::string moveTime = "1000", divisions = "10";
     bool replaceRouteFile = false; // replacing an existing route file was agreed to
 };

@@ -22,6 +22,20 @@ constexpr std::string_view kHeadingLine = "\x82\x77\x8e\xb2\x83\x66\x81\x5b\x83\
                                           "\x82\x6f\x82\x6b\x82\x6e\x82\x73\x91\xac\x93\x78"
                                           "\r\n";
 
+// The same heading in UTF-8, for editors that show code page 932 as mojibake; older readers expect
+// the code page, so it is written only when asked for.
+constexpr std::string_view kUtf8HeadingLine
+    = "\xef\xbc\xb8\xe8\xbb\xb8\xe3\x83\x87\xe3\x83\xbc\xe3\x82\xbf"
+      ","
+      "Y\xe8\xbb\xb8\xe3\x83\x87\xe3\x83\xbc\xe3\x82\xbf"
+      ","
+      "\xe6\x96\xb9\xe5\x90\x91\xe3\x83\x87\xe3\x83\xbc\xe3\x82\xbf"
+      ","
+      "\xe8\xa3\x9c\xe9\x96\x93\xe9\x80\x9f\xe5\xba\xa6"
+      ","
+      "\xef\xbc\xb0\xef\xbc\xac\xef\xbc\xaf\xef\xbc\xb4\xe9\x80\x9f\xe5\xba\xa6"
+      "\r\n";
+
 constexpr std::size_t kBytesPerRow = 40;
 
 void appendPoint(std::string &text, const DataSeries &route, std::size_t i)
@@ -65,7 +79,7 @@ std::string teachingFileText(const DataSeries &route, const RouteSettings &setti
     const std::size_t count = routeRowCount(route);
     std::string text;
     text.reserve(kHeadingLine.size() + count * kBytesPerRow);
-    text += kHeadingLine;
+    text += settings.utf8Heading ? kUtf8HeadingLine : kHeadingLine;
     if (count == 0)
         return text;
     appendPoint(text, route, 0);

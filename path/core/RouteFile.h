@@ -5,8 +5,9 @@
 
 #include <string>
 
-// The route file: a heading line in code page 932, then the route's rows 0..lastIndex of X, Y and
-// direction, the first also carrying the move time and the plot period, every line ended by CR LF.
+// The route file: a heading line in code page 932 (or in UTF-8 when settings.utf8Heading), then the
+// route's rows 0..lastIndex of X, Y and direction, the first also carrying the move time and the
+// plot period, every line ended by CR LF. A reader skips the heading, so both read the same.
 std::string teachingFileText(const DataSeries &route, const RouteSettings &settings);
 
 // Writes teachingFileText to settings.filePath, unless it would not read back as the same route:

@@ -32,6 +32,7 @@ struct RouteSettings
     int moveTimeMs = 0; // from one teaching point to the next
     int plotPeriodMs = 0; // moveTimeMs / divisionCount: one route step
     std::string filePath; // the route file written when the route is built
+    bool utf8Heading = false; // the heading line in UTF-8 rather than code page 932
 };
 
 // The period a route plays at: one route step, but never below the 1 ms a clock can run at.

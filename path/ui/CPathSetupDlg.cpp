@@ -41,6 +41,7 @@ void CPathSetupDlg::DoDataExchange(CDataExchange *dx)
     DDX_Control(dx, IDC_PATH_BACKGROUND_FILE, m_editBackgroundFile);
     DDX_Control(dx, IDC_PATH_LINEAR, m_radioLinear);
     DDX_Control(dx, IDC_PATH_CURVE, m_radioCurve);
+    DDX_Control(dx, IDC_PATH_UTF8_HEADING, m_checkUtf8Heading);
 }
 
 BOOL CPathSetupDlg::OnInitDialog()
@@ -54,6 +55,7 @@ BOOL CPathSetupDlg::OnInitDialog()
     m_editDivisions.SetWindowText("10");
     m_radioLinear.SetCheck(1);
     m_radioCurve.SetCheck(0);
+    m_checkUtf8Heading.SetCheck(0);
     if (ps.done) {
         showPath(m_editBackgroundFile, ps.values.backgroundFilePath, ps.backgroundGiven);
         ps.values.originX = ps.keptOriginX;
@@ -103,6 +105,7 @@ PathSetupEntries CPathSetupDlg::entries() const
     shown.originY = m_editOriginY.GetWindowText();
     shown.teaching = m_checkTeaching.GetCheck() != 0;
     shown.curve = m_radioCurve.GetCheck() != 0;
+    shown.utf8Heading = m_checkUtf8Heading.GetCheck() != 0;
     shown.moveTime = m_editMoveTime.GetWindowText();
     shown.divisions = m_editDivisions.GetWindowText();
     shown.replaceRouteFile = m_routeFileAsked;

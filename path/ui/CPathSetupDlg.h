@@ -59,6 +59,7 @@ private:
     CEdit m_editBackgroundFile;
     CButton m_radioLinear;
     CButton m_radioCurve;
+    CButton m_checkUtf8Heading;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,6 +1,7 @@
 #include "path/core/TeachingRoute.h"
 
 #include "TempDir.h"
+#include "data/CsvReader.h"
 #include "data/NumberText.h"
 
 #include <algorithm>
@@ -60,6 +61,35 @@ TEST(TeachingRoute, straightRouteDividesEachGapScalesByTheZoomAndIsWrittenWithCr
             + "0.000000,0.000000,90.000000,1000,50\r\n25.000000,0.000000,90.000000\r\n"
               "50.000000,0.000000,90.000000\r\n75.000000,0.000000,90.000000\r\n"
               "100.000000,0.000000,90.000000\r\n");
+}
+
+// Asked for, the heading is UTF-8; nothing else changes, and the path reader takes both alike.
+TEST(TeachingRoute, utf8HeadingChangesOnlyTheFirstLine_andReadsAsTheSameRoute)
+{
+    TempDir dir;
+    Route state(dir, { { 0, 0 }, { 30, 40 }, { 60, 0 } }, 3);
+    state.settings.moveTimeMs = 900;
+    state.settings.plotPeriodMs = 300;
+    ASSERT_EQ(state.build(), TeachingRouteResult::Built);
+    const std::string cp932 = TempDir::read(state.settings.filePath);
+    state.settings.utf8Heading = true;
+    state.settings.filePath = dir.file("utf8.csv");
+    ASSERT_EQ(state.build(), TeachingRouteResult::Built);
+    const std::string utf8 = TempDir::read(state.settings.filePath);
+    const std::size_t rows = utf8.find('\n') + 1;
+    EXPECT_EQ(utf8.substr(0, rows), "Ｘ軸データ,Y軸データ,方向データ,補間速度,ＰＬＯＴ速度\r\n");
+    EXPECT_EQ(utf8.substr(rows), cp932.substr(kHeading.size()));
+
+    DataColumns columns;
+    columns.startRow = 2;
+    columns.useY = columns.useDirection = columns.useInterpSpeed = columns.usePlotSpeed = true;
+    DataSeries read[2];
+    for (const int i : { 0, 1 }) {
+        columns.path = i == 0 ? dir.file("route.csv") : state.settings.filePath;
+        EXPECT_EQ(loadDataColumns(columns, read[i], true), 7);
+    }
+    EXPECT_EQ(std::tie(read[0].x, read[0].y, read[0].direction, read[0].firstRowPlotSpeed),
+        std::tie(read[1].x, read[1].y, read[1].direction, read[1].firstRowPlotSpeed));
 }
 
 // Every step's bearing as the route file prints it; the route's last point keeps its last step's.

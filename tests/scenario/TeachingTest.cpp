@@ -6,6 +6,7 @@
 #include "res/ResourceIds.h"
 
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -106,11 +107,12 @@ TEST_F(TeachingTest, routeWrittenWithoutPlay_playsRoute_andCommandLineRouteOfSav
     // Origin (-50, -50): the points are stored and written in data coordinates.
     const std::string kvt
         = setupFile("map.kvt", background("map.bmp", 800, 400), -50, -50, "", "", "");
-    for (const bool curve : { false, true }) {
-        const std::string route = (tempDir() / (curve ? "curve.csv" : "line.csv")).string();
+    for (const auto &[name, curve, utf8] : { std::tuple { "line", false, false },
+             { "curve", true, false }, { "utf8", false, true } }) {
+        const std::string route = (tempDir() / (std::string(name) + ".csv")).string();
         if (path().setup().done)
             scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) });
-        startTeaching(kvt, route, curve, 4, 1000);
+        startTeaching(kvt, route, curve, 4, 1000, utf8);
         for (auto [x, y] : { std::pair { 40, 300 }, { 140, 200 }, { 300, 250 }, { 420, 120 } })
             clickAt(x, y);
         EXPECT_EQ(taught(0), std::pair(40.0 - 50, 400 - (300 + 50) - 50.0));
@@ -134,10 +136,13 @@ TEST_F(TeachingTest, routeWrittenWithoutPlay_playsRoute_andCommandLineRouteOfSav
         std::ostringstream out, err;
         std::vector<std::string> args { "route", points + ".csv", "-o", expected, "--divisions",
             "4", "--move-time", "1000", curve ? "--curve" : "--linear" };
+        if (utf8)
+            args.push_back("--utf8-heading");
         ASSERT_EQ(runCoreCommand(args, out, err), 0) << err.str();
         EXPECT_EQ(err.str(), ""); // the points file reads without a left-out line
-        EXPECT_EQ(read(route), read(expected)) << (curve ? "curve" : "line");
-        EXPECT_EQ(unplayed, read(expected)) << (curve ? "curve" : "line");
+        EXPECT_EQ(read(route), read(expected)) << name;
+        EXPECT_EQ(unplayed, read(expected)) << name;
+        EXPECT_EQ(read(route).starts_with("Ｘ軸データ,"), utf8) << name;
         click(IDC_PATH_RUN);
         scripted.clearMessages();
     }

@@ -69,8 +69,8 @@ void PathScenario::startRun(const std::string &kvt)
     click(IDC_PATH_RUN);
 }
 
-void PathScenario::startTeaching(
-    const std::string &kvt, const std::string &route, bool curve, int divisions, int moveTimeMs)
+void PathScenario::startTeaching(const std::string &kvt, const std::string &route, bool curve,
+    int divisions, int moveTimeMs, bool utf8Heading)
 {
     using S = ScriptedPlatform;
     scripted.answerFileDialog(kvt);
@@ -78,6 +78,7 @@ void PathScenario::startTeaching(
     scripted.expectDialog(IDD_PATH_SETUP,
         { S::click(IDC_PATH_LOAD_SETUP), toggle(IDC_PATH_TEACHING),
             S::setCheck(IDC_PATH_CURVE, curve), S::setCheck(IDC_PATH_LINEAR, !curve),
+            S::setCheck(IDC_PATH_UTF8_HEADING, utf8Heading),
             S::typeText(IDC_PATH_DIVISIONS, std::to_string(divisions)),
             S::typeText(IDC_PATH_MOVE_TIME, std::to_string(moveTimeMs)), S::click(IDOK) });
     scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) });

@@ -41,7 +41,7 @@ protected:
     void startRun(const std::string &kvt);
     // A teaching run over the background of `kvt`, its route written to `route`.
     void startTeaching(const std::string &kvt, const std::string &route, bool curve,
-        int divisions = 4, int moveTimeMs = 1000);
+        int divisions = 4, int moveTimeMs = 1000, bool utf8Heading = false);
     // Presses play and lets `ticks` ticks run at the file's period.
     void play(int ticks = 0);
     void ticks(int count) { scripted.advance(static_cast<long long>(count) * pb().periodMs()); }

@@ -1,7 +1,5 @@
 #include "path/core/TeachingEdits.h"
 
-#include "path/core/TeachingPointsFile.h"
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -46,12 +44,6 @@ TEST(TeachingEdits, editsOutsideThePointsOrBeyondCapacity_changeNothing)
         points, replaceAllEdit(points, std::vector<TaughtPoint>(kTeachingCapacity + 1))));
     EXPECT_FALSE(history.undo(points));
     EXPECT_EQ(taughtList(points), (std::vector<TaughtPoint> { { 1, 1 }, { 2, 2 } }));
-}
-
-TEST(TeachingPointsFile, writesOneXYLinePerPointWithSixDecimals)
-{
-    EXPECT_EQ(teachingPointsText({ { 1.5, -2 }, { 100, 0.0000004 } }),
-        "1.500000,-2.000000\r\n100.000000,0.000000\r\n");
 }
 
 } // namespace

@@ -45,9 +45,10 @@ bool PathDiagram::savePoints()
         path += ".csv";
     const FileWriteResult written
         = writeFileAtomically(path, teachingPointsText(taughtList(m.teaching)));
-    if (!written)
+    if (written)
+        m.pointsSaved = true;
+    else
         AfxMessageBox(saveFailedMessage(path, written));
-    m.pointsSaved = written ? true : m.pointsSaved;
     return true;
 }
 

@@ -30,9 +30,9 @@ void drawFrame(const CorrFrame &frame, GdiState &gs)
     dc.LineTo(267, 346);
 
     std::string centre = "(";
-    appendFixed(centre, frame.centreX, 1);
+    appendReadout(centre, frame.centreX, 1);
     centre += ',';
-    appendFixed(centre, frame.centreY, 1);
+    appendReadout(centre, frame.centreY, 1);
     centre += ')';
     dc.TextOut(269, 175, centre);
     dc.TextOut(419, 175, formatInt(frame.xMax));
@@ -70,15 +70,15 @@ void drawStatistics(CorrelationModel &model, GdiState &gs, int k, CDC &lineLayer
     lineLayer.SelectObject(previous);
 
     std::string text = tx("CorrelationPicture", "X平均値  : ");
-    appendFixed(text, stats.meanX, 1);
+    appendReadout(text, stats.meanX, 1);
     gs.overlayDC.TextOut(421, 305, text + ' ');
     text = tx("CorrelationPicture", "Y平均値  : ");
-    appendFixed(text, stats.meanY, 1);
+    appendReadout(text, stats.meanY, 1);
     gs.overlayDC.TextOut(421, 315, text + ' ');
 
     if (found.coefficient) {
         text = tx("CorrelationPicture", "相関係数 : ");
-        appendFixed(text, correlationCoefficient(stats), 2);
+        appendReadout(text, correlationCoefficient(stats), 2);
         gs.overlayDC.TextOut(421, 295, text + ' ');
     } else {
         gs.overlayDC.TextOut(421, 295, tx("CorrelationPicture", "相関係数 : ") + "ERR  ");

@@ -438,6 +438,10 @@
         <source>選択した画面上の、左下の位置データを指定してください。例えば100×100pixelの画面上の中心点が(0,0)するならば、上記(x,y)には(-50,-50)と入力してください。</source>
         <translation>The bottom-left corner of the image. For (0,0) at the centre of a 100 × 100 pixel image, enter (-50,-50) above.</translation>
     </message>
+    <message>
+        <source>データに合わせた枠とする。</source>
+        <translation>Frame fitted to the data</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>

@@ -69,9 +69,11 @@ CorrSetupLoad loadCorrSetup(CorrSetup &setup, CorrSetupEntries &entries, const s
         applyLoadedLine(setup, entries, 2 + load.linesRead++, text);
     if (!setup.loadNote.empty())
         load.told.push_back({ CorrSetupIssue::DataFileElsewhere, setup.loadNote });
-    if (file.complete)
+    if (file.complete) {
+        applyCorrSetupTags(setup.values, file.tags);
+        entries.fitFrame = setup.values.fitFrame;
         setup.changed.fill(false);
-    else
+    } else
         load.told.push_back({ CorrSetupIssue::FaultySetupFile,
             tx("CorrSetup",
                 "セットアップファイルに誤りがあります、手入力にてセットアップしてください。") });
@@ -110,6 +112,7 @@ CorrSetupCheck checkCorrSetup(
         take(parseDouble(entryReading(entries.yBottom)), v.frameYBottom, kYBottom);
     }
     take(entries.autoScale, v.autoScale, kAutoScale);
+    take(entries.fitFrame, v.fitFrame, kFitFrame);
     takeColumn(entries.xColumn, v.xColumn, acceptedBefore.xColumn, kXColumn);
     takeColumn(entries.yColumn, v.yColumn, acceptedBefore.yColumn, kYColumn);
 

@@ -33,6 +33,7 @@ struct CorrSetupEntries
     bool plotSpeedOn = false;
     bool autoScale = true;
     std::string xTop, xBottom, yTop, yBottom;
+    bool fitFrame = false;
 
     bool operator==(const CorrSetupEntries &) const = default;
 };

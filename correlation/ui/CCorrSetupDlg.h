@@ -47,6 +47,7 @@ private:
     CEdit m_editXBottom;
     CEdit m_editXTop;
     CButton m_checkAutoScale;
+    CButton m_checkFitFrame;
     CButton m_checkPlotSpeed;
     CEdit m_editStartRow;
     CEdit m_editDataFile;

@@ -1,6 +1,7 @@
 #include "correlation/ui/CorrelationDiagram.h"
 
 #include "correlation/core/CorrSetupCheck.h"
+#include "correlation/core/FitFrame.h"
 #include "correlation/ui/CCorrSetupDlg.h"
 #include "correlation/ui/CorrelationDrawing.h"
 #include "data/NumberText.h"
@@ -114,7 +115,10 @@ void CorrelationDiagram::startRun()
         rowCount = loadDataColumnsWithMessage(columns, m.points, false);
         if (rowCount > 0) {
             widenFrameToData(m.frame, m.points);
-            computeFrame(m.frame, m_setup.values);
+            if (m_setup.values.fitFrame)
+                fitFrameToData(m.frame, m.points);
+            else
+                computeFrame(m.frame, m_setup.values);
             ui.slider.SetRange(1, rowCount, TRUE);
             if (rowCount > 1000)
                 ui.slider.SetPageSize((rowCount + 1) / 100);

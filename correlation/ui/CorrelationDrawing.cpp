@@ -30,15 +30,15 @@ void drawFrame(const CorrFrame &frame, GdiState &gs)
     dc.LineTo(267, 346);
 
     std::string centre = "(";
-    appendReadout(centre, frame.centreX, 1);
+    appendReadout(centre, frame.centreX, frame.centreDecimals);
     centre += ',';
-    appendReadout(centre, frame.centreY, 1);
+    appendReadout(centre, frame.centreY, frame.centreDecimals);
     centre += ')';
     dc.TextOut(269, 175, centre);
-    dc.TextOut(419, 175, formatInt(frame.xMax));
-    dc.TextOut(119, 175, formatInt(frame.xMin));
-    dc.TextOut(269, 25, formatInt(frame.yMax));
-    dc.TextOut(269, 325, formatInt(frame.yMin));
+    dc.TextOut(419, 175, frameEdgeText(frame.xMax));
+    dc.TextOut(119, 175, frameEdgeText(frame.xMin));
+    dc.TextOut(269, 25, frameEdgeText(frame.yMax));
+    dc.TextOut(269, 325, frameEdgeText(frame.yMin));
     dc.TextOut(432, 160, "X");
     dc.TextOut(255, 8, "Y");
 }

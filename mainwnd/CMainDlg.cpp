@@ -3,6 +3,7 @@
 #include "data/Translate.h"
 #include "mainwnd/CAboutDlg.h"
 #include "mainwnd/ExportCommands.h"
+#include "mainwnd/PresenterKeys.h"
 #include "platform/CanvasWidget.h"
 #include "platform/Resources.h"
 #include "res/ControlIds.h"
@@ -114,10 +115,14 @@ void CMainDlg::addToolTips()
 {
     m_toolTip.Create(this, 0);
     std::vector<std::pair<int, std::string>> tools {
-        { IDC_PLAY_PAUSE, tx("MainWindow", "再生/一時停止") },
+        { IDC_PLAY_PAUSE,
+            tx("MainWindow", "再生/一時停止") + "\n"
+                + tx("MainWindow",
+                    "Space・PageDown: 再生/一時停止　Home: 最初から\n"
+                    "→ ←: 一時停止中に1点ずつ進む/戻る") },
         { IDC_TEACH_CORRECTION, tx("MainWindow", "教示中のﾎﾟｲﾝﾄ修正") },
-        { IDC_ZOOM_IN, tx("MainWindow", "ｽﾞｰﾑｲﾝ") },
-        { IDC_ZOOM_OUT, tx("MainWindow", "ｽﾞｰﾑｱｳﾄ") },
+        { IDC_ZOOM_IN, tx("MainWindow", "ｽﾞｰﾑｲﾝ") + " (+)" },
+        { IDC_ZOOM_OUT, tx("MainWindow", "ｽﾞｰﾑｱｳﾄ") + " (-)" },
         { IDC_SCROLL_UP, tx("MainWindow", "上ｽｸﾛｰﾙ") },
         { IDC_SCROLL_RIGHT, tx("MainWindow", "右ｽｸﾛｰﾙ") },
         { IDC_SCROLL_LEFT, tx("MainWindow", "左ｽｸﾛｰﾙ") },
@@ -138,6 +143,8 @@ bool CMainDlg::OnMessage(const MSG &msg)
         || msg.message == WM_QUERYDRAGICON || msg.message == WM_KILLFOCUS || msg.message == WM_HELP;
     if (!m_initialised && !harmless)
         return msg.message == WM_COMMAND && msg.id != IDOK && msg.id != IDCANCEL;
+    if (msg.message == WM_KEYDOWN)
+        return presenterKey(msg.id, runningDiagram(), m_playback, m_tools);
     if (msg.message == WM_COMMAND && msg.code == BN_CLICKED)
         for (Slot &slot : m_diagrams)
             if (slot.descriptor.runButton.controlId == msg.id) {

@@ -264,6 +264,12 @@ void CDialog::buildWidgets()
             return OnMessage(msg);
         },
         [this](QPoint at) { showSystemMenu(at); },
+        [this](int key) {
+            MSG msg;
+            msg.message = WM_KEYDOWN;
+            msg.id = key;
+            return OnMessage(msg);
+        },
     };
     auto *dialog = new DialogWidget(std::move(input), m_parent ? m_parent->widget() : nullptr);
     dialog->setWindowTitle(QString::fromStdString(m_template.caption));
@@ -304,6 +310,7 @@ void CDialog::buildWidgets()
             m_controls[c.id] = w;
 
         connectControl(w, c.id, dialog);
+        dialog->routeKeysFrom(w);
     }
     // Group boxes frame the controls inside them and must not cover them.
     for (QWidget *g : groups)

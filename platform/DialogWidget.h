@@ -15,6 +15,9 @@ struct DialogInput
     std::function<void(UINT message, QPoint clientPos, UINT flags)> onMouse;
     std::function<bool()> onHelp; // F1; false when nothing took it
     std::function<void(QPoint globalPos)> onContextMenu;
+    // A key pressed anywhere in the dialog, as a virtual key; true when the dialog took it, so
+    // that the control with the focus does not see it too.
+    std::function<bool(int virtualKey)> onKey;
 };
 
 class DialogWidget : public QDialog
@@ -26,6 +29,8 @@ public:
     void detach() { m_input.reset(); }
     // Mouse input over this widget (a passive control or the dialog itself) reaches the dialog.
     void routeMouseFrom(QWidget *w);
+    // Keys pressed while this control has the focus reach the dialog first.
+    void routeKeysFrom(QWidget *w);
 
     void reject() override;
     void accept() override;
@@ -36,5 +41,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    bool takeKey(QKeyEvent *event);
+
     std::optional<DialogInput> m_input;
+    QObject *m_keyRouter = nullptr;
 };

@@ -35,12 +35,27 @@ struct WINDOWPLACEMENT
     RECT rcNormalPosition;
 };
 
+// Virtual keys of WM_KEYDOWN.
+enum : int {
+    VK_ESCAPE = 0x1B,
+    VK_SPACE = 0x20,
+    VK_PRIOR = 0x21, // Page Up
+    VK_NEXT = 0x22, // Page Down
+    VK_HOME = 0x24,
+    VK_LEFT = 0x25,
+    VK_RIGHT = 0x27,
+    VK_ADD = 0x6B,
+    VK_SUBTRACT = 0x6D,
+    VK_F11 = 0x7A,
+};
+
 // Messages a message map can name. Control notifications carry the control id.
 enum : UINT {
     WM_PAINT = 0x000F,
     WM_KILLFOCUS = 0x0008,
     WM_QUERYDRAGICON = 0x0037,
     WM_HELP = 0x0053,
+    WM_KEYDOWN = 0x0100, // MSG::id holds the virtual key
     WM_COMMAND = 0x0111,
     WM_SYSCOMMAND = 0x0112,
     WM_TIMER = 0x0113,

@@ -547,6 +547,12 @@
         <source>Tracelet のﾊﾞｰｼﾞｮﾝ情報(&amp;A)...</source>
         <translation>&amp;About Tracelet...</translation>
     </message>
+    <message>
+        <source>Space・PageDown: 再生/一時停止&#x3000;Home: 最初から
+→ ←: 一時停止中に1点ずつ進む/戻る</source>
+        <translation>Space, Page Down: play/pause   Home: from the start
+→ ←: one point on/back while paused</translation>
+    </message>
 </context>
 <context>
     <name>PathDiagram</name>

@@ -154,6 +154,8 @@ DialogTemplate corrSetupDialogTemplate()
             { IDC_CORR_Y_BOTTOM, K::Edit, "", 243, 107, 29, 12 },
             { IDC_CORR_FIT_FRAME, K::CheckBox, TX_NOOP("Dialogs", "データに合わせた枠とする。"),
                 183, 128, 96, 11 },
+            { IDC_CORR_AXIS_TITLES, K::CheckBox, TX_NOOP("Dialogs", "見出しを軸の名前とする。"),
+                183, 158, 101, 11 },
             { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "セットアップファイル"), 7, 179, 73, 10 },
             { IDC_CORR_SETUP_FILE, K::Edit, "", 7, 189, 259, 12, CS_READONLY },
             { IDC_CORR_LOAD_SETUP, K::PushButton, "...", 267, 189, 17, 11 },

@@ -442,6 +442,10 @@
         <source>データに合わせた枠とする。</source>
         <translation>Frame fitted to the data</translation>
     </message>
+    <message>
+        <source>見出しを軸の名前とする。</source>
+        <translation>Headings name the axes</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>

@@ -72,6 +72,7 @@ CorrSetupLoad loadCorrSetup(CorrSetup &setup, CorrSetupEntries &entries, const s
     if (file.complete) {
         applyCorrSetupTags(setup.values, file.tags);
         entries.fitFrame = setup.values.fitFrame;
+        entries.axisTitles = setup.values.axisTitles;
         setup.changed.fill(false);
     } else
         load.told.push_back({ CorrSetupIssue::FaultySetupFile,
@@ -113,6 +114,7 @@ CorrSetupCheck checkCorrSetup(
     }
     take(entries.autoScale, v.autoScale, kAutoScale);
     take(entries.fitFrame, v.fitFrame, kFitFrame);
+    take(entries.axisTitles, v.axisTitles, kAxisTitles);
     takeColumn(entries.xColumn, v.xColumn, acceptedBefore.xColumn, kXColumn);
     takeColumn(entries.yColumn, v.yColumn, acceptedBefore.yColumn, kYColumn);
 

@@ -34,6 +34,7 @@ struct CorrSetupEntries
     bool autoScale = true;
     std::string xTop, xBottom, yTop, yBottom;
     bool fitFrame = false;
+    bool axisTitles = true;
 
     bool operator==(const CorrSetupEntries &) const = default;
 };

@@ -53,15 +53,18 @@ void applyCorrSetupLine(CorrSetup &setup, int fileLine, std::string_view text)
 namespace {
 constexpr std::string_view kFrameTag = "FRAME";
 constexpr std::string_view kFitValue = "FIT";
+constexpr std::string_view kAxisTitlesTag = "AXIS_TITLES";
 } // namespace
 
 void applyCorrSetupTags(CorrSetupValues &values, const std::vector<SetupTag> &tags)
 {
-    values.fitFrame = false;
+    values.fitFrame = values.axisTitles = false;
     values.otherTags.clear();
     for (const SetupTag &tag : tags) {
         if (tag.name == kFrameTag)
             values.fitFrame = tag.value == kFitValue;
+        else if (tag.name == kAxisTitlesTag)
+            values.axisTitles = tag.value == "1";
         else
             values.otherTags.push_back(tag);
     }
@@ -77,6 +80,8 @@ FileWriteResult writeCorrSetupFile(const std::string &path, const CorrSetupValue
     std::vector<SetupTag> tags;
     if (values.fitFrame)
         tags.push_back({ std::string(kFrameTag), std::string(kFitValue) });
+    if (values.axisTitles)
+        tags.push_back({ std::string(kAxisTitlesTag), "1" });
     tags.insert(tags.end(), values.otherTags.begin(), values.otherTags.end());
     return writeFileAtomically(path, setupFileText(kCorrSetupMagic, lines, tags));
 }

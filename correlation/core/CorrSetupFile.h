@@ -2,7 +2,8 @@
 
 // The correlation setup file (.kvs): the magic line and ten value lines, then the tagged lines of
 // newer settings: "FRAME=FIT" for a frame fitted to the data (line 7 then says automatic, the
-// nearest a reader of the ten lines knows).
+// nearest a reader of the ten lines knows); "AXIS_TITLES=1" for the column headings drawn
+// beside the axes.
 
 #include "data/AtomicFile.h"
 #include "data/SetupFile.h"
@@ -29,6 +30,9 @@ struct CorrSetupValues
     double frameYTop = 100.0;
     double frameYBottom = -100.0;
     bool fitFrame = false; // the frame spans the data, whatever autoScale says
+    // The heading line's column names beside the axes; off where a setup predates them, so that
+    // its pictures stay as they were drawn.
+    bool axisTitles = false;
     std::vector<SetupTag> otherTags {}; // tags of settings this version does not know, kept as read
 };
 
@@ -45,6 +49,7 @@ enum CorrSetupField : std::size_t {
     kXColumn,
     kDataFile,
     kFitFrame,
+    kAxisTitles,
     kCorrSetupFieldCount,
 };
 

@@ -108,6 +108,7 @@ CorrSetupValues CCorrSetupDlg::valuesToSave()
         }
         cs.values.autoScale = autoScale;
         cs.values.fitFrame = m_checkFitFrame.GetCheck() != 0;
+        cs.values.axisTitles = m_checkAxisTitles.GetCheck() != 0;
     }
     if (autoScale) {
         cs.values.frameXTop = 100.0;

@@ -28,6 +28,16 @@ std::unique_ptr<Diagram> createCorrelationDiagram(const DiagramContext &context)
     return std::make_unique<CorrelationDiagram>(context);
 }
 
+// The frame from the data's range: automatic, manual or fitted to the data.
+void placeFrame(CorrelationModel &m, const CorrSetupValues &setup)
+{
+    widenFrameToData(m.frame, m.points);
+    if (setup.fitFrame)
+        fitFrameToData(m.frame, m.points);
+    else
+        computeFrame(m.frame, setup);
+}
+
 } // namespace
 
 const DiagramDescriptor &correlationDiagramDescriptor()
@@ -105,6 +115,7 @@ void CorrelationDiagram::startRun()
     CorrelationModel &m = *m_model;
     ui.clearReadouts();
     int rowCount = 0;
+    m.titles = {};
     if (m_setup.dataFileGiven) {
         DataColumns columns;
         columns.path = m_setup.values.dataFilePath;
@@ -113,12 +124,11 @@ void CorrelationDiagram::startRun()
         columns.yColumn = m_setup.values.yColumn;
         columns.useY = true;
         rowCount = loadDataColumnsWithMessage(columns, m.points, false);
+        m.titles = m_setup.values.axisTitles
+            ? readColumnHeadings(columns.path, columns.startRow, columns.xColumn, columns.yColumn)
+            : ColumnHeadings {};
         if (rowCount > 0) {
-            widenFrameToData(m.frame, m.points);
-            if (m_setup.values.fitFrame)
-                fitFrameToData(m.frame, m.points);
-            else
-                computeFrame(m.frame, m_setup.values);
+            placeFrame(m, m_setup.values);
             ui.slider.SetRange(1, rowCount, TRUE);
             if (rowCount > 1000)
                 ui.slider.SetPageSize((rowCount + 1) / 100);
@@ -133,6 +143,7 @@ void CorrelationDiagram::startRun()
     gs.overlayDC.SelectObject(&gs.overlayLayer);
     clearLayer(gs, gs.overlayDC);
     drawFrame(m.frame, gs);
+    drawAxisTitles(m.titles, gs);
 
     // A plot speed below 1 (a setup file may hold one) means no plot speed: draw everything now.
     if (m_setup.values.plotSpeedMs <= 0 && rowCount > 0) {

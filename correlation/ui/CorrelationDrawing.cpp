@@ -43,6 +43,16 @@ void drawFrame(const CorrFrame &frame, GdiState &gs)
     dc.TextOut(255, 8, "Y");
 }
 
+void drawAxisTitles(const ColumnHeadings &titles, GdiState &gs)
+{
+    // Right of the X beside the axis's right end, and right of the Y axis's top end; a long
+    // name runs off the picture's edge.
+    if (!titles.x.empty())
+        gs.overlayDC.TextOut(440, 160, titles.x);
+    if (!titles.y.empty())
+        gs.overlayDC.TextOut(271, 8, titles.y);
+}
+
 void drawStatistics(CorrelationModel &model, GdiState &gs, int k, CDC &lineLayer)
 {
     const CorrFrame &frame = model.frame;

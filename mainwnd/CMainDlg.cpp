@@ -5,6 +5,7 @@
 #include "mainwnd/ExportCommands.h"
 #include "mainwnd/PresenterKeys.h"
 #include "platform/CanvasWidget.h"
+#include "platform/FullScreenPicture.h"
 #include "platform/Resources.h"
 #include "res/ControlIds.h"
 #include "res/DialogTemplates.h"
@@ -143,6 +144,10 @@ bool CMainDlg::OnMessage(const MSG &msg)
         || msg.message == WM_QUERYDRAGICON || msg.message == WM_KILLFOCUS || msg.message == WM_HELP;
     if (!m_initialised && !harmless)
         return msg.message == WM_COMMAND && msg.id != IDOK && msg.id != IDCANCEL;
+    if (msg.message == WM_KEYDOWN && msg.id == VK_F11) {
+        toggleFullScreenPicture(qobject_cast<CanvasWidget *>(controlWidget(IDC_CANVAS)));
+        return true;
+    }
     if (msg.message == WM_KEYDOWN)
         return presenterKey(msg.id, runningDiagram(), m_playback, m_tools);
     if (msg.message == WM_COMMAND && msg.code == BN_CLICKED)

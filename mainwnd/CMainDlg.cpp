@@ -4,6 +4,7 @@
 #include "mainwnd/CAboutDlg.h"
 #include "mainwnd/ExportCommands.h"
 #include "mainwnd/PresenterKeys.h"
+#include "mainwnd/WindowScale.h"
 #include "platform/CanvasWidget.h"
 #include "platform/FullScreenPicture.h"
 #include "platform/Resources.h"
@@ -83,6 +84,7 @@ BOOL CMainDlg::OnInitDialog()
         systemMenu->AppendMenu(MF_STRING, IDM_SAVE_PICTURE, tx("MainWindow", "画像を保存..."));
         systemMenu->AppendMenu(
             MF_STRING, IDM_EXPORT_ANIMATION, tx("MainWindow", "アニメーションを書き出す..."));
+        addWindowScaleMenu(*systemMenu);
     }
     // The icon (WM_SETICON) was set on the window when its widgets were built.
 
@@ -238,6 +240,8 @@ void CMainDlg::OnSysCommand(UINT id, long)
             OnExportAnimation();
         break;
     default:
+        if (m_initialised && GetSystemMenu(FALSE))
+            windowScaleCommand(*GetSystemMenu(FALSE), id & 0xFFF0);
         break;
     }
 }

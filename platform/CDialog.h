@@ -32,6 +32,8 @@ public:
         std::string text;
     };
     BOOL AppendMenu(UINT flags, UINT id = 0, const std::string &text = {});
+    // Sets or clears the item's check mark (MF_CHECKED or MF_UNCHECKED).
+    void CheckMenuItem(UINT id, UINT check);
     const std::vector<Item> &items() const { return m_items; }
 
 private:

@@ -98,4 +98,6 @@ enum : UINT {
 enum : UINT {
     MF_STRING = 0x0000,
     MF_SEPARATOR = 0x0800,
+    MF_UNCHECKED = 0x0000,
+    MF_CHECKED = 0x0008,
 };

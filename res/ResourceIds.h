@@ -33,3 +33,5 @@ enum ResourceId : int {
 inline constexpr unsigned IDM_ABOUTBOX = 0x0010;
 inline constexpr unsigned IDM_SAVE_PICTURE = 0x0020;
 inline constexpr unsigned IDM_EXPORT_ANIMATION = 0x0030;
+// The window scales, one command each from here on, 0x10 apart.
+inline constexpr unsigned IDM_WINDOW_SCALE_FIRST = 0x0100;

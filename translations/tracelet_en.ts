@@ -557,6 +557,14 @@
         <translation>Space, Page Down: play/pause   Home: from the start
 → ←: one point on/back while paused</translation>
     </message>
+    <message>
+        <source>表示倍率 %1倍</source>
+        <translation>Window scale %1×</translation>
+    </message>
+    <message>
+        <source>次回の起動から、この倍率で表示します。</source>
+        <translation>The window shows at this scale from its next start.</translation>
+    </message>
 </context>
 <context>
     <name>PathDiagram</name>

@@ -58,6 +58,8 @@ struct CDC::State
     COLORREF textColor = RGB(0, 0, 0);
     COLORREF bkColor = RGB(255, 255, 255);
     QPoint position;
+    bool boundsEnabled = false;
+    QRect bounds;
 };
 
 CDC::CDC()
@@ -154,8 +156,37 @@ const QImage *CDC::image() const { return target(); }
 
 void CDC::changed(QRect rect) const
 {
-    if (!rect.isEmpty() && d->onChanged)
+    if (rect.isEmpty())
+        return;
+    if (d->boundsEnabled)
+        d->bounds |= rect;
+    if (d->onChanged)
         d->onChanged(rect);
+}
+
+unsigned CDC::SetBoundsRect(const QRect *rect, unsigned flags)
+{
+    const unsigned before = (d->boundsEnabled ? DCB_ENABLE : DCB_DISABLE)
+        | (d->bounds.isEmpty() ? DCB_RESET : DCB_SET);
+    if (flags & DCB_RESET)
+        d->bounds = QRect();
+    if ((flags & DCB_ACCUMULATE) && rect)
+        d->bounds |= rect->normalized();
+    if (flags & DCB_ENABLE)
+        d->boundsEnabled = true;
+    else if (flags & DCB_DISABLE)
+        d->boundsEnabled = false;
+    return before;
+}
+
+unsigned CDC::GetBoundsRect(QRect *rect, unsigned flags)
+{
+    if (rect)
+        *rect = d->bounds;
+    const unsigned state = d->bounds.isEmpty() ? DCB_RESET : DCB_SET;
+    if (flags & DCB_RESET)
+        d->bounds = QRect();
+    return state;
 }
 
 QPoint CDC::MoveTo(QPoint point) { return std::exchange(d->position, point); }

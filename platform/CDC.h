@@ -79,6 +79,13 @@ public:
         int srcHeight, const void *bits, const BITMAPINFOHEADER *info, unsigned usage,
         RasterOp rop);
 
+    // While enabled (DCB_ENABLE), the DC gathers the bounding box of the pixels its drawing
+    // changes; DCB_RESET empties it, DCB_ACCUMULATE adds the given rectangle. Returns the state
+    // before: DCB_ENABLE or DCB_DISABLE, with DCB_SET when the box held something.
+    unsigned SetBoundsRect(const QRect *rect, unsigned flags);
+    // The box gathered (DCB_SET) or DCB_RESET when it is empty; DCB_RESET in flags empties it.
+    unsigned GetBoundsRect(QRect *rect, unsigned flags);
+
     COLORREF GetPixel(QPoint point) const; // white outside the surface or with no bitmap
     COLORREF GetPixel(int x, int y) const { return GetPixel(QPoint(x, y)); }
     const QImage *image() const; // the surface drawn into, or nullptr

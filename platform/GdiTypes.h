@@ -36,6 +36,15 @@ enum class RasterOp {
 };
 inline constexpr RasterOp SRCCOPY = RasterOp::SrcCopy;
 inline constexpr RasterOp SRCAND = RasterOp::SrcAnd;
+
+// Bounds accumulation of a DC (SetBoundsRect, GetBoundsRect).
+enum : unsigned {
+    DCB_RESET = 0x1,
+    DCB_ACCUMULATE = 0x2,
+    DCB_SET = DCB_RESET | DCB_ACCUMULATE,
+    DCB_ENABLE = 0x4,
+    DCB_DISABLE = 0x8,
+};
 inline constexpr RasterOp SRCPAINT = RasterOp::SrcPaint;
 
 inline constexpr int PS_SOLID = 0;

@@ -24,25 +24,43 @@ struct CentredSums
     bool allXEqual = true, allYEqual = true;
 };
 
-CentredSums centredSums(const DataSeries &points, std::size_t last)
+// Adds points from.. last to the first pass's sums: one addition after another in index order,
+// so sums carried from an earlier call are bit for bit those of a fresh pass.
+void addPoints(RunningSums &sums, const DataSeries &points, std::size_t from, std::size_t last)
 {
+    for (std::size_t i = from; i <= last; ++i) {
+        sums.sumX += points.x[i];
+        sums.sumY += points.y[i];
+        sums.allXEqual = sums.allXEqual && points.x[i] == points.x[0];
+        sums.allYEqual = sums.allYEqual && points.y[i] == points.y[0];
+    }
+    sums.x = points.x.data();
+    sums.y = points.y.data();
+    sums.last = static_cast<int>(last);
+}
+
+CentredSums centredSums(const DataSeries &points, std::size_t last, RunningSums *carried)
+{
+    RunningSums fresh;
+    RunningSums &sums = carried ? *carried : fresh;
+    // Sums of other arrays, or of more points than asked for, are started again.
+    if (sums.x != points.x.data() || sums.y != points.y.data()
+        || sums.last > static_cast<int>(last))
+        sums = RunningSums();
+    addPoints(sums, points, static_cast<std::size_t>(sums.last + 1), last);
+
     CentredSums s;
     s.n = static_cast<int>(last) + 1;
-    double sumX = 0.0, sumY = 0.0;
-    for (std::size_t i = 0; i <= last; ++i) {
-        sumX += points.x[i];
-        sumY += points.y[i];
-    }
-    s.meanX = sumX / s.n;
-    s.meanY = sumY / s.n;
+    s.meanX = sums.sumX / s.n;
+    s.meanY = sums.sumY / s.n;
+    s.allXEqual = sums.allXEqual;
+    s.allYEqual = sums.allYEqual;
     for (std::size_t i = 0; i <= last; ++i) {
         const double dx = points.x[i] - s.meanX;
         const double dy = points.y[i] - s.meanY;
         s.sxx += dx * dx;
         s.syy += dy * dy;
         s.sxy += dx * dy;
-        s.allXEqual = s.allXEqual && points.x[i] == points.x[0];
-        s.allYEqual = s.allYEqual && points.y[i] == points.y[0];
     }
     return s;
 }
@@ -79,20 +97,21 @@ bool setCorrelationTerms(CorrStatistics &stats, const CentredSums &s)
 bool computeRegression(CorrStatistics &stats, const DataSeries &points, int k)
 {
     return validRange(points, k)
-        && setRegression(stats, centredSums(points, static_cast<std::size_t>(k)));
+        && setRegression(stats, centredSums(points, static_cast<std::size_t>(k), nullptr));
 }
 
 bool computeCorrelationTerms(CorrStatistics &stats, const DataSeries &points, int k)
 {
     return validRange(points, k)
-        && setCorrelationTerms(stats, centredSums(points, static_cast<std::size_t>(k)));
+        && setCorrelationTerms(stats, centredSums(points, static_cast<std::size_t>(k), nullptr));
 }
 
-StatisticsFound computeStatistics(CorrStatistics &stats, const DataSeries &points, int k)
+StatisticsFound computeStatistics(
+    CorrStatistics &stats, const DataSeries &points, int k, RunningSums *carried)
 {
     if (!validRange(points, k))
         return {};
-    const CentredSums sums = centredSums(points, static_cast<std::size_t>(k));
+    const CentredSums sums = centredSums(points, static_cast<std::size_t>(k), carried);
     return { setRegression(stats, sums), setCorrelationTerms(stats, sums) };
 }
 

@@ -25,8 +25,22 @@ struct StatisticsFound
     bool coefficient = false; // computeCorrelationTerms's answer
 };
 
-// Both of the above over the points 0..k from one computation of the centred sums.
-StatisticsFound computeStatistics(CorrStatistics &stats, const DataSeries &points, int k);
+// The first pass's sums over points 0..last (the means come from them), kept from one call to
+// the next so that a run adding a point per tick adds just that point. Start afresh (assign {})
+// whenever the points are read again.
+struct RunningSums
+{
+    const double *x = nullptr, *y = nullptr; // the arrays summed
+    int last = -1;
+    double sumX = 0.0, sumY = 0.0;
+    bool allXEqual = true, allYEqual = true;
+};
+
+// Both of the above over the points 0..k from one computation of the centred sums; with
+// `carried`, the first pass goes on from the sums it holds. The results are the same either way,
+// bit for bit.
+StatisticsFound computeStatistics(
+    CorrStatistics &stats, const DataSeries &points, int k, RunningSums *carried = nullptr);
 
 // Pearson's r from the terms; only meaningful after computeCorrelationTerms returned true.
 double correlationCoefficient(const CorrStatistics &stats);

@@ -114,6 +114,7 @@ void CorrelationDiagram::startRun()
 {
     CorrelationModel &m = *m_model;
     ui.clearReadouts();
+    m.runningSums = {}; // the points are read again
     int rowCount = 0;
     m.titles = {};
     if (m_setup.dataFileGiven) {
@@ -138,10 +139,12 @@ void CorrelationDiagram::startRun()
     pb.loadRun(
         rowCount > 0 ? m.points.lastIndex : -1, m_setup.values.plotSpeedMs, ClockAtRest::Stops);
 
+    m_tickMarksIndex = -1;
     gs.plotDC.SelectObject(&gs.plotLayer);
     clearLayer(gs, gs.plotDC);
     gs.overlayDC.SelectObject(&gs.overlayLayer);
     clearLayer(gs, gs.overlayDC);
+    m.readoutsShown = {};
     drawFrame(m.frame, gs);
     drawAxisTitles(m.titles, gs);
 
@@ -185,6 +188,7 @@ bool CorrelationDiagram::prepareToPlay()
 
 void CorrelationDiagram::play(bool)
 {
+    m_tickMarksIndex = -1; // the slider may have drawn while paused
     gs.plotDC.SelectObject(&gs.plotLayer);
     // From the first point the plot starts on a clean layer.
     if (pb.index() == 0)
@@ -195,63 +199,6 @@ void CorrelationDiagram::pause()
 {
     if (pb.index() != 0)
         gs.plotDC.SelectObject(&gs.plotLayer);
-}
-
-// The previous point becomes a circle on the plot layer, which the patch layer carries on; the
-// statistics of the points so far and the current point as a disc go on top until the next tick.
-void CorrelationDiagram::drawTick(int i, int px, int py)
-{
-    CorrelationModel &m = *m_model;
-    gs.plotDC.SelectObject(&gs.plotLayer);
-    gs.savedPen = gs.plotDC.SelectObject(&gs.penRed1);
-    gs.savedBrush = gs.plotDC.SelectObject(&gs.brushRed);
-    if (i > 0) {
-        gs.plotDC.BitBlt(0, 0, kPictureWidth, kPictureHeight, &gs.patchDC, 0, 0, SRCCOPY);
-        drawPointCircle(gs.plotDC, m.lastPointX, m.lastPointY);
-    }
-    gs.patchDC.SelectObject(&gs.patchLayer);
-    gs.patchDC.BitBlt(0, 0, kPictureWidth, kPictureHeight, &gs.plotDC, 0, 0, SRCCOPY);
-    if (i > 0)
-        drawStatistics(m, gs, i, gs.plotDC);
-
-    gs.plotDC.SelectObject(&gs.penAzure1);
-    gs.plotDC.SelectObject(&gs.brushAzure);
-    drawPointDisc(gs.plotDC, px, py);
-    gs.plotDC.SelectObject(gs.savedPen);
-    gs.plotDC.SelectObject(gs.savedBrush);
-    composeToCanvas(gs);
-}
-
-// A tick between two frames of a render, which nobody sees: only what later ticks build on is
-// drawn, the previous point's circle on the patch layer and the read-outs (whose longer earlier
-// texts show behind shorter ones). The next seen tick restores the plot layer from the patch.
-void CorrelationDiagram::drawUnseenTick(int i)
-{
-    CorrelationModel &m = *m_model;
-    gs.patchDC.SelectObject(&gs.patchLayer);
-    CPen *previous = gs.patchDC.SelectObject(&gs.penRed1);
-    drawPointCircle(gs.patchDC, m.lastPointX, m.lastPointY);
-    gs.patchDC.SelectObject(previous);
-    drawStatistics(m, gs, i, gs.plotDC);
-}
-
-TickOutcome CorrelationDiagram::tick()
-{
-    CorrelationModel &m = *m_model;
-    const int i = pb.index();
-    // The tick never reads outside the loaded points, whatever the indices hold.
-    if (i > pb.lastIndex() || !m.points.holds(i))
-        return TickOutcome::End;
-    const auto at = static_cast<std::size_t>(i);
-    const int px = toPixelX(m.frame, m.points.x[at]);
-    const int py = toPixelY(m.frame, m.points.y[at]);
-    if (pb.unseen() && i > 0 && i < pb.lastIndex())
-        drawUnseenTick(i);
-    else
-        drawTick(i, px, py);
-    m.lastPointX = px;
-    m.lastPointY = py;
-    return i == pb.lastIndex() ? TickOutcome::End : TickOutcome::Next;
 }
 
 void CorrelationDiagram::onTimer(UINT id)

@@ -8,6 +8,7 @@
 #include "correlation/core/CorrelationModel.h"
 #include "mainwnd/DiagramRegistry.h"
 
+#include <QRect>
 #include <memory>
 
 class CorrelationDiagram final : public Diagram, PointSlider
@@ -50,6 +51,10 @@ private:
     CorrSetup m_setup;
     std::unique_ptr<CorrelationModel> m_model = std::make_unique<CorrelationModel>();
     bool m_running = false;
+    // The plot layer is the patch layer plus, within m_tickMarks, what the tick of point
+    // m_tickMarksIndex drew on it; -1 when anything else has drawn on the layers since.
+    QRect m_tickMarks;
+    int m_tickMarksIndex = -1;
 };
 
 const DiagramDescriptor &correlationDiagramDescriptor();

@@ -53,6 +53,20 @@ void drawAxisTitles(const ColumnHeadings &titles, GdiState &gs)
         gs.overlayDC.TextOut(271, 8, titles.y);
 }
 
+namespace {
+
+// A read-out on the overlay. The same text where it stands already is not drawn again: its cell
+// is opaque, so drawing it over itself would change no pixel.
+void showReadout(std::string &shown, CDC &overlay, int y, std::string text)
+{
+    if (text == shown)
+        return;
+    overlay.TextOut(421, y, text);
+    shown = std::move(text);
+}
+
+} // namespace
+
 void drawStatistics(CorrelationModel &model, GdiState &gs, int k, CDC &lineLayer)
 {
     const CorrFrame &frame = model.frame;
@@ -60,7 +74,7 @@ void drawStatistics(CorrelationModel &model, GdiState &gs, int k, CDC &lineLayer
     if (k < 0)
         return; // no points: nothing to compute or draw
     // With all X equal there is no regression line; the means still exist and are drawn.
-    const StatisticsFound found = computeStatistics(stats, model.points, k);
+    const StatisticsFound found = computeStatistics(stats, model.points, k, &model.runningSums);
     if (found.line) {
         if (const auto line = regressionLineEnds(stats, frame)) {
             CPen *previous = lineLayer.SelectObject(&gs.penCyan1);
@@ -81,18 +95,19 @@ void drawStatistics(CorrelationModel &model, GdiState &gs, int k, CDC &lineLayer
 
     std::string text = tx("CorrelationPicture", "X平均値  : ");
     appendReadout(text, stats.meanX, 1);
-    gs.overlayDC.TextOut(421, 305, text + ' ');
+    showReadout(model.readoutsShown[1], gs.overlayDC, 305, text + ' ');
     text = tx("CorrelationPicture", "Y平均値  : ");
     appendReadout(text, stats.meanY, 1);
-    gs.overlayDC.TextOut(421, 315, text + ' ');
+    showReadout(model.readoutsShown[2], gs.overlayDC, 315, text + ' ');
 
+    text = tx("CorrelationPicture", "相関係数 : ");
     if (found.coefficient) {
-        text = tx("CorrelationPicture", "相関係数 : ");
         appendReadout(text, correlationCoefficient(stats), 2);
-        gs.overlayDC.TextOut(421, 295, text + ' ');
+        text += ' ';
     } else {
-        gs.overlayDC.TextOut(421, 295, tx("CorrelationPicture", "相関係数 : ") + "ERR  ");
+        text += "ERR  ";
     }
+    showReadout(model.readoutsShown[0], gs.overlayDC, 295, text);
 }
 
 void drawPointCircle(CDC &layer, int px, int py)
@@ -104,11 +119,21 @@ void drawPointDisc(CDC &layer, int px, int py) { layer.Ellipse(px - 2, py - 2, p
 
 void composeToCanvas(GdiState &gs)
 {
-    gs.composeDC.SelectObject(&gs.canvasBitmap);
-    const int w = kPictureWidth, h = kPictureHeight;
-    gs.composeDC.BitBlt(0, 0, w, h, &gs.overlayDC, 0, 0, SRCCOPY);
+    composeToCanvas(gs, QRect(0, 0, kPictureWidth, kPictureHeight));
+}
+
+void composeToCanvas(GdiState &gs, QRect area)
+{
+    if (area.isEmpty())
+        return;
+    // Straight onto the window's picture when there is one: the two layers meet nowhere else,
+    // and the window shows nothing in between (it paints from the same thread).
+    CDC *to = gs.canvasDC;
+    if (!to) {
+        gs.composeDC.SelectObject(&gs.canvasBitmap);
+        to = &gs.composeDC;
+    }
+    to->BitBlt(area, &gs.overlayDC, area.topLeft(), SRCCOPY);
     // Both layers are drawn on white: AND shows the marks of both.
-    gs.composeDC.BitBlt(0, 0, w, h, &gs.plotDC, 0, 0, SRCAND);
-    if (gs.canvasDC)
-        gs.canvasDC->BitBlt(0, 0, w, h, &gs.composeDC, 0, 0, SRCCOPY);
+    to->BitBlt(area, &gs.plotDC, area.topLeft(), SRCAND);
 }

@@ -18,5 +18,7 @@ void drawStatistics(CorrelationModel &model, GdiState &gs, int k, CDC &lineLayer
 void drawPointCircle(CDC &layer, int px, int py);
 // A filled disc in the same box, with the layer's current pen and brush.
 void drawPointDisc(CDC &layer, int px, int py);
-// Overlay and plot layers combined (white is transparent) and shown on the canvas.
+// Overlay and plot layers combined (white is transparent) and shown on the canvas, all of the
+// picture or one area of it.
 void composeToCanvas(GdiState &gs);
+void composeToCanvas(GdiState &gs, QRect area);

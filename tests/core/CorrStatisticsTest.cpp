@@ -80,6 +80,31 @@ TEST(CorrStatistics, slopeHoldsForALargeXOffset)
     EXPECT_NEAR(state.intercept / -1.02e10, 1.0, 1e-12);
 }
 
+// Sums carried from tick to tick give, bit for bit, what a fresh computation gives: going on,
+// standing still, going back, over other points; equal values found equal as before.
+TEST(CorrStatistics, carriedSumsGiveTheFreshResultsBitForBit)
+{
+    Points values;
+    for (int i = 0; i < 50; ++i)
+        values.emplace_back(i < 4 ? 7.0 : 1e9 + std::sin(i) * 0.37, i < 8 ? 0.1 : std::cos(i) / 3);
+    const DataSeries series = withPoints(values), other = withPoints(Points(50, { 2.5, 1.5 }));
+    const auto results = [](const CorrStatistics &s, StatisticsFound f) {
+        return std::tuple(s.meanX, s.meanY, s.slope, s.intercept, s.sxy, s.rootSxx, s.rootSyy,
+            f.line, f.coefficient);
+    };
+    RunningSums carried;
+    const std::pair<const DataSeries *, int> steps[]
+        = { { &series, 0 }, { &series, 1 }, { &series, 5 }, { &series, 6 }, { &series, 6 },
+              { &series, 49 }, { &series, 20 }, { &series, 21 }, { &other, 21 }, { &other, 49 } };
+    for (const auto &[points, k] : steps) {
+        SCOPED_TRACE(k);
+        CorrStatistics fresh, goingOn;
+        const StatisticsFound expected = computeStatistics(fresh, *points, k);
+        const StatisticsFound found = computeStatistics(goingOn, *points, k, &carried);
+        EXPECT_EQ(results(goingOn, found), results(fresh, expected));
+    }
+}
+
 TEST(RegressionLine, isCutAtTheFrameAndNotDrawnOutsideIt)
 {
     using Ends = std::optional<std::array<double, 4>>; // x1, y1, x2, y2

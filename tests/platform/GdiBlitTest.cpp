@@ -130,4 +130,47 @@ TEST(GdiClipping, everyPrimitivePartlyOutside_writesNothingOutsideTheSurface)
     }
 }
 
+// Bounds gathered while enabled hold every pixel each primitive changed; disabled, nothing is
+// gathered; DCB_RESET hands the box over once.
+TEST(GdiBounds, gatherEveryChangedPixel_onlyWhileEnabled)
+{
+    TestCanvas canvas(40, 30), source(8, 8);
+    source.fill(kRed);
+    CDC &dc = canvas.dc;
+    CPen pen(PS_SOLID, 3, kAzure);
+    dc.SelectObject(&pen);
+    const std::pair<const char *, std::function<void()>> operations[] {
+        { "line", [&] { dc.MoveTo(35, 2), dc.LineTo(3, 27); } },
+        { "ellipse", [&] { dc.Ellipse(10, 10, 17, 15); } },
+        { "arc", [&] { dc.Arc(20, 3, 30, 13, 30, 8, 20, 8); } },
+        { "text", [&] { dc.TextOut(2, 12, "r = 0.5"); } },
+        { "blit", [&] { dc.BitBlt(30, 24, 8, 8, &source.dc, 0, 0, SRCAND); } },
+    };
+    for (const auto &[name, operation] : operations) {
+        SCOPED_TRACE(name);
+        canvas.fill(kWhite);
+        const QImage before = *dc.image();
+        EXPECT_EQ(dc.SetBoundsRect(nullptr, DCB_RESET | DCB_ENABLE), DCB_DISABLE | DCB_RESET);
+        operation();
+        QRect bounds;
+        EXPECT_EQ(dc.GetBoundsRect(&bounds, DCB_RESET), DCB_SET);
+        EXPECT_EQ(dc.SetBoundsRect(nullptr, DCB_DISABLE), DCB_ENABLE | DCB_RESET);
+        int changed = 0;
+        for (int y = 0; y < before.height(); ++y)
+            for (int x = 0; x < before.width(); ++x)
+                if (before.pixel(x, y) != dc.image()->pixel(x, y)) {
+                    ++changed;
+                    EXPECT_TRUE(bounds.contains(x, y)) << x << ',' << y;
+                }
+        EXPECT_GT(changed, 0);
+        operation();
+        EXPECT_EQ(dc.GetBoundsRect(&bounds, 0), DCB_RESET);
+    }
+    const QRect given(1, 2, 3, 4);
+    dc.SetBoundsRect(&given, DCB_ACCUMULATE);
+    QRect bounds;
+    EXPECT_EQ(
+        std::pair(dc.GetBoundsRect(&bounds, 0), bounds), std::pair(unsigned { DCB_SET }, given));
+}
+
 } // namespace

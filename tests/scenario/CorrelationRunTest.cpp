@@ -2,6 +2,7 @@
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
 
+#include <cmath>
 #include <sstream>
 
 namespace {
@@ -109,11 +110,13 @@ TEST_F(CorrelationRunTest, allAtOnce_drawsEverything_andAfterStopAndRestartTheFr
     EXPECT_TRUE(regionHas(kFrame, kCyan));
     EXPECT_TRUE(regionHas(kFrame, kAzure));
 
-    click(IDC_CORR_RUN); // stop, then the same run again
+    click(IDC_CORR_RUN); // stop, then a run of other points with the same r
     scripted.expectDialog(IDD_CONFIRM, { S::click(1) });
-    startRun(csv({ { 1, 2 }, { 2, 4 }, { 3, 6 } }), 0);
+    startRun(csv({ { 2, 1 }, { 4, 2 }, { 6, 3 } }), 0);
     ASSERT_TRUE(corr().running());
     EXPECT_EQ(canvasPixel(200, 25), kFrameGreen);
+    EXPECT_TRUE(readout(0, "相関係数 : 1.00 "));
+    EXPECT_TRUE(readout(1, "X平均値  : 4.0 "));
 }
 
 // One run: time read-out, pause and resume, the end, slider mode, play after the end, stop.
@@ -178,6 +181,46 @@ TEST_F(CorrelationRunTest, plotSpeed_animatesPointByPoint_toTheEnd_restarts_andS
     click(IDC_CORR_RUN);
     EXPECT_EQ(question, "前回設定内容が存在します。修正しますか？");
     EXPECT_EQ(shownRow, "2"); // the previous settings, not the defaults
+}
+
+// A tick redraws only where it and the tick before drew: playing through shows, point by point,
+// the very pictures of a run paused and resumed before every point, which redraws everything.
+// The frame is smaller than the data: circles and discs fall outside it too.
+TEST_F(CorrelationRunTest, playingThrough_showsThePicturesOfAPictureRedrawnAtEveryPoint)
+{
+    std::vector<std::pair<double, double>> points;
+    for (int i = 0; i < 30; ++i)
+        points.emplace_back(std::sin(i * 0.7) * 90.0, (i % 5) * 25.0 - 45.0 + i);
+    const std::string data = csv(points);
+    const std::vector<Step> smallFrame { S::setCheck(IDC_CORR_AUTO_SCALE, false),
+        S::typeText(IDC_CORR_X_TOP, "60"), S::typeText(IDC_CORR_X_BOTTOM, "-60"),
+        S::typeText(IDC_CORR_Y_TOP, "60"), S::typeText(IDC_CORR_Y_BOTTOM, "-60") };
+    startRun(data, 100, smallFrame);
+    click(IDC_PLAY_PAUSE);
+    std::vector<QImage> playedThrough;
+    while (pb().playing()) {
+        scripted.advance(100);
+        playedThrough.push_back(canvas());
+    }
+    click(IDC_CORR_RUN);
+    scripted.expectDialog(IDD_CONFIRM, { S::click(2) });
+    startRun(data, 100, smallFrame);
+    click(IDC_PLAY_PAUSE);
+    for (std::size_t i = 0; i < playedThrough.size(); ++i) {
+        SCOPED_TRACE(i);
+        scripted.advance(100);
+        ASSERT_EQ(canvas(), playedThrough[i]);
+        // (Not before the last point: resumed there, a run starts over.)
+        if (pb().index() < pb().lastIndex()) {
+            click(IDC_PLAY_PAUSE);
+            if (i == 10) { // a point marked with the slider while paused leaves no trace
+                click(IDC_SLIDER_MODE);
+                dlg->controls().slider.SetPos(3);
+                click(IDC_SLIDER_MODE);
+            }
+            click(IDC_PLAY_PAUSE);
+        }
+    }
 }
 
 // A plot speed between tens of milliseconds plots on time; the time read-out rounds.

@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/Language.h"
 #include "app/StartMeter.h"
+#include "app/WindowZoomOption.h"
 #include "app/cli/CommandLine.h"
 #include "mainwnd/DiagramRegistry.h"
 #include "platform/QtPlatform.h"
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 
 namespace {
 
@@ -31,7 +33,7 @@ bool namesSetupFile(const std::vector<std::string> &args)
 
 // The window, on the display, with a setup file's diagram started when one is named.
 int openWindow(int argc, char **argv, const std::string &language, StartMeter *startMeter,
-    const std::string &setupFile)
+    const std::string &setupFile, std::optional<int> zoomWindow)
 {
     const char *display = std::getenv("DISPLAY");
     const char *wayland = std::getenv("WAYLAND_DISPLAY");
@@ -44,10 +46,12 @@ int openWindow(int argc, char **argv, const std::string &language, StartMeter *s
     // Whole scale factors only: the picture area and the button faces stay sharp.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    // Named first: the remembered window scale is read from the application's settings.
+    QApplication::setApplicationName(QStringLiteral("Tracelet"));
+    applyWindowScale(zoomWindow);
     QApplication app(argc, argv);
     if (startMeter)
         startMeter->watch(app);
-    QApplication::setApplicationName(QStringLiteral("Tracelet"));
     QGuiApplication::setDesktopFileName(QStringLiteral("tracelet"));
     platformSetupApplication(language);
     registerTraceletResources();
@@ -86,6 +90,12 @@ int main(int argc, char **argv)
     // asks for its own when it exports an animation, so the file shows what the window shows.
     if (languageAsked && !args.empty() && args[0] == "render")
         args.insert(args.end(), { "--lang", language });
+    bool badZoom = false;
+    const std::optional<int> zoomWindow = takeZoomWindow(args, badZoom);
+    if (badZoom) {
+        std::cerr << "tracelet: --zoom-window takes 1, 1.5, 2 or 3\n";
+        return 2;
+    }
     const bool measureStart = args.size() == 1 && args[0] == "--measure-start";
     if (measureStart)
         args.clear();
@@ -101,5 +111,5 @@ int main(int argc, char **argv)
         return 1;
     }
     return openWindow(argc, argv, language, measureStart ? &startMeter : nullptr,
-        openSetup ? args[0] : std::string());
+        openSetup ? args[0] : std::string(), zoomWindow);
 }

@@ -155,6 +155,22 @@ std::string formatFixed(double value, int decimals)
     return text;
 }
 
+void appendReadout(std::string &out, double value, int decimals)
+{
+    const std::size_t start = out.size();
+    appendFixed(out, value, decimals);
+    const std::string_view text = std::string_view(out).substr(start);
+    if (text.starts_with('-') && text.find_first_not_of("-0.") == std::string_view::npos)
+        out.erase(start, 1);
+}
+
+std::string formatReadout(double value, int decimals)
+{
+    std::string text;
+    appendReadout(text, value, decimals);
+    return text;
+}
+
 void appendInt(std::string &out, int value)
 {
     std::array<char, 16> buffer;

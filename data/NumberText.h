@@ -18,6 +18,10 @@ int parseInt(std::string_view text);
 // "%.<decimals>f", always with a point.
 std::string formatFixed(double value, int decimals);
 void appendFixed(std::string &out, double value, int decimals);
+// A read-out for people: as appendFixed, but a value that rounds to zero shows no minus sign
+// ("0.0", never "-0.0"). Files keep appendFixed's text.
+void appendReadout(std::string &out, double value, int decimals);
+std::string formatReadout(double value, int decimals);
 
 // "%d".
 std::string formatInt(int value);

@@ -2,7 +2,27 @@
 
 #include "data/TextLineReader.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <optional>
+#include <utility>
+
+namespace {
+
+// "NAME=value", the name of capitals, digits and underscores.
+std::optional<SetupTag> tagOf(std::string_view line)
+{
+    const std::size_t equals = line.find('=');
+    if (equals == 0 || equals == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view name = line.substr(0, equals);
+    if (!std::ranges::all_of(name,
+            [](char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'; }))
+        return std::nullopt;
+    return SetupTag { std::string(name), std::string(line.substr(equals + 1)) };
+}
+
+} // namespace
 
 SetupFileLines readSetupFile(const std::string &path, std::string_view magic, int valueLineCount)
 {
@@ -23,16 +43,28 @@ SetupFileLines readSetupFile(const std::string &path, std::string_view magic, in
         result.values.emplace_back(withoutLineFeed(*line));
     }
     result.complete = true;
+    while (const auto line = reader.readLine())
+        if (auto tag = tagOf(withoutLineFeed(*line)))
+            result.tags.push_back(std::move(*tag));
     return result;
 }
 
-std::string setupFileText(std::string_view magic, const std::vector<std::string> &values)
+std::string setupFileText(std::string_view magic, const std::vector<std::string> &values,
+    const std::vector<SetupTag> &tags)
 {
     std::string text;
     text.append(magic).append("\r\n");
     for (const std::string &value : values)
         text.append(value).append("\r\n");
+    for (const SetupTag &tag : tags)
+        text.append(tag.name).append("=").append(tag.value).append("\r\n");
     return text;
+}
+
+const std::string *findSetupTag(const std::vector<SetupTag> &tags, std::string_view name)
+{
+    const auto it = std::ranges::find(tags, name, &SetupTag::name);
+    return it == tags.end() ? nullptr : &it->value;
 }
 
 std::string resolveAgainstSetupFolder(const std::string &setupFile, std::string_view path)

@@ -3,7 +3,10 @@
 #include "data/Translate.h"
 #include "mainwnd/CAboutDlg.h"
 #include "mainwnd/ExportCommands.h"
+#include "mainwnd/PresenterKeys.h"
+#include "mainwnd/WindowScale.h"
 #include "platform/CanvasWidget.h"
+#include "platform/FullScreenPicture.h"
 #include "platform/Resources.h"
 #include "res/ControlIds.h"
 #include "res/DialogTemplates.h"
@@ -35,7 +38,6 @@ ON_BN_CLICKED(IDC_PLAY_PAUSE, OnPlayPause)
 ON_WM_MOUSEMOVE()
 ON_WM_LBUTTONDOWN()
 ON_WM_RBUTTONDOWN()
-ON_WM_KEYDOWN()
 ON_BN_CLICKED(IDC_SCROLL_DOWN, OnScrollDown)
 ON_BN_CLICKED(IDC_SCROLL_UP, OnScrollUp)
 ON_BN_CLICKED(IDC_SCROLL_RIGHT, OnScrollRight)
@@ -84,6 +86,7 @@ BOOL CMainDlg::OnInitDialog()
         systemMenu->AppendMenu(
             MF_STRING, IDM_EXPORT_ANIMATION, tx("MainWindow", "アニメーションを書き出す..."));
         WindowTools::appendTeachingItems(*systemMenu);
+        addWindowScaleMenu(*systemMenu);
     }
     // The icon (WM_SETICON) was set on the window when its widgets were built.
 
@@ -117,15 +120,19 @@ void CMainDlg::addToolTips()
 {
     m_toolTip.Create(this, 0);
     std::vector<std::pair<int, std::string>> tools {
-        { IDC_PLAY_PAUSE, tx("MainWindow", "再生/一時停止") },
+        { IDC_PLAY_PAUSE,
+            tx("MainWindow", "再生/一時停止") + "\n"
+                + tx("MainWindow",
+                    "Space・PageDown: 再生/一時停止　Home: 最初から\n"
+                    "→ ←: 一時停止中に1点ずつ進む/戻る") },
         { IDC_TEACH_CORRECTION,
             tx("MainWindow", "教示中のﾎﾟｲﾝﾄ修正") + "\n"
                 + tx("MainWindow",
                     "Ctrl+クリック: 近い区間に挿入　右クリック: その点を削除\n"
                     "Delete: 選んだ点を削除　Ctrl+Z: 元に戻す　Ctrl+Y: やり直し\n"
                     "F2: 座標を入力") },
-        { IDC_ZOOM_IN, tx("MainWindow", "ｽﾞｰﾑｲﾝ") },
-        { IDC_ZOOM_OUT, tx("MainWindow", "ｽﾞｰﾑｱｳﾄ") },
+        { IDC_ZOOM_IN, tx("MainWindow", "ｽﾞｰﾑｲﾝ") + " (+)" },
+        { IDC_ZOOM_OUT, tx("MainWindow", "ｽﾞｰﾑｱｳﾄ") + " (-)" },
         { IDC_SCROLL_UP, tx("MainWindow", "上ｽｸﾛｰﾙ") },
         { IDC_SCROLL_RIGHT, tx("MainWindow", "右ｽｸﾛｰﾙ") },
         { IDC_SCROLL_LEFT, tx("MainWindow", "左ｽｸﾛｰﾙ") },
@@ -146,6 +153,8 @@ bool CMainDlg::OnMessage(const MSG &msg)
         || msg.message == WM_QUERYDRAGICON || msg.message == WM_KILLFOCUS || msg.message == WM_HELP;
     if (!m_initialised && !harmless)
         return msg.message == WM_COMMAND && msg.id != IDOK && msg.id != IDCANCEL;
+    if (msg.message == WM_KEYDOWN)
+        return keyDown(msg.id, msg.flags);
     if (msg.message == WM_COMMAND && msg.code == BN_CLICKED)
         for (Slot &slot : m_diagrams)
             if (slot.descriptor.runButton.controlId == msg.id) {
@@ -234,8 +243,11 @@ void CMainDlg::OnSysCommand(UINT id, long)
             OnExportAnimation();
         break;
     default:
-        if (m_initialised)
+        if (m_initialised) {
             m_tools.teachingCommand(id & 0xFFF0);
+            if (CMenu *menu = GetSystemMenu(FALSE))
+                windowScaleCommand(*menu, id & 0xFFF0);
+        }
         break;
     }
 }
@@ -293,10 +305,17 @@ void CMainDlg::OnRButtonDown(UINT, POINT point)
     Default();
 }
 
-void CMainDlg::OnKeyDown(UINT key, UINT flags)
+// F11, the presenter's keys (without Ctrl), then the teaching keys; false leaves the key to the
+// control with the focus or to the dialog (Esc closes, F1 helps).
+bool CMainDlg::keyDown(int key, UINT flags)
 {
-    if (!m_tools.keyDown(key, flags))
-        Default();
+    if (key == VK_F11 && flags == 0) {
+        toggleFullScreenPicture(qobject_cast<CanvasWidget *>(controlWidget(IDC_CANVAS)));
+        return true;
+    }
+    if (!(flags & MK_CONTROL) && presenterKey(key, runningDiagram(), m_playback, m_tools))
+        return true;
+    return m_tools.keyDown(key, flags);
 }
 
 void CMainDlg::OnZoomIn() { m_tools.zoom(-1); }

@@ -57,7 +57,7 @@ public:
     void OnMouseMove(UINT flags, POINT point);
     void OnLButtonDown(UINT flags, POINT point);
     void OnRButtonDown(UINT flags, POINT point);
-    void OnKeyDown(UINT key, UINT flags);
+    bool keyDown(int key, UINT flags);
     void OnScrollDown();
     void OnScrollUp();
     void OnScrollRight();

@@ -31,6 +31,7 @@ void Playback::loadRun(int lastIndex, int periodMs, ClockAtRest rest)
         return;
     m_periodMs = periodMs;
     m_index = 0;
+    m_shown = -1;
     m_held = m_atEnd = false;
 }
 
@@ -41,6 +42,7 @@ void Playback::endRun()
     stopClock();
     m_diagram = nullptr;
     m_index = m_lastIndex = 0;
+    m_shown = -1;
     m_ready = m_held = m_atEnd = false;
 }
 
@@ -87,7 +89,10 @@ void Playback::tick()
 {
     if (!m_diagram)
         return;
+    const int drawn = m_index;
     const TickOutcome outcome = m_diagram->tick();
+    if (outcome != TickOutcome::Hold)
+        m_shown = drawn;
     m_index = indexAfter(outcome);
     if (outcome != TickOutcome::End)
         return;
@@ -98,6 +103,52 @@ void Playback::tick()
     showPlaying(false);
     stopClock();
     m_held = false;
+}
+
+void Playback::restart(Diagram *diagram)
+{
+    if (!m_ready || !diagram)
+        return;
+    if (m_playing) {
+        showPlaying(false);
+        diagram->pause();
+    }
+    stopClock();
+    m_held = m_atEnd = false;
+    m_index = 0;
+    m_shown = -1;
+    if (!diagram->prepareToPlay())
+        return;
+    showPlaying(true);
+    m_diagram = diagram;
+    startClock();
+    diagram->play(true);
+}
+
+void Playback::step(Diagram *diagram, int steps)
+{
+    // Only a run that was played and now stands paused (its clock stopped, or held).
+    if (!m_ready || !diagram || diagram != m_diagram || m_playing || steps == 0)
+        return;
+    if (steps > 0) {
+        if (m_held)
+            m_index = std::min(m_index + 1, m_lastIndex);
+        tick();
+        return;
+    }
+    const int target = m_shown - 1;
+    if (target < 0)
+        return;
+    m_index = 0;
+    diagram->play(true);
+    for (int i = 0; i <= target; ++i) {
+        m_index = i;
+        m_unseen = i < target;
+        diagram->tick();
+    }
+    m_unseen = false;
+    m_shown = target;
+    m_index = m_held ? target : target + 1;
 }
 
 void Playback::showPlaying(bool playing)

@@ -54,6 +54,11 @@ public:
     void pressPlay(Diagram *diagram);
     // One tick of the clock, as the clock delivers it.
     void tick();
+    // Plays the run of that diagram again from its first point.
+    void restart(Diagram *diagram);
+    // While the run is paused: shows the next point (steps > 0) or the one before (steps < 0);
+    // a step back draws the run again up to that point, the points before it unseen.
+    void step(Diagram *diagram, int steps);
 
 private:
     void showPlaying(bool playing);
@@ -66,6 +71,7 @@ private:
     int m_periodMs = 350;
     int m_index = 0;
     int m_lastIndex = 0;
+    int m_shown = -1; // the point the last tick drew; -1 before the first
     ClockAtRest m_rest = ClockAtRest::Stops;
     bool m_ready = false;
     bool m_playing = false;

@@ -21,6 +21,13 @@ BOOL CMenu::AppendMenu(UINT flags, UINT id, const std::string &text)
     return TRUE;
 }
 
+void CMenu::CheckMenuItem(UINT id, UINT check)
+{
+    for (Item &item : m_items)
+        if (item.id == id)
+            item.flags = (item.flags & ~UINT { MF_CHECKED }) | (check & MF_CHECKED);
+}
+
 void DDX_Control(CDataExchange *dx, int id, CWnd &control)
 {
     if (dx && dx->dialog())
@@ -144,12 +151,14 @@ void CDialog::showSystemMenu(QPoint globalPos)
             continue;
         }
         const UINT id = item.id;
-        menu.addAction(QString::fromStdString(item.text), [this, id] {
+        QAction *action = menu.addAction(QString::fromStdString(item.text), [this, id] {
             MSG msg;
             msg.message = WM_SYSCOMMAND;
             msg.id = static_cast<int>(id);
             OnMessage(msg);
         });
+        action->setCheckable((item.flags & MF_CHECKED) != 0);
+        action->setChecked((item.flags & MF_CHECKED) != 0);
     }
     menu.exec(globalPos);
 }
@@ -311,6 +320,7 @@ void CDialog::buildWidgets()
             m_controls[c.id] = w;
 
         connectControl(w, c.id, dialog);
+        dialog->routeKeysFrom(w);
     }
     // Group boxes frame the controls inside them and must not cover them.
     for (QWidget *g : groups)

@@ -32,6 +32,8 @@ public:
         std::string text;
     };
     BOOL AppendMenu(UINT flags, UINT id = 0, const std::string &text = {});
+    // Sets or clears the item's check mark (MF_CHECKED or MF_UNCHECKED).
+    void CheckMenuItem(UINT id, UINT check);
     const std::vector<Item> &items() const { return m_items; }
 
 private:
@@ -145,10 +147,6 @@ protected:                                                                      
 #define ON_WM_RBUTTONDOWN()                                                                        \
     MessageMapEntry { WM_RBUTTONDOWN, 0, 0, [](CDialog &d, const MSG &m) {                         \
                          static_cast<ThisClass &>(d).OnRButtonDown(m.flags, m.pt);                 \
-                     } },
-#define ON_WM_KEYDOWN()                                                                            \
-    MessageMapEntry { WM_KEYDOWN, 0, 0, [](CDialog &d, const MSG &m) {                             \
-                         static_cast<ThisClass &>(d).OnKeyDown(static_cast<UINT>(m.id), m.flags);  \
                      } },
 #define ON_WM_SYSCOMMAND()                                                                         \
     MessageMapEntry { WM_SYSCOMMAND, 0, 0, [](CDialog &d, const MSG &m) {                          \

@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <utility>
 
 DialogWidget::DialogWidget(DialogInput input, QWidget *parent)
     : QDialog(parent)
@@ -18,6 +19,116 @@ void DialogWidget::routeMouseFrom(QWidget *w)
 {
     w->setMouseTracking(true);
     w->installEventFilter(this);
+}
+
+namespace {
+
+// Passes the key presses of the controls it watches to the dialog's key handler.
+class KeyRouter : public QObject
+{
+public:
+    KeyRouter(QObject *parent, std::function<bool(QKeyEvent *)> take)
+        : QObject(parent)
+        , m_take(std::move(take))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && m_take(static_cast<QKeyEvent *>(event)))
+            return true;
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<bool(QKeyEvent *)> m_take;
+};
+
+// Keys the window takes before the control with the focus would use them: playing, stepping,
+// zooming and the full-screen picture work wherever the focus is.
+bool takenBeforeControls(const QKeyEvent &event)
+{
+    if (event.modifiers() & Qt::ControlModifier)
+        return false;
+    switch (event.key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Space:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Plus:
+    case Qt::Key_Minus:
+    case Qt::Key_F11:
+        return true;
+    default:
+        return false;
+    }
+}
+
+UINT modifierFlags(Qt::KeyboardModifiers modifiers)
+{
+    UINT flags = 0;
+    if (modifiers & Qt::ControlModifier)
+        flags |= MK_CONTROL;
+    if (modifiers & Qt::ShiftModifier)
+        flags |= MK_SHIFT;
+    return flags;
+}
+
+// The virtual key of a key press; 0 for keys no handler names, and for any with Alt or Meta.
+int virtualKey(const QKeyEvent &event)
+{
+    if (event.modifiers() & (Qt::AltModifier | Qt::MetaModifier))
+        return 0;
+    const int key = event.key();
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return key; // the same codes as the virtual keys
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
+        return VK_F1 + (key - Qt::Key_F1);
+    switch (key) {
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
+    case Qt::Key_Space:
+        return VK_SPACE;
+    case Qt::Key_PageUp:
+        return VK_PRIOR;
+    case Qt::Key_PageDown:
+        return VK_NEXT;
+    case Qt::Key_Home:
+        return VK_HOME;
+    case Qt::Key_Left:
+        return VK_LEFT;
+    case Qt::Key_Right:
+        return VK_RIGHT;
+    case Qt::Key_Delete:
+        return VK_DELETE;
+    case Qt::Key_Plus:
+        return VK_ADD;
+    case Qt::Key_Minus:
+        return VK_SUBTRACT;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+void DialogWidget::routeKeysFrom(QWidget *w)
+{
+    if (!m_keyRouter)
+        m_keyRouter = new KeyRouter(this,
+            [this](QKeyEvent *event) { return takenBeforeControls(*event) && takeKey(event); });
+    w->installEventFilter(m_keyRouter);
+}
+
+bool DialogWidget::takeKey(QKeyEvent *event)
+{
+    const int key = virtualKey(*event);
+    return m_input && m_input->onKey && key != 0
+        && m_input->onKey(key, modifierFlags(event->modifiers()));
 }
 
 void DialogWidget::reject()
@@ -35,30 +146,6 @@ void DialogWidget::accept()
     else
         QDialog::accept();
 }
-
-namespace {
-
-UINT modifierFlags(Qt::KeyboardModifiers modifiers)
-{
-    UINT flags = 0;
-    if (modifiers & Qt::ControlModifier)
-        flags |= MK_CONTROL;
-    if (modifiers & Qt::ShiftModifier)
-        flags |= MK_SHIFT;
-    return flags;
-}
-
-// The virtual key of a Qt key, 0 for keys no handler names.
-int virtualKey(int key)
-{
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        return key; // the same codes as the virtual keys
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
-        return VK_F1 + (key - Qt::Key_F1);
-    return key == Qt::Key_Delete ? VK_DELETE : 0;
-}
-
-} // namespace
 
 bool DialogWidget::eventFilter(QObject *watched, QEvent *event)
 {
@@ -90,11 +177,10 @@ bool DialogWidget::eventFilter(QObject *watched, QEvent *event)
 
 void DialogWidget::keyPressEvent(QKeyEvent *event)
 {
+    if (takeKey(event))
+        return;
     if (m_input && event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier
         && m_input->onHelp())
-        return;
-    if (const int key = virtualKey(event->key()); m_input && m_input->onKey && key != 0
-        && m_input->onKey(key, modifierFlags(event->modifiers())))
         return;
     QDialog::keyPressEvent(event);
 }

@@ -15,7 +15,9 @@ struct DialogInput
     std::function<void(UINT message, QPoint clientPos, UINT flags)> onMouse;
     std::function<bool()> onHelp; // F1; false when nothing took it
     std::function<void(QPoint globalPos)> onContextMenu;
-    std::function<bool(int virtualKey, UINT flags)> onKey; // a key no control took; false: not used
+    // A key pressed in the dialog, as a virtual key with MK_CONTROL and MK_SHIFT; true when the
+    // dialog took it, so that the control with the focus does not see it too.
+    std::function<bool(int virtualKey, UINT flags)> onKey;
 };
 
 class DialogWidget : public QDialog
@@ -27,6 +29,8 @@ public:
     void detach() { m_input.reset(); }
     // Mouse input over this widget (a passive control or the dialog itself) reaches the dialog.
     void routeMouseFrom(QWidget *w);
+    // Keys pressed while this control has the focus reach the dialog first.
+    void routeKeysFrom(QWidget *w);
 
     void reject() override;
     void accept() override;
@@ -37,5 +41,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    bool takeKey(QKeyEvent *event);
+
     std::optional<DialogInput> m_input;
+    QObject *m_keyRouter = nullptr;
 };

@@ -41,6 +41,7 @@ enum : UINT {
     WM_KILLFOCUS = 0x0008,
     WM_QUERYDRAGICON = 0x0037,
     WM_HELP = 0x0053,
+    WM_KEYDOWN = 0x0100, // MSG::id holds the virtual key
     WM_COMMAND = 0x0111,
     WM_SYSCOMMAND = 0x0112,
     WM_TIMER = 0x0113,
@@ -49,7 +50,6 @@ enum : UINT {
     WM_LBUTTONDOWN = 0x0201,
     WM_LBUTTONUP = 0x0202,
     WM_RBUTTONDOWN = 0x0204,
-    WM_KEYDOWN = 0x0100,
 };
 
 // Mouse and key flags: the buttons held and the modifier keys down with a message.
@@ -61,9 +61,19 @@ enum : UINT {
 
 // Virtual keys a key message can carry; letters and digits are their upper-case ASCII codes.
 enum : int {
+    VK_ESCAPE = 0x1B,
+    VK_SPACE = 0x20,
+    VK_PRIOR = 0x21, // Page Up
+    VK_NEXT = 0x22, // Page Down
+    VK_HOME = 0x24,
+    VK_LEFT = 0x25,
+    VK_RIGHT = 0x27,
     VK_DELETE = 0x2E,
+    VK_ADD = 0x6B,
+    VK_SUBTRACT = 0x6D,
     VK_F1 = 0x70,
     VK_F2 = 0x71,
+    VK_F11 = 0x7A,
 };
 
 // Notification codes, combined with WM_COMMAND or WM_NOTIFY and a control id in a map entry.
@@ -99,4 +109,6 @@ enum : UINT {
 enum : UINT {
     MF_STRING = 0x0000,
     MF_SEPARATOR = 0x0800,
+    MF_UNCHECKED = 0x0000,
+    MF_CHECKED = 0x0008,
 };

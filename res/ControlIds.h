@@ -45,6 +45,8 @@ enum ControlId : int {
     IDC_CORR_X_BOTTOM = 1043,
     IDC_CORR_Y_TOP = 1044,
     IDC_CORR_Y_BOTTOM = 1045,
+    IDC_CORR_FIT_FRAME = 1046,
+    IDC_CORR_AXIS_TITLES = 1047,
 
     // Path setup.
     IDC_PATH_BROWSE_BACKGROUND = 1000,

@@ -38,3 +38,5 @@ inline constexpr unsigned IDM_TYPE_POINT = 0x0040;
 inline constexpr unsigned IDM_SAVE_POINTS = 0x0050;
 inline constexpr unsigned IDM_OPEN_POINTS = 0x0060;
 inline constexpr unsigned IDM_WRITE_ROUTE = 0x0070;
+// The window scales, one command each from here on, 0x10 apart.
+inline constexpr unsigned IDM_WINDOW_SCALE_FIRST = 0x0100;

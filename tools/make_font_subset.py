@@ -27,6 +27,12 @@ INK_METRICS, ENCODINGS, SWIDTHS, GLYPH_NAMES, BDF_ACCELERATORS = 16, 32, 64, 128
 COMPRESSED_METRICS = 0x100
 NO_GLYPH = 0xFFFF
 
+# Glyphs redrawn: the 10-pixel strike's full stop is a small cross, which reads as a plus sign
+# between digits ("165+0"); a square dot on the baseline reads as a decimal point.
+REDRAWN_GLYPHS = {
+    "b10": {ord("."): ["", "", "", "", "", "", "..##.", "..##.", "", ""]},
+}
+
 SOURCE_SUFFIXES = (".cpp", ".h")
 ESCAPES = {"n": "\n", "t": "\t", "r": "\r", "0": "\0", "\\": "\\", '"': '"', "'": "'"}
 
@@ -168,8 +174,18 @@ def bitmap_size(metric, pad):
     return row * (ascent + descent)
 
 
-def subset_pcf(data, codes):
-    """The PCF font data with only the glyphs of these code points (and its default glyph)."""
+def redrawn_rows(rows, pad):
+    """A glyph's bitmap from rows of '#' and '.', MSB first, each row padded to pad bytes."""
+    out = b""
+    for row in rows:
+        bits = sum(0x80 >> i for i, c in enumerate(row) if c == "#")
+        out += bytes([bits]) + b"\0" * (pad - 1)
+    return out
+
+
+def subset_pcf(data, codes, redrawn=None):
+    """The PCF font data with only the glyphs of these code points (and its default glyph); the
+    glyphs of redrawn (code point: rows) get those rows instead."""
     tables = read_tables(data)
     encodings = Table(data, tables[ENCODINGS][2])
     first2, last2, first1, last1, default = encodings.read("H", 5)
@@ -206,10 +222,16 @@ def subset_pcf(data, codes):
     pad = 1 << (bitmaps.format & 3)
     start = bitmaps.at
     rows, new_offsets = b"", []
-    for g in old:
+    redrawn = redrawn or {}
+    if redrawn and (bitmaps.format & 0xC) != 0xC:
+        raise ValueError("redrawn glyphs need MSB-first bits and bytes")
+    for code, g in kept:
         new_offsets.append(len(rows))
         length = bitmap_size(metrics[g], pad)
-        rows += data[start + offsets[g] : start + offsets[g] + length]
+        if code in redrawn and len(redrawn[code]) * pad == length:
+            rows += redrawn_rows(redrawn[code], pad)
+        else:
+            rows += data[start + offsets[g] : start + offsets[g] + length]
     del sizes
     new_sizes = [sum(bitmap_size(metrics[g], 1 << p) for g in old) for p in range(4)]
     o = bitmaps.order
@@ -303,7 +325,7 @@ def main():
         name = os.path.basename(path).split(".")[0]
         opener = gzip.open if path.endswith(".gz") else open
         with opener(path, "rb") as f:
-            strikes.append((name, subset_pcf(f.read(), codes)))
+            strikes.append((name, subset_pcf(f.read(), codes, REDRAWN_GLYPHS.get(name))))
     notice = ""
     if args.notice and os.path.exists(args.notice):
         with open(args.notice, encoding="utf-8") as f:

@@ -447,6 +447,14 @@
         <translation>Position of the teaching point (units of the X and Y boxes)</translation>
     </message>
     <message>
+        <source>データに合わせた枠とする。</source>
+        <translation>Frame fitted to the data</translation>
+    </message>
+    <message>
+        <source>見出しを軸の名前とする。</source>
+        <translation>Headings name the axes</translation>
+    </message>
+    <message>
         <source>経路ファイルの見出しを UTF-8 で書く</source>
         <translation>Write the route file heading in UTF-8</translation>
     </message>
@@ -578,6 +586,20 @@ F2: type coordinates</translation>
     <message>
         <source>経路ファイルを書き出す（再生しない）</source>
         <translation>Write Route File (Without Playing)</translation>
+    </message>
+    <message>
+        <source>Space・PageDown: 再生/一時停止&#x3000;Home: 最初から
+→ ←: 一時停止中に1点ずつ進む/戻る</source>
+        <translation>Space, Page Down: play/pause   Home: from the start
+→ ←: one point on/back while paused</translation>
+    </message>
+    <message>
+        <source>表示倍率 %1倍</source>
+        <translation>Window scale %1×</translation>
+    </message>
+    <message>
+        <source>次回の起動から、この倍率で表示します。</source>
+        <translation>The window shows at this scale from its next start.</translation>
     </message>
     <message>
         <source>教示中ではありません。経路図を「教示ポイントデータとする」で実行してください。</source>

@@ -3,6 +3,7 @@
 #include "app/cli/CommandLine.h"
 #include "correlation/core/CorrFrame.h"
 #include "correlation/core/CorrStatistics.h"
+#include "correlation/core/FitFrame.h"
 #include "data/CsvDialect.h"
 #include "data/CsvReader.h"
 #include "data/DataReadReport.h"
@@ -25,6 +26,7 @@ struct StatsOptions
     int yColumn = 2;
     int startRow = 1;
     std::optional<std::array<double, 4>> frame;
+    bool fitFrame = false;
 };
 
 std::optional<std::array<double, 4>> parseFrame(std::string_view text)
@@ -69,7 +71,12 @@ std::optional<StatsOptions> parseStatsOptions(const CommandArguments &parsed, st
         error = "columns and the start row are whole numbers from 1 to 10000";
         return std::nullopt;
     }
+    options.fitFrame = parsed.flag("--fit-frame");
     if (const auto frame = parsed.value("--frame")) {
+        if (options.fitFrame) {
+            error = "--frame and --fit-frame exclude each other";
+            return std::nullopt;
+        }
         options.frame = parseFrame(*frame);
         if (!options.frame) {
             error = "--frame takes four numbers: XTOP,XBOTTOM,YTOP,YBOTTOM";
@@ -89,7 +96,7 @@ std::pair<std::string, std::string> skippedJson(const DataReadReport::SkippedLin
 }
 
 void printStats(std::ostream &out, const DataSeries &points, const CorrFrame &frame,
-    const CorrStatistics &stats, const DataReadReport &report, const std::array<int, 4> &widened,
+    const CorrStatistics &stats, const DataReadReport &report, const std::array<double, 4> &widened,
     bool hasLine, bool hasCoefficient)
 {
     const auto [emptyLines, emptyFirst] = skippedJson(report.skipped[DataReadReport::EmptyLine]);
@@ -99,14 +106,14 @@ void printStats(std::ostream &out, const DataSeries &points, const CorrFrame &fr
     const std::pair<const char *, std::string> fields[] = {
         { "rowCount", formatInt(report.rowsRead) },
         { "lastIndex", formatInt(points.lastIndex) },
-        { "widenedXMax", formatInt(widened[0]) },
-        { "widenedXMin", formatInt(widened[1]) },
-        { "widenedYMax", formatInt(widened[2]) },
-        { "widenedYMin", formatInt(widened[3]) },
-        { "frameXMax", formatInt(frame.xMax) },
-        { "frameXMin", formatInt(frame.xMin) },
-        { "frameYMax", formatInt(frame.yMax) },
-        { "frameYMin", formatInt(frame.yMin) },
+        { "widenedXMax", frameEdgeText(widened[0]) },
+        { "widenedXMin", frameEdgeText(widened[1]) },
+        { "widenedYMax", frameEdgeText(widened[2]) },
+        { "widenedYMin", frameEdgeText(widened[3]) },
+        { "frameXMax", frameEdgeText(frame.xMax) },
+        { "frameXMin", frameEdgeText(frame.xMin) },
+        { "frameYMax", frameEdgeText(frame.yMax) },
+        { "frameYMin", frameEdgeText(frame.yMin) },
         { "corrScaleX", jsonNumber(frame.scaleX) },
         { "corrScaleY", jsonNumber(frame.scaleY) },
         { "frameCentreX", jsonNumber(frame.centreX) },
@@ -141,7 +148,7 @@ void printStats(std::ostream &out, const DataSeries &points, const CorrFrame &fr
 void printStatsUsage(std::ostream &stream)
 {
     stream << "Usage: tracelet stats DATA.csv [--x COL] [--y COL] [--start ROW]\n"
-              "                      [--frame XTOP,XBOTTOM,YTOP,YBOTTOM]\n"
+              "                      [--frame XTOP,XBOTTOM,YTOP,YBOTTOM | --fit-frame]\n"
               "\n"
               "Reads X and Y from a CSV data file as the correlation diagram does, and prints the\n"
               "frame and the statistics over all rows read as one JSON object.\n"
@@ -151,13 +158,15 @@ void printStatsUsage(std::ostream &stream)
               "  --start ROW    line of the first data row, 1 to 10000 (default 1)\n"
               "  --frame XTOP,XBOTTOM,YTOP,YBOTTOM\n"
               "                 fixed frame values instead of the automatic scale\n"
+              "  --fit-frame    a frame that fits the data, with round edges\n"
               "  -h, --help     show this help\n";
 }
 
 int runStatsCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
 {
     std::string error;
-    const auto parsed = parseArguments(args, { { "--x", "--y", "--start", "--frame" }, {} }, error);
+    const auto parsed = parseArguments(
+        args, { { "--x", "--y", "--start", "--frame" }, { "--fit-frame" } }, error);
     if (parsed && parsed->help) {
         printStatsUsage(out);
         return kExitOk;
@@ -203,8 +212,11 @@ int runStatsCommand(const std::vector<std::string> &args, std::ostream &out, std
     }
     CorrFrame frame;
     widenFrameToData(frame, *points);
-    const std::array<int, 4> widened { frame.xMax, frame.xMin, frame.yMax, frame.yMin };
-    computeFrame(frame, setup);
+    const std::array<double, 4> widened { frame.xMax, frame.xMin, frame.yMax, frame.yMin };
+    if (options->fitFrame)
+        fitFrameToData(frame, *points);
+    else
+        computeFrame(frame, setup);
     CorrStatistics stats;
     const auto [hasLine, hasCoefficient] = computeStatistics(stats, *points, points->lastIndex);
     printStats(out, *points, frame, stats, report, widened, hasLine, hasCoefficient);

@@ -5,33 +5,33 @@
 #include "data/TruncToInt.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
 #include <cstdint>
-#include <cstdlib>
 
 namespace {
 
 struct AxisFrame
 {
-    int &max;
-    int &min;
+    double &max;
+    double &min;
     double &scale;
     double &centre;
     int &offset;
 };
 
-double scaleFor(std::int64_t range)
-{
-    return range == 0 ? 1.0 : kFramePixels / static_cast<double>(range);
-}
+double scaleFor(double range) { return range == 0 ? 1.0 : kFramePixels / range; }
 
-// Symmetric about 0 with the larger magnitude; also when both bounds lie on one side of 0.
+// Symmetric about 0 with the larger magnitude; also when both bounds lie on one side of 0. The
+// widened bounds are whole numbers.
 void computeAutomaticAxis(AxisFrame axis)
 {
-    const std::int64_t magnitude = std::min<std::int64_t>(
-        std::max(std::llabs(axis.min), std::llabs(axis.max)), std::int64_t { INT32_MAX });
-    axis.max = static_cast<int>(magnitude);
-    axis.min = static_cast<int>(-magnitude);
-    axis.scale = scaleFor(std::int64_t { axis.max } - axis.min);
+    const double magnitude
+        = std::min(std::max(std::fabs(axis.min), std::fabs(axis.max)), double { INT32_MAX });
+    axis.max = magnitude;
+    axis.min = -magnitude;
+    axis.scale = scaleFor(axis.max - axis.min);
     axis.centre = 0.0;
     axis.offset = 0;
 }
@@ -40,9 +40,9 @@ void computeManualAxis(AxisFrame axis, double top, double bottom)
 {
     axis.max = truncToInt(top);
     axis.min = truncToInt(bottom);
-    const std::int64_t range = std::int64_t { axis.max } - axis.min;
+    const double range = axis.max - axis.min;
     axis.scale = scaleFor(range);
-    axis.centre = axis.max - static_cast<double>(range) * 0.5;
+    axis.centre = axis.max - range * 0.5;
     axis.offset = truncToInt(axis.centre * axis.scale);
 }
 
@@ -65,6 +65,8 @@ void computeFrame(CorrFrame &frame, const CorrSetupValues &setup)
 {
     AxisFrame x { frame.xMax, frame.xMin, frame.scaleX, frame.centreX, frame.offsetX };
     AxisFrame y { frame.yMax, frame.yMin, frame.scaleY, frame.centreY, frame.offsetY };
+    frame.originX = frame.originY = 0.0;
+    frame.centreDecimals = 1;
     if (setup.autoScale) {
         computeAutomaticAxis(x);
         computeAutomaticAxis(y);
@@ -80,12 +82,22 @@ int limitedPixel(double pixel) { return std::clamp(truncToInt(pixel), -kPixelLim
 
 int toPixelX(const CorrFrame &frame, double x)
 {
-    return limitedPixel(
-        x * frame.scaleX + (kFrameCentrePixelX - static_cast<double>(frame.offsetX)));
+    return limitedPixel((x - frame.originX) * frame.scaleX
+        + (kFrameCentrePixelX - static_cast<double>(frame.offsetX)));
 }
 
 int toPixelY(const CorrFrame &frame, double y)
 {
-    return limitedPixel(
-        (frame.offsetY + static_cast<double>(kFrameCentrePixelY)) - y * frame.scaleY);
+    return limitedPixel((frame.offsetY + static_cast<double>(kFrameCentrePixelY))
+        - (y - frame.originY) * frame.scaleY);
+}
+
+std::string frameEdgeText(double edge)
+{
+    // Below 2^53 every whole double is exact: print its digits rather than an exponent.
+    if (std::trunc(edge) == edge && std::fabs(edge) < 9007199254740992.0)
+        return std::to_string(static_cast<long long>(edge));
+    std::array<char, 32> buffer;
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), edge);
+    return std::string(buffer.data(), result.ptr);
 }

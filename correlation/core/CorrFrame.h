@@ -3,14 +3,20 @@
 #include "correlation/core/CorrSetupFile.h"
 #include "data/DataSeries.h"
 
+#include <string>
+
 // Where the data lands in the square frame: its bounds in data units, and how a value becomes a
-// canvas pixel.
+// canvas pixel. The automatic and manual frames have whole-number bounds and map from 0 with a
+// whole-pixel offset; a frame fitted to the data maps from its centre (origin), so that values
+// far from 0 keep their precision.
 struct CorrFrame
 {
-    int xMin = 0, xMax = 0, yMin = 0, yMax = 0;
+    double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
     double centreX = 0.0, centreY = 0.0;
     double scaleX = 0.0, scaleY = 0.0;
     int offsetX = 0, offsetY = 0;
+    double originX = 0.0, originY = 0.0;
+    int centreDecimals = 1; // of the centre label
 };
 
 // Pixel of the frame's data centre on the canvas, and the pixels one frame width of data spans.
@@ -29,6 +35,10 @@ void computeFrame(CorrFrame &frame, const CorrSetupValues &setup);
 // Pixels saturate at ±kPixelLimit: far outside any surface, where drawing draws nothing, and far
 // enough inside the int range that the small offsets a marker adds never overflow.
 inline constexpr int kPixelLimit = 1 << 30;
+
+// A frame edge as its label shows it: whole numbers as integers, others as the shortest decimal
+// text that reads back as the same value.
+std::string frameEdgeText(double edge);
 
 // Canvas pixel of a data value.
 int toPixelX(const CorrFrame &frame, double x);

@@ -69,9 +69,12 @@ CorrSetupLoad loadCorrSetup(CorrSetup &setup, CorrSetupEntries &entries, const s
         applyLoadedLine(setup, entries, 2 + load.linesRead++, text);
     if (!setup.loadNote.empty())
         load.told.push_back({ CorrSetupIssue::DataFileElsewhere, setup.loadNote });
-    if (file.complete)
+    if (file.complete) {
+        applyCorrSetupTags(setup.values, file.tags);
+        entries.fitFrame = setup.values.fitFrame;
+        entries.axisTitles = setup.values.axisTitles;
         setup.changed.fill(false);
-    else
+    } else
         load.told.push_back({ CorrSetupIssue::FaultySetupFile,
             tx("CorrSetup",
                 "セットアップファイルに誤りがあります、手入力にてセットアップしてください。") });
@@ -110,6 +113,8 @@ CorrSetupCheck checkCorrSetup(
         take(parseDouble(entryReading(entries.yBottom)), v.frameYBottom, kYBottom);
     }
     take(entries.autoScale, v.autoScale, kAutoScale);
+    take(entries.fitFrame, v.fitFrame, kFitFrame);
+    take(entries.axisTitles, v.axisTitles, kAxisTitles);
     takeColumn(entries.xColumn, v.xColumn, acceptedBefore.xColumn, kXColumn);
     takeColumn(entries.yColumn, v.yColumn, acceptedBefore.yColumn, kYColumn);
 

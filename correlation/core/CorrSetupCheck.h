@@ -33,6 +33,8 @@ struct CorrSetupEntries
     bool plotSpeedOn = false;
     bool autoScale = true;
     std::string xTop, xBottom, yTop, yBottom;
+    bool fitFrame = false;
+    bool axisTitles = true;
 
     bool operator==(const CorrSetupEntries &) const = default;
 };

@@ -50,12 +50,38 @@ void applyCorrSetupLine(CorrSetup &setup, int fileLine, std::string_view text)
     }
 }
 
+namespace {
+constexpr std::string_view kFrameTag = "FRAME";
+constexpr std::string_view kFitValue = "FIT";
+constexpr std::string_view kAxisTitlesTag = "AXIS_TITLES";
+} // namespace
+
+void applyCorrSetupTags(CorrSetupValues &values, const std::vector<SetupTag> &tags)
+{
+    values.fitFrame = values.axisTitles = false;
+    values.otherTags.clear();
+    for (const SetupTag &tag : tags) {
+        if (tag.name == kFrameTag)
+            values.fitFrame = tag.value == kFitValue;
+        else if (tag.name == kAxisTitlesTag)
+            values.axisTitles = tag.value == "1";
+        else
+            values.otherTags.push_back(tag);
+    }
+}
+
 FileWriteResult writeCorrSetupFile(const std::string &path, const CorrSetupValues &values)
 {
     const std::vector<std::string> lines { values.dataFilePath, formatInt(values.xColumn),
         formatInt(values.yColumn), formatInt(values.dataStartRow), formatInt(values.plotSpeedMs),
-        formatInt(values.autoScale ? 1 : 0), formatFixed(values.frameXTop, 1),
+        formatInt(values.autoScale || values.fitFrame ? 1 : 0), formatFixed(values.frameXTop, 1),
         formatFixed(values.frameXBottom, 1), formatFixed(values.frameYTop, 1),
         formatFixed(values.frameYBottom, 1) };
-    return writeFileAtomically(path, setupFileText(kCorrSetupMagic, lines));
+    std::vector<SetupTag> tags;
+    if (values.fitFrame)
+        tags.push_back({ std::string(kFrameTag), std::string(kFitValue) });
+    if (values.axisTitles)
+        tags.push_back({ std::string(kAxisTitlesTag), "1" });
+    tags.insert(tags.end(), values.otherTags.begin(), values.otherTags.end());
+    return writeFileAtomically(path, setupFileText(kCorrSetupMagic, lines, tags));
 }

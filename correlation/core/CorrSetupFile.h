@@ -1,6 +1,9 @@
 #pragma once
 
-// The correlation setup file (.kvs): the magic line and ten value lines.
+// The correlation setup file (.kvs): the magic line and ten value lines, then the tagged lines of
+// newer settings: "FRAME=FIT" for a frame fitted to the data (line 7 then says automatic, the
+// nearest a reader of the ten lines knows); "AXIS_TITLES=1" for the column headings drawn
+// beside the axes.
 
 #include "data/AtomicFile.h"
 #include "data/SetupFile.h"
@@ -9,6 +12,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 inline constexpr std::string_view kCorrSetupMagic = "KVT_GRIDWALK_SETUP_SOUKAN";
 inline constexpr int kCorrSetupValueLines = 10;
@@ -25,6 +29,11 @@ struct CorrSetupValues
     double frameXBottom = -100.0;
     double frameYTop = 100.0;
     double frameYBottom = -100.0;
+    bool fitFrame = false; // the frame spans the data, whatever autoScale says
+    // The heading line's column names beside the axes; off where a setup predates them, so that
+    // its pictures stay as they were drawn.
+    bool axisTitles = false;
+    std::vector<SetupTag> otherTags {}; // tags of settings this version does not know, kept as read
 };
 
 // The fields of the setup dialog, each with its flag in CorrSetup::changed.
@@ -39,6 +48,8 @@ enum CorrSetupField : std::size_t {
     kYColumn,
     kXColumn,
     kDataFile,
+    kFitFrame,
+    kAxisTitles,
     kCorrSetupFieldCount,
 };
 
@@ -66,5 +77,7 @@ SetupFileLines readCorrSetupFile(const std::string &path);
 // Applies one value line (file line 2..11) as loading does; the dialog shows the text in its
 // control.
 void applyCorrSetupLine(CorrSetup &setup, int fileLine, std::string_view text);
+// Applies the tagged lines of a complete file; a setting without its tag is off.
+void applyCorrSetupTags(CorrSetupValues &values, const std::vector<SetupTag> &tags);
 
 FileWriteResult writeCorrSetupFile(const std::string &path, const CorrSetupValues &values);

@@ -5,6 +5,7 @@
 
 #include "correlation/core/CorrFrame.h"
 #include "correlation/core/CorrStatistics.h"
+#include "data/ColumnHeadings.h"
 #include "data/DataSeries.h"
 
 #include <array>
@@ -16,6 +17,7 @@ struct CorrelationModel
     CorrFrame frame;
     CorrStatistics stats;
     RunningSums runningSums; // of the points read, carried from tick to tick
+    ColumnHeadings titles; // drawn beside the axes; empty when the setup draws none
     int lastPointX = 0, lastPointY = 0; // the point drawn last, drawn as a circle at the next tick
     bool sliderMode = false;
     bool sliderFirstMarker = false; // no marker is drawn yet to be taken away

@@ -31,6 +31,8 @@ void CCorrSetupDlg::DoDataExchange(CDataExchange *dx)
     DDX_Control(dx, IDC_CORR_X_BOTTOM, m_editXBottom);
     DDX_Control(dx, IDC_CORR_X_TOP, m_editXTop);
     DDX_Control(dx, IDC_CORR_AUTO_SCALE, m_checkAutoScale);
+    DDX_Control(dx, IDC_CORR_FIT_FRAME, m_checkFitFrame);
+    DDX_Control(dx, IDC_CORR_AXIS_TITLES, m_checkAxisTitles);
     DDX_Control(dx, IDC_CORR_PLOT_SPEED_CHECK, m_checkPlotSpeed);
     DDX_Control(dx, IDC_CORR_START_ROW, m_editStartRow);
     DDX_Control(dx, IDC_CORR_DATA_FILE, m_editDataFile);
@@ -65,6 +67,8 @@ void CCorrSetupDlg::showCurrentSetup()
     m_checkPlotSpeed.SetCheck(cs.values.plotSpeedMs > 0 ? 1 : 0);
     m_editPlotSpeed.SetWindowText(formatInt(cs.values.plotSpeedMs));
     m_checkAutoScale.SetCheck(cs.values.autoScale ? 1 : 0);
+    m_checkFitFrame.SetCheck(cs.values.fitFrame ? 1 : 0);
+    m_checkAxisTitles.SetCheck(cs.values.axisTitles ? 1 : 0);
     m_editXTop.SetWindowText(formatFixed(cs.values.frameXTop, 1));
     m_editXBottom.SetWindowText(formatFixed(cs.values.frameXBottom, 1));
     m_editYTop.SetWindowText(formatFixed(cs.values.frameYTop, 1));
@@ -79,6 +83,8 @@ void CCorrSetupDlg::showEntries(const CorrSetupEntries &entries)
     m_checkPlotSpeed.SetCheck(entries.plotSpeedOn ? 1 : 0);
     m_editPlotSpeed.SetWindowText(entries.plotSpeed);
     m_checkAutoScale.SetCheck(entries.autoScale ? 1 : 0);
+    m_checkFitFrame.SetCheck(entries.fitFrame ? 1 : 0);
+    m_checkAxisTitles.SetCheck(entries.axisTitles ? 1 : 0);
     m_editXTop.SetWindowText(entries.xTop);
     m_editXBottom.SetWindowText(entries.xBottom);
     m_editYTop.SetWindowText(entries.yTop);
@@ -91,7 +97,8 @@ CorrSetupEntries CCorrSetupDlg::entries() const
         m_editStartRow.GetWindowText(), m_editPlotSpeed.GetWindowText(),
         m_checkPlotSpeed.GetCheck() != 0, m_checkAutoScale.GetCheck() != 0,
         m_editXTop.GetWindowText(), m_editXBottom.GetWindowText(), m_editYTop.GetWindowText(),
-        m_editYBottom.GetWindowText() };
+        m_editYBottom.GetWindowText(), m_checkFitFrame.GetCheck() != 0,
+        m_checkAxisTitles.GetCheck() != 0 };
 }
 
 void CCorrSetupDlg::OnOK()

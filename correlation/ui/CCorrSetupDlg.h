@@ -47,6 +47,8 @@ private:
     CEdit m_editXBottom;
     CEdit m_editXTop;
     CButton m_checkAutoScale;
+    CButton m_checkFitFrame;
+    CButton m_checkAxisTitles;
     CButton m_checkPlotSpeed;
     CEdit m_editStartRow;
     CEdit m_editDataFile;

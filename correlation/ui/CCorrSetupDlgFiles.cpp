@@ -107,6 +107,8 @@ CorrSetupValues CCorrSetupDlg::valuesToSave()
             cs.values.frameYBottom = parseDouble(fieldText(m_editYBottom));
         }
         cs.values.autoScale = autoScale;
+        cs.values.fitFrame = m_checkFitFrame.GetCheck() != 0;
+        cs.values.axisTitles = m_checkAxisTitles.GetCheck() != 0;
     }
     if (autoScale) {
         cs.values.frameXTop = 100.0;

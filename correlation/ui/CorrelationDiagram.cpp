@@ -1,6 +1,7 @@
 #include "correlation/ui/CorrelationDiagram.h"
 
 #include "correlation/core/CorrSetupCheck.h"
+#include "correlation/core/FitFrame.h"
 #include "correlation/ui/CCorrSetupDlg.h"
 #include "correlation/ui/CorrelationDrawing.h"
 #include "data/NumberText.h"
@@ -25,6 +26,16 @@ bool isCorrelationSetupLine(std::string_view line) { return line.starts_with(kCo
 std::unique_ptr<Diagram> createCorrelationDiagram(const DiagramContext &context)
 {
     return std::make_unique<CorrelationDiagram>(context);
+}
+
+// The frame from the data's range: automatic, manual or fitted to the data.
+void placeFrame(CorrelationModel &m, const CorrSetupValues &setup)
+{
+    widenFrameToData(m.frame, m.points);
+    if (setup.fitFrame)
+        fitFrameToData(m.frame, m.points);
+    else
+        computeFrame(m.frame, setup);
 }
 
 } // namespace
@@ -105,6 +116,7 @@ void CorrelationDiagram::startRun()
     ui.clearReadouts();
     m.runningSums = {}; // the points are read again
     int rowCount = 0;
+    m.titles = {};
     if (m_setup.dataFileGiven) {
         DataColumns columns;
         columns.path = m_setup.values.dataFilePath;
@@ -113,9 +125,11 @@ void CorrelationDiagram::startRun()
         columns.yColumn = m_setup.values.yColumn;
         columns.useY = true;
         rowCount = loadDataColumnsWithMessage(columns, m.points, false);
+        m.titles = m_setup.values.axisTitles
+            ? readColumnHeadings(columns.path, columns.startRow, columns.xColumn, columns.yColumn)
+            : ColumnHeadings {};
         if (rowCount > 0) {
-            widenFrameToData(m.frame, m.points);
-            computeFrame(m.frame, m_setup.values);
+            placeFrame(m, m_setup.values);
             ui.slider.SetRange(1, rowCount, TRUE);
             if (rowCount > 1000)
                 ui.slider.SetPageSize((rowCount + 1) / 100);
@@ -132,6 +146,7 @@ void CorrelationDiagram::startRun()
     clearLayer(gs, gs.overlayDC);
     m.readoutsShown = {};
     drawFrame(m.frame, gs);
+    drawAxisTitles(m.titles, gs);
 
     // A plot speed below 1 (a setup file may hold one) means no plot speed: draw everything now.
     if (m_setup.values.plotSpeedMs <= 0 && rowCount > 0) {

@@ -30,17 +30,27 @@ void drawFrame(const CorrFrame &frame, GdiState &gs)
     dc.LineTo(267, 346);
 
     std::string centre = "(";
-    appendFixed(centre, frame.centreX, 1);
+    appendReadout(centre, frame.centreX, frame.centreDecimals);
     centre += ',';
-    appendFixed(centre, frame.centreY, 1);
+    appendReadout(centre, frame.centreY, frame.centreDecimals);
     centre += ')';
     dc.TextOut(269, 175, centre);
-    dc.TextOut(419, 175, formatInt(frame.xMax));
-    dc.TextOut(119, 175, formatInt(frame.xMin));
-    dc.TextOut(269, 25, formatInt(frame.yMax));
-    dc.TextOut(269, 325, formatInt(frame.yMin));
+    dc.TextOut(419, 175, frameEdgeText(frame.xMax));
+    dc.TextOut(119, 175, frameEdgeText(frame.xMin));
+    dc.TextOut(269, 25, frameEdgeText(frame.yMax));
+    dc.TextOut(269, 325, frameEdgeText(frame.yMin));
     dc.TextOut(432, 160, "X");
     dc.TextOut(255, 8, "Y");
+}
+
+void drawAxisTitles(const ColumnHeadings &titles, GdiState &gs)
+{
+    // Right of the X beside the axis's right end, and right of the Y axis's top end; a long
+    // name runs off the picture's edge.
+    if (!titles.x.empty())
+        gs.overlayDC.TextOut(440, 160, titles.x);
+    if (!titles.y.empty())
+        gs.overlayDC.TextOut(271, 8, titles.y);
 }
 
 namespace {
@@ -84,15 +94,15 @@ void drawStatistics(CorrelationModel &model, GdiState &gs, int k, CDC &lineLayer
     lineLayer.SelectObject(previous);
 
     std::string text = tx("CorrelationPicture", "X平均値  : ");
-    appendFixed(text, stats.meanX, 1);
+    appendReadout(text, stats.meanX, 1);
     showReadout(model.readoutsShown[1], gs.overlayDC, 305, text + ' ');
     text = tx("CorrelationPicture", "Y平均値  : ");
-    appendFixed(text, stats.meanY, 1);
+    appendReadout(text, stats.meanY, 1);
     showReadout(model.readoutsShown[2], gs.overlayDC, 315, text + ' ');
 
     text = tx("CorrelationPicture", "相関係数 : ");
     if (found.coefficient) {
-        appendFixed(text, correlationCoefficient(stats), 2);
+        appendReadout(text, correlationCoefficient(stats), 2);
         text += ' ';
     } else {
         text += "ERR  ";

@@ -10,6 +10,8 @@
 // Fills the picture's pixels of a layer with white and puts back its pen and brush.
 void clearLayer(GdiState &gs, CDC &layer);
 void drawFrame(const CorrFrame &frame, GdiState &gs);
+// The columns' names beside the X and Y axes, in the frame's text.
+void drawAxisTitles(const ColumnHeadings &titles, GdiState &gs);
 // Regression and mean lines over the points 0..k on lineLayer, read-outs on the overlay.
 void drawStatistics(CorrelationModel &model, GdiState &gs, int k, CDC &lineLayer);
 // A plotted point: the outline of the circle in the box (px − 2, py − 2)–(px + 3, py + 3).

@@ -62,8 +62,8 @@ void CorrelationDiagram::showSliderPosition()
 
     composeToCanvas(gs);
 
-    ui.editX.SetWindowText(formatFixed(m.points.x[at], 2));
-    ui.editY.SetWindowText(formatFixed(m.points.y[at], 2));
+    ui.editX.SetWindowText(formatReadout(m.points.x[at], 2));
+    ui.editY.SetWindowText(formatReadout(m.points.y[at], 2));
     ui.editTime.SetWindowText(m_setup.values.plotSpeedMs > 0
             ? formatFixed(m_setup.values.plotSpeedMs * static_cast<double>(i) * 0.001, 2)
             : "");

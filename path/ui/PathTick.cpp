@@ -115,10 +115,10 @@ void PathDiagram::showWalker(const MappedPoint &p, int shown, double degrees)
     CDC &canvas = *gs.canvasDC;
     const auto at = static_cast<std::size_t>(shown);
     std::string text = tx("PathPicture", "X位置 : ");
-    appendFixed(text, m.points.x[at], 2);
+    appendReadout(text, m.points.x[at], 2);
     canvas.TextOut(10, 10, text);
     text = tx("PathPicture", "Y位置 : ");
-    appendFixed(text, m.points.y[at], 2);
+    appendReadout(text, m.points.y[at], 2);
     canvas.TextOut(10, 24, text);
 
     if (m_setup.characterGiven && shown > 0) {

@@ -115,8 +115,8 @@ void PathDiagram::mouseMoved(POINT point, bool inPicture)
     gs.canvasDC->BitBlt(0, 0, kPictureWidth, kPictureHeight, &overlay, 0, 0, SRCCOPY);
     // The data coordinates a click here would store.
     const Place place = placeOf(point);
-    ui.editX.SetWindowText(formatFixed(place.data.x, 2));
-    ui.editY.SetWindowText(formatFixed(place.data.y, 2));
+    ui.editX.SetWindowText(formatReadout(place.data.x, 2));
+    ui.editY.SetWindowText(formatReadout(place.data.y, 2));
 }
 
 void PathDiagram::clicked(POINT point)

@@ -13,7 +13,7 @@ namespace {
 constexpr int kMax = std::numeric_limits<int>::max();
 constexpr int kMin = std::numeric_limits<int>::min();
 
-using Bounds = std::array<int, 4>; // X max, X min, Y max, Y min
+using Bounds = std::array<double, 4>; // X max, X min, Y max, Y min
 
 Bounds bounds(const CorrFrame &f) { return { f.xMax, f.xMin, f.yMax, f.yMin }; }
 

@@ -96,7 +96,8 @@ TEST(CorrSetupCheck, ok_flagsWhatChanged_andKeepsTheValuesARefusalLeaves)
 
     const CorrSetupCheck refused = checkCorrSetup(entries, setup, before);
     std::array<bool, kCorrSetupFieldCount> changed {};
-    changed[kDataFile] = changed[kXBottom] = changed[kYColumn] = true;
+    // The entries name the axes, as a fresh dialog does; the values before did not.
+    changed[kDataFile] = changed[kXBottom] = changed[kYColumn] = changed[kAxisTitles] = true;
     EXPECT_EQ(std::tuple(refused.accepted, refused.changed, refused.values.yColumn,
                   refused.values.frameXBottom, refused.values.dataStartRow),
         std::tuple(false, changed, 7, -9.0, 2));

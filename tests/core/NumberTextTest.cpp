@@ -52,6 +52,19 @@ TEST(FormatFixed, matchesPrintfInTheCLocaleIncludingTies)
     EXPECT_EQ(formatFixed(1e308, 6).size(), 316u);
 }
 
+TEST(FormatReadout, dropsTheSignOnlyWhereTheValueRoundsToZero)
+{
+    EXPECT_EQ(formatReadout(-0.04, 1), "0.0");
+    EXPECT_EQ(formatReadout(-0.0, 2), "0.00");
+    EXPECT_EQ(formatReadout(-0.004, 2), "0.00");
+    EXPECT_EQ(formatReadout(-0.05, 1), "-0.1");
+    EXPECT_EQ(formatReadout(-0.006, 2), "-0.01");
+    EXPECT_EQ(formatReadout(-10.0, 1), "-10.0");
+    std::string text = "(";
+    appendReadout(text, -0.01, 1);
+    EXPECT_EQ(text, "(0.0");
+}
+
 TEST(TruncToInt, isDefinedForEveryDouble)
 {
     const std::tuple<double, int> rows[] = { { -2.9, -2 }, { std::nan(""), 0 },

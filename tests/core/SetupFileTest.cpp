@@ -36,6 +36,31 @@ TEST(CorrSetupFile, writesElevenCrLfLines)
     EXPECT_TRUE(state.values.plotSpeedMs == -5 && state.values.autoScale);
 }
 
+// A frame fitted to the data is one tagged line after the eleven: a reader of the eleven finds a
+// complete automatic setup, this one the fitted frame and any tag it does not know, kept.
+TEST(CorrSetupFile, fitFrameIsATaggedLineAfterTheLast)
+{
+    TempDir dir;
+    CorrSetupValues values { "C:\\data\\run.csv", 3, 5, 2, 100, false, 50.0, -50.0, 20.0, -20.0 };
+    values.fitFrame = true;
+    values.otherTags = { { "TIME_COLUMN", "4" } };
+    ASSERT_TRUE(writeCorrSetupFile(dir.file("fit.kvs"), values));
+    std::string expected = kExampleKvs;
+    expected.replace(expected.find("\r\n0\r\n"), 5, "\r\n1\r\n");
+    EXPECT_EQ(TempDir::read(dir.file("fit.kvs")), expected + "FRAME=FIT\r\nTIME_COLUMN=4\r\n");
+
+    const SetupFileLines lines = readCorrSetupFile(dir.file("fit.kvs"));
+    ASSERT_TRUE(lines.complete);
+    CorrSetup state;
+    applyAll(state, lines, applyCorrSetupLine);
+    applyCorrSetupTags(state.values, lines.tags);
+    EXPECT_TRUE(state.values.autoScale && state.values.fitFrame);
+    EXPECT_EQ(state.values.otherTags, values.otherTags);
+
+    applyCorrSetupTags(state.values, readCorrSetupFile(dir.write("old.kvs", kExampleKvs)).tags);
+    EXPECT_FALSE(state.values.fitFrame);
+}
+
 TEST(SetupFiles, readersReportWhatWasRead)
 {
     const std::string kvsCutShort = kExampleKvs.substr(0, kExampleKvs.size() - 7) + "-20.5";

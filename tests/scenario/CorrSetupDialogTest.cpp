@@ -131,7 +131,7 @@ TEST_F(CorrSetupDialogTest, ok_afterChoosingDataFile_asksToSave_declinedCloses_a
     EXPECT_TRUE(rs.done);
 
     // Automatic scale saves the fixed frame. With the plot speed box off OK stores 0 and the save
-    // it offers writes 0 and keeps it.
+    // it offers writes 0 and keeps it. A new setup names its axes from the data's headings.
     rs = CorrSetup();
     const std::string file = dir.file("s.kvs");
     run({ browse("/data/a.csv"), SP::typeText(IDC_CORR_X_TOP, "5.0"),
@@ -139,7 +139,8 @@ TEST_F(CorrSetupDialogTest, ok_afterChoosingDataFile_asksToSave_declinedCloses_a
         IDOK);
     EXPECT_EQ(TempDir::read(file),
         setupFileText(kMagic,
-            { "/data/a.csv", "1", "2", "1", "0", "1", "100.0", "-100.0", "100.0", "-100.0" }));
+            { "/data/a.csv", "1", "2", "1", "0", "1", "100.0", "-100.0", "100.0", "-100.0" },
+            { { "AXIS_TITLES", "1" } }));
     EXPECT_EQ(
         stored(rs), std::tuple("/data/a.csv", 1, 2, 1, 0, true, 100.0, -100.0, 100.0, -100.0));
 }

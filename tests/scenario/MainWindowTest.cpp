@@ -53,9 +53,10 @@ TEST_F(MainWindowTest, teardown_stopsTheClocksAndReleasesAtOnce)
 TEST_F(MainWindowTest, aboutItem_opensTheAboutBox_andCancelEndsTheWindowWithCancel)
 {
     const auto &items = dlg->GetSystemMenu(FALSE)->items();
-    ASSERT_EQ(items.size(), 10u); // then the teaching items
-    EXPECT_EQ(items[1].text + items[3].text + items[4].text,
-        "Tracelet のﾊﾞｰｼﾞｮﾝ情報(&A)...画像を保存...アニメーションを書き出す...");
+    ASSERT_EQ(items.size(), 15u); // the teaching items, then the window scales
+    EXPECT_EQ(items[1].text + items[3].text + items[4].text + items[11].text + items[14].text,
+        "Tracelet のﾊﾞｰｼﾞｮﾝ情報(&A)...画像を保存...アニメーションを書き出す..."
+        "表示倍率 1倍表示倍率 3倍");
     std::string about;
     scripted.expectDialog(100,
         { S::call([&about](CDialog &d) {

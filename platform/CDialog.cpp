@@ -260,6 +260,12 @@ QWidget *createControl(const ControlTemplate &c, DialogWidget *dialog)
     return nullptr;
 }
 
+// A message of the dialog's own input (help, a key) for the message map.
+MSG inputMessage(UINT message, int id = 0, UINT flags = 0)
+{
+    return MSG { .message = message, .code = 0, .id = id, .pt = {}, .flags = flags };
+}
+
 } // namespace
 
 void CDialog::buildWidgets()
@@ -267,19 +273,9 @@ void CDialog::buildWidgets()
     DialogInput input {
         [this](int id) { PressButton(id); },
         [this](UINT message, QPoint at, UINT flags) { deliverMouse(message, at, flags); },
-        [this] {
-            MSG msg;
-            msg.message = WM_HELP;
-            return OnMessage(msg);
-        },
+        [this] { return OnMessage(inputMessage(WM_HELP)); },
         [this](QPoint at) { showSystemMenu(at); },
-        [this](int key, UINT flags) {
-            MSG msg;
-            msg.message = WM_KEYDOWN;
-            msg.id = key;
-            msg.flags = flags;
-            return OnMessage(msg);
-        },
+        [this](int key, UINT flags) { return OnMessage(inputMessage(WM_KEYDOWN, key, flags)); },
     };
     auto *dialog = new DialogWidget(std::move(input), m_parent ? m_parent->widget() : nullptr);
     dialog->setWindowTitle(QString::fromStdString(m_template.caption));

@@ -565,6 +565,10 @@
         <source>次回の起動から、この倍率で表示します。</source>
         <translation>The window shows at this scale from its next start.</translation>
     </message>
+    <message>
+        <source>新しい倍率でウィンドウを開き直せませんでした。</source>
+        <translation>The window could not be reopened at the new scale.</translation>
+    </message>
 </context>
 <context>
     <name>PathDiagram</name>

@@ -26,11 +26,16 @@ std::optional<int> takeZoomWindow(std::vector<std::string> &args, bool &bad)
     return tenths;
 }
 
-void applyWindowScale(std::optional<int> asked)
+bool applyWindowScale(std::optional<int> asked)
 {
-    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
-        return;
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        setStartedWindowScale(std::nullopt);
+        return false;
+    }
     const int tenths = asked ? *asked : rememberedWindowScale();
-    if (tenths != 10)
-        qputenv("QT_SCALE_FACTOR", QByteArray(windowScaleText(tenths)));
+    setStartedWindowScale(tenths);
+    if (tenths == 10)
+        return false;
+    qputenv("QT_SCALE_FACTOR", QByteArray(windowScaleText(tenths)));
+    return true;
 }

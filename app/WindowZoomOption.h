@@ -12,5 +12,6 @@
 std::optional<int> takeZoomWindow(std::vector<std::string> &args, bool &bad);
 
 // Before the application object exists: draws the whole window at the scale asked for, else the
-// remembered one, unless the environment already chose one (QT_SCALE_FACTOR).
-void applyWindowScale(std::optional<int> asked);
+// remembered one, unless the environment already chose one (QT_SCALE_FACTOR). True when it put
+// the scale into the environment, to be taken out again once the application has read it.
+bool applyWindowScale(std::optional<int> asked);

@@ -48,8 +48,11 @@ int openWindow(int argc, char **argv, const std::string &language, StartMeter *s
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
     // Named first: the remembered window scale is read from the application's settings.
     QApplication::setApplicationName(QStringLiteral("Tracelet"));
-    applyWindowScale(zoomWindow);
+    const bool scalePut = applyWindowScale(zoomWindow);
     QApplication app(argc, argv);
+    // Read once at start: a program the window starts (a reopened window) chooses its own.
+    if (scalePut)
+        qunsetenv("QT_SCALE_FACTOR");
     if (startMeter)
         startMeter->watch(app);
     QGuiApplication::setDesktopFileName(QStringLiteral("tracelet"));

@@ -135,12 +135,16 @@ bool CMainDlg::OnMessage(const MSG &msg)
     return CDialog::OnMessage(msg);
 }
 
+bool CMainDlg::mayClose()
+{
+    return !m_initialised
+        || std::ranges::all_of(m_diagrams, [](const Slot &s) { return s.diagram->mayClose(); });
+}
+
 void CMainDlg::OnCancel()
 {
-    if (m_initialised
-        && !std::ranges::all_of(m_diagrams, [](const Slot &s) { return s.diagram->mayClose(); }))
-        return;
-    CDialog::OnCancel();
+    if (mayClose())
+        CDialog::OnCancel();
 }
 
 BOOL CMainDlg::DestroyWindow()
@@ -214,10 +218,17 @@ void CMainDlg::OnSysCommand(UINT id, long)
             OnExportAnimation();
         break;
     default:
-        if (m_initialised) {
-            m_tools.teachingCommand(id & 0xFFF0);
-            if (CMenu *menu = GetSystemMenu(FALSE))
-                windowScaleCommand(*menu, id & 0xFFF0);
+        if (!m_initialised)
+            break;
+        m_tools.teachingCommand(id & 0xFFF0);
+        if (const auto tenths = windowScaleOfCommand(id & 0xFFF0); tenths && GetSystemMenu(FALSE)) {
+            const Slot *running = runningSlot();
+            // The new process is already up: this window closes as its close box closes it.
+            if (chooseWindowScale(*GetSystemMenu(FALSE), *tenths,
+                    running ? running->diagram.get() : nullptr,
+                    running ? running->descriptor.setupExtension : std::string_view(),
+                    [this] { return mayClose(); }))
+                CDialog::OnCancel();
         }
         break;
     }

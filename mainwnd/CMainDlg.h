@@ -82,6 +82,8 @@ private:
     // stops.
     void runOrStop(Slot &slot, const std::string &setupToLoad = {});
     const Slot *runningSlot() const;
+    // Whether no diagram holds work to keep, or the person lets it go.
+    bool mayClose();
     void addToolTips();
 
     GdiState m_gdi;

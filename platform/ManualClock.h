@@ -43,6 +43,11 @@ public:
     void stopTick(UINT id) override;
     void sleep(UINT ms) override;
     long long nowMs() override { return m_now; }
+    // Nothing starts here.
+    bool startDetached(const std::string &, const std::vector<std::string> &) override
+    {
+        return false;
+    }
 
 protected:
     void addProblem(std::string problem) { m_problems.push_back(std::move(problem)); }

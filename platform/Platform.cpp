@@ -2,6 +2,7 @@
 
 #include "platform/QtPlatform.h"
 
+#include <QCoreApplication>
 #include <memory>
 
 namespace {
@@ -17,6 +18,8 @@ Platform &platform()
 }
 
 void installPlatform(Platform *p) { g_installed = p; }
+
+std::string programFile() { return QCoreApplication::applicationFilePath().toStdString(); }
 
 UINT timeSetEvent(UINT delayMs, UINT, LPTIMECALLBACK callback, DWORD_PTR user, UINT eventType)
 {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class CDialog;
 
@@ -53,11 +54,17 @@ public:
     virtual void stopTick(UINT id) = 0;
     virtual void sleep(UINT ms) = 0;
     virtual long long nowMs() = 0;
+    // Starts a program that lives on without this one; false when it could not be started.
+    virtual bool startDetached(
+        const std::string &program, const std::vector<std::string> &arguments)
+        = 0;
 };
 
 Platform &platform();
 // Installs the platform used from now on (not owned); nullptr restores the Qt one.
 void installPlatform(Platform *platform);
+// The running program's own executable.
+std::string programFile();
 
 // Win32-style entry points over the seam.
 using LPTIMECALLBACK = void (*)(UINT timerId, UINT message, DWORD_PTR user, DWORD_PTR, DWORD_PTR);

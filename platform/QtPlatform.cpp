@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTimer>
 #include <chrono>
 #include <thread>
@@ -153,4 +154,13 @@ long long QtPlatform::nowMs()
 {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+bool QtPlatform::startDetached(
+    const std::string &program, const std::vector<std::string> &arguments)
+{
+    QStringList list;
+    for (const std::string &argument : arguments)
+        list << QString::fromStdString(argument);
+    return QProcess::startDetached(QString::fromStdString(program), list);
 }

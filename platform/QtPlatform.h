@@ -31,6 +31,8 @@ public:
     void stopTick(UINT id) override;
     void sleep(UINT ms) override;
     long long nowMs() override;
+    bool startDetached(
+        const std::string &program, const std::vector<std::string> &arguments) override;
 
     // What is still running, for checks that nothing outlives a stop.
     std::size_t activeTimers() const { return m_timers.size(); }

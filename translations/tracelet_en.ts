@@ -602,6 +602,10 @@ F2: type coordinates</translation>
         <translation>The window shows at this scale from its next start.</translation>
     </message>
     <message>
+        <source>新しい倍率でウィンドウを開き直せませんでした。</source>
+        <translation>The window could not be reopened at the new scale.</translation>
+    </message>
+    <message>
         <source>教示中ではありません。経路図を「教示ポイントデータとする」で実行してください。</source>
         <translation>Nothing is being taught. Run the path diagram with &quot;Teach the points&quot; ticked.</translation>
     </message>

@@ -48,6 +48,15 @@ public:
 
     int runModalLoop(CDialog &dialog) override;
     std::optional<std::string> fileDialog(const FileDialogRequest &request) override;
+    // Recorded as program then arguments, not started.
+    bool startDetached(
+        const std::string &program, const std::vector<std::string> &arguments) override
+    {
+        m_started.push_back(arguments);
+        m_started.back().insert(m_started.back().begin(), program);
+        return true;
+    }
+    const std::vector<std::vector<std::string>> &started() const { return m_started; }
 
 private:
     struct Script
@@ -60,4 +69,5 @@ private:
     std::deque<std::optional<std::string>> m_fileAnswers;
     std::vector<FileDialogRequest> m_fileRequests;
     std::vector<int> m_shownDialogs;
+    std::vector<std::vector<std::string>> m_started;
 };

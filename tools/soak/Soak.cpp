@@ -65,6 +65,10 @@ public:
     void stopTick(UINT id) override { clock.stopTick(id); }
     void sleep(UINT ms) override { clock.sleep(ms); }
     long long nowMs() override { return clock.nowMs(); }
+    bool startDetached(const std::string &, const std::vector<std::string> &) override
+    {
+        return false;
+    }
 };
 
 long residentKb()

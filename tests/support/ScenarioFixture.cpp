@@ -3,6 +3,8 @@
 #include "res/ControlIds.h"
 #include "res/TraceletResources.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <fstream>
 #include <random>
 
@@ -40,6 +42,20 @@ void ScenarioTest::mouse(UINT message, int x, int y, UINT flags)
     msg.flags = flags;
     msg.pt = POINT { dlg->controls().canvasRect.left + x, dlg->controls().canvasRect.top + y };
     dlg->OnMessage(msg);
+}
+
+void ScenarioTest::key(int virtualKey, UINT flags)
+{
+    int qtKey = virtualKey; // letters and digits have the same codes
+    if (virtualKey == VK_DELETE)
+        qtKey = Qt::Key_Delete;
+    else if (virtualKey >= VK_F1 && virtualKey <= VK_F1 + 11)
+        qtKey = Qt::Key_F1 + (virtualKey - VK_F1);
+    Qt::KeyboardModifiers modifiers;
+    modifiers.setFlag(Qt::ControlModifier, flags & MK_CONTROL);
+    modifiers.setFlag(Qt::ShiftModifier, flags & MK_SHIFT);
+    QKeyEvent press(QEvent::KeyPress, qtKey, modifiers);
+    QCoreApplication::sendEvent(dlg->widget(), &press);
 }
 
 QImage ScenarioTest::canvas() const

@@ -33,15 +33,9 @@ protected:
     }
     // A mouse message at a point of the picture area; a click is a move there, then a press.
     void mouse(UINT message, int x, int y, UINT flags = 0);
-    // A key pressed while no control takes it: a virtual key, with MK_CONTROL / MK_SHIFT.
-    void key(int virtualKey, UINT flags = 0)
-    {
-        MSG msg;
-        msg.message = WM_KEYDOWN;
-        msg.id = virtualKey;
-        msg.flags = flags;
-        dlg->OnMessage(msg);
-    }
+    // A key pressed on the window (a letter, a digit, Delete or F2), with MK_CONTROL / MK_SHIFT,
+    // as the keyboard sends it.
+    void key(int virtualKey, UINT flags = 0);
     void clickAt(int x, int y, UINT flags = 0)
     {
         mouse(WM_MOUSEMOVE, x, y);

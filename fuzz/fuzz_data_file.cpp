@@ -1,9 +1,10 @@
 // A data file as both diagrams read it, in any dialect and behind any byte-order mark, with the
-// columns, first line and kind of read taken from the input. The read report's message must be
-// empty exactly for a clean comma file; and the same text behind a UTF-8 mark, or as UTF-16, must
-// read the same values and the same dialect. Needs only the core.
+// columns, first line and kind of read taken from the input, and the heading line's axis names. The
+// read report's message must be empty exactly for a clean comma file; and the same text behind a
+// UTF-8 mark, or as UTF-16, must read the same values and the same dialect. Needs only the core.
 
 #include "data/ByteOrderMark.h"
+#include "data/ColumnHeadings.h"
 #include "data/CsvDialect.h"
 #include "data/CsvReader.h"
 #include "data/DataReadMessage.h"
@@ -47,6 +48,12 @@ void readInto(Read &read, DataColumns columns, const std::string &bytes, bool pa
         && r.dialect == kCommaDialect && !r.headingHoldsNumbers;
     if (dataReadMessage(r).empty() != quiet)
         std::abort();
+    // The heading line's names drawn beside the axes: short, one line each, whatever the bytes.
+    const ColumnHeadings titles
+        = readColumnHeadings(scratchFile(), columns.startRow, columns.xColumn, columns.yColumn);
+    for (const std::string &title : { titles.x, titles.y })
+        if (title.size() > 64 || title.find('\n') != std::string::npos)
+            std::abort();
 }
 
 bool sameValues(const Read &a, const Read &b, const DataColumns &columns, bool pathColumns)

@@ -14,6 +14,7 @@
 #include <string>
 
 class CDC;
+class CPen;
 
 // A path data file: its heading line, then X, Y, direction, interpolation and plot speed.
 inline constexpr int kPathDataStartRow = 2;
@@ -93,6 +94,7 @@ private:
     void addPoint(const Place &place);
     void correctPoint(const Place &place);
     void redrawRings(int picked);
+    void drawRing(CPen &pen, int column, int row);
     bool teachingNow() const;
     // Whether p keeps its spacing from the points before and after it on the route (indices
     // that are not points are not checked); says so when it does not.

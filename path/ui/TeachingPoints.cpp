@@ -20,39 +20,7 @@ namespace {
 
 constexpr double kPickReach = 3.0;
 
-// A 7 × 7 ring around the plot pixel (column, row).
-void drawRing(GdiState &gs, CPen &pen, int column, int row)
-{
-    CPen *previous = gs.plotDC.SelectObject(&pen);
-    gs.plotDC.Arc(column - 3, row - 3, column + 4, row + 4, column - 3, row, column - 3, row);
-    gs.plotDC.SelectObject(previous);
-}
-
 } // namespace
-
-PathDiagram::Place PathDiagram::placeOf(POINT point) const
-{
-    const MapView &v = m_model->view;
-    Place p;
-    p.column = point.x - ui.canvasRect.left + v.srcX;
-    p.row = point.y - ui.canvasRect.top + v.srcY;
-    p.data = dataFromBackground(v, p.column, v.mapHeight - p.row);
-    return p;
-}
-
-// The clean background over the rings (and any trail), then every ring again from the stored
-// points; the picked one red when there is one.
-void PathDiagram::redrawRings(int picked)
-{
-    const PathModel &m = *m_model;
-    gs.plotDC.BitBlt(0, 0, m.view.mapWidth, m.view.mapHeight, &gs.zoomDC, 0, 0, SRCCOPY);
-    for (int k = 0; k < m.teaching.count; ++k) {
-        const auto at = static_cast<std::size_t>(k);
-        const MappedPoint p = mapPathPoint(m.view, m.teaching.x[at], m.teaching.y[at]);
-        drawRing(gs, k == picked ? gs.penRed2 : gs.penTeal2, p.bx, p.by);
-    }
-    showView();
-}
 
 void PathDiagram::addPoint(const Place &place)
 {
@@ -63,7 +31,7 @@ void PathDiagram::addPoint(const Place &place)
         return;
     m.history.apply(m.teaching, addEdit(m.teaching, { place.data.x, place.data.y }));
     m.pointsSaved = false;
-    drawRing(gs, gs.penTeal2, place.column, place.row);
+    drawRing(gs.penTeal2, place.column, place.row);
     showView();
 }
 

@@ -233,9 +233,9 @@ GifFrame GifFrame::parse(const QImage &frame, const QImage &previous, int scale,
     // the code table holds for a table as small as this one at most.
     auto tryWay = [&](const Way &way, double keepFull, double laterKeepFull) {
         const GifLzw::Transparency *transparency = way.transparency ? &*way.transparency : nullptr;
-        const int transparent = transparency ? transparency->index : -1;
+        const int transparentIndex = transparency ? transparency->index : -1;
         const int codeSize
-            = codeSizeFor(std::max(transparent + 1, static_cast<int>(way.table->size())));
+            = codeSizeFor(std::max(transparentIndex + 1, static_cast<int>(way.table->size())));
         const bool holdsForAll = keepFull > 0 && bestParsedLast
             ? lzw.parseAgain(keepFull, codes, laterKeepFull)
             : lzw.parse(way.indices, codeSize, codes, transparency, keepFull);
@@ -245,7 +245,7 @@ GifFrame GifFrame::parse(const QImage &frame, const QImage &previous, int scale,
         if (better) {
             out.codes.swap(codes);
             out.colours = *way.table;
-            out.transparent = transparent;
+            out.transparent = transparentIndex;
             out.widestCodeSize = holdsForAll ? 8 : codeSize;
             bestFilled = !holdsForAll;
             best = way;

@@ -132,13 +132,15 @@ PathSetupLoad loadPathSetup(PathSetup &setup, PathSetupEntries &entries, const s
         applyLoadedLine(setup, entries, 2 + load.linesRead++, text, notes);
     if (!notes.empty())
         load.told.push_back({ PathSetupIssue::FilesElsewhere, notes });
-    if (file.complete)
+    if (file.complete) {
+        applyPathSetupTags(setup.values, file.tags);
         setup.backgroundChanged = setup.characterChanged = setup.character2Changed
             = setup.dataFileChanged = false;
-    else
+    } else {
         load.told.push_back({ PathSetupIssue::FaultySetupFile,
             tx("PathSetup",
                 "セットアップファイルに誤りがあります、手入力にてセットアップしてください。") });
+    }
     return load;
 }
 

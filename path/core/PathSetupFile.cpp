@@ -40,10 +40,15 @@ void applyPathSetupLine(PathSetup &setup, int fileLine, std::string_view text)
     }
 }
 
+void applyPathSetupTags(PathSetupValues &values, const std::vector<SetupTag> &tags)
+{
+    values.otherTags = tags;
+}
+
 FileWriteResult writePathSetupFile(const std::string &path, const PathSetupValues &values)
 {
     const std::vector<std::string> lines { values.backgroundFilePath,
         formatFixed(values.originX, 6), formatFixed(values.originY, 6), values.characterFilePath,
         values.character2FilePath, values.dataFilePath };
-    return writeFileAtomically(path, setupFileText(kPathSetupMagic, lines));
+    return writeFileAtomically(path, setupFileText(kPathSetupMagic, lines, values.otherTags));
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-// The path setup file (.kvt): the magic line and six value lines.
+// The path setup file (.kvt): the magic line and six value lines, then the tagged lines of newer
+// settings, which a reader of the six lines never reaches; a setup without them is written as
+// before.
 
 #include "data/AtomicFile.h"
 #include "data/SetupFile.h"
@@ -9,6 +11,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 inline constexpr std::string_view kPathSetupMagic = "KVT_GRIDWALK_SETUP";
 inline constexpr int kPathSetupValueLines = 6;
@@ -21,6 +24,7 @@ struct PathSetupValues
     std::string characterFilePath; // empty when not given
     std::string character2FilePath; // empty when not given
     std::string dataFilePath;
+    std::vector<SetupTag> otherTags {}; // tags of settings this version does not know, kept as read
 };
 
 // What the path setup dialog edits: the values its file holds, which files were given in this
@@ -53,5 +57,8 @@ SetupFileLines readPathSetupFile(const std::string &path);
 // flag; an empty path leaves the flag cleared, so that a setup saved without a background brings
 // back the default background.
 void applyPathSetupLine(PathSetup &setup, int fileLine, std::string_view text);
+
+// Applies the tagged lines of a complete file; a setting without its tag is off.
+void applyPathSetupTags(PathSetupValues &values, const std::vector<SetupTag> &tags);
 
 FileWriteResult writePathSetupFile(const std::string &path, const PathSetupValues &values);

@@ -184,13 +184,10 @@ void CPathSetupDlg::OnSaveSetup()
             "セットアップ内容に誤りがあります、内容を確認してもう一度保存を行ってください。"));
         return;
     }
-    PathSetupValues values;
+    PathSetupValues values = ps.values;
     values.backgroundFilePath = ps.backgroundGiven ? ps.values.backgroundFilePath : std::string();
-    values.originX = ps.values.originX;
-    values.originY = ps.values.originY;
     values.characterFilePath = ps.characterGiven ? ps.values.characterFilePath : std::string();
     values.character2FilePath = ps.character2Given ? ps.values.character2FilePath : std::string();
-    values.dataFilePath = ps.values.dataFilePath;
     // A file that cannot be written stays as it was, and the flags still ask to save.
     const FileWriteResult written = writePathSetupFile(ps.setupFilePath, values);
     if (written)

@@ -70,7 +70,7 @@ std::optional<RunRequest> PathDiagram::currentRun(const std::string &setupFile) 
     // Every path made absolute, the renderer runs in another folder; a run without a background
     // of its own shows the default one, which the renderer would look for in its own folder.
     const PathModel &m = *m_model;
-    PathSetupValues values;
+    PathSetupValues values = m_setup.values; // the tagged settings as the setup holds them
     values.backgroundFilePath = absolutePath(backgroundPath());
     values.originX = m.view.originX;
     values.originY = m.view.originY;

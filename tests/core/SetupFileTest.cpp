@@ -108,6 +108,13 @@ TEST(PathSetupFile, savedSetupLoadsBack)
     EXPECT_EQ(std::tie(state.backgroundGiven, state.characterGiven, state.character2Given,
                   state.dataFileGiven),
         std::tuple(true, true, false, false));
+
+    // A newer version's settings come after the six lines and go out again as they came.
+    PathSetupValues tagged = values;
+    tagged.otherTags = { { "NEWER", "1" } };
+    ASSERT_TRUE(writePathSetupFile(dir.file("b.kvt"), tagged));
+    applyPathSetupTags(state.values, readPathSetupFile(dir.file("b.kvt")).tags);
+    EXPECT_EQ(state.values.otherTags, tagged.otherTags);
 }
 
 } // namespace

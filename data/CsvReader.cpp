@@ -158,6 +158,7 @@ private:
             static_cast<std::uintmax_t>(std::max(m_report.rowLimit, 0)));
         for (std::vector<double> *values : { &series.x, &series.y, &series.direction })
             values->reserve(static_cast<std::size_t>(rows));
+        series.line.reserve(static_cast<std::size_t>(rows));
     }
 
     void store(DataSeries &series, int fieldCount, int lineNumber)
@@ -173,6 +174,7 @@ private:
             else if (!m_fields.holdsNumber(static_cast<Role>(role)))
                 count(c.notNumberRows, c.firstNotNumberLine, lineNumber);
         }
+        series.line.push_back(lineNumber);
         series.x.push_back(m_fields.value(Role::X));
         series.y.push_back(m_report.columns[Role::Y].wanted ? m_fields.value(Role::Y) : 0.0);
         series.direction.push_back(

@@ -39,6 +39,7 @@ struct DataSeries
         x.assign(count, 0.0);
         y.assign(count, 0.0);
         direction.assign(count, 0.0);
+        line.clear();
         firstRowInterpSpeed = 0.0;
         firstRowPlotSpeed = 0.0;
     }
@@ -48,7 +49,17 @@ struct DataSeries
     // Whether point i lies within the arrays.
     bool holds(int i) const { return i >= 0 && static_cast<std::size_t>(i) < size(); }
 
+    // The file line point i was read from; 0 when it was not read from a file.
+    int lineOf(int i) const
+    {
+        return i >= 0 && static_cast<std::size_t>(i) < line.size()
+            ? line[static_cast<std::size_t>(i)]
+            : 0;
+    }
+
     std::vector<double> x, y, direction;
+    // The file line each point was read from; empty for points built, not read (a route).
+    std::vector<int> line;
     int lastIndex = -1; // the last point read; -1 when there is none
     double firstRowInterpSpeed = 0.0;
     double firstRowPlotSpeed = 0.0;

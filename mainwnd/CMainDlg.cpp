@@ -64,6 +64,7 @@ void CMainDlg::DoDataExchange(CDataExchange *dx)
 {
     DDX_Control(dx, IDC_EDIT_TIME, m_controls.editTime);
     DDX_Control(dx, IDC_SLIDER_POSITION, m_controls.slider);
+    DDX_Control(dx, IDC_SLIDER_ROW, m_controls.sliderRow);
     DDX_Control(dx, IDC_EDIT_ZOOM, m_controls.editZoom);
     DDX_Control(dx, IDC_EDIT_Y, m_controls.editY);
     DDX_Control(dx, IDC_EDIT_X, m_controls.editX);

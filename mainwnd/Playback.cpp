@@ -13,7 +13,8 @@ int Playback::indexAfter(TickOutcome outcome) const
 {
     switch (outcome) {
     case TickOutcome::Next:
-        return m_held ? m_index : m_index + 1;
+        // Held, or drawn again up to it, the run stays at the point drawn.
+        return m_held || m_replaying ? m_index : m_index + 1;
     case TickOutcome::End:
         return m_lastIndex;
     case TickOutcome::Hold:
@@ -72,9 +73,10 @@ void Playback::pressPlay(Diagram *diagram)
     if (!diagram || !diagram->prepareToPlay())
         return;
     showPlaying(true);
-    // A run that reached its last point with the clock stopped starts again; one held there
-    // resumes.
-    const bool fromStart = m_index == m_lastIndex && !m_held;
+    // A run whose last point was drawn with the clock stopped starts again; one held there
+    // resumes, and so does one paused before it.
+    const bool fromStart
+        = !m_held && m_index == m_lastIndex && (m_shown == m_lastIndex || m_shown < 0);
     if (fromStart)
         m_index = 0;
     m_diagram = diagram;
@@ -136,9 +138,32 @@ void Playback::step(Diagram *diagram, int steps)
         tick();
         return;
     }
-    const int target = m_shown - 1;
-    if (target < 0)
-        return;
+    if (m_shown > 0)
+        replayTo(diagram, m_shown - 1);
+}
+
+bool Playback::scrub(Diagram *diagram, int target)
+{
+    if (!m_ready || !diagram)
+        return false;
+    if (m_playing) {
+        if (!m_atEnd)
+            return false;
+        // At the end the clock only redraws the last point: the run stops there first.
+        showPlaying(false);
+        stopClock();
+        m_atEnd = false;
+        diagram->pause();
+    }
+    m_diagram = diagram;
+    replayTo(diagram, std::clamp(target, 0, m_lastIndex));
+    return true;
+}
+
+// Draws the run again from its first point, the points before target unseen.
+void Playback::replayTo(Diagram *diagram, int target)
+{
+    m_replaying = true;
     m_index = 0;
     diagram->play(true);
     for (int i = 0; i <= target; ++i) {
@@ -146,9 +171,9 @@ void Playback::step(Diagram *diagram, int steps)
         m_unseen = i < target;
         diagram->tick();
     }
-    m_unseen = false;
+    m_unseen = m_replaying = false;
     m_shown = target;
-    m_index = m_held ? target : target + 1;
+    m_index = m_held ? target : std::min(target + 1, m_lastIndex);
 }
 
 void Playback::showPlaying(bool playing)

@@ -35,6 +35,10 @@ public:
     bool playing() const { return m_playing; }
     bool held() const { return m_held; } // paused with the clock running
     bool atEnd() const { return m_atEnd; } // the last point was drawn and the clock runs on
+    int shown() const { return m_shown; } // the point the last tick drew; -1 before the first
+    // The run is being drawn again up to a point (a step back, the slider): its ticks draw
+    // although nothing plays.
+    bool replaying() const { return m_replaying; }
     // Ticks that nobody sees (a render between two captured frames) may leave the picture unshown.
     bool unseen() const { return m_unseen; }
     void setUnseen(bool unseen) { m_unseen = unseen; }
@@ -59,11 +63,16 @@ public:
     // While the run is paused: shows the next point (steps > 0) or the one before (steps < 0);
     // a step back draws the run again up to that point, the points before it unseen.
     void step(Diagram *diagram, int steps);
+    // While nothing plays: the run of that diagram drawn again up to that point, which it then
+    // stands at, paused; play goes on from there. A run that ended with its clock running on
+    // stops there first. False, doing nothing, while the run plays.
+    bool scrub(Diagram *diagram, int target);
 
 private:
     void showPlaying(bool playing);
     void startClock();
     void stopClock();
+    void replayTo(Diagram *diagram, int target);
 
     WindowControls &m_controls;
     Diagram *m_diagram = nullptr; // what the clock ticks
@@ -78,4 +87,5 @@ private:
     bool m_held = false;
     bool m_atEnd = false;
     bool m_unseen = false;
+    bool m_replaying = false;
 };

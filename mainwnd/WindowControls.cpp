@@ -1,10 +1,12 @@
 #include "mainwnd/WindowControls.h"
 
+#include "data/Translate.h"
 #include "platform/CDialog.h"
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
 
 #include <algorithm>
+#include <string>
 
 bool WindowControls::attachButtons(const std::vector<Faces> &runButtons)
 {
@@ -51,6 +53,20 @@ void WindowControls::clearReadouts()
     editX.SetWindowText("");
     editY.SetWindowText("");
     editTime.SetWindowText("");
+    sliderRow.SetWindowText("");
+}
+
+void WindowControls::setSliderRows(int rows)
+{
+    slider.SetRange(1, rows, TRUE);
+    if (rows > 1000)
+        slider.SetPageSize((rows + 1) / 100);
+}
+
+void WindowControls::showSliderRow(int line)
+{
+    sliderRow.SetWindowText(
+        line > 0 ? fillIn(tx("WindowControls", "%1行目"), { std::to_string(line) }) : "");
 }
 
 void WindowControls::enableScrollArrows(bool up, bool down, bool left, bool right)

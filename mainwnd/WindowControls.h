@@ -31,6 +31,10 @@ public:
     void showActive(int id, bool active);
 
     void clearReadouts();
+    // The slider spans that many rows.
+    void setSliderRows(int rows);
+    // Names the file line of the point the slider marks; 0 names none.
+    void showSliderRow(int line);
     // Greys the scroll arrows whose move the view refuses now, so that a refused click is seen.
     void enableScrollArrows(bool up, bool down, bool left, bool right);
     // Enables or greys the controls of a capability.
@@ -42,6 +46,7 @@ public:
 
     CEdit editTime, editZoom, editX, editY;
     CSliderCtrl slider;
+    CStatic sliderRow;
     RECT canvasRect {};
 
 private:

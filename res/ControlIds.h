@@ -22,6 +22,7 @@ enum ControlId : int {
     IDC_TEACH_CORRECTION = 1029,
     IDC_SLIDER_POSITION = 1043,
     IDC_EDIT_TIME = 1044,
+    IDC_SLIDER_ROW = 1045, // the file line of the point the slider marks
 
     // Confirmation dialog.
     IDC_CONFIRM_TEXT = 1034,

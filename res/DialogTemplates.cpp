@@ -45,6 +45,7 @@ DialogTemplate mainDialogTemplate(const std::vector<ControlTemplate> &runButtons
             { IDC_STATIC, K::GroupBox, TX_NOOP("Dialogs", "相関図ﾂｰﾙ"), 306, 7, 54, 59 },
             { IDC_SLIDER_MODE, K::OwnerDrawButton, "", 309, 21, 43, 12 },
             { IDC_SLIDER_POSITION, K::Trackbar, "", 309, 42, 48, 16 },
+            { IDC_SLIDER_ROW, K::Static, "", 306, 66, 54, 9, CS_CENTER },
             { IDC_STATIC, K::GroupBox, TX_NOOP("Dialogs", "経路図ﾂｰﾙ"), 306, 75, 54, 156 },
             { IDC_TEACH_CORRECTION, K::OwnerDrawButton, "", 309, 90, 42, 12, CS_NOTABSTOP },
             { IDC_ZOOM_IN, K::PushButton, "In", 310, 113, 21, 14 },

@@ -863,4 +863,11 @@ F2: type coordinates</translation>
         <translation>Please set two or more teaching points before writing the route file.</translation>
     </message>
 </context>
+<context>
+    <name>WindowControls</name>
+    <message>
+        <source>%1行目</source>
+        <translation>line %1</translation>
+    </message>
+</context>
 </TS>

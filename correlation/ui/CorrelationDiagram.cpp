@@ -130,9 +130,7 @@ void CorrelationDiagram::startRun()
             : ColumnHeadings {};
         if (rowCount > 0) {
             placeFrame(m, m_setup.values);
-            ui.slider.SetRange(1, rowCount, TRUE);
-            if (rowCount > 1000)
-                ui.slider.SetPageSize((rowCount + 1) / 100);
+            ui.setSliderRows(rowCount);
         }
     }
     // A file without any data row shows the empty frame; nothing of an earlier run may play.

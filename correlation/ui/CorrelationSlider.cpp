@@ -15,6 +15,7 @@ void CorrelationDiagram::sliderMode()
     if (m.sliderMode) {
         ui.showActive(IDC_SLIDER_MODE, false);
         m.sliderMode = false;
+        ui.showSliderRow(0);
         gs.patchDC.SelectObject(&gs.patchLayer);
         gs.savedPen = gs.patchDC.SelectObject(&gs.penWhite2);
         gs.savedBrush = gs.patchDC.SelectObject(&gs.brushWhite);
@@ -64,6 +65,7 @@ void CorrelationDiagram::showSliderPosition()
 
     ui.editX.SetWindowText(formatReadout(m.points.x[at], 2));
     ui.editY.SetWindowText(formatReadout(m.points.y[at], 2));
+    ui.showSliderRow(m.points.lineOf(i));
     ui.editTime.SetWindowText(m_setup.values.plotSpeedMs > 0
             ? formatFixed(m_setup.values.plotSpeedMs * static_cast<double>(i) * 0.001, 2)
             : "");

@@ -27,4 +27,6 @@ struct PathModel
     TeachingHistory history; // every change since teaching began, for undo and redo
     bool pointsSaved = false; // the points as they are now are in a points file
     SplineWork spline;
+    bool sliderMode = false; // the slider places the walker at a row of the data file
+    int sliderRow = -1; // the row the slider placed it at last; -1 before the first
 };

@@ -68,7 +68,7 @@ PathDiagram::PathDiagram(const DiagramContext &context)
 DiagramCapabilities PathDiagram::capabilities()
 {
     return {
-        .map = this, .pointer = this, .slider = nullptr, .teaching = this, .teachingFiles = this
+        .map = this, .pointer = this, .slider = this, .teaching = this, .teachingFiles = this
     };
 }
 
@@ -125,6 +125,8 @@ std::string PathDiagram::startRun()
             }
         }
         pb.loadRun(rows > 0 ? m.points.lastIndex : -1, periodMs, ClockAtRest::RunsOn);
+        if (rows > 0)
+            ui.setSliderRows(rows);
     }
 
     ui.showActive(m_runButton, true);
@@ -180,6 +182,7 @@ std::string PathDiagram::loadBackground()
 
 void PathDiagram::stop()
 {
+    leaveSliderMode();
     pb.endRun();
     ui.killTimer(kTimerView);
     ui.killTimer(kTimerBlink);
@@ -209,6 +212,8 @@ bool PathDiagram::prepareToPlay()
     }
     if (!ready || m.source == PathSource::Correcting || !m.backgroundLoaded)
         return false;
+    // Play goes on from the row the slider marked.
+    leaveSliderMode();
     // Taught points become the route first; a route that cannot be built starts nothing.
     return m.source != PathSource::Teaching || routeTeachingPoints();
 }

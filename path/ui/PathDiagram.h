@@ -19,7 +19,12 @@ class CPen;
 // A path data file: its heading line, then X, Y, direction, interpolation and plot speed.
 inline constexpr int kPathDataStartRow = 2;
 
-class PathDiagram final : public Diagram, MapNavigation, PointerInput, TeachingTools, TeachingFiles
+class PathDiagram final : public Diagram,
+                          MapNavigation,
+                          PointerInput,
+                          PointSlider,
+                          TeachingTools,
+                          TeachingFiles
 {
 public:
     explicit PathDiagram(const DiagramContext &context);
@@ -57,6 +62,8 @@ private:
     void showScrollArrows() override;
     void mouseMoved(POINT point, bool inPicture) override;
     void clicked(POINT point) override;
+    void sliderMode() override;
+    void sliderMoved() override;
     void teachCorrection() override;
     bool insertPoint(POINT point) override;
     bool deletePoint(POINT point) override;
@@ -69,6 +76,7 @@ private:
     bool writeRoute() override;
 
     std::string startRun();
+    void leaveSliderMode();
     void stop();
     std::string loadBackground();
     // Rings at these points as teaching rings its points.

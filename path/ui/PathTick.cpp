@@ -62,7 +62,8 @@ TickOutcome PathDiagram::tick()
 {
     PathModel &m = *m_model;
     CDC *canvas = gs.canvasDC;
-    const bool animating = m.source == PathSource::DataFile && (pb.playing() || pb.held());
+    const bool animating
+        = m.source == PathSource::DataFile && (pb.playing() || pb.held() || pb.replaying());
     // Nothing to draw from unless the points lie within the arrays.
     if (!animating || !canvas || !m.points.holds(pb.lastIndex())) {
         showView();
@@ -121,7 +122,7 @@ void PathDiagram::showWalker(const MappedPoint &p, int shown, double degrees)
     appendReadout(text, m.points.y[at], 2);
     canvas.TextOut(10, 24, text);
 
-    if (m_setup.characterGiven && shown > 0) {
+    if (m_setup.characterGiven && (shown > 0 || pb.replaying())) {
         const int left = p.bx - kHalfSprite, top = p.by - kHalfSprite;
         gs.overlayDC.SelectObject(&gs.overlayLayer);
         gs.zoomDC.BitBlt(m.lastPointX - kHalfSprite, m.lastPointY - kHalfSprite, kCharacterSide,

@@ -158,6 +158,7 @@ TEST_F(CsvRead, report_leftOutLinesAreCountedWithTheirLineNumbers)
     text += "7,8\n,9\n\n\n";
     const DataReadReport report = readText(text, 2);
     EXPECT_EQ(rows, 3);
+    EXPECT_EQ(series.line, (std::vector { 2, 4, 13 })); // what the slider names
     using Skip = DataReadReport::SkippedLines;
     const auto lines = [](const Skip &s) { return std::pair(s.count, s.firstLines); };
     EXPECT_EQ(

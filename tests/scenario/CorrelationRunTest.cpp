@@ -260,11 +260,13 @@ TEST_F(CorrelationRunTest, sliderMarker_restoresARedCircleExactly_andStartsAfres
     EXPECT_EQ(gs->plotDC.GetPixel(corrModel().sliderMarkerX, corrModel().sliderMarkerY), kCyan);
     EXPECT_EQ(text(IDC_EDIT_X) + " " + text(IDC_EDIT_Y), "50.00 40.00");
     EXPECT_EQ(text(IDC_EDIT_TIME), ""); // no plot speed: no time position
+    EXPECT_EQ(text(IDC_SLIDER_ROW), "3行目"); // the file line, after the heading
     dlg->controls().slider.SetPos(3);
     const QRect around(pixelX(50) - 10, pixelY(40) - 10, 20, 20);
     EXPECT_EQ(canvas().copy(around), before.copy(around)); // point 2's circle is back exactly
 
     click(IDC_SLIDER_MODE); // off and on again: the first marker restores nothing
+    EXPECT_EQ(text(IDC_SLIDER_ROW), "");
     click(IDC_SLIDER_MODE);
     dlg->controls().slider.SetPos(1);
     EXPECT_EQ(gs->plotDC.GetPixel(corrModel().sliderMarkerX, corrModel().sliderMarkerY), kCyan);

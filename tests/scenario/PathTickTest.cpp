@@ -26,6 +26,13 @@ protected:
     }
     // Canvas rows as text: M trail, R character, . the full-size map pixel of that place in the
     // view, ? anything else.
+    // Points 40 pixels apart on map row 200; the view is centred on it (view row 175).
+    std::string walk()
+    {
+        return setupFile("walk.kvt", background("map.bmp", 600, 400), 0, 0, arrow("arrow.bmp"), "",
+            dataFile("walk.csv",
+                { { 100, 200, 0 }, { 140, 200, 180 }, { 180, 200, 90 }, { 220, 200, 270 } }, 50));
+    }
     std::vector<std::string> picture(int left, int top, int width, int height)
     {
         std::vector<std::string> rows;
@@ -45,29 +52,49 @@ protected:
     }
 };
 
+// Point 2 of the walk below faces right; the trail shows up to the point before (the view is shown
+// before the tick extends it), and the character's white shows the map.
+const std::vector<std::string> kAtPoint2 {
+    "....................................................................",
+    "...................................................RRRRRRRRRRR......",
+    "MMMMMMMMMM........................................RRRRRRRRRRRR......",
+    "MMMMMMMMMM..........................................................",
+    "....................................................................",
+};
+
 TEST_F(PathTickTest, aMiddleTick_showsTheCharacterTurnedAtItsPoint_itsTrail_andTheReadOuts)
 {
     // Points 40 pixels apart on map row 200; the view is centred on it (view row 175).
-    startRun(setupFile("walk.kvt", background("map.bmp", 600, 400), 0, 0, arrow("arrow.bmp"), "",
-        dataFile("walk.csv",
-            { { 100, 200, 0 }, { 140, 200, 180 }, { 180, 200, 90 }, { 220, 200, 270 } }, 50)));
+    startRun(walk());
     play(3);
-    // Point 2 faces right; the trail shows up to the point before (the view is shown before the
-    // tick extends it), and the character's white shows the map.
-    const std::vector<std::string> expected {
-        "....................................................................",
-        "...................................................RRRRRRRRRRR......",
-        "MMMMMMMMMM........................................RRRRRRRRRRRR......",
-        "MMMMMMMMMM..........................................................",
-        "....................................................................",
-    };
-    EXPECT_EQ(picture(130, 172, 68, 5), expected);
+    EXPECT_EQ(picture(130, 172, 68, 5), kAtPoint2);
     // The read-outs name the point the next tick draws.
     EXPECT_TRUE(canvasShowsText(QRect(10, 10, 120, 14), gs->titleFont, kAzure, "X位置 : 220.00"));
     EXPECT_TRUE(canvasShowsText(QRect(10, 24, 120, 14), gs->titleFont, kAzure, "Y位置 : 200.00"));
     ticks(1);
     EXPECT_EQ(canvasPixel(212, 174), kRed) << "left";
     EXPECT_TRUE(scripted.messages().empty());
+}
+
+// While nothing plays the slider puts the walker at any row, with its trail and its line named;
+// play goes on from there.
+TEST_F(PathTickTest, theSlider_placesTheWalkerAtAnyRow_andPlayGoesOnFromThere)
+{
+    startRun(walk());
+    click(IDC_SLIDER_MODE);
+    dlg->controls().slider.SetPos(3);
+    EXPECT_EQ(picture(130, 172, 68, 5), kAtPoint2);
+    EXPECT_TRUE(canvasShowsText(QRect(10, 10, 120, 14), gs->titleFont, kAzure, "X位置 : 180.00"));
+    EXPECT_EQ(text(IDC_SLIDER_ROW), "4行目"); // the heading is line 1
+    dlg->controls().slider.SetPos(1); // back: the trail is gone, the walker at the first row
+    EXPECT_EQ(picture(130, 174, 10, 1)[0], "..........");
+    EXPECT_EQ(canvasPixel(100, 168), kRed); // facing up
+
+    dlg->controls().slider.SetPos(2);
+    click(IDC_PLAY_PAUSE); // play leaves the slider and draws row 2 next
+    EXPECT_EQ(text(IDC_SLIDER_ROW), "");
+    ticks(1);
+    EXPECT_EQ(picture(130, 172, 68, 5), kAtPoint2);
 }
 
 TEST_F(PathTickTest, theWalkScrollsTheViewInSteps_neverPastTheMapsEdges_atEachZoom)

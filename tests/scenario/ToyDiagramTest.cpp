@@ -58,7 +58,7 @@ TEST_F(ToyDiagramTest, toolsFollowWhatTheRunningDiagramOffers)
     click(IDC_CORR_RUN);
     scripted.expectDialog(IDD_PATH_SETUP, { S::click(IDOK) });
     dlg->OpenSetupFile((samplesDir() / "path_small.kvt").string());
-    EXPECT_EQ(tools(), "--TZz");
+    EXPECT_EQ(tools(), "SsTZz");
     click(IDC_PATH_RUN);
     click(kToyRunButton);
     EXPECT_EQ(tools(), "-----"); // the toy offers nothing beyond its run

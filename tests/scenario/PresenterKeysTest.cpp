@@ -57,6 +57,12 @@ TEST_F(PresenterKeysTest, correlation_playPauseStepRestart)
     EXPECT_EQ(pb().index(), 1);
     press(Qt::Key_Right); // while playing a step does nothing
     EXPECT_EQ(pb().index(), 1);
+
+    press(Qt::Key_Space); // paused just before the last point, play goes on to it
+    while (pb().index() < pb().lastIndex())
+        press(Qt::Key_Right);
+    press(Qt::Key_Space);
+    EXPECT_EQ(pb().index(), pb().lastIndex());
 }
 
 // The path diagram steps its walker while paused, and + and − zoom its map.

@@ -67,22 +67,6 @@ TEST_F(EnglishWindowTest, aCorrelationRun_readsOutAndReportsInEnglish)
             QRect(421, 295 + 10 * row, 104, 10), gs->smallFont, RGB(0, 127, 11), readouts[row]));
 }
 
-TEST_F(EnglishWindowTest, aPathRun_readsOutInEnglish_andFilesStayAsTheyAre)
-{
-    const std::string data = dataFile("east.csv", { { 100, 50, 90 }, { 150, 50, 90 } }, 50);
-    const std::string kvt = setupFile("a.kvt", background("map.bmp", 525, 350), 0, 0,
-        character("a.bmp", { { 16, 16, RGB(255, 0, 0) } }), "", data);
-    const std::string before = read(kvt);
-    startRun(kvt);
-    ASSERT_TRUE(path().running());
-    play(1);
-    // The read-outs' labels, in the canvas's own font and colour (the numbers follow them).
-    const COLORREF azure = RGB(0, 127, 255);
-    EXPECT_TRUE(canvasShowsText(QRect(10, 24, 56, 14), gs->titleFont, azure, "Y pos : "));
-    EXPECT_TRUE(scripted.messages().empty()) << scripted.messages().front();
-    EXPECT_EQ(read(kvt), before);
-}
-
 TEST(Language, chosenByFlagThenVariableThenSystem_andJapaneseIsTheTextsAsWritten)
 {
     struct Row

@@ -285,22 +285,6 @@ TEST(RenderCommandTest, pathSetup_playsItsWalk_fromAnyFolder_andEndsOnTheLastFra
     }
 }
 
-// The render runs the window's own setup dialog: what it finds is what the window finds.
-TEST(RenderCommandTest, corrSetupWrittenOnAnotherMachine_findsItsDataBesideIt_andSaysSo)
-{
-    TempDir dir;
-    writeSmallSetup(dir, 0);
-    std::string moved = corrSetup("1", 0);
-    const std::string written = "C:\\Users\\ana\\points.csv";
-    moved.replace(moved.find("points.csv"), std::string("points.csv").size(), written);
-    dir.write("moved.kvs", moved);
-    const auto [status, err] = render({ dir.file("moved.kvs"), "-o", dir.file("moved.png") });
-    ASSERT_EQ(status, 0) << err;
-    EXPECT_NE(err.find(written + "\n→ " + dir.file("points.csv")), std::string::npos) << err;
-    ASSERT_EQ(render({ dir.file("small.kvs"), "-o", dir.file("small.png") }).first, 0);
-    EXPECT_EQ(readImage(dir.file("moved.png")), readImage(dir.file("small.png")));
-}
-
 // The command line on an English machine: its notes in English, its pictures as written unless a
 // language is asked for, so that a script gets the same picture everywhere.
 TEST(RenderCommandTest, notesFollowTheLanguage_picturesOnlyWhenAsked)

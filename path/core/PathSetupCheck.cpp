@@ -185,6 +185,7 @@ PathSetupCheck checkPathSetup(
     ps.done = check.accepted = true;
     ps.keptOriginX = ps.values.originX;
     ps.keptOriginY = ps.values.originY;
+    ps.keptMapUnitsPerPixel = ps.values.mapUnitsPerPixel;
     return check;
 }
 

@@ -719,6 +719,14 @@ F2: type coordinates</translation>
         <source>作業用の画像を用意できません</source>
         <translation>cannot make the working images</translation>
     </message>
+    <message>
+        <source>PNG 画像として読み込めません。壊れているか途中で切れています。</source>
+        <translation>Cannot read the PNG picture: it is damaged or cut short.</translation>
+    </message>
+    <message>
+        <source>%1×%2 ピクセル、PNG</source>
+        <translation>%1×%2 pixels, PNG</translation>
+    </message>
 </context>
 <context>
     <name>PathPicture</name>

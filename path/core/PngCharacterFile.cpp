@@ -1,0 +1,92 @@
+#include "path/core/PngCharacterFile.h"
+
+#include "data/Translate.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <fstream>
+
+namespace {
+
+constexpr std::array<unsigned char, 8> kSignature { 0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n' };
+// Signature, chunk length, "IHDR", then width and height, big-endian.
+constexpr std::size_t kHeaderBytes = 24;
+constexpr std::size_t kWidthAt = 16;
+
+std::uint32_t bigEndian(const std::array<unsigned char, kHeaderBytes> &bytes, std::size_t at)
+{
+    return static_cast<std::uint32_t>(bytes[at]) << 24
+        | static_cast<std::uint32_t>(bytes[at + 1]) << 16
+        | static_cast<std::uint32_t>(bytes[at + 2]) << 8
+        | static_cast<std::uint32_t>(bytes[at + 3]);
+}
+
+// The first bytes of the file; how many there were.
+std::size_t readStart(const std::string &path, std::array<unsigned char, kHeaderBytes> &bytes)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return 0;
+    file.read(reinterpret_cast<char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<std::size_t>(file.gcount());
+}
+
+bool hasSignature(const std::array<unsigned char, kHeaderBytes> &bytes, std::size_t count)
+{
+    return count >= kSignature.size()
+        && std::equal(kSignature.begin(), kSignature.end(), bytes.begin());
+}
+
+} // namespace
+
+bool isPngFile(const std::string &path)
+{
+    std::array<unsigned char, kHeaderBytes> bytes {};
+    return hasSignature(bytes, readStart(path, bytes));
+}
+
+PngHeader readPngHeader(const std::string &path)
+{
+    std::array<unsigned char, kHeaderBytes> bytes {};
+    const std::size_t count = readStart(path, bytes);
+    PngHeader header;
+    if (!hasSignature(bytes, count) || count < kHeaderBytes || bytes[12] != 'I' || bytes[13] != 'H'
+        || bytes[14] != 'D' || bytes[15] != 'R')
+        return header;
+    const std::uint32_t width = bigEndian(bytes, kWidthAt);
+    const std::uint32_t height = bigEndian(bytes, kWidthAt + 4);
+    // The format allows up to 2^31 - 1; beyond it the header is damaged.
+    if (width == 0 || height == 0 || width > 0x7FFFFFFFu || height > 0x7FFFFFFFu)
+        return header;
+    header = { true, static_cast<int>(width), static_cast<int>(height) };
+    return header;
+}
+
+CharacterLoadResult checkCharacterFile(const std::string &path)
+{
+    if (!isPngFile(path)) {
+        CharacterImages images;
+        return loadCharacterBitmap(images, path, 1);
+    }
+    const PngHeader header = readPngHeader(path);
+    if (!header.complete)
+        return CharacterLoadResult::NotDecodable;
+    return header.width == kCharacterSide && header.height == kCharacterSide
+        ? CharacterLoadResult::Loaded
+        : CharacterLoadResult::WrongSize;
+}
+
+std::string pngCharacterFaultMessage(const std::string &path, CharacterLoadResult result)
+{
+    std::string text = characterLoadMessage(result);
+    if (text.empty())
+        text = tx("PathDiagram", "キャラクタファイルを読み込めません。");
+    text += "\n" + path;
+    if (const PngHeader header = readPngHeader(path); header.complete)
+        text += "\n("
+            + fillIn(tx("PathDiagram", "%1×%2 ピクセル、PNG"),
+                { std::to_string(header.width), std::to_string(header.height) })
+            + ")";
+    return text;
+}

@@ -43,7 +43,8 @@ void PathDiagram::stampCharacter(int x, int y, double degrees)
     const std::string &path
         = slot == 2 ? m_setup.values.character2FilePath : m_setup.values.characterFilePath;
     if (isPngFile(path)) {
-        const std::string fault = stampPngCharacter(gs.zoomDC, QPoint(x, y), path, degrees);
+        const std::string fault
+            = stampPngCharacter(gs.zoomDC, QPoint(x, y), m_pngCharacters, path, degrees);
         // Told once per run and file, as a bitmap's fault is.
         if (!fault.empty() && m_reportedCharacters.insert(path).second)
             platform().showNotice(fault);

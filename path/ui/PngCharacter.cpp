@@ -36,9 +36,27 @@ PngCharacterRead readPngCharacter(const std::string &path)
     return read;
 }
 
-std::string stampPngCharacter(CDC &dc, QPoint at, const std::string &path, double degrees)
+const PngCharacterRead &PngCharacters::read(const std::string &path)
 {
-    const PngCharacterRead read = readPngCharacter(path);
+    std::error_code sizeError, timeError;
+    const std::uintmax_t size = std::filesystem::file_size(path, sizeError);
+    const std::filesystem::file_time_type time = std::filesystem::last_write_time(path, timeError);
+    const auto known = m_entries.find(path);
+    if (!sizeError && !timeError && known != m_entries.end() && known->second.size == size
+        && known->second.time == time)
+        return known->second.read;
+    Entry &entry = m_entries[path];
+    entry = { size, time, readPngCharacter(path) };
+    // A file that cannot be looked at now is read again next time.
+    if (sizeError || timeError)
+        entry.size = static_cast<std::uintmax_t>(-1);
+    return entry.read;
+}
+
+std::string stampPngCharacter(
+    CDC &dc, QPoint at, PngCharacters &characters, const std::string &path, double degrees)
+{
+    const PngCharacterRead &read = characters.read(path);
     if (read.result != CharacterLoadResult::Loaded)
         return pngCharacterFaultMessage(path, read.result);
     const ArgbCharacter turned = turnArgbCharacter(read.pixels, degrees);

@@ -6,6 +6,9 @@
 #include "path/core/CharacterSprite.h"
 
 #include <QPoint>
+#include <cstdint>
+#include <filesystem>
+#include <map>
 #include <string>
 
 class CDC;
@@ -18,6 +21,24 @@ struct PngCharacterRead
 
 PngCharacterRead readPngCharacter(const std::string &path);
 
+// The PNG walkers read so far, each decoded again only when its file changes: a walker is drawn
+// on every tick, and a damaged file would have the image library complain on every one.
+class PngCharacters
+{
+public:
+    const PngCharacterRead &read(const std::string &path);
+
+private:
+    struct Entry
+    {
+        std::uintmax_t size = 0;
+        std::filesystem::file_time_type time {};
+        PngCharacterRead read;
+    };
+    std::map<std::string, Entry> m_entries;
+};
+
 // The walker turned to `degrees` and blended onto dc with its top-left at `at`. Empty when it was
 // drawn; otherwise what is wrong with the file, in words for the person.
-std::string stampPngCharacter(CDC &dc, QPoint at, const std::string &path, double degrees);
+std::string stampPngCharacter(
+    CDC &dc, QPoint at, PngCharacters &characters, const std::string &path, double degrees);

@@ -720,8 +720,8 @@ F2: type coordinates</translation>
         <translation>cannot make the working images</translation>
     </message>
     <message>
-        <source>PNG 画像として読み込めません。壊れているか途中で切れています。</source>
-        <translation>Cannot read the PNG picture: it is damaged or cut short.</translation>
+        <source>PNG 画像として読み込めません。PNG でないか、壊れているか途中で切れています。</source>
+        <translation>Cannot read the PNG picture: it is no PNG, or it is damaged or cut short.</translation>
     </message>
     <message>
         <source>%1×%2 ピクセル、PNG</source>

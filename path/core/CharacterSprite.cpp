@@ -105,7 +105,8 @@ std::string characterLoadMessage(CharacterLoadResult result)
     case CharacterLoadResult::WrongSize:
         return tx("PathDiagram", "キャラサイズ違反 32×32 ピクセルにしてください。");
     case CharacterLoadResult::NotDecodable:
-        return tx("PathDiagram", "PNG 画像として読み込めません。壊れているか途中で切れています。");
+        return tx("PathDiagram",
+            "PNG 画像として読み込めません。PNG でないか、壊れているか途中で切れています。");
     }
     return {};
 }
@@ -114,7 +115,7 @@ std::string characterFaultMessage(const std::string &path, CharacterLoadResult r
 {
     if (result == CharacterLoadResult::Loaded)
         return {};
-    if (isPngFile(path))
+    if (isPngCharacter(path))
         return pngCharacterFaultMessage(path, result);
     const BitmapFileInfo info = inspectBitmapFile(path);
     std::string text = characterLoadMessage(result);

@@ -33,7 +33,7 @@ enum class CharacterLoadResult {
     Unreadable, // missing or unreadable file
     NotTrueColour, // not an uncompressed 24-bit bitmap, or shorter than its headers claim
     WrongSize, // not 32 x 32 pixels (a top-down bitmap included)
-    NotDecodable, // a PNG whose pixels cannot be read: cut short or damaged
+    NotDecodable, // a PNG whose pixels cannot be read: none at all, cut short or damaged
 };
 
 // The text for the user; empty for Loaded and Unreadable, which has no message of its own.

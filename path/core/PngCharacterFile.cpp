@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 
 namespace {
@@ -40,10 +42,13 @@ bool hasSignature(const std::array<unsigned char, kHeaderBytes> &bytes, std::siz
 
 } // namespace
 
-bool isPngFile(const std::string &path)
+bool isPngCharacter(const std::string &path)
 {
+    std::string extension = std::filesystem::path(path).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     std::array<unsigned char, kHeaderBytes> bytes {};
-    return hasSignature(bytes, readStart(path, bytes));
+    return extension == ".png" || hasSignature(bytes, readStart(path, bytes));
 }
 
 PngHeader readPngHeader(const std::string &path)
@@ -65,7 +70,7 @@ PngHeader readPngHeader(const std::string &path)
 
 CharacterLoadResult checkCharacterFile(const std::string &path)
 {
-    if (!isPngFile(path)) {
+    if (!isPngCharacter(path)) {
         CharacterImages images;
         return loadCharacterBitmap(images, path, 1);
     }

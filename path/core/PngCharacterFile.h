@@ -7,7 +7,9 @@
 
 #include <string>
 
-bool isPngFile(const std::string &path);
+// A PNG by its signature, or by its name: a ".png" that is no PNG is a faulty PNG walker, not
+// a bitmap one.
+bool isPngCharacter(const std::string &path);
 
 struct PngHeader
 {

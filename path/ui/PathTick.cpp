@@ -42,7 +42,7 @@ void PathDiagram::stampCharacter(int x, int y, double degrees)
     const int slot = m.characterFrame == 2 && m_setup.character2Given ? 2 : 1;
     const std::string &path
         = slot == 2 ? m_setup.values.character2FilePath : m_setup.values.characterFilePath;
-    if (isPngFile(path)) {
+    if (isPngCharacter(path)) {
         const std::string fault
             = stampPngCharacter(gs.zoomDC, QPoint(x, y), m_pngCharacters, path, degrees);
         // Told once per run and file, as a bitmap's fault is.

@@ -13,6 +13,7 @@ bool isPngCharacter(const std::string &path);
 
 struct PngHeader
 {
+    bool opened = false; // the file opened for reading
     bool complete = false; // the signature and the image header chunk are there
     int width = 0;
     int height = 0;

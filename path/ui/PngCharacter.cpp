@@ -12,7 +12,8 @@ PngCharacterRead readPngCharacter(const std::string &path)
     PngCharacterRead read;
     const PngHeader header = readPngHeader(path);
     if (!header.complete) {
-        read.result = CharacterLoadResult::NotDecodable;
+        read.result
+            = header.opened ? CharacterLoadResult::NotDecodable : CharacterLoadResult::Unreadable;
         return read;
     }
     // Refused by its header before anything is decoded: a huge picture is not read at all.

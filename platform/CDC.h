@@ -79,6 +79,10 @@ public:
         int srcHeight, const void *bits, const BITMAPINFOHEADER *info, unsigned usage,
         RasterOp rop);
 
+    // AlphaBlend with AC_SRC_ALPHA: an ARGB32 picture (not premultiplied) drawn source-over with
+    // its top-left at the point; false when the DC has no surface.
+    bool AlphaBlend(QPoint at, const QImage &source);
+
     // While enabled (DCB_ENABLE), the DC gathers the bounding box of the pixels its drawing
     // changes; DCB_RESET empties it, DCB_ACCUMULATE adds the given rectangle. Returns the state
     // before: DCB_ENABLE or DCB_DISABLE, with DCB_SET when the box held something.

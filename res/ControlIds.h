@@ -73,6 +73,13 @@ enum ControlId : int {
     // Background origin.
     IDC_ORIGIN_X = 1018,
     IDC_ORIGIN_Y = 1019,
+    IDC_MAP_SCALE = 1031,
+    IDC_MAP_CALIBRATE = 1032,
+
+    // Map scale by two clicks.
+    IDC_CALIBRATION_PICTURE = 1033,
+    IDC_CALIBRATION_CLICKS = 1034,
+    IDC_CALIBRATION_DISTANCE = 1035,
 
     // Teaching point typed in.
     IDC_POINT_X = 1016,

@@ -13,3 +13,4 @@ DialogTemplate corrSetupDialogTemplate(); // 142
 DialogTemplate pathSetupDialogTemplate(); // 131
 DialogTemplate backgroundOriginDialogTemplate(); // 138
 DialogTemplate teachPointDialogTemplate(); // 149
+DialogTemplate mapCalibrationDialogTemplate(); // 150

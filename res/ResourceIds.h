@@ -10,6 +10,7 @@ enum ResourceId : int {
     IDD_CORR_SETUP = 142,
     IDD_CONFIRM = 148,
     IDD_TEACH_POINT = 149,
+    IDD_MAP_CALIBRATION = 150,
 
     IDR_MAINFRAME = 128, // the application icon
     IDS_ABOUTBOX = 101, // the system-menu item

@@ -458,6 +458,26 @@
         <source>経路ファイルの見出しを UTF-8 で書く</source>
         <translation>Write the route file heading in UTF-8</translation>
     </message>
+    <message>
+        <source>縮尺 (データ単位/pixel)：</source>
+        <translation>Scale (data units/pixel):</translation>
+    </message>
+    <message>
+        <source>地図上の2点で縮尺を合わせる...</source>
+        <translation>Set the scale by two points on the map...</translation>
+    </message>
+    <message>
+        <source>地図の縮尺合わせ</source>
+        <translation>Map Scale</translation>
+    </message>
+    <message>
+        <source>距離の分かる2点を地図上でクリックしてください。3回目のクリックで選び直します。</source>
+        <translation>Click two points on the map whose distance you know. A third click starts a new pair.</translation>
+    </message>
+    <message>
+        <source>2点間の距離 (データ単位)：</source>
+        <translation>Distance between them (data units):</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -611,6 +631,45 @@ F2: type coordinates</translation>
     </message>
 </context>
 <context>
+    <name>MapScale</name>
+    <message>
+        <source>クリックした点: まだありません</source>
+        <translation>Points clicked: none yet</translation>
+    </message>
+    <message>
+        <source>1点目 %1 ピクセル</source>
+        <translation>First point %1 px</translation>
+    </message>
+    <message>
+        <source>1点目 %1、2点目 %2、間隔 %3 ピクセル</source>
+        <translation>First point %1, second point %2, %3 px apart</translation>
+    </message>
+    <message>
+        <source>縮尺が範囲外です。1ピクセルあたり 0.000001 ～ 1000000 にしてください。</source>
+        <translation>The scale is out of range. Please use 0.000001 to 1000000 data units per pixel.</translation>
+    </message>
+    <message>
+        <source>地図上で距離の分かる2点をクリックしてください。</source>
+        <translation>Please click two points on the map whose distance you know.</translation>
+    </message>
+    <message>
+        <source>同じ点が2回クリックされました。離れた2点をクリックしてください。</source>
+        <translation>The same point was clicked twice. Please click two points apart.</translation>
+    </message>
+    <message>
+        <source>2点間の距離には数値を入力してください。</source>
+        <translation>Please enter a number for the distance between the two points.</translation>
+    </message>
+    <message>
+        <source>2点間の距離は0より大きくしてください。</source>
+        <translation>The distance between the two points must be greater than 0.</translation>
+    </message>
+    <message>
+        <source>縮尺には数値を入力してください。</source>
+        <translation>Please enter a number for the scale.</translation>
+    </message>
+</context>
+<context>
     <name>PathDiagram</name>
     <message>
         <source>２４ビットフルカラービットマップのキャラクタにしてください</source>
@@ -659,6 +718,14 @@ F2: type coordinates</translation>
     <message>
         <source>作業用の画像を用意できません</source>
         <translation>cannot make the working images</translation>
+    </message>
+    <message>
+        <source>PNG 画像として読み込めません。PNG でないか、壊れているか途中で切れています。</source>
+        <translation>Cannot read the PNG picture: it is no PNG, or it is damaged or cut short.</translation>
+    </message>
+    <message>
+        <source>%1×%2 ピクセル、PNG</source>
+        <translation>%1×%2 pixels, PNG</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "data/Translate.h"
 #include "data/TruncToInt.h"
 #include "path/core/BitmapFile.h"
+#include "path/core/PngCharacterFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -70,6 +71,27 @@ bool isTrueColour(const std::vector<std::uint8_t> &bytes)
         && readU16(bytes, kBitCountField) == 24 && readU32(bytes, kCompressionField) == 0;
 }
 
+// Calls take(i, j, u, v) for every pixel (row i, column j) of the turned image that comes from
+// pixel (row v, column u) of the upright one: clockwise by degrees about pixel (16, 16),
+// nearest-pixel sampling, rows counted as a bottom-up bitmap stores them.
+template <typename Take> void forEachTurnedPixel(double degrees, Take take)
+{
+    const double theta = degrees * 0.017453292519943295;
+    const double s = std::sin(theta);
+    const double c = std::cos(theta);
+    const int half = kCharacterSide / 2;
+    for (int i = 0; i < kCharacterSide; ++i) {
+        const int dy = i - half;
+        for (int j = 0; j < kCharacterSide; ++j) {
+            const int dx = j - half;
+            const int u = half + truncToInt(dx * c - dy * s);
+            const int v = half + truncToInt(dx * s + dy * c);
+            if (u >= 0 && u < kCharacterSide && v >= 0 && v < kCharacterSide)
+                take(i, j, u, v);
+        }
+    }
+}
+
 } // namespace
 
 std::string characterLoadMessage(CharacterLoadResult result)
@@ -82,6 +104,9 @@ std::string characterLoadMessage(CharacterLoadResult result)
         return tx("PathDiagram", "２４ビットフルカラービットマップのキャラクタにしてください");
     case CharacterLoadResult::WrongSize:
         return tx("PathDiagram", "キャラサイズ違反 32×32 ピクセルにしてください。");
+    case CharacterLoadResult::NotDecodable:
+        return tx("PathDiagram",
+            "PNG 画像として読み込めません。PNG でないか、壊れているか途中で切れています。");
     }
     return {};
 }
@@ -90,6 +115,8 @@ std::string characterFaultMessage(const std::string &path, CharacterLoadResult r
 {
     if (result == CharacterLoadResult::Loaded)
         return {};
+    if (isPngCharacter(path))
+        return pngCharacterFaultMessage(path, result);
     const BitmapFileInfo info = inspectBitmapFile(path);
     std::string text = characterLoadMessage(result);
     if (text.empty())
@@ -143,22 +170,10 @@ bool rotateCharacter(CharacterImages &state, int slot, double degrees)
     std::uint8_t *pixels = state.fileBuffer.data() + target->bitsOffset;
     std::vector<std::uint8_t> &work = target->rotated;
     std::fill(work.begin(), work.end(), std::uint8_t { 0xFF });
-    const double theta = degrees * 0.017453292519943295;
-    const double s = std::sin(theta);
-    const double c = std::cos(theta);
-    const int half = kCharacterSide / 2;
-    for (int i = 0; i < kCharacterSide; ++i) {
-        const int dy = i - half;
-        for (int j = 0; j < kCharacterSide; ++j) {
-            const int dx = j - half;
-            const int u = half + truncToInt(dx * c - dy * s);
-            const int v = half + truncToInt(dx * s + dy * c);
-            if (u < 0 || u >= kCharacterSide || v < 0 || v >= kCharacterSide)
-                continue;
-            const std::uint8_t *from = pixels + v * kCharacterStride + u * 3;
-            std::copy(from, from + kPixelBytes, work.data() + i * kCharacterStride + j * 3);
-        }
-    }
+    forEachTurnedPixel(degrees, [&](int i, int j, int u, int v) {
+        const std::uint8_t *from = pixels + v * kCharacterStride + u * 3;
+        std::copy(from, from + kPixelBytes, work.data() + i * kCharacterStride + j * 3);
+    });
     std::copy(work.begin(), work.end(), pixels);
     for (std::size_t p = 0; p < work.size(); p += kPixelBytes) {
         const bool white = pixels[p] == 0xFF && pixels[p + 1] == 0xFF && pixels[p + 2] == 0xFF;
@@ -166,4 +181,20 @@ bool rotateCharacter(CharacterImages &state, int slot, double degrees)
             work.data() + p, kPixelBytes, white ? std::uint8_t { 0 } : std::uint8_t { 0xFF });
     }
     return true;
+}
+
+ArgbCharacter turnArgbCharacter(const ArgbCharacter &upright, double degrees)
+{
+    ArgbCharacter turned(upright.size(), 0u);
+    if (upright.size() != static_cast<std::size_t>(kCharacterSide * kCharacterSide))
+        return turned;
+    // Rows from the top here, from the bottom in the turning: a PNG walker turns as the same
+    // picture stored as a bitmap does, pixel for pixel.
+    const auto at = [](int bottomUpRow, int column) {
+        return static_cast<std::size_t>(
+            (kCharacterSide - 1 - bottomUpRow) * kCharacterSide + column);
+    };
+    forEachTurnedPixel(
+        degrees, [&](int i, int j, int u, int v) { turned[at(i, j)] = upright[at(v, u)]; });
+    return turned;
 }

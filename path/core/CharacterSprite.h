@@ -33,6 +33,7 @@ enum class CharacterLoadResult {
     Unreadable, // missing or unreadable file
     NotTrueColour, // not an uncompressed 24-bit bitmap, or shorter than its headers claim
     WrongSize, // not 32 x 32 pixels (a top-down bitmap included)
+    NotDecodable, // a PNG whose pixels cannot be read: none at all, cut short or damaged
 };
 
 // The text for the user; empty for Loaded and Unreadable, which has no message of its own.
@@ -50,3 +51,11 @@ CharacterLoadResult loadCharacterBitmap(CharacterImages &state, const std::strin
 // leaves the mask in the slot's work buffer: white where the turned image has colour, black
 // where it is white. False when the slot holds no loaded image.
 bool rotateCharacter(CharacterImages &state, int slot, double degrees);
+
+// A walker with its own transparency: 32 x 32 pixels 0xAARRGGBB (not premultiplied), top row
+// first.
+using ArgbCharacter = std::vector<std::uint32_t>;
+
+// Turned exactly as rotateCharacter turns the same picture stored as a bitmap; what turns in from
+// outside is transparent.
+ArgbCharacter turnArgbCharacter(const ArgbCharacter &upright, double degrees);

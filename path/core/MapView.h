@@ -22,6 +22,7 @@ struct MapView
     int mapHeight = 0;
     double originX = 0.0; // data coordinates of the map's lower-left corner
     double originY = 0.0;
+    double unitsPerPixel = 1.0; // data units one pixel of the map at full size stands for
     int zoomIndex = 0;
     int srcX = 0; // the view's top-left pixel in the map surface
     int srcY = 0;

@@ -7,6 +7,7 @@
 #include "data/Translate.h"
 #include "path/core/BitmapFile.h"
 #include "path/core/CharacterSprite.h"
+#include "path/core/PngCharacterFile.h"
 
 #include <filesystem>
 #include <string_view>
@@ -75,14 +76,13 @@ bool tryFiles(PathSetupCheck &check, const BackgroundTrial &background)
         }
     }
     ps.charactersTold.clear();
-    CharacterImages images;
     const std::pair<bool, const std::string &> characters[]
         = { { ps.characterGiven, ps.values.characterFilePath },
               { ps.character2Given, ps.values.character2FilePath } };
     for (const auto &[given, path] : characters) {
         if (!given || ps.charactersTold.contains(path))
             continue;
-        const CharacterLoadResult result = loadCharacterBitmap(images, path, 1);
+        const CharacterLoadResult result = checkCharacterFile(path);
         if (result != CharacterLoadResult::Loaded) {
             check.told.push_back(
                 { PathSetupIssue::CharacterFault, characterFaultMessage(path, result) });
@@ -185,6 +185,7 @@ PathSetupCheck checkPathSetup(
     ps.done = check.accepted = true;
     ps.keptOriginX = ps.values.originX;
     ps.keptOriginY = ps.values.originY;
+    ps.keptMapUnitsPerPixel = ps.values.mapUnitsPerPixel;
     return check;
 }
 

@@ -2,6 +2,7 @@
 
 #include "data/AtomicFile.h"
 #include "data/NumberText.h"
+#include "path/core/MapScale.h"
 
 #include <vector>
 
@@ -40,9 +41,20 @@ void applyPathSetupLine(PathSetup &setup, int fileLine, std::string_view text)
     }
 }
 
+namespace {
+constexpr std::string_view kMapScaleTag = "MAP_SCALE";
+} // namespace
+
 void applyPathSetupTags(PathSetupValues &values, const std::vector<SetupTag> &tags)
 {
-    values.otherTags = tags;
+    values.mapUnitsPerPixel = 1.0;
+    values.otherTags.clear();
+    for (const SetupTag &tag : tags) {
+        if (tag.name == kMapScaleTag)
+            values.mapUnitsPerPixel = mapScaleFromEntry(tag.value).unitsPerPixel.value_or(1.0);
+        else
+            values.otherTags.push_back(tag);
+    }
 }
 
 FileWriteResult writePathSetupFile(const std::string &path, const PathSetupValues &values)
@@ -50,5 +62,9 @@ FileWriteResult writePathSetupFile(const std::string &path, const PathSetupValue
     const std::vector<std::string> lines { values.backgroundFilePath,
         formatFixed(values.originX, 6), formatFixed(values.originY, 6), values.characterFilePath,
         values.character2FilePath, values.dataFilePath };
-    return writeFileAtomically(path, setupFileText(kPathSetupMagic, lines, values.otherTags));
+    std::vector<SetupTag> tags;
+    if (values.mapUnitsPerPixel != 1.0)
+        tags.push_back({ std::string(kMapScaleTag), formatMapScale(values.mapUnitsPerPixel) });
+    tags.insert(tags.end(), values.otherTags.begin(), values.otherTags.end());
+    return writeFileAtomically(path, setupFileText(kPathSetupMagic, lines, tags));
 }

@@ -24,6 +24,7 @@ struct PathSetupValues
     std::string characterFilePath; // empty when not given
     std::string character2FilePath; // empty when not given
     std::string dataFilePath;
+    double mapUnitsPerPixel = 1.0; // MAP_SCALE: data units one map pixel stands for
     std::vector<SetupTag> otherTags {}; // tags of settings this version does not know, kept as read
 };
 
@@ -44,6 +45,7 @@ struct PathSetup
     bool done = false; // accepted once: the next showing may offer it again
     // The origin accepted last: what a showing that offers the accepted setup again brings back.
     double keptOriginX = 0.0, keptOriginY = 0.0;
+    double keptMapUnitsPerPixel = 1.0;
     PathSource source = PathSource::None;
     RouteSettings route; // for teaching; route.filePath is values.dataFilePath
     std::string fileToLoad; // a setup file named on the command line, loaded at the next showing
@@ -58,7 +60,8 @@ SetupFileLines readPathSetupFile(const std::string &path);
 // back the default background.
 void applyPathSetupLine(PathSetup &setup, int fileLine, std::string_view text);
 
-// Applies the tagged lines of a complete file; a setting without its tag is off.
+// Applies the tagged lines of a complete file; a setting without its tag is off, and a map scale
+// that cannot be one leaves the map at one unit a pixel.
 void applyPathSetupTags(PathSetupValues &values, const std::vector<SetupTag> &tags);
 
 FileWriteResult writePathSetupFile(const std::string &path, const PathSetupValues &values);

@@ -7,13 +7,26 @@
 
 namespace {
 
-// A positive origin is subtracted as it is; a negative one is added by its whole part.
-double originShift(double origin)
+// A positive origin is subtracted as it is; a negative one is added by its whole part, as
+// setups of one unit a pixel always had it. A scaled map is newer: its origin is taken as typed,
+// since half a metre cut off would shift the whole path.
+double originShift(double origin, double unitsPerPixel)
 {
-    return origin > 0 ? origin : static_cast<double>(truncToInt(origin));
+    return origin > 0 || unitsPerPixel != 1.0 ? origin : static_cast<double>(truncToInt(origin));
 }
 
-double fromOrigin(double value, double origin) { return value - originShift(origin); }
+// Pixels from the map's edge at full size. Divided by a scale, a taught place can come back a
+// hair below its whole pixel (40 * 0.1 / 0.1); such a hair is that pixel, so that the point plays
+// where it was clicked. A map of one unit a pixel is left exactly as it always was.
+double fromOrigin(double value, double origin, double unitsPerPixel)
+{
+    const double units = value - originShift(origin, unitsPerPixel);
+    if (unitsPerPixel == 1.0)
+        return units;
+    const double pixels = units / unitsPerPixel;
+    const double whole = std::round(pixels);
+    return std::abs(pixels - whole) < 1e-9 * std::max(1.0, std::abs(whole)) ? whole : pixels;
+}
 
 // Far outside any map, where drawing draws nothing, and far enough inside the int range that the
 // offsets the tick adds (half a character, a view) never overflow.
@@ -28,8 +41,8 @@ MappedPoint mapPathPoint(const MapView &view, double x, double y)
     const double z = zoomFactor(view.zoomIndex);
     const double height = view.mapHeight;
     MappedPoint p;
-    p.xr = fromOrigin(x, view.originX);
-    p.yr = fromOrigin(y, view.originY);
+    p.xr = fromOrigin(x, view.originX, view.unitsPerPixel);
+    p.yr = fromOrigin(y, view.originY, view.unitsPerPixel);
     p.bx = limitedPixel(p.xr * z);
     p.by = limitedPixel(height - p.yr * z);
     p.px = limitedPixel(p.xr * z - view.srcX);
@@ -39,5 +52,7 @@ MappedPoint mapPathPoint(const MapView &view, double x, double y)
 
 DataPoint dataFromBackground(const MapView &view, double fromLeft, double fromBottom)
 {
-    return { fromLeft + originShift(view.originX), fromBottom + originShift(view.originY) };
+    const double scale = view.unitsPerPixel;
+    return { fromLeft * scale + originShift(view.originX, scale),
+        fromBottom * scale + originShift(view.originY, scale) };
 }

@@ -4,8 +4,9 @@
 #include "platform/CDialog.h"
 #include "platform/Controls.h"
 
-// Asks which data coordinates the lower-left corner of the chosen background stands for. OK
-// writes them into originX and originY; cancel keeps the origin as it was.
+// Asks which data coordinates the lower-left corner of the chosen background stands for, and how
+// many data units one of its pixels is (typed, or found by two clicks on the map). OK writes
+// them into the setup; cancel keeps them as they were.
 class CBackgroundOriginDlg : public CDialog
 {
 public:
@@ -14,9 +15,13 @@ public:
     void DoDataExchange(CDataExchange *dx) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
+    void OnCalibrate();
+
+    DECLARE_MESSAGE_MAP()
 
 private:
     PathSetupValues &m_setup;
     CEdit m_editX;
     CEdit m_editY;
+    CEdit m_editScale;
 };

@@ -60,12 +60,14 @@ BOOL CPathSetupDlg::OnInitDialog()
         showPath(m_editBackgroundFile, ps.values.backgroundFilePath, ps.backgroundGiven);
         ps.values.originX = ps.keptOriginX;
         ps.values.originY = ps.keptOriginY;
+        ps.values.mapUnitsPerPixel = ps.keptMapUnitsPerPixel;
         showOrigin();
         showPath(m_editCharacterFile, ps.values.characterFilePath, ps.characterGiven);
         showPath(m_editCharacter2File, ps.values.character2FilePath, ps.character2Given);
         showPath(m_editDataFile, ps.values.dataFilePath, ps.dataFileGiven);
     } else {
         ps.values.originX = ps.values.originY = 0.0;
+        ps.values.mapUnitsPerPixel = 1.0;
         m_editOriginX.SetWindowText("0.0");
         m_editOriginY.SetWindowText("0.0");
     }

@@ -13,7 +13,12 @@
 
 namespace {
 
-constexpr const char *kBitmapFilter = "BMP Files (*.bmp)|*.bmp|All Files (*.*)|*.*||";
+constexpr const char *kBitmapFilter
+    = "Image Files (*.bmp *.png *.jpg *.jpeg)|*.bmp;*.png;*.jpg;*.jpeg|BMP Files (*.bmp)|*.bmp|"
+      "All Files (*.*)|*.*||";
+// A walker is a 24-bit bitmap with white as its mask, or a PNG with its own transparency.
+constexpr const char *kWalkerFilter = "BMP/PNG Files (*.bmp *.png)|*.bmp;*.png|BMP Files "
+                                      "(*.bmp)|*.bmp|PNG Files (*.png)|*.png|All Files (*.*)|*.*||";
 constexpr const char *kDataFileFilter = "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||";
 constexpr const char *kSetupFileFilter
     = TX_NOOP("PathSetup", "ｾｯﾄｱｯﾌﾟ Files (*.kvt)|*.kvt|All Files (*.*)|*.*||");
@@ -32,13 +37,13 @@ struct CPathSetupDlg::FileField
     std::string &path;
     bool &given;
     bool &changed;
-    bool bitmap;
+    const char *filter; // a picture's, unless it is the data file's
 };
 
 void CPathSetupDlg::browseFile(const FileField &field)
 {
-    CFileDialog dialog(TRUE, field.bitmap ? ".bmp" : ".csv", nullptr, kOpenFlags,
-        field.bitmap ? kBitmapFilter : kDataFileFilter);
+    const bool data = field.filter == kDataFileFilter;
+    CFileDialog dialog(TRUE, data ? ".csv" : ".bmp", nullptr, kOpenFlags, field.filter);
     dialog.SetInitialDir(folderOf(field.path.empty() ? ps.setupFilePath : field.path));
     if (dialog.DoModal() != IDOK) {
         field.edit.SetWindowText("");
@@ -54,7 +59,7 @@ void CPathSetupDlg::browseFile(const FileField &field)
 void CPathSetupDlg::OnBrowseBackground()
 {
     browseFile({ m_editBackgroundFile, ps.values.backgroundFilePath, ps.backgroundGiven,
-        ps.backgroundChanged, true });
+        ps.backgroundChanged, kBitmapFilter });
     if (!ps.backgroundGiven)
         return;
     CBackgroundOriginDlg origin(ps.values);
@@ -65,20 +70,20 @@ void CPathSetupDlg::OnBrowseBackground()
 void CPathSetupDlg::OnBrowseCharacter()
 {
     browseFile({ m_editCharacterFile, ps.values.characterFilePath, ps.characterGiven,
-        ps.characterChanged, true });
+        ps.characterChanged, kWalkerFilter });
 }
 
 void CPathSetupDlg::OnBrowseCharacter2()
 {
     browseFile({ m_editCharacter2File, ps.values.character2FilePath, ps.character2Given,
-        ps.character2Changed, true });
+        ps.character2Changed, kWalkerFilter });
 }
 
 void CPathSetupDlg::OnBrowseDataFile()
 {
     m_routeFileAsked = false;
-    browseFile(
-        { m_editDataFile, ps.values.dataFilePath, ps.dataFileGiven, ps.dataFileChanged, false });
+    browseFile({ m_editDataFile, ps.values.dataFilePath, ps.dataFileGiven, ps.dataFileChanged,
+        kDataFileFilter });
 }
 
 void CPathSetupDlg::OnTeachingCheck()

@@ -105,6 +105,7 @@ std::string PathDiagram::startRun()
     m.source = m_setup.source;
     m.view.originX = m_setup.values.originX;
     m.view.originY = m_setup.values.originY;
+    m.view.unitsPerPixel = m_setup.values.mapUnitsPerPixel;
     ui.clearReadouts();
     const bool fromDataFile = m_setup.dataFileGiven && m.source == PathSource::DataFile;
     // A data file without rows plays nothing, also not what an earlier run left in the arrays.

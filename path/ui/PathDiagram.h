@@ -8,6 +8,7 @@
 #include "path/core/PathModel.h"
 #include "path/core/PathSetupFile.h"
 #include "path/core/PointMapping.h"
+#include "path/ui/PngCharacter.h"
 
 #include <memory>
 #include <set>
@@ -124,6 +125,7 @@ private:
     std::unique_ptr<PathModel> m_model = std::make_unique<PathModel>();
     // Character files whose fault was already told in this run: told once, not every tick.
     std::set<std::string> m_reportedCharacters;
+    PngCharacters m_pngCharacters; // decoded PNG walkers, read again when their file changes
     std::string m_startupDirectory; // where the default background bitmap1.bmp is looked for
     bool m_running = false;
 };

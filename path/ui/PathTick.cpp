@@ -7,7 +7,9 @@
 #include "mainwnd/GdiState.h"
 #include "mainwnd/PictureSize.h"
 #include "mainwnd/Playback.h"
+#include "path/core/PngCharacterFile.h"
 #include "path/ui/PathDiagram.h"
+#include "path/ui/PngCharacter.h"
 #include "platform/Platform.h"
 
 #include <algorithm>
@@ -32,13 +34,22 @@ void blitInsidePicture(CDC &canvas, int x, int y, CDC &source, int sourceX, int 
 } // namespace
 
 // The character of the current frame, turned to `degrees`, stamped on zoomDC at (x, y): the mask
-// lets the background through where the character is white.
+// lets the background through where the character is white, a PNG's own transparency where it
+// is transparent.
 void PathDiagram::stampCharacter(int x, int y, double degrees)
 {
     PathModel &m = *m_model;
     const int slot = m.characterFrame == 2 && m_setup.character2Given ? 2 : 1;
     const std::string &path
         = slot == 2 ? m_setup.values.character2FilePath : m_setup.values.characterFilePath;
+    if (isPngCharacter(path)) {
+        const std::string fault
+            = stampPngCharacter(gs.zoomDC, QPoint(x, y), m_pngCharacters, path, degrees);
+        // Told once per run and file, as a bitmap's fault is.
+        if (!fault.empty() && m_reportedCharacters.insert(path).second)
+            platform().showNotice(fault);
+        return;
+    }
     const CharacterLoadResult result = loadCharacterBitmap(m.characters, path, slot);
     if (result != CharacterLoadResult::Loaded || !rotateCharacter(m.characters, slot, degrees)) {
         // Once per run and file: the file is read on every tick, and a message on every tick

@@ -15,15 +15,16 @@
 
 namespace {
 
+// In map pixels: the data units they stand for follow the map's scale.
 constexpr double kMinSpacing = 3.0;
 constexpr double kRingReach = 3.0; // a click this near a point, on both axes, is on its ring
 
-bool tooClose(const TeachingPoints &points, int k, const DataPoint &p)
+bool tooClose(const TeachingPoints &points, int k, const DataPoint &p, double spacing)
 {
     if (k < 0 || k >= points.count)
         return false;
     const auto at = static_cast<std::size_t>(k);
-    return std::hypot(points.x[at] - p.x, points.y[at] - p.y) < kMinSpacing;
+    return std::hypot(points.x[at] - p.x, points.y[at] - p.y) < spacing;
 }
 
 } // namespace
@@ -38,7 +39,8 @@ bool PathDiagram::teachingNow() const
 bool PathDiagram::spacedFrom(const DataPoint &p, int before, int after)
 {
     const TeachingPoints &points = m_model->teaching;
-    if (!tooClose(points, before, p) && !tooClose(points, after, p))
+    const double spacing = kMinSpacing * m_model->view.unitsPerPixel;
+    if (!tooClose(points, before, p, spacing) && !tooClose(points, after, p, spacing))
         return true;
     AfxMessageBox(tx("Teaching", "教示ﾎﾟｲﾝﾄの間隔が十分でない。"));
     return false;
@@ -90,7 +92,9 @@ bool PathDiagram::deletePoint(POINT point)
     if (!teachingNow())
         return false;
     const DataPoint p = placeOf(point).data;
-    if (const int k = pointWithinReach(m_model->teaching, p.x, p.y, kRingReach); k >= 0)
+    if (const int k
+        = pointWithinReach(m_model->teaching, p.x, p.y, kRingReach * m_model->view.unitsPerPixel);
+        k >= 0)
         editTeaching(deleteEdit(m_model->teaching, k));
     return true;
 }

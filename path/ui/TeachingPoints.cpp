@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr double kPickReach = 3.0;
+constexpr double kPickReach = 3.0; // map pixels
 
 } // namespace
 
@@ -40,7 +40,8 @@ void PathDiagram::correctPoint(const Place &place)
     PathModel &m = *m_model;
     TeachingPoints &points = m.teaching;
     if (!m.pointPicked) {
-        const int k = pointWithinReach(points, place.data.x, place.data.y, kPickReach);
+        const int k = pointWithinReach(
+            points, place.data.x, place.data.y, kPickReach * m.view.unitsPerPixel);
         if (k >= 0) {
             m.selectedPoint = k;
             m.pointPicked = true;

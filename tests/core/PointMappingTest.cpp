@@ -40,6 +40,25 @@ TEST(PointMapping, aPlaceTurnedIntoDataMapsBackOntoThatPlace)
     }
 }
 
+TEST(PointMapping, onAScaledMapAPlaceTurnedIntoDataMapsBackOntoThatPlace)
+{
+    MapView state;
+    state.mapHeight = 600;
+    for (auto [scale, ox, oy] : { std::tuple { 0.1, 0.0, 0.0 }, { 0.02, -1.5, -2.25 },
+             { 0.3, 7.7, -0.1 }, { 25.0, -1000.0, 500.0 } }) {
+        std::tie(state.unitsPerPixel, state.originX, state.originY) = std::tuple(scale, ox, oy);
+        for (auto [column, row] : { std::pair { 0, 599 }, { 40, 350 }, { 799, 0 }, { 3, 7 } }) {
+            const DataPoint data = dataFromBackground(state, column, 600 - row);
+            const MappedPoint back = mapPathPoint(state, data.x, data.y);
+            EXPECT_EQ(std::pair(back.bx, back.by), std::pair(column, row)) << scale << ',' << ox;
+        }
+    }
+    // Metres onto a map of 2 cm a pixel whose lower-left corner is at (-1.5, -2.25).
+    std::tie(state.unitsPerPixel, state.originX, state.originY) = std::tuple(0.02, -1.5, -2.25);
+    const MappedPoint p = mapPathPoint(state, 0.5, 1.75);
+    EXPECT_EQ(std::tuple(p.xr, p.yr, p.bx, p.by), std::tuple(100.0, 200.0, 100, 400));
+}
+
 TEST(PointMapping, hugeValuesSaturateFarInsideTheIntRange)
 {
     const MappedPoint p = mapPathPoint(MapView {}, 1e300, -1e300);

@@ -42,7 +42,11 @@ void applyPathSetupLine(PathSetup &setup, int fileLine, std::string_view text)
 
 void applyPathSetupTags(PathSetupValues &values, const std::vector<SetupTag> &tags)
 {
-    values.otherTags = tags;
+    values.time = {};
+    values.otherTags.clear();
+    for (const SetupTag &tag : tags)
+        if (!takeTimeColumnTag(tag, values.time))
+            values.otherTags.push_back(tag);
 }
 
 FileWriteResult writePathSetupFile(const std::string &path, const PathSetupValues &values)
@@ -50,5 +54,8 @@ FileWriteResult writePathSetupFile(const std::string &path, const PathSetupValue
     const std::vector<std::string> lines { values.backgroundFilePath,
         formatFixed(values.originX, 6), formatFixed(values.originY, 6), values.characterFilePath,
         values.character2FilePath, values.dataFilePath };
-    return writeFileAtomically(path, setupFileText(kPathSetupMagic, lines, values.otherTags));
+    std::vector<SetupTag> tags;
+    appendTimeColumnTags(values.time, tags);
+    tags.insert(tags.end(), values.otherTags.begin(), values.otherTags.end());
+    return writeFileAtomically(path, setupFileText(kPathSetupMagic, lines, tags));
 }

@@ -31,12 +31,14 @@ DialogTemplate withTimeColumnRows(DialogTemplate t, int y)
         { IDC_TIME_MILLISECONDS, K::RadioButton, TX_NOOP("Dialogs", "ミリ秒"), 118, y + 1, 34, 10 },
         { IDC_TIME_CLOCK, K::RadioButton, TX_NOOP("Dialogs", "時刻"), 154, y + 1, 30, 10 },
         { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "再生速度"), 7, y + 17, 32, 9 },
-        { IDC_PLAY_SPEED_FIRST, K::RadioButton, "¼×", 40, y + 16, 24, 10, CS_GROUP },
-        { IDC_PLAY_SPEED_FIRST + 1, K::RadioButton, "½×", 66, y + 16, 24, 10 },
-        { IDC_PLAY_SPEED_FIRST + 2, K::RadioButton, "1×", 92, y + 16, 24, 10 },
-        { IDC_PLAY_SPEED_FIRST + 3, K::RadioButton, "2×", 118, y + 16, 24, 10 },
-        { IDC_PLAY_SPEED_FIRST + 4, K::RadioButton, "5×", 144, y + 16, 24, 10 },
-        { IDC_PLAY_SPEED_FIRST + 5, K::RadioButton, "10×", 170, y + 16, 28, 10 },
+        { IDC_PLAY_SPEED_FIRST, K::RadioButton, TX_NOOP("Dialogs", "¼×"), 40, y + 16, 24, 10,
+            CS_GROUP },
+        { IDC_PLAY_SPEED_FIRST + 1, K::RadioButton, TX_NOOP("Dialogs", "½×"), 66, y + 16, 24, 10 },
+        { IDC_PLAY_SPEED_FIRST + 2, K::RadioButton, TX_NOOP("Dialogs", "1×"), 92, y + 16, 24, 10 },
+        { IDC_PLAY_SPEED_FIRST + 3, K::RadioButton, TX_NOOP("Dialogs", "2×"), 118, y + 16, 24, 10 },
+        { IDC_PLAY_SPEED_FIRST + 4, K::RadioButton, TX_NOOP("Dialogs", "5×"), 144, y + 16, 24, 10 },
+        { IDC_PLAY_SPEED_FIRST + 5, K::RadioButton, TX_NOOP("Dialogs", "10×"), 170, y + 16, 28,
+            10 },
     };
     t.controls.insert(t.controls.end(), rows.begin(), rows.end());
     return t;

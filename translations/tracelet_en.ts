@@ -498,6 +498,30 @@
         <source>再生速度</source>
         <translation>Speed</translation>
     </message>
+    <message>
+        <source>¼×</source>
+        <translation>¼×</translation>
+    </message>
+    <message>
+        <source>½×</source>
+        <translation>½×</translation>
+    </message>
+    <message>
+        <source>1×</source>
+        <translation>1×</translation>
+    </message>
+    <message>
+        <source>2×</source>
+        <translation>2×</translation>
+    </message>
+    <message>
+        <source>5×</source>
+        <translation>5×</translation>
+    </message>
+    <message>
+        <source>10×</source>
+        <translation>10×</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>

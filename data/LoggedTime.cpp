@@ -174,15 +174,16 @@ std::string loggedTimeText(const DataSeries &series, int index, TimeUnit unit)
     const double seconds = series.time[static_cast<std::size_t>(index)];
     if (unit != TimeUnit::Clock)
         return formatFixed(seconds, 2);
-    // The clock time of the day as written in the file; the read-out box holds no date.
+    // The clock time of the day as written in the file, to the second: the read-out box holds
+    // eight characters, no date and no fraction.
     const double ofDay = std::fmod(series.timeOrigin + seconds, kDaySeconds);
-    const long long tenths = static_cast<long long>(
-        std::floor((ofDay < 0 ? ofDay + kDaySeconds : ofDay) * 10.0 + 1e-6));
+    const auto whole
+        = static_cast<long long>(std::floor((ofDay < 0 ? ofDay + kDaySeconds : ofDay) + 1e-6));
     const auto twoDigits = [](long long n) {
         return std::string { static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10) };
     };
-    return twoDigits(tenths / 36000 % 24) + ":" + twoDigits(tenths / 600 % 60) + ":"
-        + twoDigits(tenths / 10 % 60) + "." + static_cast<char>('0' + tenths % 10);
+    return twoDigits(whole / 3600 % 24) + ":" + twoDigits(whole / 60 % 60) + ":"
+        + twoDigits(whole % 60);
 }
 
 TimeColumnEntries timeColumnEntries(const TimeColumnSetup &time)

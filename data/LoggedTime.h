@@ -67,7 +67,8 @@ private:
 };
 
 // The logged time of point index as the Time box shows it: seconds from the first row ("%.2f")
-// for a column of seconds or milliseconds, the clock time for clock times; empty without times.
+// for a column of seconds or milliseconds, the clock time to the second ("hh:mm:ss") for clock
+// times; empty without times.
 std::string loggedTimeText(const DataSeries &series, int index, TimeUnit unit);
 
 // The time column as a setup dialog shows it: the column's text and the choices beside it.

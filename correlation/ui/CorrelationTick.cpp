@@ -6,6 +6,7 @@
 #include "mainwnd/GdiState.h"
 #include "mainwnd/PictureSize.h"
 #include "mainwnd/Playback.h"
+#include "mainwnd/WindowControls.h"
 
 namespace {
 
@@ -95,5 +96,8 @@ TickOutcome CorrelationDiagram::tick()
         drawTick(i, px, py);
     m.lastPointX = px;
     m.lastPointY = py;
+    // A logged time belongs to the point drawn, also to one a step shows.
+    if (!m.points.time.empty() && !pb.unseen())
+        ui.editTime.SetWindowText(loggedTimeText(m.points, i, m_setup.values.time.unit));
     return i == pb.lastIndex() ? TickOutcome::End : TickOutcome::Next;
 }

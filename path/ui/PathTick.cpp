@@ -7,6 +7,7 @@
 #include "mainwnd/GdiState.h"
 #include "mainwnd/PictureSize.h"
 #include "mainwnd/Playback.h"
+#include "mainwnd/WindowControls.h"
 #include "path/ui/PathDiagram.h"
 #include "platform/Platform.h"
 
@@ -104,6 +105,9 @@ TickOutcome PathDiagram::tick()
     const TickOutcome outcome = i == pb.lastIndex() ? TickOutcome::End : TickOutcome::Next;
     // The read-outs and the character show the point the run stands at after this tick.
     showWalker(p, pb.indexAfter(outcome), degrees);
+    // A logged time belongs to the point drawn, also to one a step shows.
+    if (!m.points.time.empty())
+        ui.editTime.SetWindowText(loggedTimeText(m.points, i, m_setup.values.time.unit));
     return outcome;
 }
 

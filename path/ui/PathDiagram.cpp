@@ -245,8 +245,9 @@ void PathDiagram::onTimer(UINT id)
         if (m.blink)
             m.characterFrame = m.characterFrame == 1 ? 2 : 1;
         if (m_running && !pb.schedule().empty()) {
-            ui.editTime.SetWindowText(
-                loggedTimeText(m.points, std::max(pb.shown(), 0), m_setup.values.time.unit));
+            // The point the position read-outs show.
+            ui.editTime.SetWindowText(loggedTimeText(
+                m.points, std::min(pb.index(), pb.lastIndex()), m_setup.values.time.unit));
         } else if (m_running && pb.periodMs() > 0) {
             // Elapsed time counts plotted points, not wall-clock time.
             const long long ms = static_cast<long long>(pb.periodMs()) * pb.index();

@@ -105,9 +105,10 @@ TickOutcome PathDiagram::tick()
     const TickOutcome outcome = i == pb.lastIndex() ? TickOutcome::End : TickOutcome::Next;
     // The read-outs and the character show the point the run stands at after this tick.
     showWalker(p, pb.indexAfter(outcome), degrees);
-    // A logged time belongs to the point drawn, also to one a step shows.
+    // The logged time of the point the position read-outs show, also after a step.
     if (!m.points.time.empty())
-        ui.editTime.SetWindowText(loggedTimeText(m.points, i, m_setup.values.time.unit));
+        ui.editTime.SetWindowText(
+            loggedTimeText(m.points, pb.indexAfter(outcome), m_setup.values.time.unit));
     return outcome;
 }
 

@@ -480,7 +480,7 @@
     </message>
     <message>
         <source>列目</source>
-        <translation>column</translation>
+        <translation>(col.)</translation>
     </message>
     <message>
         <source>秒</source>

@@ -57,7 +57,8 @@ BOOL CPathSetupDlg::OnInitDialog()
     m_radioLinear.SetCheck(1);
     m_radioCurve.SetCheck(0);
     m_checkUtf8Heading.SetCheck(0);
-    m_time.show(timeColumnEntries(ps.values.time));
+    // A setup started afresh has no time column, as it has no files.
+    m_time.show(timeColumnEntries(ps.done ? ps.values.time : TimeColumnSetup {}));
     if (ps.done) {
         showPath(m_editBackgroundFile, ps.values.backgroundFilePath, ps.backgroundGiven);
         ps.values.originX = ps.keptOriginX;

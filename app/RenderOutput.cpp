@@ -1,6 +1,7 @@
 #include "app/RenderOutput.h"
 
 #include "app/RenderSession.h"
+#include "data/PlaySchedule.h"
 #include "export/GifEncoder.h"
 #include "export/Mp4Encoder.h"
 #include "export/OutputFile.h"
@@ -39,6 +40,42 @@ long long frameInterval(const RenderScene &scene, const OutputOptions &options)
     return std::max<long long>(options.frameEveryMs.value_or(scene.periodMs), fitting);
 }
 
+// Adds the picture as it stands, shown from shownAt until the next frame (or, once the animation
+// ended, for its final rest); false with error set when the sink failed.
+bool addFrame(RenderSession &session, FrameSink &sink, long long shownAt, long long next,
+    bool ended, std::string &error)
+{
+    const long long until = ended ? shownAt + std::max(next - shownAt, kFinalHoldMs) : next;
+    if (sink.addFrame(session.picture(), shownAt, until))
+        return true;
+    error = sink.error();
+    return false;
+}
+
+// Plays a run with logged times: one capture as each point is due, or on a grid (frameTimesMs).
+// The clock moves to each capture's time from the start, so that no rounding adds up.
+bool recordSchedule(RenderSession &session, const RenderScene &scene, const OutputOptions &options,
+    FrameSink &sink, RenderProgress &progress, std::string &error)
+{
+    const std::vector<long long> frames
+        = frameTimesMs(scene.dueMs, options.frameEveryMs, options.sizeLimit);
+    progress.setTotal(static_cast<int>(frames.size()));
+    long long now = 0;
+    for (std::size_t k = 0; k < frames.size(); ++k) {
+        moveClock(session, frames[k] - now);
+        now = frames[k];
+        const bool ended = !scene.animating();
+        const long long next = k + 1 < frames.size() ? frames[k + 1] : now;
+        if (!addFrame(session, sink, now, next, ended || k + 1 == frames.size(), error))
+            return false;
+        progress.frameDone(sink.frameCount());
+        if (ended)
+            return true;
+    }
+    error = "the animation did not end within " + std::to_string(options.sizeLimit) + " frames";
+    return false;
+}
+
 // Plays the animation on the manual clock, one capture every interval.
 bool record(RenderSession &session, const RenderScene &scene, const OutputOptions &options,
     FrameSink &sink, std::ostream &progressStream, std::string &error)
@@ -51,6 +88,8 @@ bool record(RenderSession &session, const RenderScene &scene, const OutputOption
         error = sink.error();
         return added;
     }
+    if (!scene.dueMs.empty())
+        return recordSchedule(session, scene, options, sink, progress, error);
     const long long every = frameInterval(scene, options);
     const long long total = static_cast<long long>(scene.points) * scene.periodMs;
     progress.setTotal(
@@ -85,7 +124,9 @@ bool writePng(RenderSession &session, const RenderScene &scene, const OutputOpti
 {
     // Point by point, so that the picture is the one of the moment the last point is drawn (a
     // path run goes on redrawing it, with the character frames still alternating).
-    if (scene.periodMs > 0) {
+    if (!scene.dueMs.empty()) {
+        moveClock(session, scene.dueMs.back());
+    } else if (scene.periodMs > 0) {
         for (int i = 0; i <= scene.points && scene.animating(); ++i)
             moveClock(session, scene.periodMs);
         if (scene.animating()) {

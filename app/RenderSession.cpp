@@ -37,6 +37,6 @@ std::optional<RenderScene> startScene(RenderSession &session, std::string_view d
         return std::nullopt;
     }
     const Playback &pb = session.window().playback();
-    return RenderScene { pb.periodMs(), pb.lastIndex() + 1,
+    return RenderScene { pb.periodMs(), pb.lastIndex() + 1, pb.schedule(),
         [&pb] { return pb.playing() && !pb.atEnd(); } };
 }

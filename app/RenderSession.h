@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class RenderSession
 {
@@ -38,6 +39,7 @@ struct RenderScene
 {
     int periodMs = 0; // per plotted point; 0 when the whole picture is drawn at once
     int points = 0;
+    std::vector<long long> dueMs; // a run with logged times: when each point is due; else empty
     std::function<bool()> animating;
 };
 

@@ -1,6 +1,7 @@
 #include "data/CsvReader.h"
 
 #include "data/CsvDialect.h"
+#include "data/CsvUsedFields.h"
 #include "data/DataReadReport.h"
 #include "data/NumberText.h"
 #include "data/TextLineReader.h"
@@ -23,63 +24,6 @@ bool isBlankLine(std::string_view line)
 {
     return std::all_of(line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t'; });
 }
-
-// The values of the columns a read uses. Not cleared between lines: a column that a short line
-// does not reach keeps the value an earlier line gave it.
-class UsedFields
-{
-public:
-    UsedFields(CsvDialect dialect,
-        const std::array<DataReadReport::ColumnFindings, DataReadReport::RoleCount> &roles)
-        : m_dialect(dialect)
-    {
-        for (std::size_t role = 0; role < roles.size(); ++role) {
-            m_columns[role] = roles[role].column;
-            m_wanted[role] = roles[role].wanted;
-            if (m_wanted[role] && m_columns[role] >= 1 && m_columns[role] <= kFieldCount)
-                m_lastColumn = std::max(m_lastColumn, m_columns[role]);
-        }
-    }
-
-    // Takes the fields of one line; returns how many the line has, counted up to the last used
-    // column.
-    int take(std::string_view line)
-    {
-        CsvFieldReader fields(line, m_dialect.separator);
-        CsvField field;
-        int k = 0;
-        while (k < m_lastColumn && fields.next(field)) {
-            ++k;
-            for (std::size_t role = 0; role < m_columns.size(); ++role)
-                if (m_wanted[role] && m_columns[role] == k)
-                    set(role, field);
-        }
-        return k;
-    }
-
-    double value(Role role) const { return m_values[role]; }
-    bool holdsNumber(Role role) const { return m_numbers[role]; }
-    bool present(Role role, int fieldCount) const
-    {
-        return m_columns[role] >= 1 && m_columns[role] <= fieldCount;
-    }
-
-private:
-    void set(std::size_t role, const CsvField &field)
-    {
-        const std::string_view text = csvFieldValue(field, m_dialect, m_scratch);
-        m_numbers[role] = startsWithNumber(text);
-        m_values[role] = m_numbers[role] ? parseDouble(text) : 0.0;
-    }
-
-    CsvDialect m_dialect;
-    std::array<int, DataReadReport::RoleCount> m_columns {};
-    std::array<bool, DataReadReport::RoleCount> m_wanted {};
-    int m_lastColumn = 0;
-    std::array<double, DataReadReport::RoleCount> m_values {};
-    std::array<bool, DataReadReport::RoleCount> m_numbers {};
-    std::string m_scratch;
-};
 
 // Which column each role reads, and whether the read uses it, into the report.
 const std::array<DataReadReport::ColumnFindings, Role::RoleCount> &describeColumns(
@@ -104,9 +48,11 @@ public:
     DataLineReader(const DataColumns &columns, bool withPathColumns, DataReadReport &report,
         std::uintmax_t fileBytes)
         : m_report(report)
-        , m_fields(report.dialect, describeColumns(columns, withPathColumns, report))
+        , m_fields(
+              report.dialect, describeColumns(columns, withPathColumns, report), columns.timeColumn)
         , m_firstLine(report.startRow)
         , m_fileBytes(fileBytes)
+        , m_times(columns.timeUnit)
     {
     }
 
@@ -145,6 +91,7 @@ public:
     void finish(int rows)
     {
         m_report.rowsRead = rows;
+        m_report.noTimeRead = rows > 0 && m_report.timeColumn > 0 && !m_times.anyRead();
         m_report.firstRowLooksLikeHeading = rows > 0 && m_firstLineHasNoNumber
             && m_report.skipped[DataReadReport::NoNumber].count == 1;
     }
@@ -159,6 +106,8 @@ private:
         for (std::vector<double> *values : { &series.x, &series.y, &series.direction })
             values->reserve(static_cast<std::size_t>(rows));
         series.line.reserve(static_cast<std::size_t>(rows));
+        if (m_report.timeColumn > 0)
+            series.time.reserve(static_cast<std::size_t>(rows));
     }
 
     void store(DataSeries &series, int fieldCount, int lineNumber)
@@ -179,6 +128,13 @@ private:
         series.y.push_back(m_report.columns[Role::Y].wanted ? m_fields.value(Role::Y) : 0.0);
         series.direction.push_back(
             m_report.columns[Role::Direction].wanted ? m_fields.value(Role::Direction) : 0.0);
+        if (m_report.timeColumn > 0) {
+            const auto row = m_times.add(m_fields.timeText(), series);
+            if (row == LoggedTimeSeries::Row::Unread)
+                m_report.timeUnread.add(lineNumber);
+            else if (row == LoggedTimeSeries::Row::Backwards)
+                m_report.timeBackwards.add(lineNumber);
+        }
         if (!first)
             return;
         if (m_report.columns[Role::InterpSpeed].wanted)
@@ -215,6 +171,7 @@ private:
     std::uintmax_t m_fileBytes;
     bool m_firstLineHasNoNumber = false;
     DataReadReport::SkippedLines m_pendingEmpty;
+    LoggedTimeSeries m_times;
 };
 
 DataReadReport::Outcome whyNotOpened(const std::string &path)
@@ -299,6 +256,7 @@ int loadDataColumns(
     found.path = error ? columns.path : full.lexically_normal().string();
     found.startRow = std::max(columns.startRow, 1);
     found.rowLimit = columns.rowLimit;
+    found.timeColumn = std::max(columns.timeColumn, 0);
 
     found.dialect = detectCsvDialect(columns.path);
     TextLineReader reader(columns.path, 64 * 1024, kLineLimit);
@@ -333,6 +291,9 @@ int loadDataColumns(
     const int count = static_cast<int>(series.size());
     series.lastIndex = count - 1;
     rows.finish(count);
+    // Without a single time the run plays at its fixed speed, as without a time column.
+    if (found.noTimeRead)
+        series.time.clear();
     if (count == 0) {
         found.linesInFile = reader.lineNumber();
         if (reader.lineNumber() == 0)

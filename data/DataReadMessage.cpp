@@ -5,6 +5,8 @@
 #include "data/NumberText.h"
 #include "data/Translate.h"
 
+#include <utility>
+
 namespace {
 
 using Outcome = DataReadReport::Outcome;
@@ -148,6 +150,32 @@ std::string fieldFindings(const DataReadReport &report)
     return text;
 }
 
+// Rows played at the time before them, and a time column that held no time at all.
+std::string timeFindings(const DataReadReport &report)
+{
+    const std::string column = formatInt(report.timeColumn);
+    if (report.noTimeRead)
+        return fillIn(tx("DataRead",
+                          "時刻 (%1 列目) を読める行がありません。一定の速度で再生します。"),
+                   { column })
+            + "\n";
+    std::string text;
+    const std::pair<const DataReadReport::SkippedLines *, const char *> kinds[] = {
+        { &report.timeUnread,
+            TX_NOOP("DataRead",
+                "時刻 (%1 列目) がないか読めない行 %2 行は前の行の時刻で再生します (%3)。") },
+        { &report.timeBackwards,
+            TX_NOOP("DataRead",
+                "時刻 (%1 列目) が前の行より戻っている行 %2 行は前の行の時刻で再生します (%3)。") },
+    };
+    for (const auto &[lines, words] : kinds)
+        if (lines->count > 0)
+            text += fillIn(tx("DataRead", words),
+                        { column, formatInt(lines->count), lineList(*lines) })
+                + "\n";
+    return text;
+}
+
 } // namespace
 
 std::string dataReadMessage(const DataReadReport &report)
@@ -170,7 +198,7 @@ std::string dataReadMessage(const DataReadReport &report)
     std::string told = notes(report);
     if (report.clean() && told.empty())
         return {};
-    told += skippedLines(report) + fieldFindings(report);
+    told += skippedLines(report) + fieldFindings(report) + timeFindings(report);
     if (report.firstRowLooksLikeHeading)
         told += fillIn(tx("DataRead",
                            "%1 行目は見出し行のようです。データ開始行を %2 にしてください。"),

@@ -77,6 +77,11 @@ struct DataReadReport
     CsvDialect dialect; // how the fields were split and the decimals read
     // A path read skips a heading line, and the skipped line (startRow - 1) holds X and Y numbers.
     bool headingHoldsNumbers = false;
+    // The logged times: rows whose time is missing or unreadable, and rows whose time goes back,
+    // play at the time of the row before them; a column without any time plays at fixed speed.
+    int timeColumn = 0; // 0 when the read takes no times
+    SkippedLines timeUnread, timeBackwards;
+    bool noTimeRead = false;
 
     int skippedLines() const
     {
@@ -86,7 +91,7 @@ struct DataReadReport
     // Nothing left out and no field read by a fallback.
     bool clean() const
     {
-        if (skippedLines() > 0)
+        if (skippedLines() > 0 || timeUnread.count > 0 || timeBackwards.count > 0 || noTimeRead)
             return false;
         for (const ColumnFindings &c : columns)
             if (c.notNumberRows > 0 || c.missingRows > 0)

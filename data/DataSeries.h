@@ -3,6 +3,8 @@
 // What a read of a data file takes (the file, its first data line, the columns) and what it gives
 // (the points, as many as the file holds).
 
+#include "data/LoggedTime.h"
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -25,6 +27,8 @@ struct DataColumns
     bool useDirection = false;
     bool useInterpSpeed = false;
     bool usePlotSpeed = false;
+    int timeColumn = 0; // the column of logged times; 0 for none
+    TimeUnit timeUnit = TimeUnit::Seconds;
 };
 
 // Points of a run: x, y and direction always have one length; unused values are 0.
@@ -40,6 +44,8 @@ struct DataSeries
         y.assign(count, 0.0);
         direction.assign(count, 0.0);
         line.clear();
+        time.clear();
+        timeOrigin = 0.0;
         firstRowInterpSpeed = 0.0;
         firstRowPlotSpeed = 0.0;
     }
@@ -60,6 +66,9 @@ struct DataSeries
     std::vector<double> x, y, direction;
     // The file line each point was read from; empty for points built, not read (a route).
     std::vector<int> line;
+    // Seconds from the first row's logged time, one per point; empty without a time column.
+    std::vector<double> time;
+    double timeOrigin = 0.0; // the first row's time as written: of the day, or since 1970
     int lastIndex = -1; // the last point read; -1 when there is none
     double firstRowInterpSpeed = 0.0;
     double firstRowPlotSpeed = 0.0;

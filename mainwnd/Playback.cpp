@@ -1,11 +1,13 @@
 #include "mainwnd/Playback.h"
 
+#include "data/PlaySchedule.h"
 #include "mainwnd/Diagram.h"
 #include "mainwnd/WindowControls.h"
 #include "platform/Platform.h"
 #include "res/ControlIds.h"
 
 #include <algorithm>
+#include <utility>
 
 Playback::~Playback() { stopClock(); }
 
@@ -28,12 +30,21 @@ void Playback::loadRun(int lastIndex, int periodMs, ClockAtRest rest)
     m_lastIndex = lastIndex;
     m_ready = lastIndex >= 0;
     m_rest = rest;
+    m_dueMs.clear();
     if (!m_ready)
         return;
     m_periodMs = periodMs;
     m_index = 0;
     m_shown = -1;
     m_held = m_atEnd = false;
+}
+
+void Playback::setSchedule(std::vector<long long> dueMs)
+{
+    m_dueMs = std::move(dueMs);
+    if (static_cast<int>(m_dueMs.size()) != m_lastIndex + 1)
+        m_dueMs.clear();
+    m_clockPeriodMs = schedulePeriodMs(m_dueMs, m_periodMs);
 }
 
 void Playback::endRun()
@@ -45,6 +56,7 @@ void Playback::endRun()
     m_index = m_lastIndex = 0;
     m_shown = -1;
     m_ready = m_held = m_atEnd = false;
+    m_dueMs.clear();
 }
 
 void Playback::seek(int index)
@@ -80,11 +92,16 @@ void Playback::pressPlay(Diagram *diagram)
     if (fromStart)
         m_index = 0;
     m_diagram = diagram;
-    if (m_held)
+    // The point the run stands at: held, the one it redraws; else the one before the next.
+    const int standing = m_held ? m_index : m_index - 1;
+    // A schedule's clock starts afresh, so that its ticks meet the due times.
+    if (m_held && m_dueMs.empty())
         m_held = false;
     else
         startClock();
+    m_held = false;
     diagram->play(fromStart);
+    resumeSchedule(standing);
 }
 
 void Playback::tick()
@@ -125,6 +142,7 @@ void Playback::restart(Diagram *diagram)
     m_diagram = diagram;
     startClock();
     diagram->play(true);
+    resumeSchedule(-1);
 }
 
 void Playback::step(Diagram *diagram, int steps)
@@ -176,6 +194,43 @@ void Playback::replayTo(Diagram *diagram, int target)
     m_index = m_held ? target : std::min(target + 1, m_lastIndex);
 }
 
+void Playback::tickOnSchedule()
+{
+    if (!m_diagram)
+        return;
+    const long long now = platform().nowMs();
+    if (m_held || m_atEnd) {
+        // A resting run redraws at its period, as without times.
+        if (now - m_restTickMs >= m_periodMs) {
+            m_restTickMs = now;
+            tick();
+        }
+        return;
+    }
+    const auto due = std::upper_bound(m_dueMs.begin(), m_dueMs.end(), now - m_startMs);
+    const int last = std::min(static_cast<int>(due - m_dueMs.begin()) - 1, m_lastIndex);
+    const bool unseenBefore = m_unseen;
+    while (m_playing && !m_held && !m_atEnd && m_index <= last) {
+        const int before = m_index;
+        m_unseen = unseenBefore || m_index < last;
+        tick();
+        if (m_index == before)
+            break; // the run's last point, or a tick that drew nothing
+    }
+    m_unseen = unseenBefore;
+    m_restTickMs = now;
+}
+
+void Playback::resumeSchedule(int standing)
+{
+    if (m_dueMs.empty() || !m_playing)
+        return;
+    standing = std::clamp(standing, -1, m_lastIndex);
+    m_startMs
+        = platform().nowMs() - (standing >= 0 ? m_dueMs[static_cast<std::size_t>(standing)] : 0);
+    tickOnSchedule();
+}
+
 void Playback::showPlaying(bool playing)
 {
     m_playing = playing;
@@ -185,6 +240,11 @@ void Playback::showPlaying(bool playing)
 void Playback::startClock()
 {
     stopClock();
+    if (!m_dueMs.empty()) {
+        m_clockId = platform().startTick(
+            static_cast<UINT>(m_clockPeriodMs), [this] { tickOnSchedule(); });
+        return;
+    }
     m_clockId
         = platform().startTick(static_cast<UINT>(std::max(m_periodMs, 0)), [this] { tick(); });
 }

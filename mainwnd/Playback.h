@@ -6,6 +6,8 @@
 
 #include "platform/WinTypes.h"
 
+#include <vector>
+
 class Diagram;
 class WindowControls;
 
@@ -30,12 +32,12 @@ public:
 
     int periodMs() const { return m_periodMs; }
     int index() const { return m_index; } // the point the next tick draws
+    int shown() const { return m_shown; } // the point drawn last; -1 before the first
     int lastIndex() const { return m_lastIndex; } // -1 after a read that found no point
     bool ready() const { return m_ready; } // there is something to play
     bool playing() const { return m_playing; }
     bool held() const { return m_held; } // paused with the clock running
     bool atEnd() const { return m_atEnd; } // the last point was drawn and the clock runs on
-    int shown() const { return m_shown; } // the point the last tick drew; -1 before the first
     // The run is being drawn again up to a point (a step back, the slider): its ticks draw
     // although nothing plays.
     bool replaying() const { return m_replaying; }
@@ -48,6 +50,10 @@ public:
     // A run's points, 0..lastIndex, played from the first at that period; a lastIndex below 0
     // leaves nothing to play. How the clock rests is the diagram's.
     void loadRun(int lastIndex, int periodMs, ClockAtRest rest);
+    // The points of the loaded run are due at these times (ms from its start, one per point)
+    // rather than one every period; the period stays how often a resting run redraws.
+    void setSchedule(std::vector<long long> dueMs);
+    const std::vector<long long> &schedule() const { return m_dueMs; }
     // Nothing plays any more: the clock stops, the run goes back to its start.
     void endRun();
     // The run stands at that point of its points from now on.
@@ -70,6 +76,12 @@ public:
 
 private:
     void showPlaying(bool playing);
+    // A tick of a run with a schedule: draws every point that fell due since the last one, all
+    // but the last unseen, so that play keeps up with times closer than the clock can tick.
+    void tickOnSchedule();
+    // The schedule's clock reads the logged time of point `standing` (-1: the start), and the
+    // points due by then show at once.
+    void resumeSchedule(int standing);
     void startClock();
     void stopClock();
     void replayTo(Diagram *diagram, int target);
@@ -88,4 +100,8 @@ private:
     bool m_atEnd = false;
     bool m_unseen = false;
     bool m_replaying = false;
+    std::vector<long long> m_dueMs; // empty: one point every period
+    int m_clockPeriodMs = 1; // of the schedule's clock
+    long long m_startMs = 0; // when the schedule's time 0 was, on the platform's clock
+    long long m_restTickMs = 0; // when a resting run last redrew
 };

@@ -5,6 +5,7 @@
 #include "platform/DialogWidget.h"
 #include "platform/Resources.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,19 +15,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
-
-BOOL CMenu::AppendMenu(UINT flags, UINT id, const std::string &text)
-{
-    m_items.push_back(Item { flags, id, text });
-    return TRUE;
-}
-
-void CMenu::CheckMenuItem(UINT id, UINT check)
-{
-    for (Item &item : m_items)
-        if (item.id == id)
-            item.flags = (item.flags & ~UINT { MF_CHECKED }) | (check & MF_CHECKED);
-}
 
 void DDX_Control(CDataExchange *dx, int id, CWnd &control)
 {
@@ -296,8 +284,14 @@ void CDialog::buildWidgets()
     m_itemWrappers.clear();
     m_systemMenu = CMenu(); // every window starts with a fresh system menu
     std::vector<QWidget *> groups;
+    QButtonGroup *radios = nullptr; // the radio buttons of one choice, from a CS_GROUP one on
     for (const ControlTemplate &c : m_template.controls) {
         QWidget *w = createControl(c, dialog);
+        if (c.kind == ControlKind::RadioButton) {
+            if (!radios || (c.style & CS_GROUP))
+                radios = new QButtonGroup(dialog);
+            radios->addButton(qobject_cast<QAbstractButton *>(w));
+        }
         const QRect r(
             dluToPixelsX(c.x), dluToPixelsY(c.y), dluToPixelsX(c.width), dluToPixelsY(c.height));
         if (c.kind == ControlKind::Picture || c.kind == ControlKind::Icon)

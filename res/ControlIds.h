@@ -70,6 +70,13 @@ enum ControlId : int {
     IDC_PATH_CURVE = 1028,
     IDC_PATH_UTF8_HEADING = 1030,
 
+    // Time column, in both setup dialogs: the column, its unit, the play speeds from slowest.
+    IDC_TIME_COLUMN = 1060,
+    IDC_TIME_SECONDS = 1061,
+    IDC_TIME_MILLISECONDS = 1062,
+    IDC_TIME_CLOCK = 1063,
+    IDC_PLAY_SPEED_FIRST = 1064, // six in a row: ¼×, ½×, 1×, 2×, 5×, 10×
+
     // Background origin.
     IDC_ORIGIN_X = 1018,
     IDC_ORIGIN_Y = 1019,

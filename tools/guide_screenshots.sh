@@ -149,9 +149,9 @@ annotate() {
 start_window
 click_control "$main" 39 243 29 15 # 相関図
 setup=$(window 相関図セットアップ)
-answer_file_dialog "$setup" "$work/correlation_negative.kvs" 267 189 17 11
+answer_file_dialog "$setup" "$work/correlation_negative.kvs" 267 221 17 11
 shot "$setup" correlation-setup
-click_control "$setup" 182 208 50 14 # OK
+click_control "$setup" 182 240 50 14 # OK
 sleep 1
 click_control "$main" 75 243 32 14 # play: 150 points at 50 ms
 sleep 3
@@ -174,8 +174,8 @@ printf 'KVT_GRIDWALK_SETUP_SOUKAN\r\nsemicolon.csv\r\n1\r\n2\r\n2\r\n0\r\n1\r\n1
 start_window
 click_control "$main" 39 243 29 15
 setup=$(window 相関図セットアップ)
-answer_file_dialog "$setup" "$work/semicolon.kvs" 267 189 17 11
-click_control "$setup" 182 208 50 14
+answer_file_dialog "$setup" "$work/semicolon.kvs" 267 221 17 11
+click_control "$setup" 182 240 50 14
 focus_leaves "$setup" "the setup stayed open"
 answer_message message-dialect
 close_window
@@ -184,9 +184,9 @@ close_window
 start_window
 click_control "$main" 6 243 29 15 # 経路図
 setup=$(window 経路図セットアップ)
-answer_file_dialog "$setup" "$work/path_walk.kvt" 220 224 17 11
+answer_file_dialog "$setup" "$work/path_walk.kvt" 220 256 17 11
 shot "$setup" path-setup
-click_control "$setup" 77 248 50 14 # OK
+click_control "$setup" 77 280 50 14 # OK
 sleep 1.5
 click_control "$main" 75 243 32 14 # play
 sleep 6
@@ -198,7 +198,7 @@ close_window
 start_window
 click_control "$main" 6 243 29 15
 setup=$(window 経路図セットアップ)
-answer_file_dialog "$setup" "$work/path_walk.kvt" 220 224 17 11
+answer_file_dialog "$setup" "$work/path_walk.kvt" 220 256 17 11
 xdotool windowfocus --sync "$setup" 2>/dev/null || true
 click_control "$setup" 14 156 91 11 # 教示ポイントデータとする
 focus_leaves "$setup" "no notice about the route file"
@@ -209,7 +209,7 @@ xdotool key Return
 focus_leaves "$dialog" "the file dialog did not close"
 click_control "$setup" 170 155 46 10 # 曲線補間
 shot "$setup" teaching-setup
-click_control "$setup" 77 248 50 14 # OK
+click_control "$setup" 77 280 50 14 # OK
 confirm=$(window "OK　or　キャンセル")
 click_control "$confirm" 130 72 50 14 # do not save the changed setup
 sleep 1.5
@@ -232,9 +232,9 @@ close_window
 start_window en
 click_control "$main" 39 243 29 15 # Correl.
 setup=$(window "Correlation Setup")
-answer_file_dialog "$setup" "$work/correlation_negative.kvs" 267 189 17 11
+answer_file_dialog "$setup" "$work/correlation_negative.kvs" 267 221 17 11
 shot "$setup" correlation-setup-en
-click_control "$setup" 182 208 50 14 # OK
+click_control "$setup" 182 240 50 14 # OK
 sleep 1
 click_control "$main" 75 243 32 14 # play
 sleep 10

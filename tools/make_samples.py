@@ -376,6 +376,22 @@ def correlation_2500():
     return rows
 
 
+def night_temperature():
+    """A logger's readings around midnight at uneven steps, with a pause: clock times only."""
+    rng = random.Random(2359)
+    rows = ["time,outdoor_temp_c,heating_kw"]
+    t = 23 * 3600 + 59 * 60 + 10.0
+    temp = 2.4
+    while t < 24 * 3600 + 100:
+        heating = max(0.2, 6.5 - 1.2 * temp + rng.gauss(0.0, 0.25))
+        clock = t % 86400
+        rows.append("%02d:%02d:%06.3f,%.2f,%.2f" % (clock // 3600, clock // 60 % 60, clock % 60,
+                                                    temp, heating))
+        t += 15.0 if len(rows) == 40 else rng.uniform(0.4, 4.0)
+        temp += rng.gauss(-0.03, 0.05)
+    return rows
+
+
 def smooth(points, window, passes):
     """Moving average that rounds the corners of a route; the end points stay."""
     half = window // 2
@@ -462,6 +478,8 @@ their files relatively).
 - `correlation_positive.kvs`: correlation setup for correlation_positive.csv, 100 ms per point, fixed frame X 130..200, Y 20..90.
 - `correlation_negative.kvs`: correlation setup for correlation_negative.csv, 50 ms per point, fixed frame X -10..40, Y 0..60.
 - `correlation_2500.kvs`: correlation setup for correlation_2500.csv, no plot speed (all points at once), automatic scale.
+- `night_temperature.csv`: time (a clock time, 23:59:10 to 00:01:40, crossing midnight), outdoor_temp_c, heating_kw, logged at uneven steps of 0.4 to 4 s with one pause of 15 s.
+- `night_temperature.kvs`: correlation setup for night_temperature.csv: X column 2, Y column 3, the points played at their logged clock times (column 1) five times as fast, the frame fitted to the data.
 - `small_map.bmp`: 480 × 300 24-bit background, the south-west corner of bitmap1.bmp: lower than the picture area.
 - `path_walk.csv`: 300 rows X, Y, direction, interpolation speed, PLOT speed: a walk along the roads of bitmap1.bmp (y up, bearing clockwise from up; 1000 and 50 ms on the first row), in data coordinates whose (0, 0) is the centre of the map.
 - `path_walk.kvt`: path setup: bitmap1.bmp with origin -600,-400 (its lower-left corner), walker1.bmp and walker2.bmp, path_walk.csv.
@@ -496,6 +514,11 @@ def main():
                kvs("correlation_negative.csv", 50, False, (40, -10, 60, 0)), crlf=True)
     write_text(at("correlation_2500.kvs"),
                kvs("correlation_2500.csv", 0, True, (100, -100, 100, -100)), crlf=True)
+    write_text(at("night_temperature.csv"), night_temperature(), crlf=False)
+    write_text(at("night_temperature.kvs"),
+               ["KVT_GRIDWALK_SETUP_SOUKAN", "night_temperature.csv", "2", "3", "2", "50", "1",
+                "100.0", "-100.0", "100.0", "-100.0", "FRAME=FIT", "TIME_COLUMN=1", "TIME_UNIT=clock",
+                "PLAY_SPEED=5"], crlf=True)
     write_text(at("path_walk.kvt"),
                kvt("bitmap1.bmp", WALK_ORIGIN, "walker1.bmp", "walker2.bmp", "path_walk.csv"),
                crlf=True)

@@ -81,6 +81,10 @@
         <source>セットアップ内容に誤りがあります、内容を確認してもう一度保存を行ってください。</source>
         <translation>The setup has errors. Please check it and save again.</translation>
     </message>
+    <message>
+        <source>時刻列指定不正です。</source>
+        <translation>The time column is not valid.</translation>
+    </message>
 </context>
 <context>
     <name>CorrelationDiagram</name>
@@ -225,6 +229,18 @@
     <message>
         <source>データファイルから %1 行を読みました。</source>
         <translation>Rows read from the data file: %1.</translation>
+    </message>
+    <message>
+        <source>時刻 (%1 列目) を読める行がありません。一定の速度で再生します。</source>
+        <translation>No row has a readable time in column %1. Playing at a fixed speed.</translation>
+    </message>
+    <message>
+        <source>時刻 (%1 列目) がないか読めない行 %2 行は前の行の時刻で再生します (%3)。</source>
+        <translation>Rows with no readable time in column %1: %2, played at the time of the row before (%3).</translation>
+    </message>
+    <message>
+        <source>時刻 (%1 列目) が前の行より戻っている行 %2 行は前の行の時刻で再生します (%3)。</source>
+        <translation>Rows whose time in column %1 goes back: %2, played at the time of the row before (%3).</translation>
     </message>
 </context>
 <context>
@@ -477,6 +493,54 @@
     <message>
         <source>2点間の距離 (データ単位)：</source>
         <translation>Distance between them (data units):</translation>
+    </message>
+    <message>
+        <source>時刻列</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>列目</source>
+        <translation>(col.)</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ミリ秒</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>時刻</source>
+        <translation>clock</translation>
+    </message>
+    <message>
+        <source>再生速度</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>¼×</source>
+        <translation>¼×</translation>
+    </message>
+    <message>
+        <source>½×</source>
+        <translation>½×</translation>
+    </message>
+    <message>
+        <source>1×</source>
+        <translation>1×</translation>
+    </message>
+    <message>
+        <source>2×</source>
+        <translation>2×</translation>
+    </message>
+    <message>
+        <source>5×</source>
+        <translation>5×</translation>
+    </message>
+    <message>
+        <source>10×</source>
+        <translation>10×</translation>
     </message>
 </context>
 <context>
@@ -784,6 +848,10 @@ F2: type coordinates</translation>
     <message>
         <source>教示ポイントの保存先ファイルは既にあります。再生時に経路で上書きしますか？</source>
         <translation>The file for the teaching points already exists. Replace it with the route at play?</translation>
+    </message>
+    <message>
+        <source>時刻列指定不正です。</source>
+        <translation>The time column is not valid.</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,7 @@ CorrSetupLoad loadCorrSetup(CorrSetup &setup, CorrSetupEntries &entries, const s
         applyCorrSetupTags(setup.values, file.tags);
         entries.fitFrame = setup.values.fitFrame;
         entries.axisTitles = setup.values.axisTitles;
+        entries.time = timeColumnEntries(setup.values.time);
         setup.changed.fill(false);
     } else
         load.told.push_back({ CorrSetupIssue::FaultySetupFile,
@@ -128,6 +129,14 @@ CorrSetupCheck checkCorrSetup(
         v.plotSpeedMs = acceptedBefore.plotSpeedMs;
     }
 
+    if (const auto time = timeColumnFromEntries(entries.time)) {
+        take(*time, v.time, kTimeColumn);
+    } else {
+        check.problems.push_back(
+            { CorrSetupIssue::BadTimeColumn, tx("CorrSetup", "時刻列指定不正です。") });
+        v.time = acceptedBefore.time;
+        return check;
+    }
     if (!inRange(number(entries.startRow), 1, kMaxColumnOrRow)) {
         check.problems.push_back(
             { CorrSetupIssue::BadStartRow, tx("CorrSetup", "行指定不正です。") });

@@ -16,6 +16,7 @@ enum class CorrSetupIssue {
     BadColumn, // told; the column accepted before stays
     BadPlotSpeed, // told; the plot speed accepted before stays
     BadStartRow, // refuses OK
+    BadTimeColumn, // refuses OK
 };
 
 struct CorrSetupMessage
@@ -35,6 +36,7 @@ struct CorrSetupEntries
     std::string xTop, xBottom, yTop, yBottom;
     bool fitFrame = false;
     bool axisTitles = true;
+    TimeColumnEntries time {};
 
     bool operator==(const CorrSetupEntries &) const = default;
 };

@@ -59,8 +59,11 @@ constexpr std::string_view kAxisTitlesTag = "AXIS_TITLES";
 void applyCorrSetupTags(CorrSetupValues &values, const std::vector<SetupTag> &tags)
 {
     values.fitFrame = values.axisTitles = false;
+    values.time = {};
     values.otherTags.clear();
     for (const SetupTag &tag : tags) {
+        if (takeTimeColumnTag(tag, values.time))
+            continue;
         if (tag.name == kFrameTag)
             values.fitFrame = tag.value == kFitValue;
         else if (tag.name == kAxisTitlesTag)
@@ -82,6 +85,7 @@ FileWriteResult writeCorrSetupFile(const std::string &path, const CorrSetupValue
         tags.push_back({ std::string(kFrameTag), std::string(kFitValue) });
     if (values.axisTitles)
         tags.push_back({ std::string(kAxisTitlesTag), "1" });
+    appendTimeColumnTags(values.time, tags);
     tags.insert(tags.end(), values.otherTags.begin(), values.otherTags.end());
     return writeFileAtomically(path, setupFileText(kCorrSetupMagic, lines, tags));
 }

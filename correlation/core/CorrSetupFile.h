@@ -3,9 +3,10 @@
 // The correlation setup file (.kvs): the magic line and ten value lines, then the tagged lines of
 // newer settings: "FRAME=FIT" for a frame fitted to the data (line 7 then says automatic, the
 // nearest a reader of the ten lines knows); "AXIS_TITLES=1" for the column headings drawn
-// beside the axes.
+// beside the axes; TIME_COLUMN, TIME_UNIT and PLAY_SPEED for points played at their logged times.
 
 #include "data/AtomicFile.h"
+#include "data/LoggedTime.h"
 #include "data/SetupFile.h"
 
 #include <array>
@@ -33,6 +34,7 @@ struct CorrSetupValues
     // The heading line's column names beside the axes; off where a setup predates them, so that
     // its pictures stay as they were drawn.
     bool axisTitles = false;
+    TimeColumnSetup time {}; // no column: every point at the plot speed
     std::vector<SetupTag> otherTags {}; // tags of settings this version does not know, kept as read
 };
 
@@ -50,6 +52,7 @@ enum CorrSetupField : std::size_t {
     kDataFile,
     kFitFrame,
     kAxisTitles,
+    kTimeColumn,
     kCorrSetupFieldCount,
 };
 

@@ -40,6 +40,7 @@ void CCorrSetupDlg::DoDataExchange(CDataExchange *dx)
     DDX_Control(dx, IDC_CORR_PLOT_SPEED, m_editPlotSpeed);
     DDX_Control(dx, IDC_CORR_Y_COLUMN, m_editYColumn);
     DDX_Control(dx, IDC_CORR_X_COLUMN, m_editXColumn);
+    m_time.exchange(dx);
 }
 
 BOOL CCorrSetupDlg::OnInitDialog()
@@ -73,6 +74,7 @@ void CCorrSetupDlg::showCurrentSetup()
     m_editXBottom.SetWindowText(formatFixed(cs.values.frameXBottom, 1));
     m_editYTop.SetWindowText(formatFixed(cs.values.frameYTop, 1));
     m_editYBottom.SetWindowText(formatFixed(cs.values.frameYBottom, 1));
+    m_time.show(timeColumnEntries(cs.values.time));
 }
 
 void CCorrSetupDlg::showEntries(const CorrSetupEntries &entries)
@@ -89,6 +91,7 @@ void CCorrSetupDlg::showEntries(const CorrSetupEntries &entries)
     m_editXBottom.SetWindowText(entries.xBottom);
     m_editYTop.SetWindowText(entries.yTop);
     m_editYBottom.SetWindowText(entries.yBottom);
+    m_time.show(entries.time);
 }
 
 CorrSetupEntries CCorrSetupDlg::entries() const
@@ -98,7 +101,7 @@ CorrSetupEntries CCorrSetupDlg::entries() const
         m_checkPlotSpeed.GetCheck() != 0, m_checkAutoScale.GetCheck() != 0,
         m_editXTop.GetWindowText(), m_editXBottom.GetWindowText(), m_editYTop.GetWindowText(),
         m_editYBottom.GetWindowText(), m_checkFitFrame.GetCheck() != 0,
-        m_checkAxisTitles.GetCheck() != 0 };
+        m_checkAxisTitles.GetCheck() != 0, m_time.entries() };
 }
 
 void CCorrSetupDlg::OnOK()

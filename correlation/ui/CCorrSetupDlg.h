@@ -2,6 +2,7 @@
 
 #include "correlation/core/CorrSetupCheck.h"
 #include "correlation/core/CorrSetupFile.h"
+#include "mainwnd/TimeColumnControls.h"
 #include "platform/CDialog.h"
 #include "platform/Controls.h"
 
@@ -56,6 +57,7 @@ private:
     CEdit m_editPlotSpeed;
     CEdit m_editYColumn;
     CEdit m_editXColumn;
+    TimeColumnControls m_time;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -109,6 +109,9 @@ CorrSetupValues CCorrSetupDlg::valuesToSave()
         cs.values.autoScale = autoScale;
         cs.values.fitFrame = m_checkFitFrame.GetCheck() != 0;
         cs.values.axisTitles = m_checkAxisTitles.GetCheck() != 0;
+        // A column that names none is not saved; OK tells about it.
+        if (const auto time = timeColumnFromEntries(m_time.entries()))
+            cs.values.time = *time;
     }
     if (autoScale) {
         cs.values.frameXTop = 100.0;

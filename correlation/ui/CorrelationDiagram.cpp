@@ -5,6 +5,7 @@
 #include "correlation/ui/CCorrSetupDlg.h"
 #include "correlation/ui/CorrelationDrawing.h"
 #include "data/NumberText.h"
+#include "data/PlaySchedule.h"
 #include "data/Translate.h"
 #include "mainwnd/CConfirmDlg.h"
 #include "mainwnd/DataFileMessage.h"
@@ -124,6 +125,8 @@ void CorrelationDiagram::startRun()
         columns.xColumn = m_setup.values.xColumn;
         columns.yColumn = m_setup.values.yColumn;
         columns.useY = true;
+        columns.timeColumn = m_setup.values.time.column;
+        columns.timeUnit = m_setup.values.time.unit;
         rowCount = loadDataColumnsWithMessage(columns, m.points, false);
         m.titles = m_setup.values.axisTitles
             ? readColumnHeadings(columns.path, columns.startRow, columns.xColumn, columns.yColumn)
@@ -136,6 +139,8 @@ void CorrelationDiagram::startRun()
     // A file without any data row shows the empty frame; nothing of an earlier run may play.
     pb.loadRun(
         rowCount > 0 ? m.points.lastIndex : -1, m_setup.values.plotSpeedMs, ClockAtRest::Stops);
+    if (rowCount > 0 && !m.points.time.empty())
+        pb.setSchedule(playTimesMs(m.points.time, m_setup.values.time.playSpeed));
 
     m_tickMarksIndex = -1;
     gs.plotDC.SelectObject(&gs.plotLayer);
@@ -208,9 +213,15 @@ void CorrelationDiagram::onTimer(UINT id)
         showElapsedTime(pb.index());
 }
 
-// Elapsed time counts plotted points, not wall-clock time.
+// Elapsed time counts plotted points, not wall-clock time; with logged times, the time of the
+// point shown.
 void CorrelationDiagram::showElapsedTime(int index)
 {
+    if (!m_model->points.time.empty()) {
+        ui.editTime.SetWindowText(
+            loggedTimeText(m_model->points, std::max(pb.shown(), 0), m_setup.values.time.unit));
+        return;
+    }
     ui.editTime.SetWindowText(formatFixed(
         static_cast<double>(static_cast<long long>(m_setup.values.plotSpeedMs) * index) * 0.001,
         2));

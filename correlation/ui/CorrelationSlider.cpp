@@ -66,7 +66,10 @@ void CorrelationDiagram::showSliderPosition()
     ui.editX.SetWindowText(formatReadout(m.points.x[at], 2));
     ui.editY.SetWindowText(formatReadout(m.points.y[at], 2));
     ui.showSliderRow(m.points.lineOf(i));
-    ui.editTime.SetWindowText(m_setup.values.plotSpeedMs > 0
-            ? formatFixed(m_setup.values.plotSpeedMs * static_cast<double>(i) * 0.001, 2)
-            : "");
+    if (!m.points.time.empty())
+        ui.editTime.SetWindowText(loggedTimeText(m.points, i, m_setup.values.time.unit));
+    else
+        ui.editTime.SetWindowText(m_setup.values.plotSpeedMs > 0
+                ? formatFixed(m_setup.values.plotSpeedMs * static_cast<double>(i) * 0.001, 2)
+                : "");
 }

@@ -6,6 +6,7 @@
 #include "mainwnd/GdiState.h"
 #include "mainwnd/PictureSize.h"
 #include "mainwnd/Playback.h"
+#include "mainwnd/WindowControls.h"
 
 namespace {
 
@@ -95,5 +96,9 @@ TickOutcome CorrelationDiagram::tick()
         drawTick(i, px, py);
     m.lastPointX = px;
     m.lastPointY = py;
+    // A logged time belongs to the point drawn, also to one a step shows; the slider's point
+    // keeps the box while the slider is on.
+    if (!m.points.time.empty() && !pb.unseen() && !m.sliderMode)
+        ui.editTime.SetWindowText(loggedTimeText(m.points, i, m_setup.values.time.unit));
     return i == pb.lastIndex() ? TickOutcome::End : TickOutcome::Next;
 }

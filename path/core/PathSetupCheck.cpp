@@ -134,6 +134,7 @@ PathSetupLoad loadPathSetup(PathSetup &setup, PathSetupEntries &entries, const s
         load.told.push_back({ PathSetupIssue::FilesElsewhere, notes });
     if (file.complete) {
         applyPathSetupTags(setup.values, file.tags);
+        entries.time = timeColumnEntries(setup.values.time);
         setup.backgroundChanged = setup.characterChanged = setup.character2Changed
             = setup.dataFileChanged = false;
     } else {
@@ -176,6 +177,13 @@ PathSetupCheck checkPathSetup(
             + "\n" + ps.values.dataFilePath;
         return check;
     }
+    const auto time = timeColumnFromEntries(entries.time);
+    if (!time) {
+        check.told.push_back(
+            { PathSetupIssue::BadTimeColumn, tx("PathSetup", "時刻列指定不正です。") });
+        return check;
+    }
+    ps.values.time = *time;
     if (!tryFiles(check, background)) {
         ps.done = false;
         return check;

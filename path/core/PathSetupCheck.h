@@ -19,6 +19,7 @@ enum class PathSetupIssue {
     CharacterFault, // told; the run walks without that character
     BadMoveTime, // told; teaching takes 1000 ms
     BadDivisions, // refuses OK
+    BadTimeColumn, // refuses OK
 };
 
 struct PathSetupMessage
@@ -39,6 +40,7 @@ struct PathSetupEntries
     bool utf8Heading = false; // the route file's heading in UTF-8
     std::string moveTime = "1000", divisions = "10";
     bool replaceRouteFile = false; // replacing an existing route file was agreed to
+    TimeColumnEntries time {};
 };
 
 // Why a background cannot be used, in words; empty when it can.

@@ -48,11 +48,12 @@ constexpr std::string_view kMapScaleTag = "MAP_SCALE";
 void applyPathSetupTags(PathSetupValues &values, const std::vector<SetupTag> &tags)
 {
     values.mapUnitsPerPixel = 1.0;
+    values.time = {};
     values.otherTags.clear();
     for (const SetupTag &tag : tags) {
         if (tag.name == kMapScaleTag)
             values.mapUnitsPerPixel = mapScaleFromEntry(tag.value).unitsPerPixel.value_or(1.0);
-        else
+        else if (!takeTimeColumnTag(tag, values.time))
             values.otherTags.push_back(tag);
     }
 }
@@ -65,6 +66,7 @@ FileWriteResult writePathSetupFile(const std::string &path, const PathSetupValue
     std::vector<SetupTag> tags;
     if (values.mapUnitsPerPixel != 1.0)
         tags.push_back({ std::string(kMapScaleTag), formatMapScale(values.mapUnitsPerPixel) });
+    appendTimeColumnTags(values.time, tags);
     tags.insert(tags.end(), values.otherTags.begin(), values.otherTags.end());
     return writeFileAtomically(path, setupFileText(kPathSetupMagic, lines, tags));
 }

@@ -2,9 +2,10 @@
 
 // The path setup file (.kvt): the magic line and six value lines, then the tagged lines of newer
 // settings, which a reader of the six lines never reaches; a setup without them is written as
-// before.
+// before. TIME_COLUMN, TIME_UNIT and PLAY_SPEED play the data file's points at their logged times.
 
 #include "data/AtomicFile.h"
+#include "data/LoggedTime.h"
 #include "data/SetupFile.h"
 #include "path/core/Teaching.h"
 
@@ -25,6 +26,7 @@ struct PathSetupValues
     std::string character2FilePath; // empty when not given
     std::string dataFilePath;
     double mapUnitsPerPixel = 1.0; // MAP_SCALE: data units one map pixel stands for
+    TimeColumnSetup time {}; // no column: every point at the first row's plot speed
     std::vector<SetupTag> otherTags {}; // tags of settings this version does not know, kept as read
 };
 

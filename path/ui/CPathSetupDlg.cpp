@@ -42,6 +42,7 @@ void CPathSetupDlg::DoDataExchange(CDataExchange *dx)
     DDX_Control(dx, IDC_PATH_LINEAR, m_radioLinear);
     DDX_Control(dx, IDC_PATH_CURVE, m_radioCurve);
     DDX_Control(dx, IDC_PATH_UTF8_HEADING, m_checkUtf8Heading);
+    m_time.exchange(dx);
 }
 
 BOOL CPathSetupDlg::OnInitDialog()
@@ -56,6 +57,8 @@ BOOL CPathSetupDlg::OnInitDialog()
     m_radioLinear.SetCheck(1);
     m_radioCurve.SetCheck(0);
     m_checkUtf8Heading.SetCheck(0);
+    // A setup started afresh has no time column, as it has no files.
+    m_time.show(timeColumnEntries(ps.done ? ps.values.time : TimeColumnSetup {}));
     if (ps.done) {
         showPath(m_editBackgroundFile, ps.values.backgroundFilePath, ps.backgroundGiven);
         ps.values.originX = ps.keptOriginX;
@@ -111,6 +114,7 @@ PathSetupEntries CPathSetupDlg::entries() const
     shown.moveTime = m_editMoveTime.GetWindowText();
     shown.divisions = m_editDivisions.GetWindowText();
     shown.replaceRouteFile = m_routeFileAsked;
+    shown.time = m_time.entries();
     return shown;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mainwnd/TimeColumnControls.h"
 #include "path/core/PathSetupCheck.h"
 #include "path/core/PathSetupFile.h"
 #include "platform/CDialog.h"
@@ -60,6 +61,7 @@ private:
     CButton m_radioLinear;
     CButton m_radioCurve;
     CButton m_checkUtf8Heading;
+    TimeColumnControls m_time;
 
     DECLARE_MESSAGE_MAP()
 };

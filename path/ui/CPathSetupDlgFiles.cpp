@@ -140,6 +140,7 @@ void CPathSetupDlg::loadSetup(const std::string &path)
     const PathSetupLoad load = loadPathSetup(ps, shown, path);
     for (int fileLine = 2; fileLine < 2 + load.linesRead; ++fileLine)
         showLoadedLine(fileLine, shown);
+    m_time.show(shown.time);
     for (const PathSetupMessage &message : load.told)
         AfxMessageBox(message.text);
 }
@@ -190,6 +191,9 @@ void CPathSetupDlg::OnSaveSetup()
         return;
     }
     PathSetupValues values = ps.values;
+    // The time column as shown; one that names no column is not saved (OK tells about it).
+    if (const auto time = timeColumnFromEntries(m_time.entries()))
+        values.time = ps.values.time = *time;
     values.backgroundFilePath = ps.backgroundGiven ? ps.values.backgroundFilePath : std::string();
     values.characterFilePath = ps.characterGiven ? ps.values.characterFilePath : std::string();
     values.character2FilePath = ps.character2Given ? ps.values.character2FilePath : std::string();

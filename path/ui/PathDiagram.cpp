@@ -5,6 +5,7 @@
 
 #include "data/AtomicFile.h"
 #include "data/NumberText.h"
+#include "data/PlaySchedule.h"
 #include "data/Translate.h"
 #include "data/TruncToInt.h"
 #include "mainwnd/CConfirmDlg.h"
@@ -114,20 +115,25 @@ std::string PathDiagram::startRun()
         columns.path = m_setup.values.dataFilePath;
         columns.startRow = kPathDataStartRow;
         columns.useY = columns.useDirection = columns.useInterpSpeed = columns.usePlotSpeed = true;
+        columns.timeColumn = m_setup.values.time.column;
+        columns.timeUnit = m_setup.values.time.unit;
         const int rows = loadDataColumnsWithMessage(columns, m.points, true);
         int periodMs = pb.periodMs();
         if (rows > 0) {
             periodMs = truncToInt(m.points.firstRowPlotSpeed);
-            if (periodMs <= 0) {
+            // With logged times the plot speed only paces the resting walker: nothing to tell.
+            if (periodMs <= 0 && m.points.time.empty())
                 AfxMessageBox(tx("PathDiagram",
                     "データファイル1行目のＰＬＯＴ速度（5列目）が正の数ではありません。"
                     "350 msec 間隔で再生します。"));
+            if (periodMs <= 0)
                 periodMs = kDefaultTickPeriodMs;
-            }
         }
         pb.loadRun(rows > 0 ? m.points.lastIndex : -1, periodMs, ClockAtRest::RunsOn);
         if (rows > 0)
             ui.setSliderRows(rows);
+        if (rows > 0 && !m.points.time.empty())
+            pb.setSchedule(playTimesMs(m.points.time, m_setup.values.time.playSpeed));
     }
 
     ui.showActive(m_runButton, true);
@@ -244,7 +250,11 @@ void PathDiagram::onTimer(UINT id)
     case kTimerBlink:
         if (m.blink)
             m.characterFrame = m.characterFrame == 1 ? 2 : 1;
-        if (m_running && pb.periodMs() > 0) {
+        if (m_running && !pb.schedule().empty()) {
+            // The point the position read-outs show.
+            ui.editTime.SetWindowText(loggedTimeText(
+                m.points, std::min(pb.index(), pb.lastIndex()), m_setup.values.time.unit));
+        } else if (m_running && pb.periodMs() > 0) {
             // Elapsed time counts plotted points, not wall-clock time.
             const long long ms = static_cast<long long>(pb.periodMs()) * pb.index();
             ui.editTime.SetWindowText(formatFixed(static_cast<double>(ms) * 0.001, 2));

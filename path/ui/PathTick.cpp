@@ -7,6 +7,7 @@
 #include "mainwnd/GdiState.h"
 #include "mainwnd/PictureSize.h"
 #include "mainwnd/Playback.h"
+#include "mainwnd/WindowControls.h"
 #include "path/core/PngCharacterFile.h"
 #include "path/ui/PathDiagram.h"
 #include "path/ui/PngCharacter.h"
@@ -116,6 +117,10 @@ TickOutcome PathDiagram::tick()
     const TickOutcome outcome = i == pb.lastIndex() ? TickOutcome::End : TickOutcome::Next;
     // The read-outs and the character show the point the run stands at after this tick.
     showWalker(p, pb.indexAfter(outcome), degrees);
+    // The logged time of the point the position read-outs show, also after a step.
+    if (!m.points.time.empty())
+        ui.editTime.SetWindowText(
+            loggedTimeText(m.points, pb.indexAfter(outcome), m_setup.values.time.unit));
     return outcome;
 }
 

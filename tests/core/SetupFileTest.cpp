@@ -43,11 +43,11 @@ TEST(CorrSetupFile, fitFrameIsATaggedLineAfterTheLast)
     TempDir dir;
     CorrSetupValues values { "C:\\data\\run.csv", 3, 5, 2, 100, false, 50.0, -50.0, 20.0, -20.0 };
     values.fitFrame = true;
-    values.otherTags = { { "TIME_COLUMN", "4" } };
+    values.otherTags = { { "NEWER_SETTING", "4" } };
     ASSERT_TRUE(writeCorrSetupFile(dir.file("fit.kvs"), values));
     std::string expected = kExampleKvs;
     expected.replace(expected.find("\r\n0\r\n"), 5, "\r\n1\r\n");
-    EXPECT_EQ(TempDir::read(dir.file("fit.kvs")), expected + "FRAME=FIT\r\nTIME_COLUMN=4\r\n");
+    EXPECT_EQ(TempDir::read(dir.file("fit.kvs")), expected + "FRAME=FIT\r\nNEWER_SETTING=4\r\n");
 
     const SetupFileLines lines = readCorrSetupFile(dir.file("fit.kvs"));
     ASSERT_TRUE(lines.complete);

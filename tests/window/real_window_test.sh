@@ -181,9 +181,9 @@ start_correlation_play() {
   click_at "$main" $((39 + 14)) $((243 + 7)) # 相関図
   local setup
   setup=$(window 相関図セットアップ)
-  answer_file_dialog "$setup" $((267 + 8)) $((189 + 5)) "$work/run.kvs" # load a setup file
+  answer_file_dialog "$setup" $((267 + 8)) $((221 + 5)) "$work/run.kvs" # load a setup file
   shot correlation-setup-loaded
-  click_at "$setup" $((182 + 25)) $((208 + 7)) # OK
+  click_at "$setup" $((182 + 25)) $((240 + 7)) # OK
   expect_colour "$main" "$rx" "$ry" != "$run_idle" 30 "correlation run started"
   click_at "$main" $((75 + 16)) $((243 + 7)) # play
   expect_colour "$main" "$pxx" "$pyy" != "$play_idle" 5 "playing"
@@ -220,9 +220,9 @@ path_run() {
   click_at "$main" $((6 + 14)) $((243 + 7)) # 経路図
   local setup
   setup=$(window 経路図セットアップ)
-  answer_file_dialog "$setup" $((220 + 8)) $((224 + 5)) "$work/walk.kvt" # load a setup file
+  answer_file_dialog "$setup" $((220 + 8)) $((256 + 5)) "$work/walk.kvt" # load a setup file
   shot path-setup-loaded
-  click_at "$setup" $((77 + 25)) $((248 + 7)) # OK
+  click_at "$setup" $((77 + 25)) $((280 + 7)) # OK
   expect_colour "$main" "$rx" "$ry" != "$run_idle" 30 "path run started"
   click_at "$main" $((75 + 16)) $((243 + 7)) # play
   expect_colour "$main" "$pxx" "$pyy" != "$play_idle" 5 "playing"
@@ -256,8 +256,8 @@ path_view_run() {
   click_at "$main" $((6 + 14)) $((243 + 7)) # 経路図
   local setup below
   setup=$(window 経路図セットアップ)
-  answer_file_dialog "$setup" $((220 + 8)) $((224 + 5)) "$work/edge.kvt"
-  click_at "$setup" $((77 + 25)) $((248 + 7)) # OK
+  answer_file_dialog "$setup" $((220 + 8)) $((256 + 5)) "$work/edge.kvt"
+  click_at "$setup" $((77 + 25)) $((280 + 7)) # OK
   expect_colour "$main" "$rx" "$ry" != "$run_idle" 30 "path run started"
   below=$(colour_at "$main" 200 $(($(py 2) + 350)))
   click_at "$main" $((75 + 16)) $((243 + 7)) # play
@@ -293,7 +293,7 @@ refused_speed_run() {
   xdotool key ctrl+a
   xdotool type "20"
   shot refused-speed-typed
-  click_at "$setup" $((182 + 25)) $((208 + 7)) # OK: "プロット速度指定不正です。"
+  click_at "$setup" $((182 + 25)) $((240 + 7)) # OK: "プロット速度指定不正です。"
   shot refused-speed-told
   xdotool key Return
   question=$(window "OK　or　キャンセル")
@@ -324,14 +324,14 @@ teaching_close_run() {
   click_at "$main" $((6 + 14)) $((243 + 7)) # 経路図
   local setup question
   setup=$(window 経路図セットアップ)
-  answer_file_dialog "$setup" $((220 + 8)) $((224 + 5)) "$work/teach.kvt"
+  answer_file_dialog "$setup" $((220 + 8)) $((256 + 5)) "$work/teach.kvt"
   click_at "$setup" $((14 + 5)) $((156 + 5)) # 教示ポイントデータとする: a note, then the save dialog
   xdotool key Return
   sleep 1
   xdotool type --delay 15 "$work/route.csv"
   xdotool key Return
   sleep 1
-  click_at "$setup" $((77 + 25)) $((248 + 7)) # OK, then "save the setup?" answered キャンセル
+  click_at "$setup" $((77 + 25)) $((280 + 7)) # OK, then "save the setup?" answered キャンセル
   question=$(window "OK　or　キャンセル")
   click_at "$question" $((130 + 25)) $((72 + 7))
   expect_colour "$main" "$rx" "$ry" != "$run_idle" 30 "teaching run started"

@@ -137,10 +137,13 @@ std::optional<LoggedInstant> parseLoggedTime(std::string_view text, TimeUnit uni
     if (unit == TimeUnit::Clock)
         return clockOrDateTime(text);
     const auto number = wholeNumber(text);
-    if (!number || !std::isfinite(*number))
+    // Beyond thirty thousand years no log runs: such a number would overflow the play times.
+    constexpr double kLongestLoggedSeconds = 1e12;
+    const double seconds
+        = number && unit == TimeUnit::Milliseconds ? *number / 1000.0 : number.value_or(0.0);
+    if (!number || !std::isfinite(seconds) || std::fabs(seconds) > kLongestLoggedSeconds)
         return std::nullopt;
-    return LoggedInstant { unit == TimeUnit::Milliseconds ? *number / 1000.0 : *number, false,
-        0.0 };
+    return LoggedInstant { seconds, false, 0.0 };
 }
 
 LoggedTimeSeries::Row LoggedTimeSeries::add(

@@ -41,8 +41,9 @@ TEST(LoggedTimeTest, timesPlayFromTheStartAndFramesLastTheirTimeExactly)
             TimeUnit::Clock, 1, { 0, 750 }, { 75 }, {}, {}, "09:15:03" },
         { "milliseconds at 5x", { "0", "1000", "1500", "4000" }, TimeUnit::Milliseconds, 5,
             { 0, 200, 300, 800 }, { 20, 10, 50 }, {}, {}, "4.00" },
-        { "back and missing at 1/4", { "0", "2", "", "1", "abc", "3" }, TimeUnit::Seconds, 0.25,
-            { 0, 8000, 8000, 8000, 8000, 12000 }, { 800, 400 }, { 4, 6 }, { 5 }, "3.00" },
+        { "back, missing and beyond any log at 1/4", { "0", "2", "", "1", "1e300", "3" },
+            TimeUnit::Seconds, 0.25, { 0, 8000, 8000, 8000, 8000, 12000 }, { 800, 400 }, { 4, 6 },
+            { 5 }, "3.00" },
     };
     TempDir dir;
     for (const Row &row : rows) {

@@ -95,12 +95,14 @@ void CPathSetupDlg::showOrigin()
 void CPathSetupDlg::clearChangedFlags()
 {
     ps.backgroundChanged = ps.characterChanged = ps.character2Changed = ps.dataFileChanged = false;
+    m_timeSaved = m_time.entries();
 }
 
 bool CPathSetupDlg::anyChanged() const
 {
-    return ps.backgroundChanged || ps.characterChanged || ps.character2Changed
-        || ps.dataFileChanged;
+    // Another time column or speed is a change too: OK offers to keep it in the setup file.
+    return ps.backgroundChanged || ps.characterChanged || ps.character2Changed || ps.dataFileChanged
+        || m_time.entries() != m_timeSaved;
 }
 
 PathSetupEntries CPathSetupDlg::entries() const

@@ -62,6 +62,7 @@ private:
     CButton m_radioCurve;
     CButton m_checkUtf8Heading;
     TimeColumnControls m_time;
+    TimeColumnEntries m_timeSaved; // the time column as last shown from a file or saved to one
 
     DECLARE_MESSAGE_MAP()
 };

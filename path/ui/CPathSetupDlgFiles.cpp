@@ -141,6 +141,8 @@ void CPathSetupDlg::loadSetup(const std::string &path)
     for (int fileLine = 2; fileLine < 2 + load.linesRead; ++fileLine)
         showLoadedLine(fileLine, shown);
     m_time.show(shown.time);
+    if (load.opened)
+        m_timeSaved = shown.time;
     for (const PathSetupMessage &message : load.told)
         AfxMessageBox(message.text);
 }

@@ -60,11 +60,16 @@ TEST_F(PathSetupDialogTest, choosingFilesAndOrigin_savesSevenLines_thatLoadBackI
     EXPECT_EQ(std::pair(view().originX, view().originY), std::pair(-50.0, 12.0));
     click(IDC_PATH_RUN);
 
-    // Keeping the previous settings brings back its files and its origin.
+    // Keeping the previous settings brings back its files and its origin; another time column
+    // alone is a change that OK offers to save (declined here).
     scripted.expectDialog(IDD_CONFIRM, { S::click(IDOK) });
     scripted.expectDialog(IDD_PATH_SETUP,
         { expectField(IDC_PATH_ORIGIN_X, "-50.000000"), expectField(IDC_PATH_ORIGIN_Y, "12.000000"),
-            expectField(IDC_PATH_DATA_FILE, toDisplayPath(walk)), S::click(IDCANCEL) });
+            expectField(IDC_PATH_DATA_FILE, toDisplayPath(walk)), S::typeText(IDC_TIME_COLUMN, "1"),
+            S::click(IDOK) });
+    scripted.expectDialog(IDD_CONFIRM, { S::click(IDCANCEL) });
+    click(IDC_PATH_RUN);
+    EXPECT_EQ(path().setup().values.time.column, 1);
     click(IDC_PATH_RUN);
 
     // Declining the previous settings opens the defaults; the load brings the file back.

@@ -69,6 +69,7 @@ enum ControlId : int {
     IDC_PATH_LINEAR = 1027,
     IDC_PATH_CURVE = 1028,
     IDC_PATH_UTF8_HEADING = 1030,
+    IDC_PATH_MAP_SCALE = 1031, // the map's scale, set with its origin
 
     // Time column, in both setup dialogs: the column, its unit, the play speeds from slowest.
     IDC_TIME_COLUMN = 1060,

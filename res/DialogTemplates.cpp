@@ -237,6 +237,8 @@ DialogTemplate pathSetupDialogTemplate()
                 { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "x ："), 17, 47, 10, 8 },
                 { IDC_PATH_ORIGIN_Y, K::Edit, "", 83, 45, 36, 12, CS_READONLY | CS_RIGHT },
                 { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "y ："), 71, 46, 10, 8 },
+                { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "縮尺 ："), 128, 47, 20, 8 },
+                { IDC_PATH_MAP_SCALE, K::Edit, "", 150, 45, 50, 12, CS_READONLY | CS_RIGHT },
                 { IDC_STATIC, K::GroupBox, TX_NOOP("Dialogs", "移動ポイント設定"), 7, 142, 231,
                     70 },
                 { IDC_STATIC, K::Static, TX_NOOP("Dialogs", "教示ポイント間の移動速度"), 14, 173,

@@ -475,6 +475,10 @@
         <translation>Write the route file heading in UTF-8</translation>
     </message>
     <message>
+        <source>縮尺 ：</source>
+        <translation>Scale:</translation>
+    </message>
+    <message>
         <source>縮尺 (データ単位/pixel)：</source>
         <translation>Scale (data units/pixel):</translation>
     </message>

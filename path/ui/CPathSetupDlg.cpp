@@ -4,6 +4,7 @@
 #include "data/Translate.h"
 #include "mainwnd/CConfirmDlg.h"
 #include "mainwnd/DisplayPath.h"
+#include "path/core/MapScale.h"
 #include "path/ui/BackgroundFile.h"
 #include "res/ControlIds.h"
 #include "res/DialogTemplates.h"
@@ -32,6 +33,7 @@ void CPathSetupDlg::DoDataExchange(CDataExchange *dx)
     DDX_Control(dx, IDC_PATH_DIVISIONS, m_editDivisions);
     DDX_Control(dx, IDC_PATH_ORIGIN_Y, m_editOriginY);
     DDX_Control(dx, IDC_PATH_ORIGIN_X, m_editOriginX);
+    DDX_Control(dx, IDC_PATH_MAP_SCALE, m_editMapScale);
     DDX_Control(dx, IDC_PATH_MOVE_TIME, m_editMoveTime);
     DDX_Control(dx, IDC_PATH_TEACHING, m_checkTeaching);
     DDX_Control(dx, IDC_PATH_SETUP_FILE, m_editSetupFile);
@@ -73,6 +75,7 @@ BOOL CPathSetupDlg::OnInitDialog()
         ps.values.mapUnitsPerPixel = 1.0;
         m_editOriginX.SetWindowText("0.0");
         m_editOriginY.SetWindowText("0.0");
+        m_editMapScale.SetWindowText("1");
     }
     clearChangedFlags();
     if (!ps.fileToLoad.empty())
@@ -90,6 +93,7 @@ void CPathSetupDlg::showOrigin()
 {
     m_editOriginX.SetWindowText(formatFixed(ps.values.originX, 6));
     m_editOriginY.SetWindowText(formatFixed(ps.values.originY, 6));
+    m_editMapScale.SetWindowText(formatMapScale(ps.values.mapUnitsPerPixel));
 }
 
 void CPathSetupDlg::clearChangedFlags()

@@ -34,7 +34,7 @@ private:
     struct FileField;
     void browseFile(const FileField &field);
     void showPath(CEdit &edit, const std::string &path, bool &given);
-    void showOrigin();
+    void showOrigin(); // and the scale set with it
     void showLoadedLine(int fileLine, const PathSetupEntries &shown);
     PathSetupEntries entries() const;
     // Shows the setup file's path and applies its lines, as choosing it in the file dialog does.
@@ -58,6 +58,7 @@ private:
     CEdit m_editDataFile;
     CEdit m_editCharacterFile;
     CEdit m_editBackgroundFile;
+    CEdit m_editMapScale;
     CButton m_radioLinear;
     CButton m_radioCurve;
     CButton m_checkUtf8Heading;

@@ -6,6 +6,7 @@
 #include "data/Translate.h"
 #include "mainwnd/DisplayPath.h"
 #include "mainwnd/SaveFailedMessage.h"
+#include "path/core/MapScale.h"
 #include "path/core/PathSetupFile.h"
 #include "path/ui/CBackgroundOriginDlg.h"
 #include "path/ui/CPathSetupDlg.h"
@@ -141,6 +142,7 @@ void CPathSetupDlg::loadSetup(const std::string &path)
     for (int fileLine = 2; fileLine < 2 + load.linesRead; ++fileLine)
         showLoadedLine(fileLine, shown);
     m_time.show(shown.time);
+    m_editMapScale.SetWindowText(formatMapScale(ps.values.mapUnitsPerPixel));
     if (load.opened)
         m_timeSaved = shown.time;
     for (const PathSetupMessage &message : load.told)

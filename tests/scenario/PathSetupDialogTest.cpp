@@ -37,17 +37,19 @@ TEST_F(PathSetupDialogTest, choosingFilesAndOrigin_savesSevenLines_thatLoadBackI
         { S::click(IDC_PATH_BROWSE_BACKGROUND), expectField(IDC_PATH_ORIGIN_X, "0.000000"),
             expectField(IDC_PATH_ORIGIN_Y, "0.000000"), S::click(IDC_PATH_BROWSE_BACKGROUND),
             expectField(IDC_PATH_ORIGIN_X, "-50.000000"),
-            expectField(IDC_PATH_ORIGIN_Y, "12.000000"), S::click(IDC_PATH_BROWSE_BACKGROUND),
-            expectField(IDC_PATH_ORIGIN_X, "-50.000000"),
+            expectField(IDC_PATH_ORIGIN_Y, "12.000000"), expectField(IDC_PATH_MAP_SCALE, "0.5"),
+            S::click(IDC_PATH_BROWSE_BACKGROUND), expectField(IDC_PATH_ORIGIN_X, "-50.000000"),
             expectField(IDC_PATH_BACKGROUND_FILE, toDisplayPath(map)),
             S::click(IDC_PATH_BROWSE_CHARACTER), S::click(IDC_PATH_BROWSE_CHARACTER2),
             expectField(IDC_PATH_CHARACTER2_FILE, ""), S::click(IDC_PATH_BROWSE_DATA),
             S::click(IDC_PATH_SAVE_SETUP), S::click(IDOK) });
-    // The origin questions after each background: letters only, then "-50" and "12abc", then
-    // cancelled.
-    for (const auto &[x, y] : { std::pair("abc", ""), std::pair("-50", "12abc") }) {
+    // The origin questions after each background: letters only, then "-50" and "12abc" on a map
+    // of half a unit a pixel, then cancelled.
+    for (const auto &[x, y, scale] :
+        { std::tuple("abc", "", "1"), std::tuple("-50", "12abc", "0.5") }) {
         scripted.expectDialog(IDD_BACKGROUND_ORIGIN,
-            { S::typeText(IDC_ORIGIN_X, x), S::typeText(IDC_ORIGIN_Y, y), S::click(IDOK) });
+            { S::typeText(IDC_ORIGIN_X, x), S::typeText(IDC_ORIGIN_Y, y),
+                S::typeText(IDC_MAP_SCALE, scale), S::click(IDOK) });
     }
     scripted.expectDialog(IDD_BACKGROUND_ORIGIN, { S::click(IDCANCEL) });
     click(IDC_PATH_RUN);
@@ -56,7 +58,7 @@ TEST_F(PathSetupDialogTest, choosingFilesAndOrigin_savesSevenLines_thatLoadBackI
     const auto saved = tempDir() / "x.KVT.kvt";
     EXPECT_EQ(read(saved.string()),
         "KVT_GRIDWALK_SETUP\r\n" + map + "\r\n-50.000000\r\n12.000000\r\n" + walker + "\r\n\r\n"
-            + walk + "\r\n");
+            + walk + "\r\nMAP_SCALE=0.5\r\n");
     EXPECT_EQ(std::pair(view().originX, view().originY), std::pair(-50.0, 12.0));
     click(IDC_PATH_RUN);
 

@@ -14,3 +14,6 @@ DialogTemplate pathSetupDialogTemplate(); // 131
 DialogTemplate backgroundOriginDialogTemplate(); // 138
 DialogTemplate teachPointDialogTemplate(); // 149
 DialogTemplate mapCalibrationDialogTemplate(); // 150
+
+// The template as it is shown: its caption and control texts in the window's language.
+DialogTemplate shown(DialogTemplate source);

@@ -39,6 +39,9 @@ TEST(LoggedTimeTest, timesPlayFromTheStartAndFramesLastTheirTimeExactly)
             { 0, 1500, 5000 }, { 150, 350 }, {}, {}, "00:00:03" },
         { "ISO with zones", { "2026-12-07T09:15:02.250+09:00", "2026-12-07 00:15:03Z" },
             TimeUnit::Clock, 1, { 0, 750 }, { 75 }, {}, {}, "09:15:03" },
+        // A frame of a GIF lasts whole hundredths: 15 and 24 ms share the hundredth they round to.
+        { "milliseconds a hundredth apart", { "0", "15", "24", "40" }, TimeUnit::Milliseconds, 1,
+            { 0, 15, 24, 40 }, { 2, 2 }, {}, {}, "0.04" },
         { "milliseconds at 5x", { "0", "1000", "1500", "4000" }, TimeUnit::Milliseconds, 5,
             { 0, 200, 300, 800 }, { 20, 10, 50 }, {}, {}, "4.00" },
         { "back, missing and beyond any log at 1/4", { "0", "2", "", "1", "1e300", "3" },

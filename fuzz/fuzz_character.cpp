@@ -1,13 +1,18 @@
 // A character bitmap file as every path tick treats it: loaded into slot 1 or 2, turned to a
 // direction given as any double, then stamped onto a surface with its mask the way the tick
-// draws it (header and pixels taken from the file's own buffer).
+// draws it (header and pixels taken from the file's own buffer). An input that begins as a PNG
+// is a PNG walker instead: checked from its header as the setup checks it, then decoded, turned
+// and blended as the tick draws it.
 
 #include "FuzzSupport.h"
 #include "path/core/CharacterSprite.h"
+#include "path/core/PngCharacterFile.h"
+#include "path/ui/PngCharacter.h"
 #include "platform/Gdi.h"
 
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <fuzzer/FuzzedDataProvider.h>
 
 namespace {
@@ -28,6 +33,22 @@ CDC &stampSurface()
     return *dc;
 }
 
+// A walker the setup let through may still hide a damaged image; one it refused never draws.
+void stampPng(const std::vector<std::uint8_t> &file, int x, int y, double degrees)
+{
+    ensureApplication();
+    const std::string path = scratchPath("walker.png");
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(
+            reinterpret_cast<const char *>(file.data()), static_cast<std::streamsize>(file.size()));
+    const CharacterLoadResult checked = checkCharacterFile(path);
+    PngCharacters characters; // afresh: the scratch file changes between inputs
+    const std::string fault
+        = stampPngCharacter(stampSurface(), QPoint(x - 16, y - 16), characters, path, degrees);
+    if (checked != CharacterLoadResult::Loaded && fault.empty())
+        std::abort();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -41,6 +62,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int x = input.ConsumeIntegralInRange(-40, 100);
     const int y = input.ConsumeIntegralInRange(-40, 100);
     const auto file = input.ConsumeRemainingBytes<std::uint8_t>();
+    if (file.size() >= 8 && std::memcmp(file.data(), "\x89PNG\r\n\x1a\n", 8) == 0) {
+        stampPng(file, x, y, degrees);
+        return 0;
+    }
 
     static CharacterImages images;
     CharacterImages *rs = &images;

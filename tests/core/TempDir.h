@@ -24,6 +24,7 @@ public:
         std::filesystem::remove_all(m_path, ec);
     }
 
+    const std::filesystem::path &path() const { return m_path; }
     std::string file(std::string_view name) const { return (m_path / name).string(); }
 
     std::string write(std::string_view name, std::string_view bytes) const

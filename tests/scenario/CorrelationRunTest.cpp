@@ -69,12 +69,6 @@ protected:
         return false;
     }
 
-    void playToEnd()
-    {
-        for (int i = 0; i < 100000 && pb().playing(); ++i)
-            scripted.advance(corr().setup().values.plotSpeedMs);
-    }
-
     int pixelX(double x) { return 267 + static_cast<int>(x * corrModel().frame.scaleX); }
     int pixelY(double y) { return 175 - static_cast<int>(y * corrModel().frame.scaleY); }
 
@@ -148,7 +142,8 @@ TEST_F(CorrelationRunTest, plotSpeed_animatesPointByPoint_toTheEnd_restarts_andS
     EXPECT_EQ(pb().index(), 7);
     EXPECT_EQ(corrModel().lastPointX, pixelX(30));
 
-    playToEnd();
+    for (int i = 0; i < 100 && pb().playing(); ++i)
+        scripted.advance(100);
     EXPECT_EQ(pb().index(), pb().lastIndex());
     // The last point stays highlighted: an azure disc, the earlier ones red circles.
     const int lastX = corrModel().lastPointX, lastY = corrModel().lastPointY;

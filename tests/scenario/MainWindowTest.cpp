@@ -50,6 +50,7 @@ TEST_F(MainWindowTest, teardown_stopsTheClocksAndReleasesAtOnce)
     EXPECT_FALSE(scripted.hasTimer(dlg.get(), 1) || scripted.hasTimer(dlg.get(), 3));
 }
 
+// The about box shows every line whole.
 TEST_F(MainWindowTest, aboutItem_opensTheAboutBox_andCancelEndsTheWindowWithCancel)
 {
     const auto &items = dlg->GetSystemMenu(FALSE)->items();
@@ -60,8 +61,12 @@ TEST_F(MainWindowTest, aboutItem_opensTheAboutBox_andCancelEndsTheWindowWithCanc
     std::string about;
     scripted.expectDialog(100,
         { S::call([&about](CDialog &d) {
-             for (const QLabel *label : d.widget()->findChildren<QLabel *>())
+             for (const QLabel *label : d.widget()->findChildren<QLabel *>()) {
                  about += label->text().toStdString() + "\n";
+                 const QFontMetrics metrics(label->font());
+                 EXPECT_GE(label->height(), label->text().isEmpty() ? 0 : metrics.height());
+                 EXPECT_GE(label->width(), metrics.horizontalAdvance(label->text())) << about;
+             }
          }),
             S::click(1) });
     systemCommand(items[1].id);

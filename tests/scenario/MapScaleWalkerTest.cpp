@@ -6,49 +6,23 @@
 
 namespace {
 
-constexpr COLORREF kMagenta = RGB(255, 0, 255), kRed = RGB(255, 0, 0);
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
 const std::string kTooClose = "教示ﾎﾟｲﾝﾄの間隔が十分でない。";
 
 class MapScaleWalkerTest : public PathScenario
 {
 protected:
-    // The arrow of a walker: a bar from the centre up, 12 pixels long.
-    static constexpr int kBarTop = 4, kBarBottom = 16;
-
-    std::string bitmapArrow()
-    {
-        std::vector<Mark> bar;
-        for (int row = kBarTop; row < kBarBottom; ++row)
-            bar.push_back({ 16, row, kRed });
-        return character("arrow.bmp", bar);
-    }
-    // The same arrow as PNG: transparent around it, a half-transparent blue pixel above its tip.
+    // The arrow as PNG: transparent around it, a half-transparent blue pixel above its tip.
     std::string pngArrow()
     {
         QImage image(32, 32, QImage::Format_ARGB32);
         image.fill(qRgba(0, 255, 0, 0));
-        for (int row = kBarTop; row < kBarBottom; ++row)
+        for (int row = 4; row < 16; ++row)
             image.setPixel(16, row, qRgba(255, 0, 0, 255));
         image.setPixel(16, 2, qRgba(0, 0, 255, 128));
         const std::string path = (tempDir() / "arrow.png").string();
         image.save(QString::fromStdString(path), "PNG");
         return path;
-    }
-    // Canvas rows as text: R the walker's red, . the map as it is, ? anything else.
-    std::vector<std::string> picture(int left, int top, int width, int height)
-    {
-        std::vector<std::string> rows;
-        for (int y = top; y < top + height; ++y) {
-            std::string &row = rows.emplace_back();
-            for (int x = left; x < left + width; ++x) {
-                const auto shown = shownBackgroundPixel(x, y);
-                row += canvasPixel(x, y) == kRed ? 'R'
-                    : shown && *shown == std::pair((x + view().srcX) % 251, (y + view().srcY) % 251)
-                    ? '.'
-                    : '?';
-            }
-        }
-        return rows;
     }
     std::string scaled(const std::string &kvt, const char *scale)
     {
@@ -62,7 +36,7 @@ TEST_F(MapScaleWalkerTest, aPngWalkerTurnsAsTheBitmapOne_andBlendsOverTheMapByIt
     const std::string map = background("map.bmp", 600, 400);
     const std::string walk = dataFile("walk.csv",
         { { 100, 200, 0 }, { 140, 200, 180 }, { 180, 200, 90 }, { 220, 200, 270 } }, 50);
-    startRun(setupFile("bmp.kvt", map, 0, 0, bitmapArrow(), "", walk));
+    startRun(setupFile("bmp.kvt", map, 0, 0, arrow("arrow.bmp"), "", walk));
     play(3);
     std::vector<std::string> expected = picture(176, 170, 20, 6);
     click(IDC_PATH_RUN);

@@ -2,8 +2,6 @@
 #include "res/ControlIds.h"
 #include "res/ResourceIds.h"
 
-#include <QLabel>
-
 namespace {
 
 using S = ScriptedPlatform;
@@ -91,23 +89,6 @@ TEST_F(PathFaultsTest, pathsWrittenOnAnotherMachine_areFoundBesideTheSetup_andTo
         { std::string("C:\\maps\\town.bmp\n→ ") + map, std::string("..\\data\\walk.csv\n→ ") + walk,
             std::string("見つかりません。\nC:\\maps\\gone.bmp") })
         EXPECT_NE(told.find(part), std::string::npos) << told;
-}
-
-TEST_F(PathFaultsTest, theAboutBox_showsEveryLineWhole)
-{
-    scripted.expectDialog(IDD_ABOUTBOX,
-        { S::call([](CDialog &d) {
-             for (const QLabel *label : d.widget()->findChildren<QLabel *>()) {
-                 if (label->text().isEmpty())
-                     continue;
-                 const QFontMetrics metrics(label->font());
-                 EXPECT_GE(label->height(), metrics.height()) << label->text().toStdString();
-                 EXPECT_GE(label->width(), metrics.horizontalAdvance(label->text()));
-             }
-         }),
-            S::click(IDOK) });
-    dlg->OnHelpInfo();
-    EXPECT_TRUE(scripted.scriptsDone());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The window's picture and animation commands, driven as a person would; exports decoded back.
 
+#include "../support/GifFrames.h"
 #include "../support/PathScenario.h"
 #include "app/Language.h"
 #include "correlation/core/CorrSetupFile.h"
@@ -10,7 +11,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -95,22 +95,6 @@ protected:
         return names;
     }
 };
-
-std::vector<QImage> gifFrames(const std::string &path)
-{
-    QImageReader reader(QString::fromStdString(path));
-    std::vector<QImage> frames;
-    for (QImage frame = reader.read(); !frame.isNull(); frame = reader.read())
-        frames.push_back(frame.convertToFormat(QImage::Format_RGB32));
-    return frames;
-}
-
-// The last frame, or no picture when the file holds none.
-QImage lastGifFrame(const std::string &path)
-{
-    const auto frames = gifFrames(path);
-    return frames.empty() ? QImage() : frames.back();
-}
 
 TEST_F(
     WindowExportTest, setupFileFromTheCommandLine_opensItsDialogFilledIn_andExportsMatchTheWindow)

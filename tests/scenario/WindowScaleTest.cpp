@@ -68,14 +68,8 @@ TEST_F(WindowScaleTest, anotherScaleReopensTheProgramWithTheRunningSetup)
 TEST_F(WindowScaleTest, keepingTaughtPointsKeepsTheWindow)
 {
     ASSERT_TRUE(initOk);
-    const std::string kvt = setupFile("map.kvt", background("map.bmp", 600, 400), 0, 0, "", "", "");
-    scripted.answerFileDialog(kvt);
-    scripted.answerFileDialog((tempDir() / "route.csv").string());
-    scripted.expectDialog(IDD_PATH_SETUP,
-        { ScriptedPlatform::click(IDC_PATH_LOAD_SETUP), toggle(IDC_PATH_TEACHING),
-            ScriptedPlatform::click(IDOK) });
-    scripted.expectDialog(IDD_CONFIRM, { ScriptedPlatform::click(IDCANCEL) });
-    click(IDC_PATH_RUN);
+    startTeaching(setupFile("map.kvt", background("map.bmp", 600, 400), 0, 0, "", "", ""),
+        (tempDir() / "route.csv").string(), false);
     clickAt(40, 300);
     scripted.expectDialog(IDD_CONFIRM, { ScriptedPlatform::click(IDCANCEL) });
     systemCommand(IDM_WINDOW_SCALE_FIRST + 0x30);

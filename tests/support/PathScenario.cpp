@@ -7,7 +7,6 @@
 #include "res/ResourceIds.h"
 
 #include <QAbstractButton>
-#include <fstream>
 #include <sstream>
 
 std::string PathScenario::background(const std::string &name, int w, int h)
@@ -32,6 +31,14 @@ std::string PathScenario::character(const std::string &name, const std::vector<M
     const std::string path = (tempDir() / name).string();
     image.save(QString::fromStdString(path), "BMP");
     return path;
+}
+
+std::string PathScenario::arrow(const std::string &name)
+{
+    std::vector<Mark> bar;
+    for (int row = 4; row < 16; ++row)
+        bar.push_back({ 16, row, RGB(255, 0, 0) });
+    return character(name, bar);
 }
 
 std::string PathScenario::dataFile(
@@ -108,12 +115,6 @@ Step PathScenario::toggle(int id)
         [id](CDialog &d) { qobject_cast<QAbstractButton *>(d.controlWidget(id))->click(); });
 }
 
-std::string PathScenario::read(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return { std::istreambuf_iterator<char>(in), {} };
-}
-
 bool PathScenario::showsFace(int controlId, int bitmapId) const
 {
     auto *button = qobject_cast<BitmapButtonWidget *>(dlg->controlWidget(controlId));
@@ -129,4 +130,22 @@ std::optional<std::pair<int, int>> PathScenario::shownBackgroundPixel(
     if (qBlue(p) != 0x40)
         return std::nullopt;
     return std::pair(qRed(p), qGreen(p));
+}
+
+std::vector<std::string> PathScenario::picture(int left, int top, int width, int height)
+{
+    std::vector<std::string> rows;
+    for (int y = top; y < top + height; ++y) {
+        std::string &row = rows.emplace_back();
+        for (int x = left; x < left + width; ++x) {
+            const COLORREF p = canvasPixel(x, y);
+            const auto shown = shownBackgroundPixel(x, y);
+            row += p == RGB(255, 0, 255) ? 'M'
+                : p == RGB(255, 0, 0)    ? 'R'
+                : shown && *shown == std::pair((x + view().srcX) % 251, (y + view().srcY) % 251)
+                ? '.'
+                : '?';
+        }
+    }
+    return rows;
 }

@@ -23,6 +23,8 @@ protected:
         COLORREF colour;
     };
     std::string character(const std::string &name, const std::vector<Mark> &marks);
+    // An arrow: a red bar from the centre up, 12 pixels long (column 16, rows 4 to 15).
+    std::string arrow(const std::string &name);
 
     // A path data file: heading, then X, Y, direction rows; the first carries 1000 and periodMs.
     struct Point
@@ -48,7 +50,7 @@ protected:
 
     // A click on a check box as a person makes it: the box toggles, then the handler runs.
     static Step toggle(int id);
-    static std::string read(const std::string &path);
+    static std::string read(const std::string &path) { return TempDir::read(path); }
 
     // The scroll arrows a person can press, as "UDLR" with '-' for each greyed one.
     std::string scrollArrows();
@@ -58,4 +60,7 @@ protected:
 
     // The background pixel a canvas pixel shows, or nothing when it shows something else.
     std::optional<std::pair<int, int>> shownBackgroundPixel(int canvasX, int canvasY) const;
+    // Canvas rows as text: M trail, R the walker's red, . the full-size map pixel of that place
+    // in the view, ? anything else.
+    std::vector<std::string> picture(int left, int top, int width, int height);
 };

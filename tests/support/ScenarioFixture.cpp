@@ -5,8 +5,6 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <fstream>
-#include <random>
 
 void ScenarioTest::SetUp()
 {
@@ -24,8 +22,6 @@ void ScenarioTest::TearDown()
     dlg.reset();
     installPlatform(nullptr);
     EXPECT_TRUE(scripted.problems().empty()) << scripted.problems().front();
-    if (!m_tempDir.empty())
-        std::filesystem::remove_all(m_tempDir);
 }
 
 void ScenarioTest::click(int id)
@@ -89,20 +85,4 @@ bool ScenarioTest::canvasShowsText(
             if (is(ink.pixel(x, y)) != is(shown.pixel(cell.x() + x, cell.y() + y)))
                 return false;
     return true;
-}
-
-std::filesystem::path ScenarioTest::tempDir()
-{
-    if (m_tempDir.empty()) {
-        m_tempDir = std::filesystem::temp_directory_path()
-            / ("tracelet-scenario-" + std::to_string(std::random_device {}()));
-        std::filesystem::create_directories(m_tempDir);
-    }
-    return m_tempDir;
-}
-
-std::filesystem::path ScenarioTest::writeFile(const std::string &name, const std::string &contents)
-{
-    std::ofstream(tempDir() / name, std::ios::binary) << contents;
-    return tempDir() / name;
 }

@@ -7,6 +7,7 @@
 #include "mainwnd/CMainDlg.h"
 #include "path/ui/PathDiagram.h"
 #include "platform/CanvasWidget.h"
+#include "tests/core/TempDir.h"
 #include "tests/support/ScriptedPlatform.h"
 
 #include <QAbstractButton>
@@ -51,8 +52,11 @@ protected:
     // corner, have that colour in the canvas cell.
     bool canvasShowsText(QRect cell, CFont &font, COLORREF colour, const std::string &text) const;
     // A fresh folder for this test's files, removed afterwards.
-    std::filesystem::path tempDir();
-    std::filesystem::path writeFile(const std::string &name, const std::string &contents);
+    std::filesystem::path tempDir() const { return m_tempDir.path(); }
+    std::filesystem::path writeFile(const std::string &name, const std::string &contents)
+    {
+        return m_tempDir.write(name, contents);
+    }
     static std::filesystem::path samplesDir() { return TRACELET_SAMPLES_DIR; }
 
     Playback &pb() { return dlg->playback(); }
@@ -71,7 +75,7 @@ protected:
     bool initOk = false;
 
 private:
-    std::filesystem::path m_tempDir;
+    TempDir m_tempDir;
 };
 
 using Step = ScriptedPlatform::Step;

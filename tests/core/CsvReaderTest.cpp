@@ -152,7 +152,7 @@ TEST_F(CsvRead, wholeFilesAreRead_beyondTheLimitTheReadIsRefused)
 // lines after the last row are no gap and are not counted.
 TEST_F(CsvRead, report_leftOutLinesAreCountedWithTheirLineNumbers)
 {
-    std::string text = "a,b\n1,2\n\n3,4\nN/A,5\n6,x\n";
+    std::string text = "a,b\n1,2\n \t\n3,4\nN/A,5\n6,x\n"; // line 3 is blank, not empty
     for (int i = 0; i < 6; ++i)
         text += "\n";
     text += "7,8\n,9\n\n\n";

@@ -19,6 +19,10 @@ using MainWindowTest = ScenarioTest;
 TEST_F(MainWindowTest, startup_showsAWhitePicture_buttonFacesThatLightUp_andTheFramePen)
 {
     EXPECT_EQ(text(IDC_EDIT_ZOOM), "等倍");
+    EXPECT_EQ(text(IDCANCEL), "ｷｬﾝｾﾙ"); // half-width, as the window always wrote it
+    // The slider spans 48 of the picture's 300 dialog units.
+    EXPECT_EQ(dlg->controlWidget(IDC_SLIDER_POSITION)->width() * 300,
+        dlg->controlWidget(IDC_CANVAS)->width() * 48);
     ASSERT_EQ(canvas().size(), QSize(525, 351));
     EXPECT_EQ(
         QPoint(dlg->controls().canvasRect.left, dlg->controls().canvasRect.top), QPoint(5, 3));

@@ -95,9 +95,7 @@ void Playback::pressPlay(Diagram *diagram)
     // The point the run stands at: held, the one it redraws; else the one before the next.
     const int standing = m_held ? m_index : m_index - 1;
     // A schedule's clock starts afresh, so that its ticks meet the due times.
-    if (m_held && m_dueMs.empty())
-        m_held = false;
-    else
+    if (!m_held || !m_dueMs.empty())
         startClock();
     m_held = false;
     diagram->play(fromStart);

@@ -28,5 +28,4 @@ struct PathModel
     bool pointsSaved = false; // the points as they are now are in a points file
     SplineWork spline;
     bool sliderMode = false; // the slider places the walker at a row of the data file
-    int sliderRow = -1; // the row the slider placed it at last; -1 before the first
 };

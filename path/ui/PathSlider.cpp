@@ -20,7 +20,6 @@ void PathDiagram::sliderMode()
         || (pb.playing() && !pb.atEnd()))
         return;
     m.sliderMode = true;
-    m.sliderRow = -1;
     ui.showActive(IDC_SLIDER_MODE, true);
     // The slider starts at the point the run stands at.
     ui.slider.SetPos(std::max(pb.shown(), 0) + 1);
@@ -43,9 +42,9 @@ void PathDiagram::sliderMoved()
         return;
     // The slider's range follows the rows read; never look outside them.
     const int row = std::clamp(ui.slider.GetPos() - 1, 0, pb.lastIndex());
-    // The slider tells of every repaint: only a move to another row draws the run again.
-    if (row == m.sliderRow || !pb.scrub(this, row))
+    // The slider tells of every repaint: only another row, or a run still blinking at its end,
+    // draws the run again.
+    if ((row != pb.shown() || pb.playing()) && !pb.scrub(this, row))
         return;
-    m.sliderRow = row;
     ui.showSliderRow(m.points.lineOf(row));
 }
